@@ -1,0 +1,45 @@
+#include "core/ProgramFolder.h"
+#include "ui/DesktopServices.h"
+#include "ui/MainForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace {
+
+// Qt's own message on a machine without a display is a screen of plugin names; one
+// clear line says what to do instead.
+bool haveDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!haveDisplay()) {
+        std::fprintf(stderr, "kivora: no display found (DISPLAY is not set). Start it from a desktop "
+                             "session, or without one: xvfb-run -a %s\n",
+                     argv[0]);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kivora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kivora"));
+    QApplication::setApplicationVersion(QStringLiteral(KIVORA_VERSION));
+
+    const kivora::ProgramFolder folder(kivora::ProgramFolder::resolveForApplication());
+    QString error;
+    if (!folder.hasConfig() && !folder.seed(&error)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Kivora"), error);
+        return 1;
+    }
+    kivora::DesktopServices services(folder.configPath());
+    kivora::TMainForm window(folder, services);
+    window.start();
+    return QApplication::exec();
+}

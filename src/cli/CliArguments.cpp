@@ -1,0 +1,48 @@
+#include "cli/CliArguments.h"
+
+namespace kivora::cli {
+
+namespace {
+
+// Options that never take a value.
+bool isFlag(const QString &name) { return name == QLatin1String("json") || name == QLatin1String("all-draws"); }
+
+} // namespace
+
+bool CliArguments::parse(const QStringList &arguments, QString *error)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            m_words.append(arg);
+            continue;
+        }
+        QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+        QString value;
+        const int eq = name.indexOf(QLatin1Char('='));
+        if (eq >= 0) {
+            value = name.mid(eq + 1);
+            name = name.left(eq);
+        } else if (!isFlag(name)) {
+            if (i + 1 >= arguments.size()) {
+                *error = QStringLiteral("option --%1 needs a value").arg(name);
+                return false;
+            }
+            value = arguments.at(++i);
+        }
+        m_options.insert(name, value);
+    }
+    return true;
+}
+
+QStringList CliArguments::unknown(const QStringList &known) const
+{
+    QStringList result;
+    for (auto it = m_options.cbegin(); it != m_options.cend(); ++it) {
+        if (!known.contains(it.key()))
+            result.append(it.key());
+    }
+    return result;
+}
+
+} // namespace kivora::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+// A small JSON writer that keeps keys in the order they are written (QJsonObject
+// sorts them), for output that reads like the documentation.
+
+#include <QString>
+
+namespace kivora::cli {
+
+class JsonWriter final
+{
+public:
+    JsonWriter &beginObject();
+    JsonWriter &endObject();
+    JsonWriter &beginArray();
+    JsonWriter &endArray();
+    JsonWriter &key(const QString &name);
+    JsonWriter &value(const QString &text);
+    JsonWriter &value(qint64 number);
+    JsonWriter &value(bool flag);
+    JsonWriter &null();
+
+    const QString &text() const { return m_text; }
+    static QString quote(const QString &text);
+
+private:
+    void separate();
+    QString m_text;
+    bool m_needComma = false;
+};
+
+} // namespace kivora::cli

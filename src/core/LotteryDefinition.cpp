@@ -1,0 +1,98 @@
+#include "core/LotteryDefinition.h"
+
+#include "core/CharSet.h"
+#include "core/MessageCatalog.h"
+#include "core/Utilstr.h"
+
+#include <algorithm>
+
+namespace kivora {
+
+QString LotteryDefinition::systemSection() const { return lotteries::systemSectionName(drawNumber); }
+
+namespace lotteries {
+
+QString systemSectionName(int drawNumber)
+{
+    return QStringLiteral("for ") + QString::number(drawNumber) + QStringLiteral(" numbers");
+}
+
+QList<LotteryEntry> readList(const IniDocument &ini)
+{
+    QList<LotteryEntry> list;
+    for (const QString &name : ini.keys(kListSection))
+        list.append({name, ini.readBool(kListSection, name, true)});
+    return list;
+}
+
+QStringList shownNames(const IniDocument &ini)
+{
+    QStringList names;
+    for (const LotteryEntry &entry : readList(ini)) {
+        if (entry.shown)
+            names.append(entry.name);
+    }
+    return names;
+}
+
+LotteryDefinition readDefinition(const IniDocument &ini, const QString &name)
+{
+    LotteryDefinition d;
+    d.name = name;
+    d.drawNumber = ini.readInteger(name, QStringLiteral("DrawNumber"), 6);
+    d.maxNumber = ini.readInteger(name, QStringLiteral("MaxNumber"), 80);
+    d.minNumber = ini.readInteger(name, QStringLiteral("MinNumber"), 1);
+    d.countOfAddBall = ini.readInteger(name, QStringLiteral("CountOfAddBall"), 0);
+    d.minnumberOfAddBall = ini.readInteger(name, QStringLiteral("MinnumberOfAddBall"), 0);
+    d.maxnumberOfAddBall = ini.readInteger(name, QStringLiteral("MaxnumberOfAddBall"), 9);
+    d.baseFile = ini.readString(name, QStringLiteral("BaseFile"), QStringLiteral("default.lot"));
+    d.machine = ini.readString(name, QStringLiteral("Machine"), QString());
+    d.setOfBall = ini.readString(name, QStringLiteral("SetOfBall"), QString());
+    d.www = ini.readString(name, QStringLiteral("www"), QString());
+    return d;
+}
+
+QString validate(const LotteryDefinition &d, const MessageCatalog &messages)
+{
+    auto refuse = [&](const char *key, int value, const QString &limits) {
+        const QString reason = messages("Str55").arg(QLatin1String(key), QString::number(value), limits);
+        return messages("Str54").arg(d.name, reason);
+    };
+    const QString numberRange = QStringLiteral("0..%1").arg(kLargestNumber);
+    if (d.minNumber < 0 || d.minNumber > kLargestNumber)
+        return refuse("MinNumber", d.minNumber, numberRange);
+    if (d.maxNumber < 0 || d.maxNumber > kLargestNumber)
+        return refuse("MaxNumber", d.maxNumber, numberRange);
+    if (d.minNumber > d.maxNumber)
+        return refuse("MinNumber", d.minNumber, QStringLiteral("<= MaxNumber = %1").arg(d.maxNumber));
+    const int range = d.maxNumber - d.minNumber + 1;
+    if (d.drawNumber < 1 || d.drawNumber > range)
+        return refuse("DrawNumber", d.drawNumber, QStringLiteral("1..%1").arg(range));
+    if (d.countOfAddBall < 0 || d.countOfAddBall > kLargestNumber)
+        return refuse("CountOfAddBall", d.countOfAddBall, numberRange);
+    return {};
+}
+
+QStringList listNames(const QString &value) { return splitFields(value, fieldDelimiters()); }
+
+QStringList machineChoices(const QString &value)
+{
+    QStringList names = listNames(value);
+    if (names.isEmpty())
+        return {QStringLiteral("-")};
+    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
+}
+
+QStringList ballSetChoices(const QString &value)
+{
+    QStringList names = listNames(value);
+    if (names.isEmpty())
+        return {QStringLiteral("-")};
+    return names;
+}
+
+} // namespace lotteries
+} // namespace kivora

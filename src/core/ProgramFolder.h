@@ -1,0 +1,42 @@
+#pragma once
+
+// The program folder holds the configuration file, the results bases, "System",
+// "lng", ledgers and reports. It is chosen once at start-up:
+//   1. the folder named by KIVORA_HOME, when set;
+//   2. the executable's own folder, when it already holds the configuration file;
+//   3. the per-user data folder.
+// A folder without a configuration file is seeded with the default data compiled into
+// the program; a file that already exists is never overwritten.
+
+#include <QString>
+
+namespace kivora {
+
+class ProgramFolder final
+{
+public:
+    explicit ProgramFolder(QString path);
+
+    static QString configFileName() { return QStringLiteral("kivora.INI"); }
+    static QString resolve(const QString &envHome, const QString &executableDir, const QString &userDataDir);
+    // Resolves from the environment and the running application.
+    static QString resolveForApplication();
+
+    const QString &path() const { return m_path; }
+    QString configPath() const { return filePath(configFileName()); }
+    // A path inside the folder; a relative name in the configuration's own form
+    // ("System\default.ltt") is accepted.
+    QString filePath(const QString &relative) const;
+    QString systemFolder() const { return filePath(QStringLiteral("System")); }
+    QString languageFolder() const;
+
+    // Creates the folder and copies every default file that is missing. Returns false
+    // with the reason when the folder cannot be created or a file cannot be written.
+    bool seed(QString *error) const;
+    bool hasConfig() const;
+
+private:
+    QString m_path;
+};
+
+} // namespace kivora

@@ -1,0 +1,128 @@
+#include "ui/DesktopServices.h"
+
+#include "core/IniFile.h"
+#include "ui/TextEditorWindow.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace kivora {
+
+DesktopServices::DesktopServices(QString configPath) : m_configPath(std::move(configPath)) {}
+
+void DesktopServices::openUrl(const QString &fileOrAddress)
+{
+    const QUrl url = QFileInfo::exists(fileOrAddress) ? QUrl::fromLocalFile(fileOrAddress)
+                                                      : QUrl::fromUserInput(fileOrAddress);
+    QDesktopServices::openUrl(url);
+}
+
+bool DesktopServices::startProgram(const QString &program, const QStringList &arguments, bool wait)
+{
+    if (!wait)
+        return QProcess::startDetached(program, arguments);
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return false;
+    process.waitForFinished(-1);
+    return true;
+}
+
+void DesktopServices::editTextFile(QWidget *parent, const QString &path, bool wait)
+{
+    const QString editor = IniFile(m_configPath).readString(QStringLiteral("Form"), QStringLiteral("Editor"), QString());
+    if (!editor.trimmed().isEmpty()) {
+        QStringList command = QProcess::splitCommand(editor);
+        const QString program = command.takeFirst();
+        if (startProgram(program, command << path, wait))
+            return;
+    }
+    auto *window = new TextEditorWindow(path, parent);
+    if (wait) {
+        window->exec();
+        delete window;
+    } else {
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    }
+}
+
+namespace {
+
+void prepare(QFileDialog &dialog, const FileDialogRequest &request)
+{
+    dialog.setWindowTitle(request.title);
+    if (!request.directory.isEmpty())
+        dialog.setDirectory(request.directory);
+    dialog.setNameFilters(request.filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+}
+
+} // namespace
+
+QString DesktopServices::openFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+QString DesktopServices::saveFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Replacing an existing file is the user's choice in the dialog itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+bool DesktopServices::askText(QWidget *parent, const QString &title, const QString &prompt, QString *text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, *text, &ok);
+    if (ok)
+        *text = answer;
+    return ok;
+}
+
+void DesktopServices::showMessage(QWidget *parent, const QString &text, MessageKind kind)
+{
+    const QString title = QStringLiteral("Kivora");
+    switch (kind) {
+    case MessageKind::Information: QMessageBox::information(parent, title, text); break;
+    case MessageKind::Warning: QMessageBox::warning(parent, title, text); break;
+    case MessageKind::Error: QMessageBox::critical(parent, title, text); break;
+    }
+}
+
+bool DesktopServices::confirm(QWidget *parent, const QString &text)
+{
+    return QMessageBox::question(parent, QStringLiteral("Kivora"), text, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+QDate DesktopServices::today() { return QDate::currentDate(); }
+
+quint32 DesktopServices::randomSeed() { return static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()); }
+
+} // namespace kivora

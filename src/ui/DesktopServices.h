@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/PlatformServices.h"
+
+namespace kivora {
+
+class ProgramFolder;
+
+// The real desktop: Qt dialogs, QDesktopServices, QProcess.
+class DesktopServices final : public PlatformServices
+{
+public:
+    explicit DesktopServices(QString configPath);
+
+    void openUrl(const QString &fileOrAddress) override;
+    bool startProgram(const QString &program, const QStringList &arguments, bool wait) override;
+    void editTextFile(QWidget *parent, const QString &path, bool wait) override;
+    QString openFileName(QWidget *parent, const FileDialogRequest &request) override;
+    QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
+    bool askText(QWidget *parent, const QString &title, const QString &prompt, QString *text) override;
+    void showMessage(QWidget *parent, const QString &text, MessageKind kind) override;
+    bool confirm(QWidget *parent, const QString &text) override;
+    QDate today() override;
+    quint32 randomSeed() override;
+
+private:
+    QString m_configPath; // for the configured text editor (key Editor of section Form)
+};
+
+} // namespace kivora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace kivora {
+
+// The program's own plain-text editor, used when no external editor is configured:
+// shows a text file, saves it back (through a temporary file) on request.
+class TextEditorWindow final : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TextEditorWindow(QString path, QWidget *parent = nullptr);
+
+    bool save();
+
+private:
+    void load();
+
+    QString m_path;
+    QPlainTextEdit *m_editor = nullptr;
+};
+
+} // namespace kivora
