@@ -40,6 +40,9 @@ public:
     int topCount = 0;  // largest "drawn"
     QString recordText; // record line, value columns ("-" for tables without them)
     QString topText;
+    // The sort column the statistic applies after filling the view; -1 leaves the
+    // rows in the order they were added.
+    int initialSort = -1;
     std::vector<StatRow> rows; // in the order they were added
 
     int rowCount() const { return static_cast<int>(rows.size()); }
