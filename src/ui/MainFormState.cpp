@@ -1,0 +1,96 @@
+// Start-up and closing: the window state in section Form of the configuration file,
+// the lottery tabs and the language menu.
+
+#include "ui/MainForm.h"
+
+#include "core/IniFile.h"
+#include "core/LotteryDefinition.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabBar>
+
+namespace kivora {
+
+namespace {
+
+const QString kForm = QStringLiteral("Form");
+
+} // namespace
+
+void TMainForm::FormCreate()
+{
+    const IniDocument ini = IniFile(m_folder.configPath()).load();
+    move(ini.readInteger(kForm, QStringLiteral("Left"), 100), ini.readInteger(kForm, QStringLiteral("Top"), 100));
+    m_keptLastDraws = ini.readInteger(kForm, QStringLiteral("LastDraws"), 0);
+    if (ini.readBool(kForm, QStringLiteral("InitMax"), false))
+        setWindowState(windowState() | Qt::WindowMaximized);
+    m_langFile = QFileInfo(ini.readString(kForm, QStringLiteral("LangFile"), QStringLiteral("&russian.lng"))).fileName();
+
+    const QSignalBlocker blockTabs(TabControl1);
+    for (const QString &name : lotteries::shownNames(ini))
+        TabControl1->addTab(name);
+    if (TabControl1->count() > 0)
+        TabControl1->setCurrentIndex(0);
+    fillLanguageMenu();
+}
+
+void TMainForm::fillLanguageMenu()
+{
+    Lang->clear();
+    const QDir dir(m_folder.languageFolder());
+    const QStringList files = dir.entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
+    for (int i = 0; i < files.size(); ++i) {
+        QAction *item = Lang->addAction(files.at(i));
+        item->setObjectName(QStringLiteral("LangItem%1").arg(i));
+        item->setData(i);
+        item->setCheckable(true);
+        item->setChecked(files.at(i) == m_langFile);
+        m_langGroup->addAction(item);
+        connect(item, &QAction::triggered, this, [this, item] { switchLanguage(item->text()); });
+    }
+}
+
+void TMainForm::FormShow()
+{
+    {
+        const QSignalBlocker blockBox(LastDrawBox);
+        const QSignalBlocker blockEdit(Edit1);
+        if (m_keptLastDraws < 1) {
+            LastDrawBox->setChecked(false);
+        } else {
+            UpDown1->setValue(m_keptLastDraws);
+            Edit1->setText(QString::number(m_keptLastDraws));
+            LastDrawBox->setChecked(true);
+        }
+    }
+    Changeloto();
+}
+
+void TMainForm::FormClose()
+{
+    IniFile ini(m_folder.configPath());
+    IniDocument document = ini.load();
+    const QRect frame = frameGeometry();
+    const bool maximised = isMaximized();
+    // A maximised window keeps the position it will return to.
+    const QPoint position = maximised ? normalGeometry().topLeft() : frame.topLeft();
+    document.writeString(kForm, QStringLiteral("Top"), QString::number(position.y()));
+    document.writeString(kForm, QStringLiteral("Left"), QString::number(position.x()));
+    document.writeString(kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
+    document.writeString(kForm, QStringLiteral("LangFile"), m_langFile);
+    document.writeString(kForm, QStringLiteral("LastDraws"),
+                         QString::number(LastDrawBox->isChecked() ? UpDown1->value() : 0));
+    if (!ini.save(document))
+        showError(m_messages("Str56").arg(ini.lastError()));
+}
+
+} // namespace kivora

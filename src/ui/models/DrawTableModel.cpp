@@ -1,0 +1,67 @@
+#include "ui/models/DrawTableModel.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QPalette>
+
+namespace kivora {
+
+DrawTableModel::DrawTableModel(View view, QObject *parent) : QAbstractTableModel(parent), m_view(view) {}
+
+void DrawTableModel::setDraws(const DrawTable *draws)
+{
+    beginResetModel();
+    m_draws = draws;
+    m_highlight.assign(draws ? static_cast<size_t>(draws->rowCount()) : 0, false);
+    endResetModel();
+}
+
+void DrawTableModel::setHighlight(const std::vector<bool> &rows)
+{
+    m_highlight = rows;
+    m_highlight.resize(static_cast<size_t>(rowCount()), false);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::BackgroundRole, Qt::ForegroundRole});
+}
+
+bool DrawTableModel::isHighlighted(int row) const
+{
+    return row >= 0 && static_cast<size_t>(row) < m_highlight.size() && m_highlight[static_cast<size_t>(row)];
+}
+
+int DrawTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() || !m_draws ? 0 : m_draws->rowCount();
+}
+
+int DrawTableModel::columnCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_draws)
+        return 0;
+    return m_view == View::Results ? m_draws->resultsColumnCount() : m_draws->detailsColumnCount();
+}
+
+QVariant DrawTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !m_draws)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_view == View::Results ? m_draws->resultsCell(index.row(), index.column())
+                                       : m_draws->detailsCell(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return Qt::AlignCenter;
+    case Qt::BackgroundRole:
+        if (index.column() != 0)
+            return {};
+        return isHighlighted(index.row()) ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button);
+    case Qt::ForegroundRole:
+        if (index.column() != 0)
+            return {};
+        return isHighlighted(index.row()) ? QColor(Qt::white) : QColor(Qt::black);
+    default:
+        return {};
+    }
+}
+
+} // namespace kivora
