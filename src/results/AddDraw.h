@@ -1,0 +1,68 @@
+#pragma once
+
+// Adding one draw to a results base: the record line the add dialog writes, the checks
+// of its typed number groups, and the append.
+
+#include "core/LotteryDefinition.h"
+
+#include <QString>
+
+namespace kivora {
+
+class MessageCatalog;
+
+// Refusal of a draw number, date, machine or ball-set text that would shift the fields
+// of the record (empty, or holding a space, comma or semicolon).
+// Kept here until the message catalogue holds it.
+inline const QString kDrawFieldRefused = QStringLiteral(
+    "Номер розыгрыша, дата, лототрон и комплект шаров не могут быть пустыми и не могут содержать "
+    "пробел, запятую или точку с запятой.");
+
+// A number group typed through a "99,99,..." mask, once checked.
+struct NumberGroup
+{
+    bool ok = false;
+    QString text; // the numbers joined with "," as typed, blanks removed ("03,15,7")
+    QString error; // the message when !ok
+};
+
+// The main numbers: exactly DrawNumber groups, each a number in MinNumber..MaxNumber.
+// Blanks of the mask (spaces, "_") are ignored inside a group; an empty group, a
+// missing group or a number outside the range refuses the whole group.
+NumberGroup checkMainNumbers(
+    const QString &typed, const LotteryDefinition &definition, const MessageCatalog &messages);
+
+// The additional numbers: an all-blank text is accepted as "none typed" (empty text);
+// otherwise exactly CountOfAddBall numbers are needed, each inside
+// MinnumberOfAddBall..MaxnumberOfAddBall when that range holds more than one number,
+// else inside 0..99 (two digits of the mask). A lottery without additional numbers
+// accepts only an empty text.
+NumberGroup checkAdditionalNumbers(
+    const QString &typed, const LotteryDefinition &definition, const MessageCatalog &messages);
+
+// The record line: the six texts joined with ",", the two number texts trimmed of
+// spaces at both ends. "126,08.02.2005,2,5,03,15,22,31,40,44," for no additional numbers.
+QString addDrawLine(const QString &number, const QString &date, const QString &machine,
+    const QString &ballSet, const QString &mainText, const QString &additionalText);
+
+// Appends the line and CR LF to the base (created when missing). When the base's last
+// line has no line end (an edited file), one is written first so that the new draw
+// never merges into the old last line. Returns false with the reason in *error.
+bool appendDrawLine(const QString &basePath, const QString &line, QString *error);
+
+struct NewDraw
+{
+    QString number;
+    QString date;
+    QString machine;
+    QString ballSet;
+    QString mainText; // as typed through the mask
+    QString additionalText; // as typed, may be blank
+};
+
+// The add dialog's OK: checks the draw, then appends its record line. Returns the empty
+// text when the line was written, otherwise the message to show (nothing is written).
+QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefinition &definition,
+    const MessageCatalog &messages);
+
+} // namespace kivora

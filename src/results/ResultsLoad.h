@@ -1,0 +1,73 @@
+#pragma once
+
+// Loading a lottery: its definition from the configuration file, then its results
+// base through the three filters into a DrawTable, with the per-number counters.
+//
+// A record is one line; fields are separated by runs of space, comma or semicolon:
+//   125,01.02.2005,2,5,03,15,22,31,40,44,7
+//   number, date, machine, ball set, DrawNumber main numbers, CountOfAddBall additional
+// Further fields are ignored; a missing field reads as empty, a missing or non-numeric
+// main number as 0. A blank line is a draw whose main numbers are all 0.
+
+#include "core/LotteryDefinition.h"
+#include "core/Progress.h"
+#include "results/DrawTable.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace kivora {
+
+class MessageCatalog;
+class ProgramFolder;
+
+// The filter bar: each filter applies only when its box is ticked.
+struct DrawFilter
+{
+    bool lastDraws = false;
+    QString lastDrawsText; // "Последние": keep the last N lines of the file (N = text-to-integer)
+    bool machine = false;
+    QString machineText; // exact, case-sensitive match with the third field
+    bool ballSet = false;
+    QString ballSetText; // exact, case-sensitive match with the fourth field
+};
+
+struct LoadResult
+{
+    bool ok = false;
+    QString error; // the message to show when !ok
+    LotteryDefinition definition;
+    DrawTable draws; // the accepted draws in file order
+    NumberCounts counts; // filled for MinNumber..MaxNumber
+    int totalLines = 0; // every line of the base, before any filter
+    // Accepted lines with a main number outside MinNumber..MaxNumber (an empty or
+    // non-numeric one reads as 0). Such numbers are shown as read but not counted.
+    int outOfRangeLines = 0;
+    QStringList systems; // keys of the lottery's system-list section, in file order
+    QString basePath;
+
+    int drawCount() const { return draws.rowCount(); }
+};
+
+// Loads the named lottery of the configuration file in the program folder. A lottery
+// without a section of its own gets the default definition. Returns ok = false with the
+// message when the definition is outside the limits of the program (nothing is loaded)
+// or when the base can neither be created nor read. A missing base is created empty.
+LoadResult loadLottery(const ProgramFolder &folder, const QString &lotteryName, const DrawFilter &filter,
+    const MessageCatalog &messages, const Progress &progress = {});
+
+// The same for a definition at hand and the base at basePath (systems stay empty).
+LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition, const DrawFilter &filter,
+    const MessageCatalog &messages, const Progress &progress = {});
+
+// The draws of a base already read into memory; totalLines and the counters are set,
+// ok is true. The definition must lie inside the limits (lotteries::validate).
+LoadResult loadDraws(QStringView text, const LotteryDefinition &definition, const DrawFilter &filter,
+    const Progress &progress = {});
+
+// The status bar text after a load: "Проанализировано 125 розыгрышей", followed by
+// "; строк с номерами вне диапазона: 3" when some accepted lines held such numbers.
+QString loadStatusText(const LoadResult &result, const MessageCatalog &messages);
+
+} // namespace kivora
