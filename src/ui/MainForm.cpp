@@ -6,6 +6,7 @@
 #include "ui/models/StatTableModel.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
@@ -21,7 +22,6 @@ TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QW
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
     createPanes();
     createMenus();
-    resize(1180, 720);
     FormCreate();
 }
 
@@ -41,6 +41,7 @@ void TMainForm::showEvent(QShowEvent *event)
     if (!m_shownOnce) {
         m_shownOnce = true;
         FormShow();
+        QTimer::singleShot(0, this, [this] { updateLayout(true); });
     }
 }
 

@@ -91,6 +91,7 @@ private:
     void FormShow();
     void FormClose();
     void fillLanguageMenu();
+    void placeOnScreen(const QPoint &topLeft);
     void switchLanguage(const QString &fileName);
 
     // Results (MainFormResults.cpp).

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QSplitter>
@@ -30,6 +31,24 @@
 namespace kivora {
 
 namespace {
+
+// A status bar panel whose width follows a pane above it without ever forcing the
+// window to grow.
+class StatusPanel final : public QLabel
+{
+public:
+    explicit StatusPanel(QWidget *parent) : QLabel(parent) {}
+    void setPreferredWidth(int width)
+    {
+        m_width = width;
+        updateGeometry();
+    }
+    QSize sizeHint() const override { return {m_width, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {20, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int m_width = 200;
+};
 
 QToolButton *toolButton(QWidget *parent, const char *name, const char *icon, const QString &hint)
 {
@@ -79,12 +98,24 @@ QTableView *reportList(QWidget *parent, const char *name)
     list->setShowGrid(true);
     list->setWordWrap(false);
     list->setIconSize(QSize(16, 16));
+    list->setMinimumWidth(60);
+    list->horizontalHeader()->setMinimumSectionSize(24);
     QPalette palette = list->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     list->setPalette(palette);
     return list;
+}
+
+// Caption column wide enough for a check box, a picture and "00:00:00:00"; the
+// value columns for their headers.
+void sizeListColumns(QTableView *list, bool numbers)
+{
+    const QFontMetrics metrics = list->fontMetrics();
+    const QString widest = numbers ? QStringLiteral("0000") : QStringLiteral("00:00:00:00");
+    list->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(widest) + (numbers ? 48 : 28));
+    list->horizontalHeader()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("Не выпадала")) + 12);
 }
 
 // The one-line record list above a list: three maroon headers and no rows.
@@ -103,6 +134,8 @@ QTreeWidget *recordLine(QWidget *parent, const char *name)
     line->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     line->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     line->setFocusPolicy(Qt::NoFocus);
+    line->setMinimumWidth(60);
+    line->header()->setMinimumSectionSize(20);
     return line;
 }
 
@@ -372,6 +405,12 @@ QWidget *TMainForm::createRightPanel()
     ListView5 = reportList(GroupBox2, "ListView5");
     ListView5->setModel(m_tenModel);
     ListView5->hide();
+    // A reset model starts its header anew; the columns keep their widths.
+    for (QTableView *list : {ListView1, ListView2, ListView5}) {
+        const bool numbers = list == ListView1;
+        sizeListColumns(list, numbers);
+        connect(list->model(), &QAbstractItemModel::modelReset, list, [list, numbers] { sizeListColumns(list, numbers); });
+    }
     stats->addWidget(ListView4);
     stats->addWidget(ListView2, 1);
     stats->addWidget(StringGrid4, 1);
@@ -426,9 +465,9 @@ void TMainForm::createStatusBar()
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(true);
-    statusPanel0 = new QLabel(bar);
+    statusPanel0 = new StatusPanel(bar);
     statusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    statusPanel1 = new QLabel(bar);
+    statusPanel1 = new StatusPanel(bar);
     statusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     ProgressBar1 = new QProgressBar(bar);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -456,8 +495,8 @@ void TMainForm::updateLayout(bool resizeRightPanel)
         Splitter1->setSizes({std::max(120, total - right), right});
     }
     if (statusPanel0) {
-        statusPanel0->setFixedWidth(GroupBox4->width() + 4);
-        statusPanel1->setFixedWidth(GroupBox3->width() + 2);
+        static_cast<StatusPanel *>(statusPanel0)->setPreferredWidth(GroupBox4->width() + 4);
+        static_cast<StatusPanel *>(statusPanel1)->setPreferredWidth(GroupBox3->width() + 2);
     }
 }
 

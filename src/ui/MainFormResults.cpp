@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -145,10 +146,13 @@ void TMainForm::showLoad()
     m_detailsModel->setDraws(&m_load.draws);
     const int rows = m_load.draws.rowCount();
     if (rows > 0) {
-        StringGrid2->scrollToBottom();
-        DateGrid->scrollToBottom();
+        // The newest draw becomes current; the draw-number column stays in sight.
         StringGrid2->setCurrentIndex(m_resultsModel->index(rows - 1, m_resultsModel->columnCount() - 1));
         DateGrid->setCurrentIndex(m_detailsModel->index(rows - 1, m_detailsModel->columnCount() - 1));
+        for (QTableView *view : {StringGrid2, DateGrid}) {
+            view->scrollToBottom();
+            view->horizontalScrollBar()->setValue(0);
+        }
     } else {
         StringGrid3->clearContents();
     }
@@ -246,6 +250,9 @@ void TMainForm::fillDrawStrip(int row)
         StringGrid3->setItem(r, col, item);
     };
     put(0, 0, draws.drawNumberText(row));
+    StringGrid3->horizontalHeader()->resizeSection(
+        0, std::max(StringGrid3->horizontalHeader()->defaultSectionSize(),
+                    StringGrid3->fontMetrics().horizontalAdvance(draws.drawNumberText(row) + QStringLiteral("00"))));
     if (twoRows)
         put(1, 0, draws.machine(row) + draws.ballSet(row));
 

@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -29,7 +31,8 @@ const QString kForm = QStringLiteral("Form");
 void TMainForm::FormCreate()
 {
     const IniDocument ini = IniFile(m_folder.configPath()).load();
-    move(ini.readInteger(kForm, QStringLiteral("Left"), 100), ini.readInteger(kForm, QStringLiteral("Top"), 100));
+    placeOnScreen(QPoint(ini.readInteger(kForm, QStringLiteral("Left"), 100),
+                         ini.readInteger(kForm, QStringLiteral("Top"), 100)));
     m_keptLastDraws = ini.readInteger(kForm, QStringLiteral("LastDraws"), 0);
     if (ini.readBool(kForm, QStringLiteral("InitMax"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -41,6 +44,21 @@ void TMainForm::FormCreate()
     if (TabControl1->count() > 0)
         TabControl1->setCurrentIndex(0);
     fillLanguageMenu();
+}
+
+void TMainForm::placeOnScreen(const QPoint &topLeft)
+{
+    // The stored position is kept, but the window never starts partly off the screen.
+    const QScreen *screen = QGuiApplication::screenAt(topLeft);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    const QSize size(std::min(1180, available.width() - 20), std::min(720, available.height() - 40));
+    resize(size);
+    QPoint position = topLeft;
+    position.setX(std::clamp(position.x(), available.left(), std::max(available.left(), available.right() - size.width())));
+    position.setY(std::clamp(position.y(), available.top(), std::max(available.top(), available.bottom() - size.height() - 30)));
+    move(position);
 }
 
 void TMainForm::fillLanguageMenu()
