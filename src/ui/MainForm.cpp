@@ -2,6 +2,8 @@
 
 #include "ui/PlatformServices.h"
 #include "ui/WaitWindow.h"
+#include "ui/dialogs/aboutunit.h"
+#include "ui/dialogs/addtiragunit.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -22,6 +24,8 @@ TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QW
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
     createPanes();
     createMenus();
+    m_aboutBox = new TAboutBox(this);
+    m_addDialog = new TAddTirag(m_messages, m_services, this);
     FormCreate();
 }
 

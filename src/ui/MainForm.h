@@ -38,6 +38,8 @@ class QTreeWidget;
 namespace kivora {
 
 class DrawTableModel;
+class TAboutBox;
+class TAddTirag;
 class PlatformServices;
 class StatTableModel;
 class WaitWindow;
@@ -267,6 +269,10 @@ private:
     std::vector<QAction *> m_viewStyleActions;
 
     std::unique_ptr<WaitWindow> m_wait;
+
+    // Dialogs live for the whole run.
+    TAboutBox *m_aboutBox = nullptr;
+    TAddTirag *m_addDialog = nullptr;
 };
 
 } // namespace kivora

@@ -45,20 +45,12 @@ void TMainForm::StringGrid1DblClick() {}
 void TMainForm::BitBtn2Click() {}
 void TMainForm::N53Click() {}
 void TMainForm::N54Click() {}
-void TMainForm::N9Click() {}
-void TMainForm::N34Click() {}
-void TMainForm::N82Click() {}
 void TMainForm::HTML1Click() {}
 void TMainForm::HTML2Click() {}
 void TMainForm::HTML3Click() {}
 void TMainForm::N17Click() {}
 void TMainForm::N78Click() {}
 void TMainForm::N80Click() {}
-void TMainForm::N31Click() {}
-void TMainForm::BitBtn9Click() {}
-void TMainForm::HomePageClick() {}
-void TMainForm::HelpClick() {}
-void TMainForm::AboutClick() {}
 void TMainForm::SettingsClick() {}
 
 } // namespace kivora

@@ -1,0 +1,49 @@
+#include "ui/dialogs/aboutunit.h"
+
+#include "ui/Pictures.h"
+#include "ui/ProductInfo.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kivora {
+
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("О программе"));
+    auto *picture = new QLabel(this);
+    picture->setPixmap(pictures::picture(3).pixmap(48, 48));
+    auto *product = new QLabel(QStringLiteral("<b style='font-size:16pt'>Kivora</b>"), this);
+    product->setObjectName(QStringLiteral("ProductName"));
+    auto *version = new QLabel(QStringLiteral("Версия %1").arg(QApplication::applicationVersion()), this);
+    version->setObjectName(QStringLiteral("Version"));
+    auto *comments = new QLabel(QStringLiteral("В помощь игроку в ЛОТО: статистика, прогноз, игра по системе."), this);
+    comments->setObjectName(QStringLiteral("Comments"));
+    comments->setWordWrap(true);
+    auto *contact = new QLabel(QStringLiteral("<a href='%1'>%1</a>").arg(productHomePage()), this);
+    contact->setObjectName(QStringLiteral("Contact"));
+    contact->setOpenExternalLinks(true);
+
+    auto *text = new QVBoxLayout;
+    text->addWidget(product);
+    text->addWidget(version);
+    text->addWidget(comments);
+    text->addWidget(contact);
+    auto *top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    setFixedWidth(380);
+}
+
+} // namespace kivora
