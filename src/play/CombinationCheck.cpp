@@ -186,6 +186,8 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     const LotteryDefinition &lottery, const MessageCatalog &messages)
 {
     CheckResult result;
+    if (targetRow < 0 || targetRow >= draws.rowCount())
+        return result; // no draw to check: an empty result, nothing to write
     result.targetRow = targetRow;
     result.targetNumber = draws.drawNumberText(targetRow);
     result.keno = lottery.name == check::kenoLotteryName();

@@ -110,6 +110,7 @@ struct CheckResult
 
 // Scores every combination line of the file against the draw in targetRow and makes
 // the report. lottery gives the name and the number range of the sorted draw line.
+// A row that is not a loaded draw gives a result with targetRow -1 and no report.
 CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &draws, int targetRow,
     const LotteryDefinition &lottery, const MessageCatalog &messages);
 

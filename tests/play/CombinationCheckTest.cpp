@@ -278,6 +278,11 @@ TEST(CombinationCheck, TheEntryNamesTheDrawOrGetsTheWrongEntryMessage)
     }
     EXPECT_EQ(
         chooseDraw(DrawTable(6, 0), s("1"), messages).message, s("Нет загруженных розыгрышей для проверки."));
+    // A row that is no loaded draw is never read.
+    const CheckResult outside = checkCombinations(
+        combinations("6 из 45", { s("01") }), draws, 4, lottery("6 из 45", 6, 45), messages);
+    EXPECT_EQ(outside.targetRow, -1);
+    EXPECT_TRUE(outside.report.isEmpty());
 }
 
 TEST(CombinationCheck, RefusesOtherLotteriesEmptyFilesAndNoDraws)
