@@ -1,0 +1,281 @@
+#include "play/CombinationCheck.h"
+
+#include "core/CharSet.h"
+#include "core/LotteryDefinition.h"
+#include "core/MessageCatalog.h"
+#include "core/StringFn.h"
+#include "core/TextFile.h"
+#include "core/Utilstr.h"
+#include "results/DrawTable.h"
+
+#include <QStringView>
+
+#include <algorithm>
+#include <array>
+
+namespace kivora {
+
+namespace check {
+
+namespace {
+
+// Rows: numbers played 2..10; columns: numbers guessed 0..10.
+constexpr std::array<std::array<int, 11>, 9> kKenoPrizes = { {
+    { 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0 },
+    { 0, 0, 2, 17, 0, 0, 0, 0, 0, 0, 0 },
+    { 0, 0, 1, 4, 40, 0, 0, 0, 0, 0, 0 },
+    { 0, 0, 0, 2, 15, 240, 0, 0, 0, 0, 0 },
+    { 0, 0, 0, 1, 5, 55, 500, 0, 0, 0, 0 },
+    { 0, 0, 0, 0, 4, 20, 100, 2000, 0, 0, 0 },
+    { 0, 0, 0, 0, 2, 10, 30, 300, 10000, 0, 0 },
+    { 2, 0, 0, 0, 0, 4, 15, 100, 2500, 25000, 0 },
+    { 2, 0, 0, 0, 0, 2, 10, 55, 500, 5000, 100000 },
+} };
+
+} // namespace
+
+int kenoPrize(int played, int guessed)
+{
+    if (played < 2 || played > 10 || guessed < 0 || guessed > 10)
+        return 0;
+    return kKenoPrizes[static_cast<size_t>(played - 2)][static_cast<size_t>(guessed)];
+}
+
+} // namespace check
+
+namespace {
+
+bool isComboDelimiter(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char(',') || c == QLatin1Char(':') || c == QLatin1Char(';');
+}
+
+// A field as the check compares it: blanks removed (a field has none, blanks separate
+// fields) and left-filled with "0" to two characters, so "5" meets the draw's "05"
+// and "K" becomes "0K", which meets nothing.
+bool fieldEquals(QStringView field, const QString &cell)
+{
+    if (field.size() == 1)
+        return cell.size() == 2 && cell.at(0) == QLatin1Char('0') && cell.at(1) == field.at(0);
+    return field == cell;
+}
+
+struct LineScore
+{
+    int hits = 0;
+    int fields = 0;
+};
+
+LineScore scoreLine(const QString &line, const QStringList &drawCells)
+{
+    LineScore score;
+    const int length = static_cast<int>(line.size());
+    int i = 0;
+    while (i < length) {
+        while (i < length && isComboDelimiter(line.at(i)))
+            ++i;
+        if (i >= length)
+            break;
+        const int start = i;
+        while (i < length && !isComboDelimiter(line.at(i)))
+            ++i;
+        ++score.fields;
+        if (score.fields > check::kMaxNumbersPerLine)
+            continue;
+        const QStringView field = QStringView(line).mid(start, i - start);
+        for (const QString &cell : drawCells) {
+            if (fieldEquals(field, cell))
+                ++score.hits;
+        }
+    }
+    return score;
+}
+
+// The draw's numbers as the sorted draw strip shows them: ascending, only those inside
+// the lottery's range, each followed by two blanks.
+QString sortedDrawLine(const DrawTable &draws, int row, const LotteryDefinition &lottery)
+{
+    std::vector<int> numbers;
+    for (int j = 0; j < draws.drawNumber(); ++j) {
+        const int n = draws.number(row, j);
+        if (n >= lottery.minNumber && n <= lottery.maxNumber)
+            numbers.push_back(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    QString line;
+    for (int n : numbers)
+        line += twoDigits(n) + QStringLiteral("  ");
+    return line;
+}
+
+QString categoryText(int k, int count, const MessageCatalog &messages)
+{
+    return intToText(k) + QLatin1Char(' ') + messages("Str16") + QLatin1Char(' ')
+        + leftFill(QLatin1Char(' '), intToText(count), 3) + QLatin1Char(' ') + messages("Str17");
+}
+
+} // namespace
+
+bool readSavedCombinations(const QString &path, SavedCombinations *file, QString *error)
+{
+    QStringList lines;
+    if (!textfile::readLines(path, &lines, error))
+        return false;
+    *file = SavedCombinations();
+    if (!lines.isEmpty())
+        file->lotteryName = lines.takeFirst();
+    if (!lines.isEmpty())
+        file->header = lines.takeFirst();
+    file->lines = lines;
+    return true;
+}
+
+CheckReadiness checkReadiness(const SavedCombinations &file, const QString &lotteryName,
+    const DrawTable &draws, const MessageCatalog &messages)
+{
+    CheckReadiness readiness;
+    if (file.lotteryName != lotteryName) {
+        readiness.refusal = CheckRefusal::OtherLottery;
+        readiness.message = messages("Str21") + QLatin1Char(' ') + lotteryName + messages("Str5");
+    } else if (file.lines.isEmpty()) {
+        readiness.refusal = CheckRefusal::NoCombinations;
+        readiness.message = messages("Str61");
+    } else if (draws.isEmpty()) {
+        readiness.refusal = CheckRefusal::NoDraws;
+        readiness.message = messages("Str62");
+    }
+    return readiness;
+}
+
+QString proposedDrawEntry(const DrawTable &draws)
+{
+    return draws.isEmpty() ? QString() : draws.drawNumberText(draws.rowCount() - 1);
+}
+
+DrawChoice chooseDraw(const DrawTable &draws, const QString &entry, const MessageCatalog &messages)
+{
+    DrawChoice choice;
+    if (draws.isEmpty()) {
+        choice.message = messages("Str62");
+        return choice;
+    }
+    const QString wrongEntry
+        = messages("Str14") + QLatin1Char(' ') + intToText(draws.rowCount()) + messages("Str15");
+    int wanted = 0;
+    if (!tryTextToInt(entry, &wanted) || wanted < 1) {
+        choice.message = wrongEntry;
+        return choice;
+    }
+    const int newest = draws.rowCount() - 1;
+    if (wanted > textToInt(draws.drawNumberText(newest))) {
+        choice.row = newest;
+        return choice;
+    }
+    for (int row = 0; row < draws.rowCount(); ++row) {
+        if (textToInt(draws.drawNumberText(row)) == wanted) {
+            choice.row = row;
+            return choice;
+        }
+    }
+    // A gap in the numbering, or a draw the filters left out.
+    choice.message = wrongEntry;
+    return choice;
+}
+
+CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &draws, int targetRow,
+    const LotteryDefinition &lottery, const MessageCatalog &messages)
+{
+    CheckResult result;
+    if (targetRow < 0 || targetRow >= draws.rowCount())
+        return result; // no draw to check: an empty result, nothing to write
+    result.targetRow = targetRow;
+    result.targetNumber = draws.drawNumberText(targetRow);
+    result.keno = lottery.name == check::kenoLotteryName();
+
+    QStringList drawCells;
+    for (int j = 1; j <= draws.drawNumber(); ++j)
+        drawCells.append(draws.resultsCell(targetRow, j));
+
+    // Hits of every line, then the lines of each category in file order.
+    std::vector<int> hitsOf;
+    hitsOf.reserve(static_cast<size_t>(file.lines.size()));
+    bool longLines = false;
+    int lastFields = 0;
+    for (const QString &line : file.lines) {
+        const LineScore score = scoreLine(line, drawCells);
+        hitsOf.push_back(score.hits);
+        if (score.hits >= static_cast<int>(result.counts.size()))
+            result.counts.resize(static_cast<size_t>(score.hits) + 1, 0);
+        ++result.counts[static_cast<size_t>(score.hits)];
+        longLines = longLines || score.fields > check::kMaxNumbersPerLine;
+        lastFields = score.fields;
+    }
+    result.played = lastFields;
+    result.reportedUpTo = std::min(result.played, check::kMaxNumbersPerLine);
+    if (static_cast<int>(result.counts.size()) <= result.reportedUpTo)
+        result.counts.resize(static_cast<size_t>(result.reportedUpTo) + 1, 0);
+
+    const QString crlf = textfile::crlf();
+    QString summary;
+    for (int k = 0; k <= result.reportedUpTo; ++k) {
+        const int count = result.counts[static_cast<size_t>(k)];
+        summary += crlf + categoryText(k, count, messages);
+        if (result.keno) {
+            const qint64 prize = static_cast<qint64>(check::kenoPrize(result.played, k)) * count;
+            result.prizes.push_back(prize);
+            if (prize != 0)
+                result.wins += count;
+            result.total += prize;
+            summary += QLatin1Char('\t') + messages("Str18") + QLatin1Char(' ') + QString::number(prize)
+                + QLatin1Char('x');
+        }
+    }
+    if (result.keno) {
+        summary += QStringLiteral("\r\n\r\nИтого :\t   угадано ")
+            + leftFill(QLatin1Char(' '), intToText(result.wins), 3)
+            + QStringLiteral(" комбинаций\t- выиграно ") + QString::number(result.total) + QLatin1Char('x');
+    }
+
+    QString report = messages("Str19") + QLatin1Char(' ') + result.targetNumber + QLatin1Char(' ')
+        + messages("Str20") + QLatin1Char(' ') + lottery.name + QStringLiteral(" :") + crlf;
+    report += sortedDrawLine(draws, targetRow, lottery) + crlf;
+    report += file.header + crlf;
+    report += summary + crlf + crlf;
+    if (longLines) {
+        const QString note = messages("Str67").arg(check::kMaxNumbersPerLine);
+        result.notes.append(note);
+        report += note + crlf + crlf;
+    }
+    report += messages("Str23") + crlf;
+    for (int k = 0; k <= result.reportedUpTo; ++k) {
+        report += categoryText(k, result.counts[static_cast<size_t>(k)], messages) + QLatin1Char(':') + crlf;
+        int listed = 0;
+        bool cut = false;
+        for (qsizetype i = 0; i < file.lines.size(); ++i) {
+            const QString &line = file.lines.at(i);
+            if (hitsOf[static_cast<size_t>(i)] != k || line.isEmpty())
+                continue;
+            if (listed == check::kMaxListedPerCategory) {
+                cut = true;
+                break;
+            }
+            report += line + crlf;
+            ++listed;
+        }
+        if (cut) {
+            const QString note = messages("Str66").arg(k).arg(check::kMaxListedPerCategory);
+            result.notes.append(note);
+            report += note + crlf;
+        }
+    }
+    report += QStringLiteral("===========================") + crlf;
+    result.report = report;
+    return result;
+}
+
+bool writeCheckReport(const QString &path, const CheckResult &result, QString *error)
+{
+    return textfile::writeText(path, result.report, error);
+}
+
+} // namespace kivora

@@ -1,0 +1,41 @@
+#include "play/CombinationFile.h"
+
+#include "core/MessageCatalog.h"
+#include "core/StringFn.h"
+#include "core/TextFile.h"
+#include "play/CombinationList.h"
+#include "play/Systems.h"
+
+namespace kivora {
+
+QString combinationFileHeader(const QString &systemName, int rowCount, const MessageCatalog &messages)
+{
+    return messages("Str2") + QLatin1Char(' ') + systems::headerWord(systemName) + QLatin1Char(' ')
+        + messages("Str11") + QStringLiteral(" - ") + intToText(rowCount) + QLatin1Char(' ')
+        + messages("Str17");
+}
+
+QString combinationFileText(const CombinationList &list, const QString &lotteryName,
+    const QString &systemName, const MessageCatalog &messages)
+{
+    const QString gap = QStringLiteral("   ");
+    QString text
+        = lotteryName + textfile::crlf() + combinationFileHeader(systemName, list.rowCount(), messages);
+    text.reserve(text.size() + list.rowCount() * (2 + CombinationList::kColumns * 5));
+    for (int row = 0; row < list.rowCount(); ++row) {
+        text += textfile::crlf();
+        for (int column = 0; column < CombinationList::kColumns; ++column) {
+            text += list.cell(row, column);
+            text += gap;
+        }
+    }
+    return text;
+}
+
+bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
+    const QString &systemName, const MessageCatalog &messages, QString *error)
+{
+    return textfile::writeText(path, combinationFileText(list, lotteryName, systemName, messages), error);
+}
+
+} // namespace kivora

@@ -1,0 +1,38 @@
+#pragma once
+
+// A combination file ("*.ltc") holds the combination list as the player saved it:
+//
+//   6 из 45␍␊
+//   Выбрано:  7 номеров - 2 комбинаций␍␊
+//   05   11   17   23   30   38               ...␍␊
+//   05   11   17   23   30   44               ...
+//
+// Every row lists its ten cells, each followed by three blanks (an empty cell gives
+// only the blanks). Each row starts with a line end, so the file ends without one.
+
+#include <QString>
+
+namespace kivora {
+
+class CombinationList;
+class MessageCatalog;
+
+// "Выбрано:  7 номеров - 2 комбинаций": the header line for a system and a row count.
+QString combinationFileHeader(const QString &systemName, int rowCount, const MessageCatalog &messages);
+
+// The whole file text for the list, the lottery's name and the current system's name.
+QString combinationFileText(const CombinationList &list, const QString &lotteryName,
+    const QString &systemName, const MessageCatalog &messages);
+
+// Writes the file (replacing one that exists). Returns false with the reason in *error;
+// an existing file then stays as it was.
+bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
+    const QString &systemName, const MessageCatalog &messages, QString *error);
+
+// The fixed file the list is shown from: "lototmp.ltc" in the program folder.
+inline QString shownCombinationsFileName()
+{
+    return QStringLiteral("lototmp.ltc");
+}
+
+} // namespace kivora

@@ -1,0 +1,85 @@
+#include "play/CombinationList.h"
+
+#include "core/MessageCatalog.h"
+#include "core/StringFn.h"
+
+#include <numeric>
+
+namespace kivora {
+
+namespace {
+
+std::shared_ptr<const std::vector<qint8>> oneEmptyRow()
+{
+    static const auto row
+        = std::make_shared<const std::vector<qint8>>(SystemTemplate::kColumns, templatecell::kEmpty);
+    return row;
+}
+
+} // namespace
+
+CombinationList::CombinationList()
+    : m_cells(oneEmptyRow())
+{ }
+
+int CombinationList::rowCount() const
+{
+    return m_rowMap.empty() ? m_templateRows : static_cast<int>(m_rowMap.size());
+}
+
+QString CombinationList::cell(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns)
+        return {};
+    const qint8 code = (*m_cells)[static_cast<size_t>(templateRow(row)) * kColumns + column];
+    if (code == templatecell::kPlaceholder)
+        return QStringLiteral("K");
+    if (code >= 1 && code < templatecell::kBeyond && code <= m_captions.size())
+        return m_captions.at(code - 1);
+    return {};
+}
+
+QStringList CombinationList::row(int row) const
+{
+    QStringList cells;
+    cells.reserve(kColumns);
+    for (int column = 0; column < kColumns; ++column)
+        cells.append(cell(row, column));
+    return cells;
+}
+
+bool CombinationList::removeRow(int row)
+{
+    const int rows = rowCount();
+    if (rows <= 1 || row < 0 || row >= rows)
+        return false;
+    if (m_rowMap.empty()) {
+        m_rowMap.resize(static_cast<size_t>(m_templateRows));
+        std::iota(m_rowMap.begin(), m_rowMap.end(), 0);
+    }
+    m_rowMap.erase(m_rowMap.begin() + row);
+    return true;
+}
+
+CombinationList expandSystem(const SystemTemplate &tmpl, const QStringList &markedCaptions)
+{
+    CombinationList list;
+    list.m_captions = markedCaptions;
+    if (tmpl.rowCount() > 0) {
+        list.m_cells = tmpl.cells();
+        list.m_templateRows = tmpl.rowCount();
+    }
+    return list;
+}
+
+QString selectionStatus(int count, const MessageCatalog &messages)
+{
+    return messages("Str10") + QLatin1Char(' ') + intToText(count) + QLatin1Char(' ') + messages("Str11");
+}
+
+QString expansionStatus(const SystemTemplate &tmpl, int markedCount, const MessageCatalog &messages)
+{
+    return selectionStatus(tmpl.hasFields() ? markedCount : 0, messages);
+}
+
+} // namespace kivora

@@ -1,0 +1,61 @@
+#pragma once
+
+// The combinations a system makes of the marked numbers: ten columns, at least one
+// row. A list does not hold its texts: it keeps the template's position codes (shared
+// with the template) and the marked captions, and makes a cell's text when asked, so
+// expanding a template of 38,760 rows costs no more than copying a pointer.
+
+#include "play/SystemTemplate.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace kivora {
+
+class MessageCatalog;
+
+class CombinationList final
+{
+public:
+    static constexpr int kColumns = SystemTemplate::kColumns;
+
+    CombinationList(); // one empty row
+
+    int rowCount() const;
+    int columnCount() const { return kColumns; }
+    // The marked caption at the cell's position, "K" for the placeholder, or the empty
+    // text (no field there, a negative position, or one beyond the marked numbers).
+    QString cell(int row, int column) const;
+    QStringList row(int row) const;
+
+    // Removes a row; the rows below move up. A list of one row keeps it: returns false.
+    bool removeRow(int row);
+
+    // The captions the list was expanded with, in list order.
+    const QStringList &markedCaptions() const { return m_captions; }
+
+private:
+    friend CombinationList expandSystem(const SystemTemplate &, const QStringList &);
+
+    int templateRow(int row) const { return m_rowMap.empty() ? row : m_rowMap[static_cast<size_t>(row)]; }
+
+    std::shared_ptr<const std::vector<qint8>> m_cells;
+    int m_templateRows = 1;
+    std::vector<int> m_rowMap; // template row of each list row; made by the first removal
+    QStringList m_captions;
+};
+
+// The list of a template for the marked numbers (their captions in the number list's
+// order): one row per template row, or one empty row for a template without rows.
+CombinationList expandSystem(const SystemTemplate &tmpl, const QStringList &markedCaptions);
+
+// "Выбрано 7 номеров": the status text for a count of numbers.
+QString selectionStatus(int count, const MessageCatalog &messages);
+// The status after an expansion: the marked count, or 0 for a template without a
+// single field.
+QString expansionStatus(const SystemTemplate &tmpl, int markedCount, const MessageCatalog &messages);
+
+} // namespace kivora

@@ -1,0 +1,88 @@
+#include "play/Systems.h"
+
+#include "core/CharSet.h"
+#include "core/IniDocument.h"
+#include "core/LotteryDefinition.h"
+#include "core/MessageCatalog.h"
+#include "core/ProgramFolder.h"
+#include "core/StringFn.h"
+#include "core/TextFile.h"
+#include "core/Utilstr.h"
+
+#include <QFileInfo>
+
+namespace kivora {
+
+namespace systems {
+
+namespace {
+
+QString pathInSystemFolder(const ProgramFolder &folder, const QString &fileName)
+{
+    // The value is in the configuration's own form and may name a sub-folder
+    // ("old\full6of7.ltt").
+    return folder.filePath(QStringLiteral("System\\") + fileName);
+}
+
+} // namespace
+
+QStringList names(const IniDocument &ini, const LotteryDefinition &lottery)
+{
+    return ini.keys(lottery.systemSection());
+}
+
+QString templatePath(
+    const IniDocument &ini, const QString &section, const QString &systemName, const ProgramFolder &folder)
+{
+    return pathInSystemFolder(folder, ini.readString(section, systemName, kDefaultTemplate));
+}
+
+int neededCount(const QString &systemName)
+{
+    return textToInt(extractField(1, systemName, comboDelimiters()));
+}
+
+QString headerWord(const QString &systemName)
+{
+    return extractField(1, systemName, CharSet { ' ' });
+}
+
+QStringList description(const IniDocument &ini, const QString &section, const QString &systemName,
+    const ProgramFolder &folder, QString *error)
+{
+    if (error)
+        error->clear();
+    const QString value = ini.value(section, systemName).value_or(QString());
+    if (value.isEmpty())
+        return {};
+    const QString path = pathInSystemFolder(folder, value);
+    if (!QFileInfo(path).isFile())
+        return {};
+    QString text;
+    QString reason;
+    if (!textfile::readText(path, &text, &reason)) {
+        if (error)
+            *error = reason;
+        return {};
+    }
+    return SystemTemplate::parse(text).description();
+}
+
+} // namespace systems
+
+SystemExpansion expandCurrentSystem(TemplateCache &cache, const IniDocument &ini,
+    const LotteryDefinition &lottery, const QString &systemName, const ProgramFolder &folder,
+    const QStringList &markedCaptions, const MessageCatalog &messages)
+{
+    SystemExpansion result;
+    result.templatePath = systems::templatePath(ini, lottery.systemSection(), systemName, folder);
+    const std::shared_ptr<const SystemTemplate> tmpl = cache.load(result.templatePath, &result.error);
+    if (!tmpl)
+        return result;
+    result.applied = true;
+    result.list = expandSystem(*tmpl, markedCaptions);
+    result.status = expansionStatus(*tmpl, static_cast<int>(markedCaptions.size()), messages);
+    return result;
+}
+
+} // namespace kivora

@@ -1,0 +1,70 @@
+#pragma once
+
+// Systems are listed per draw size in the configuration file, one key per system:
+//
+//   [for 6 numbers]
+//   7 номеров (полная система)=full6of7.ltt
+//
+// The key is the system's name as the selector shows it, the value the template's
+// file name inside the program folder's "System" folder.
+
+#include "play/CombinationList.h"
+#include "play/SystemTemplate.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace kivora {
+
+class IniDocument;
+class MessageCatalog;
+class ProgramFolder;
+struct LotteryDefinition;
+
+namespace systems {
+
+inline const QString kDefaultTemplate = QStringLiteral("default.ltt");
+
+// The system names of a lottery's draw size, in file order.
+QStringList names(const IniDocument &ini, const LotteryDefinition &lottery);
+
+// The template the expansion uses for a system: the key's value, or "default.ltt" for
+// a name that is not a key of the section (an empty name included).
+QString templatePath(
+    const IniDocument &ini, const QString &section, const QString &systemName, const ProgramFolder &folder);
+
+// How many numbers a system needs: "7 номеров" and "7,номеров" need 7; a name that
+// does not start with a number needs 0.
+int neededCount(const QString &systemName);
+
+// The count a saved combination file names: the first blank-separated word of the
+// name, taken as text ("7,номеров (полная)" gives "7,номеров").
+QString headerWord(const QString &systemName);
+
+// The lines the system dialog shows for a system. Empty when the name is not a key
+// (no default template here), the file is missing or holds no description; a file
+// that cannot be read also sets *error.
+QStringList description(const IniDocument &ini, const QString &section, const QString &systemName,
+    const ProgramFolder &folder, QString *error = nullptr);
+
+} // namespace systems
+
+// The result of expanding the current system for the marked numbers.
+struct SystemExpansion
+{
+    // False when no template file is there, or it could not be read (error says why):
+    // the window then keeps the list and the status it showed.
+    bool applied = false;
+    QString error;
+    QString templatePath;
+    CombinationList list;
+    QString status; // "Выбрано 7 номеров"
+};
+
+// Expands the system named systemName of the lottery for the marked captions (in the
+// number list's order), reading its template through the cache.
+SystemExpansion expandCurrentSystem(TemplateCache &cache, const IniDocument &ini,
+    const LotteryDefinition &lottery, const QString &systemName, const ProgramFolder &folder,
+    const QStringList &markedCaptions, const MessageCatalog &messages);
+
+} // namespace kivora

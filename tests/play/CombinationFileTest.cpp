@@ -1,0 +1,81 @@
+#include "play/CombinationFile.h"
+#include "core/MessageCatalog.h"
+#include "core/TextFile.h"
+#include "play/CombinationList.h"
+#include "play/SystemTemplate.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace kivora;
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QStringList captions(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list.append(s(text));
+    return list;
+}
+
+} // namespace
+
+TEST(CombinationFile, SavedFileMatchesByteForByte)
+{
+    test::TempFolder dir;
+    const MessageCatalog messages;
+    const CombinationList list = expandSystem(SystemTemplate::parse(s("1 2 3 4 5 6\r\n1 2 3 4 5 7\r\n")),
+        captions({ "05", "11", "17", "23", "30", "38", "44" }));
+    const QString path = dir.filePath(QStringLiteral("saved.ltc"));
+    QString error;
+    ASSERT_TRUE(writeCombinationFile(path, list, s("6 из 45"), s("7 номеров"), messages, &error));
+
+    // Six numbers, each with three blanks after it, then four empty cells of three blanks.
+    const QString empty4(12, QLatin1Char(' '));
+    const QString row1 = s("05   11   17   23   30   38   ") + empty4;
+    const QString row2 = s("05   11   17   23   30   44   ") + empty4;
+    ASSERT_EQ(row1.size(), 42);
+    const QByteArray expected
+        = textfile::encode(s("6 из 45\r\nВыбрано:  7 номеров - 2 комбинаций\r\n") + row1 + s("\r\n") + row2);
+    EXPECT_EQ(dir.readBytes(QStringLiteral("saved.ltc")), expected);
+    EXPECT_FALSE(dir.readBytes(QStringLiteral("saved.ltc")).endsWith("\r\n"));
+    // Written in Windows-1251: one byte per character, no byte-order mark.
+    EXPECT_EQ(static_cast<unsigned char>(expected.at(2)), 0xE8); // "и"
+}
+
+TEST(CombinationFile, EmptyListAndNamesKeptAsTheyAre)
+{
+    const MessageCatalog messages;
+    // One empty row: R = 1 and ten empty cells of three blanks each.
+    EXPECT_EQ(combinationFileText(CombinationList(), s("Кено (20 из 80)"), s("7,номеров (полная)"), messages),
+        s("Кено (20 из 80)\r\nВыбрано:  7,номеров номеров - 1 комбинаций\r\n")
+            + QString(30, QLatin1Char(' ')));
+    EXPECT_EQ(combinationFileHeader(QString(), 0, messages), s("Выбрано:   номеров - 0 комбинаций"));
+}
+
+TEST(CombinationFile, DeletedRowsAreNotSaved)
+{
+    const MessageCatalog messages;
+    CombinationList list = expandSystem(SystemTemplate::parse(s("1\n2\nK\n")), captions({ "07", "08" }));
+    ASSERT_TRUE(list.removeRow(0));
+    EXPECT_EQ(combinationFileText(list, s("L"), s("2"), messages),
+        s("L\r\nВыбрано:  2 номеров - 2 комбинаций\r\n08") + QString(30, QLatin1Char(' ')) + s("\r\nK")
+            + QString(30, QLatin1Char(' ')));
+}
+
+TEST(CombinationFile, FailedWriteKeepsTheOldFile)
+{
+    test::TempFolder dir;
+    const MessageCatalog messages;
+    QString error;
+    EXPECT_FALSE(writeCombinationFile(dir.filePath(QStringLiteral("no/such/dir/a.ltc")), CombinationList(),
+        s("L"), s("7"), messages, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
