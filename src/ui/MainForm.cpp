@@ -1,5 +1,6 @@
 #include "ui/MainForm.h"
 
+#include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/WaitWindow.h"
 #include "ui/dialogs/aboutunit.h"
@@ -22,6 +23,10 @@ TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QW
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
+    OpenDialog1 = new FileDialogTexts("OpenDialog1", QStringLiteral("Сохраненные комбинации"),
+                                      QStringLiteral("Лотокомбинации|*.ltc|Все файлы|*.*"), this);
+    SaveDialog1 = new FileDialogTexts("SaveDialog1", QStringLiteral("Сохранить"),
+                                      QStringLiteral("Лотокомбинации|*.ltc|HTML файлы|*.htm|Все файлы|*.*"), this);
     createPanes();
     createMenus();
     m_aboutBox = new TAboutBox(this);

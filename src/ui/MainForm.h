@@ -7,6 +7,7 @@
 
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
+#include "play/SystemTemplate.h"
 #include "results/ResultsLoad.h"
 #include "statistics/StatTable.h"
 
@@ -37,7 +38,10 @@ class QTreeWidget;
 
 namespace kivora {
 
+class CombinationListModel;
 class DrawTableModel;
+class FileDialogTexts;
+class TSystemDialog;
 class TAboutBox;
 class TAddTirag;
 class PlatformServices;
@@ -163,6 +167,7 @@ private:
     void BitBtn2Click();
     void N53Click();
     void N54Click();
+    void chooseSystemFor(int marked);
 
     // Reports, services and commands that only open something (MainFormCommands.cpp).
     void N9Click();
@@ -248,6 +253,10 @@ private:
     StatTableModel *m_numberModel = nullptr;
     StatTableModel *m_statModel = nullptr;
     StatTableModel *m_tenModel = nullptr;
+    CombinationListModel *m_combinationModel = nullptr;
+    TemplateCache m_templates;
+    FileDialogTexts *OpenDialog1 = nullptr;
+    FileDialogTexts *SaveDialog1 = nullptr;
 
     // Menus and commands.
     QMenu *Lang = nullptr;
@@ -273,6 +282,7 @@ private:
     // Dialogs live for the whole run.
     TAboutBox *m_aboutBox = nullptr;
     TAddTirag *m_addDialog = nullptr;
+    TSystemDialog *m_systemDialog = nullptr;
 };
 
 } // namespace kivora

@@ -4,6 +4,7 @@
 #include "ui/MainForm.h"
 
 #include "ui/Pictures.h"
+#include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -423,6 +424,8 @@ QWidget *TMainForm::createRightPanel()
     combos->setContentsMargins(3, 3, 3, 3);
     const int cell = fontMetrics().horizontalAdvance(QStringLiteral("00")) + 6;
     StringGrid1 = cellGrid(GroupBox1, "StringGrid1", cell);
+    m_combinationModel = new CombinationListModel(this);
+    StringGrid1->setModel(m_combinationModel);
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     combos->addWidget(StringGrid1);
     GroupBox1->setFixedWidth(std::max(200, cell * 10 + 30));

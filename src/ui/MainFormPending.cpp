@@ -33,17 +33,6 @@ void TMainForm::Mesto2MenuOnClick() {}
 void TMainForm::DopNomerClick() {}
 void TMainForm::displeynomerfromten() {}
 void TMainForm::rebuildPositionMenus() {}
-void TMainForm::N22Click() {}
-void TMainForm::BitBtn6Click() {}
-void TMainForm::BitBtn1Click() {}
-void TMainForm::ComboBox1Change() {}
-void TMainForm::N14Click() {}
-void TMainForm::N46Click() {}
-void TMainForm::BitBtn4Click() {}
-void TMainForm::N11Click() {}
-void TMainForm::StringGrid1DblClick() {}
-void TMainForm::BitBtn2Click() {}
-void TMainForm::N53Click() {}
 void TMainForm::N54Click() {}
 void TMainForm::HTML1Click() {}
 void TMainForm::HTML2Click() {}

@@ -34,6 +34,7 @@ public:
     // selection and flags on their rows.
     void sortBy(int column);
 
+    const std::vector<int> &order() const { return m_order; }
     int tableRow(int displayRow) const { return m_order[static_cast<size_t>(displayRow)]; }
     int displayRow(int tableRow) const;
     QString caption(int displayRow) const { return m_table.caption(tableRow(displayRow)); }

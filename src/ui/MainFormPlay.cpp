@@ -1,0 +1,190 @@
+// Play by system: marks, the system expansion, the combination list and its files,
+// the check against a draw and the forecast.
+
+#include "ui/MainForm.h"
+
+#include "core/IniFile.h"
+#include "forecast/Forecast.h"
+#include "play/CombinationCheck.h"
+#include "play/CombinationFile.h"
+#include "play/NumberSelection.h"
+#include "play/Systems.h"
+#include "ui/FileDialogTexts.h"
+#include "ui/PlatformServices.h"
+#include "ui/models/CombinationListModel.h"
+#include "ui/models/DrawTableModel.h"
+#include "ui/models/StatTableModel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTableView>
+
+#include <random>
+
+namespace kivora {
+
+void TMainForm::ComboBox1Change()
+{
+    if (!m_load.ok)
+        return;
+    const IniDocument ini = IniFile(m_folder.configPath()).load();
+    SystemExpansion expansion = expandCurrentSystem(m_templates, ini, m_load.definition, ComboBox1->currentText(),
+                                                    m_folder, m_numberModel->flaggedCaptions(), m_messages);
+    if (!expansion.applied) {
+        // No template there: the list and the mark count stay as they were.
+        if (!expansion.error.isEmpty())
+            showError(m_messages("Str56").arg(expansion.error));
+        return;
+    }
+    m_combinationModel->setList(std::move(expansion.list));
+    statusPanel1->setText(expansion.status);
+}
+
+void TMainForm::N22Click()
+{
+    // Every row marked, then one expansion for all of them.
+    for (int row = 0; row < m_numberModel->rowCount(); ++row)
+        m_numberModel->setFlagged(row, true);
+    ComboBox1Change();
+}
+
+void TMainForm::BitBtn6Click()
+{
+    m_numberModel->clearFlags();
+    m_statModel->clearFlags();
+    ComboBox1Change();
+}
+
+void TMainForm::BitBtn1Click()
+{
+    std::mt19937 generator(m_services.randomSeed());
+    std::vector<bool> marks(static_cast<size_t>(m_numberModel->rowCount()));
+    for (int row = 0; row < m_numberModel->rowCount(); ++row)
+        marks[static_cast<size_t>(row)] = m_numberModel->isFlagged(row);
+    const RandomChoice choice
+        = chooseRandomRows(marks, systems::neededCount(ComboBox1->currentText()), generator);
+    if (choice.alreadyEnough) {
+        m_services.showMessage(this, m_messages("Str24"), PlatformServices::MessageKind::Information);
+        return;
+    }
+    const int count = static_cast<int>(choice.rows.size());
+    for (int i = 0; i < count; ++i) {
+        m_numberModel->setFlagged(choice.rows[static_cast<size_t>(i)], true);
+        ShowProgress(1, count, i + 1);
+    }
+    ComboBox1Change();
+}
+
+void TMainForm::N46Click()
+{
+    const QModelIndex current = StringGrid1->currentIndex();
+    if (current.isValid())
+        m_combinationModel->removeListRow(current.row());
+}
+
+void TMainForm::BitBtn4Click()
+{
+    if (!m_load.ok)
+        return;
+    const QString path = m_services.saveFileName(this, SaveDialog1->request(0, QStringLiteral("ltc")));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), ComboBox1->currentText(),
+                              m_messages, &error))
+        showError(m_messages("Str56").arg(error));
+}
+
+void TMainForm::N11Click()
+{
+    FileDialogRequest request = OpenDialog1->request(0, QStringLiteral("ltc"));
+    request.directory = m_folder.path();
+    request.fileName = shownCombinationsFileName();
+    const QString path = m_services.openFileName(this, request);
+    if (!path.isEmpty())
+        m_services.editTextFile(this, path, false);
+}
+
+void TMainForm::StringGrid1DblClick()
+{
+    if (!m_load.ok)
+        return;
+    const QString path = m_folder.filePath(shownCombinationsFileName());
+    QString error;
+    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), ComboBox1->currentText(),
+                              m_messages, &error)) {
+        showError(m_messages("Str56").arg(error));
+        return;
+    }
+    m_services.editTextFile(this, path, false);
+}
+
+void TMainForm::BitBtn2Click()
+{
+    if (!m_load.ok)
+        return;
+    FileDialogRequest request = OpenDialog1->request(0, QStringLiteral("ltc"));
+    request.directory = m_folder.path();
+    request.fileName = shownCombinationsFileName();
+    const QString path = m_services.openFileName(this, request);
+    if (path.isEmpty())
+        return;
+    SavedCombinations file;
+    QString error;
+    if (!readSavedCombinations(path, &file, &error)) {
+        showError(m_messages("Str56").arg(error));
+        return;
+    }
+    const CheckReadiness readiness = checkReadiness(file, currentLottery(), m_load.draws, m_messages);
+    if (!readiness.ok()) {
+        m_services.showMessage(this, readiness.message, PlatformServices::MessageKind::Warning);
+        return;
+    }
+    // A cancelled question checks the proposed draw.
+    QString entry = proposedDrawEntry(m_load.draws);
+    m_services.askText(this, m_messages("Str12"), m_messages("Str13"), &entry);
+    const DrawChoice choice = chooseDraw(m_load.draws, entry, m_messages);
+    if (!choice.ok()) {
+        m_services.showMessage(this, choice.message, PlatformServices::MessageKind::Information);
+        return;
+    }
+    DateGrid->setCurrentIndex(m_detailsModel->index(choice.row, std::max(0, DateGrid->currentIndex().column())));
+    StringGrid2->setCurrentIndex(m_resultsModel->index(choice.row, std::max(0, StringGrid2->currentIndex().column())));
+    const CheckResult result = checkCombinations(file, m_load.draws, choice.row, m_load.definition, m_messages);
+    const QString reportPath = m_folder.filePath(check::reportFileName());
+    if (!writeCheckReport(reportPath, result, &error)) {
+        showError(m_messages("Str56").arg(error));
+        return;
+    }
+    m_services.editTextFile(this, reportPath, false);
+}
+
+void TMainForm::chooseSystemFor(int marked)
+{
+    QStringList names;
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        names.append(ComboBox1->itemText(i));
+    const int index = forecast::chooseSystem(names, marked);
+    if (index >= 0)
+        ComboBox1->setCurrentIndex(index);
+    ComboBox1Change();
+}
+
+void TMainForm::N53Click()
+{
+    if (!m_load.ok)
+        return;
+    BitBtn6Click();
+    const forecast::ForecastPick pick = forecast::choose(m_numberModel->table(), m_numberModel->order(),
+                                                         m_load.draws.rowCount(), forecast::Kind::Numbers);
+    for (int row = 0; row < m_numberModel->rowCount(); ++row) {
+        if (std::find(pick.rows.begin(), pick.rows.end(), m_numberModel->tableRow(row)) != pick.rows.end())
+            m_numberModel->setFlagged(row, true);
+    }
+    const int marked = m_numberModel->flaggedCount();
+    if (marked == 0)
+        m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
+    chooseSystemFor(marked);
+}
+
+} // namespace kivora
