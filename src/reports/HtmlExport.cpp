@@ -3,7 +3,6 @@
 #include "core/TextFile.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace kivora {
 
@@ -52,8 +51,7 @@ QString buildTable(const QStringList &captions, int rowCount, const HtmlRowSourc
             size += kCaptionOpen.size() + caption.size() + kCaptionClose.size();
         size += evenRows * kEvenRow.size() + oddRows * kOddRow.size() + qint64(rowCount) * kRowClose.size();
         size += cells * (kCellOpen.size() + kCellClose.size()) + cellCharacters;
-        if (size < std::numeric_limits<int>::max())
-            doc.reserve(static_cast<int>(size));
+        doc.reserve(size);
     }
 
     bool fits = textfile::fitsWindows1251(heading) && textfile::fitsWindows1251(footer);
@@ -77,7 +75,15 @@ QString buildTable(const QStringList &captions, int rowCount, const HtmlRowSourc
     }
     doc += kHeaderRowClose;
 
+    // Without a known size, the first rows tell how long the rest will be, so that a
+    // big list is not copied again and again as the document grows.
+    constexpr int kSampleRows = 64;
+    const qsizetype bodyStart = doc.size();
     for (int i = 0; i < rowCount; ++i) {
+        if (cellCharacters < 0 && i == kSampleRows) {
+            const qsizetype perRow = (doc.size() - bodyStart) / kSampleRows + 1;
+            doc.reserve(doc.size() + (rowCount - i) * perRow * 11 / 10 + 1024);
+        }
         const QStringList cells = row(i);
         doc += (i % 2 == 0) ? kEvenRow : kOddRow;
         const int cellCount = std::max({ 1, columns, static_cast<int>(cells.size()) });
