@@ -174,15 +174,6 @@ TEST(HtmlTable, DeclaredCharsetMatchesTheStoredBytes)
     }
 }
 
-TEST(HtmlTable, UnwritableFileReportsThePath)
-{
-    test::TempFolder dir;
-    QString error;
-    const QString path = dir.filePath(s("missing/folder/a.htm"));
-    EXPECT_FALSE(writeHtmlDocument(path, s("x"), &error));
-    EXPECT_TRUE(error.startsWith(path)) << error.toStdString();
-}
-
 TEST(HtmlGrid, TwoRowsOfSixNumbersByteForByte)
 {
     const QList<QStringList> list { { s("01"), s("02"), s("03"), s("04"), s("05"), s("06") },

@@ -2,7 +2,6 @@
 
 #include "support/TempFolder.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -154,19 +153,6 @@ TEST(Ledger, SemicolonOrLineBreakInACellCannotShiftColumns)
     EXPECT_EQ(ledgerBalance(back), ledgerBalance(typed)); // both 0
 }
 
-TEST(Ledger, CyrillicAndLinesEndingInLfAreRead)
-{
-    test::TempFolder dir;
-    dir.writeBytes(s("a.bls"), QByteArray("\xEC\xE0\xF0\xF2;10;20\n;5;\n")); // "март" in 1251
-    Ledger ledger = open(dir, s("a.bls"));
-    ASSERT_EQ(ledger.rowCount(), 3);
-    EXPECT_EQ(ledger.row(0), row("март", "10", "20"));
-    EXPECT_EQ(ledger.row(1), row("", "5", ""));
-    QString error;
-    ASSERT_TRUE(writeLedgerFile(dir.filePath(s("a.bls")), ledger, &error));
-    EXPECT_EQ(dir.readBytes(s("a.bls")), QByteArray("\xEC\xE0\xF0\xF2;10;20\r\n;5;\r\n"));
-}
-
 TEST(Ledger, EditingRows)
 {
     Ledger ledger({ row("a", "1", "2"), row("b", "3", "4") });
@@ -216,21 +202,4 @@ TEST(Ledger, FilesThatCannotBeCreatedOrWrittenAreReported)
     error.clear();
     EXPECT_FALSE(writeLedgerFile(inMissingFolder, Ledger({ row("d", "1", "2") }), &error));
     EXPECT_FALSE(error.isEmpty());
-
-    // A failed save keeps the old file.
-    dir.writeLines(s("keep.bls"), { s("d;1;2") });
-    const QString keep = dir.filePath(s("keep.bls"));
-    QFile(keep).setPermissions(QFileDevice::ReadOwner);
-    QFile(dir.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool written = writeLedgerFile(keep, Ledger({ row("x", "9", "9") }), &error);
-    QFile(dir.path())
-        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (!written) { // root may write anyway
-        EXPECT_EQ(dir.readBytes(s("keep.bls")), QByteArray("d;1;2\r\n"));
-    }
-}
-
-TEST(Ledger, DateTextFitsTheDateColumn)
-{
-    EXPECT_EQ(ledgerDateText(QDate(2005, 2, 8)), s("08.02.2005"));
 }
