@@ -60,7 +60,7 @@ QString buildTable(const QStringList &captions, int rowCount, const HtmlRowSourc
     doc += kHeadOpen;
     doc += title;
     doc += crlf;
-    const int metaPosition = static_cast<int>(doc.size());
+    const qsizetype metaPosition = doc.size();
     doc += meta;
     doc += crlf;
     doc += kHeadClose;
@@ -119,7 +119,8 @@ QString htmlCharsetMeta(bool fitsWindows1251)
 QString htmlTableDocument(const QStringList &columnCaptions, const QList<QStringList> &rows,
     const QString &heading, const QString &footer)
 {
-    // Cells beyond a row's own are padded, so count them as the writer will.
+    // Every row takes one cell per column (padded when short); the cells of a longer
+    // row beyond the columns add their markup too.
     const int columns = std::max(1, static_cast<int>(columnCaptions.size()));
     qint64 characters = 0;
     qint64 extraCells = 0;
