@@ -1,0 +1,195 @@
+#include "reports/HtmlExport.h"
+
+#include "core/TextFile.h"
+
+#include <algorithm>
+
+namespace kivora {
+
+namespace {
+
+const QLatin1String kDocType("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">");
+const QLatin1String kHeadOpen("<html>\r\n<head>\r\n");
+const QLatin1String kHeadClose("</head>\r\n<body>\r\n");
+const QLatin1String kTableOpen("<table width=\"0%\" border=\"1\">\r\n<tr bgcolor=\"#008080\">\r\n");
+const QLatin1String kCaptionOpen("<td><div align=\"center\"><strong>");
+const QLatin1String kCaptionClose("</strong></div></td>\r\n");
+const QLatin1String kHeaderRowClose(" </tr>\r\n");
+const QLatin1String kEvenRow("<tr>\r\n");
+const QLatin1String kOddRow("<tr bgcolor=\"#CCCCCC\">\r\n");
+const QLatin1String kCellOpen("<td><div align=\"center\">");
+const QLatin1String kCellClose("</div></td>\r\n");
+const QLatin1String kRowClose("</tr>\r\n");
+const QLatin1String kTableClose("</table>\r\n");
+const QLatin1String kBodyClose("</body>\r\n</html>\r\n");
+
+QString metaLine(const QLatin1String &charset)
+{
+    return QLatin1String("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=") + charset
+        + QLatin1String("\">");
+}
+
+// Builds the document. cellCharacters is the length of all row cells together, or -1
+// when unknown; when known, a big list is laid out in one allocation.
+QString buildTable(const QStringList &captions, int rowCount, const HtmlRowSource &row,
+    const QString &heading, const QString &footer, qint64 cellCharacters)
+{
+    const int columns = static_cast<int>(captions.size());
+    const QString crlf = textfile::crlf();
+    const QString title = QLatin1String("<title>(") + kProductWebAddress + QLatin1String(")</title>");
+    const QString meta = metaLine(QLatin1String("windows-1251"));
+
+    QString doc;
+    if (cellCharacters >= 0) {
+        const qint64 oddRows = rowCount / 2;
+        const qint64 evenRows = rowCount - oddRows;
+        const qint64 cells = qint64(rowCount) * std::max(columns, 1);
+        qint64 size = kDocType.size() + 2 + kHeadOpen.size() + title.size() + 2 + meta.size() + 2
+            + kHeadClose.size() + heading.size() + 2 + kTableOpen.size() + kHeaderRowClose.size()
+            + kTableClose.size() + footer.size() + 2 + kBodyClose.size();
+        for (const QString &caption : captions)
+            size += kCaptionOpen.size() + caption.size() + kCaptionClose.size();
+        size += evenRows * kEvenRow.size() + oddRows * kOddRow.size() + qint64(rowCount) * kRowClose.size();
+        size += cells * (kCellOpen.size() + kCellClose.size()) + cellCharacters;
+        doc.reserve(size);
+    }
+
+    bool fits = textfile::fitsWindows1251(heading) && textfile::fitsWindows1251(footer);
+    doc += kDocType;
+    doc += crlf;
+    doc += kHeadOpen;
+    doc += title;
+    doc += crlf;
+    const qsizetype metaPosition = doc.size();
+    doc += meta;
+    doc += crlf;
+    doc += kHeadClose;
+    doc += heading;
+    doc += crlf;
+    doc += kTableOpen;
+    for (const QString &caption : captions) {
+        fits = fits && textfile::fitsWindows1251(caption);
+        doc += kCaptionOpen;
+        doc += caption;
+        doc += kCaptionClose;
+    }
+    doc += kHeaderRowClose;
+
+    // Without a known size, the first rows tell how long the rest will be, so that a
+    // big list is not copied again and again as the document grows.
+    constexpr int kSampleRows = 64;
+    const qsizetype bodyStart = doc.size();
+    for (int i = 0; i < rowCount; ++i) {
+        if (cellCharacters < 0 && i == kSampleRows) {
+            const qsizetype perRow = (doc.size() - bodyStart) / kSampleRows + 1;
+            doc.reserve(doc.size() + (rowCount - i) * perRow * 11 / 10 + 1024);
+        }
+        const QStringList cells = row(i);
+        doc += (i % 2 == 0) ? kEvenRow : kOddRow;
+        const int cellCount = std::max({ 1, columns, static_cast<int>(cells.size()) });
+        for (int c = 0; c < cellCount; ++c) {
+            doc += kCellOpen;
+            if (c < cells.size()) {
+                const QString &text = cells.at(c);
+                fits = fits && textfile::fitsWindows1251(text);
+                doc += text;
+            }
+            doc += kCellClose;
+        }
+        doc += kRowClose;
+    }
+
+    doc += kTableClose;
+    doc += footer;
+    doc += crlf;
+    doc += kBodyClose;
+
+    if (!fits)
+        doc.replace(metaPosition, meta.size(), htmlCharsetMeta(false));
+    return doc;
+}
+
+} // namespace
+
+QString htmlCharsetMeta(bool fitsWindows1251)
+{
+    return metaLine(fitsWindows1251 ? QLatin1String("windows-1251") : QLatin1String("utf-8"));
+}
+
+QString htmlTableDocument(const QStringList &columnCaptions, const QList<QStringList> &rows,
+    const QString &heading, const QString &footer)
+{
+    // Every row takes one cell per column (padded when short); the cells of a longer
+    // row beyond the columns add their markup too.
+    const int columns = std::max(1, static_cast<int>(columnCaptions.size()));
+    qint64 characters = 0;
+    qint64 extraCells = 0;
+    for (const QStringList &cells : rows) {
+        for (const QString &text : cells)
+            characters += text.size();
+        extraCells += std::max(0, static_cast<int>(cells.size()) - columns);
+    }
+    characters += extraCells * (kCellOpen.size() + kCellClose.size());
+    const int rowCount = static_cast<int>(rows.size());
+    return buildTable(
+        columnCaptions, rowCount, [&rows](int i) { return rows.at(i); }, heading, footer, characters);
+}
+
+QString htmlTableDocument(const QStringList &columnCaptions, int rowCount, const HtmlRowSource &row,
+    const QString &heading, const QString &footer)
+{
+    return buildTable(columnCaptions, std::max(0, rowCount), row, heading, footer, -1);
+}
+
+QString htmlHeading(const QString &lotteryName, const QString &groupCaption, const QString &statusText)
+{
+    return lotteryName + QLatin1String(" - ") + groupCaption + QLatin1String(".<br>") + statusText;
+}
+
+QString htmlFooter()
+{
+    return QString::fromUtf8("Создано программой <a href=\"") + kProductWebAddress
+        + QLatin1String("\" target=\"_blank\">Kivora</a>.");
+}
+
+QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell, int width, int height,
+    int cellWidth, int cellHeight, quint32 background)
+{
+    const QString crlf = textfile::crlf();
+    // <TD BGCOLOR="#FFFFFF" WIDTH="17" HEIGHT="17" ALIGN="LEFT">
+    const QString cellOpen = QLatin1String("<TD BGCOLOR=\"#")
+        + QStringLiteral("%1").arg(background & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper()
+        + QLatin1String("\" WIDTH=\"") + QString::number(cellWidth) + QLatin1String("\" HEIGHT=\"")
+        + QString::number(cellHeight) + QLatin1String("\"") + QLatin1String(" ALIGN=\"LEFT\"")
+        + QLatin1String(">");
+    const QLatin1String cellClose("</TD>\r\n");
+    const QLatin1String empty("&nbsp;");
+
+    QString doc;
+    doc.reserve(160 + std::max(0, rowCount) * (14 + kGridColumns * (cellOpen.size() + 16)));
+    doc += QLatin1String("<HTML>\r\n<BODY>\r\n\r\n");
+    doc += QLatin1String("<TABLE CELLPADDING=\"1\" CELLSPACING=\"1\" WIDTH=") + QString::number(width)
+        + QLatin1String(" HEIGHT=") + QString::number(height) + QLatin1String(" BORDER=\"1\">") + crlf;
+    for (int r = 0; r < rowCount; ++r) {
+        doc += QLatin1String("<TR>\r\n");
+        for (int c = 0; c < kGridColumns; ++c) {
+            const QString text = cell(r, c);
+            doc += cellOpen;
+            if (text.isEmpty())
+                doc += empty;
+            else
+                doc += text;
+            doc += cellClose;
+        }
+        doc += QLatin1String("</TR>\r\n");
+    }
+    doc += QLatin1String("</TABLE>\r\n\r\n</BODY>\r\n</HTML>\r\n");
+    return doc;
+}
+
+bool writeHtmlDocument(const QString &path, const QString &document, QString *error)
+{
+    return textfile::writeText(path, document, error);
+}
+
+} // namespace kivora

@@ -1,0 +1,56 @@
+#pragma once
+
+// The two HTML documents the "Сохранить в HTML" commands write: the table of a list
+// (number list, combination view) and the plainer grid of the combination list.
+// Every line ends with CR LF. Write them with writeHtmlDocument, which stores them in
+// Windows-1251 when the text fits and in UTF-8 with a byte-order mark otherwise; the
+// table document already declares the matching charset.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace kivora {
+
+// The product's web address: the title of the table document and the footer link.
+inline const QString kProductWebAddress = QStringLiteral("https://kivora.app/");
+
+// The cells of list row `row` (0 = top, in display order): its caption, then its
+// values in column order.
+using HtmlRowSource = std::function<QStringList(int row)>;
+
+// The complete table document. Captions, cells, heading and footer are written as
+// they are, without escaping, so a heading may carry markup. Rows alternate between
+// "<tr>" (row 0, 2, ...) and a grey row. A row with fewer cells than there are
+// columns is padded with empty cells; none of a row's cells is dropped. The meta line
+// says charset=windows-1251, or utf-8 when some text cannot be held in Windows-1251.
+QString htmlTableDocument(const QStringList &columnCaptions, const QList<QStringList> &rows,
+    const QString &heading, const QString &footer);
+// The same for a list too big to copy into rows first (1.5 million quadruples):
+// rowCount rows asked for one by one.
+QString htmlTableDocument(const QStringList &columnCaptions, int rowCount, const HtmlRowSource &row,
+    const QString &heading, const QString &footer);
+
+// "6 из 45 - Пары номеров.<br>Проанализировано 125 розыгрышей."
+QString htmlHeading(const QString &lotteryName, const QString &groupCaption, const QString &statusText);
+// Создано программой <a href="https://kivora.app/" target="_blank">Kivora</a>.
+QString htmlFooter();
+
+// The grid document of the combination list: every row with all kGridColumns cells,
+// an empty cell as "&nbsp;". width and height are the list's size on screen in pixels;
+// background is 0xRRGGBB (a QRgb's alpha is ignored).
+inline constexpr int kGridColumns = 10;
+QString gridDocument(int rowCount, const std::function<QString(int row, int column)> &cell, int width,
+    int height, int cellWidth = 17, int cellHeight = 17, quint32 background = 0xFFFFFF);
+
+// Replaces the file at path with the document (through a temporary file). Returns
+// false with "path: reason" in *error when it cannot be written; the old file stays.
+bool writeHtmlDocument(const QString &path, const QString &document, QString *error);
+
+// The meta line of an HTML document that will be stored by writeHtmlDocument: it
+// names the charset the text will actually be stored in.
+QString htmlCharsetMeta(bool fitsWindows1251);
+
+} // namespace kivora

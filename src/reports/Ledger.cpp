@@ -1,0 +1,194 @@
+#include "reports/Ledger.h"
+
+#include "core/StringFn.h"
+#include "core/TextFile.h"
+
+#include <QDate>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace kivora {
+
+namespace {
+
+QString storedField(const QString &text)
+{
+    QString field = text;
+    field.replace(QLatin1Char(';'), QLatin1Char(','));
+    field.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    field.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    field.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return field;
+}
+
+} // namespace
+
+bool LedgerRow::hasNoAmounts() const
+{
+    return spent.trimmed().isEmpty() && received.trimmed().isEmpty();
+}
+
+qint64 ledgerBalance(const LedgerRow &row)
+{
+    return qint64(textToInt(row.received)) - qint64(textToInt(row.spent));
+}
+
+LedgerTotals ledgerTotals(const QList<LedgerRow> &rows)
+{
+    LedgerTotals totals;
+    for (const LedgerRow &row : rows) {
+        totals.spent += textToInt(row.spent);
+        totals.received += textToInt(row.received);
+        totals.balance += ledgerBalance(row);
+    }
+    return totals;
+}
+
+QString Ledger::cell(int row, int column) const
+{
+    if (row < 0 || row >= rowCount())
+        return {};
+    const LedgerRow &entry = m_rows.at(row);
+    switch (static_cast<LedgerColumn>(column)) {
+    case LedgerColumn::Date:
+        return entry.date;
+    case LedgerColumn::Spent:
+        return entry.spent;
+    case LedgerColumn::Received:
+        return entry.received;
+    case LedgerColumn::Balance:
+        return QString::number(ledgerBalance(entry));
+    }
+    return {};
+}
+
+bool Ledger::setCell(int row, int column, const QString &text)
+{
+    if (row < 0 || row >= rowCount())
+        return false;
+    LedgerRow &entry = m_rows[row];
+    switch (static_cast<LedgerColumn>(column)) {
+    case LedgerColumn::Date:
+        entry.date = text;
+        return true;
+    case LedgerColumn::Spent:
+        entry.spent = text;
+        return true;
+    case LedgerColumn::Received:
+        entry.received = text;
+        return true;
+    case LedgerColumn::Balance:
+        break;
+    }
+    return false;
+}
+
+int Ledger::insertBelow(int row, const QString &date)
+{
+    const int index = std::clamp(row + 1, 0, rowCount());
+    m_rows.insert(index, LedgerRow { date, QString(), QString() });
+    return index;
+}
+
+void Ledger::removeRow(int row)
+{
+    if (row >= 0 && row < rowCount())
+        m_rows.removeAt(row);
+}
+
+quint32 balanceTextColour(qint64 balance)
+{
+    if (balance > 0)
+        return kLedgerGain;
+    if (balance < 0)
+        return kLedgerLoss;
+    return kLedgerEven;
+}
+
+std::optional<quint32> totalBalanceBackground(qint64 total)
+{
+    if (total > 0)
+        return kLedgerTotalGain;
+    if (total < 0)
+        return kLedgerTotalLoss;
+    return std::nullopt;
+}
+
+QString ledgerPath(const QString &resultsBasePath)
+{
+    // The extension is what follows the last dot of the file name; a name that only
+    // starts with a dot (".lot") has none.
+    const QString name = QFileInfo(resultsBasePath).fileName();
+    const int dot = static_cast<int>(name.lastIndexOf(QLatin1Char('.')));
+    if (dot <= 0)
+        return resultsBasePath + QLatin1String(".bls");
+    return resultsBasePath.left(resultsBasePath.size() - (name.size() - dot)) + QLatin1String(".bls");
+}
+
+LedgerRow parseLedgerLine(const QString &line)
+{
+    const QStringList fields = line.split(QLatin1Char(';'));
+    return LedgerRow { fields.value(0), fields.value(1), fields.value(2) };
+}
+
+QString ledgerLine(const LedgerRow &row)
+{
+    return storedField(row.date) + QLatin1Char(';') + storedField(row.spent) + QLatin1Char(';')
+        + storedField(row.received);
+}
+
+bool readLedgerFile(const QString &path, QList<LedgerRow> *rows, QString *error)
+{
+    rows->clear();
+    if (!textfile::ensureFileExists(path, error))
+        return false;
+    QStringList lines;
+    if (!textfile::readLines(path, &lines, error))
+        return false;
+    rows->reserve(lines.size());
+    for (const QString &line : lines)
+        rows->append(parseLedgerLine(line));
+    return true;
+}
+
+Ledger openedLedger(const QList<LedgerRow> &fileRows, const QString &today)
+{
+    Ledger ledger(fileRows);
+    if (fileRows.isEmpty())
+        ledger.insertBelow(-1, QString());
+    else if (fileRows.size() >= 2)
+        ledger.insertBelow(ledger.rowCount() - 1, today);
+    return ledger;
+}
+
+bool openLedger(const QString &path, const QString &today, Ledger *ledger, QString *error)
+{
+    QList<LedgerRow> rows;
+    if (!readLedgerFile(path, &rows, error))
+        return false;
+    *ledger = openedLedger(rows, today);
+    return true;
+}
+
+QStringList ledgerFileLines(const Ledger &ledger)
+{
+    QStringList lines;
+    for (const LedgerRow &row : ledger.rows()) {
+        if (!row.hasNoAmounts())
+            lines.append(ledgerLine(row));
+    }
+    return lines;
+}
+
+bool writeLedgerFile(const QString &path, const Ledger &ledger, QString *error)
+{
+    return textfile::writeLines(path, ledgerFileLines(ledger), error);
+}
+
+QString ledgerDateText(const QDate &date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+} // namespace kivora

@@ -1,0 +1,214 @@
+#include "reports/HtmlExport.h"
+
+#include "core/StringFn.h"
+#include "core/TextFile.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using namespace kivora;
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The lines of the document before the first caption.
+QString tableHead(const char *charset, const QString &heading)
+{
+    return s("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
+             "<html>\r\n"
+             "<head>\r\n"
+             "<title>(https://kivora.app/)</title>\r\n"
+             "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=")
+        + s(charset)
+        + s("\">\r\n"
+            "</head>\r\n"
+            "<body>\r\n")
+        + heading
+        + s("\r\n"
+            "<table width=\"0%\" border=\"1\">\r\n"
+            "<tr bgcolor=\"#008080\">\r\n");
+}
+
+QString tableTail(const QString &footer)
+{
+    return s("</table>\r\n") + footer + s("\r\n</body>\r\n</html>\r\n");
+}
+
+QString captionLine(const char *caption)
+{
+    return s("<td><div align=\"center\"><strong>") + s(caption) + s("</strong></div></td>\r\n");
+}
+
+QString cellLine(const QString &text)
+{
+    return s("<td><div align=\"center\">") + text + s("</div></td>\r\n");
+}
+
+const QString kGrey = s("<tr bgcolor=\"#CCCCCC\">\r\n");
+const QString kPlain = s("<tr>\r\n");
+
+} // namespace
+
+TEST(HtmlTable, SmallListByteForByte)
+{
+    const QString heading
+        = htmlHeading(s("6 из 45"), s("Пары номеров"), s("Проанализировано 125 розыгрышей."));
+    EXPECT_EQ(heading, s("6 из 45 - Пары номеров.<br>Проанализировано 125 розыгрышей."));
+    const QString footer = htmlFooter();
+    EXPECT_EQ(footer, s("Создано программой <a href=\"https://kivora.app/\" target=\"_blank\">Kivora</a>."));
+
+    const QString doc = htmlTableDocument({ s("Пара"), s("Не выпадал"), s("Выпадал") },
+        { { s("01:02"), s("3"), s("14") }, { s("01:03"), s("0"), s("9") } }, heading, footer);
+    const QString expected = tableHead("windows-1251", heading) + captionLine("Пара")
+        + captionLine("Не выпадал") + captionLine("Выпадал") + s(" </tr>\r\n") + kPlain + cellLine(s("01:02"))
+        + cellLine(s("3")) + cellLine(s("14")) + s("</tr>\r\n") + kGrey + cellLine(s("01:03"))
+        + cellLine(s("0")) + cellLine(s("9")) + s("</tr>\r\n") + tableTail(footer);
+    EXPECT_EQ(doc, expected);
+}
+
+TEST(HtmlTable, NumberListRowsAlternateAndKeepDisplayOrder)
+{
+    // 45 numbers in the order of a "Выпадал" sort: the writer keeps it.
+    QList<QStringList> rows;
+    for (int i = 0; i < 45; ++i)
+        rows.append({ twoDigits(45 - i), QString::number(i % 7), QString::number(100 - i) });
+    const QString doc = htmlTableDocument({ s("№ "), s("Не выпадал"), s("Выпадал") }, rows, s("H"), s("F"));
+
+    QString body;
+    for (int i = 0; i < 45; ++i) {
+        body += (i % 2 == 0) ? kPlain : kGrey;
+        for (const QString &cell : rows.at(i))
+            body += cellLine(cell);
+        body += s("</tr>\r\n");
+    }
+    EXPECT_EQ(doc,
+        tableHead("windows-1251", s("H")) + captionLine("№ ") + captionLine("Не выпадал")
+            + captionLine("Выпадал") + s(" </tr>\r\n") + body + tableTail(s("F")));
+    EXPECT_EQ(doc.count(kPlain), 23);
+    EXPECT_EQ(doc.count(kGrey), 22);
+    EXPECT_TRUE(doc.indexOf(cellLine(s("45"))) < doc.indexOf(cellLine(s("01"))));
+}
+
+TEST(HtmlTable, CaptionsAndValuesAreNotEscaped)
+{
+    const QString doc
+        = htmlTableDocument({ s("a<b"), s("x&y") }, { { s("<i>1</i>"), s("&amp;") } }, s("<b>H</b>"), s("F"));
+    EXPECT_TRUE(doc.contains(captionLine("a<b")));
+    EXPECT_TRUE(doc.contains(captionLine("x&y")));
+    EXPECT_TRUE(doc.contains(cellLine(s("<i>1</i>"))));
+    EXPECT_TRUE(doc.contains(cellLine(s("&amp;"))));
+    EXPECT_TRUE(doc.contains(s("<body>\r\n<b>H</b>\r\n<table")));
+}
+
+TEST(HtmlTable, EmptyListGivesTheHeaderRowOnly)
+{
+    const QString doc = htmlTableDocument({ s("№ "), s("Выпадал") }, QList<QStringList>(), s("H"), s("F"));
+    EXPECT_EQ(doc,
+        tableHead("windows-1251", s("H")) + captionLine("№ ") + captionLine("Выпадал") + s(" </tr>\r\n")
+            + tableTail(s("F")));
+    // A list without columns still makes a valid document.
+    EXPECT_EQ(htmlTableDocument({}, QList<QStringList>(), s("H"), s("F")),
+        tableHead("windows-1251", s("H")) + s(" </tr>\r\n") + tableTail(s("F")));
+}
+
+TEST(HtmlTable, RowsWithMissingOrExtraValuesStayWhole)
+{
+    const QString doc = htmlTableDocument(
+        { s("A"), s("B"), s("C") }, { { s("1") }, { s("2"), s("x"), s("y"), s("z") }, {} }, s("H"), s("F"));
+    const QString rows = kPlain + cellLine(s("1")) + cellLine(QString()) + cellLine(QString())
+        + s("</tr>\r\n") + kGrey + cellLine(s("2")) + cellLine(s("x")) + cellLine(s("y")) + cellLine(s("z"))
+        + s("</tr>\r\n") + kPlain + cellLine(QString()) + cellLine(QString()) + cellLine(QString())
+        + s("</tr>\r\n");
+    EXPECT_TRUE(doc.contains(s(" </tr>\r\n") + rows + s("</table>"))) << doc.toStdString();
+}
+
+TEST(HtmlTable, RowSourceGivesTheSameDocumentAsRows)
+{
+    QList<QStringList> rows;
+    for (int i = 0; i < 101; ++i)
+        rows.append({ QString::number(i), s("ё"), QString::number(i * i) });
+    const QStringList captions { s("Четвёрка"), s("Не выпадал"), s("Выпадал") };
+    const QString fromRows = htmlTableDocument(captions, rows, s("H"), s("F"));
+    const QString fromSource = htmlTableDocument(
+        captions, static_cast<int>(rows.size()), [&](int i) { return rows.at(i); }, s("H"), s("F"));
+    EXPECT_EQ(fromSource, fromRows);
+}
+
+// The file is stored in Windows-1251 when it can be, otherwise in UTF-8 with a mark,
+// and the document must name the charset it is actually stored in.
+TEST(HtmlTable, DeclaredCharsetMatchesTheStoredBytes)
+{
+    test::TempFolder dir;
+    QString error;
+
+    const QString cyrillic = htmlTableDocument({ s("№ ") }, { { s("Кено") } }, s("6 из 45"), htmlFooter());
+    EXPECT_TRUE(cyrillic.contains(s("charset=windows-1251\">\r\n")));
+    ASSERT_TRUE(writeHtmlDocument(dir.filePath(s("a.htm")), cyrillic, &error)) << error.toStdString();
+    const QByteArray bytes = dir.readBytes(s("a.htm"));
+    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(bytes.size(), cyrillic.size()); // one byte a character
+    EXPECT_TRUE(bytes.contains("\xCA\xE5\xED\xEE")); // "Кено" in 1251
+
+    // Anywhere a character outside 1251 appears, the whole document turns UTF-8.
+    const QList<std::tuple<QStringList, QList<QStringList>, QString, QString>> cases {
+        { { s("日本") }, { { s("1") } }, s("H"), s("F") },
+        { { s("A") }, { { s("1") }, { s("2"), s("€ ✓") } }, s("H"), s("F") },
+        { { s("A") }, { { s("1") } }, s("Лото 日本"), s("F") },
+        { { s("A") }, { { s("1") } }, s("H"), s("F ✓") },
+    };
+    for (const auto &[captions, rows, heading, footer] : cases) {
+        const QString doc = htmlTableDocument(captions, rows, heading, footer);
+        EXPECT_TRUE(
+            doc.contains(s("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n")));
+        EXPECT_FALSE(doc.contains(s("windows-1251")));
+        ASSERT_TRUE(writeHtmlDocument(dir.filePath(s("u.htm")), doc, &error));
+        const QByteArray utf8 = dir.readBytes(s("u.htm"));
+        EXPECT_TRUE(utf8.startsWith("\xEF\xBB\xBF"));
+        EXPECT_EQ(textfile::decode(utf8), doc);
+    }
+}
+
+TEST(HtmlGrid, TwoRowsOfSixNumbersByteForByte)
+{
+    const QList<QStringList> list { { s("01"), s("02"), s("03"), s("04"), s("05"), s("06") },
+        { s("07"), s("11"), s("23"), s("30"), s("41"), s("45") } };
+    const QString doc = gridDocument(
+        2, [&](int r, int c) { return list.at(r).value(c); }, 420, 300);
+
+    QString expected = s("<HTML>\r\n<BODY>\r\n\r\n"
+                         "<TABLE CELLPADDING=\"1\" CELLSPACING=\"1\" WIDTH=420 HEIGHT=300 BORDER=\"1\">\r\n");
+    for (const QStringList &row : list) {
+        expected += s("<TR>\r\n");
+        for (int c = 0; c < 10; ++c) {
+            expected += s("<TD BGCOLOR=\"#FFFFFF\" WIDTH=\"17\" HEIGHT=\"17\" ALIGN=\"LEFT\">")
+                + (c < 6 ? row.at(c) : s("&nbsp;")) + s("</TD>\r\n");
+        }
+        expected += s("</TR>\r\n");
+    }
+    expected += s("</TABLE>\r\n\r\n</BODY>\r\n</HTML>\r\n");
+    EXPECT_EQ(doc, expected);
+    EXPECT_EQ(doc.count(s("&nbsp;")), 8);
+}
+
+TEST(HtmlGrid, EmptyListAndCellLayout)
+{
+    EXPECT_EQ(gridDocument(
+                  0, [](int, int) { return QString(); }, 1, 2),
+        s("<HTML>\r\n<BODY>\r\n\r\n<TABLE CELLPADDING=\"1\" CELLSPACING=\"1\" WIDTH=1 HEIGHT=2 "
+          "BORDER=\"1\">\r\n"
+          "</TABLE>\r\n\r\n</BODY>\r\n</HTML>\r\n"));
+
+    // A QRgb with its alpha byte gives the same six digits; sizes come from the caller.
+    const QString doc = gridDocument(
+        1, [](int, int c) { return c == 9 ? s("10") : QString(); }, 10, 20, 25, 19, 0xFF0A0BC0u);
+    EXPECT_EQ(
+        doc.count(s("<TD BGCOLOR=\"#0A0BC0\" WIDTH=\"25\" HEIGHT=\"19\" ALIGN=\"LEFT\">&nbsp;</TD>\r\n")), 9);
+    EXPECT_TRUE(doc.contains(
+        s("<TD BGCOLOR=\"#0A0BC0\" WIDTH=\"25\" HEIGHT=\"19\" ALIGN=\"LEFT\">10</TD>\r\n</TR>")));
+}
