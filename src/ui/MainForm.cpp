@@ -5,6 +5,7 @@
 #include "ui/WaitWindow.h"
 #include "ui/dialogs/aboutunit.h"
 #include "ui/dialogs/addtiragunit.h"
+#include "ui/dialogs/balansUnit.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -31,6 +32,7 @@ TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QW
     createMenus();
     m_aboutBox = new TAboutBox(this);
     m_addDialog = new TAddTirag(m_messages, m_services, this);
+    m_ledgerDialog = new TBalansForm(m_messages, m_services, this);
     FormCreate();
 }
 

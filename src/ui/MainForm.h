@@ -44,6 +44,7 @@ class FileDialogTexts;
 class TSystemDialog;
 class TAboutBox;
 class TAddTirag;
+class TBalansForm;
 class PlatformServices;
 class StatTableModel;
 class WaitWindow;
@@ -186,6 +187,7 @@ private:
     void AboutClick();
     void SettingsClick();
 
+    void exportList(const StatTableModel *model, const QString &groupCaption);
     void showError(const QString &text);
     void showWait();
     void closeWait();
@@ -283,6 +285,7 @@ private:
     TAboutBox *m_aboutBox = nullptr;
     TAddTirag *m_addDialog = nullptr;
     TSystemDialog *m_systemDialog = nullptr;
+    TBalansForm *m_ledgerDialog = nullptr;
 };
 
 } // namespace kivora

@@ -3,11 +3,22 @@
 #include "ui/MainForm.h"
 
 #include "core/TextFile.h"
+#include "reports/Calculator.h"
+#include "reports/HtmlExport.h"
+#include "reports/Odds.h"
 #include "results/ImportResults.h"
 #include "ui/PlatformServices.h"
-#include "ui/ProductInfo.h"
+#include "reports/HtmlExport.h"
 #include "ui/dialogs/aboutunit.h"
 #include "ui/dialogs/addtiragunit.h"
+#include "ui/dialogs/balansUnit.h"
+#include "ui/FileDialogTexts.h"
+#include "ui/models/CombinationListModel.h"
+#include "ui/models/StatTableModel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTableView>
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,10 +78,99 @@ void TMainForm::BitBtn9Click()
     m_services.openUrl(address);
 }
 
-void TMainForm::HomePageClick() { m_services.openUrl(productHomePage()); }
+void TMainForm::HomePageClick() { m_services.openUrl(kProductWebAddress); }
 
 void TMainForm::HelpClick() { m_services.openUrl(m_folder.filePath(QStringLiteral("kivora.html"))); }
 
 void TMainForm::AboutClick() { m_aboutBox->exec(); }
+
+} // namespace kivora
+
+namespace kivora {
+
+namespace {
+
+QStringList headerCaptions(const QAbstractItemModel *model)
+{
+    QStringList captions;
+    for (int column = 0; column < model->columnCount(); ++column)
+        captions.append(model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+    return captions;
+}
+
+} // namespace
+
+void TMainForm::exportList(const StatTableModel *model, const QString &groupCaption)
+{
+    const QString path = m_services.saveFileName(this, SaveDialog1->request(1, QStringLiteral("htm")));
+    if (path.isEmpty())
+        return;
+    const QString document = htmlTableDocument(
+        headerCaptions(model), model->rowCount(),
+        [model](int row) {
+            return QStringList{model->data(model->index(row, 0), Qt::DisplayRole).toString(),
+                               model->data(model->index(row, 1), Qt::DisplayRole).toString(),
+                               model->data(model->index(row, 2), Qt::DisplayRole).toString()};
+        },
+        htmlHeading(currentLottery(), groupCaption, statusPanel0->text()), htmlFooter());
+    QString error;
+    if (!writeHtmlDocument(path, document, &error)) {
+        showError(m_messages("Str56").arg(error));
+        return;
+    }
+    m_services.openUrl(path);
+}
+
+void TMainForm::HTML1Click() { exportList(m_statModel, GroupBox2->title()); }
+
+void TMainForm::HTML2Click() { exportList(m_numberModel, GroupBox3->title()); }
+
+void TMainForm::HTML3Click()
+{
+    const QString path = m_services.saveFileName(this, SaveDialog1->request(1, QStringLiteral("htm")));
+    if (path.isEmpty())
+        return;
+    const CombinationList &list = m_combinationModel->list();
+    const QString document = gridDocument(
+        list.rowCount(), [&list](int row, int column) { return list.cell(row, column); }, StringGrid1->width(),
+        StringGrid1->height());
+    QString error;
+    if (!writeHtmlDocument(path, document, &error)) {
+        showError(m_messages("Str56").arg(error));
+        return;
+    }
+    m_services.openUrl(path);
+}
+
+void TMainForm::N17Click()
+{
+    // The odds page is written for the lottery on show, so it always matches it.
+    const QString path = m_folder.filePath(kOddsPageFileName);
+    QString error;
+    if (!writeHtmlDocument(path, oddsPage(m_load.definition), &error)) {
+        showError(m_messages("Str56").arg(error));
+        return;
+    }
+    m_services.openUrl(path);
+}
+
+void TMainForm::N80Click()
+{
+    const QString calculator = findCalculator();
+    if (calculator.isEmpty()) {
+        m_services.showMessage(this, m_messages("Str64"), PlatformServices::MessageKind::Information);
+        return;
+    }
+    if (!m_services.startProgram(calculator, {}, false))
+        showError(m_messages("Str65").arg(calculator));
+}
+
+void TMainForm::N78Click()
+{
+    if (!m_load.ok)
+        return;
+    if (m_ledgerDialog->openFor(currentLottery(), m_load.basePath))
+        m_ledgerDialog->exec();
+}
 
 } // namespace kivora

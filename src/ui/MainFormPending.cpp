@@ -34,12 +34,7 @@ void TMainForm::DopNomerClick() {}
 void TMainForm::displeynomerfromten() {}
 void TMainForm::rebuildPositionMenus() {}
 void TMainForm::N54Click() {}
-void TMainForm::HTML1Click() {}
-void TMainForm::HTML2Click() {}
-void TMainForm::HTML3Click() {}
-void TMainForm::N17Click() {}
-void TMainForm::N78Click() {}
-void TMainForm::N80Click() {}
+void TMainForm::N14Click() {}
 void TMainForm::SettingsClick() {}
 
 } // namespace kivora

@@ -1,7 +1,7 @@
 #include "ui/dialogs/aboutunit.h"
 
 #include "ui/Pictures.h"
-#include "ui/ProductInfo.h"
+#include "reports/HtmlExport.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -25,7 +25,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *comments = new QLabel(QStringLiteral("В помощь игроку в ЛОТО: статистика, прогноз, игра по системе."), this);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setWordWrap(true);
-    auto *contact = new QLabel(QStringLiteral("<a href='%1'>%1</a>").arg(productHomePage()), this);
+    auto *contact = new QLabel(QStringLiteral("<a href='%1'>%1</a>").arg(kProductWebAddress), this);
     contact->setObjectName(QStringLiteral("Contact"));
     contact->setOpenExternalLinks(true);
 
