@@ -475,27 +475,33 @@ TEST(ResultsLoad, StatusTextNamesLinesWithNumbersOutsideTheRange)
         s("Проанализировано 3 розыгрышей; строк с номерами вне диапазона: 2"));
 }
 
-TEST(ResultsLoad, ProgressCoversTheLinesThenTheNumbers)
+TEST(ResultsLoad, ProgressCoversTheTextThenTheNumbers)
 {
     QStringList lines;
     for (int i = 0; i < 40000; ++i)
         lines.append(intToText(i) + s(",-,-,-,") + intToText(1 + i % 45));
-    std::vector<std::array<int, 3>> calls;
-    const Progress progress = [&](int lo, int hi, int position) { calls.push_back({ lo, hi, position }); };
-    const LoadResult result = loadDraws(textfile::joinLines(lines), lottery(1, 45, 1), {}, progress);
-    ASSERT_EQ(result.drawCount(), 40000);
+    for (const DrawFilter &filter : { DrawFilter(), lastDraws("20000") }) {
+        std::vector<std::array<int, 3>> calls;
+        const Progress progress = [&](int lo, int hi, int position) {
+            calls.push_back({ lo, hi, position });
+        };
+        const LoadResult result = loadDraws(textfile::joinLines(lines), lottery(1, 45, 1), filter, progress);
+        EXPECT_EQ(result.totalLines, 40000);
 
-    std::vector<std::array<int, 3>> reading;
-    std::vector<std::array<int, 3>> numbers;
-    for (const auto &call : calls)
-        (call[1] == 40000 ? reading : numbers).push_back(call);
-    ASSERT_GE(reading.size(), 3u);
-    for (size_t i = 1; i < reading.size(); ++i)
-        EXPECT_LT(reading[i - 1][2], reading[i][2]);
-    EXPECT_EQ(reading.back()[2], 40000); // the indicator is emptied
-    ASSERT_EQ(numbers.size(), 45u);
-    EXPECT_EQ(numbers.front(), (std::array<int, 3> { 0, 45, 1 }));
-    EXPECT_EQ(numbers.back(), (std::array<int, 3> { 0, 45, 45 }));
+        // Reading: thousandths of the text, rising, ending full; then one call a number.
+        std::vector<std::array<int, 3>> reading(calls.begin(), calls.end() - 45);
+        std::vector<std::array<int, 3>> numbers(calls.end() - 45, calls.end());
+        ASSERT_GE(reading.size(), 3u);
+        for (size_t i = 0; i < reading.size(); ++i) {
+            EXPECT_EQ(reading[i][1], 1000);
+            if (i > 0) {
+                EXPECT_LT(reading[i - 1][2], reading[i][2]);
+            }
+        }
+        EXPECT_EQ(reading.back()[2], 1000); // the indicator is emptied
+        EXPECT_EQ(numbers.front(), (std::array<int, 3> { 0, 45, 1 }));
+        EXPECT_EQ(numbers.back(), (std::array<int, 3> { 0, 45, 45 }));
+    }
 }
 
 TEST(ResultsLoad, SampleKenoBase)
