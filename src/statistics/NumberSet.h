@@ -70,10 +70,11 @@ struct SetTally
 SetTally tallySet(const std::vector<NumberSet> &draws, const NumberSet &candidate);
 
 // Calls visit(const int *numbers) for every k-number set c1 < c2 < ... < ck of range
-// whose successive numbers differ by a positive multiple of step, in ascending order
-// with c1 slowest. step 1 gives all sets; step 10 the sets with one last digit
-// (01:11:21, 01:11:31, ... 10:20:30, 100 ends in 0 too).
-template<class Visit> void forEachCombination(NumberRange range, int k, int step, Visit &&visit)
+// whose later numbers each lie a positive multiple of step above the one before, in
+// ascending order with c1 slowest. step 1 gives all sets; step 10 the sets of one
+// last digit (01:11:21, 01:11:31, ... 10:20:30; 100 ends in 0 too).
+template<class Visit>
+void forEachCombination(NumberRange range, int k, int step, Visit &&visit)
 {
     if (k < 1 || k > 8 || range.isEmpty() || range.lo + (k - 1) * step > range.hi)
         return;
@@ -82,12 +83,13 @@ template<class Visit> void forEachCombination(NumberRange range, int k, int step
         c[i] = range.lo + i * step;
     for (;;) {
         visit(static_cast<const int *>(c));
+        // the rightmost number that can still grow, leaving room for the ones after it
         int i = k - 1;
-        while (i >= 0 && c[i] + step > range.hi - (k - 1 - i) * step)
+        while (i >= 0 && c[i] + (i == 0 ? 1 : step) > range.hi - (k - 1 - i) * step)
             --i;
         if (i < 0)
             return;
-        c[i] += step;
+        c[i] += i == 0 ? 1 : step;
         for (int j = i + 1; j < k; ++j)
             c[j] = c[j - 1] + step;
     }
