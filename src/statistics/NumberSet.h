@@ -73,8 +73,7 @@ SetTally tallySet(const std::vector<NumberSet> &draws, const NumberSet &candidat
 // whose later numbers each lie a positive multiple of step above the one before, in
 // ascending order with c1 slowest. step 1 gives all sets; step 10 the sets of one
 // last digit (01:11:21, 01:11:31, ... 10:20:30; 100 ends in 0 too).
-template<class Visit>
-void forEachCombination(NumberRange range, int k, int step, Visit &&visit)
+template<class Visit> void forEachCombination(NumberRange range, int k, int step, Visit &&visit)
 {
     if (k < 1 || k > 8 || range.isEmpty() || range.lo + (k - 1) * step > range.hi)
         return;

@@ -10,7 +10,7 @@ using namespace kivora::test;
 
 namespace {
 
-const Family kFamilies[] = {Family::All, Family::Neighbouring, Family::Related};
+const Family kFamilies[] = { Family::All, Family::Neighbouring, Family::Related };
 
 const char *familyName(Family family)
 {
@@ -20,9 +20,9 @@ const char *familyName(Family family)
 // Rows, record and top of the statistic equal those of the plain scan.
 void expectSameAsReference(const DrawTable &draws, const LotteryDefinition &definition, int k, Family family)
 {
-    SCOPED_TRACE(testing::Message() << "lottery " << definition.minNumber << ".." << definition.maxNumber << " x"
-                                    << definition.drawNumber << ", " << draws.rowCount() << " draws, k = " << k
-                                    << ", " << familyName(family));
+    SCOPED_TRACE(testing::Message() << "lottery " << definition.minNumber << ".." << definition.maxNumber
+                                    << " x" << definition.drawNumber << ", " << draws.rowCount()
+                                    << " draws, k = " << k << ", " << familyName(family));
     const MessageCatalog messages;
     const StatTable table = combinationStats(draws, definition, k, family, messages);
     const ReferenceResult expected = referenceScan(draws, definition, k, family);
@@ -57,12 +57,20 @@ struct Shape
 TEST(CombinationDifferential, RandomBasesAgreeWithThePlainScan)
 {
     const Shape shapes[] = {
-        {1, 6, 3}, {1, 6, 6}, {0, 9, 4}, {1, 12, 5}, {2, 25, 6}, {0, 31, 7}, {1, 36, 5}, {1, 45, 6}, {0, 45, 10},
+        { 1, 6, 3 },
+        { 1, 6, 6 },
+        { 0, 9, 4 },
+        { 1, 12, 5 },
+        { 2, 25, 6 },
+        { 0, 31, 7 },
+        { 1, 36, 5 },
+        { 1, 45, 6 },
+        { 0, 45, 10 },
     };
     std::mt19937 random(20250101);
     for (const Shape &shape : shapes) {
         const LotteryDefinition definition = lottery(shape.minNumber, shape.maxNumber, shape.drawNumber);
-        for (int drawCount : {0, 1, 2, 7, 40}) {
+        for (int drawCount : { 0, 1, 2, 7, 40 }) {
             const DrawTable draws = randomDraws(random, definition, drawCount);
             for (int k = 2; k <= 4; ++k) {
                 for (Family family : kFamilies)
@@ -77,7 +85,7 @@ TEST(CombinationDifferential, RandomBasesAgreeWithThePlainScan)
 TEST(CombinationDifferential, LargeLotteriesAgreeWithThePlainScan)
 {
     std::mt19937 random(7);
-    const Shape shapes[] = {{1, 80, 20}, {0, 100, 12}, {5, 100, 8}};
+    const Shape shapes[] = { { 1, 80, 20 }, { 0, 100, 12 }, { 5, 100, 8 } };
     for (const Shape &shape : shapes) {
         const LotteryDefinition definition = lottery(shape.minNumber, shape.maxNumber, shape.drawNumber);
         // every quadruple of 5..100 is a second 0..100 at the same cost: pairs and triples do
@@ -95,7 +103,7 @@ TEST(CombinationDifferential, LargeLotteriesAgreeWithThePlainScan)
 TEST(CombinationDifferential, DenseBasesAgreeWithThePlainScan)
 {
     std::mt19937 random(99);
-    for (int drawCount : {3, 60, 200}) {
+    for (int drawCount : { 3, 60, 200 }) {
         const LotteryDefinition definition = lottery(1, 8, 5);
         const DrawTable draws = randomDraws(random, definition, drawCount);
         for (int k = 2; k <= 4; ++k) {

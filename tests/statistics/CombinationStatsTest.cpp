@@ -22,7 +22,8 @@ std::map<QString, Values> byCaption(const StatTable &table)
 {
     std::map<QString, Values> values;
     for (int i = 0; i < table.rowCount(); ++i)
-        values[table.caption(i)] = {table.rows[static_cast<size_t>(i)].since, table.rows[static_cast<size_t>(i)].drawn};
+        values[table.caption(i)]
+            = { table.rows[static_cast<size_t>(i)].since, table.rows[static_cast<size_t>(i)].drawn };
     return values;
 }
 
@@ -46,7 +47,7 @@ StatTable run(const DrawTable &draws, const LotteryDefinition &definition, int k
 
 TEST(CombinationStats, PairsOfThreeDraws)
 {
-    const DrawTable draws = makeDraws(3, {{1, 2, 3}, {2, 3, 4}, {1, 5, 6}});
+    const DrawTable draws = makeDraws(3, { { 1, 2, 3 }, { 2, 3, 4 }, { 1, 5, 6 } });
     const StatTable table = run(draws, lottery(1, 6, 3), 2, Family::All);
     EXPECT_EQ(table.title, u8("Пары номеров"));
     EXPECT_EQ(table.modeTag, StatTable::kTagNumbers);
@@ -78,11 +79,12 @@ TEST(CombinationStats, PairsOfThreeDraws)
 
 TEST(CombinationStats, NeighbouringTriplesAndQuadruples)
 {
-    const DrawTable three = makeDraws(3, {{1, 2, 3}, {2, 3, 4}, {1, 5, 6}});
+    const DrawTable three = makeDraws(3, { { 1, 2, 3 }, { 2, 3, 4 }, { 1, 5, 6 } });
     const StatTable triples = run(three, lottery(1, 6, 3), 3, Family::Neighbouring);
     EXPECT_EQ(triples.title, u8("Соседние тройки номеров"));
     EXPECT_EQ(triples.modeTag, StatTable::kTagTriples);
-    EXPECT_EQ(captions(triples), QStringList({u8("01:02:03"), u8("02:03:04"), u8("03:04:05"), u8("04:05:06")}));
+    EXPECT_EQ(
+        captions(triples), QStringList({ u8("01:02:03"), u8("02:03:04"), u8("03:04:05"), u8("04:05:06") }));
     const auto t = byCaption(triples);
     EXPECT_EQ(t.at(u8("01:02:03")).since, 2);
     EXPECT_EQ(t.at(u8("02:03:04")).since, 1);
@@ -91,7 +93,7 @@ TEST(CombinationStats, NeighbouringTriplesAndQuadruples)
     EXPECT_EQ(triples.record, 3);
     EXPECT_EQ(triples.topCount, 1);
 
-    const DrawTable four = makeDraws(4, {{1, 2, 3, 4}, {2, 3, 4, 5}, {1, 2, 3, 4}});
+    const DrawTable four = makeDraws(4, { { 1, 2, 3, 4 }, { 2, 3, 4, 5 }, { 1, 2, 3, 4 } });
     const StatTable quads = run(four, lottery(1, 6, 4), 4, Family::Neighbouring);
     EXPECT_EQ(quads.title, u8("Соседние четверки номеров"));
     EXPECT_EQ(quads.modeTag, StatTable::kTagQuadruples);
@@ -110,12 +112,12 @@ TEST(CombinationStats, TitlesAndTags)
     const DrawTable none;
     const LotteryDefinition definition = lottery(1, 45, 6);
     const char *titles[3][3] = {
-        {"Пары номеров", "Соседние пары номеров", "Родственные пары номеров"},
-        {"Тройки номеров", "Соседние тройки номеров", "Родственные тройки номеров"},
-        {"Четверки номеров", "Соседние четверки номеров", "Родственные четверки номеров"},
+        { "Пары номеров", "Соседние пары номеров", "Родственные пары номеров" },
+        { "Тройки номеров", "Соседние тройки номеров", "Родственные тройки номеров" },
+        { "Четверки номеров", "Соседние четверки номеров", "Родственные четверки номеров" },
     };
-    const int tags[3] = {0, 33, 44};
-    const Family families[3] = {Family::All, Family::Neighbouring, Family::Related};
+    const int tags[3] = { 0, 33, 44 };
+    const Family families[3] = { Family::All, Family::Neighbouring, Family::Related };
     for (int k = 2; k <= 4; ++k) {
         for (int f = 0; f < 3; ++f) {
             const StatTable table = run(none, definition, k, families[f]);
@@ -146,13 +148,13 @@ TEST(CombinationStats, RelatedCandidatesOf45And36)
     const StatTable pairs = run(none, lottery(1, 45, 6), 2, Family::Related);
     ASSERT_EQ(pairs.rowCount(), 80);
     EXPECT_EQ(captions(pairs).mid(0, 5),
-              QStringList({u8("01:11"), u8("01:21"), u8("01:31"), u8("01:41"), u8("02:12")}));
+        QStringList({ u8("01:11"), u8("01:21"), u8("01:31"), u8("01:41"), u8("02:12") }));
     EXPECT_EQ(pairs.caption(79), u8("35:45"));
 
     const StatTable triples = run(none, lottery(1, 45, 6), 3, Family::Related);
     ASSERT_EQ(triples.rowCount(), 70);
     EXPECT_EQ(captions(triples).mid(0, 4),
-              QStringList({u8("01:11:21"), u8("01:11:31"), u8("01:11:41"), u8("01:21:31")}));
+        QStringList({ u8("01:11:21"), u8("01:11:31"), u8("01:11:41"), u8("01:21:31") }));
     EXPECT_EQ(triples.caption(69), u8("25:35:45"));
 
     const StatTable quads = run(none, lottery(1, 45, 6), 4, Family::Related);
@@ -199,13 +201,18 @@ TEST(CombinationStats, AllCandidatesCount)
 
 TEST(CombinationStats, LotteriesTooSmallForAFamilyListNothing)
 {
-    const DrawTable draws = makeDraws(3, {{1, 2, 3}, {4, 5, 6}});
-    const struct {
+    const DrawTable draws = makeDraws(3, { { 1, 2, 3 }, { 4, 5, 6 } });
+    const struct
+    {
         int lo, hi, k;
         Family family;
     } cases[] = {
-        {1, 1, 2, Family::All},     {1, 3, 4, Family::All},      {1, 10, 2, Family::Related},
-        {1, 20, 3, Family::Related}, {1, 30, 4, Family::Related}, {5, 7, 4, Family::Neighbouring},
+        { 1, 1, 2, Family::All },
+        { 1, 3, 4, Family::All },
+        { 1, 10, 2, Family::Related },
+        { 1, 20, 3, Family::Related },
+        { 1, 30, 4, Family::Related },
+        { 5, 7, 4, Family::Neighbouring },
     };
     for (const auto &c : cases) {
         const StatTable table = run(draws, lottery(c.lo, c.hi, 3), c.k, c.family);
@@ -237,7 +244,7 @@ TEST(CombinationStats, NoDrawsGiveZeroes)
 TEST(CombinationStats, EmptyCellsRepeatsAndStrangeNumbers)
 {
     // Draw 1 has an empty cell (0) and 7 twice; draw 2 holds 150 and -3.
-    const DrawTable draws = makeDraws(4, {{3, 7, 7, 0}, {150, 3, -3, 9}});
+    const DrawTable draws = makeDraws(4, { { 3, 7, 7, 0 }, { 150, 3, -3, 9 } });
     // With MinNumber 0 the empty cell is the number 0.
     const auto withZero = byCaption(run(draws, lottery(0, 10, 4), 2, Family::All));
     EXPECT_EQ(withZero.at(u8("00:03")).drawn, 1);
@@ -258,7 +265,7 @@ TEST(CombinationStats, ProgressEndsTheIndicator)
     const LotteryDefinition definition = lottery(1, 45, 6);
     const DrawTable draws = randomDraws(random, definition, 500);
     const MessageCatalog messages;
-    for (Family family : {Family::All, Family::Related}) {
+    for (Family family : { Family::All, Family::Related }) {
         int calls = 0;
         int lastPosition = -1;
         int lastMax = -2;
@@ -281,12 +288,12 @@ TEST(CombinationStats, ProgressEndsTheIndicator)
 TEST(CombinationStats, SortingBySixDigitValues)
 {
     StatTable table;
-    const int a[2] = {1, 2};
+    const int a[2] = { 1, 2 };
     table.addNumbers(a, 2, 99999, 5);
     table.addNumbers(a, 2, 250000, 100000);
     table.addNumbers(a, 2, 100000, 7);
     table.addNumbers(a, 2, 5, 100000);
     table.addNumbers(a, 2, 250000, 3);
-    EXPECT_EQ(sortedOrder(table, 1), std::vector<int>({1, 4, 2, 0, 3}));
-    EXPECT_EQ(sortedOrder(table, 2), std::vector<int>({1, 3, 2, 0, 4}));
+    EXPECT_EQ(sortedOrder(table, 1), std::vector<int>({ 1, 4, 2, 0, 3 }));
+    EXPECT_EQ(sortedOrder(table, 2), std::vector<int>({ 1, 3, 2, 0, 4 }));
 }

@@ -17,7 +17,10 @@
 
 namespace kivora::test {
 
-inline QString u8(const char *text) { return QString::fromUtf8(text); }
+inline QString u8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 inline LotteryDefinition lottery(int minNumber, int maxNumber, int drawNumber)
 {
@@ -32,14 +35,14 @@ inline LotteryDefinition lottery(int minNumber, int maxNumber, int drawNumber)
 // Rows of main numbers (a shorter row is padded with 0, the value of an empty cell);
 // draw numbers 1, 2, ...; additional numbers as texts, one list per row.
 inline DrawTable makeDraws(int drawNumber, const std::vector<std::vector<int>> &rows,
-                           const std::vector<QStringList> &additional = {}, int additionalCount = 0)
+    const std::vector<QStringList> &additional = {}, int additionalCount = 0)
 {
     DrawTable table(drawNumber, additionalCount);
     for (size_t r = 0; r < rows.size(); ++r) {
         std::vector<int> numbers(rows[r]);
         numbers.resize(static_cast<size_t>(drawNumber), 0);
-        QStringList texts = {QString::number(r + 1), QStringLiteral("01.01.2005"), QStringLiteral("-"),
-                             QStringLiteral("-")};
+        QStringList texts = { QString::number(r + 1), QStringLiteral("01.01.2005"), QStringLiteral("-"),
+            QStringLiteral("-") };
         if (r < additional.size())
             texts += additional[r];
         std::vector<QStringView> views(texts.begin(), texts.end());
@@ -57,11 +60,12 @@ inline DrawTable randomDraws(std::mt19937 &random, const LotteryDefinition &defi
     for (int n = definition.minNumber; n <= definition.maxNumber; ++n)
         pool.push_back(n);
     std::uniform_int_distribution<int> percent(0, 99);
-    const int oddValues[] = {0, 150, -3, definition.minNumber - 1, definition.maxNumber + 1, 100};
+    const int oddValues[] = { 0, 150, -3, definition.minNumber - 1, definition.maxNumber + 1, 100 };
     std::vector<std::vector<int>> rows;
     for (int r = 0; r < drawCount; ++r) {
         std::shuffle(pool.begin(), pool.end(), random);
-        std::vector<int> row(pool.begin(), pool.begin() + std::min<size_t>(pool.size(), static_cast<size_t>(d)));
+        std::vector<int> row(
+            pool.begin(), pool.begin() + std::min<size_t>(pool.size(), static_cast<size_t>(d)));
         row.resize(static_cast<size_t>(d), 0);
         for (int &cell : row) {
             const int roll = percent(random);
@@ -96,8 +100,8 @@ struct ReferenceResult
                 record = std::max(record, since);
             }
         }
-        rows.push_back({StatTable::numbersKey(combination.data(), static_cast<int>(combination.size())), since,
-                        drawn});
+        rows.push_back({ StatTable::numbersKey(combination.data(), static_cast<int>(combination.size())),
+            since, drawn });
     }
 
     // Every number of the combination equals some main-number cell of the draw.
@@ -116,8 +120,8 @@ struct ReferenceResult
 
 // The candidates of a family by nested loops over the lottery's numbers, each scanned
 // against every draw.
-inline ReferenceResult referenceScan(const DrawTable &draws, const LotteryDefinition &definition, int k,
-                                     Family family)
+inline ReferenceResult referenceScan(
+    const DrawTable &draws, const LotteryDefinition &definition, int k, Family family)
 {
     const int lo = definition.minNumber;
     const int hi = definition.maxNumber;
@@ -135,27 +139,28 @@ inline ReferenceResult referenceScan(const DrawTable &draws, const LotteryDefini
     std::vector<QChar> second;
     for (int n = 0; n <= hi; ++n)
         second.push_back(twoDigits(n).at(1));
-    auto related = [&](int a, int b) { return second[static_cast<size_t>(a)] == second[static_cast<size_t>(b)]; };
+    auto related
+        = [&](int a, int b) { return second[static_cast<size_t>(a)] == second[static_cast<size_t>(b)]; };
     const bool onlyRelated = family == Family::Related;
     const int gap = onlyRelated ? 10 : 1; // the bounds only cut what could never qualify
     if (k == 2) {
         for (int a = lo; a <= hi - gap; ++a)
             for (int b = a + 1; b <= hi; ++b)
                 if (!onlyRelated || related(a, b))
-                    out.scan(draws, {a, b});
+                    out.scan(draws, { a, b });
     } else if (k == 3) {
         for (int a = lo; a <= hi - 2 * gap; ++a)
             for (int b = a + 1; b <= hi - gap; ++b)
                 for (int c = b + 1; c <= hi; ++c)
                     if (!onlyRelated || (related(a, c) && related(b, c)))
-                        out.scan(draws, {a, b, c});
+                        out.scan(draws, { a, b, c });
     } else if (k == 4) {
         for (int a = lo; a <= hi - 3 * gap; ++a)
             for (int b = a + 1; b <= hi - 2 * gap; ++b)
                 for (int c = b + 1; c <= hi - gap; ++c)
                     for (int d = c + 1; d <= hi; ++d)
                         if (!onlyRelated || (related(d, b) && related(d, a) && related(d, c)))
-                            out.scan(draws, {a, b, c, d});
+                            out.scan(draws, { a, b, c, d });
     }
     return out;
 }
