@@ -48,9 +48,9 @@ struct RankCounter
 // of u1 < u2 < ... < uk is the sum over positions i of the subsets that put a smaller
 // number at position i after the same u1..u(i-1):
 //   prefix[i][u(i)] - prefix[i][u(i-1) + 1], prefix[i][v] = sum over w < v of C(n-1-w, k-1-i).
-// Walking the draws once, the subsets of every draw's numbers update the counters of
-// their rank; a quadruple of Keno 20 of 80 thus costs C(20, 4) = 4845 updates a draw
-// instead of 1,581,580 containment tests.
+// The subsets of every draw's numbers update the counters of their rank; a quadruple
+// of Keno 20 of 80 thus costs C(20, 4) = 4845 updates a draw instead of 1,581,580
+// containment tests.
 template<int K> class SubsetEngine final
 {
 public:
@@ -64,12 +64,25 @@ public:
         }
     }
 
-    // numbers: the distinct numbers of draw t, ascending, counted from the range's low end.
-    void addDraw(int t, const int *numbers, int count)
+    // The subsets whose smallest number is `first`, over the draws (their numbers
+    // counted from the range's low end), oldest first. Their counters lie side by side
+    // (79,079 quadruples of 1..80 start with 1: 632 KB), so taking one first number
+    // at a time keeps the updates in the processor's cache; the order of the draws,
+    // which gaps depend on, is the same for every counter.
+    void addFirst(int first, const std::vector<NumberSet> &draws)
     {
-        m_draw = t;
-        if (count >= K)
-            visit<0>(numbers, count, 0, -1, 0);
+        int numbers[128];
+        numbers[0] = first;
+        const qint32 base = m_prefix[0][static_cast<size_t>(first)];
+        for (size_t t = 0; t < draws.size(); ++t) {
+            if (!draws[t].has(first))
+                continue;
+            const int count = draws[t].above(first).members(numbers + 1);
+            if (count >= K - 1) {
+                m_draw = static_cast<int>(t);
+                visit<1>(numbers, count + 1, 1, first, base);
+            }
+        }
     }
 
     const std::vector<RankCounter> &counters() const { return m_counters; }
@@ -78,16 +91,23 @@ public:
 private:
     template<int Pos> void visit(const int *u, int m, int from, int prev, qint32 base)
     {
-        const qint32 *prefix = m_prefix[Pos].data();
-        const qint32 offset = base - prefix[prev + 1];
         if constexpr (Pos == K - 1) {
+            // At the last position each larger number is the next rank (prefix[v] = v).
+            // Locals, because the counters are ints too: the compiler would otherwise
+            // reload and store the members at every step.
+            RankCounter *counters = m_counters.data() + base;
+            const int draw = m_draw;
+            int record = m_record;
             for (int j = from; j < m; ++j) {
-                RankCounter &counter = m_counters[static_cast<size_t>(offset + prefix[u[j]])];
-                m_record = std::max(m_record, m_draw - counter.last - 1);
-                counter.last = m_draw;
+                RankCounter &counter = counters[u[j] - prev - 1];
+                record = std::max(record, draw - counter.last - 1);
+                counter.last = draw;
                 ++counter.drawn;
             }
+            m_record = record;
         } else {
+            const qint32 *prefix = m_prefix[Pos].data();
+            const qint32 offset = base - prefix[prev + 1];
             for (int j = from; j <= m - (K - Pos); ++j)
                 visit<Pos + 1>(u, m, j + 1, u[j], offset + prefix[u[j]]);
         }
@@ -102,20 +122,21 @@ private:
 template<int K>
 void scanAll(const DrawTable &draws, NumberRange range, StatTable &table, const Progress &progress)
 {
-    SubsetEngine<K> engine(range.size());
+    const int n = range.size();
     const int drawCount = draws.rowCount();
-    const int width = draws.drawNumber();
-    SteppedProgress steps(progress, 0, drawCount);
-    int numbers[128];
+    std::vector<NumberSet> sets(static_cast<size_t>(drawCount));
     for (int t = 0; t < drawCount; ++t) {
-        NumberSet set;
         const int *cells = draws.numbers(t);
-        for (int j = 0; j < width; ++j) {
+        for (int j = 0; j < draws.drawNumber(); ++j) {
             if (range.contains(cells[j]))
-                set.insert(cells[j] - range.lo);
+                sets[static_cast<size_t>(t)].insert(cells[j] - range.lo);
         }
-        engine.addDraw(t, numbers, set.members(numbers));
-        steps.at(t);
+    }
+
+    SubsetEngine<K> engine(n);
+    for (int first = 0; first <= n - K; ++first) {
+        engine.addFirst(first, sets);
+        report(progress, 0, n - K + 1, first);
     }
 
     // Every combination is listed, so every closed gap counts; then the open runs.
@@ -133,7 +154,7 @@ void scanAll(const DrawTable &draws, NumberRange range, StatTable &table, const 
     });
     table.record = record;
     table.topCount = top;
-    steps.done();
+    report(progress, 0, n - K + 1, n - K + 1);
 }
 
 // Neighbouring and related families list a few hundred combinations at most: each is

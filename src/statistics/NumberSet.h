@@ -32,6 +32,20 @@ struct NumberSet
     {
         return (low & other.low) == other.low && (high & other.high) == other.high;
     }
+    // The members above n.
+    NumberSet above(int n) const
+    {
+        if (n < 0)
+            return *this;
+        NumberSet result;
+        if (n < 63)
+            result.low = low & ~((quint64(2) << n) - 1);
+        if (n < 64)
+            result.high = high;
+        else if (n < 127)
+            result.high = high & ~((quint64(2) << (n - 64)) - 1);
+        return result;
+    }
     // Writes the members in ascending order; returns how many there are.
     int members(int *out) const;
 };

@@ -2,6 +2,7 @@
 
 #include "core/MessageCatalog.h"
 #include "statistics/CombinationStats.h"
+#include "statistics/NumberSet.h"
 
 #include <gtest/gtest.h>
 
@@ -296,4 +297,23 @@ TEST(CombinationStats, SortingBySixDigitValues)
     table.addNumbers(a, 2, 250000, 3);
     EXPECT_EQ(sortedOrder(table, 1), std::vector<int>({ 1, 4, 2, 0, 3 }));
     EXPECT_EQ(sortedOrder(table, 2), std::vector<int>({ 1, 3, 2, 0, 4 }));
+}
+
+TEST(NumberSet, MembersAboveANumber)
+{
+    NumberSet set;
+    for (int n : { 0, 5, 62, 63, 64, 65, 100, 127 })
+        set.insert(n);
+    int members[128];
+    auto above = [&](int n) {
+        const int count = set.above(n).members(members);
+        return std::vector<int>(members, members + count);
+    };
+    EXPECT_EQ(above(-1), std::vector<int>({ 0, 5, 62, 63, 64, 65, 100, 127 }));
+    EXPECT_EQ(above(5), std::vector<int>({ 62, 63, 64, 65, 100, 127 }));
+    EXPECT_EQ(above(62), std::vector<int>({ 63, 64, 65, 100, 127 }));
+    EXPECT_EQ(above(63), std::vector<int>({ 64, 65, 100, 127 }));
+    EXPECT_EQ(above(64), std::vector<int>({ 65, 100, 127 }));
+    EXPECT_EQ(above(126), std::vector<int>({ 127 }));
+    EXPECT_TRUE(above(127).empty());
 }
