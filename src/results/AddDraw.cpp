@@ -18,10 +18,11 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('_');
 }
 
+// Nothing typed: "  ,  " as the mask returns it, or the empty text.
 bool isBlankText(const QString &text)
 {
     for (QChar c : text) {
-        if (!isBlank(c))
+        if (!isBlank(c) && c != QLatin1Char(','))
             return false;
     }
     return true;

@@ -18,92 +18,103 @@ namespace {
 // A million-line base is read field by field without making a QString per field: the
 // lines and fields are views into the text read from the file.
 
-// Cuts lines as textfile::splitLines does: LF, CR LF and CR each end a line, and a line
-// end after the last line starts no further line.
-class LineReader final
+// Reading reports the share of the text read, in thousandths, every so many lines.
+constexpr int kProgressStep = 16384;
+constexpr int kProgressScale = 1000;
+
+// Reads a text record by record in one pass over its characters. Lines are cut as
+// textfile::splitLines cuts them: LF, CR LF and CR each end a line, and a line end
+// after the last line starts no further line.
+class RecordScanner final
 {
 public:
-    explicit LineReader(QStringView text)
+    RecordScanner(QStringView text, const CharSet &delimiters)
         : m_text(text)
-    { }
+    {
+        for (int c = 0; c < 256; ++c)
+            m_kind[static_cast<size_t>(c)] = delimiters.contains(QChar(c)) ? kDelimiter : kOrdinary;
+        m_kind[u'\r'] = kLineEnd;
+        m_kind[u'\n'] = kLineEnd;
+    }
 
-    bool next(QStringView *line)
+    // The first max fields of the next line (missing ones empty); false after the last line.
+    bool next(QStringView *fields, int max)
     {
         const qsizetype size = m_text.size();
         if (m_pos >= size)
             return false;
         const char16_t *data = m_text.utf16();
         qsizetype i = m_pos;
-        while (i < size && data[i] != u'\n' && data[i] != u'\r')
-            ++i;
-        *line = m_text.mid(m_pos, i - m_pos);
-        if (i < size && data[i] == u'\r' && i + 1 < size && data[i + 1] == u'\n')
-            ++i;
-        m_pos = i + 1;
+        int count = 0;
+        while (count < max) {
+            while (i < size && kind(data[i]) == kDelimiter)
+                ++i;
+            if (i >= size || kind(data[i]) == kLineEnd)
+                break;
+            const qsizetype start = i;
+            while (i < size && kind(data[i]) == kOrdinary)
+                ++i;
+            fields[count++] = m_text.mid(start, i - start);
+        }
+        for (int k = count; k < max; ++k)
+            fields[k] = QStringView();
+        endLine(i);
         return true;
     }
 
-    bool skip()
+    // Thousandths of the text read so far.
+    int permille() const
     {
-        QStringView line;
-        return next(&line);
+        return m_text.isEmpty() ? kProgressScale : static_cast<int>(m_pos * kProgressScale / m_text.size());
+    }
+
+    bool skipLine()
+    {
+        if (m_pos >= m_text.size())
+            return false;
+        endLine(m_pos);
+        return true;
+    }
+
+    // The number of lines of a text.
+    static int countLines(QStringView text)
+    {
+        const qsizetype size = text.size();
+        const char16_t *data = text.utf16();
+        // Every LF and every CR ends a line, but CR LF ends only one.
+        qsizetype ends = 0;
+        char16_t previous = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t c = data[i];
+            ends += (c == u'\r') + ((c == u'\n') & (previous != u'\r'));
+            previous = c;
+        }
+        if (size > 0 && data[size - 1] != u'\n' && data[size - 1] != u'\r')
+            ++ends; // the last line has no line end
+        return static_cast<int>(ends);
     }
 
 private:
+    enum Kind : quint8 { kOrdinary, kDelimiter, kLineEnd };
+
+    Kind kind(char16_t c) const { return c < 256 ? m_kind[c] : kOrdinary; }
+
+    // Moves past the rest of the line that goes on at i and its line end.
+    void endLine(qsizetype i)
+    {
+        const qsizetype size = m_text.size();
+        const char16_t *data = m_text.utf16();
+        while (i < size && data[i] != u'\n' && data[i] != u'\r')
+            ++i;
+        if (i + 1 < size && data[i] == u'\r' && data[i + 1] == u'\n')
+            ++i;
+        m_pos = i + 1;
+    }
+
     QStringView m_text;
     qsizetype m_pos = 0;
+    std::array<Kind, 256> m_kind {};
 };
-
-int countLines(QStringView text)
-{
-    const qsizetype size = text.size();
-    const char16_t *data = text.utf16();
-    int count = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (data[i] == u'\n')
-            ++count;
-        else if (data[i] == u'\r' && (i + 1 >= size || data[i + 1] != u'\n'))
-            ++count;
-    }
-    if (size > 0 && data[size - 1] != u'\n' && data[size - 1] != u'\r')
-        ++count; // the last line has no line end
-    return count;
-}
-
-// The record delimiters as a flat table, so the field scan costs one load a character.
-class DelimiterTable final
-{
-public:
-    explicit DelimiterTable(const CharSet &set)
-    {
-        for (int c = 0; c < 256; ++c)
-            m_table[static_cast<size_t>(c)] = set.contains(QChar(c));
-    }
-    bool contains(char16_t c) const { return c < 256 && m_table[c]; }
-
-private:
-    std::array<bool, 256> m_table {};
-};
-
-// Splits up to max fields of a line into fields; returns how many were found.
-int splitRecord(QStringView line, const DelimiterTable &delims, QStringView *fields, int max)
-{
-    const qsizetype size = line.size();
-    const char16_t *data = line.utf16();
-    int count = 0;
-    qsizetype i = 0;
-    while (count < max) {
-        while (i < size && delims.contains(data[i]))
-            ++i;
-        if (i >= size)
-            break;
-        const qsizetype start = i;
-        while (i < size && !delims.contains(data[i]))
-            ++i;
-        fields[count++] = line.mid(start, i - start);
-    }
-    return count;
-}
 
 // Text-to-integer of a main-number field; plain decimal digits are read directly, any
 // other text ("+5", "$1F", "x") goes through the full routine.
@@ -128,8 +139,6 @@ int numberOf(QStringView field)
     return textToInt(field.toString());
 }
 
-constexpr int kProgressStep = 16384; // lines between two progress reports
-
 QString ioError(const MessageCatalog &messages, const QString &reason)
 {
     return messages("Str56").arg(reason);
@@ -149,20 +158,21 @@ LoadResult loadDraws(
     const int maxNumber = definition.maxNumber;
     result.draws = DrawTable(d, a);
 
-    const int total = countLines(text);
-    result.totalLines = total;
-
     // "Последние" N keeps the last N lines; a negative N keeps none, N >= T keeps all.
+    // Only then are the lines counted before the records are read: a pass over a large
+    // text costs as much as a third of the reading.
     qint64 skip = 0;
-    if (filter.lastDraws) {
-        const int n = textToInt(filter.lastDrawsText);
-        if (n != 0)
-            skip = std::clamp<qint64>(static_cast<qint64>(total) - n, 0, total);
+    const int lastCount = filter.lastDraws ? textToInt(filter.lastDrawsText) : 0;
+    if (lastCount != 0) {
+        const int total = RecordScanner::countLines(text);
+        skip = std::clamp<qint64>(static_cast<qint64>(total) - lastCount, 0, total);
+        if (!filter.machine && !filter.ballSet)
+            result.draws.reserve(static_cast<int>(total - skip));
+    } else if (!filter.machine && !filter.ballSet) {
+        // A record is rarely shorter than its draw number, date and main numbers.
+        result.draws.reserve(static_cast<int>(std::min<qsizetype>(text.size() / (2 * d + 8) + 1, 1 << 24)));
     }
-    if (!filter.machine && !filter.ballSet)
-        result.draws.reserve(static_cast<int>(total - skip));
 
-    const DelimiterTable delims(fieldDelimiters());
     const int fieldLimit = 4 + d + a;
     std::vector<QStringView> fields(static_cast<size_t>(fieldLimit));
     std::vector<QStringView> texts(static_cast<size_t>(4 + a));
@@ -178,22 +188,16 @@ LoadResult loadDraws(
     NumberCounts &counts = result.counts;
     DrawTable &draws = result.draws;
 
-    LineReader lines(text);
+    RecordScanner records(text, fieldDelimiters());
     int lineIndex = 0;
     for (; lineIndex < skip; ++lineIndex) {
         if (lineIndex % kProgressStep == 0)
-            report(progress, 0, total, lineIndex);
-        lines.skip();
+            report(progress, 0, kProgressScale, records.permille());
+        records.skipLine();
     }
-    QStringView line;
-    while (lines.next(&line)) {
+    for (; records.next(fields.data(), fieldLimit); ++lineIndex) {
         if (lineIndex % kProgressStep == 0)
-            report(progress, 0, total, lineIndex);
-        ++lineIndex;
-
-        const int found = splitRecord(line, delims, fields.data(), fieldLimit);
-        for (int i = found; i < fieldLimit; ++i)
-            fields[static_cast<size_t>(i)] = QStringView();
+            report(progress, 0, kProgressScale, records.permille());
         if (filter.machine && fields[2] != machineText)
             continue;
         if (filter.ballSet && fields[3] != ballSetText)
@@ -224,7 +228,8 @@ LoadResult loadDraws(
             texts[static_cast<size_t>(4 + j)] = fields[static_cast<size_t>(4 + d + j)];
         draws.appendRow(texts.data(), 4 + a, numbers.data());
     }
-    report(progress, 0, total, total);
+    result.totalLines = lineIndex;
+    report(progress, 0, kProgressScale, kProgressScale);
 
     const int accepted = draws.rowCount();
     for (int n = minNumber; n <= maxNumber; ++n) {

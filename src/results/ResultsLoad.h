@@ -54,6 +54,8 @@ struct LoadResult
 // without a section of its own gets the default definition. Returns ok = false with the
 // message when the definition is outside the limits of the program (nothing is loaded)
 // or when the base can neither be created nor read. A missing base is created empty.
+// Progress: while the base is read, now and then (0, 1000, thousandths of the text
+// read), ending with (0, 1000, 1000); then (0, MaxNumber, n) for every number n.
 LoadResult loadLottery(const ProgramFolder &folder, const QString &lotteryName, const DrawFilter &filter,
     const MessageCatalog &messages, const Progress &progress = {});
 

@@ -1,0 +1,162 @@
+// The load of a results base against the plainest possible reading of the same file
+// (read the lines, split every line into fields). The load should cost no more than
+// three times that reading.
+
+#include "core/MessageCatalog.h"
+#include "core/ProgramFolder.h"
+#include "core/TextFile.h"
+#include "core/Utilstr.h"
+#include "results/ResultsLoad.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <random>
+
+using namespace kivora;
+
+namespace {
+
+const QString kKeno = QStringLiteral("Кено");
+const QString kMillion = QStringLiteral("Миллион");
+
+// Random sorted draws of 20 of 1..80 with dates, one a day.
+QString millionDraws()
+{
+    std::mt19937 rng(1996);
+    std::array<int, 80> balls {};
+    std::iota(balls.begin(), balls.end(), 1);
+    QString text;
+    text.reserve(1000000 * 72);
+    const QDate start(1990, 1, 1);
+    for (int i = 0; i < 1000000; ++i) {
+        for (int j = 0; j < 20; ++j)
+            std::swap(balls[static_cast<size_t>(j)], balls[static_cast<size_t>(j) + rng() % (80 - j)]);
+        std::array<int, 20> draw {};
+        std::copy_n(balls.begin(), 20, draw.begin());
+        std::sort(draw.begin(), draw.end());
+        text += QString::number(i + 1) + QLatin1Char(',')
+            + start.addDays(i).toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(",-,-");
+        for (int n : draw)
+            text += QLatin1Char(',') + QString::number(n);
+        text += textfile::crlf();
+    }
+    return text;
+}
+
+// A program folder with the two lotteries, made once for every case.
+struct BenchFolder
+{
+    QTemporaryDir dir;
+
+    BenchFolder()
+    {
+        const QString lottery
+            = QStringLiteral("MinNumber=1\r\nMaxNumber=80\r\nDrawNumber=20\r\nCountOfAddBall=0\r\n");
+        const QString config = QStringLiteral("[LotoType]\r\n") + kKeno + QStringLiteral("=1\r\n") + kMillion
+            + QStringLiteral("=1\r\n[") + kKeno + QStringLiteral("]\r\n") + lottery
+            + QStringLiteral("BaseFile=keno20x80.lot\r\n[") + kMillion + QStringLiteral("]\r\n") + lottery
+            + QStringLiteral("BaseFile=million.lot\r\n");
+        QString error;
+        textfile::writeText(folder().configPath(), config, &error);
+        QFile::copy(QDir(QStringLiteral(KIVORA_SAMPLE_DATA)).filePath(QStringLiteral("keno20x80.lot")),
+            folder().filePath(QStringLiteral("keno20x80.lot")));
+        textfile::writeText(folder().filePath(QStringLiteral("million.lot")), millionDraws(), &error);
+    }
+
+    ProgramFolder folder() const { return ProgramFolder(dir.path()); }
+    QString basePath(const QString &name) const
+    {
+        return folder().filePath(
+            name == kKeno ? QStringLiteral("keno20x80.lot") : QStringLiteral("million.lot"));
+    }
+};
+
+const BenchFolder &benchFolder()
+{
+    static const BenchFolder folder;
+    return folder;
+}
+
+// The peak resident memory since the last reset, in megabytes.
+void resetPeakMemory()
+{
+    QFile file(QStringLiteral("/proc/self/clear_refs"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("5");
+}
+
+double peakMemoryMb()
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void load(benchmark::State &state, const QString &lottery)
+{
+    const BenchFolder &folder = benchFolder();
+    const MessageCatalog messages;
+    resetPeakMemory();
+    int draws = 0;
+    for (auto _ : state) {
+        const LoadResult result = loadLottery(folder.folder(), lottery, {}, messages);
+        draws = result.drawCount();
+        benchmark::DoNotOptimize(result.counts.recordGap);
+    }
+    state.counters["draws"] = draws;
+    state.counters["peak_MB"] = peakMemoryMb();
+}
+
+void readAndSplit(benchmark::State &state, const QString &lottery)
+{
+    const QString path = benchFolder().basePath(lottery);
+    resetPeakMemory();
+    qsizetype fields = 0;
+    for (auto _ : state) {
+        QStringList lines;
+        QString error;
+        textfile::readLines(path, &lines, &error);
+        fields = 0;
+        for (const QString &line : lines)
+            fields += splitFields(line, fieldDelimiters()).size();
+        benchmark::DoNotOptimize(fields);
+    }
+    state.counters["fields"] = static_cast<double>(fields);
+    state.counters["peak_MB"] = peakMemoryMb();
+}
+
+void BM_LoadKeno(benchmark::State &state)
+{
+    load(state, kKeno);
+}
+void BM_ReadAndSplitKeno(benchmark::State &state)
+{
+    readAndSplit(state, kKeno);
+}
+void BM_LoadMillion(benchmark::State &state)
+{
+    load(state, kMillion);
+}
+void BM_ReadAndSplitMillion(benchmark::State &state)
+{
+    readAndSplit(state, kMillion);
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadKeno)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndSplitKeno)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ReadAndSplitMillion)->Unit(benchmark::kMillisecond)->Iterations(3);
