@@ -9,6 +9,9 @@
 #include "core/ProgramFolder.h"
 #include "play/SystemTemplate.h"
 #include "results/ResultsLoad.h"
+#include "core/Progress.h"
+#include "statistics/CombinationStats.h"
+#include "statistics/PositionStats.h"
 #include "statistics/StatTable.h"
 
 #include <QMainWindow>
@@ -47,6 +50,7 @@ class TAddTirag;
 class TBalansForm;
 class PlatformServices;
 class StatTableModel;
+class TensGridModel;
 class WaitWindow;
 
 class TMainForm final : public QMainWindow
@@ -154,6 +158,12 @@ private:
     void DopNomerClick();
     void displeynomerfromten();
     void rebuildPositionMenus();
+    Progress progress();
+    void runCombinations(int k, Family family, bool wait);
+    void runTens(int k, const char *toolbarItem);
+    void runPositions(PositionOrder order);
+    int selectedStatRow() const;
+    void markStatRow(int row);
 
     // Play (MainFormPlay.cpp).
     void N22Click();
@@ -255,6 +265,7 @@ private:
     StatTableModel *m_numberModel = nullptr;
     StatTableModel *m_statModel = nullptr;
     StatTableModel *m_tenModel = nullptr;
+    TensGridModel *m_tensModel = nullptr;
     CombinationListModel *m_combinationModel = nullptr;
     TemplateCache m_templates;
     FileDialogTexts *OpenDialog1 = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
+#include "ui/models/TensGridModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -402,6 +403,8 @@ QWidget *TMainForm::createRightPanel()
     StringGrid4->verticalHeader()->setDefaultSectionSize(19);
     StringGrid4->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid4->horizontalHeader()->setDefaultSectionSize(28);
+    m_tensModel = new TensGridModel(&m_load.draws, this);
+    StringGrid4->setModel(m_tensModel);
     StringGrid4->hide();
     ListView5 = reportList(GroupBox2, "ListView5");
     ListView5->setModel(m_tenModel);
@@ -460,6 +463,8 @@ QWidget *TMainForm::createRightPanel()
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { CombMenu->popup(StringGrid1->viewport()->mapToGlobal(pos)); });
     connect(StringGrid1, &QTableView::doubleClicked, this, [this] { StringGrid1DblClick(); });
+    connect(StringGrid4->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { StringGrid4SelectCell(current.column(), current.row()); });
     return Panel4;
 }
 

@@ -187,4 +187,24 @@ void TMainForm::N53Click()
     chooseSystemFor(marked);
 }
 
+void TMainForm::N54Click()
+{
+    if (!m_load.ok)
+        return;
+    BitBtn6Click();
+    N35Click();
+    const forecast::ForecastPick pick = forecast::choose(m_statModel->table(), m_statModel->order(),
+                                                         m_load.draws.rowCount(), forecast::Kind::Pairs);
+    for (int tableRow : pick.rows) {
+        const int row = m_statModel->displayRow(tableRow);
+        m_statModel->setFlagged(row, true);
+        ListView2->selectRow(row);
+        markStatRow(row);
+    }
+    const int marked = m_numberModel->flaggedCount();
+    if (marked == 0)
+        m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
+    chooseSystemFor(marked);
+}
+
 } // namespace kivora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "statistics/TensStats.h"
+
+#include <QAbstractTableModel>
+
+namespace kivora {
+
+// The statistics grid: per loaded draw (rows, headed by the draw number) the count of
+// its main numbers in each group of ten (columns "1".."G"); four or more is red.
+class TensGridModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    TensGridModel(const DrawTable *draws, QObject *parent = nullptr);
+
+    void setTable(GroupCountsTable table);
+    void clear() { setTable(GroupCountsTable()); }
+    const GroupCountsTable &table() const { return m_table; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const DrawTable *m_draws;
+    GroupCountsTable m_table;
+};
+
+} // namespace kivora

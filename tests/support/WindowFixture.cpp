@@ -1,0 +1,53 @@
+#include "support/WindowFixture.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPixmap>
+
+namespace kivora::test {
+
+void WindowFixture::TearDown()
+{
+    if (m_window)
+        m_window->close();
+    m_window.reset();
+}
+
+void WindowFixture::seedDefaults()
+{
+    QString error;
+    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+}
+
+TMainForm &WindowFixture::start()
+{
+    m_window = std::make_unique<TMainForm>(dir.folder(), services);
+    m_window->start();
+    QApplication::processEvents();
+    return *m_window;
+}
+
+void WindowFixture::trigger(const char *actionName)
+{
+    auto *action = m_window->findChild<QAction *>(QLatin1String(actionName));
+    ASSERT_NE(action, nullptr) << actionName;
+    action->trigger();
+    QApplication::processEvents();
+}
+
+QString WindowFixture::status(int panel)
+{
+    auto *label = m_window->findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(panel));
+    return label ? label->text() : QString();
+}
+
+void WindowFixture::screenshot(const char *name)
+{
+    const QString folder = qEnvironmentVariable("KIVORA_SCREENSHOTS");
+    if (folder.isEmpty() || !m_window)
+        return;
+    QApplication::processEvents();
+    m_window->grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png")));
+}
+
+} // namespace kivora::test

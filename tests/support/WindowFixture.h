@@ -1,0 +1,47 @@
+#pragma once
+
+#include "support/FakeServices.h"
+#include "support/TempFolder.h"
+#include "ui/MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace kivora::test {
+
+// A main window on a temporary program folder with scripted platform services.
+class WindowFixture : public ::testing::Test
+{
+protected:
+    void TearDown() override;
+
+    // The configuration and the bases; call before start().
+    void writeConfig(const QStringList &lines) { dir.writeLines(QStringLiteral("kivora.INI"), lines); }
+    void seedDefaults();
+    TMainForm &start();
+    TMainForm &window() { return *m_window; }
+
+    template<typename T>
+    T *find(const char *name)
+    {
+        T *child = m_window->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    void trigger(const char *actionName);
+    QString status(int panel);
+    // Saves a picture of the window when KIVORA_SCREENSHOTS names a folder.
+    void screenshot(const char *name);
+
+    TempFolder dir;
+    FakeServices services;
+
+private:
+    std::unique_ptr<TMainForm> m_window;
+};
+
+} // namespace kivora::test
