@@ -160,14 +160,6 @@ TEST(ResultsLoad, SpaceSeparatedRecordReadsLikeItsCommaForm)
     EXPECT_EQ(detailsRow(result, 1), detailsRow(result, 0));
 }
 
-TEST(ResultsLoad, NumberWrittenTwiceCountsTwice)
-{
-    const LoadResult result = load({ s("1 - - - 3 3") }, lottery(1, 5, 2));
-    EXPECT_EQ(result.counts.drawn[3], 2);
-    EXPECT_EQ(result.counts.recordDrawn, 2);
-    EXPECT_EQ(result.counts.recordGap, 0);
-}
-
 TEST(ResultsLoad, BlankAndShortLinesAreDrawsWithEmptyCells)
 {
     const LoadResult result = load(
