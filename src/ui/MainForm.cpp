@@ -101,3 +101,14 @@ void TMainForm::showError(const QString &text)
 }
 
 } // namespace kivora
+
+namespace kivora {
+
+QList<QWidget *> TMainForm::languageDialogs(bool atStart) const
+{
+    QList<QWidget *> dialogs = {m_addDialog, m_ledgerDialog};
+    Q_UNUSED(atStart)
+    return dialogs;
+}
+
+} // namespace kivora

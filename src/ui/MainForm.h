@@ -104,6 +104,10 @@ private:
     void fillLanguageMenu();
     void placeOnScreen(const QPoint &topLeft);
     void switchLanguage(const QString &fileName);
+    void applyLanguage(bool atStart);
+    QString languagePath() const;
+    // The dialogs a language file translates (the system dialog only at start-up).
+    QList<QWidget *> languageDialogs(bool atStart) const;
 
     // Results (MainFormResults.cpp).
     void LototronBoxChange();

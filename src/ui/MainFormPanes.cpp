@@ -137,6 +137,7 @@ QTreeWidget *recordLine(QWidget *parent, const char *name)
     line->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     line->setFocusPolicy(Qt::NoFocus);
     line->setMinimumWidth(60);
+    line->setProperty("captionColumns", 1); // the other two show values
     line->header()->setMinimumSectionSize(20);
     return line;
 }
@@ -484,6 +485,7 @@ void TMainForm::createStatusBar()
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setMaximumHeight(16);
     for (QLabel *panel : {statusPanel0, statusPanel1}) {
+        panel->setProperty("dynamicText", true);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
     }

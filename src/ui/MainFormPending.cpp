@@ -3,7 +3,6 @@
 
 namespace kivora {
 
-void TMainForm::switchLanguage(const QString &fileName) { m_langFile = fileName; }
 void TMainForm::N14Click() {}
 void TMainForm::SettingsClick() {}
 

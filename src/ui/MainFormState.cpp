@@ -5,10 +5,12 @@
 
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
+#include "ui/LanguageResource.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -37,6 +39,8 @@ void TMainForm::FormCreate()
     if (ini.readBool(kForm, QStringLiteral("InitMax"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
     m_langFile = QFileInfo(ini.readString(kForm, QStringLiteral("LangFile"), QStringLiteral("&russian.lng"))).fileName();
+
+    applyLanguage(true);
 
     const QSignalBlocker blockTabs(TabControl1);
     for (const QString &name : lotteries::shownNames(ini))
@@ -75,6 +79,37 @@ void TMainForm::fillLanguageMenu()
         m_langGroup->addAction(item);
         connect(item, &QAction::triggered, this, [this, item] { switchLanguage(item->text()); });
     }
+}
+
+QString TMainForm::languagePath() const { return QDir(m_folder.languageFolder()).filePath(m_langFile); }
+
+void TMainForm::applyLanguage(bool atStart)
+{
+    // One reading of the file for every window; written once if texts were missing.
+    QDir().mkpath(m_folder.languageFolder());
+    IniFile file(languagePath());
+    IniDocument doc = file.load();
+    LanguageResource(this, LanguageResource::Kind::MainWindow).apply(doc);
+    m_messages.restoreBuiltIn();
+    LanguageResource::applyMessages(m_messages, doc);
+    for (QWidget *dialog : languageDialogs(atStart))
+        LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
+    if (doc.isModified() && !file.save(doc))
+        statusPanel0->setText(m_messages("Str56").arg(file.lastError()));
+}
+
+void TMainForm::switchLanguage(const QString &fileName)
+{
+    m_langFile = fileName;
+    applyLanguage(false);
+    for (QAction *item : Lang->actions())
+        item->setChecked(item->text() == fileName);
+    // Texts made from the catalogue follow at once.
+    ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+    rebuildPositionMenus();
+    if (m_load.ok)
+        statusPanel0->setText(loadStatusText(m_load, m_messages));
+    ComboBox1Change();
 }
 
 void TMainForm::FormShow()

@@ -183,6 +183,16 @@ QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
+bool StatTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_headers.size()
+        || (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    m_headers[section] = value.toString();
+    emit headerDataChanged(Qt::Horizontal, section, section);
+    return true;
+}
+
 Qt::ItemFlags StatTableModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
