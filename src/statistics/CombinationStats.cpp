@@ -64,6 +64,17 @@ public:
         }
     }
 
+    // The subsets of draw t (its numbers counted from the range's low end).
+    void addDraw(int t, const NumberSet &draw)
+    {
+        int numbers[128];
+        const int count = draw.members(numbers);
+        if (count >= K) {
+            m_draw = t;
+            visit<0>(numbers, count, 0, -1, 0);
+        }
+    }
+
     // The subsets whose smallest number is `first`, over the draws (their numbers
     // counted from the range's low end), oldest first. Their counters lie side by side
     // (79,079 quadruples of 1..80 start with 1: 632 KB), so taking one first number
@@ -133,10 +144,23 @@ void scanAll(const DrawTable &draws, NumberRange range, StatTable &table, const 
         }
     }
 
+    // Counters that fit in the processor's cache (all pairs, all triples of 1..80) are
+    // updated draw by draw; larger ones one first number at a time.
     SubsetEngine<K> engine(n);
-    for (int first = 0; first <= n - K; ++first) {
-        engine.addFirst(first, sets);
-        report(progress, 0, n - K + 1, first);
+    constexpr size_t kCacheBytes = 1 << 20;
+    if (engine.counters().size() * sizeof(RankCounter) <= kCacheBytes) {
+        SteppedProgress steps(progress, 0, drawCount);
+        for (int t = 0; t < drawCount; ++t) {
+            engine.addDraw(t, sets[static_cast<size_t>(t)]);
+            steps.at(t);
+        }
+        steps.done();
+    } else {
+        for (int first = 0; first <= n - K; ++first) {
+            engine.addFirst(first, sets);
+            report(progress, 0, n - K + 1, first);
+        }
+        report(progress, 0, n - K + 1, n - K + 1);
     }
 
     // Every combination is listed, so every closed gap counts; then the open runs.
@@ -154,7 +178,6 @@ void scanAll(const DrawTable &draws, NumberRange range, StatTable &table, const 
     });
     table.record = record;
     table.topCount = top;
-    report(progress, 0, n - K + 1, n - K + 1);
 }
 
 // Neighbouring and related families list a few hundred combinations at most: each is

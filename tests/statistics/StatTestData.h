@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <random>
 #include <vector>
 
@@ -86,12 +87,16 @@ struct ReferenceResult
     int top = 0;
 
     // Tests every draw for one more candidate and appends its row.
-    void scan(const DrawTable &draws, const std::vector<int> &combination)
+    void scan(const DrawTable &draws, std::initializer_list<int> combination)
+    {
+        scan(draws, combination.begin(), static_cast<int>(combination.size()));
+    }
+    void scan(const DrawTable &draws, const int *combination, int count)
     {
         int since = 0;
         int drawn = 0;
         for (int r = 0; r < draws.rowCount(); ++r) {
-            if (holds(draws, r, combination)) {
+            if (holds(draws, r, combination, count)) {
                 ++drawn;
                 since = 0;
                 top = std::max(top, drawn);
@@ -100,17 +105,16 @@ struct ReferenceResult
                 record = std::max(record, since);
             }
         }
-        rows.push_back({ StatTable::numbersKey(combination.data(), static_cast<int>(combination.size())),
-            since, drawn });
+        rows.push_back({ StatTable::numbersKey(combination, count), since, drawn });
     }
 
     // Every number of the combination equals some main-number cell of the draw.
-    static bool holds(const DrawTable &draws, int r, const std::vector<int> &combination)
+    static bool holds(const DrawTable &draws, int r, const int *combination, int count)
     {
-        for (int x : combination) {
+        for (int i = 0; i < count; ++i) {
             bool found = false;
             for (int c = 0; c < draws.drawNumber() && !found; ++c)
-                found = draws.number(r, c) == x;
+                found = draws.number(r, c) == combination[i];
             if (!found)
                 return false;
         }
@@ -131,7 +135,7 @@ inline ReferenceResult referenceScan(
             std::vector<int> combination;
             for (int i = 0; i < k; ++i)
                 combination.push_back(a + i);
-            out.scan(draws, combination);
+            out.scan(draws, combination.data(), k);
         }
         return out;
     }
