@@ -19,8 +19,17 @@ DesktopServices::DesktopServices(QString configPath) : m_configPath(std::move(co
 
 void DesktopServices::openUrl(const QString &fileOrAddress)
 {
-    const QUrl url = QFileInfo::exists(fileOrAddress) ? QUrl::fromLocalFile(fileOrAddress)
-                                                      : QUrl::fromUserInput(fileOrAddress);
+    // A local file may carry a topic: "kivora.html#import".
+    const int hash = fileOrAddress.lastIndexOf(QLatin1Char('#'));
+    const QString file = hash > 0 ? fileOrAddress.left(hash) : fileOrAddress;
+    QUrl url;
+    if (QFileInfo::exists(file)) {
+        url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+        if (hash > 0)
+            url.setFragment(fileOrAddress.mid(hash + 1));
+    } else {
+        url = QUrl::fromUserInput(fileOrAddress);
+    }
     QDesktopServices::openUrl(url);
 }
 

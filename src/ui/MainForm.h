@@ -198,6 +198,7 @@ private:
     void BitBtn9Click();
     void HomePageClick();
     void HelpClick();
+    void openHelp(const QString &topic);
     void AboutClick();
     void SettingsClick();
 

@@ -80,7 +80,20 @@ void TMainForm::BitBtn9Click()
 
 void TMainForm::HomePageClick() { m_services.openUrl(kProductWebAddress); }
 
-void TMainForm::HelpClick() { m_services.openUrl(m_folder.filePath(QStringLiteral("kivora.html"))); }
+void TMainForm::HelpClick() { openHelp(QString()); }
+
+void TMainForm::openHelp(const QString &topic)
+{
+    // The help page is part of the default data; a folder seeded by an older version
+    // gets it now.
+    const QString path = m_folder.filePath(QStringLiteral("kivora.html"));
+    QString error;
+    if (!QFileInfo::exists(path) && !m_folder.seed(&error)) {
+        showError(m_messages("Str56").arg(error));
+        return;
+    }
+    m_services.openUrl(topic.isEmpty() ? path : path + QLatin1Char('#') + topic);
+}
 
 void TMainForm::AboutClick() { m_aboutBox->exec(); }
 
