@@ -133,8 +133,9 @@ TEST_F(PlayWindow, ForecastMarksNumbersAndPicksTheSmallestSystem)
     EXPECT_EQ(marked, expected);
     const int system = forecast::chooseSystem({s("6 номеров"), s("7 номеров")}, marked);
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), system < 0 ? 0 : system);
-    if (marked == 0)
+    if (marked == 0) {
         EXPECT_EQ(services.lastMessage(), s("Невозможно спрогнозировать результат!"));
+    }
     trigger("N54");
     EXPECT_EQ(find<QTableView>("ListView2")->model()->rowCount(), 990);
 }
