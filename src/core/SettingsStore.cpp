@@ -1,0 +1,254 @@
+#include "core/SettingsStore.h"
+
+#include "core/MessageCatalog.h"
+#include "core/StringFn.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace kivora::settings {
+
+namespace {
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+bool nameTaken(const QString &name, const QStringList &others)
+{
+    return std::any_of(
+        others.begin(), others.end(), [&](const QString &other) { return sameName(name, other); });
+}
+
+bool hasLineBreak(const QString &name)
+{
+    return name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'));
+}
+
+// The caption as a message quotes it: the editor's captions may end in a blank.
+QString captionOf(int row)
+{
+    return paramCaptions().value(row).trimmed();
+}
+
+// validate names the offending key inside its message. Asked with a catalogue whose
+// two texts are only their placeholders, one per line, it answers
+// "<name>\n<key>\n<value>\n<limits>", so the key is the third line from the end.
+QString refusedKey(LotteryDefinition definition, const MessageCatalog &messages)
+{
+    MessageCatalog bare = messages;
+    bare.setText(QStringLiteral("Str54"), QStringLiteral("%1\n%2"));
+    bare.setText(QStringLiteral("Str55"), QStringLiteral("%1\n%2\n%3"));
+    definition.name.clear();
+    const QStringList parts = lotteries::validate(definition, bare).split(QLatin1Char('\n'));
+    return parts.size() >= 3 ? parts.at(parts.size() - 3) : QString();
+}
+
+} // namespace
+
+const QStringList &paramKeys()
+{
+    static const QStringList keys {
+        QStringLiteral("MinNumber"),
+        QStringLiteral("MaxNumber"),
+        QStringLiteral("DrawNumber"),
+        QStringLiteral("CountOfAddBall"),
+        QStringLiteral("MinnumberOfAddBall"),
+        QStringLiteral("MaxnumberOfAddBall"),
+        QStringLiteral("BaseFile"),
+        QStringLiteral("Machine"),
+        QStringLiteral("SetOfBall"),
+        QStringLiteral("WWW"),
+    };
+    return keys;
+}
+
+const QStringList &paramCaptions()
+{
+    static const QStringList captions {
+        QStringLiteral("Минимальный номер в лотереи"),
+        QStringLiteral("Максимальный номер в лотереи"),
+        QStringLiteral("Количество номеров одного розыгрыша "),
+        QStringLiteral("Количество дополнительных номеров"),
+        QStringLiteral("Минимальный дополнительный номер"),
+        QStringLiteral("Максимальный дополнительный номер"),
+        QStringLiteral("Файл базы данных результатов розыгрышей"),
+        QStringLiteral("Названия лототронов (через запятую)"),
+        QStringLiteral("Названия комплектов шаров (через запятую)"),
+        QStringLiteral("Страница или файл в интернете с результатами"),
+    };
+    return captions;
+}
+
+const QStringList &paramDefaults()
+{
+    static const QStringList defaults {
+        QStringLiteral("1"),
+        QStringLiteral("45"),
+        QStringLiteral("6"),
+        QStringLiteral("0"),
+        QStringLiteral("0"),
+        QStringLiteral("0"),
+        QStringLiteral("default.lot"),
+        QStringLiteral("-"),
+        QStringLiteral("-"),
+        QStringLiteral("http://"),
+    };
+    return defaults;
+}
+
+bool isNumericParam(int row)
+{
+    return row >= 0 && row < 6;
+}
+
+QStringList readParams(const IniDocument &ini, const QString &lottery)
+{
+    QStringList values;
+    for (int row = 0; row < kParamCount; ++row)
+        values.append(ini.readString(lottery, paramKeys().at(row), paramDefaults().at(row)));
+    return values;
+}
+
+ParamsCheck checkParams(const QString &lottery, const QStringList &values, const MessageCatalog &messages)
+{
+    int numbers[6] = {};
+    for (int row = 0; row < 6; ++row) {
+        if (!tryTextToInt(values.value(row), &numbers[row])) {
+            const QString reason = settingstexts::kNotInteger.arg(lottery, values.value(row));
+            return { row, settingstexts::kParamsRefused.arg(captionOf(row), reason) };
+        }
+    }
+    LotteryDefinition definition;
+    definition.name = lottery;
+    definition.minNumber = numbers[0];
+    definition.maxNumber = numbers[1];
+    definition.drawNumber = numbers[2];
+    definition.countOfAddBall = numbers[3];
+    definition.minnumberOfAddBall = numbers[4];
+    definition.maxnumberOfAddBall = numbers[5];
+    const QString refusal = lotteries::validate(definition, messages);
+    if (refusal.isEmpty())
+        return {};
+    const QString key = refusedKey(definition, messages);
+    const int row
+        = static_cast<int>(std::find_if(paramKeys().begin(), paramKeys().end(), [&](const QString &k) {
+              return sameName(k, key);
+          }) - paramKeys().begin());
+    if (row >= kParamCount)
+        return { 0, refusal };
+    return { row, settingstexts::kParamsRefused.arg(captionOf(row), refusal) };
+}
+
+bool writeParams(IniFile &ini, const QString &lottery, const QStringList &values)
+{
+    IniDocument document = ini.load();
+    for (int row = 0; row < kParamCount; ++row)
+        document.writeString(lottery, paramKeys().at(row), values.value(row));
+    return ini.save(document);
+}
+
+bool renameLottery(IniFile &ini, const QString &oldName, const QString &newName, const QStringList &values)
+{
+    IniDocument document = ini.load();
+    // Deleting first sends the key to the end of the list, shown.
+    document.deleteKey(lotteries::kListSection, oldName);
+    document.writeString(lotteries::kListSection, newName, QStringLiteral("1"));
+    for (int row = 0; row < kParamCount; ++row)
+        document.writeString(newName, paramKeys().at(row), values.value(row));
+    // "Loto" renamed "LOTO" is the same section: erasing it would lose what was just written.
+    if (!sameName(oldName, newName))
+        document.eraseSection(oldName);
+    return ini.save(document);
+}
+
+bool deleteLottery(IniFile &ini, const QString &lottery)
+{
+    return ini.eraseSection(lottery);
+}
+
+bool writeList(IniFile &ini, const QList<LotteryEntry> &list)
+{
+    IniDocument document = ini.load();
+    document.eraseSection(lotteries::kListSection);
+    for (const LotteryEntry &entry : list)
+        document.writeString(
+            lotteries::kListSection, entry.name, entry.shown ? QStringLiteral("1") : QStringLiteral("0"));
+    return ini.save(document);
+}
+
+QString newLotteryName(const QStringList &names)
+{
+    int number = static_cast<int>(names.size()) + 1;
+    QString name;
+    do {
+        name = QStringLiteral("NewLoto_") + QString::number(number++);
+    } while (nameTaken(name, names));
+    return name;
+}
+
+QString lotteryNameProblem(const QString &name, const QStringList &others)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return settingstexts::kNameEmpty;
+    // The name is a section header "[name]" and a key "name=1" at once.
+    if (trimmed.contains(QLatin1Char('[')) || trimmed.contains(QLatin1Char(']'))
+        || trimmed.contains(QLatin1Char('=')) || trimmed.startsWith(QLatin1Char(';'))
+        || hasLineBreak(trimmed))
+        return settingstexts::kLotteryNameBad.arg(trimmed);
+    // A lottery called "Form" would share its section with the window state, and
+    // deleting it would erase that.
+    static const QRegularExpression systemList(
+        QStringLiteral("^for .+ numbers$"), QRegularExpression::CaseInsensitiveOption);
+    if (sameName(trimmed, QStringLiteral("Form")) || sameName(trimmed, lotteries::kListSection)
+        || systemList.match(trimmed).hasMatch())
+        return settingstexts::kLotteryNameReserved.arg(trimmed);
+    if (nameTaken(trimmed, others))
+        return settingstexts::kLotteryNameTaken.arg(trimmed);
+    return {};
+}
+
+QString systemNameProblem(const QString &name, const QStringList &others)
+{
+    const QString trimmed = name.trimmed();
+    // A row without a name is allowed while editing; it is not written.
+    if (trimmed.isEmpty())
+        return {};
+    if (trimmed.contains(QLatin1Char('=')) || trimmed.startsWith(QLatin1Char('['))
+        || trimmed.startsWith(QLatin1Char(';')) || hasLineBreak(trimmed))
+        return settingstexts::kSystemNameBad.arg(trimmed);
+    if (nameTaken(trimmed, others))
+        return settingstexts::kSystemNameTaken.arg(trimmed);
+    return {};
+}
+
+QString systemSection(const IniDocument &ini, const QString &lottery)
+{
+    return lotteries::readDefinition(ini, lottery).systemSection();
+}
+
+QList<SystemRow> readSystems(const IniDocument &ini, const QString &section)
+{
+    QList<SystemRow> rows;
+    for (const QString &line : ini.keyValueLines(section)) {
+        const int eq = static_cast<int>(line.indexOf(QLatin1Char('=')));
+        rows.append({ line.left(eq), line.mid(eq + 1) });
+    }
+    return rows;
+}
+
+bool writeSystems(IniFile &ini, const QString &section, const QList<SystemRow> &rows)
+{
+    IniDocument document = ini.load();
+    document.eraseSection(section);
+    for (const SystemRow &row : rows) {
+        if (!row.name.trimmed().isEmpty())
+            document.writeString(section, row.name, row.file);
+    }
+    return ini.save(document);
+}
+
+} // namespace kivora::settings

@@ -1,0 +1,312 @@
+#include "ui/dialogs/Unitsettings.h"
+
+#include "core/IniFile.h"
+#include "core/MessageCatalog.h"
+#include "support/FakeServices.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace kivora;
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+class SettingsDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir.writeLines(s("kivora.INI"),
+            { s("[Form]"), s("LangFile=&russian.lng"), s(""), s("[LotoType]"), s("A=0"), s("B=1"), s(""),
+                s("[A]"), s("MinNumber=1"), s("MaxNumber=36"), s("DrawNumber=5"), s("CountOfAddBall=1"),
+                s("MinnumberOfAddBall=1"), s("MaxnumberOfAddBall=4"), s("BaseFile=a.lot"), s("Machine=M1,M2"),
+                s("SetOfBall=S1"), s("WWW=http://a"), s(""), s("[B]"), s("DrawNumber=6"), s(""),
+                s("[for 5 numbers]"), s("6 номеров=six.ltt"), s("7 номеров=seven.ltt") });
+        dialog = std::make_unique<TFormSettings>(dir.folder(), messages, services);
+        dialog->show();
+    }
+
+    template<typename T> T *widget(const char *name) const
+    {
+        T *found = dialog->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QListWidget *lotteries() const { return widget<QListWidget>("ListViewLoto"); }
+    QTableWidget *params() const { return widget<QTableWidget>("ParamsListEditor"); }
+    QTableWidget *templates() const { return widget<QTableWidget>("TemplateListEditor"); }
+    void click(const char *name) const { widget<QPushButton>(name)->click(); }
+
+    QString param(int row) const { return params()->item(row, 1)->text(); }
+    void setParam(int row, const QString &value) const { params()->item(row, 1)->setText(value); }
+    void selectLottery(int row) const { lotteries()->setCurrentRow(row); }
+    QStringList rowNames() const
+    {
+        QStringList names;
+        for (int row = 0; row < lotteries()->count(); ++row)
+            names.append(lotteries()->item(row)->text());
+        return names;
+    }
+
+    IniDocument ini() const { return IniFile(dir.folder().configPath()).load(); }
+    QString read(const char *section, const char *key) const
+    {
+        return ini().readString(s(section), s(key), s("<none>"));
+    }
+    QByteArray bytes() const { return dir.readBytes(s("kivora.INI")); }
+
+    test::TempFolder dir;
+    test::FakeServices services;
+    MessageCatalog messages;
+    std::unique_ptr<TFormSettings> dialog;
+};
+
+} // namespace
+
+TEST_F(SettingsDialog, ShowsTheListAndTheFirstLotterysValues)
+{
+    EXPECT_EQ(dialog->objectName(), s("FormSettings"));
+    EXPECT_EQ(dialog->windowTitle(), s("Настройка программы Kivora"));
+    ASSERT_EQ(rowNames(), QStringList({ s("A"), s("B") }));
+    EXPECT_EQ(lotteries()->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(lotteries()->item(1)->checkState(), Qt::Checked);
+    EXPECT_EQ(params()->item(2, 0)->text(), s("Количество номеров одного розыгрыша "));
+    EXPECT_EQ(param(1), s("36"));
+    EXPECT_EQ(param(7), s("M1,M2"));
+    EXPECT_TRUE(widget<QPushButton>("BitBtn1")->isDefault());
+
+    // A missing key shows the dialog's default, and saving writes it.
+    selectLottery(1);
+    EXPECT_EQ(param(1), s("45"));
+    EXPECT_EQ(param(2), s("6"));
+    EXPECT_EQ(param(9), s("http://"));
+    click("BitBtn5");
+    EXPECT_EQ(read("B", "MaxNumber"), s("45"));
+    EXPECT_EQ(read("B", "Machine"), s("-"));
+    EXPECT_TRUE(services.messages.isEmpty());
+}
+
+TEST_F(SettingsDialog, ValuesNotAppliedAreLostOnReselectionAndReopening)
+{
+    setParam(1, s("40"));
+    selectLottery(1);
+    selectLottery(0);
+    EXPECT_EQ(param(1), s("36"));
+
+    setParam(1, s("40"));
+    click("BitBtn3");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(read("A", "MaxNumber"), s("36"));
+    dialog->show();
+    EXPECT_EQ(param(1), s("36"));
+}
+
+TEST_F(SettingsDialog, AddedLotteriesAreListedByOkButGetASectionOnlyByApply)
+{
+    click("BitBtn1");
+    click("BitBtn1");
+    ASSERT_EQ(rowNames(), QStringList({ s("A"), s("B"), s("NewLoto_3"), s("NewLoto_4") }));
+    EXPECT_EQ(lotteries()->item(3)->checkState(), Qt::Checked);
+    EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("A"), s("B") })); // nothing written yet
+
+    lotteries()->item(1)->setCheckState(Qt::Unchecked);
+    lotteries()->item(0)->setCheckState(Qt::Checked);
+    click("BitBtn4");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_EQ(services.lastMessage(), messages("Str52"));
+    EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("A"), s("B"), s("NewLoto_3"), s("NewLoto_4") }));
+    EXPECT_EQ(read("LotoType", "A"), s("1"));
+    EXPECT_EQ(read("LotoType", "B"), s("0"));
+    EXPECT_EQ(read("LotoType", "NewLoto_3"), s("1"));
+    EXPECT_EQ(read("LotoType", "NewLoto_4"), s("1"));
+    EXPECT_FALSE(ini().hasSection(s("NewLoto_3")));
+    EXPECT_FALSE(ini().hasSection(s("NewLoto_4")));
+
+    // The list stays as the user left it; the unticked lottery stays in it.
+    dialog->show();
+    ASSERT_EQ(rowNames().size(), 4);
+    EXPECT_EQ(lotteries()->item(1)->checkState(), Qt::Unchecked);
+    selectLottery(2);
+    click("BitBtn5");
+    EXPECT_EQ(read("NewLoto_3", "MaxNumber"), s("45"));
+    EXPECT_FALSE(ini().hasSection(s("NewLoto_4")));
+}
+
+TEST_F(SettingsDialog, DeleteErasesTheSectionAtOnceAndTheKeyOnlyByOk)
+{
+    selectLottery(1);
+    click("BitBtn2");
+    EXPECT_FALSE(ini().hasSection(s("B")));
+    EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("A"), s("B") }));
+    EXPECT_EQ(rowNames(), QStringList({ s("A") }));
+    EXPECT_EQ(lotteries()->currentRow(), 0);
+    EXPECT_EQ(param(1), s("36"));
+
+    // A row added after a deletion does not take a name still in use.
+    click("BitBtn1");
+    click("BitBtn1");
+    EXPECT_EQ(rowNames(), QStringList({ s("A"), s("NewLoto_2"), s("NewLoto_3") }));
+    click("BitBtn2"); // A is selected
+    click("BitBtn1");
+    EXPECT_EQ(rowNames(), QStringList({ s("NewLoto_2"), s("NewLoto_3"), s("NewLoto_4") }));
+
+    click("BitBtn4");
+    EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("NewLoto_2"), s("NewLoto_3"), s("NewLoto_4") }));
+}
+
+TEST_F(SettingsDialog, RenameMovesAllTenValuesAndShowsTheLotteryLast)
+{
+    setParam(9, s("http://typed"));
+    dialog->ListViewLotoEdited(0, s("Z"));
+    EXPECT_EQ(rowNames(), QStringList({ s("Z"), s("B") }));
+    EXPECT_FALSE(ini().hasSection(s("A")));
+    EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("B"), s("Z") }));
+    EXPECT_EQ(read("LotoType", "Z"), s("1")); // although A was hidden
+    EXPECT_EQ(ini().keys(s("Z")).size(), 10);
+    EXPECT_EQ(read("Z", "MaxNumber"), s("36"));
+    EXPECT_EQ(read("Z", "MaxnumberOfAddBall"), s("4"));
+    EXPECT_EQ(read("Z", "Machine"), s("M1,M2"));
+    EXPECT_EQ(read("Z", "WWW"), s("http://typed"));
+
+    // The row keeps its tick, so OK writes it hidden again, in list order.
+    click("BitBtn4");
+    EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("Z"), s("B") }));
+    EXPECT_EQ(read("LotoType", "Z"), s("0"));
+}
+
+TEST_F(SettingsDialog, RenameThroughTheInPlaceEditor)
+{
+    lotteries()->editItem(lotteries()->item(0));
+    auto *editor = lotteries()->viewport()->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(s("  Лото 5 из 36 "));
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The editor commits, then the rename runs: each is one queued step.
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(rowNames(), QStringList({ s("Лото 5 из 36"), s("B") }));
+    EXPECT_EQ(read("Лото 5 из 36", "DrawNumber"), s("5"));
+    EXPECT_FALSE(ini().hasSection(s("A")));
+}
+
+TEST_F(SettingsDialog, RenameToTheSameNameKeepsSectionAndValues)
+{
+    const QByteArray before = bytes();
+    dialog->ListViewLotoEdited(0, s("A"));
+    EXPECT_EQ(bytes(), before);
+
+    dialog->ListViewLotoEdited(0, s("a"));
+    EXPECT_EQ(rowNames(), QStringList({ s("a"), s("B") }));
+    EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("B"), s("a") }));
+    EXPECT_EQ(read("A", "MaxNumber"), s("36"));
+    EXPECT_EQ(read("A", "BaseFile"), s("a.lot"));
+}
+
+TEST_F(SettingsDialog, RenamesThatWouldLoseDataAreRefused)
+{
+    const QByteArray before = bytes();
+    dialog->ListViewLotoEdited(0, s("b")); // B's definition would be overwritten
+    dialog->ListViewLotoEdited(0, s("Form"));
+    dialog->ListViewLotoEdited(0, s(""));
+    setParam(2, s("0"));
+    dialog->ListViewLotoEdited(0, s("Z")); // would write an unloadable lottery
+    EXPECT_EQ(services.messages.size(), 4);
+    EXPECT_TRUE(services.lastMessage().contains(s("Количество номеров одного розыгрыша")));
+    EXPECT_EQ(rowNames(), QStringList({ s("A"), s("B") }));
+    EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(SettingsDialog, ValuesOutsideTheLimitsAreRefusedAndNothingIsWritten)
+{
+    const QByteArray before = bytes();
+    const struct
+    {
+        int row;
+        const char *value;
+        const char *caption;
+    } cases[] = {
+        { 1, "101", "Максимальный номер в лотереи" },
+        { 0, "40", "Минимальный номер в лотереи" }, // above MaxNumber 36
+        { 2, "37", "Количество номеров одного розыгрыша" },
+        { 3, "-1", "Количество дополнительных номеров" },
+        { 5, "четыре", "Максимальный дополнительный номер" },
+    };
+    for (const auto &c : cases) {
+        dialog->show();
+        setParam(c.row, s(c.value));
+        setParam(6, s("other.lot"));
+        services.messages.clear();
+        click("BitBtn5");
+        click("BitBtn4");
+        ASSERT_EQ(services.messages.size(), 2) << c.value;
+        EXPECT_EQ(services.messages[0].kind, PlatformServices::MessageKind::Warning);
+        EXPECT_TRUE(services.messages[0].text.contains(s(c.caption))) << services.lastMessage().toStdString();
+        EXPECT_EQ(params()->currentRow(), c.row);
+        EXPECT_TRUE(dialog->isVisible()); // OK refused: the user corrects the value
+        EXPECT_EQ(bytes(), before);
+        click("BitBtn3");
+    }
+}
+
+TEST_F(SettingsDialog, TemplatePageEditsTheSystemListOfTheDrawSize)
+{
+    auto *pages = widget<QTabWidget>("PageControl1");
+    pages->setCurrentIndex(1);
+    auto *copy = widget<QListWidget>("ListView1");
+    ASSERT_EQ(copy->count(), 2);
+    EXPECT_EQ(copy->currentRow(), 0);
+    ASSERT_EQ(templates()->rowCount(), 2); // A draws 5
+    EXPECT_EQ(templates()->item(1, 0)->text(), s("7 номеров"));
+    EXPECT_EQ(templates()->item(1, 1)->text(), s("seven.ltt"));
+
+    // Keys stay unique: a duplicate name goes back to what it was.
+    templates()->item(1, 0)->setText(s("6 НОМЕРОВ"));
+    QApplication::processEvents();
+    EXPECT_EQ(templates()->item(1, 0)->text(), s("7 номеров"));
+    ASSERT_EQ(services.messages.size(), 1);
+
+    click("TemplateAddBtn");
+    ASSERT_EQ(templates()->rowCount(), 3);
+    templates()->item(2, 0)->setText(s("8 номеров"));
+    templates()->item(2, 1)->setText(s("eight.ltt"));
+    click("TemplateAddBtn"); // left without a name: not written
+    templates()->setCurrentCell(0, 0);
+    click("TemplateDeleteBtn");
+    click("BitBtn5");
+    EXPECT_EQ(ini().keyValueLines(s("for 5 numbers")),
+        QStringList({ s("7 номеров=seven.ltt"), s("8 номеров=eight.ltt") }));
+
+    // B has no system list yet; applying its empty page leaves none.
+    copy->setCurrentRow(1);
+    EXPECT_EQ(templates()->rowCount(), 0);
+    click("BitBtn5");
+    EXPECT_FALSE(ini().hasSection(s("for 6 numbers")));
+
+    // Every row deleted: the section is erased.
+    copy->setCurrentRow(0);
+    while (templates()->rowCount() > 0) {
+        templates()->setCurrentCell(0, 0);
+        click("TemplateDeleteBtn");
+    }
+    click("BitBtn4");
+    EXPECT_FALSE(ini().hasSection(s("for 5 numbers")));
+    EXPECT_EQ(services.lastMessage(), messages("Str52"));
+    // OK on this page leaves the lottery values alone.
+    EXPECT_EQ(read("A", "MaxNumber"), s("36"));
+}
