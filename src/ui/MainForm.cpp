@@ -6,6 +6,8 @@
 #include "ui/dialogs/aboutunit.h"
 #include "ui/dialogs/addtiragunit.h"
 #include "ui/dialogs/balansUnit.h"
+#include "ui/dialogs/Unitsettings.h"
+#include "ui/dialogs/systemunit.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -33,6 +35,9 @@ TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QW
     m_aboutBox = new TAboutBox(this);
     m_addDialog = new TAddTirag(m_messages, m_services, this);
     m_ledgerDialog = new TBalansForm(m_messages, m_services, this);
+    m_settingsDialog = new TFormSettings(m_folder, m_messages, m_services, this);
+    m_systemDialog = new TSystemDialog(m_folder, this);
+    connect(m_systemDialog, &TSystemDialog::systemChosen, this, &TMainForm::systemChosen);
     FormCreate();
 }
 
@@ -106,8 +111,10 @@ namespace kivora {
 
 QList<QWidget *> TMainForm::languageDialogs(bool atStart) const
 {
-    QList<QWidget *> dialogs = {m_addDialog, m_ledgerDialog};
-    Q_UNUSED(atStart)
+    // The system dialog keeps the language it was created with.
+    QList<QWidget *> dialogs = {m_addDialog, m_ledgerDialog, m_settingsDialog};
+    if (atStart)
+        dialogs.append(m_systemDialog);
     return dialogs;
 }
 

@@ -48,6 +48,7 @@ class TSystemDialog;
 class TAboutBox;
 class TAddTirag;
 class TBalansForm;
+class TFormSettings;
 class PlatformServices;
 class StatTableModel;
 class TensGridModel;
@@ -183,6 +184,7 @@ private:
     void N53Click();
     void N54Click();
     void chooseSystemFor(int marked);
+    void systemChosen(int index);
 
     // Reports, services and commands that only open something (MainFormCommands.cpp).
     void N9Click();
@@ -302,6 +304,7 @@ private:
     TAddTirag *m_addDialog = nullptr;
     TSystemDialog *m_systemDialog = nullptr;
     TBalansForm *m_ledgerDialog = nullptr;
+    TFormSettings *m_settingsDialog = nullptr;
 };
 
 } // namespace kivora

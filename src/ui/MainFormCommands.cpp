@@ -12,6 +12,7 @@
 #include "ui/dialogs/aboutunit.h"
 #include "ui/dialogs/addtiragunit.h"
 #include "ui/dialogs/balansUnit.h"
+#include "ui/dialogs/Unitsettings.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
@@ -96,6 +97,8 @@ void TMainForm::openHelp(const QString &topic)
 }
 
 void TMainForm::AboutClick() { m_aboutBox->exec(); }
+
+void TMainForm::SettingsClick() { m_settingsDialog->exec(); }
 
 } // namespace kivora
 

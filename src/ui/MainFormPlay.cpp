@@ -10,6 +10,7 @@
 #include "play/NumberSelection.h"
 #include "play/Systems.h"
 #include "ui/FileDialogTexts.h"
+#include "ui/dialogs/systemunit.h"
 #include "ui/PlatformServices.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
@@ -72,6 +73,23 @@ void TMainForm::BitBtn1Click()
         m_numberModel->setFlagged(choice.rows[static_cast<size_t>(i)], true);
         ShowProgress(1, count, i + 1);
     }
+    ComboBox1Change();
+}
+
+void TMainForm::N14Click()
+{
+    QStringList names;
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        names.append(ComboBox1->itemText(i));
+    m_systemDialog->prepare(names, m_load.definition.systemSection());
+    m_systemDialog->exec();
+}
+
+void TMainForm::systemChosen(int index)
+{
+    if (index < 0 || index >= ComboBox1->count())
+        return;
+    ComboBox1->setCurrentIndex(index);
     ComboBox1Change();
 }
 
