@@ -40,6 +40,7 @@ int main(int argc, char **argv)
     }
     kivora::DesktopServices services(folder.configPath());
     kivora::TMainForm window(folder, services);
+    services.setMessages(&window.messages());
     window.start();
     return QApplication::exec();
 }

@@ -159,8 +159,13 @@ QStringList IniDocument::keyValueLines(const QString &section) const
     return result;
 }
 
-void IniDocument::writeString(const QString &section, const QString &key, const QString &value)
+void IniDocument::writeString(const QString &section, const QString &key, const QString &text)
 {
+    // A line break inside a value would start a new line of the file.
+    QString value = text;
+    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
     const QString raw = key.trimmed() + QLatin1Char('=') + quoteIfNeeded(value);
     int header = findSection(section);
     if (header < 0) {

@@ -68,8 +68,14 @@ bool ProgramFolder::seed(QString *error) const
         const QString source = it.next();
         const QString relative = source.mid(kDefaultsRoot.size() + 1);
         QString target = filePath(relative);
-        if (relative.startsWith(QLatin1String("lng/")))
-            target = QDir(languageFolder()).filePath(relative.mid(4));
+        if (relative.startsWith(QLatin1String("lng/"))) {
+            // Resource names cannot hold "&"; the Russian file's name starts with one
+            // (it is the access key of its item in the language menu).
+            QString name = relative.mid(4);
+            if (name == QLatin1String("russian.lng"))
+                name = QStringLiteral("&russian.lng");
+            target = QDir(languageFolder()).filePath(name);
+        }
         if (QFileInfo::exists(target))
             continue;
         QDir().mkpath(QFileInfo(target).absolutePath());

@@ -117,8 +117,8 @@ ParamsCheck checkParams(const QString &lottery, const QStringList &values, const
     int numbers[6] = {};
     for (int row = 0; row < 6; ++row) {
         if (!tryTextToInt(values.value(row), &numbers[row])) {
-            const QString reason = settingstexts::kNotInteger.arg(lottery, values.value(row));
-            return { row, settingstexts::kParamsRefused.arg(captionOf(row), reason) };
+            const QString reason = messages("Str75").arg(lottery, values.value(row));
+            return { row, messages("Str74").arg(captionOf(row), reason) };
         }
     }
     LotteryDefinition definition;
@@ -139,7 +139,7 @@ ParamsCheck checkParams(const QString &lottery, const QStringList &values, const
           }) - paramKeys().begin());
     if (row >= kParamCount)
         return { 0, refusal };
-    return { row, settingstexts::kParamsRefused.arg(captionOf(row), refusal) };
+    return { row, messages("Str74").arg(captionOf(row), refusal) };
 }
 
 bool writeParams(IniFile &ini, const QString &lottery, const QStringList &values)
@@ -189,29 +189,29 @@ QString newLotteryName(const QStringList &names)
     return name;
 }
 
-QString lotteryNameProblem(const QString &name, const QStringList &others)
+QString lotteryNameProblem(const QString &name, const QStringList &others, const MessageCatalog &messages)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return settingstexts::kNameEmpty;
+        return messages("Str76");
     // The name is a section header "[name]" and a key "name=1" at once.
     if (trimmed.contains(QLatin1Char('[')) || trimmed.contains(QLatin1Char(']'))
         || trimmed.contains(QLatin1Char('=')) || trimmed.startsWith(QLatin1Char(';'))
         || hasLineBreak(trimmed))
-        return settingstexts::kLotteryNameBad.arg(trimmed);
+        return messages("Str77").arg(trimmed);
     // A lottery called "Form" would share its section with the window state, and
     // deleting it would erase that.
     static const QRegularExpression systemList(
         QStringLiteral("^for .+ numbers$"), QRegularExpression::CaseInsensitiveOption);
     if (sameName(trimmed, QStringLiteral("Form")) || sameName(trimmed, lotteries::kListSection)
         || systemList.match(trimmed).hasMatch())
-        return settingstexts::kLotteryNameReserved.arg(trimmed);
+        return messages("Str79").arg(trimmed);
     if (nameTaken(trimmed, others))
-        return settingstexts::kLotteryNameTaken.arg(trimmed);
+        return messages("Str78").arg(trimmed);
     return {};
 }
 
-QString systemNameProblem(const QString &name, const QStringList &others)
+QString systemNameProblem(const QString &name, const QStringList &others, const MessageCatalog &messages)
 {
     const QString trimmed = name.trimmed();
     // A row without a name is allowed while editing; it is not written.
@@ -219,9 +219,9 @@ QString systemNameProblem(const QString &name, const QStringList &others)
         return {};
     if (trimmed.contains(QLatin1Char('=')) || trimmed.startsWith(QLatin1Char('['))
         || trimmed.startsWith(QLatin1Char(';')) || hasLineBreak(trimmed))
-        return settingstexts::kSystemNameBad.arg(trimmed);
+        return messages("Str80").arg(trimmed);
     if (nameTaken(trimmed, others))
-        return settingstexts::kSystemNameTaken.arg(trimmed);
+        return messages("Str81").arg(trimmed);
     return {};
 }
 

@@ -19,24 +19,6 @@ namespace kivora {
 class MessageCatalog;
 
 // Texts of the settings dialog's refusals.
-namespace settingstexts {
-// %1 the row caption, %2 the reason.
-inline const QString kParamsRefused
-    = QStringLiteral("Параметры лотереи не сохранены. Исправьте строку «%1».\n%2");
-// %1 the lottery, %2 the value as typed.
-inline const QString kNotInteger = QStringLiteral("Лотерея «%1»: значение «%2» не целое число.");
-inline const QString kNameEmpty = QStringLiteral("Название не может быть пустым.");
-// %1 the name.
-inline const QString kLotteryNameBad
-    = QStringLiteral("Название лотереи «%1» не подходит: в нём не может быть знаков «[», «]» и «=», и оно не "
-                     "может начинаться с «;».");
-inline const QString kLotteryNameTaken = QStringLiteral("Лотерея «%1» уже есть в списке.");
-inline const QString kLotteryNameReserved
-    = QStringLiteral("Название «%1» занято разделом настроек программы; выберите другое.");
-inline const QString kSystemNameBad = QStringLiteral("Название системы «%1» не подходит: в нём не может быть "
-                                                     "знака «=», и оно не может начинаться с «[» или «;».");
-inline const QString kSystemNameTaken = QStringLiteral("Система «%1» уже есть в списке.");
-} // namespace settingstexts
 
 namespace settings {
 
@@ -89,9 +71,9 @@ QString newLotteryName(const QStringList &names);
 
 // Empty when name can be a lottery name beside the others (compared without regard to
 // case); otherwise the reason. Lottery names are list keys and section names at once.
-QString lotteryNameProblem(const QString &name, const QStringList &others);
+QString lotteryNameProblem(const QString &name, const QStringList &others, const MessageCatalog &messages);
 // The same for a system name, which is a key of a system list.
-QString systemNameProblem(const QString &name, const QStringList &others);
+QString systemNameProblem(const QString &name, const QStringList &others, const MessageCatalog &messages);
 
 struct SystemRow
 {

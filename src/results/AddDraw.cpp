@@ -165,7 +165,7 @@ QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefin
 {
     for (const QString *field : { &draw.number, &draw.date, &draw.machine, &draw.ballSet }) {
         if (!isRecordField(*field))
-            return kDrawFieldRefused;
+            return messages("Str73");
     }
     const NumberGroup main = checkMainNumbers(draw.mainText, definition, messages);
     if (!main.ok)

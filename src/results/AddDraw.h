@@ -11,12 +11,6 @@ namespace kivora {
 
 class MessageCatalog;
 
-// Refusal of a draw number, date, machine or ball-set text that would shift the fields
-// of the record (empty, or holding a space, comma or semicolon).
-// Kept here until the message catalogue holds it.
-inline const QString kDrawFieldRefused = QStringLiteral(
-    "Номер розыгрыша, дата, лототрон и комплект шаров не могут быть пустыми и не могут содержать "
-    "пробел, запятую или точку с запятой.");
 
 // A number group typed through a "99,99,..." mask, once checked.
 struct NumberGroup

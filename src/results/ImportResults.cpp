@@ -33,7 +33,7 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
     const QString firstLine = lines.isEmpty() ? QString() : lines.first();
     if (fieldCount(firstLine, fieldDelimiters()) < fieldLimit) {
         result.error
-            = kImportFormatRefused.arg(QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath()));
+            = messages("Str72").arg(QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath()));
         return result;
     }
 

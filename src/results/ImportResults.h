@@ -11,10 +11,6 @@ namespace kivora {
 
 class MessageCatalog;
 
-// Refusal of a file whose first line has too few fields; %1 is the file's full name.
-// Kept here until the message catalogue holds it.
-inline const QString kImportFormatRefused
-    = QStringLiteral("Формат файла %1 не подходит для импортирования результатов.");
 
 struct ImportResult
 {

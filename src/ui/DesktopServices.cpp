@@ -1,6 +1,7 @@
 #include "ui/DesktopServices.h"
 
 #include "core/IniFile.h"
+#include "core/MessageCatalog.h"
 #include "ui/TextEditorWindow.h"
 
 #include <QDateTime>
@@ -54,7 +55,8 @@ void DesktopServices::editTextFile(QWidget *parent, const QString &path, bool wa
         if (startProgram(program, command << path, wait))
             return;
     }
-    auto *window = new TextEditorWindow(path, parent);
+    auto *window = new TextEditorWindow(path, m_messages ? m_messages->text(QStringLiteral("Str82")) : QString(),
+                                        m_messages ? m_messages->text(QStringLiteral("Str83")) : QString(), parent);
     if (wait) {
         window->exec();
         delete window;

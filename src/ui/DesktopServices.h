@@ -4,13 +4,15 @@
 
 namespace kivora {
 
-class ProgramFolder;
+class MessageCatalog;
 
 // The real desktop: Qt dialogs, QDesktopServices, QProcess.
 class DesktopServices final : public PlatformServices
 {
 public:
     explicit DesktopServices(QString configPath);
+    // The texts of the program's own editor window follow the language file.
+    void setMessages(const MessageCatalog *messages) { m_messages = messages; }
 
     void openUrl(const QString &fileOrAddress) override;
     bool startProgram(const QString &program, const QStringList &arguments, bool wait) override;
@@ -25,6 +27,7 @@ public:
 
 private:
     QString m_configPath; // for the configured text editor (key Editor of section Form)
+    const MessageCatalog *m_messages = nullptr;
 };
 
 } // namespace kivora

@@ -175,7 +175,7 @@ void LanguageResource::apply(IniDocument &doc) const
                            [header, i](const QString &value) { header->setText(i, value); }});
             hint(tree);
         } else if (auto *table = qobject_cast<QTableWidget *>(object)) {
-            if (!table->horizontalHeader()->isHidden())
+            if (!table->horizontalHeader()->isHidden() && !table->property("dynamicText").toBool())
                 columnCaptions(doc, sectionName, name, table->model(), table->columnCount());
             if (table->property("translatableRows").toBool()) {
                 for (int row = 0; row < table->rowCount(); ++row) {

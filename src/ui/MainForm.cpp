@@ -112,7 +112,7 @@ namespace kivora {
 QList<QWidget *> TMainForm::languageDialogs(bool atStart) const
 {
     // The system dialog keeps the language it was created with.
-    QList<QWidget *> dialogs = {m_addDialog, m_ledgerDialog, m_settingsDialog};
+    QList<QWidget *> dialogs = {m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog};
     if (atStart)
         dialogs.append(m_systemDialog);
     return dialogs;

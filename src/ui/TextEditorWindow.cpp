@@ -12,7 +12,8 @@
 
 namespace kivora {
 
-TextEditorWindow::TextEditorWindow(QString path, QWidget *parent) : QDialog(parent), m_path(std::move(path))
+TextEditorWindow::TextEditorWindow(QString path, const QString &saveText, const QString &closeText, QWidget *parent)
+    : QDialog(parent), m_path(std::move(path))
 {
     setObjectName(QStringLiteral("TextEditorWindow"));
     setWindowTitle(QDir::toNativeSeparators(m_path));
@@ -25,6 +26,10 @@ TextEditorWindow::TextEditorWindow(QString path, QWidget *parent) : QDialog(pare
             accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    if (!saveText.isEmpty())
+        buttons->button(QDialogButtonBox::Save)->setText(saveText);
+    if (!closeText.isEmpty())
+        buttons->button(QDialogButtonBox::Close)->setText(closeText);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_editor);
     layout->addWidget(buttons);

@@ -12,7 +12,7 @@ class TextEditorWindow final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TextEditorWindow(QString path, QWidget *parent = nullptr);
+    TextEditorWindow(QString path, const QString &saveText, const QString &closeText, QWidget *parent = nullptr);
 
     bool save();
 

@@ -112,16 +112,16 @@ TEST(SettingsNames, NewLotteriesGetAFreeName)
 TEST(SettingsNames, NamesThatWouldBreakTheFileAreRefused)
 {
     const QStringList others { s("6 из 45"), s("Кено") };
-    EXPECT_TRUE(lotteryNameProblem(s("5 из 36"), others).isEmpty());
+    EXPECT_TRUE(lotteryNameProblem(s("5 из 36"), others, MessageCatalog()).isEmpty());
     for (const char *bad :
         { "", "  ", "[x]", "a]b", "a=b", ";x", "Form", "lototype", "For 6 Numbers", "кено", " 6 из 45 " })
-        EXPECT_FALSE(lotteryNameProblem(s(bad), others).isEmpty()) << bad;
+        EXPECT_FALSE(lotteryNameProblem(s(bad), others, MessageCatalog()).isEmpty()) << bad;
 
     const QStringList systems { s("7 номеров") };
-    EXPECT_TRUE(systemNameProblem(s(""), systems).isEmpty()); // an unnamed row is not written
-    EXPECT_TRUE(systemNameProblem(s("8 [полная]"), systems).isEmpty());
+    EXPECT_TRUE(systemNameProblem(s(""), systems, MessageCatalog()).isEmpty()); // an unnamed row is not written
+    EXPECT_TRUE(systemNameProblem(s("8 [полная]"), systems, MessageCatalog()).isEmpty());
     for (const char *bad : { "7 НОМЕРОВ", "a=b", "[x", ";x" })
-        EXPECT_FALSE(systemNameProblem(s(bad), systems).isEmpty()) << bad;
+        EXPECT_FALSE(systemNameProblem(s(bad), systems, MessageCatalog()).isEmpty()) << bad;
 }
 
 TEST(SettingsFile, RenameKeepsTheSectionWhenOnlyTheCaseChanges)

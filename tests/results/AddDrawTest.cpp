@@ -112,10 +112,10 @@ TEST(AddDraw, RefusedDrawWritesNothing)
     EXPECT_FALSE(addDraw(base, typedDraw("03,15,  ,31,40,44"), d, messages).isEmpty());
     NewDraw spaced = typedDraw("03,15,22,31,40,44");
     spaced.machine = s("Лототрон 2"); // the space would shift every later field
-    EXPECT_EQ(addDraw(base, spaced, d, messages), kDrawFieldRefused);
+    EXPECT_EQ(addDraw(base, spaced, d, messages), messages("Str73"));
     NewDraw empty = typedDraw("03,15,22,31,40,44");
     empty.ballSet.clear();
-    EXPECT_EQ(addDraw(base, empty, d, messages), kDrawFieldRefused);
+    EXPECT_EQ(addDraw(base, empty, d, messages), messages("Str73"));
     EXPECT_EQ(dir.readBytes(s("loto.lot")), before);
 }
 

@@ -135,6 +135,7 @@ void TFormSettings::createLotteryPage(QWidget *page)
     BitBtn2 = button(page, "BitBtn2", QStringLiteral("Удалить"));
 
     ParamsListEditor = new QTableWidget(settings::kParamCount, 2, page);
+    ParamsListEditor->setProperty("translatableRows", true); // the row captions
     ParamsListEditor->setObjectName(QStringLiteral("ParamsListEditor"));
     ParamsListEditor->setHorizontalHeaderLabels({ QStringLiteral("Параметр"), QStringLiteral("Значение") });
     ParamsListEditor->verticalHeader()->hide();
@@ -331,7 +332,7 @@ void TFormSettings::ListViewLotoEdited(int row, const QString &newName)
     // Confirmed without a change: nothing moves.
     if (name == oldName)
         return;
-    const QString problem = settings::lotteryNameProblem(name, lotteryNames(row));
+    const QString problem = settings::lotteryNameProblem(name, lotteryNames(row), m_messages);
     if (!problem.isEmpty()) {
         refuse(problem);
         return;
@@ -465,7 +466,7 @@ void TFormSettings::TemplateListEditorChanged(QTableWidgetItem *item)
         if (other && other != item)
             others.append(other->text());
     }
-    const QString problem = settings::systemNameProblem(item->text(), others);
+    const QString problem = settings::systemNameProblem(item->text(), others, m_messages);
     if (problem.isEmpty()) {
         item->setData(Qt::UserRole, item->text());
         return;

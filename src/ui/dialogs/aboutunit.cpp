@@ -20,18 +20,26 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     picture->setPixmap(pictures::picture(3).pixmap(48, 48));
     auto *product = new QLabel(QStringLiteral("<b style='font-size:16pt'>Kivora</b>"), this);
     product->setObjectName(QStringLiteral("ProductName"));
-    auto *version = new QLabel(QStringLiteral("Версия %1").arg(QApplication::applicationVersion()), this);
+    product->setProperty("dynamicText", true);
+    auto *versionLabel = new QLabel(QStringLiteral("Версия"), this);
+    versionLabel->setObjectName(QStringLiteral("VersionLabel"));
+    auto *version = new QLabel(QApplication::applicationVersion(), this);
     version->setObjectName(QStringLiteral("Version"));
+    version->setProperty("dynamicText", true);
+    auto *versionRow = new QHBoxLayout;
+    versionRow->addWidget(versionLabel);
+    versionRow->addWidget(version, 1);
     auto *comments = new QLabel(QStringLiteral("В помощь игроку в ЛОТО: статистика, прогноз, игра по системе."), this);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setWordWrap(true);
     auto *contact = new QLabel(QStringLiteral("<a href='%1'>%1</a>").arg(kProductWebAddress), this);
     contact->setObjectName(QStringLiteral("Contact"));
     contact->setOpenExternalLinks(true);
+    contact->setProperty("dynamicText", true);
 
     auto *text = new QVBoxLayout;
     text->addWidget(product);
-    text->addWidget(version);
+    text->addLayout(versionRow);
     text->addWidget(comments);
     text->addWidget(contact);
     auto *top = new QHBoxLayout;

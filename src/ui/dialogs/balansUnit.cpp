@@ -59,6 +59,7 @@ TBalansForm::TBalansForm(const MessageCatalog &messages, PlatformServices &servi
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     BalansGrid = new QTableWidget(1, kLedgerColumnCount, GroupBox1);
     BalansGrid->setObjectName(QStringLiteral("BalansGrid"));
+    BalansGrid->setProperty("dynamicText", true); // headers come from the message catalogue
     BalansGrid->verticalHeader()->hide();
     BalansGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     BalansGrid->setItemDelegate(new DateDelegate(BalansGrid));

@@ -1,0 +1,156 @@
+#include "support/WindowFixture.h"
+
+#include "core/IniFile.h"
+#include "core/MessageCatalog.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QToolButton>
+
+using namespace kivora;
+
+namespace {
+
+QString s(const char *text) { return QString::fromUtf8(text); }
+
+QStringList keysOf(const IniDocument &doc)
+{
+    QStringList result;
+    for (const QString &section : doc.sectionNames()) {
+        for (const QString &key : doc.keys(section)) {
+            if (!key.endsWith(QLatin1String("_FontName")) && !key.endsWith(QLatin1String("_FontSize")))
+                result.append(section + QLatin1Char('/') + key);
+        }
+    }
+    return result;
+}
+
+class Language : public test::WindowFixture
+{
+protected:
+    QString lng(const char *name) { return QDir(dir.filePath(s("lng"))).filePath(s(name)); }
+    QStringList menuTitles()
+    {
+        QStringList titles;
+        for (QAction *action : window().menuBar()->actions())
+            titles.append(action->text());
+        return titles;
+    }
+    void chooseLanguage(const char *file)
+    {
+        for (QAction *item : find<QMenu>("Lang")->actions()) {
+            if (item->text() == s(file))
+                item->trigger();
+        }
+        QApplication::processEvents();
+    }
+};
+
+} // namespace
+
+TEST_F(Language, AMissingFileIsCreatedWithEveryText)
+{
+    writeConfig({s("[Form]"), s("LangFile=new.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45")});
+    start();
+    const IniDocument doc = IniFile(lng("new.lng")).load();
+    EXPECT_EQ(doc.sectionNames(), QStringList({s("MainForm"), s("AboutBox"), s("AddTirag"), s("BalansForm"),
+                                               s("FormSettings"), s("SystemDialog")}));
+    EXPECT_EQ(doc.readString(s("MainForm"), s("N35_Caption"), QString()), s("&все"));
+    EXPECT_EQ(doc.readString(s("MainForm"), s("BitBtn5_Hint"), QString()), s("Добавить результаты розыгрыша"));
+    EXPECT_EQ(doc.readString(s("MainForm"), s("ListView1_ColumnCaption[0]"), QString()), s("№ "));
+    EXPECT_EQ(doc.readString(s("MainForm"), s("Str2"), QString()), s("Выбрано: "));
+    EXPECT_EQ(doc.readString(s("AddTirag"), s("AddTirag_Caption"), QString()), s("Добавление результатов розыгрыша"));
+    const MessageCatalog builtIn;
+    for (const auto &entry : builtIn.entries())
+        EXPECT_FALSE(doc.readString(s("MainForm"), entry.first, QString()).isEmpty()) << entry.first.toStdString();
+    // The record lines' values are not texts to translate.
+    EXPECT_FALSE(doc.value(s("MainForm"), s("ListView3_ColumnCaption[1]")).has_value());
+}
+
+TEST_F(Language, EmptyValuesAreWrittenBackAndFontSizeZeroKeepsTheFont)
+{
+    writeConfig({s("[Form]"), s("LangFile=part.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45")});
+    dir.writeLines(s("lng/part.lng"), {s("[MainForm]"), s("N35_Caption="), s("N37_Caption=&соседи"),
+                                       s("MainForm_FontSize=0"), s("Str25=Пары!")});
+    start();
+    const IniDocument doc = IniFile(lng("part.lng")).load();
+    EXPECT_EQ(doc.readString(s("MainForm"), s("N35_Caption"), QString()), s("&все"));
+    EXPECT_EQ(find<QAction>("N37")->text(), s("&соседи"));
+    EXPECT_EQ(doc.readInteger(s("MainForm"), s("MainForm_FontSize"), 0), window().font().pointSize());
+    trigger("N35");
+    EXPECT_EQ(find<QGroupBox>("GroupBox2")->title(), s("Пары!"));
+}
+
+TEST_F(Language, SwitchingToEnglishAndBack)
+{
+    seedDefaults();
+    start();
+    const QStringList russianMenus = menuTitles();
+    EXPECT_EQ(russianMenus.first(), s("&Файл"));
+    ASSERT_EQ(find<QMenu>("Lang")->actions().size(), 2);
+
+    chooseLanguage("english.lng");
+    const QStringList englishMenus = menuTitles();
+    ASSERT_EQ(englishMenus.size(), russianMenus.size());
+    for (int i = 0; i < englishMenus.size(); ++i)
+        EXPECT_NE(englishMenus.at(i), russianMenus.at(i)) << englishMenus.at(i).toStdString();
+    EXPECT_EQ(window().windowTitle(), s("Kivora - a helper for lottery players"));
+    EXPECT_EQ(find<QToolButton>("BitBtn5")->toolTip(), s("Add draw results"));
+    EXPECT_EQ(find<QGroupBox>("GroupBox3")->title(), s("Numbers"));
+    EXPECT_EQ(find<QTableView>("ListView1")->model()->headerData(1, Qt::Horizontal).toString(), s("Not drawn for"));
+    EXPECT_EQ(status(0), s("Analysed 1738 draws"));
+    EXPECT_EQ(status(1), s("Chosen 0 numbers"));
+    trigger("N35");
+    EXPECT_EQ(find<QGroupBox>("GroupBox2")->title(), s("Pairs of numbers"));
+    EXPECT_EQ(find<QMenu>("Mesto_1")->actions().first()->text(), s("Position 1"));
+    screenshot("english");
+
+    // Every visible text of the window is English now: no Cyrillic letter is left.
+    const QRegularExpression cyrillic(s("[А-Яа-яЁё]"));
+    for (QAction *action : window().findChildren<QAction *>()) {
+        if (action->objectName().startsWith(QLatin1String("LangItem")) || action->parent() == nullptr)
+            continue;
+        if (!action->text().isEmpty() && !qobject_cast<QDialog *>(action->parent())) {
+            EXPECT_FALSE(action->text().contains(cyrillic)) << action->objectName().toStdString();
+        }
+    }
+
+    window().close();
+    EXPECT_EQ(IniFile(dir.filePath(s("kivora.INI"))).readString(s("Form"), s("LangFile"), QString()),
+              s("english.lng"));
+    start();
+    EXPECT_EQ(menuTitles(), englishMenus);
+    chooseLanguage("&russian.lng");
+    EXPECT_EQ(menuTitles(), russianMenus);
+    EXPECT_EQ(status(0), s("Проанализировано 1738 розыгрышей"));
+}
+
+TEST_F(Language, ShippedFilesAreCompleteAndAgree)
+{
+    // A fresh file written by the program holds the same texts as the shipped Russian
+    // file, and the English file translates every one of them.
+    writeConfig({s("[Form]"), s("LangFile=fresh.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45")});
+    start();
+    const IniDocument fresh = IniFile(lng("fresh.lng")).load();
+    const IniDocument russian = IniFile(test::sampleFile(s("lng/russian.lng"))).load();
+    const IniDocument english = IniFile(test::sampleFile(s("lng/english.lng"))).load();
+    EXPECT_EQ(keysOf(russian), keysOf(fresh));
+    EXPECT_EQ(keysOf(english), keysOf(fresh));
+    for (const QString &path : keysOf(fresh)) {
+        const QString section = path.section(QLatin1Char('/'), 0, 0);
+        const QString key = path.section(QLatin1Char('/'), 1);
+        const QString text = fresh.readString(section, key, QString());
+        EXPECT_EQ(russian.readString(section, key, QString()), text) << path.toStdString();
+        const QString translated = english.readString(section, key, QString());
+        EXPECT_FALSE(translated.isEmpty()) << path.toStdString();
+        for (const char *marker : {"%1", "%2", "%3"})
+            EXPECT_EQ(translated.contains(QLatin1String(marker)), text.contains(QLatin1String(marker)))
+                << path.toStdString();
+    }
+}
