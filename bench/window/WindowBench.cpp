@@ -1,0 +1,174 @@
+// The main window on the largest tables, offscreen: opening a base of a million draws,
+// and all quadruples of the Keno base shown and sorted. Reports wall time, the peak
+// resident memory of the process and the longest time the event loop did not run
+// (what the user would feel as a freeze).
+
+#include "core/ProgramFolder.h"
+#include "core/TextFile.h"
+#include "ui/MainForm.h"
+#include "ui/PlatformServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QTabBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <random>
+
+using namespace kivora;
+
+namespace {
+
+class NullServices final : public PlatformServices
+{
+public:
+    void openUrl(const QString &) override {}
+    bool startProgram(const QString &, const QStringList &, bool) override { return true; }
+    void editTextFile(QWidget *, const QString &, bool) override {}
+    QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    bool askText(QWidget *, const QString &, const QString &, QString *) override { return false; }
+    void showMessage(QWidget *, const QString &, MessageKind) override {}
+    bool confirm(QWidget *, const QString &) override { return false; }
+    QDate today() override { return QDate(2026, 1, 1); }
+    quint32 randomSeed() override { return 1; }
+};
+
+void resetPeakMemory()
+{
+    QFile file(QStringLiteral("/proc/self/clear_refs"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("5");
+}
+
+double peakMemoryMb()
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// Measures the longest gap between two runs of the event loop while it is alive.
+class FreezeMeter final : public QObject
+{
+public:
+    FreezeMeter()
+    {
+        m_clock.start();
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
+            m_longest = std::max(m_longest, m_clock.restart());
+        });
+        m_timer.start();
+    }
+    qint64 longestMs() const { return m_longest; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+};
+
+QString millionDraws()
+{
+    std::mt19937 rng(1996);
+    std::array<int, 80> balls{};
+    std::iota(balls.begin(), balls.end(), 1);
+    QString text;
+    text.reserve(1000000 * 72);
+    for (int i = 0; i < 1000000; ++i) {
+        for (int j = 0; j < 20; ++j)
+            std::swap(balls[static_cast<size_t>(j)], balls[static_cast<size_t>(j) + rng() % (80 - j)]);
+        std::array<int, 20> draw{};
+        std::copy_n(balls.begin(), 20, draw.begin());
+        std::sort(draw.begin(), draw.end());
+        text += QString::number(i + 1) + QStringLiteral(",01.01.2000,-,-");
+        for (int n : draw)
+            text += QLatin1Char(',') + QString::number(n);
+        text += textfile::crlf();
+    }
+    return text;
+}
+
+void BM_WindowAllQuadruplesOfKeno(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const ProgramFolder folder(dir.path());
+    QString error;
+    folder.seed(&error);
+    NullServices services;
+    TMainForm window(folder, services);
+    window.start();
+    QApplication::processEvents();
+    window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2); // Кено (20 из 80)
+    auto *list = window.findChild<QTableView *>(QStringLiteral("ListView2"));
+    resetPeakMemory();
+    qint64 freeze = 0;
+    for (auto _ : state) {
+        FreezeMeter meter;
+        window.findChild<QAction *>(QStringLiteral("Menu_4_1"))->trigger();
+        emit list->horizontalHeader()->sectionClicked(0);
+        emit list->horizontalHeader()->sectionClicked(2);
+        list->scrollToBottom();
+        QApplication::processEvents();
+        freeze = meter.longestMs();
+    }
+    state.counters["rows"] = list->model()->rowCount();
+    state.counters["peak_MB"] = peakMemoryMb();
+    state.counters["longest_freeze_ms"] = static_cast<double>(freeze);
+}
+BENCHMARK(BM_WindowAllQuadruplesOfKeno)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_WindowOpenMillionDraws(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const ProgramFolder folder(dir.path());
+    QString error;
+    textfile::writeText(folder.configPath(),
+                        QStringLiteral("[LotoType]\r\nMillion=1\r\n[Million]\r\nMinNumber=1\r\nMaxNumber=80\r\n"
+                                       "DrawNumber=20\r\nBaseFile=million.lot\r\n"),
+                        &error);
+    textfile::writeText(folder.filePath(QStringLiteral("million.lot")), millionDraws(), &error);
+    NullServices services;
+    resetPeakMemory();
+    qint64 freeze = 0;
+    int draws = 0;
+    for (auto _ : state) {
+        FreezeMeter meter;
+        TMainForm window(folder, services);
+        window.start();
+        QApplication::processEvents();
+        freeze = meter.longestMs();
+        draws = window.loaded().drawCount();
+    }
+    state.counters["draws"] = draws;
+    state.counters["peak_MB"] = peakMemoryMb();
+    state.counters["longest_freeze_ms"] = static_cast<double>(freeze);
+}
+BENCHMARK(BM_WindowOpenMillionDraws)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
