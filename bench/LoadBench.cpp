@@ -2,6 +2,7 @@
 // (read the lines, split every line into fields). The load should cost no more than
 // three times that reading.
 
+#include "BenchMemory.h"
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
@@ -20,6 +21,8 @@
 #include <random>
 
 using namespace kivora;
+using kivora::bench::peakMemoryMb;
+using kivora::bench::resetPeakMemory;
 
 namespace {
 
@@ -84,25 +87,6 @@ const BenchFolder &benchFolder()
     return folder;
 }
 
-// The peak resident memory since the last reset, in megabytes.
-void resetPeakMemory()
-{
-    QFile file(QStringLiteral("/proc/self/clear_refs"));
-    if (file.open(QIODevice::WriteOnly))
-        file.write("5");
-}
-
-double peakMemoryMb()
-{
-    QFile file(QStringLiteral("/proc/self/status"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 void load(benchmark::State &state, const QString &lottery)
 {

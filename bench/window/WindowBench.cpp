@@ -3,6 +3,8 @@
 // resident memory of the process and the longest time the event loop did not run
 // (what the user would feel as a freeze).
 
+#include "../BenchMemory.h"
+#include "core/IniFile.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
 #include "ui/MainForm.h"
@@ -25,6 +27,8 @@
 #include <random>
 
 using namespace kivora;
+using kivora::bench::peakMemoryMb;
+using kivora::bench::resetPeakMemory;
 
 namespace {
 
@@ -43,24 +47,6 @@ public:
     quint32 randomSeed() override { return 1; }
 };
 
-void resetPeakMemory()
-{
-    QFile file(QStringLiteral("/proc/self/clear_refs"));
-    if (file.open(QIODevice::WriteOnly))
-        file.write("5");
-}
-
-double peakMemoryMb()
-{
-    QFile file(QStringLiteral("/proc/self/status"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 // Measures the longest gap between two runs of the event loop while it is alive.
 class FreezeMeter final : public QObject
@@ -132,6 +118,51 @@ void BM_WindowAllQuadruplesOfKeno(benchmark::State &state)
     state.counters["longest_freeze_ms"] = static_cast<double>(freeze);
 }
 BENCHMARK(BM_WindowAllQuadruplesOfKeno)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Mark all on the Keno lottery with a system of every 6 of 20 positions (38,760 rows):
+// one expansion, one rebuild of the combination list.
+void BM_WindowMarkAllKenoBigSystem(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const ProgramFolder folder(dir.path());
+    QString error;
+    folder.seed(&error);
+    QStringList rows;
+    for (int a = 1; a <= 15; ++a)
+        for (int b = a + 1; b <= 16; ++b)
+            for (int c = b + 1; c <= 17; ++c)
+                for (int d = c + 1; d <= 18; ++d)
+                    for (int e = d + 1; e <= 19; ++e)
+                        for (int f = e + 1; f <= 20; ++f)
+                            rows.append(QStringLiteral("%1 %2 %3 %4 %5 %6").arg(a).arg(b).arg(c).arg(d).arg(e).arg(f));
+    textfile::writeLines(folder.filePath(QStringLiteral("System/six-of-twenty.ltt")), rows, &error);
+    IniFile ini(folder.configPath());
+    IniDocument doc = ini.load();
+    doc.eraseSection(QStringLiteral("for 20 numbers"));
+    doc.writeString(QStringLiteral("for 20 numbers"), QStringLiteral("20 номеров, 6 из 20"),
+                    QStringLiteral("six-of-twenty.ltt"));
+    ini.save(doc);
+
+    NullServices services;
+    TMainForm window(folder, services);
+    window.start();
+    QApplication::processEvents();
+    window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2);
+    auto *combinations = window.findChild<QTableView *>(QStringLiteral("StringGrid1"))->model();
+    int rebuilds = 0;
+    QObject::connect(combinations, &QAbstractItemModel::modelReset, [&rebuilds] { ++rebuilds; });
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.findChild<QAction *>(QStringLiteral("N23"))->trigger(); // clear all marks
+        rebuilds = 0;
+        state.ResumeTiming();
+        window.findChild<QAction *>(QStringLiteral("N22"))->trigger(); // mark all
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = combinations->rowCount();
+    state.counters["rebuilds"] = rebuilds;
+}
+BENCHMARK(BM_WindowMarkAllKenoBigSystem)->Unit(benchmark::kMillisecond);
 
 void BM_WindowOpenMillionDraws(benchmark::State &state)
 {
