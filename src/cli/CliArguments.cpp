@@ -27,7 +27,9 @@ bool CliArguments::parse(const QStringList &arguments, QString *error)
             value = name.mid(eq + 1);
             name = name.left(eq);
         } else if (!isFlag(name)) {
-            if (i + 1 >= arguments.size()) {
+            // "--lottery --json" lacks the lottery; a value of that form is written
+            // "--lottery=--json".
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(QLatin1String("--"))) {
                 *error = QStringLiteral("option %1%2 needs a value")
                              .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
                 return false;
