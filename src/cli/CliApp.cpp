@@ -13,27 +13,46 @@ QString usage()
         "\n"
         "Commands:\n"
         "  lotteries\n"
-        "  numbers            --lottery NAME [--last N] [--machine M] [--ballset B]\n"
-        "  stat pairs|triples|quads --family all|neighbouring|related  (draw selection as for numbers)\n"
-        "  stat tens -k K | --all-draws\n"
-        "  stat positions -p P --order drawing|ascending\n"
+        "  numbers\n"
+        "  stat pairs|triples|quads [--family all|neighbouring|related]   (default all)\n"
+        "  stat tens -k K | --all-draws                                  (K = 2..6)\n"
+        "  stat positions -p P [--order drawing|ascending]                (default drawing)\n"
         "  stat additional\n"
-        "  stat ten-combos -k K --group LO-HI\n"
+        "  stat ten-combos -k K --group LO-HI                             (e.g. --group 11-20)\n"
         "  forecast numbers|pairs\n"
         "  expand --system NAME --marked 05,11,17\n"
         "  save --system NAME --marked LIST --out FILE\n"
-        "  check --file FILE --draw N\n"
+        "  check --file FILE [--draw N]                                   (default the newest draw)\n"
         "  export-html numbers|stat ... --out FILE\n"
         "  import FILE\n"
-        "  add --number N --date D --machine M --ballset B --main LIST [--additional LIST]\n");
+        "  add --number N --date D --machine M --ballset B --main LIST [--additional LIST]\n"
+        "\n"
+        "Every command but lotteries needs --lottery NAME (a name that lotteries lists).\n"
+        "The commands that work on loaded draws take the filters of the window:\n"
+        "  --last N      only the last N lines of the base\n"
+        "  --machine M   only draws of machine M\n"
+        "  --ballset B   only draws with ball set B\n"
+        "(import and add always work on the whole base; for add, --machine and --ballset\n"
+        "are the new draw's own fields.)\n"
+        "\n"
+        "A system NAME is a system of the lottery's draw size in kivora.INI; any other name\n"
+        "expands the default template System/default.ltt, as the window does.\n"
+        "\n"
+        "--json prints one JSON object; otherwise a tab-separated table follows a\n"
+        "\"# ...\" summary line. Exit status: 0 done, 1 the command could not be done,\n"
+        "2 wrong usage.\n");
 }
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    // Names and captions are Cyrillic: the output is UTF-8 whatever the locale says.
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
     CliArguments args;
     QString error;
     if (!args.parse(arguments, &error) || args.words().isEmpty()) {
         err << (error.isEmpty() ? QStringLiteral("no command given") : error) << "\n\n" << usage();
+        err.flush();
         return ExitUsage;
     }
 
@@ -42,21 +61,25 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const ProgramFolder folder(home);
     if (!folder.hasConfig() && !folder.seed(&error)) {
         err << error << '\n';
+        err.flush();
         return ExitFailed;
     }
 
     CommandResult result = runCommand(folder, args);
     if (result.status == ExitUsage) {
         err << result.error << "\n\n" << usage();
+        err.flush();
         return ExitUsage;
     }
     if (result.status != ExitOk) {
         err << result.error << '\n';
+        err.flush();
         return result.status;
     }
     out << result.output;
-    if (!result.output.endsWith(QLatin1Char('\n')))
+    if (!result.output.isEmpty() && !result.output.endsWith(QLatin1Char('\n')))
         out << '\n';
+    out.flush();
     return ExitOk;
 }
 

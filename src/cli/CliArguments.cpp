@@ -5,7 +5,10 @@ namespace kivora::cli {
 namespace {
 
 // Options that never take a value.
-bool isFlag(const QString &name) { return name == QLatin1String("json") || name == QLatin1String("all-draws"); }
+bool isFlag(const QString &name)
+{
+    return name == QLatin1String("json") || name == QLatin1String("all-draws");
+}
 
 } // namespace
 
@@ -24,8 +27,11 @@ bool CliArguments::parse(const QStringList &arguments, QString *error)
             value = name.mid(eq + 1);
             name = name.left(eq);
         } else if (!isFlag(name)) {
-            if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("option --%1 needs a value").arg(name);
+            // "--lottery --json" lacks the lottery; a value of that form is written
+            // "--lottery=--json".
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(QLatin1String("--"))) {
+                *error = QStringLiteral("option %1%2 needs a value")
+                             .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
                 return false;
             }
             value = arguments.at(++i);

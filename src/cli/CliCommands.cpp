@@ -1,21 +1,24 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliArguments.h"
+#include "cli/CliContext.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
+#include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 
 namespace kivora::cli {
 
 namespace {
 
-const QString kJson = QStringLiteral("json");
-
-CommandResult lotteriesCommand(const ProgramFolder &folder, const CliArguments &args)
+CommandResult lotteriesCommand(const CommandContext &ctx)
 {
-    const auto list = lotteries::readList(IniFile(folder.configPath()).load());
-    if (args.has(kJson)) {
+    const QString error = checkUsage(ctx.args, commonOptions(), 1);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+    const auto list = lotteries::readList(IniFile(ctx.folder.configPath()).load());
+    if (ctx.json()) {
         JsonWriter json;
         json.beginObject().key(QStringLiteral("lotteries")).beginArray();
         for (const LotteryEntry &entry : list) {
@@ -25,11 +28,12 @@ CommandResult lotteriesCommand(const ProgramFolder &folder, const CliArguments &
             json.endObject();
         }
         json.endArray().endObject();
-        return CommandResult::ok(json.text());
+        return CommandResult::ok(json.text() + QLatin1Char('\n'));
     }
     QString text = QStringLiteral("name\tshown\n");
     for (const LotteryEntry &entry : list)
-        text += entry.name + QLatin1Char('\t') + (entry.shown ? QStringLiteral("1") : QStringLiteral("0")) + QLatin1Char('\n');
+        text += entry.name + QLatin1Char('\t') + (entry.shown ? QStringLiteral("1") : QStringLiteral("0"))
+            + QLatin1Char('\n');
     return CommandResult::ok(text);
 }
 
@@ -37,13 +41,28 @@ CommandResult lotteriesCommand(const ProgramFolder &folder, const CliArguments &
 
 CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args)
 {
+    // The built-in texts; the language file of the configuration is not applied yet.
+    const MessageCatalog messages;
+    const CommandContext ctx { folder, args, messages };
     const QString command = args.word(0);
-    if (command == QLatin1String("lotteries")) {
-        const QStringList unknown = args.unknown({QStringLiteral("home"), kJson});
-        if (!unknown.isEmpty())
-            return CommandResult::wrongUsage(QStringLiteral("unknown option --%1").arg(unknown.first()));
-        return lotteriesCommand(folder, args);
-    }
+    if (command == QLatin1String("lotteries"))
+        return lotteriesCommand(ctx);
+    if (command == QLatin1String("numbers") || command == QLatin1String("stat"))
+        return listCommand(ctx);
+    if (command == QLatin1String("export-html"))
+        return exportHtmlCommand(ctx);
+    if (command == QLatin1String("forecast"))
+        return forecastCommand(ctx);
+    if (command == QLatin1String("expand"))
+        return expandCommand(ctx);
+    if (command == QLatin1String("save"))
+        return saveCommand(ctx);
+    if (command == QLatin1String("check"))
+        return checkCommand(ctx);
+    if (command == QLatin1String("import"))
+        return importCommand(ctx);
+    if (command == QLatin1String("add"))
+        return addCommand(ctx);
     return CommandResult::wrongUsage(QStringLiteral("unknown command: %1").arg(command));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/CliApp.h"
+
 #include <QString>
 
 namespace kivora {
@@ -14,13 +16,28 @@ struct CommandResult
 {
     int status = 0;
     QString output; // written to standard output when status is 0
-    QString error;  // written to standard error otherwise
+    QString error; // written to standard error otherwise
 
-    static CommandResult ok(QString text) { return {0, std::move(text), {}}; }
-    static CommandResult failed(QString message) { return {1, {}, std::move(message)}; }
-    static CommandResult wrongUsage(QString message) { return {2, {}, std::move(message)}; }
+    static CommandResult ok(QString text) { return { 0, std::move(text), {} }; }
+    static CommandResult failed(QString message) { return { 1, {}, std::move(message) }; }
+    static CommandResult wrongUsage(QString message) { return { 2, {}, std::move(message) }; }
 };
 
+// Runs the command the words name. Every command checks its words and options before
+// it touches a file, so wrong usage never leaves a change behind.
 CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args);
+
+struct CommandContext;
+
+// The commands, one function each (CliStatCommands.cpp, CliPlayCommands.cpp,
+// CliResultsCommands.cpp).
+CommandResult listCommand(const CommandContext &ctx); // numbers, stat ...
+CommandResult exportHtmlCommand(const CommandContext &ctx);
+CommandResult forecastCommand(const CommandContext &ctx);
+CommandResult expandCommand(const CommandContext &ctx);
+CommandResult saveCommand(const CommandContext &ctx);
+CommandResult checkCommand(const CommandContext &ctx);
+CommandResult importCommand(const CommandContext &ctx);
+CommandResult addCommand(const CommandContext &ctx);
 
 } // namespace kivora::cli

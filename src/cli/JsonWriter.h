@@ -17,6 +17,7 @@ public:
     JsonWriter &key(const QString &name);
     JsonWriter &value(const QString &text);
     JsonWriter &value(qint64 number);
+    JsonWriter &value(int number) { return value(qint64(number)); }
     JsonWriter &value(bool flag);
     JsonWriter &null();
 

@@ -1,0 +1,263 @@
+// forecast, expand, save and check: play by system as the window's commands run it.
+
+#include "cli/CliCommands.h"
+#include "cli/CliContext.h"
+#include "cli/CliOutput.h"
+#include "cli/JsonWriter.h"
+#include "core/IniFile.h"
+#include "core/TextFile.h"
+#include "forecast/Forecast.h"
+#include "play/CombinationCheck.h"
+#include "play/CombinationFile.h"
+#include "play/Systems.h"
+#include "results/NumberList.h"
+#include "statistics/CombinationStats.h"
+
+#include <set>
+
+namespace kivora::cli {
+
+namespace {
+
+const QString kSystem = QStringLiteral("system");
+const QString kMarked = QStringLiteral("marked");
+const QString kOut = QStringLiteral("out");
+const QString kFile = QStringLiteral("file");
+const QString kDraw = QStringLiteral("draw");
+
+// Checks the usage, then loads the lottery through the draw selection.
+CommandResult loadFor(const CommandContext &ctx, const QStringList &extra, int words,
+    const QStringList &required, LoadResult *load)
+{
+    QString error = checkUsage(
+        ctx.args, selectionOptions() + extra, words, QStringList { option::kLottery } + required);
+    DrawFilter filter;
+    if (error.isEmpty())
+        error = drawFilter(ctx, true, &filter);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+    return loadLottery(ctx, filter, load);
+}
+
+// The captions of the number list for --marked "05,11,17", in that order. Returns
+// the usage error for a number the list does not hold or one given twice.
+QString markedCaptions(const CommandContext &ctx, const LoadResult &load, QStringList *captions)
+{
+    const StatTable numbers = numberListTable(load);
+    const QString given = ctx.value(kMarked);
+    for (const QString &part : given.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (part.trimmed().isEmpty())
+            continue;
+        int value = 0;
+        int row = -1;
+        if (parseCount(part, &value)) {
+            for (int r = 0; r < numbers.rowCount() && row < 0; ++r) {
+                if (numbers.numbers(r).value(0) == value)
+                    row = r;
+            }
+        }
+        if (row < 0)
+            return QStringLiteral("bad --marked value: %1 is no number of this lottery (%2 to %3)")
+                .arg(part.trimmed())
+                .arg(load.definition.minNumber)
+                .arg(load.definition.maxNumber);
+        const QString caption = numbers.caption(row);
+        if (captions->contains(caption))
+            return QStringLiteral("bad --marked value: %1 is given twice").arg(caption);
+        captions->append(caption);
+    }
+    return {};
+}
+
+// The combination list of --system for the --marked numbers, as the window's system
+// selector expands it after every mark.
+CommandResult expandMarked(const CommandContext &ctx, const LoadResult &load, SystemExpansion *expansion)
+{
+    QStringList captions;
+    const QString error = markedCaptions(ctx, load, &captions);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+    TemplateCache templates;
+    *expansion = expandCurrentSystem(templates, IniFile(ctx.folder.configPath()).load(), load.definition,
+        ctx.value(kSystem), ctx.folder, captions, ctx.messages);
+    if (!expansion->applied) {
+        const QString reason = expansion->error.isEmpty()
+            ? textfile::describeError(expansion->templatePath, QStringLiteral("No such file or directory"))
+            : expansion->error;
+        return CommandResult::failed(ctx.messages("Str56").arg(reason));
+    }
+    return CommandResult::ok({});
+}
+
+QString forecastOutput(const CommandContext &ctx, const QStringList &marked, const QString &system)
+{
+    const QString message = marked.isEmpty() ? ctx.messages("Str29") : QString();
+    if (!ctx.json()) {
+        QString text = QStringLiteral("marked\t") + marked.join(QLatin1Char(','))
+            + QStringLiteral("\nsystem\t") + system + QLatin1Char('\n');
+        if (!message.isEmpty())
+            text += QStringLiteral("message\t") + message + QLatin1Char('\n');
+        return text;
+    }
+    JsonWriter json;
+    json.beginObject();
+    json.key(QStringLiteral("marked")).beginArray();
+    for (const QString &caption : marked)
+        json.value(caption);
+    json.endArray();
+    json.key(QStringLiteral("system")).value(system);
+    json.key(QStringLiteral("message"));
+    if (message.isEmpty())
+        json.null();
+    else
+        json.value(message);
+    json.endObject();
+    return json.text() + QLatin1Char('\n');
+}
+
+} // namespace
+
+CommandResult forecastCommand(const CommandContext &ctx)
+{
+    const QString kind = ctx.args.word(1);
+    if (kind != QLatin1String("numbers") && kind != QLatin1String("pairs"))
+        return CommandResult::wrongUsage(kind.isEmpty() ? QStringLiteral("forecast needs numbers or pairs")
+                                                        : QStringLiteral("unknown forecast: %1").arg(kind));
+    LoadResult load;
+    CommandResult loaded = loadFor(ctx, {}, 2, {}, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+
+    // The number list as the load leaves it, no number marked.
+    const StatTable numbers = numberListTable(load);
+    const std::vector<int> numberOrder = sortedOrder(numbers, numbers.initialSort);
+    const int drawCount = load.draws.rowCount();
+    std::set<int> chosen;
+    if (kind == QLatin1String("numbers")) {
+        const forecast::ForecastPick pick
+            = forecast::choose(numbers, numberOrder, drawCount, forecast::Kind::Numbers);
+        for (int row : pick.rows)
+            chosen.insert(numbers.numbers(row).value(0));
+    } else {
+        // The pairs forecast runs the all-pairs statistic first and reads it in the
+        // view's order; every number of a chosen pair is marked.
+        const StatTable pairs = combinationStats(load.draws, load.definition, 2, Family::All, ctx.messages);
+        const forecast::ForecastPick pick = forecast::choose(
+            pairs, sortedOrder(pairs, pairs.initialSort), drawCount, forecast::Kind::Pairs);
+        for (int row : pick.rows) {
+            for (int n : pairs.numbers(row))
+                chosen.insert(n);
+        }
+    }
+    QStringList marked;
+    for (int row : numberOrder) {
+        if (chosen.count(numbers.numbers(row).value(0)) != 0)
+            marked.append(numbers.caption(row));
+    }
+    // The selector starts at the first system after the load; a system for the marked
+    // count replaces it when the list has one.
+    const int index = forecast::chooseSystem(load.systems, static_cast<int>(marked.size()));
+    const QString system = index >= 0 ? load.systems.at(index) : load.systems.value(0);
+    return CommandResult::ok(forecastOutput(ctx, marked, system));
+}
+
+CommandResult expandCommand(const CommandContext &ctx)
+{
+    LoadResult load;
+    CommandResult loaded = loadFor(ctx, { kSystem, kMarked }, 1, { kSystem, kMarked }, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+    SystemExpansion expansion;
+    CommandResult expanded = expandMarked(ctx, load, &expansion);
+    if (expanded.status != ExitOk)
+        return expanded;
+
+    const CombinationList &list = expansion.list;
+    if (!ctx.json()) {
+        QString text = QStringLiteral("# ") + ctx.value(kSystem) + QStringLiteral("; ") + expansion.status
+            + QLatin1Char('\n');
+        for (int row = 0; row < list.rowCount(); ++row)
+            text += list.row(row).join(QLatin1Char('\t')) + QLatin1Char('\n');
+        return CommandResult::ok(text);
+    }
+    JsonWriter json;
+    json.beginObject();
+    json.key(QStringLiteral("system")).value(ctx.value(kSystem));
+    json.key(QStringLiteral("rows")).beginArray();
+    for (int row = 0; row < list.rowCount(); ++row) {
+        json.beginArray();
+        for (int column = 0; column < list.columnCount(); ++column)
+            json.value(list.cell(row, column));
+        json.endArray();
+    }
+    json.endArray();
+    json.key(QStringLiteral("status")).value(expansion.status);
+    json.endObject();
+    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+}
+
+CommandResult saveCommand(const CommandContext &ctx)
+{
+    LoadResult load;
+    CommandResult loaded = loadFor(ctx, { kSystem, kMarked, kOut }, 1, { kSystem, kMarked, kOut }, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+    if (ctx.value(kOut).isEmpty())
+        return CommandResult::wrongUsage(QStringLiteral("--out needs a file name"));
+    SystemExpansion expansion;
+    CommandResult expanded = expandMarked(ctx, load, &expansion);
+    if (expanded.status != ExitOk)
+        return expanded;
+    QString error;
+    if (!writeCombinationFile(ctx.value(kOut), expansion.list, ctx.value(option::kLottery),
+            ctx.value(kSystem), ctx.messages, &error))
+        return CommandResult::failed(ctx.messages("Str56").arg(error));
+    if (!ctx.json())
+        return CommandResult::ok({});
+    JsonWriter json;
+    json.beginObject();
+    json.key(QStringLiteral("file")).value(ctx.value(kOut));
+    json.key(QStringLiteral("rows")).value(expansion.list.rowCount());
+    json.endObject();
+    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+}
+
+CommandResult checkCommand(const CommandContext &ctx)
+{
+    LoadResult load;
+    CommandResult loaded = loadFor(ctx, { kFile, kDraw }, 1, { kFile }, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+    SavedCombinations file;
+    QString error;
+    if (!readSavedCombinations(ctx.value(kFile), &file, &error))
+        return CommandResult::failed(ctx.messages("Str56").arg(error));
+    const CheckReadiness readiness
+        = checkReadiness(file, ctx.value(option::kLottery), load.draws, ctx.messages);
+    if (!readiness.ok())
+        return CommandResult::failed(readiness.message);
+    // Without --draw the draw the window's question proposes: the newest one.
+    const QString entry = ctx.has(kDraw) ? ctx.value(kDraw) : proposedDrawEntry(load.draws);
+    const DrawChoice choice = chooseDraw(load.draws, entry, ctx.messages);
+    if (!choice.ok())
+        return CommandResult::failed(choice.message);
+    const CheckResult result = checkCombinations(file, load.draws, choice.row, load.definition, ctx.messages);
+    if (!writeCheckReport(ctx.folder.filePath(check::reportFileName()), result, &error))
+        return CommandResult::failed(ctx.messages("Str56").arg(error));
+
+    if (!ctx.json())
+        return CommandResult::ok(withLineFeeds(result.report));
+    JsonWriter json;
+    json.beginObject();
+    json.key(QStringLiteral("target")).value(result.targetNumber);
+    // The categories the report lists, 0 .. the size of the combinations checked.
+    json.key(QStringLiteral("counts")).beginArray();
+    for (int k = 0; k <= result.reportedUpTo; ++k)
+        json.value(result.counts[static_cast<size_t>(k)]);
+    json.endArray();
+    json.key(QStringLiteral("report")).value(result.report);
+    json.endObject();
+    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+}
+
+} // namespace kivora::cli

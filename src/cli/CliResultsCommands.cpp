@@ -1,0 +1,84 @@
+// import and add: the two changes of a results base, each followed by the reload the
+// window runs, whose draw count they print.
+
+#include "cli/CliCommands.h"
+#include "cli/CliContext.h"
+#include "cli/JsonWriter.h"
+#include "results/AddDraw.h"
+#include "results/ImportResults.h"
+
+namespace kivora::cli {
+
+namespace {
+
+const QString kNumber = QStringLiteral("number");
+const QString kDate = QStringLiteral("date");
+const QString kMain = QStringLiteral("main");
+const QString kAdditional = QStringLiteral("additional");
+
+// Loads the whole base of --lottery, as the reload after a change shows it.
+CommandResult loadWhole(const CommandContext &ctx, LoadResult *load)
+{
+    return loadLottery(ctx, DrawFilter(), load);
+}
+
+CommandResult drawCountOutput(const CommandContext &ctx)
+{
+    LoadResult reloaded;
+    CommandResult loaded = loadWhole(ctx, &reloaded);
+    if (loaded.status != ExitOk)
+        return loaded;
+    if (!ctx.json())
+        return CommandResult::ok(QString::number(reloaded.drawCount()) + QLatin1Char('\n'));
+    JsonWriter json;
+    json.beginObject().key(QStringLiteral("draws")).value(reloaded.drawCount()).endObject();
+    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+}
+
+} // namespace
+
+CommandResult importCommand(const CommandContext &ctx)
+{
+    QString error
+        = checkUsage(ctx.args, commonOptions() + QStringList { option::kLottery }, 2, { option::kLottery });
+    if (error.isEmpty() && ctx.args.word(1).isEmpty())
+        error = QStringLiteral("import needs the file to import");
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+    LoadResult load;
+    CommandResult loaded = loadWhole(ctx, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+    const ImportResult result = importResults(load.basePath, ctx.args.word(1), load.definition, ctx.messages);
+    if (!result.ok)
+        return CommandResult::failed(result.error);
+    return drawCountOutput(ctx);
+}
+
+CommandResult addCommand(const CommandContext &ctx)
+{
+    // Here --machine and --ballset are the new draw's fields, not filters.
+    const QStringList fields { kNumber, kDate, option::kMachine, option::kBallSet, kMain };
+    const QString error
+        = checkUsage(ctx.args, commonOptions() + QStringList { option::kLottery, kAdditional } + fields, 1,
+            QStringList { option::kLottery } + fields);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+    LoadResult load;
+    CommandResult loaded = loadWhole(ctx, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+    NewDraw draw;
+    draw.number = ctx.value(kNumber);
+    draw.date = ctx.value(kDate);
+    draw.machine = ctx.value(option::kMachine);
+    draw.ballSet = ctx.value(option::kBallSet);
+    draw.mainText = ctx.value(kMain);
+    draw.additionalText = ctx.value(kAdditional);
+    const QString refusal = addDraw(load.basePath, draw, load.definition, ctx.messages);
+    if (!refusal.isEmpty())
+        return CommandResult::failed(refusal);
+    return drawCountOutput(ctx);
+}
+
+} // namespace kivora::cli

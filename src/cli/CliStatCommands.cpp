@@ -1,0 +1,336 @@
+// numbers, stat ... and export-html: the number list and the statistics panel's lists,
+// computed and sorted as the window's commands do.
+
+#include "cli/CliCommands.h"
+#include "cli/CliContext.h"
+#include "cli/CliOutput.h"
+#include "cli/JsonWriter.h"
+#include "reports/HtmlExport.h"
+#include "results/NumberList.h"
+#include "statistics/CombinationStats.h"
+#include "statistics/PositionStats.h"
+#include "statistics/TensStats.h"
+
+#include <numeric>
+
+namespace kivora::cli {
+
+namespace {
+
+const QString kFamily = QStringLiteral("family");
+const QString kK = QStringLiteral("k");
+const QString kAllDraws = QStringLiteral("all-draws");
+const QString kP = QStringLiteral("p");
+const QString kOrder = QStringLiteral("order");
+const QString kGroup = QStringLiteral("group");
+const QString kOut = QStringLiteral("out");
+
+// The list a command names: "numbers", "stat pairs --family related", ...
+struct ListRequest
+{
+    enum class Kind { Numbers, Combinations, Tens, TensAllDraws, Positions, Additional, TenCombos };
+    Kind kind = Kind::Numbers;
+    int k = 0;
+    Family family = Family::All;
+    int position = 0;
+    PositionOrder order = PositionOrder::Drawing;
+    QString group;
+};
+
+QString parseFamily(const CliArguments &args, Family *family)
+{
+    *family = Family::All;
+    if (!args.has(kFamily))
+        return {};
+    const QString value = args.value(kFamily);
+    if (value == QLatin1String("all"))
+        *family = Family::All;
+    else if (value == QLatin1String("neighbouring"))
+        *family = Family::Neighbouring;
+    else if (value == QLatin1String("related"))
+        *family = Family::Related;
+    else
+        return QStringLiteral("bad --family value: %1 (all, neighbouring or related)").arg(value);
+    return {};
+}
+
+// -k for the groups of ten: 2..6 numbers in a ten.
+QString parseTensK(const CliArguments &args, int *k)
+{
+    if (!parseCount(args.value(kK), k) || *k < 2 || *k > 6)
+        return QStringLiteral("bad -k value: %1 (2 to 6)").arg(args.value(kK));
+    return {};
+}
+
+// Reads the words from `first` on and their options; `extra` are the options of the
+// command around the list (export-html's --out). Returns the usage error or the empty
+// text. Values that depend on the lottery (-p, --group) are checked after the load.
+QString parseListRequest(const CliArguments &args, int first, const QStringList &extra, ListRequest *request)
+{
+    using Kind = ListRequest::Kind;
+    const QStringList required = QStringList { option::kLottery } + extra;
+    const QString what = args.word(first);
+    if (what == QLatin1String("numbers")) {
+        request->kind = Kind::Numbers;
+        return checkUsage(args, selectionOptions() + extra, first + 1, required);
+    }
+    if (what != QLatin1String("stat"))
+        return QStringLiteral("unknown list: %1 (numbers or stat ...)").arg(what);
+
+    const QString stat = args.word(first + 1);
+    const int words = first + 2;
+    QStringList known = selectionOptions() + extra;
+    QString error;
+    if (stat == QLatin1String("pairs") || stat == QLatin1String("triples")
+        || stat == QLatin1String("quads")) {
+        request->kind = Kind::Combinations;
+        request->k = stat == QLatin1String("pairs") ? 2 : stat == QLatin1String("triples") ? 3 : 4;
+        error = checkUsage(args, known << kFamily, words, required);
+        return error.isEmpty() ? parseFamily(args, &request->family) : error;
+    }
+    if (stat == QLatin1String("tens")) {
+        error = checkUsage(args, known << kK << kAllDraws, words, required);
+        if (!error.isEmpty())
+            return error;
+        if (args.has(kAllDraws)) {
+            request->kind = Kind::TensAllDraws;
+            return args.has(kK) ? QStringLiteral("give either -k or --all-draws") : QString();
+        }
+        if (!args.has(kK))
+            return QStringLiteral("missing option -k (or --all-draws)");
+        request->kind = Kind::Tens;
+        return parseTensK(args, &request->k);
+    }
+    if (stat == QLatin1String("positions")) {
+        request->kind = Kind::Positions;
+        error = checkUsage(args, known << kP << kOrder, words, required + QStringList { kP });
+        if (!error.isEmpty())
+            return error;
+        if (!parseCount(args.value(kP), &request->position) || request->position < 1)
+            return QStringLiteral("bad -p value: %1 (a position from 1)").arg(args.value(kP));
+        const QString order = args.has(kOrder) ? args.value(kOrder) : QStringLiteral("drawing");
+        if (order == QLatin1String("drawing"))
+            request->order = PositionOrder::Drawing;
+        else if (order == QLatin1String("ascending"))
+            request->order = PositionOrder::Ascending;
+        else
+            return QStringLiteral("bad --order value: %1 (drawing or ascending)").arg(order);
+        return {};
+    }
+    if (stat == QLatin1String("additional")) {
+        request->kind = Kind::Additional;
+        return checkUsage(args, known, words, required);
+    }
+    if (stat == QLatin1String("ten-combos")) {
+        request->kind = Kind::TenCombos;
+        error = checkUsage(args, known << kK << kGroup, words, required + QStringList { kK, kGroup });
+        if (!error.isEmpty())
+            return error;
+        request->group = args.value(kGroup);
+        return parseTensK(args, &request->k);
+    }
+    if (stat.isEmpty())
+        return QStringLiteral(
+            "stat needs a statistic: pairs, triples, quads, tens, positions, additional, ten-combos");
+    return QStringLiteral("unknown statistic: %1").arg(stat);
+}
+
+// The caption of the toolbar menu's command for k numbers in a ten, which the tens
+// table's title names.
+QString tensCaption(int k)
+{
+    return k <= 4 ? QStringLiteral("по %1 номера в десятке").arg(k)
+                  : QStringLiteral("по %1 номеров в десятке").arg(k);
+}
+
+// The group row a --group label names: its caption ("11-20", "41-45") or its bounds
+// written either way ("1-10").
+int findGroup(const StatTable &groups, const QString &label)
+{
+    for (int row = 0; row < groups.rowCount(); ++row) {
+        if (groups.caption(row) == label)
+            return row;
+    }
+    const QStringList bounds = label.split(QLatin1Char('-'));
+    int lo = 0;
+    int hi = 0;
+    if (bounds.size() != 2 || !parseCount(bounds.at(0), &lo) || !parseCount(bounds.at(1), &hi))
+        return -1;
+    for (int row = 0; row < groups.rowCount(); ++row) {
+        if (groups.groupLow(row) == lo && groups.groupHigh(row) == hi)
+            return row;
+    }
+    return -1;
+}
+
+// The list in the order the view shows it after the command: sorted by the
+// statistic's own column, or in the order the rows were added.
+void setShownTable(ShownList *list, StatTable table)
+{
+    list->recordText = table.recordText;
+    list->topText = table.topText;
+    if (table.initialSort >= 0) {
+        list->order = sortedOrder(table, table.initialSort);
+    } else {
+        list->order.resize(table.rows.size());
+        std::iota(list->order.begin(), list->order.end(), 0);
+    }
+    list->table = std::move(table);
+}
+
+// Runs the request on the loaded draws as the window's command does.
+CommandResult makeList(
+    const CommandContext &ctx, const LoadResult &load, const ListRequest &request, ShownList *list)
+{
+    using Kind = ListRequest::Kind;
+    const DrawTable &draws = load.draws;
+    const LotteryDefinition &d = load.definition;
+    list->draws = draws.rowCount();
+    list->columns = combinationViewColumns();
+    switch (request.kind) {
+    case Kind::Numbers:
+        list->title = QStringLiteral("Номера");
+        list->lines = load.totalLines;
+        list->columns = numberListColumns();
+        setShownTable(list, numberListTable(load));
+        break;
+    case Kind::Combinations: {
+        StatTable table = combinationStats(draws, d, request.k, request.family, ctx.messages);
+        list->title = table.title;
+        setShownTable(list, std::move(table));
+        break;
+    }
+    case Kind::Tens: {
+        StatTable table = tensStats(draws, d, request.k, tensTitle(ctx.messages, tensCaption(request.k)));
+        list->title = table.title;
+        setShownTable(list, std::move(table));
+        break;
+    }
+    case Kind::Positions: {
+        if (request.position > d.drawNumber)
+            return CommandResult::wrongUsage(
+                QStringLiteral("bad -p value: %1 (this lottery has positions 1 to %2)")
+                    .arg(request.position)
+                    .arg(d.drawNumber));
+        // The title names the position's menu item, "Позиция 3".
+        const QString item = ctx.messages("Str53") + QLatin1Char(' ') + QString::number(request.position);
+        StatTable table = positionStats(
+            draws, d, request.position, request.order, positionTitle(ctx.messages, request.order, item));
+        list->title = table.title;
+        setShownTable(list, std::move(table));
+        break;
+    }
+    case Kind::Additional: {
+        if (!d.hasAdditionalNumbers())
+            return CommandResult::failed(ctx.messages("Str60"));
+        StatTable table = additionalStats(draws, d, QStringLiteral("Дополнительные номера"));
+        list->title = table.title;
+        setShownTable(list, std::move(table));
+        break;
+    }
+    case Kind::TenCombos: {
+        // The ten's own list under the groups table: the title and the record line
+        // stay those of the groups table, the rows come in the order they are made.
+        const StatTable groups
+            = tensStats(draws, d, request.k, tensTitle(ctx.messages, tensCaption(request.k)));
+        const int row = findGroup(groups, request.group);
+        if (row < 0) {
+            QStringList labels;
+            for (int r = 0; r < groups.rowCount(); ++r)
+                labels.append(groups.caption(r));
+            return CommandResult::wrongUsage(QStringLiteral("bad --group value: %1 (one of %2)")
+                                                 .arg(request.group, labels.join(QStringLiteral(", "))));
+        }
+        list->title = groups.title;
+        setShownTable(list, tenCombos(draws, d, groups.groupLow(row), groups.groupHigh(row), request.k));
+        list->recordText = groups.recordText;
+        list->topText = groups.topText;
+        break;
+    }
+    case Kind::TensAllDraws:
+        return CommandResult::wrongUsage(QStringLiteral("the all-draws table is no list"));
+    }
+    return CommandResult::ok({});
+}
+
+CommandResult runList(const CommandContext &ctx, int first)
+{
+    ListRequest request;
+    const QString error = parseListRequest(ctx.args, first, {}, &request);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+    DrawFilter filter;
+    const QString filterError = drawFilter(ctx, true, &filter);
+    if (!filterError.isEmpty())
+        return CommandResult::wrongUsage(filterError);
+    LoadResult load;
+    CommandResult loaded = loadLottery(ctx, filter, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+
+    if (request.kind == ListRequest::Kind::TensAllDraws) {
+        const GroupCountsTable table = tensByDraw(load.draws, load.definition, ctx.messages);
+        QStringList drawNumbers;
+        drawNumbers.reserve(load.draws.rowCount());
+        for (int row = 0; row < load.draws.rowCount(); ++row)
+            drawNumbers.append(load.draws.drawNumberText(row));
+        return CommandResult::ok(
+            ctx.json() ? groupCountsJson(table, drawNumbers) : groupCountsText(table, drawNumbers));
+    }
+    ShownList list;
+    CommandResult made = makeList(ctx, load, request, &list);
+    if (made.status != ExitOk)
+        return made;
+    return CommandResult::ok(ctx.json() ? listJson(list) : listText(list));
+}
+
+} // namespace
+
+CommandResult listCommand(const CommandContext &ctx)
+{
+    return runList(ctx, 0);
+}
+
+CommandResult exportHtmlCommand(const CommandContext &ctx)
+{
+    ListRequest request;
+    QString error = parseListRequest(ctx.args, 1, { kOut }, &request);
+    if (error.isEmpty()
+        && (request.kind == ListRequest::Kind::TensAllDraws || request.kind == ListRequest::Kind::TenCombos))
+        error = QStringLiteral("export-html writes the number list or a statistics list, "
+                               "not stat tens --all-draws or stat ten-combos");
+    if (error.isEmpty() && ctx.value(kOut).isEmpty())
+        error = QStringLiteral("--out needs a file name");
+    DrawFilter filter;
+    if (error.isEmpty())
+        error = drawFilter(ctx, true, &filter);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+    LoadResult load;
+    CommandResult loaded = loadLottery(ctx, filter, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+    ShownList list;
+    CommandResult made = makeList(ctx, load, request, &list);
+    if (made.status != ExitOk)
+        return made;
+
+    // Heading: "6 из 45 - Пары номеров.<br>" and the status bar's text after the load.
+    const QString document = htmlTableDocument(
+        list.columns, static_cast<int>(list.order.size()), [&list](int row) { return list.cells(row); },
+        htmlHeading(ctx.value(option::kLottery), list.title, loadStatusText(load, ctx.messages)),
+        htmlFooter());
+    const QString path = ctx.value(kOut);
+    if (!writeHtmlDocument(path, document, &error))
+        return CommandResult::failed(ctx.messages("Str56").arg(error));
+    if (!ctx.json())
+        return CommandResult::ok({});
+    JsonWriter json;
+    json.beginObject();
+    json.key(QStringLiteral("file")).value(path);
+    json.key(QStringLiteral("rows")).value(static_cast<int>(list.order.size()));
+    json.endObject();
+    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+}
+
+} // namespace kivora::cli
