@@ -41,9 +41,9 @@ CommandResult lotteriesCommand(const CommandContext &ctx)
 
 CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args)
 {
-    // The built-in texts; the language file of the configuration is not applied yet.
-    const MessageCatalog messages;
-    const CommandContext ctx { folder, args, messages };
+    // Titles and messages as the window shows them in the current language.
+    const LanguageTexts texts(folder);
+    const CommandContext ctx { folder, args, texts.messages(), texts };
     const QString command = args.word(0);
     if (command == QLatin1String("lotteries"))
         return lotteriesCommand(ctx);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LanguageTexts.h"
+
 // What every command works with: the program folder, the words and options of the
 // invocation and the message catalogue, plus the checks of options and the load of
 // the lottery named on the command line.
@@ -29,6 +31,7 @@ struct CommandContext
     const ProgramFolder &folder;
     const CliArguments &args;
     const MessageCatalog &messages;
+    const LanguageTexts &texts; // captions of the window, as the language file has them
 
     bool json() const { return args.has(option::kJson); }
     QString value(const QString &name) const { return args.value(name); }

@@ -11,14 +11,18 @@ QStringList ShownList::cells(int displayRow) const
         QString::number(row.drawn) };
 }
 
-QStringList numberListColumns()
+QStringList numberListColumns(const LanguageTexts &texts)
 {
-    return { QStringLiteral("№ "), QStringLiteral("Не выпадал"), QStringLiteral("Выпадал") };
+    return { texts.columnCaption(QStringLiteral("ListView1"), 0, QStringLiteral("№ ")),
+        texts.columnCaption(QStringLiteral("ListView1"), 1, QStringLiteral("Не выпадал")),
+        texts.columnCaption(QStringLiteral("ListView1"), 2, QStringLiteral("Выпадал")) };
 }
 
-QStringList combinationViewColumns()
+QStringList combinationViewColumns(const LanguageTexts &texts)
 {
-    return { QStringLiteral("№№"), QStringLiteral("Не выпадала"), QStringLiteral("Выпадала") };
+    return { texts.columnCaption(QStringLiteral("ListView2"), 0, QStringLiteral("№№")),
+        texts.columnCaption(QStringLiteral("ListView2"), 1, QStringLiteral("Не выпадала")),
+        texts.columnCaption(QStringLiteral("ListView2"), 2, QStringLiteral("Выпадала")) };
 }
 
 QString listJson(const ShownList &list)

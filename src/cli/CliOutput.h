@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LanguageTexts.h"
+
 // The lists of the window as kivora-cli prints them, as one JSON object or as a
 // tab-separated table.
 
@@ -31,8 +33,8 @@ struct ShownList
 };
 
 // The captions of the number list and of the combination view.
-QStringList numberListColumns();
-QStringList combinationViewColumns();
+QStringList numberListColumns(const LanguageTexts &texts);
+QStringList combinationViewColumns(const LanguageTexts &texts);
 
 // {"title", "draws", ["lines",] "record", "top", "rows": [[caption, since, drawn], ...]}
 QString listJson(const ShownList &list);

@@ -137,10 +137,12 @@ QString parseListRequest(const CliArguments &args, int first, const QStringList 
 
 // The caption of the toolbar menu's command for k numbers in a ten, which the tens
 // table's title names.
-QString tensCaption(int k)
+QString tensCaption(const LanguageTexts &texts, int k)
 {
-    return k <= 4 ? QStringLiteral("по %1 номера в десятке").arg(k)
-                  : QStringLiteral("по %1 номеров в десятке").arg(k);
+    static const char *const items[] = {"popupN210", "popupN3101", "popupN4101", "popupN5101", "popupN6101"};
+    const QString builtIn = k <= 4 ? QStringLiteral("по %1 номера в десятке").arg(k)
+                                   : QStringLiteral("по %1 номеров в десятке").arg(k);
+    return texts.caption(QLatin1String(items[k - 2]) + QStringLiteral("_Caption"), builtIn);
 }
 
 // The group row a --group label names: its caption ("11-20", "41-45") or its bounds
@@ -186,12 +188,12 @@ CommandResult makeList(
     const DrawTable &draws = load.draws;
     const LotteryDefinition &d = load.definition;
     list->draws = draws.rowCount();
-    list->columns = combinationViewColumns();
+    list->columns = combinationViewColumns(ctx.texts);
     switch (request.kind) {
     case Kind::Numbers:
-        list->title = QStringLiteral("Номера");
+        list->title = ctx.texts.caption(QStringLiteral("GroupBox3_Caption"), QStringLiteral("Номера"));
         list->lines = load.totalLines;
-        list->columns = numberListColumns();
+        list->columns = numberListColumns(ctx.texts);
         setShownTable(list, numberListTable(load));
         break;
     case Kind::Combinations: {
@@ -201,7 +203,7 @@ CommandResult makeList(
         break;
     }
     case Kind::Tens: {
-        StatTable table = tensStats(draws, d, request.k, tensTitle(ctx.messages, tensCaption(request.k)));
+        StatTable table = tensStats(draws, d, request.k, tensTitle(ctx.messages, tensCaption(ctx.texts, request.k)));
         list->title = table.title;
         setShownTable(list, std::move(table));
         break;
@@ -223,7 +225,8 @@ CommandResult makeList(
     case Kind::Additional: {
         if (!d.hasAdditionalNumbers())
             return CommandResult::failed(ctx.messages("Str60"));
-        StatTable table = additionalStats(draws, d, QStringLiteral("Дополнительные номера"));
+        StatTable table = additionalStats(
+            draws, d, ctx.texts.caption(QStringLiteral("DopNomer_Caption"), QStringLiteral("Дополнительные номера")));
         list->title = table.title;
         setShownTable(list, std::move(table));
         break;
@@ -232,7 +235,7 @@ CommandResult makeList(
         // The ten's own list under the groups table: the title and the record line
         // stay those of the groups table, the rows come in the order they are made.
         const StatTable groups
-            = tensStats(draws, d, request.k, tensTitle(ctx.messages, tensCaption(request.k)));
+            = tensStats(draws, d, request.k, tensTitle(ctx.messages, tensCaption(ctx.texts, request.k)));
         const int row = findGroup(groups, request.group);
         if (row < 0) {
             QStringList labels;
