@@ -23,6 +23,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -116,7 +117,7 @@ void sizeListColumns(QTableView *list, bool numbers)
 {
     const QFontMetrics metrics = list->fontMetrics();
     const QString widest = numbers ? QStringLiteral("0000") : QStringLiteral("00:00:00:00");
-    list->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(widest) + (numbers ? 48 : 28));
+    list->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(widest) + (numbers ? 48 : 44));
     list->horizontalHeader()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("Не выпадала")) + 12);
 }
 
@@ -426,13 +427,20 @@ QWidget *TMainForm::createRightPanel()
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto *combos = new QVBoxLayout(GroupBox1);
     combos->setContentsMargins(3, 3, 3, 3);
-    const int cell = fontMetrics().horizontalAdvance(QStringLiteral("00")) + 6;
+    const int cell = fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8;
     StringGrid1 = cellGrid(GroupBox1, "StringGrid1", cell);
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(cell);
     m_combinationModel = new CombinationListModel(this);
     StringGrid1->setModel(m_combinationModel);
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     combos->addWidget(StringGrid1);
-    GroupBox1->setFixedWidth(std::max(200, cell * 10 + 30));
+    // Ten cells and the vertical scroll bar fit without scrolling sideways.
+    const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    GroupBox1->setFixedWidth(std::max(200, cell * 10 + scrollBar + 16));
+    connect(m_combinationModel, &QAbstractItemModel::modelReset, StringGrid1, [this, cell] {
+        for (int column = 0; column < m_combinationModel->columnCount(); ++column)
+            StringGrid1->horizontalHeader()->resizeSection(column, cell);
+    });
 
     row->addWidget(GroupBox3, 1);
     row->addWidget(GroupBox2, 1);
