@@ -87,7 +87,6 @@ const BenchFolder &benchFolder()
     return folder;
 }
 
-
 void load(benchmark::State &state, const QString &lottery)
 {
     const BenchFolder &folder = benchFolder();

@@ -35,18 +35,17 @@ namespace {
 class NullServices final : public PlatformServices
 {
 public:
-    void openUrl(const QString &) override {}
+    void openUrl(const QString &) override { }
     bool startProgram(const QString &, const QStringList &, bool) override { return true; }
-    void editTextFile(QWidget *, const QString &, bool) override {}
+    void editTextFile(QWidget *, const QString &, bool) override { }
     QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     bool askText(QWidget *, const QString &, const QString &, QString *) override { return false; }
-    void showMessage(QWidget *, const QString &, MessageKind) override {}
+    void showMessage(QWidget *, const QString &, MessageKind) override { }
     bool confirm(QWidget *, const QString &) override { return false; }
     QDate today() override { return QDate(2026, 1, 1); }
     quint32 randomSeed() override { return 1; }
 };
-
 
 // Measures the longest gap between two runs of the event loop while it is alive.
 class FreezeMeter final : public QObject
@@ -56,9 +55,8 @@ public:
     {
         m_clock.start();
         m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
-            m_longest = std::max(m_longest, m_clock.restart());
-        });
+        QObject::connect(
+            &m_timer, &QTimer::timeout, this, [this] { m_longest = std::max(m_longest, m_clock.restart()); });
         m_timer.start();
     }
     qint64 longestMs() const { return m_longest; }
@@ -72,14 +70,14 @@ private:
 QString millionDraws()
 {
     std::mt19937 rng(1996);
-    std::array<int, 80> balls{};
+    std::array<int, 80> balls {};
     std::iota(balls.begin(), balls.end(), 1);
     QString text;
     text.reserve(1000000 * 72);
     for (int i = 0; i < 1000000; ++i) {
         for (int j = 0; j < 20; ++j)
             std::swap(balls[static_cast<size_t>(j)], balls[static_cast<size_t>(j) + rng() % (80 - j)]);
-        std::array<int, 20> draw{};
+        std::array<int, 20> draw {};
         std::copy_n(balls.begin(), 20, draw.begin());
         std::sort(draw.begin(), draw.end());
         text += QString::number(i + 1) + QStringLiteral(",01.01.2000,-,-");
@@ -134,13 +132,19 @@ void BM_WindowMarkAllKenoBigSystem(benchmark::State &state)
                 for (int d = c + 1; d <= 18; ++d)
                     for (int e = d + 1; e <= 19; ++e)
                         for (int f = e + 1; f <= 20; ++f)
-                            rows.append(QStringLiteral("%1 %2 %3 %4 %5 %6").arg(a).arg(b).arg(c).arg(d).arg(e).arg(f));
+                            rows.append(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                                            .arg(a)
+                                            .arg(b)
+                                            .arg(c)
+                                            .arg(d)
+                                            .arg(e)
+                                            .arg(f));
     textfile::writeLines(folder.filePath(QStringLiteral("System/six-of-twenty.ltt")), rows, &error);
     IniFile ini(folder.configPath());
     IniDocument doc = ini.load();
     doc.eraseSection(QStringLiteral("for 20 numbers"));
     doc.writeString(QStringLiteral("for 20 numbers"), QStringLiteral("20 номеров, 6 из 20"),
-                    QStringLiteral("six-of-twenty.ltt"));
+        QStringLiteral("six-of-twenty.ltt"));
     ini.save(doc);
 
     NullServices services;
@@ -170,9 +174,9 @@ void BM_WindowOpenMillionDraws(benchmark::State &state)
     const ProgramFolder folder(dir.path());
     QString error;
     textfile::writeText(folder.configPath(),
-                        QStringLiteral("[LotoType]\r\nMillion=1\r\n[Million]\r\nMinNumber=1\r\nMaxNumber=80\r\n"
-                                       "DrawNumber=20\r\nBaseFile=million.lot\r\n"),
-                        &error);
+        QStringLiteral("[LotoType]\r\nMillion=1\r\n[Million]\r\nMinNumber=1\r\nMaxNumber=80\r\n"
+                       "DrawNumber=20\r\nBaseFile=million.lot\r\n"),
+        &error);
     textfile::writeText(folder.filePath(QStringLiteral("million.lot")), millionDraws(), &error);
     NullServices services;
     resetPeakMemory();

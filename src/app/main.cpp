@@ -14,7 +14,7 @@ namespace {
 bool haveDisplay()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 } // namespace
@@ -22,9 +22,10 @@ bool haveDisplay()
 int main(int argc, char **argv)
 {
     if (!haveDisplay()) {
-        std::fprintf(stderr, "kivora: no display found (DISPLAY is not set). Start it from a desktop "
-                             "session, or without one: xvfb-run -a %s\n",
-                     argv[0]);
+        std::fprintf(stderr,
+            "kivora: no display found (DISPLAY is not set). Start it from a desktop "
+            "session, or without one: xvfb-run -a %s\n",
+            argv[0]);
         return 1;
     }
     QApplication app(argc, argv);

@@ -139,7 +139,8 @@ QString parseListRequest(const CliArguments &args, int first, const QStringList 
 // table's title names.
 QString tensCaption(const LanguageTexts &texts, int k)
 {
-    static const char *const items[] = {"popupN210", "popupN3101", "popupN4101", "popupN5101", "popupN6101"};
+    static const char *const items[]
+        = { "popupN210", "popupN3101", "popupN4101", "popupN5101", "popupN6101" };
     const QString builtIn = k <= 4 ? QStringLiteral("по %1 номера в десятке").arg(k)
                                    : QStringLiteral("по %1 номеров в десятке").arg(k);
     return texts.caption(QLatin1String(items[k - 2]) + QStringLiteral("_Caption"), builtIn);
@@ -203,7 +204,8 @@ CommandResult makeList(
         break;
     }
     case Kind::Tens: {
-        StatTable table = tensStats(draws, d, request.k, tensTitle(ctx.messages, tensCaption(ctx.texts, request.k)));
+        StatTable table
+            = tensStats(draws, d, request.k, tensTitle(ctx.messages, tensCaption(ctx.texts, request.k)));
         list->title = table.title;
         setShownTable(list, std::move(table));
         break;
@@ -225,8 +227,8 @@ CommandResult makeList(
     case Kind::Additional: {
         if (!d.hasAdditionalNumbers())
             return CommandResult::failed(ctx.messages("Str60"));
-        StatTable table = additionalStats(
-            draws, d, ctx.texts.caption(QStringLiteral("DopNomer_Caption"), QStringLiteral("Дополнительные номера")));
+        StatTable table = additionalStats(draws, d,
+            ctx.texts.caption(QStringLiteral("DopNomer_Caption"), QStringLiteral("Дополнительные номера")));
         list->title = table.title;
         setShownTable(list, std::move(table));
         break;

@@ -31,8 +31,14 @@ private:
 };
 
 // Space, comma and semicolon: results base records, configuration lists, imports.
-inline CharSet fieldDelimiters() { return CharSet{' ', ',', ';'}; }
+inline CharSet fieldDelimiters()
+{
+    return CharSet { ' ', ',', ';' };
+}
 // The same plus colon: system names, combination lines.
-inline CharSet comboDelimiters() { return CharSet{' ', ',', ':', ';'}; }
+inline CharSet comboDelimiters()
+{
+    return CharSet { ' ', ',', ':', ';' };
+}
 
 } // namespace kivora

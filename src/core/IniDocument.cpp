@@ -7,14 +7,18 @@ namespace kivora {
 
 namespace {
 
-bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 QString quoteIfNeeded(const QString &value)
 {
     if (value.isEmpty())
         return value;
     const bool edgeBlank = value.front().isSpace() || value.back().isSpace();
-    const bool quoted = value.size() >= 2 && value.front() == QLatin1Char('"') && value.back() == QLatin1Char('"');
+    const bool quoted
+        = value.size() >= 2 && value.front() == QLatin1Char('"') && value.back() == QLatin1Char('"');
     return edgeBlank || quoted ? QLatin1Char('"') + value + QLatin1Char('"') : value;
 }
 
@@ -118,7 +122,10 @@ bool IniDocument::readBool(const QString &section, const QString &key, bool def)
     return readInteger(section, key, def ? 1 : 0) != 0;
 }
 
-bool IniDocument::hasSection(const QString &section) const { return findSection(section) >= 0; }
+bool IniDocument::hasSection(const QString &section) const
+{
+    return findSection(section) >= 0;
+}
 
 QStringList IniDocument::sectionNames() const
 {

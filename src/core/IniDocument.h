@@ -48,7 +48,7 @@ private:
     {
         QString raw;
         QString section; // set on section header lines
-        QString key;     // set on key lines
+        QString key; // set on key lines
         bool isSection = false;
         bool isKey = false;
     };

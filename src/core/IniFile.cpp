@@ -35,11 +35,20 @@ bool IniFile::readBool(const QString &section, const QString &key, bool def) con
     return load().readBool(section, key, def);
 }
 
-QStringList IniFile::keys(const QString &section) const { return load().keys(section); }
+QStringList IniFile::keys(const QString &section) const
+{
+    return load().keys(section);
+}
 
-QStringList IniFile::keyValueLines(const QString &section) const { return load().keyValueLines(section); }
+QStringList IniFile::keyValueLines(const QString &section) const
+{
+    return load().keyValueLines(section);
+}
 
-bool IniFile::hasSection(const QString &section) const { return load().hasSection(section); }
+bool IniFile::hasSection(const QString &section) const
+{
+    return load().hasSection(section);
+}
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {

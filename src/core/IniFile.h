@@ -15,7 +15,9 @@ namespace kivora {
 class IniFile final
 {
 public:
-    explicit IniFile(QString path) : m_path(std::move(path)) {}
+    explicit IniFile(QString path)
+        : m_path(std::move(path))
+    { }
 
     const QString &path() const { return m_path; }
 

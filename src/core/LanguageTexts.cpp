@@ -25,8 +25,8 @@ QString withoutAccessKeys(QString text)
 LanguageTexts::LanguageTexts(const ProgramFolder &folder)
 {
     const IniDocument config = IniFile(folder.configPath()).load();
-    const QString file = QFileInfo(config.readString(QStringLiteral("Form"), QStringLiteral("LangFile"),
-                                                     QStringLiteral("&russian.lng")))
+    const QString file = QFileInfo(
+        config.readString(QStringLiteral("Form"), QStringLiteral("LangFile"), QStringLiteral("&russian.lng")))
                              .fileName();
     m_document = IniFile(QDir(folder.languageFolder()).filePath(file)).load();
     const auto entries = m_messages.entries(); // a copy: setText changes the list

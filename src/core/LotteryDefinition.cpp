@@ -8,7 +8,10 @@
 
 namespace kivora {
 
-QString LotteryDefinition::systemSection() const { return lotteries::systemSectionName(drawNumber); }
+QString LotteryDefinition::systemSection() const
+{
+    return lotteries::systemSectionName(drawNumber);
+}
 
 namespace lotteries {
 
@@ -21,7 +24,7 @@ QList<LotteryEntry> readList(const IniDocument &ini)
 {
     QList<LotteryEntry> list;
     for (const QString &name : ini.keys(kListSection))
-        list.append({name, ini.readBool(kListSection, name, true)});
+        list.append({ name, ini.readBool(kListSection, name, true) });
     return list;
 }
 
@@ -73,16 +76,18 @@ QString validate(const LotteryDefinition &d, const MessageCatalog &messages)
     return {};
 }
 
-QStringList listNames(const QString &value) { return splitFields(value, fieldDelimiters()); }
+QStringList listNames(const QString &value)
+{
+    return splitFields(value, fieldDelimiters());
+}
 
 QStringList machineChoices(const QString &value)
 {
     QStringList names = listNames(value);
     if (names.isEmpty())
-        return {QStringLiteral("-")};
-    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+        return { QStringLiteral("-") };
+    std::stable_sort(names.begin(), names.end(),
+        [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     return names;
 }
 
@@ -90,7 +95,7 @@ QStringList ballSetChoices(const QString &value)
 {
     QStringList names = listNames(value);
     if (names.isEmpty())
-        return {QStringLiteral("-")};
+        return { QStringLiteral("-") };
     return names;
 }
 

@@ -17,9 +17,12 @@ const QString kDefaultsRoot = QStringLiteral(":/defaults");
 
 } // namespace
 
-ProgramFolder::ProgramFolder(QString path) : m_path(QDir::cleanPath(std::move(path))) {}
+ProgramFolder::ProgramFolder(QString path)
+    : m_path(QDir::cleanPath(std::move(path)))
+{ }
 
-QString ProgramFolder::resolve(const QString &envHome, const QString &executableDir, const QString &userDataDir)
+QString ProgramFolder::resolve(
+    const QString &envHome, const QString &executableDir, const QString &userDataDir)
 {
     if (!envHome.isEmpty())
         return QDir::cleanPath(envHome);
@@ -54,13 +57,17 @@ QString ProgramFolder::languageFolder() const
     return dir.filePath(QStringLiteral("lng"));
 }
 
-bool ProgramFolder::hasConfig() const { return QFileInfo::exists(configPath()); }
+bool ProgramFolder::hasConfig() const
+{
+    return QFileInfo::exists(configPath());
+}
 
 bool ProgramFolder::seed(QString *error) const
 {
     if (!QDir().mkpath(m_path)) {
         if (error)
-            *error = textfile::describeError(m_path, QCoreApplication::translate("ProgramFolder", "cannot create the folder"));
+            *error = textfile::describeError(
+                m_path, QCoreApplication::translate("ProgramFolder", "cannot create the folder"));
         return false;
     }
     QDirIterator it(kDefaultsRoot, QDir::Files, QDirIterator::Subdirectories);

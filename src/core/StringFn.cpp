@@ -11,9 +11,15 @@ QString removeChar(const QString &text, QChar c)
     return result;
 }
 
-QString removeSpaces(const QString &text) { return removeChar(text, QLatin1Char(' ')); }
+QString removeSpaces(const QString &text)
+{
+    return removeChar(text, QLatin1Char(' '));
+}
 
-QString repeatChar(QChar c, int count) { return count > 0 ? QString(count, c) : QString(); }
+QString repeatChar(QChar c, int count)
+{
+    return count > 0 ? QString(count, c) : QString();
+}
 
 QString leftFill(QChar c, const QString &text, int width)
 {
@@ -38,11 +44,23 @@ QString trimTrailing(const QString &text, QChar c)
     return text.left(end);
 }
 
-QString trimBoth(const QString &text, QChar c) { return trimLeading(trimTrailing(text, c), c); }
+QString trimBoth(const QString &text, QChar c)
+{
+    return trimLeading(trimTrailing(text, c), c);
+}
 
-QString trimLeadingSpaces(const QString &text) { return trimLeading(text, QLatin1Char(' ')); }
-QString trimTrailingSpaces(const QString &text) { return trimTrailing(text, QLatin1Char(' ')); }
-QString trimSpaces(const QString &text) { return trimBoth(text, QLatin1Char(' ')); }
+QString trimLeadingSpaces(const QString &text)
+{
+    return trimLeading(text, QLatin1Char(' '));
+}
+QString trimTrailingSpaces(const QString &text)
+{
+    return trimTrailing(text, QLatin1Char(' '));
+}
+QString trimSpaces(const QString &text)
+{
+    return trimBoth(text, QLatin1Char(' '));
+}
 
 QString substring(const QString &text, int s, int k)
 {
@@ -78,12 +96,13 @@ bool tryTextToInt(const QString &input, int *value)
         ++i;
     }
     bool hex = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('$') || text.at(i) == QLatin1Char('x')
-                            || text.at(i) == QLatin1Char('X'))) {
+    if (i < text.size()
+        && (text.at(i) == QLatin1Char('$') || text.at(i) == QLatin1Char('x')
+            || text.at(i) == QLatin1Char('X'))) {
         hex = true;
         ++i;
     } else if (i + 1 < text.size() && text.at(i) == QLatin1Char('0')
-               && (text.at(i + 1) == QLatin1Char('x') || text.at(i + 1) == QLatin1Char('X'))) {
+        && (text.at(i + 1) == QLatin1Char('x') || text.at(i + 1) == QLatin1Char('X'))) {
         hex = true;
         i += 2;
     }
@@ -123,6 +142,9 @@ int textToInt(const QString &text)
     return value;
 }
 
-QString intToText(int value) { return QString::number(value); }
+QString intToText(int value)
+{
+    return QString::number(value);
+}
 
 } // namespace kivora

@@ -29,6 +29,9 @@ int textToInt(const QString &text);
 QString intToText(int value);
 
 // A number as the views show it: decimal, left-filled with "0" to two characters.
-inline QString twoDigits(int value) { return leftFill(QLatin1Char('0'), intToText(value), 2); }
+inline QString twoDigits(int value)
+{
+    return leftFill(QLatin1Char('0'), intToText(value), 2);
+}
 
 } // namespace kivora

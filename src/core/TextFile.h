@@ -22,7 +22,10 @@ QStringList splitLines(const QString &text);
 // Lines joined with CR LF, each line ended by CR LF.
 QString joinLines(const QStringList &lines);
 
-inline const QString crlf() { return QStringLiteral("\r\n"); }
+inline const QString crlf()
+{
+    return QStringLiteral("\r\n");
+}
 
 // "path: reason", the form of every input/output error these routines report.
 QString describeError(const QString &path, const QString &reason);

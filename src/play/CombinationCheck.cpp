@@ -232,9 +232,9 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     }
     if (result.keno) {
         // "Итого :<tab>   угадано   4 комбинаций<tab>- выиграно 246x"
-        summary += QStringLiteral("\r\n\r\n") + messages("Str84") + QStringLiteral("\t   ") + messages("Str85")
-            + QLatin1Char(' ') + leftFill(QLatin1Char(' '), intToText(result.wins), 3) + QLatin1Char(' ')
-            + messages("Str17") + QLatin1Char('\t') + messages("Str18") + QLatin1Char(' ')
+        summary += QStringLiteral("\r\n\r\n") + messages("Str84") + QStringLiteral("\t   ")
+            + messages("Str85") + QLatin1Char(' ') + leftFill(QLatin1Char(' '), intToText(result.wins), 3)
+            + QLatin1Char(' ') + messages("Str17") + QLatin1Char('\t') + messages("Str18") + QLatin1Char(' ')
             + QString::number(result.total) + QLatin1Char('x');
     }
 

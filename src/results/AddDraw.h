@@ -11,7 +11,6 @@ namespace kivora {
 
 class MessageCatalog;
 
-
 // A number group typed through a "99,99,..." mask, once checked.
 struct NumberGroup
 {

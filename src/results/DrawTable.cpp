@@ -3,7 +3,8 @@
 namespace kivora {
 
 DrawTable::DrawTable(int drawNumber, int additionalCount)
-    : m_drawNumber(drawNumber > 0 ? drawNumber : 0), m_additionalCount(additionalCount > 0 ? additionalCount : 0)
+    : m_drawNumber(drawNumber > 0 ? drawNumber : 0)
+    , m_additionalCount(additionalCount > 0 ? additionalCount : 0)
 {
     m_fieldStart.push_back(0);
 }

@@ -24,7 +24,7 @@ public:
     DrawTable() = default;
     DrawTable(int drawNumber, int additionalCount);
 
-    int drawNumber() const { return m_drawNumber; }           // D: main numbers per row
+    int drawNumber() const { return m_drawNumber; } // D: main numbers per row
     int additionalCount() const { return m_additionalCount; } // A: additional numbers per row
     int rowCount() const { return m_rows; }
     bool isEmpty() const { return m_rows == 0; }
@@ -67,9 +67,9 @@ private:
 // How often and how long ago each number was drawn (tables indexed by the number).
 struct NumberCounts
 {
-    std::array<int, 101> since{};
-    std::array<int, 101> drawn{};
-    int recordGap = 0;   // longest completed absence of any number
+    std::array<int, 101> since {};
+    std::array<int, 101> drawn {};
+    int recordGap = 0; // longest completed absence of any number
     int recordDrawn = 0; // largest drawn
 };
 

@@ -11,7 +11,6 @@ namespace kivora {
 
 class MessageCatalog;
 
-
 struct ImportResult
 {
     bool ok = false;

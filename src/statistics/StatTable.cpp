@@ -11,7 +11,10 @@ namespace {
 
 // Numbers key: byte i (i < 7) = number i, byte 7 = count.
 // Groups key: byte 0 = lo, byte 1 = hi, byte 2 = 1 when hi is padded.
-int byteAt(quint64 key, int i) { return static_cast<int>((key >> (8 * i)) & 0xFF); }
+int byteAt(quint64 key, int i)
+{
+    return static_cast<int>((key >> (8 * i)) & 0xFF);
+}
 
 } // namespace
 
@@ -27,14 +30,14 @@ quint64 StatTable::numbersKey(const int *numbers, int count)
 
 void StatTable::addNumbers(const int *numbers, int count, int since, int drawn)
 {
-    rows.push_back({numbersKey(numbers, count), since, drawn});
+    rows.push_back({ numbersKey(numbers, count), since, drawn });
 }
 
 void StatTable::addGroup(int lo, int hi, bool padHigh, int since, int drawn)
 {
     const quint64 key = static_cast<quint64>(lo & 0xFF) | static_cast<quint64>(hi & 0xFF) << 8
-                        | static_cast<quint64>(padHigh ? 1 : 0) << 16;
-    rows.push_back({key, since, drawn});
+        | static_cast<quint64>(padHigh ? 1 : 0) << 16;
+    rows.push_back({ key, since, drawn });
 }
 
 QList<int> StatTable::numbers(int row) const
@@ -47,15 +50,22 @@ QList<int> StatTable::numbers(int row) const
     return result;
 }
 
-int StatTable::groupLow(int row) const { return byteAt(rows[static_cast<size_t>(row)].key, 0); }
-int StatTable::groupHigh(int row) const { return byteAt(rows[static_cast<size_t>(row)].key, 1); }
+int StatTable::groupLow(int row) const
+{
+    return byteAt(rows[static_cast<size_t>(row)].key, 0);
+}
+int StatTable::groupHigh(int row) const
+{
+    return byteAt(rows[static_cast<size_t>(row)].key, 1);
+}
 
 QString StatTable::caption(int row) const
 {
     const quint64 key = rows[static_cast<size_t>(row)].key;
     if (kind == Kind::Groups) {
         const int hi = byteAt(key, 1);
-        return twoDigits(byteAt(key, 0)) + QLatin1Char('-') + (byteAt(key, 2) ? twoDigits(hi) : intToText(hi));
+        return twoDigits(byteAt(key, 0)) + QLatin1Char('-')
+            + (byteAt(key, 2) ? twoDigits(hi) : intToText(hi));
     }
     QString text;
     const int count = byteAt(key, 7);
@@ -67,7 +77,10 @@ QString StatTable::caption(int row) const
     return text;
 }
 
-int compareCaptions(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive); }
+int compareCaptions(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive);
+}
 
 std::vector<int> sortedOrder(const StatTable &table, int sortColumn)
 {

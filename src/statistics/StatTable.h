@@ -24,7 +24,7 @@ class StatTable final
 public:
     enum class Kind : quint8 {
         Numbers, // captions "07", "03:17", "01:02:03:04" ... (up to 7 numbers)
-        Groups,  // captions "01-10", "41-45"
+        Groups, // captions "01-10", "41-45"
     };
 
     // Mode tags: what a row means to the view (pictures, highlight, double-click).
@@ -36,8 +36,8 @@ public:
     QString title;
     int modeTag = kTagNumbers;
     Kind kind = Kind::Numbers;
-    int record = 0;    // the gap record the row colours compare with
-    int topCount = 0;  // largest "drawn"
+    int record = 0; // the gap record the row colours compare with
+    int topCount = 0; // largest "drawn"
     QString recordText; // record line, value columns ("-" for tables without them)
     QString topText;
     // The sort column the statistic applies after filling the view; -1 leaves the

@@ -16,7 +16,9 @@
 
 namespace kivora {
 
-DesktopServices::DesktopServices(QString configPath) : m_configPath(std::move(configPath)) {}
+DesktopServices::DesktopServices(QString configPath)
+    : m_configPath(std::move(configPath))
+{ }
 
 void DesktopServices::openUrl(const QString &fileOrAddress)
 {
@@ -48,15 +50,17 @@ bool DesktopServices::startProgram(const QString &program, const QStringList &ar
 
 void DesktopServices::editTextFile(QWidget *parent, const QString &path, bool wait)
 {
-    const QString editor = IniFile(m_configPath).readString(QStringLiteral("Form"), QStringLiteral("Editor"), QString());
+    const QString editor
+        = IniFile(m_configPath).readString(QStringLiteral("Form"), QStringLiteral("Editor"), QString());
     if (!editor.trimmed().isEmpty()) {
         QStringList command = QProcess::splitCommand(editor);
         const QString program = command.takeFirst();
         if (startProgram(program, command << path, wait))
             return;
     }
-    auto *window = new TextEditorWindow(path, m_messages ? m_messages->text(QStringLiteral("Str82")) : QString(),
-                                        m_messages ? m_messages->text(QStringLiteral("Str83")) : QString(), parent);
+    auto *window
+        = new TextEditorWindow(path, m_messages ? m_messages->text(QStringLiteral("Str82")) : QString(),
+            m_messages ? m_messages->text(QStringLiteral("Str83")) : QString(), parent);
     if (wait) {
         window->exec();
         delete window;
@@ -120,20 +124,32 @@ void DesktopServices::showMessage(QWidget *parent, const QString &text, MessageK
 {
     const QString title = QStringLiteral("Kivora");
     switch (kind) {
-    case MessageKind::Information: QMessageBox::information(parent, title, text); break;
-    case MessageKind::Warning: QMessageBox::warning(parent, title, text); break;
-    case MessageKind::Error: QMessageBox::critical(parent, title, text); break;
+    case MessageKind::Information:
+        QMessageBox::information(parent, title, text);
+        break;
+    case MessageKind::Warning:
+        QMessageBox::warning(parent, title, text);
+        break;
+    case MessageKind::Error:
+        QMessageBox::critical(parent, title, text);
+        break;
     }
 }
 
 bool DesktopServices::confirm(QWidget *parent, const QString &text)
 {
     return QMessageBox::question(parent, QStringLiteral("Kivora"), text, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+        == QMessageBox::Yes;
 }
 
-QDate DesktopServices::today() { return QDate::currentDate(); }
+QDate DesktopServices::today()
+{
+    return QDate::currentDate();
+}
 
-quint32 DesktopServices::randomSeed() { return static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()); }
+quint32 DesktopServices::randomSeed()
+{
+    return static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
+}
 
 } // namespace kivora

@@ -3,7 +3,9 @@
 namespace kivora {
 
 FileDialogTexts::FileDialogTexts(const char *name, QString title, QString filter, QObject *parent)
-    : QObject(parent), m_title(std::move(title)), m_filter(std::move(filter))
+    : QObject(parent)
+    , m_title(std::move(title))
+    , m_filter(std::move(filter))
 {
     setObjectName(QLatin1String(name));
 }

@@ -45,10 +45,14 @@ void translate(IniDocument &doc, const QString &section, const Text &text)
 
 QString indexed(const QString &name, const char *property, int i)
 {
-    return name + QLatin1Char('_') + QLatin1String(property) + QLatin1Char('[') + QString::number(i) + QLatin1Char(']');
+    return name + QLatin1Char('_') + QLatin1String(property) + QLatin1Char('[') + QString::number(i)
+        + QLatin1Char(']');
 }
 
-QString single(const QString &name, const char *property) { return name + QLatin1Char('_') + QLatin1String(property); }
+QString single(const QString &name, const char *property)
+{
+    return name + QLatin1Char('_') + QLatin1String(property);
+}
 
 // True when the object belongs to another window inside this one (a dialog the
 // main window owns has its own section).
@@ -67,22 +71,28 @@ bool isTranslatable(const QObject *object)
     return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
 }
 
-void columnCaptions(IniDocument &doc, const QString &section, const QString &name, QAbstractItemModel *model,
-                    int columns)
+void columnCaptions(
+    IniDocument &doc, const QString &section, const QString &name, QAbstractItemModel *model, int columns)
 {
     for (int i = 0; i < columns; ++i) {
         const QString current = model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
         translate(doc, section,
-                  {indexed(name, "ColumnCaption", i), current,
-                   [model, i](const QString &value) { model->setHeaderData(i, Qt::Horizontal, value); }});
+            { indexed(name, "ColumnCaption", i), current,
+                [model, i](const QString &value) { model->setHeaderData(i, Qt::Horizontal, value); } });
     }
 }
 
 } // namespace
 
-LanguageResource::LanguageResource(QWidget *window, Kind kind) : m_window(window), m_kind(kind) {}
+LanguageResource::LanguageResource(QWidget *window, Kind kind)
+    : m_window(window)
+    , m_kind(kind)
+{ }
 
-QString LanguageResource::section() const { return m_window->objectName(); }
+QString LanguageResource::section() const
+{
+    return m_window->objectName();
+}
 
 void LanguageResource::apply(IniDocument &doc) const
 {
@@ -106,8 +116,8 @@ void LanguageResource::apply(IniDocument &doc) const
 
     QWidget *window = m_window;
     translate(doc, sectionName,
-              {single(sectionName, "Caption"), window->windowTitle(),
-               [window](const QString &value) { window->setWindowTitle(value); }});
+        { single(sectionName, "Caption"), window->windowTitle(),
+            [window](const QString &value) { window->setWindowTitle(value); } });
 
     const QList<QObject *> components = m_window->findChildren<QObject *>();
     for (QObject *object : components) {
@@ -115,13 +125,13 @@ void LanguageResource::apply(IniDocument &doc) const
             continue;
         const QString name = object->objectName();
         auto caption = [&](const QString &current, std::function<void(const QString &)> set) {
-            translate(doc, sectionName, {single(name, "Caption"), current, std::move(set)});
+            translate(doc, sectionName, { single(name, "Caption"), current, std::move(set) });
         };
         auto hint = [&](QWidget *widget) {
             if (mainWindow)
                 translate(doc, sectionName,
-                          {single(name, "Hint"), widget->toolTip(),
-                           [widget](const QString &value) { widget->setToolTip(value); }});
+                    { single(name, "Hint"), widget->toolTip(),
+                        [widget](const QString &value) { widget->setToolTip(value); } });
         };
 
         if (auto *action = qobject_cast<QAction *>(object)) {
@@ -132,9 +142,11 @@ void LanguageResource::apply(IniDocument &doc) const
         } else if (auto *texts = qobject_cast<FileDialogTexts *>(object)) {
             if (mainWindow) {
                 translate(doc, sectionName,
-                          {single(name, "Title"), texts->title(), [texts](const QString &v) { texts->setTitle(v); }});
+                    { single(name, "Title"), texts->title(),
+                        [texts](const QString &v) { texts->setTitle(v); } });
                 translate(doc, sectionName,
-                          {single(name, "Filter"), texts->filter(), [texts](const QString &v) { texts->setFilter(v); }});
+                    { single(name, "Filter"), texts->filter(),
+                        [texts](const QString &v) { texts->setFilter(v); } });
             }
         } else if (auto *label = qobject_cast<QLabel *>(object)) {
             if (!label->property("dynamicText").toBool())
@@ -152,8 +164,8 @@ void LanguageResource::apply(IniDocument &doc) const
             if (combo->property("translatableItems").toBool()) {
                 for (int i = 0; i < combo->count(); ++i)
                     translate(doc, sectionName,
-                              {indexed(name, "Items", i), combo->itemText(i),
-                               [combo, i](const QString &value) { combo->setItemText(i, value); }});
+                        { indexed(name, "Items", i), combo->itemText(i),
+                            [combo, i](const QString &value) { combo->setItemText(i, value); } });
             }
         } else if (auto *tabs = qobject_cast<QTabWidget *>(object)) {
             for (int i = 0; i < tabs->count(); ++i) {
@@ -161,18 +173,19 @@ void LanguageResource::apply(IniDocument &doc) const
                 if (!isTranslatable(page))
                     continue;
                 translate(doc, sectionName,
-                          {single(page->objectName(), "Caption"), tabs->tabText(i),
-                           [tabs, i](const QString &value) { tabs->setTabText(i, value); }});
+                    { single(page->objectName(), "Caption"), tabs->tabText(i),
+                        [tabs, i](const QString &value) { tabs->setTabText(i, value); } });
             }
         } else if (auto *tree = qobject_cast<QTreeWidget *>(object)) {
             // Record lines show values beside "Рекорд": only their first caption is text.
-            const int columns = tree->property("captionColumns").isValid() ? tree->property("captionColumns").toInt()
-                                                                             : tree->columnCount();
+            const int columns = tree->property("captionColumns").isValid()
+                ? tree->property("captionColumns").toInt()
+                : tree->columnCount();
             QTreeWidgetItem *header = tree->headerItem();
             for (int i = 0; i < columns; ++i)
                 translate(doc, sectionName,
-                          {indexed(name, "ColumnCaption", i), header->text(i),
-                           [header, i](const QString &value) { header->setText(i, value); }});
+                    { indexed(name, "ColumnCaption", i), header->text(i),
+                        [header, i](const QString &value) { header->setText(i, value); } });
             hint(tree);
         } else if (auto *table = qobject_cast<QTableWidget *>(object)) {
             if (!table->horizontalHeader()->isHidden() && !table->property("dynamicText").toBool())
@@ -183,8 +196,8 @@ void LanguageResource::apply(IniDocument &doc) const
                     if (!item)
                         continue;
                     translate(doc, sectionName,
-                              {indexed(name, "Strings", row), item->text(),
-                               [item](const QString &value) { item->setText(value); }});
+                        { indexed(name, "Strings", row), item->text(),
+                            [item](const QString &value) { item->setText(value); } });
                 }
             }
         } else if (auto *view = qobject_cast<QTableView *>(object)) {

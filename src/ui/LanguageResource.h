@@ -27,7 +27,7 @@ class LanguageResource final
 public:
     enum class Kind {
         MainWindow, // captions, hints, dialog titles and filters
-        Dialog,     // captions, tab captions and list rows
+        Dialog, // captions, tab captions and list rows
     };
 
     LanguageResource(QWidget *window, Kind kind);

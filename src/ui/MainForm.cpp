@@ -3,33 +3,36 @@
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/WaitWindow.h"
+#include "ui/dialogs/Unitsettings.h"
 #include "ui/dialogs/aboutunit.h"
 #include "ui/dialogs/addtiragunit.h"
 #include "ui/dialogs/balansUnit.h"
-#include "ui/dialogs/Unitsettings.h"
 #include "ui/dialogs/systemunit.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QResizeEvent>
 #include <QTabBar>
+#include <QTimer>
 
 namespace kivora {
 
 TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QWidget *parent)
-    : QMainWindow(parent), m_folder(folder), m_services(services), m_wait(std::make_unique<WaitWindow>(this))
+    : QMainWindow(parent)
+    , m_folder(folder)
+    , m_services(services)
+    , m_wait(std::make_unique<WaitWindow>(this))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
     OpenDialog1 = new FileDialogTexts("OpenDialog1", QStringLiteral("Сохраненные комбинации"),
-                                      QStringLiteral("Лотокомбинации|*.ltc|Все файлы|*.*"), this);
+        QStringLiteral("Лотокомбинации|*.ltc|Все файлы|*.*"), this);
     SaveDialog1 = new FileDialogTexts("SaveDialog1", QStringLiteral("Сохранить"),
-                                      QStringLiteral("Лотокомбинации|*.ltc|HTML файлы|*.htm|Все файлы|*.*"), this);
+        QStringLiteral("Лотокомбинации|*.ltc|HTML файлы|*.htm|Все файлы|*.*"), this);
     createPanes();
     createMenus();
     m_aboutBox = new TAboutBox(this);
@@ -43,7 +46,10 @@ TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QW
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::start() { show(); }
+void TMainForm::start()
+{
+    show();
+}
 
 QString TMainForm::currentLottery() const
 {
@@ -98,7 +104,10 @@ void TMainForm::showWait()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TMainForm::closeWait() { m_wait->hide(); }
+void TMainForm::closeWait()
+{
+    m_wait->hide();
+}
 
 void TMainForm::showError(const QString &text)
 {
@@ -112,7 +121,7 @@ namespace kivora {
 QList<QWidget *> TMainForm::languageDialogs(bool atStart) const
 {
     // The system dialog keeps the language it was created with.
-    QList<QWidget *> dialogs = {m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog};
+    QList<QWidget *> dialogs = { m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog };
     if (atStart)
         dialogs.append(m_systemDialog);
     return dialogs;

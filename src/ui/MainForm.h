@@ -7,9 +7,9 @@
 
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
+#include "core/Progress.h"
 #include "play/SystemTemplate.h"
 #include "results/ResultsLoad.h"
-#include "core/Progress.h"
 #include "statistics/CombinationStats.h"
 #include "statistics/PositionStats.h"
 #include "statistics/StatTable.h"

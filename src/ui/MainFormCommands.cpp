@@ -7,13 +7,12 @@
 #include "reports/HtmlExport.h"
 #include "reports/Odds.h"
 #include "results/ImportResults.h"
+#include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
-#include "reports/HtmlExport.h"
+#include "ui/dialogs/Unitsettings.h"
 #include "ui/dialogs/aboutunit.h"
 #include "ui/dialogs/addtiragunit.h"
 #include "ui/dialogs/balansUnit.h"
-#include "ui/dialogs/Unitsettings.h"
-#include "ui/FileDialogTexts.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -43,7 +42,7 @@ void TMainForm::N34Click()
     FileDialogRequest request;
     request.title = currentLottery() + m_messages("Str70");
     request.directory = m_folder.path();
-    request.filters = {m_messages("Str71")};
+    request.filters = { m_messages("Str71") };
     const QString source = m_services.openFileName(this, request);
     if (source.isEmpty())
         return;
@@ -69,7 +68,10 @@ void TMainForm::N82Click()
     Changeloto();
 }
 
-void TMainForm::N31Click() { BitBtn9Click(); }
+void TMainForm::N31Click()
+{
+    BitBtn9Click();
+}
 
 void TMainForm::BitBtn9Click()
 {
@@ -79,9 +81,15 @@ void TMainForm::BitBtn9Click()
     m_services.openUrl(address);
 }
 
-void TMainForm::HomePageClick() { m_services.openUrl(kProductWebAddress); }
+void TMainForm::HomePageClick()
+{
+    m_services.openUrl(kProductWebAddress);
+}
 
-void TMainForm::HelpClick() { openHelp(QString()); }
+void TMainForm::HelpClick()
+{
+    openHelp(QString());
+}
 
 void TMainForm::openHelp(const QString &topic)
 {
@@ -96,9 +104,15 @@ void TMainForm::openHelp(const QString &topic)
     m_services.openUrl(topic.isEmpty() ? path : path + QLatin1Char('#') + topic);
 }
 
-void TMainForm::AboutClick() { m_aboutBox->exec(); }
+void TMainForm::AboutClick()
+{
+    m_aboutBox->exec();
+}
 
-void TMainForm::SettingsClick() { m_settingsDialog->exec(); }
+void TMainForm::SettingsClick()
+{
+    m_settingsDialog->exec();
+}
 
 } // namespace kivora
 
@@ -124,9 +138,9 @@ void TMainForm::exportList(const StatTableModel *model, const QString &groupCapt
     const QString document = htmlTableDocument(
         headerCaptions(model), model->rowCount(),
         [model](int row) {
-            return QStringList{model->data(model->index(row, 0), Qt::DisplayRole).toString(),
-                               model->data(model->index(row, 1), Qt::DisplayRole).toString(),
-                               model->data(model->index(row, 2), Qt::DisplayRole).toString()};
+            return QStringList { model->data(model->index(row, 0), Qt::DisplayRole).toString(),
+                model->data(model->index(row, 1), Qt::DisplayRole).toString(),
+                model->data(model->index(row, 2), Qt::DisplayRole).toString() };
         },
         htmlHeading(currentLottery(), groupCaption, statusPanel0->text()), htmlFooter());
     QString error;
@@ -137,9 +151,15 @@ void TMainForm::exportList(const StatTableModel *model, const QString &groupCapt
     m_services.openUrl(path);
 }
 
-void TMainForm::HTML1Click() { exportList(m_statModel, GroupBox2->title()); }
+void TMainForm::HTML1Click()
+{
+    exportList(m_statModel, GroupBox2->title());
+}
 
-void TMainForm::HTML2Click() { exportList(m_numberModel, GroupBox3->title()); }
+void TMainForm::HTML2Click()
+{
+    exportList(m_numberModel, GroupBox3->title());
+}
 
 void TMainForm::HTML3Click()
 {
@@ -148,8 +168,8 @@ void TMainForm::HTML3Click()
         return;
     const CombinationList &list = m_combinationModel->list();
     const QString document = gridDocument(
-        list.rowCount(), [&list](int row, int column) { return list.cell(row, column); }, StringGrid1->width(),
-        StringGrid1->height());
+        list.rowCount(), [&list](int row, int column) { return list.cell(row, column); },
+        StringGrid1->width(), StringGrid1->height());
     QString error;
     if (!writeHtmlDocument(path, document, &error)) {
         showError(m_messages("Str56").arg(error));

@@ -25,7 +25,8 @@ QMenu *subMenu(QWidget *parent, QMenu *owner, const char *name, const QString &t
 
 } // namespace
 
-QAction *TMainForm::addCommand(QMenu *menu, const char *name, const QString &caption, void (TMainForm::*slot)())
+QAction *TMainForm::addCommand(
+    QMenu *menu, const char *name, const QString &caption, void (TMainForm::*slot)())
 {
     auto *action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
@@ -88,7 +89,8 @@ void TMainForm::createMenus()
     QMenu *positions = subMenu(this, stat, "N8", QStringLiteral("П&озиционный анализ"));
     Mesto_1 = subMenu(this, positions, "Mesto_1", QStringLiteral("в порядке выпадения номеров"));
     Mesto_2 = subMenu(this, positions, "Mesto_2", QStringLiteral("в порядке возрастания номеров"));
-    DopNomer = addCommand(stat, "DopNomer", QStringLiteral("Дополнительные номера"), &TMainForm::DopNomerClick);
+    DopNomer
+        = addCommand(stat, "DopNomer", QStringLiteral("Дополнительные номера"), &TMainForm::DopNomerClick);
 
     QMenu *forecast = subMenu(this, nullptr, "N10", QStringLiteral("&Прогноз"));
     bar->addMenu(forecast);
@@ -101,7 +103,8 @@ void TMainForm::createMenus()
     addCommand(system, "N14", QStringLiteral("Выбрать систему"), &TMainForm::N14Click);
     addCommand(system, "N16", QStringLiteral("Удалить выделенную комбинацию"), &TMainForm::N46Click);
     addCommand(system, "N18", QStringLiteral("Сохранить выбранные комбинации"), &TMainForm::BitBtn4Click);
-    addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"), &TMainForm::BitBtn2Click);
+    addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),
+        &TMainForm::BitBtn2Click);
 
     QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Нас&тройка"));
     bar->addMenu(settings);
@@ -118,7 +121,8 @@ void TMainForm::createMenus()
 
     QMenu *help = subMenu(this, nullptr, "N27", QStringLiteral("Справка"));
     bar->addMenu(help);
-    addCommand(help, "N28", QStringLiteral("Помощь"), &TMainForm::HelpClick)->setShortcut(QKeySequence(Qt::Key_F1));
+    addCommand(help, "N28", QStringLiteral("Помощь"), &TMainForm::HelpClick)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     addCommand(help, "N17", QStringLiteral("Шансы на выигрыш"), &TMainForm::N17Click);
     addCommand(help, "N29", QStringLiteral("Kivora в Интернете"), &TMainForm::HomePageClick);
     addCommand(help, "N30", QStringLiteral("О программе"), &TMainForm::AboutClick);
@@ -132,9 +136,9 @@ void TMainForm::createPopupMenus()
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     auto *styles = new QActionGroup(this);
-    const char *styleNames[4] = {"N40", "N41", "N42", "N43"};
-    const QString styleCaptions[4] = {QStringLiteral("Значки"), QStringLiteral("Список"),
-                                      QStringLiteral("Маленькие значки"), QStringLiteral("Таблица")};
+    const char *styleNames[4] = { "N40", "N41", "N42", "N43" };
+    const QString styleCaptions[4] = { QStringLiteral("Значки"), QStringLiteral("Список"),
+        QStringLiteral("Маленькие значки"), QStringLiteral("Таблица") };
     for (int i = 0; i < 4; ++i) {
         QAction *action = addCommand(PopupMenu1, styleNames[i], styleCaptions[i], nullptr);
         action->setCheckable(true);
@@ -153,11 +157,13 @@ void TMainForm::createPopupMenus()
     addCommand(pairs, "popupN35", QStringLiteral("все"), &TMainForm::N35Click);
     addCommand(pairs, "popupN37", QStringLiteral("соседние"), &TMainForm::N37Click);
     addCommand(pairs, "popupN38", QStringLiteral("родственные"), &TMainForm::N38Click);
-    QMenu *triples = subMenu(this, StatPopupMenu, "popupTriples", QStringLiteral("Статистика по тройкам номеров"));
+    QMenu *triples
+        = subMenu(this, StatPopupMenu, "popupTriples", QStringLiteral("Статистика по тройкам номеров"));
     addCommand(triples, "popupN74", QStringLiteral("все"), &TMainForm::N74Click);
     addCommand(triples, "popupN66", QStringLiteral("соседние"), &TMainForm::N66Click);
     addCommand(triples, "popupN67", QStringLiteral("родственные"), &TMainForm::N67Click);
-    QMenu *quads = subMenu(this, StatPopupMenu, "popupQuads", QStringLiteral("Статистика по четверкам номеров"));
+    QMenu *quads
+        = subMenu(this, StatPopupMenu, "popupQuads", QStringLiteral("Статистика по четверкам номеров"));
     addCommand(quads, "popupMenu_4_1", QStringLiteral("все"), &TMainForm::Menu_4_1Click);
     addCommand(quads, "popupMenu_4_2", QStringLiteral("соседние"), &TMainForm::Menu_4_2Click);
     addCommand(quads, "popupMenu_4_3", QStringLiteral("родственные"), &TMainForm::Menu_4_3Click);
@@ -172,12 +178,13 @@ void TMainForm::createPopupMenus()
     QMenu *positions = subMenu(this, StatPopupMenu, "popupPositions", QStringLiteral("Позиционный анализ"));
     popupN45 = subMenu(this, positions, "popupN45", QStringLiteral("в порядке выпадения номеров"));
     popupN55 = subMenu(this, positions, "popupN55", QStringLiteral("в порядке возрастания номеров"));
-    popupdopnumber = addCommand(StatPopupMenu, "popupdopnumber", QStringLiteral("Статистика по дополнительным номерам"),
-                                &TMainForm::DopNomerClick);
+    popupdopnumber = addCommand(StatPopupMenu, "popupdopnumber",
+        QStringLiteral("Статистика по дополнительным номерам"), &TMainForm::DopNomerClick);
 
     SortMenu = new QMenu(this);
     SortMenu->setObjectName(QStringLiteral("SortMenu"));
-    N73 = addCommand(SortMenu, "N73", QStringLiteral("Показать номера из десятка"), &TMainForm::displeynomerfromten);
+    N73 = addCommand(
+        SortMenu, "N73", QStringLiteral("Показать номера из десятка"), &TMainForm::displeynomerfromten);
     N73->setEnabled(false);
     SortMenu->addSeparator();
     addCommand(SortMenu, "HTML1", QStringLiteral("Сохранить в HTML"), &TMainForm::HTML1Click);
@@ -194,7 +201,7 @@ void TMainForm::createPopupMenus()
     auto *views = new QActionGroup(this);
     N86 = addCommand(PopupMenu2, "N86", QStringLiteral("Показывать результаты"), &TMainForm::N86Click);
     N87 = addCommand(PopupMenu2, "N87", QStringLiteral("Не показывать результаты"), &TMainForm::N87Click);
-    for (QAction *action : {N86, N87}) {
+    for (QAction *action : { N86, N87 }) {
         action->setCheckable(true);
         views->addAction(action);
     }

@@ -25,7 +25,8 @@ void TMainForm::ListView1SelectItem()
     const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return; // the row unselected last keeps its highlight
-    const QList<int> numbers = m_numberModel->table().numbers(m_numberModel->tableRow(selected.first().row()));
+    const QList<int> numbers
+        = m_numberModel->table().numbers(m_numberModel->tableRow(selected.first().row()));
     if (numbers.isEmpty())
         return;
     const int value = numbers.first();
@@ -43,7 +44,10 @@ void TMainForm::ListView1SelectItem()
     setHighlight(rows);
 }
 
-void TMainForm::ListView1Change() { ComboBox1Change(); }
+void TMainForm::ListView1Change()
+{
+    ComboBox1Change();
+}
 
 void TMainForm::ListView1Resize()
 {

@@ -40,14 +40,16 @@ namespace {
 class StatusPanel final : public QLabel
 {
 public:
-    explicit StatusPanel(QWidget *parent) : QLabel(parent) {}
+    explicit StatusPanel(QWidget *parent)
+        : QLabel(parent)
+    { }
     void setPreferredWidth(int width)
     {
         m_width = width;
         updateGeometry();
     }
-    QSize sizeHint() const override { return {m_width, QLabel::sizeHint().height()}; }
-    QSize minimumSizeHint() const override { return {20, QLabel::minimumSizeHint().height()}; }
+    QSize sizeHint() const override { return { m_width, QLabel::sizeHint().height() }; }
+    QSize minimumSizeHint() const override { return { 20, QLabel::minimumSizeHint().height() }; }
 
 private:
     int m_width = 200;
@@ -104,9 +106,10 @@ QTableView *reportList(QWidget *parent, const char *name)
     list->setMinimumWidth(60);
     list->horizontalHeader()->setMinimumSectionSize(24);
     QPalette palette = list->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(
+        QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
+        palette.color(QPalette::Active, QPalette::HighlightedText));
     list->setPalette(palette);
     return list;
 }
@@ -127,7 +130,7 @@ QTreeWidget *recordLine(QWidget *parent, const char *name)
     auto *line = new QTreeWidget(parent);
     line->setObjectName(QLatin1String(name));
     line->setColumnCount(3);
-    line->setHeaderLabels({QStringLiteral("Рекорд"), QStringLiteral("0"), QStringLiteral("0")});
+    line->setHeaderLabels({ QStringLiteral("Рекорд"), QStringLiteral("0"), QStringLiteral("0") });
     line->setRootIsDecorated(false);
     line->header()->setSectionsClickable(false);
     line->header()->setStretchLastSection(true);
@@ -198,28 +201,29 @@ QWidget *TMainForm::createToolbar()
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     systemLabel->setBuddy(ComboBox1);
     BitBtn4 = toolButton(Panel1, "BitBtn4", "save", QStringLiteral("Сохранить выбранные комбинации"));
-    BitBtn2 = toolButton(Panel1, "BitBtn2", "check", QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"));
+    BitBtn2 = toolButton(Panel1, "BitBtn2", "check",
+        QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"));
     BitBtn7 = toolButton(Panel1, "BitBtn7", "exit", QStringLiteral("Выход из программы"));
     BitBtn8 = toolButton(Panel1, "BitBtn8", "all", QStringLiteral("Выбрать все номера"));
     BitBtn9 = toolButton(Panel1, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"));
 
-    for (QWidget *w : {static_cast<QWidget *>(BitBtn5), static_cast<QWidget *>(BitBtn6), static_cast<QWidget *>(BitBtn1),
-                       static_cast<QWidget *>(BitBtn3)})
+    for (QWidget *w : { static_cast<QWidget *>(BitBtn5), static_cast<QWidget *>(BitBtn6),
+             static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn3) })
         row->addWidget(w);
     row->addSpacing(8);
     row->addWidget(systemLabel);
     row->addWidget(ComboBox1);
-    for (QWidget *w : {static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(BitBtn2), static_cast<QWidget *>(BitBtn7),
-                       static_cast<QWidget *>(BitBtn8), static_cast<QWidget *>(BitBtn9)})
+    for (QWidget *w :
+        { static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(BitBtn2), static_cast<QWidget *>(BitBtn7),
+            static_cast<QWidget *>(BitBtn8), static_cast<QWidget *>(BitBtn9) })
         row->addWidget(w);
     row->addStretch(1);
 
     connect(BitBtn5, &QToolButton::clicked, this, &TMainForm::N9Click);
     connect(BitBtn6, &QToolButton::clicked, this, &TMainForm::BitBtn6Click);
     connect(BitBtn1, &QToolButton::clicked, this, &TMainForm::BitBtn1Click);
-    connect(BitBtn3, &QToolButton::clicked, this, [this] {
-        StatPopupMenu->popup(BitBtn3->mapToGlobal(QPoint(10, BitBtn3->height())));
-    });
+    connect(BitBtn3, &QToolButton::clicked, this,
+        [this] { StatPopupMenu->popup(BitBtn3->mapToGlobal(QPoint(10, BitBtn3->height()))); });
     connect(ComboBox1, qOverload<int>(&QComboBox::activated), this, [this] { ComboBox1Change(); });
     connect(BitBtn4, &QToolButton::clicked, this, &TMainForm::BitBtn4Click);
     connect(BitBtn2, &QToolButton::clicked, this, &TMainForm::BitBtn2Click);
@@ -280,7 +284,7 @@ QWidget *TMainForm::createFilterBar()
     row->addWidget(countLabel);
     row->addStretch(1);
 
-    for (QCheckBox *box : {lototroncheck, komplectCheck, LastDrawBox})
+    for (QCheckBox *box : { lototroncheck, komplectCheck, LastDrawBox })
         connect(box, &QCheckBox::toggled, this, [this] { TabControl1Change(); });
     connect(LototronBox, &QComboBox::currentTextChanged, this, [this] { LototronBoxChange(); });
     connect(KomplectBox, &QComboBox::currentTextChanged, this, [this] { KomplectBoxChange(); });
@@ -326,25 +330,25 @@ QWidget *TMainForm::createResultsGroup()
     StringGrid2->setContextMenuPolicy(Qt::CustomContextMenu);
     DateGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StringGrid2, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu2->popup(StringGrid2->viewport()->mapToGlobal(pos)); });
+        [this](const QPoint &pos) { PopupMenu2->popup(StringGrid2->viewport()->mapToGlobal(pos)); });
     connect(DateGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu2->popup(DateGrid->viewport()->mapToGlobal(pos)); });
+        [this](const QPoint &pos) { PopupMenu2->popup(DateGrid->viewport()->mapToGlobal(pos)); });
     connect(StringGrid2, &QTableView::doubleClicked, this, [this] { StringGrid2DblClick(); });
     connect(DateGrid, &QTableView::doubleClicked, this, [this] { DateGridDblClick(); });
     connect(StringGrid2->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { resultsRowChanged(current.row()); });
+        [this](const QModelIndex &current) { resultsRowChanged(current.row()); });
     connect(DateGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { detailsCellChanged(current.row(), current.column()); });
+        [this](const QModelIndex &current) { detailsCellChanged(current.row(), current.column()); });
     connect(StringGrid3, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         // The selected cell keeps its own colours.
         const QTableWidgetItem *item = StringGrid3->item(row, column);
         QPalette palette = StringGrid3->palette();
         const QColor background = item && item->background().style() != Qt::NoBrush
-                                      ? item->background().color()
-                                      : palette.color(QPalette::Base);
+            ? item->background().color()
+            : palette.color(QPalette::Base);
         const QColor text = item && item->foreground().style() != Qt::NoBrush ? item->foreground().color()
-                                                                                : palette.color(QPalette::Text);
-        for (auto group : {QPalette::Active, QPalette::Inactive}) {
+                                                                              : palette.color(QPalette::Text);
+        for (auto group : { QPalette::Active, QPalette::Inactive }) {
             palette.setColor(group, QPalette::Highlight, background);
             palette.setColor(group, QPalette::HighlightedText, text);
         }
@@ -412,10 +416,11 @@ QWidget *TMainForm::createRightPanel()
     ListView5->setModel(m_tenModel);
     ListView5->hide();
     // A reset model starts its header anew; the columns keep their widths.
-    for (QTableView *list : {ListView1, ListView2, ListView5}) {
+    for (QTableView *list : { ListView1, ListView2, ListView5 }) {
         const bool numbers = list == ListView1;
         sizeListColumns(list, numbers);
-        connect(list->model(), &QAbstractItemModel::modelReset, list, [list, numbers] { sizeListColumns(list, numbers); });
+        connect(list->model(), &QAbstractItemModel::modelReset, list,
+            [list, numbers] { sizeListColumns(list, numbers); });
     }
     stats->addWidget(ListView4);
     stats->addWidget(ListView2, 1);
@@ -447,33 +452,33 @@ QWidget *TMainForm::createRightPanel()
     row->addWidget(GroupBox1, 0);
 
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { ListView1ColumnClick(column); });
+        [this](int column) { ListView1ColumnClick(column); });
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { ListView1Resize(); });
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { ListView1SelectItem(); });
+        [this] { ListView1SelectItem(); });
     connect(m_numberModel, &StatTableModel::flagToggled, this, [this] { ListView1Change(); });
     connect(ListView1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos)); });
+        [this](const QPoint &pos) { PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos)); });
     connect(ListView1Icons, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu1->popup(ListView1Icons->viewport()->mapToGlobal(pos)); });
+        [this](const QPoint &pos) { PopupMenu1->popup(ListView1Icons->viewport()->mapToGlobal(pos)); });
 
     connect(ListView2->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { ListView2ColumnClick(column); });
+        [this](int column) { ListView2ColumnClick(column); });
     connect(ListView5->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { ListView5ColumnClick(column); });
+        [this](int column) { ListView5ColumnClick(column); });
     connect(ListView2->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { ListView2Resize(); });
     connect(ListView2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { ListView2SelectItem(); });
+        [this] { ListView2SelectItem(); });
     connect(ListView2, &QTableView::doubleClicked, this, [this] { ListView2DblClick(); });
     connect(ListView2, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         SortMenuPopup();
         SortMenu->popup(ListView2->viewport()->mapToGlobal(pos));
     });
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { CombMenu->popup(StringGrid1->viewport()->mapToGlobal(pos)); });
+        [this](const QPoint &pos) { CombMenu->popup(StringGrid1->viewport()->mapToGlobal(pos)); });
     connect(StringGrid1, &QTableView::doubleClicked, this, [this] { StringGrid1DblClick(); });
     connect(StringGrid4->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { StringGrid4SelectCell(current.column(), current.row()); });
+        [this](const QModelIndex &current) { StringGrid4SelectCell(current.column(), current.row()); });
     return Panel4;
 }
 
@@ -492,7 +497,7 @@ void TMainForm::createStatusBar()
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setMaximumHeight(16);
-    for (QLabel *panel : {statusPanel0, statusPanel1}) {
+    for (QLabel *panel : { statusPanel0, statusPanel1 }) {
         panel->setProperty("dynamicText", true);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -510,7 +515,7 @@ void TMainForm::updateLayout(bool resizeRightPanel)
     if (Splitter1 && resizeRightPanel) {
         const int total = Splitter1->width();
         const int right = qRound(width() / 1.4);
-        Splitter1->setSizes({std::max(120, total - right), right});
+        Splitter1->setSizes({ std::max(120, total - right), right });
     }
     if (statusPanel0) {
         static_cast<StatusPanel *>(statusPanel0)->setPreferredWidth(GroupBox4->width() + 4);

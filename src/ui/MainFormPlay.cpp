@@ -10,8 +10,8 @@
 #include "play/NumberSelection.h"
 #include "play/Systems.h"
 #include "ui/FileDialogTexts.h"
-#include "ui/dialogs/systemunit.h"
 #include "ui/PlatformServices.h"
+#include "ui/dialogs/systemunit.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
@@ -29,8 +29,8 @@ void TMainForm::ComboBox1Change()
     if (!m_load.ok)
         return;
     const IniDocument ini = IniFile(m_folder.configPath()).load();
-    SystemExpansion expansion = expandCurrentSystem(m_templates, ini, m_load.definition, ComboBox1->currentText(),
-                                                    m_folder, m_numberModel->flaggedCaptions(), m_messages);
+    SystemExpansion expansion = expandCurrentSystem(m_templates, ini, m_load.definition,
+        ComboBox1->currentText(), m_folder, m_numberModel->flaggedCaptions(), m_messages);
     if (!expansion.applied) {
         // No template there: the list and the mark count stay as they were.
         if (!expansion.error.isEmpty())
@@ -108,8 +108,8 @@ void TMainForm::BitBtn4Click()
     if (path.isEmpty())
         return;
     QString error;
-    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), ComboBox1->currentText(),
-                              m_messages, &error))
+    if (!writeCombinationFile(
+            path, m_combinationModel->list(), currentLottery(), ComboBox1->currentText(), m_messages, &error))
         showError(m_messages("Str56").arg(error));
 }
 
@@ -130,7 +130,7 @@ void TMainForm::StringGrid1DblClick()
     const QString path = m_folder.filePath(shownCombinationsFileName());
     QString error;
     if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), ComboBox1->currentText(),
-                              m_messages, &error)) {
+            m_messages, &error)) {
         showError(m_messages("Str56").arg(error));
         return;
     }
@@ -166,9 +166,12 @@ void TMainForm::BitBtn2Click()
         m_services.showMessage(this, choice.message, PlatformServices::MessageKind::Information);
         return;
     }
-    DateGrid->setCurrentIndex(m_detailsModel->index(choice.row, std::max(0, DateGrid->currentIndex().column())));
-    StringGrid2->setCurrentIndex(m_resultsModel->index(choice.row, std::max(0, StringGrid2->currentIndex().column())));
-    const CheckResult result = checkCombinations(file, m_load.draws, choice.row, m_load.definition, m_messages);
+    DateGrid->setCurrentIndex(
+        m_detailsModel->index(choice.row, std::max(0, DateGrid->currentIndex().column())));
+    StringGrid2->setCurrentIndex(
+        m_resultsModel->index(choice.row, std::max(0, StringGrid2->currentIndex().column())));
+    const CheckResult result
+        = checkCombinations(file, m_load.draws, choice.row, m_load.definition, m_messages);
     const QString reportPath = m_folder.filePath(check::reportFileName());
     if (!writeCheckReport(reportPath, result, &error)) {
         showError(m_messages("Str56").arg(error));
@@ -193,8 +196,8 @@ void TMainForm::N53Click()
     if (!m_load.ok)
         return;
     BitBtn6Click();
-    const forecast::ForecastPick pick = forecast::choose(m_numberModel->table(), m_numberModel->order(),
-                                                         m_load.draws.rowCount(), forecast::Kind::Numbers);
+    const forecast::ForecastPick pick = forecast::choose(
+        m_numberModel->table(), m_numberModel->order(), m_load.draws.rowCount(), forecast::Kind::Numbers);
     for (int row = 0; row < m_numberModel->rowCount(); ++row) {
         if (std::find(pick.rows.begin(), pick.rows.end(), m_numberModel->tableRow(row)) != pick.rows.end())
             m_numberModel->setFlagged(row, true);
@@ -211,8 +214,8 @@ void TMainForm::N54Click()
         return;
     BitBtn6Click();
     N35Click();
-    const forecast::ForecastPick pick = forecast::choose(m_statModel->table(), m_statModel->order(),
-                                                         m_load.draws.rowCount(), forecast::Kind::Pairs);
+    const forecast::ForecastPick pick = forecast::choose(
+        m_statModel->table(), m_statModel->order(), m_load.draws.rowCount(), forecast::Kind::Pairs);
     for (int tableRow : pick.rows) {
         const int row = m_statModel->displayRow(tableRow);
         m_statModel->setFlagged(row, true);

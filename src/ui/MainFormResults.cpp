@@ -13,9 +13,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -28,7 +28,10 @@
 
 namespace kivora {
 
-void TMainForm::TabControl1Change() { Changeloto(); }
+void TMainForm::TabControl1Change()
+{
+    Changeloto();
+}
 
 void TMainForm::LototronBoxChange()
 {
@@ -89,7 +92,7 @@ void TMainForm::Changeloto()
     filter.ballSet = komplectCheck->isChecked();
     filter.ballSetText = KomplectBox->currentText();
     LoadResult result = loadLottery(m_folder, name, filter, m_messages,
-                                    [this](int min, int max, int pos) { ShowProgress(min, max, pos); });
+        [this](int min, int max, int pos) { ShowProgress(min, max, pos); });
     if (!result.ok) {
         closeWait();
         m_loading = false;
@@ -149,14 +152,15 @@ void TMainForm::showLoad()
         // The newest draw becomes current; the draw-number column stays in sight.
         StringGrid2->setCurrentIndex(m_resultsModel->index(rows - 1, m_resultsModel->columnCount() - 1));
         DateGrid->setCurrentIndex(m_detailsModel->index(rows - 1, m_detailsModel->columnCount() - 1));
-        for (QTableView *view : {StringGrid2, DateGrid}) {
+        for (QTableView *view : { StringGrid2, DateGrid }) {
             view->scrollToBottom();
             view->horizontalScrollBar()->setValue(0);
         }
     } else {
         StringGrid3->clearContents();
     }
-    StringGrid2->horizontalHeader()->resizeSection(0, fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 8);
+    StringGrid2->horizontalHeader()->resizeSection(
+        0, fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 8);
     DateGrid->resizeColumnsToContents();
 
     // The number list, sorted by "Не выпадал"; every row starts unmarked.
@@ -171,9 +175,15 @@ void TMainForm::showLoad()
     ListView1Resize();
 }
 
-void TMainForm::StringGrid2DblClick() { N87Click(); }
+void TMainForm::StringGrid2DblClick()
+{
+    N87Click();
+}
 
-void TMainForm::DateGridDblClick() { N86Click(); }
+void TMainForm::DateGridDblClick()
+{
+    N86Click();
+}
 
 void TMainForm::N87Click()
 {
@@ -202,7 +212,8 @@ void TMainForm::detailsCellChanged(int row, int column)
 {
     if (row < 0)
         return;
-    const int resultsColumn = column < m_resultsModel->columnCount() ? column : StringGrid2->currentIndex().column();
+    const int resultsColumn
+        = column < m_resultsModel->columnCount() ? column : StringGrid2->currentIndex().column();
     StringGrid2->setCurrentIndex(m_resultsModel->index(row, std::max(0, resultsColumn)));
 }
 
@@ -219,10 +230,10 @@ bool stripColours(int value, StripColours *colours)
     if (value <= 0)
         return false;
     static const StripColours table[4] = {
-        {QColor(128, 0, 128), Qt::white}, // 1-10, 41-50, above 80
-        {QColor(255, 255, 0), Qt::black}, // 11-20, 51-60
-        {QColor(0, 128, 0), Qt::white},   // 21-30, 61-70
-        {QColor(0, 0, 255), Qt::white},   // 31-40, 71-80
+        { QColor(128, 0, 128), Qt::white }, // 1-10, 41-50, above 80
+        { QColor(255, 255, 0), Qt::black }, // 11-20, 51-60
+        { QColor(0, 128, 0), Qt::white }, // 21-30, 61-70
+        { QColor(0, 0, 255), Qt::white }, // 31-40, 71-80
     };
     *colours = value > 80 ? table[0] : table[((value - 1) / 10) % 4];
     return true;
@@ -250,9 +261,9 @@ void TMainForm::fillDrawStrip(int row)
         StringGrid3->setItem(r, col, item);
     };
     put(0, 0, draws.drawNumberText(row));
-    StringGrid3->horizontalHeader()->resizeSection(
-        0, std::max(StringGrid3->horizontalHeader()->defaultSectionSize(),
-                    StringGrid3->fontMetrics().horizontalAdvance(draws.drawNumberText(row) + QStringLiteral("00"))));
+    StringGrid3->horizontalHeader()->resizeSection(0,
+        std::max(StringGrid3->horizontalHeader()->defaultSectionSize(),
+            StringGrid3->fontMetrics().horizontalAdvance(draws.drawNumberText(row) + QStringLiteral("00"))));
     if (twoRows)
         put(1, 0, draws.machine(row) + draws.ballSet(row));
 

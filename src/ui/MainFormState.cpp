@@ -14,10 +14,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabBar>
@@ -34,11 +34,12 @@ void TMainForm::FormCreate()
 {
     const IniDocument ini = IniFile(m_folder.configPath()).load();
     placeOnScreen(QPoint(ini.readInteger(kForm, QStringLiteral("Left"), 100),
-                         ini.readInteger(kForm, QStringLiteral("Top"), 100)));
+        ini.readInteger(kForm, QStringLiteral("Top"), 100)));
     m_keptLastDraws = ini.readInteger(kForm, QStringLiteral("LastDraws"), 0);
     if (ini.readBool(kForm, QStringLiteral("InitMax"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
-    m_langFile = QFileInfo(ini.readString(kForm, QStringLiteral("LangFile"), QStringLiteral("&russian.lng"))).fileName();
+    m_langFile = QFileInfo(ini.readString(kForm, QStringLiteral("LangFile"), QStringLiteral("&russian.lng")))
+                     .fileName();
 
     applyLanguage(true);
 
@@ -60,8 +61,10 @@ void TMainForm::placeOnScreen(const QPoint &topLeft)
     const QSize size(std::min(1180, available.width() - 20), std::min(720, available.height() - 40));
     resize(size);
     QPoint position = topLeft;
-    position.setX(std::clamp(position.x(), available.left(), std::max(available.left(), available.right() - size.width())));
-    position.setY(std::clamp(position.y(), available.top(), std::max(available.top(), available.bottom() - size.height() - 30)));
+    position.setX(std::clamp(
+        position.x(), available.left(), std::max(available.left(), available.right() - size.width())));
+    position.setY(std::clamp(
+        position.y(), available.top(), std::max(available.top(), available.bottom() - size.height() - 30)));
     move(position);
 }
 
@@ -69,7 +72,7 @@ void TMainForm::fillLanguageMenu()
 {
     Lang->clear();
     const QDir dir(m_folder.languageFolder());
-    const QStringList files = dir.entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
+    const QStringList files = dir.entryList({ QStringLiteral("*.lng") }, QDir::Files, QDir::Name);
     for (int i = 0; i < files.size(); ++i) {
         QAction *item = Lang->addAction(files.at(i));
         item->setObjectName(QStringLiteral("LangItem%1").arg(i));
@@ -81,7 +84,10 @@ void TMainForm::fillLanguageMenu()
     }
 }
 
-QString TMainForm::languagePath() const { return QDir(m_folder.languageFolder()).filePath(m_langFile); }
+QString TMainForm::languagePath() const
+{
+    return QDir(m_folder.languageFolder()).filePath(m_langFile);
+}
 
 void TMainForm::applyLanguage(bool atStart)
 {
@@ -138,10 +144,11 @@ void TMainForm::FormClose()
     const QPoint position = maximised ? normalGeometry().topLeft() : frame.topLeft();
     document.writeString(kForm, QStringLiteral("Top"), QString::number(position.y()));
     document.writeString(kForm, QStringLiteral("Left"), QString::number(position.x()));
-    document.writeString(kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
+    document.writeString(
+        kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
     document.writeString(kForm, QStringLiteral("LangFile"), m_langFile);
-    document.writeString(kForm, QStringLiteral("LastDraws"),
-                         QString::number(LastDrawBox->isChecked() ? UpDown1->value() : 0));
+    document.writeString(
+        kForm, QStringLiteral("LastDraws"), QString::number(LastDrawBox->isChecked() ? UpDown1->value() : 0));
     if (!ini.save(document))
         showError(m_messages("Str56").arg(ini.lastError()));
 }

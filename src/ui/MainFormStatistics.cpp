@@ -72,15 +72,42 @@ void TMainForm::runCombinations(int k, Family family, bool wait)
         closeWait();
 }
 
-void TMainForm::N35Click() { runCombinations(2, Family::All, true); }
-void TMainForm::N37Click() { runCombinations(2, Family::Neighbouring, false); }
-void TMainForm::N38Click() { runCombinations(2, Family::Related, false); }
-void TMainForm::N74Click() { runCombinations(3, Family::All, true); }
-void TMainForm::N66Click() { runCombinations(3, Family::Neighbouring, true); }
-void TMainForm::N67Click() { runCombinations(3, Family::Related, true); }
-void TMainForm::Menu_4_1Click() { runCombinations(4, Family::All, true); }
-void TMainForm::Menu_4_2Click() { runCombinations(4, Family::Neighbouring, true); }
-void TMainForm::Menu_4_3Click() { runCombinations(4, Family::Related, true); }
+void TMainForm::N35Click()
+{
+    runCombinations(2, Family::All, true);
+}
+void TMainForm::N37Click()
+{
+    runCombinations(2, Family::Neighbouring, false);
+}
+void TMainForm::N38Click()
+{
+    runCombinations(2, Family::Related, false);
+}
+void TMainForm::N74Click()
+{
+    runCombinations(3, Family::All, true);
+}
+void TMainForm::N66Click()
+{
+    runCombinations(3, Family::Neighbouring, true);
+}
+void TMainForm::N67Click()
+{
+    runCombinations(3, Family::Related, true);
+}
+void TMainForm::Menu_4_1Click()
+{
+    runCombinations(4, Family::All, true);
+}
+void TMainForm::Menu_4_2Click()
+{
+    runCombinations(4, Family::Neighbouring, true);
+}
+void TMainForm::Menu_4_3Click()
+{
+    runCombinations(4, Family::Related, true);
+}
 
 void TMainForm::runTens(int k, const char *toolbarItem)
 {
@@ -92,11 +119,26 @@ void TMainForm::runTens(int k, const char *toolbarItem)
     showStatTable(tensStats(m_load.draws, m_load.definition, k, title, progress()));
 }
 
-void TMainForm::N210Click() { runTens(2, "popupN210"); }
-void TMainForm::N3101Click() { runTens(3, "popupN3101"); }
-void TMainForm::N4101Click() { runTens(4, "popupN4101"); }
-void TMainForm::N5101Click() { runTens(5, "popupN5101"); }
-void TMainForm::N6101Click() { runTens(6, "popupN6101"); }
+void TMainForm::N210Click()
+{
+    runTens(2, "popupN210");
+}
+void TMainForm::N3101Click()
+{
+    runTens(3, "popupN3101");
+}
+void TMainForm::N4101Click()
+{
+    runTens(4, "popupN4101");
+}
+void TMainForm::N5101Click()
+{
+    runTens(5, "popupN5101");
+}
+void TMainForm::N6101Click()
+{
+    runTens(6, "popupN6101");
+}
 
 void TMainForm::N60Click()
 {
@@ -121,15 +163,15 @@ void TMainForm::N60Click()
 
 void TMainForm::rebuildPositionMenus()
 {
-    for (QMenu *menu : {Mesto_1, Mesto_2, popupN45, popupN55})
+    for (QMenu *menu : { Mesto_1, Mesto_2, popupN45, popupN55 })
         menu->clear();
     for (int p = 1; p <= m_load.definition.drawNumber && m_load.ok; ++p) {
         const QString caption = m_messages("Str53") + QLatin1Char(' ') + QString::number(p);
-        for (QMenu *menu : {Mesto_1, popupN45}) {
+        for (QMenu *menu : { Mesto_1, popupN45 }) {
             QAction *item = menu->addAction(caption, this, &TMainForm::Mesto1MenuOnClick);
             item->setData(p);
         }
-        for (QMenu *menu : {Mesto_2, popupN55}) {
+        for (QMenu *menu : { Mesto_2, popupN55 }) {
             QAction *item = menu->addAction(caption, this, &TMainForm::Mesto2MenuOnClick);
             item->setData(p);
         }
@@ -146,20 +188,27 @@ void TMainForm::runPositions(PositionOrder order)
     const QList<QAction *> items = Mesto_1->actions();
     const QString caption = p - 1 < items.size() ? plainCaption(items.at(p - 1)->text()) : QString();
     showWait();
-    showStatTable(positionStats(m_load.draws, m_load.definition, p, order,
-                                positionTitle(m_messages, order, caption), progress()));
+    showStatTable(positionStats(
+        m_load.draws, m_load.definition, p, order, positionTitle(m_messages, order, caption), progress()));
     closeWait();
 }
 
-void TMainForm::Mesto1MenuOnClick() { runPositions(PositionOrder::Drawing); }
-void TMainForm::Mesto2MenuOnClick() { runPositions(PositionOrder::Ascending); }
+void TMainForm::Mesto1MenuOnClick()
+{
+    runPositions(PositionOrder::Drawing);
+}
+void TMainForm::Mesto2MenuOnClick()
+{
+    runPositions(PositionOrder::Ascending);
+}
 
 void TMainForm::DopNomerClick()
 {
     if (!m_load.ok || !m_load.definition.hasAdditionalNumbers())
         return;
     showWait();
-    showStatTable(additionalStats(m_load.draws, m_load.definition, plainCaption(DopNomer->text()), progress()));
+    showStatTable(
+        additionalStats(m_load.draws, m_load.definition, plainCaption(DopNomer->text()), progress()));
     closeWait();
 }
 
@@ -177,7 +226,7 @@ void TMainForm::displeynomerfromten()
         return;
     const int tableRow = m_statModel->tableRow(row);
     m_tenModel->setTable(tenCombos(m_load.draws, m_load.definition, table.groupLow(tableRow),
-                                   table.groupHigh(tableRow), table.modeTag + 1, progress()));
+        table.groupHigh(tableRow), table.modeTag + 1, progress()));
     ListView5->setFixedHeight(qRound(GroupBox2->height() / 2.0));
     ListView5->show();
 }

@@ -14,12 +14,18 @@ namespace {
 QColor ballColour(int index)
 {
     switch (index) {
-    case 0: return QColor(0, 0, 255);
-    case 1: return QColor(230, 200, 0);
-    case 2: return QColor(220, 0, 0);
-    case 3: return QColor(128, 0, 128);
-    case 4: return QColor(0, 128, 0);
-    default: return QColor(120, 120, 120);
+    case 0:
+        return QColor(0, 0, 255);
+    case 1:
+        return QColor(230, 200, 0);
+    case 2:
+        return QColor(220, 0, 0);
+    case 3:
+        return QColor(128, 0, 128);
+    case 4:
+        return QColor(0, 128, 0);
+    default:
+        return QColor(120, 120, 120);
     }
 }
 
@@ -67,7 +73,7 @@ int pictureForNumber(int n)
         return -1;
     if (n <= 10)
         return 3;
-    static const int cycle[4] = {3, 1, 4, 0};
+    static const int cycle[4] = { 3, 1, 4, 0 };
     return cycle[((n - 1) / 10) % 4];
 }
 

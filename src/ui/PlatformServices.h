@@ -16,8 +16,8 @@ struct FileDialogRequest
 {
     QString title;
     QString directory;
-    QString fileName;      // proposed name
-    QStringList filters;   // "Лотокомбинации (*.ltc)", ...
+    QString fileName; // proposed name
+    QStringList filters; // "Лотокомбинации (*.ltc)", ...
     int selectedFilter = 0;
     QString defaultSuffix; // added when the chosen name has none
 };

@@ -12,8 +12,10 @@
 
 namespace kivora {
 
-TextEditorWindow::TextEditorWindow(QString path, const QString &saveText, const QString &closeText, QWidget *parent)
-    : QDialog(parent), m_path(std::move(path))
+TextEditorWindow::TextEditorWindow(
+    QString path, const QString &saveText, const QString &closeText, QWidget *parent)
+    : QDialog(parent)
+    , m_path(std::move(path))
 {
     setObjectName(QStringLiteral("TextEditorWindow"));
     setWindowTitle(QDir::toNativeSeparators(m_path));

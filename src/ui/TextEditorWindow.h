@@ -12,7 +12,8 @@ class TextEditorWindow final : public QDialog
 {
     Q_OBJECT
 public:
-    TextEditorWindow(QString path, const QString &saveText, const QString &closeText, QWidget *parent = nullptr);
+    TextEditorWindow(
+        QString path, const QString &saveText, const QString &closeText, QWidget *parent = nullptr);
 
     bool save();
 

@@ -33,7 +33,7 @@ void WaitWindow::paintEvent(QPaintEvent *)
     p.fillRect(rect(), QColor(255, 255, 230));
     p.setPen(QPen(QColor(128, 0, 0), 2));
     p.drawRect(rect().adjusted(1, 1, -2, -2));
-    const int pictures[4] = {3, 1, 4, 0};
+    const int pictures[4] = { 3, 1, 4, 0 };
     for (int i = 0; i < 4; ++i)
         p.drawPixmap(30 + i * 42, 14, pictures::picture(pictures[i]).pixmap(28, 28));
     QFont font = p.font();

@@ -7,12 +7,16 @@
 using namespace kivora;
 
 namespace {
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 } // namespace
 
 TEST(IniDocument, NamesCompareWithoutCaseAndValuesAreTrimmed)
 {
-    const IniDocument ini(s("[Form]\r\n  Top = 150 \r\nlangfile=&russian.lng\r\n[Лото]\r\nКлюч=Значение\r\n"));
+    const IniDocument ini(
+        s("[Form]\r\n  Top = 150 \r\nlangfile=&russian.lng\r\n[Лото]\r\nКлюч=Значение\r\n"));
     EXPECT_EQ(ini.readInteger(s("FORM"), s("top"), 100), 150);
     EXPECT_EQ(ini.readString(s("form"), s("LangFile"), QString()), s("&russian.lng"));
     EXPECT_EQ(ini.readString(s("лото"), s("КЛЮЧ"), QString()), s("Значение"));
@@ -37,9 +41,9 @@ TEST(IniDocument, IntegersAndFlagsFallBackToTheDefault)
 TEST(IniDocument, KeysAndLinesInFileOrder)
 {
     const IniDocument ini(s("[LotoType]\r\nA=1\r\nB=0\r\nC=\r\n; note\r\n\r\n[Other]\r\nX=1\r\n"));
-    EXPECT_EQ(ini.keys(s("lototype")), QStringList({s("A"), s("B"), s("C")}));
-    EXPECT_EQ(ini.keyValueLines(s("LotoType")), QStringList({s("A=1"), s("B=0"), s("C=")}));
-    EXPECT_EQ(ini.sectionNames(), QStringList({s("LotoType"), s("Other")}));
+    EXPECT_EQ(ini.keys(s("lototype")), QStringList({ s("A"), s("B"), s("C") }));
+    EXPECT_EQ(ini.keyValueLines(s("LotoType")), QStringList({ s("A=1"), s("B=0"), s("C=") }));
+    EXPECT_EQ(ini.sectionNames(), QStringList({ s("LotoType"), s("Other") }));
     EXPECT_TRUE(ini.keys(s("Missing")).isEmpty());
 }
 
@@ -50,14 +54,14 @@ TEST(IniDocument, RewrittenKeyKeepsItsPlaceNewKeyGoesLast)
     ini.writeString(s("A"), s("w"), s("4"));
     ini.writeString(s("C"), s("k"), s("v"));
     EXPECT_EQ(ini.toText(), s("[A]\r\nx=10\r\ny=2\r\nw=4\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nk=v\r\n"));
-    EXPECT_EQ(ini.keys(s("A")), QStringList({s("x"), s("y"), s("w")}));
+    EXPECT_EQ(ini.keys(s("A")), QStringList({ s("x"), s("y"), s("w") }));
 }
 
 TEST(IniDocument, DeleteKeyAndEraseSection)
 {
     IniDocument ini(s("[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n"));
     ini.deleteKey(s("a"), s("X"));
-    EXPECT_EQ(ini.keys(s("A")), QStringList({s("y")}));
+    EXPECT_EQ(ini.keys(s("A")), QStringList({ s("y") }));
     ini.eraseSection(s("A"));
     EXPECT_FALSE(ini.hasSection(s("A")));
     EXPECT_EQ(ini.toText(), s("[B]\r\nz=3\r\n"));
@@ -91,7 +95,7 @@ TEST(IniFile, WritesInWindows1251AndReadsItBack)
     IniFile ini(dir.filePath(QStringLiteral("kivora.INI")));
     ASSERT_TRUE(ini.writeBool(s("LotoType"), s("6 из 45"), true));
     EXPECT_EQ(dir.readBytes(QStringLiteral("kivora.INI")), QByteArray("[LotoType]\r\n6 \xE8\xE7 45=1\r\n"));
-    EXPECT_EQ(ini.keys(s("LotoType")), QStringList({s("6 из 45")}));
+    EXPECT_EQ(ini.keys(s("LotoType")), QStringList({ s("6 из 45") }));
 }
 
 TEST(IniFile, UnwritableFileReportsAndChangesNothing)

@@ -7,7 +7,10 @@
 using namespace kivora;
 
 namespace {
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 } // namespace
 
 TEST(LotteryList, ShownFlagsAndTabOrder)
@@ -19,7 +22,7 @@ TEST(LotteryList, ShownFlagsAndTabOrder)
     EXPECT_FALSE(list[1].shown);
     EXPECT_TRUE(list[2].shown); // empty value: shown
     EXPECT_TRUE(list[3].shown); // not an integer: shown
-    EXPECT_EQ(lotteries::shownNames(ini), QStringList({s("A"), s("C"), s("D")}));
+    EXPECT_EQ(lotteries::shownNames(ini), QStringList({ s("A"), s("C"), s("D") }));
 }
 
 TEST(LotteryDefinition, MissingKeysTakeTheMainLoadDefaults)
@@ -34,8 +37,8 @@ TEST(LotteryDefinition, MissingKeysTakeTheMainLoadDefaults)
     EXPECT_EQ(d.maxnumberOfAddBall, 9);
     EXPECT_EQ(d.baseFile, s("default.lot"));
     EXPECT_EQ(d.systemSection(), s("for 5 numbers"));
-    EXPECT_EQ(lotteries::machineChoices(d.machine), QStringList({s("-")}));
-    EXPECT_EQ(lotteries::ballSetChoices(d.setOfBall), QStringList({s("-")}));
+    EXPECT_EQ(lotteries::machineChoices(d.machine), QStringList({ s("-") }));
+    EXPECT_EQ(lotteries::ballSetChoices(d.setOfBall), QStringList({ s("-") }));
 
     const LotteryDefinition none = lotteries::readDefinition(ini, s("No section"));
     EXPECT_EQ(none.drawNumber, 6);
@@ -50,9 +53,9 @@ TEST(LotteryDefinition, WebAddressIsReadCaseInsensitively)
 
 TEST(LotteryDefinition, ListValues)
 {
-    EXPECT_EQ(lotteries::listNames(s("1, 2;;3")), QStringList({s("1"), s("2"), s("3")}));
-    EXPECT_EQ(lotteries::machineChoices(s("Б, а;В")), QStringList({s("а"), s("Б"), s("В")}));
-    EXPECT_EQ(lotteries::ballSetChoices(s("3 1 2")), QStringList({s("3"), s("1"), s("2")}));
+    EXPECT_EQ(lotteries::listNames(s("1, 2;;3")), QStringList({ s("1"), s("2"), s("3") }));
+    EXPECT_EQ(lotteries::machineChoices(s("Б, а;В")), QStringList({ s("а"), s("Б"), s("В") }));
+    EXPECT_EQ(lotteries::ballSetChoices(s("3 1 2")), QStringList({ s("3"), s("1"), s("2") }));
 }
 
 TEST(LotteryDefinition, ValuesOutsideTheLimitsAreRefusedByName)

@@ -1,6 +1,6 @@
+#include "core/ProgramFolder.h"
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
-#include "core/ProgramFolder.h"
 
 #include "support/TempFolder.h"
 
@@ -14,8 +14,9 @@ TEST(ProgramFolder, ResolutionOrder)
 {
     test::TempFolder exe;
     EXPECT_EQ(ProgramFolder::resolve(QStringLiteral("/env/home"), exe.path(), QStringLiteral("/user")),
-              QStringLiteral("/env/home"));
-    EXPECT_EQ(ProgramFolder::resolve(QString(), exe.path(), QStringLiteral("/user")), QStringLiteral("/user"));
+        QStringLiteral("/env/home"));
+    EXPECT_EQ(
+        ProgramFolder::resolve(QString(), exe.path(), QStringLiteral("/user")), QStringLiteral("/user"));
     exe.writeLines(QStringLiteral("kivora.INI"), {});
     EXPECT_EQ(ProgramFolder::resolve(QString(), exe.path(), QStringLiteral("/user")), exe.path());
 }
@@ -48,12 +49,13 @@ TEST(ProgramFolder, SeedingCreatesAReadyFolder)
 TEST(ProgramFolder, SeedingNeverOverwritesTheUsersFiles)
 {
     test::TempFolder dir;
-    dir.writeLines(QStringLiteral("kivora.INI"), {QStringLiteral("[Form]"), QStringLiteral("Top=5")});
-    dir.writeLines(QStringLiteral("6x45.lot"), {QStringLiteral("1,-,-,-,1,2,3,4,5,6")});
+    dir.writeLines(QStringLiteral("kivora.INI"), { QStringLiteral("[Form]"), QStringLiteral("Top=5") });
+    dir.writeLines(QStringLiteral("6x45.lot"), { QStringLiteral("1,-,-,-,1,2,3,4,5,6") });
     const ProgramFolder folder(dir.path());
     QString error;
     ASSERT_TRUE(folder.seed(&error));
-    EXPECT_EQ(dir.readLines(QStringLiteral("kivora.INI")), QStringList({QStringLiteral("[Form]"), QStringLiteral("Top=5")}));
+    EXPECT_EQ(dir.readLines(QStringLiteral("kivora.INI")),
+        QStringList({ QStringLiteral("[Form]"), QStringLiteral("Top=5") }));
     EXPECT_EQ(dir.readLines(QStringLiteral("6x45.lot")).size(), 1);
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("keno20x80.lot"))));
 }
@@ -61,6 +63,7 @@ TEST(ProgramFolder, SeedingNeverOverwritesTheUsersFiles)
 TEST(ProgramFolder, PathsInTheConfigurationsOwnForm)
 {
     const ProgramFolder folder(QStringLiteral("/home/u/kivora"));
-    EXPECT_EQ(folder.filePath(QStringLiteral("System\\default.ltt")), QStringLiteral("/home/u/kivora/System/default.ltt"));
+    EXPECT_EQ(folder.filePath(QStringLiteral("System\\default.ltt")),
+        QStringLiteral("/home/u/kivora/System/default.ltt"));
     EXPECT_EQ(folder.filePath(QStringLiteral("default.lot")), QStringLiteral("/home/u/kivora/default.lot"));
 }

@@ -118,7 +118,8 @@ TEST(SettingsNames, NamesThatWouldBreakTheFileAreRefused)
         EXPECT_FALSE(lotteryNameProblem(s(bad), others, MessageCatalog()).isEmpty()) << bad;
 
     const QStringList systems { s("7 номеров") };
-    EXPECT_TRUE(systemNameProblem(s(""), systems, MessageCatalog()).isEmpty()); // an unnamed row is not written
+    EXPECT_TRUE(
+        systemNameProblem(s(""), systems, MessageCatalog()).isEmpty()); // an unnamed row is not written
     EXPECT_TRUE(systemNameProblem(s("8 [полная]"), systems, MessageCatalog()).isEmpty());
     for (const char *bad : { "7 НОМЕРОВ", "a=b", "[x", ";x" })
         EXPECT_FALSE(systemNameProblem(s(bad), systems, MessageCatalog()).isEmpty()) << bad;

@@ -7,7 +7,10 @@
 using namespace kivora;
 
 namespace {
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 } // namespace
 
 TEST(TextFile, CyrillicRoundTripsThroughWindows1251)
@@ -36,11 +39,11 @@ TEST(TextFile, Utf8WithoutMarkIsRecognised)
 
 TEST(TextFile, LinesSplitOnAnyLineEnd)
 {
-    EXPECT_EQ(textfile::splitLines(s("a\r\nb\nc\rd")), QStringList({s("a"), s("b"), s("c"), s("d")}));
-    EXPECT_EQ(textfile::splitLines(s("a\r\n")), QStringList({s("a")}));
-    EXPECT_EQ(textfile::splitLines(s("a\r\n\r\n")), QStringList({s("a"), QString()}));
+    EXPECT_EQ(textfile::splitLines(s("a\r\nb\nc\rd")), QStringList({ s("a"), s("b"), s("c"), s("d") }));
+    EXPECT_EQ(textfile::splitLines(s("a\r\n")), QStringList({ s("a") }));
+    EXPECT_EQ(textfile::splitLines(s("a\r\n\r\n")), QStringList({ s("a"), QString() }));
     EXPECT_EQ(textfile::splitLines(QString()), QStringList());
-    EXPECT_EQ(textfile::splitLines(s("\n")), QStringList({QString()}));
+    EXPECT_EQ(textfile::splitLines(s("\n")), QStringList({ QString() }));
 }
 
 TEST(TextFile, WriteReplacesAndAppendKeepsEncoding)
@@ -48,15 +51,15 @@ TEST(TextFile, WriteReplacesAndAppendKeepsEncoding)
     test::TempFolder dir;
     const QString path = dir.filePath(QStringLiteral("a.txt"));
     QString error;
-    ASSERT_TRUE(textfile::writeLines(path, {s("Первая")}, &error));
+    ASSERT_TRUE(textfile::writeLines(path, { s("Первая") }, &error));
     EXPECT_EQ(dir.readBytes(QStringLiteral("a.txt")), textfile::encode(s("Первая\r\n")));
     ASSERT_TRUE(textfile::appendText(path, s("Вторая\r\n"), &error));
-    EXPECT_EQ(dir.readLines(QStringLiteral("a.txt")), QStringList({s("Первая"), s("Вторая")}));
+    EXPECT_EQ(dir.readLines(QStringLiteral("a.txt")), QStringList({ s("Первая"), s("Вторая") }));
 
     // A line that 1251 cannot hold turns the whole file into UTF-8, losing nothing.
     ASSERT_TRUE(textfile::appendText(path, s("日本\r\n"), &error));
     EXPECT_TRUE(dir.readBytes(QStringLiteral("a.txt")).startsWith("\xEF\xBB\xBF"));
-    EXPECT_EQ(dir.readLines(QStringLiteral("a.txt")), QStringList({s("Первая"), s("Вторая"), s("日本")}));
+    EXPECT_EQ(dir.readLines(QStringLiteral("a.txt")), QStringList({ s("Первая"), s("Вторая"), s("日本") }));
     ASSERT_TRUE(textfile::appendText(path, s("Ещё\r\n"), &error));
     EXPECT_EQ(dir.readLines(QStringLiteral("a.txt")).last(), s("Ещё"));
 }

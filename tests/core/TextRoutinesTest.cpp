@@ -7,7 +7,10 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
@@ -31,7 +34,7 @@ TEST(FieldRoutines, CountPositionExtractAndPresence)
     EXPECT_TRUE(hasField(s("5"), text, d));
     EXPECT_FALSE(hasField(s("12,"), text, d));
     EXPECT_FALSE(hasField(QString(), text, d));
-    EXPECT_EQ(splitFields(text, d), QStringList({s("12"), s("5"), s("x")}));
+    EXPECT_EQ(splitFields(text, d), QStringList({ s("12"), s("5"), s("x") }));
 }
 
 TEST(FieldRoutines, EmptyAndDelimiterOnlyTexts)
@@ -47,7 +50,7 @@ TEST(FieldRoutines, EmptyAndDelimiterOnlyTexts)
 
 TEST(FieldRoutines, ShortVariantsUseAnEightBitIndex)
 {
-    const CharSet d = CharSet{';'};
+    const CharSet d = CharSet { ';' };
     EXPECT_EQ(extractFieldShort(2, s("a;b;c"), d), s("b"));
     EXPECT_EQ(extractFieldShort(258, s("a;b;c"), d), s("b"));
     EXPECT_EQ(fieldPositionShort(256, s("a;b"), d), 0);

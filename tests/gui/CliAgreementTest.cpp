@@ -20,7 +20,10 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 class CliAgreement : public test::WindowFixture
 {
@@ -43,15 +46,16 @@ protected:
         const QAbstractItemModel *model = view->model();
         QJsonArray rows;
         for (int r = 0; r < model->rowCount(); ++r) {
-            rows.append(QJsonArray{model->index(r, 0).data().toString(), model->index(r, 1).data().toString().toInt(),
-                                   model->index(r, 2).data().toString().toInt()});
+            rows.append(QJsonArray { model->index(r, 0).data().toString(),
+                model->index(r, 1).data().toString().toInt(), model->index(r, 2).data().toString().toInt() });
         }
         return rows;
     }
 
     void expectSameStatistic(const QString &lottery, const QStringList &command, const char *what)
     {
-        const QJsonObject json = cli(QStringList{s("stat")} + command + QStringList{s("--lottery"), lottery});
+        const QJsonObject json
+            = cli(QStringList { s("stat") } + command + QStringList { s("--lottery"), lottery });
         SCOPED_TRACE(QString(lottery + QLatin1Char(32) + command.join(QLatin1Char(32))).toStdString());
         EXPECT_EQ(json.value(s("title")).toString(), find<QGroupBox>("GroupBox2")->title()) << what;
         auto *record = find<QTreeWidget>("ListView4")->headerItem();
@@ -74,24 +78,27 @@ TEST_F(CliAgreement, NumbersAndStatisticsOfEverySampleBase)
         const QString lottery = tabs->tabText(tab);
         SCOPED_TRACE(lottery.toStdString());
 
-        const QJsonObject numbers = cli({s("numbers"), s("--lottery"), lottery});
+        const QJsonObject numbers = cli({ s("numbers"), s("--lottery"), lottery });
         EXPECT_EQ(numbers.value(s("rows")).toArray(), rowsOf(find<QTableView>("ListView1")));
-        EXPECT_EQ(numbers.value(s("record")).toString(), find<QTreeWidget>("ListView3")->headerItem()->text(1));
+        EXPECT_EQ(
+            numbers.value(s("record")).toString(), find<QTreeWidget>("ListView3")->headerItem()->text(1));
         EXPECT_EQ(numbers.value(s("draws")).toInt(), window().loaded().drawCount());
 
         trigger("N35");
-        expectSameStatistic(lottery, {s("pairs")}, "pairs");
+        expectSameStatistic(lottery, { s("pairs") }, "pairs");
         trigger("N38");
-        expectSameStatistic(lottery, {s("pairs"), s("--family"), s("related")}, "related pairs");
+        expectSameStatistic(lottery, { s("pairs"), s("--family"), s("related") }, "related pairs");
         trigger("N66");
-        expectSameStatistic(lottery, {s("triples"), s("--family"), s("neighbouring")}, "neighbouring triples");
+        expectSameStatistic(
+            lottery, { s("triples"), s("--family"), s("neighbouring") }, "neighbouring triples");
         trigger("N3101");
-        expectSameStatistic(lottery, {s("tens"), s("-k"), s("3")}, "tens");
+        expectSameStatistic(lottery, { s("tens"), s("-k"), s("3") }, "tens");
         find<QMenu>("Mesto_2")->actions().at(1)->trigger();
-        expectSameStatistic(lottery, {s("positions"), s("-p"), s("2"), s("--order"), s("ascending")}, "positions");
+        expectSameStatistic(
+            lottery, { s("positions"), s("-p"), s("2"), s("--order"), s("ascending") }, "positions");
         if (window().loaded().definition.hasAdditionalNumbers()) {
             trigger("DopNomer");
-            expectSameStatistic(lottery, {s("additional")}, "additional");
+            expectSameStatistic(lottery, { s("additional") }, "additional");
         }
     }
 }
@@ -104,7 +111,7 @@ TEST_F(CliAgreement, AllTriplesAndQuadruplesOfASmallLottery)
     QApplication::processEvents();
     const QString lottery = find<QTabBar>("TabControl1")->tabText(1);
     trigger("N74");
-    expectSameStatistic(lottery, {s("triples")}, "triples");
+    expectSameStatistic(lottery, { s("triples") }, "triples");
     trigger("Menu_4_1");
-    expectSameStatistic(lottery, {s("quads")}, "quadruples");
+    expectSameStatistic(lottery, { s("quads") }, "quadruples");
 }

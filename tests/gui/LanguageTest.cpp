@@ -17,7 +17,10 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 QStringList keysOf(const IniDocument &doc)
 {
@@ -56,28 +59,35 @@ protected:
 
 TEST_F(Language, AMissingFileIsCreatedWithEveryText)
 {
-    writeConfig({s("[Form]"), s("LangFile=new.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45")});
+    writeConfig(
+        { s("[Form]"), s("LangFile=new.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45") });
     start();
     const IniDocument doc = IniFile(lng("new.lng")).load();
-    EXPECT_EQ(doc.sectionNames(), QStringList({s("MainForm"), s("AboutBox"), s("AddTirag"), s("BalansForm"),
-                                               s("FormSettings"), s("SystemDialog")}));
+    EXPECT_EQ(doc.sectionNames(),
+        QStringList({ s("MainForm"), s("AboutBox"), s("AddTirag"), s("BalansForm"), s("FormSettings"),
+            s("SystemDialog") }));
     EXPECT_EQ(doc.readString(s("MainForm"), s("N35_Caption"), QString()), s("&все"));
-    EXPECT_EQ(doc.readString(s("MainForm"), s("BitBtn5_Hint"), QString()), s("Добавить результаты розыгрыша"));
+    EXPECT_EQ(
+        doc.readString(s("MainForm"), s("BitBtn5_Hint"), QString()), s("Добавить результаты розыгрыша"));
     EXPECT_EQ(doc.readString(s("MainForm"), s("ListView1_ColumnCaption[0]"), QString()), s("№ "));
     EXPECT_EQ(doc.readString(s("MainForm"), s("Str2"), QString()), s("Выбрано: "));
-    EXPECT_EQ(doc.readString(s("AddTirag"), s("AddTirag_Caption"), QString()), s("Добавление результатов розыгрыша"));
+    EXPECT_EQ(doc.readString(s("AddTirag"), s("AddTirag_Caption"), QString()),
+        s("Добавление результатов розыгрыша"));
     const MessageCatalog builtIn;
     for (const auto &entry : builtIn.entries())
-        EXPECT_FALSE(doc.readString(s("MainForm"), entry.first, QString()).isEmpty()) << entry.first.toStdString();
+        EXPECT_FALSE(doc.readString(s("MainForm"), entry.first, QString()).isEmpty())
+            << entry.first.toStdString();
     // The record lines' values are not texts to translate.
     EXPECT_FALSE(doc.value(s("MainForm"), s("ListView3_ColumnCaption[1]")).has_value());
 }
 
 TEST_F(Language, EmptyValuesAreWrittenBackAndFontSizeZeroKeepsTheFont)
 {
-    writeConfig({s("[Form]"), s("LangFile=part.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45")});
-    dir.writeLines(s("lng/part.lng"), {s("[MainForm]"), s("N35_Caption="), s("N37_Caption=&соседи"),
-                                       s("MainForm_FontSize=0"), s("Str25=Пары!")});
+    writeConfig(
+        { s("[Form]"), s("LangFile=part.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45") });
+    dir.writeLines(s("lng/part.lng"),
+        { s("[MainForm]"), s("N35_Caption="), s("N37_Caption=&соседи"), s("MainForm_FontSize=0"),
+            s("Str25=Пары!") });
     start();
     const IniDocument doc = IniFile(lng("part.lng")).load();
     EXPECT_EQ(doc.readString(s("MainForm"), s("N35_Caption"), QString()), s("&все"));
@@ -103,7 +113,8 @@ TEST_F(Language, SwitchingToEnglishAndBack)
     EXPECT_EQ(window().windowTitle(), s("Kivora - a helper for lottery players"));
     EXPECT_EQ(find<QToolButton>("BitBtn5")->toolTip(), s("Add draw results"));
     EXPECT_EQ(find<QGroupBox>("GroupBox3")->title(), s("Numbers"));
-    EXPECT_EQ(find<QTableView>("ListView1")->model()->headerData(1, Qt::Horizontal).toString(), s("Not drawn for"));
+    EXPECT_EQ(
+        find<QTableView>("ListView1")->model()->headerData(1, Qt::Horizontal).toString(), s("Not drawn for"));
     EXPECT_EQ(status(0), s("Analysed 1738 draws"));
     EXPECT_EQ(status(1), s("Chosen 0 numbers"));
     trigger("N35");
@@ -123,7 +134,7 @@ TEST_F(Language, SwitchingToEnglishAndBack)
 
     window().close();
     EXPECT_EQ(IniFile(dir.filePath(s("kivora.INI"))).readString(s("Form"), s("LangFile"), QString()),
-              s("english.lng"));
+        s("english.lng"));
     start();
     EXPECT_EQ(menuTitles(), englishMenus);
     chooseLanguage("&russian.lng");
@@ -135,7 +146,8 @@ TEST_F(Language, ShippedFilesAreCompleteAndAgree)
 {
     // A fresh file written by the program holds the same texts as the shipped Russian
     // file, and the English file translates every one of them.
-    writeConfig({s("[Form]"), s("LangFile=fresh.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45")});
+    writeConfig(
+        { s("[Form]"), s("LangFile=fresh.lng"), s("[LotoType]"), s("L=1"), s("[L]"), s("MaxNumber=45") });
     start();
     const IniDocument fresh = IniFile(lng("fresh.lng")).load();
     const IniDocument russian = IniFile(test::sampleFile(s("lng/russian.lng"))).load();
@@ -149,7 +161,7 @@ TEST_F(Language, ShippedFilesAreCompleteAndAgree)
         EXPECT_EQ(russian.readString(section, key, QString()), text) << path.toStdString();
         const QString translated = english.readString(section, key, QString());
         EXPECT_FALSE(translated.isEmpty()) << path.toStdString();
-        for (const char *marker : {"%1", "%2", "%3"})
+        for (const char *marker : { "%1", "%2", "%3" })
             EXPECT_EQ(translated.contains(QLatin1String(marker)), text.contains(QLatin1String(marker)))
                 << path.toStdString();
     }

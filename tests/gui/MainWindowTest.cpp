@@ -17,7 +17,10 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 class MainWindow : public test::WindowFixture
 {
@@ -26,13 +29,13 @@ protected:
     // "Вторая" 1..45, six numbers a draw.
     void twoLotteries()
     {
-        writeConfig({s("[LotoType]"), s("Малая=1"), s("Скрытая=0"), s("Вторая=1"), QString(), s("[Малая]"),
-                     s("MinNumber=1"), s("MaxNumber=6"), s("DrawNumber=3"), s("BaseFile=small.lot"),
-                     s("Machine=1,2"), QString(), s("[Вторая]"), s("MaxNumber=45"), s("DrawNumber=6"),
-                     s("BaseFile=second.lot")});
-        dir.writeLines(s("small.lot"), {s("1,01.01.2005,1,1,1,2,3"), s("2,08.01.2005,2,1,2,3,4"),
-                                        s("3,15.01.2005,1,2,1,5,6"), s("4,22.01.2005,2,2,6,4,2")});
-        dir.writeLines(s("second.lot"), {s("1,-,-,-,1,2,3,4,5,6"), s("2,-,-,-,7,8,9,10,11,12")});
+        writeConfig({ s("[LotoType]"), s("Малая=1"), s("Скрытая=0"), s("Вторая=1"), QString(), s("[Малая]"),
+            s("MinNumber=1"), s("MaxNumber=6"), s("DrawNumber=3"), s("BaseFile=small.lot"), s("Machine=1,2"),
+            QString(), s("[Вторая]"), s("MaxNumber=45"), s("DrawNumber=6"), s("BaseFile=second.lot") });
+        dir.writeLines(s("small.lot"),
+            { s("1,01.01.2005,1,1,1,2,3"), s("2,08.01.2005,2,1,2,3,4"), s("3,15.01.2005,1,2,1,5,6"),
+                s("4,22.01.2005,2,2,6,4,2") });
+        dir.writeLines(s("second.lot"), { s("1,-,-,-,1,2,3,4,5,6"), s("2,-,-,-,7,8,9,10,11,12") });
     }
 };
 
@@ -94,7 +97,7 @@ TEST_F(MainWindow, SelectingANumberHighlightsItsDraws)
     auto *results = qobject_cast<DrawTableModel *>(find<QTableView>("StringGrid2")->model());
     auto *details = qobject_cast<DrawTableModel *>(find<QTableView>("DateGrid")->model());
     ASSERT_NE(results, nullptr);
-    const std::vector<bool> expected = {false, false, true, true};
+    const std::vector<bool> expected = { false, false, true, true };
     for (int draw = 0; draw < 4; ++draw) {
         EXPECT_EQ(results->isHighlighted(draw), expected[static_cast<size_t>(draw)]) << draw;
         EXPECT_EQ(details->isHighlighted(draw), expected[static_cast<size_t>(draw)]) << draw;
@@ -129,7 +132,7 @@ TEST_F(MainWindow, ClosingStoresTheWindowStateAndTheNextStartUsesIt)
 
 TEST_F(MainWindow, WithoutAnyShownLotteryTheWindowSaysWhatToDo)
 {
-    writeConfig({s("[LotoType]"), s("Скрытая=0")});
+    writeConfig({ s("[LotoType]"), s("Скрытая=0") });
     start();
     EXPECT_EQ(find<QTabBar>("TabControl1")->count(), 0);
     EXPECT_TRUE(status(0).contains(s("Параметры")));
@@ -139,7 +142,7 @@ TEST_F(MainWindow, WithoutAnyShownLotteryTheWindowSaysWhatToDo)
 
 TEST_F(MainWindow, AnUnloadableLotteryIsRefusedByName)
 {
-    writeConfig({s("[LotoType]"), s("Плохая=1"), s("[Плохая]"), s("MaxNumber=150")});
+    writeConfig({ s("[LotoType]"), s("Плохая=1"), s("[Плохая]"), s("MaxNumber=150") });
     start();
     ASSERT_FALSE(services.messages.isEmpty());
     EXPECT_TRUE(services.lastMessage().contains(s("Плохая")));

@@ -11,7 +11,10 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 // "6 из 45" with two systems and three draws, the newest 125: 03 15 22 31 40 44.
 class PlayWindow : public test::WindowFixture
@@ -19,18 +22,21 @@ class PlayWindow : public test::WindowFixture
 protected:
     void SetUp() override
     {
-        writeConfig({s("[LotoType]"), s("6 из 45=1"), s("[6 из 45]"), s("MaxNumber=45"), s("DrawNumber=6"),
-                     s("BaseFile=6x45.lot"), s("[for 6 numbers]"), s("6 номеров=one.ltt"),
-                     s("7 номеров=seven.ltt")});
-        dir.writeLines(s("6x45.lot"), {s("123,01.01.2005,-,-,01,02,04,05,06,10"),
-                                       s("124,08.01.2005,-,-,07,08,09,11,12,13"),
-                                       s("125,15.01.2005,-,-,03,15,22,31,40,44")});
-        dir.writeLines(s("System/one.ltt"), {s("; one ticket"), s("1 2 3 4 5 6")});
-        dir.writeLines(s("System/seven.ltt"), {s(";7 numbers, all pairs"), s("1 2 3 4 5 6"), s("1 2 3 4 5 7")});
+        writeConfig({ s("[LotoType]"), s("6 из 45=1"), s("[6 из 45]"), s("MaxNumber=45"), s("DrawNumber=6"),
+            s("BaseFile=6x45.lot"), s("[for 6 numbers]"), s("6 номеров=one.ltt"), s("7 номеров=seven.ltt") });
+        dir.writeLines(s("6x45.lot"),
+            { s("123,01.01.2005,-,-,01,02,04,05,06,10"), s("124,08.01.2005,-,-,07,08,09,11,12,13"),
+                s("125,15.01.2005,-,-,03,15,22,31,40,44") });
+        dir.writeLines(s("System/one.ltt"), { s("; one ticket"), s("1 2 3 4 5 6") });
+        dir.writeLines(
+            s("System/seven.ltt"), { s(";7 numbers, all pairs"), s("1 2 3 4 5 6"), s("1 2 3 4 5 7") });
         start();
     }
 
-    StatTableModel *numbers() { return qobject_cast<StatTableModel *>(find<QTableView>("ListView1")->model()); }
+    StatTableModel *numbers()
+    {
+        return qobject_cast<StatTableModel *>(find<QTableView>("ListView1")->model());
+    }
     CombinationListModel *combinations()
     {
         return qobject_cast<CombinationListModel *>(find<QTableView>("StringGrid1")->model());
@@ -55,13 +61,13 @@ protected:
 
 TEST_F(PlayWindow, MarksExpandIntoTheSystemAndTheCheckReportsHits)
 {
-    for (const char *n : {"03", "15", "22", "07", "08", "09"})
+    for (const char *n : { "03", "15", "22", "07", "08", "09" })
         tick(s(n));
     EXPECT_EQ(status(1), s("Выбрано 6 номеров"));
     ASSERT_EQ(combinations()->rowCount(), 1);
     QStringList firstRow = combinations()->list().row(0);
     firstRow.sort();
-    EXPECT_EQ(firstRow.mid(4), QStringList({s("03"), s("07"), s("08"), s("09"), s("15"), s("22")}));
+    EXPECT_EQ(firstRow.mid(4), QStringList({ s("03"), s("07"), s("08"), s("09"), s("15"), s("22") }));
 
     tick(s("44"));
     chooseSystem(1);
@@ -87,7 +93,8 @@ TEST_F(PlayWindow, MarksExpandIntoTheSystemAndTheCheckReportsHits)
     const QStringList report = dir.readLines(s("result.tmp"));
     ASSERT_FALSE(report.isEmpty());
     EXPECT_EQ(report.first(), s("Результаты 125 розыгрыша в 6 из 45 :"));
-    EXPECT_TRUE(report.contains(s("3 номеров - угадано   2 комбинаций"))) << report.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(report.contains(s("3 номеров - угадано   2 комбинаций")))
+        << report.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(PlayWindow, MarkAllClearAllAndRandomChoice)
@@ -110,10 +117,12 @@ TEST_F(PlayWindow, MarkAllClearAllAndRandomChoice)
 
 TEST_F(PlayWindow, ACheckOfAnotherLotterysFileIsRefused)
 {
-    dir.writeLines(s("other.ltc"), {s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинаций"), s("01   02   03")});
+    dir.writeLines(
+        s("other.ltc"), { s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинаций"), s("01   02   03") });
     services.openAnswers.enqueue(dir.filePath(s("other.ltc")));
     trigger("N19");
-    EXPECT_TRUE(services.lastMessage().startsWith(s("Содержимое этого файла не является комбинациями для 6 из 45")));
+    EXPECT_TRUE(
+        services.lastMessage().startsWith(s("Содержимое этого файла не является комбинациями для 6 из 45")));
     EXPECT_TRUE(services.editedFiles.isEmpty());
 }
 
@@ -131,7 +140,7 @@ TEST_F(PlayWindow, ForecastMarksNumbersAndPicksTheSmallestSystem)
     }
     const int marked = numbers()->flaggedCount();
     EXPECT_EQ(marked, expected);
-    const int system = forecast::chooseSystem({s("6 номеров"), s("7 номеров")}, marked);
+    const int system = forecast::chooseSystem({ s("6 номеров"), s("7 номеров") }, marked);
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), system < 0 ? 0 : system);
     if (marked == 0) {
         EXPECT_EQ(services.lastMessage(), s("Невозможно спрогнозировать результат!"));
@@ -143,7 +152,7 @@ TEST_F(PlayWindow, ForecastMarksNumbersAndPicksTheSmallestSystem)
 TEST_F(PlayWindow, DeletedCombinationsComeBackWithTheNextMark)
 {
     chooseSystem(1);
-    for (const char *n : {"01", "02", "03", "04", "05", "06", "07"})
+    for (const char *n : { "01", "02", "03", "04", "05", "06", "07" })
         tick(s(n));
     ASSERT_EQ(combinations()->rowCount(), 2);
     find<QTableView>("StringGrid1")->setCurrentIndex(combinations()->index(0, 0));

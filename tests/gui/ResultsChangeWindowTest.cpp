@@ -10,17 +10,20 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 class ResultsChangeWindow : public test::WindowFixture
 {
 protected:
     void SetUp() override
     {
-        writeConfig({s("[LotoType]"), s("6 из 45=1"), s("[6 из 45]"), s("MaxNumber=45"), s("DrawNumber=6"),
-                     s("CountOfAddBall=1"), s("MinnumberOfAddBall=1"), s("MaxnumberOfAddBall=9"),
-                     s("BaseFile=6x45.lot")});
-        dir.writeLines(s("6x45.lot"), {s("1,01.01.2005,-,-,01,02,03,04,05,06,7")});
+        writeConfig({ s("[LotoType]"), s("6 из 45=1"), s("[6 из 45]"), s("MaxNumber=45"), s("DrawNumber=6"),
+            s("CountOfAddBall=1"), s("MinnumberOfAddBall=1"), s("MaxnumberOfAddBall=9"),
+            s("BaseFile=6x45.lot") });
+        dir.writeLines(s("6x45.lot"), { s("1,01.01.2005,-,-,01,02,03,04,05,06,7") });
         start();
     }
 
@@ -66,20 +69,22 @@ TEST_F(ResultsChangeWindow, AnIncompleteDrawIsRefusedAndNothingIsWritten)
 
 TEST_F(ResultsChangeWindow, ImportReplacesTheBaseAndReloads)
 {
-    dir.writeLines(s("import.txt"), {s("10 01.02.2005 1 2 5 12 19 23 31 40 3 extra"), QString(),
-                                     s("11 08.02.2005 1 2 6 13 20 24 32 41 4")});
+    dir.writeLines(s("import.txt"),
+        { s("10 01.02.2005 1 2 5 12 19 23 31 40 3 extra"), QString(),
+            s("11 08.02.2005 1 2 6 13 20 24 32 41 4") });
     services.confirmAnswers.enqueue(true);
     services.openAnswers.enqueue(dir.filePath(s("import.txt")));
     trigger("N34");
     EXPECT_EQ(services.openRequests.first().title, s("6 из 45 - Импорт результатов из файла"));
     EXPECT_EQ(dir.readLines(s("6x45.lot")),
-              QStringList({s("10,01.02.2005,1,2,5,12,19,23,31,40,3"), s("11,08.02.2005,1,2,6,13,20,24,32,41,4")}));
+        QStringList(
+            { s("10,01.02.2005,1,2,5,12,19,23,31,40,3"), s("11,08.02.2005,1,2,6,13,20,24,32,41,4") }));
     EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
 }
 
 TEST_F(ResultsChangeWindow, ImportOfAFileWithAHeaderIsRefused)
 {
-    dir.writeLines(s("import.txt"), {s("номер дата"), s("11 08.02.2005 1 2 6 13 20 24 32 41 4")});
+    dir.writeLines(s("import.txt"), { s("номер дата"), s("11 08.02.2005 1 2 6 13 20 24 32 41 4") });
     const QByteArray before = dir.readBytes(s("6x45.lot"));
     services.confirmAnswers.enqueue(true);
     services.openAnswers.enqueue(dir.filePath(s("import.txt")));
@@ -92,7 +97,7 @@ TEST_F(ResultsChangeWindow, EditingTheBaseReloadsAfterTheEditor)
 {
     services.onEdit = [this](const QString &path) {
         EXPECT_EQ(path, dir.filePath(s("6x45.lot")));
-        dir.writeLines(s("6x45.lot"), {s("1,-,-,-,1,2,3,4,5,6,7"), s("2,-,-,-,1,2,3,4,5,6,7")});
+        dir.writeLines(s("6x45.lot"), { s("1,-,-,-,1,2,3,4,5,6,7"), s("2,-,-,-,1,2,3,4,5,6,7") });
     };
     trigger("N82");
     EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
@@ -100,7 +105,7 @@ TEST_F(ResultsChangeWindow, EditingTheBaseReloadsAfterTheEditor)
 
 TEST_F(ResultsChangeWindow, LedgerIsEditedAndSaved)
 {
-    dir.writeLines(s("6x45.bls"), {s("01.02.2005;100;0"), s("08.02.2005;100;340")});
+    dir.writeLines(s("6x45.bls"), { s("01.02.2005;100;0"), s("08.02.2005;100;340") });
     whenShown("BalansForm", [](QDialog *dialog) {
         auto *grid = dialog->findChild<QTableWidget *>(QStringLiteral("BalansGrid"));
         auto *totals = dialog->findChild<QTableWidget *>(QStringLiteral("ItogGrid"));
@@ -117,12 +122,12 @@ TEST_F(ResultsChangeWindow, LedgerIsEditedAndSaved)
     });
     trigger("N78");
     EXPECT_EQ(dir.readLines(s("6x45.bls")),
-              QStringList({s("01.02.2005;100;0"), s("08.02.2005;100;340"), s("07.12.2026;50;")}));
+        QStringList({ s("01.02.2005;100;0"), s("08.02.2005;100;340"), s("07.12.2026;50;") }));
 }
 
 TEST_F(ResultsChangeWindow, CancelledLedgerKeepsTheFile)
 {
-    dir.writeLines(s("6x45.bls"), {s("01.02.2005;100;0")});
+    dir.writeLines(s("6x45.bls"), { s("01.02.2005;100;0") });
     whenShown("BalansForm", [](QDialog *dialog) {
         auto *grid = dialog->findChild<QTableWidget *>(QStringLiteral("BalansGrid"));
         ASSERT_EQ(grid->rowCount(), 1);
@@ -130,7 +135,7 @@ TEST_F(ResultsChangeWindow, CancelledLedgerKeepsTheFile)
         dialog->reject();
     });
     trigger("N78");
-    EXPECT_EQ(dir.readLines(s("6x45.bls")), QStringList({s("01.02.2005;100;0")}));
+    EXPECT_EQ(dir.readLines(s("6x45.bls")), QStringList({ s("01.02.2005;100;0") }));
 }
 
 TEST_F(ResultsChangeWindow, ExportsOpenInTheBrowserAndOddsFollowTheLottery)

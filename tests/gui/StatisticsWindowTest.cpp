@@ -15,7 +15,10 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text) { return QString::fromUtf8(text); }
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 // Draws {1,2,3}, {2,3,4}, {1,5,6} on a lottery 1..6 with three numbers a draw, and a
 // second lottery with additional numbers.
@@ -24,24 +27,27 @@ class StatisticsWindow : public test::WindowFixture
 protected:
     void SetUp() override
     {
-        writeConfig({s("[LotoType]"), s("Малая=1"), s("Доп=1"), s("[Малая]"), s("MinNumber=1"), s("MaxNumber=6"),
-                     s("DrawNumber=3"), s("BaseFile=small.lot"), s("[Доп]"), s("MaxNumber=45"), s("DrawNumber=6"),
-                     s("CountOfAddBall=2"), s("MinnumberOfAddBall=1"), s("MaxnumberOfAddBall=4"),
-                     s("BaseFile=extra.lot")});
-        dir.writeLines(s("small.lot"), {s("1,-,-,-,1,2,3"), s("2,-,-,-,2,3,4"), s("3,-,-,-,1,5,6")});
-        dir.writeLines(s("extra.lot"), {s("1,-,-,-,1,2,3,4,5,6,1,2"), s("2,-,-,-,11,12,13,14,15,16,2,2")});
-        dir.writeLines(s("System/default.ltt"), {s("1 2 3 4 5 6")});
+        writeConfig({ s("[LotoType]"), s("Малая=1"), s("Доп=1"), s("[Малая]"), s("MinNumber=1"),
+            s("MaxNumber=6"), s("DrawNumber=3"), s("BaseFile=small.lot"), s("[Доп]"), s("MaxNumber=45"),
+            s("DrawNumber=6"), s("CountOfAddBall=2"), s("MinnumberOfAddBall=1"), s("MaxnumberOfAddBall=4"),
+            s("BaseFile=extra.lot") });
+        dir.writeLines(s("small.lot"), { s("1,-,-,-,1,2,3"), s("2,-,-,-,2,3,4"), s("3,-,-,-,1,5,6") });
+        dir.writeLines(s("extra.lot"), { s("1,-,-,-,1,2,3,4,5,6,1,2"), s("2,-,-,-,11,12,13,14,15,16,2,2") });
+        dir.writeLines(s("System/default.ltt"), { s("1 2 3 4 5 6") });
         start();
     }
 
-    StatTableModel *statModel() { return qobject_cast<StatTableModel *>(find<QTableView>("ListView2")->model()); }
+    StatTableModel *statModel()
+    {
+        return qobject_cast<StatTableModel *>(find<QTableView>("ListView2")->model());
+    }
     QString title() { return find<QGroupBox>("GroupBox2")->title(); }
     QString record(int column) { return find<QTreeWidget>("ListView4")->headerItem()->text(column); }
     QStringList row(int displayRow)
     {
         QAbstractItemModel *model = statModel();
-        return {model->index(displayRow, 0).data().toString(), model->index(displayRow, 1).data().toString(),
-                model->index(displayRow, 2).data().toString()};
+        return { model->index(displayRow, 0).data().toString(), model->index(displayRow, 1).data().toString(),
+            model->index(displayRow, 2).data().toString() };
     }
     int rowOf(const QString &caption)
     {
@@ -72,7 +78,7 @@ TEST_F(StatisticsWindow, PairsFromTheMainMenuAndTheToolbarMenu)
     EXPECT_EQ(record(1), s("3"));
     EXPECT_EQ(record(2), s("2"));
     EXPECT_EQ(row(0)[1], s("3")); // sorted by "Не выпадала": never-drawn pairs first
-    EXPECT_EQ(row(rowOf(s("02:03"))), QStringList({s("02:03"), s("1"), s("2")}));
+    EXPECT_EQ(row(rowOf(s("02:03"))), QStringList({ s("02:03"), s("1"), s("2") }));
 
     trigger("popupN37");
     EXPECT_EQ(title(), s("Соседние пары номеров"));
@@ -112,7 +118,7 @@ TEST_F(StatisticsWindow, DoubleClickMarksTheNumbersOfARow)
     const int row = rowOf(s("01:02:05:06"));
     find<QTableView>("ListView2")->selectRow(row);
     emit find<QTableView>("ListView2")->doubleClicked(statModel()->index(row, 0));
-    for (const char *n : {"01", "02", "05", "06"})
+    for (const char *n : { "01", "02", "05", "06" })
         EXPECT_TRUE(marked(s(n))) << n;
     EXPECT_FALSE(marked(s("03")));
     EXPECT_EQ(status(1), s("Выбрано 4 номеров"));
@@ -123,7 +129,7 @@ TEST_F(StatisticsWindow, GroupsOfTenAndTheNumbersOfATen)
     trigger("N210");
     EXPECT_EQ(title(), s("Десятки (по 2 номера в десятке)"));
     ASSERT_EQ(statModel()->rowCount(), 1);
-    EXPECT_EQ(row(0), QStringList({s("01-6"), s("0"), s("3")}));
+    EXPECT_EQ(row(0), QStringList({ s("01-6"), s("0"), s("3") }));
 
     // The command is enabled when the context menu opens on a selected group row.
     EXPECT_FALSE(find<QAction>("N73")->isEnabled());
@@ -156,7 +162,7 @@ TEST_F(StatisticsWindow, PositionsAndAdditionalNumbers)
     positions->actions().at(0)->trigger();
     EXPECT_EQ(title(), s("В порядке выпадения номеров (Позиция 1)"));
     EXPECT_EQ(statModel()->rowCount(), 6);
-    EXPECT_EQ(row(0), QStringList({s("01"), s("0"), s("2")})); // not sorted: ascending numbers
+    EXPECT_EQ(row(0), QStringList({ s("01"), s("0"), s("2") })); // not sorted: ascending numbers
     find<QMenu>("popupN55")->actions().at(2)->trigger();
     EXPECT_EQ(title(), s("В порядке возрастания номеров (Позиция 3)"));
 
@@ -167,6 +173,6 @@ TEST_F(StatisticsWindow, PositionsAndAdditionalNumbers)
     trigger("popupdopnumber");
     EXPECT_EQ(title(), s("Дополнительные номера"));
     EXPECT_EQ(statModel()->rowCount(), 4);
-    EXPECT_EQ(row(1), QStringList({s("02"), s("0"), s("3")}));
+    EXPECT_EQ(row(1), QStringList({ s("02"), s("0"), s("3") }));
     screenshot("additional");
 }

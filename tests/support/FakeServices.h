@@ -50,7 +50,7 @@ public:
     void openUrl(const QString &fileOrAddress) override { openedUrls.append(fileOrAddress); }
     bool startProgram(const QString &program, const QStringList &arguments, bool wait) override
     {
-        started.append({program, arguments, wait});
+        started.append({ program, arguments, wait });
         return programsStart;
     }
     void editTextFile(QWidget *, const QString &path, bool) override
@@ -80,7 +80,10 @@ public:
         *text = answer;
         return true;
     }
-    void showMessage(QWidget *, const QString &text, MessageKind kind) override { messages.append({text, kind}); }
+    void showMessage(QWidget *, const QString &text, MessageKind kind) override
+    {
+        messages.append({ text, kind });
+    }
     bool confirm(QWidget *, const QString &text) override
     {
         confirmQuestions.append(text);

@@ -8,7 +8,10 @@
 
 #include <ostream>
 
-inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 inline void PrintTo(const QStringList &list, std::ostream *os)
 {
@@ -18,4 +21,7 @@ inline void PrintTo(const QStringList &list, std::ostream *os)
     *os << '}';
 }
 
-inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(const QByteArray &bytes, std::ostream *os)
+{
+    *os << '"' << bytes.toStdString() << '"';
+}

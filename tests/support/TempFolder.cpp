@@ -9,9 +9,15 @@
 
 namespace kivora::test {
 
-TempFolder::TempFolder() { EXPECT_TRUE(m_dir.isValid()); }
+TempFolder::TempFolder()
+{
+    EXPECT_TRUE(m_dir.isValid());
+}
 
-QString TempFolder::filePath(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
+QString TempFolder::filePath(const QString &name) const
+{
+    return QDir(m_dir.path()).filePath(name);
+}
 
 void TempFolder::writeLines(const QString &name, const QStringList &lines) const
 {
@@ -40,6 +46,9 @@ QStringList TempFolder::readLines(const QString &name) const
     return textfile::splitLines(textfile::decode(readBytes(name)));
 }
 
-QString sampleFile(const QString &name) { return QDir(QStringLiteral(KIVORA_SAMPLE_DATA)).filePath(name); }
+QString sampleFile(const QString &name)
+{
+    return QDir(QStringLiteral(KIVORA_SAMPLE_DATA)).filePath(name);
+}
 
 } // namespace kivora::test

@@ -25,8 +25,7 @@ protected:
     TMainForm &start();
     TMainForm &window() { return *m_window; }
 
-    template<typename T>
-    T *find(const char *name)
+    template<typename T> T *find(const char *name)
     {
         T *child = m_window->findChild<T *>(QLatin1String(name));
         EXPECT_NE(child, nullptr) << name;

@@ -1,7 +1,7 @@
 #include "ui/dialogs/aboutunit.h"
 
-#include "ui/Pictures.h"
 #include "reports/HtmlExport.h"
+#include "ui/Pictures.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -12,7 +12,8 @@
 
 namespace kivora {
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+TAboutBox::TAboutBox(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("О программе"));
@@ -29,7 +30,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *versionRow = new QHBoxLayout;
     versionRow->addWidget(versionLabel);
     versionRow->addWidget(version, 1);
-    auto *comments = new QLabel(QStringLiteral("В помощь игроку в ЛОТО: статистика, прогноз, игра по системе."), this);
+    auto *comments
+        = new QLabel(QStringLiteral("В помощь игроку в ЛОТО: статистика, прогноз, игра по системе."), this);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setWordWrap(true);
     auto *contact = new QLabel(QStringLiteral("<a href='%1'>%1</a>").arg(kProductWebAddress), this);

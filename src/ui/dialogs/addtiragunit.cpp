@@ -40,7 +40,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 } // namespace
 
 TAddTirag::TAddTirag(const MessageCatalog &messages, PlatformServices &services, QWidget *parent)
-    : QDialog(parent), m_messages(messages), m_services(services)
+    : QDialog(parent)
+    , m_messages(messages)
+    , m_services(services)
 {
     setObjectName(QStringLiteral("AddTirag"));
     setWindowTitle(QStringLiteral("Добавление результатов розыгрыша"));
@@ -64,7 +66,7 @@ TAddTirag::TAddTirag(const MessageCatalog &messages, PlatformServices &services,
     MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
     MaskEdit2 = new QLineEdit(this);
     MaskEdit2->setObjectName(QStringLiteral("MaskEdit2"));
-    for (QLineEdit *edit : {MaskEdit1, MaskEdit2}) {
+    for (QLineEdit *edit : { MaskEdit1, MaskEdit2 }) {
         QFont fixed = edit->font();
         fixed.setFamily(QStringLiteral("DejaVu Sans Mono"));
         fixed.setStyleHint(QFont::Monospace);

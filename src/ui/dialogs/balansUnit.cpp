@@ -26,7 +26,8 @@ class DateDelegate final : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    QWidget *createEditor(
+        QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
         if (editor && index.column() == static_cast<int>(LedgerColumn::Date))
@@ -37,7 +38,8 @@ public:
     {
         auto *line = qobject_cast<QLineEdit *>(editor);
         // An untouched mask reads "..": no date.
-        if (line && index.column() == static_cast<int>(LedgerColumn::Date) && line->text() == QLatin1String("..")) {
+        if (line && index.column() == static_cast<int>(LedgerColumn::Date)
+            && line->text() == QLatin1String("..")) {
             model->setData(index, QString());
             return;
         }
@@ -45,12 +47,17 @@ public:
     }
 };
 
-QColor rgb(quint32 value) { return QColor::fromRgb(value); }
+QColor rgb(quint32 value)
+{
+    return QColor::fromRgb(value);
+}
 
 } // namespace
 
 TBalansForm::TBalansForm(const MessageCatalog &messages, PlatformServices &services, QWidget *parent)
-    : QDialog(parent), m_messages(messages), m_services(services)
+    : QDialog(parent)
+    , m_messages(messages)
+    , m_services(services)
 {
     setObjectName(QStringLiteral("BalansForm"));
     setWindowTitle(QStringLiteral("Баланс"));
@@ -128,9 +135,10 @@ TBalansForm::TBalansForm(const MessageCatalog &messages, PlatformServices &servi
     connect(ok, &QPushButton::clicked, this, &TBalansForm::OKClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(BalansGrid, &QTableWidget::cellChanged, this, &TBalansForm::cellEdited);
-    connect(BalansGrid, &QTableWidget::currentCellChanged, this, [this](int, int column) { showHint(column); });
+    connect(
+        BalansGrid, &QTableWidget::currentCellChanged, this, [this](int, int column) { showHint(column); });
     connect(BalansGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu1->popup(BalansGrid->viewport()->mapToGlobal(pos)); });
+        [this](const QPoint &pos) { PopupMenu1->popup(BalansGrid->viewport()->mapToGlobal(pos)); });
 }
 
 bool TBalansForm::openFor(const QString &lotteryName, const QString &resultsBasePath)
@@ -138,10 +146,11 @@ bool TBalansForm::openFor(const QString &lotteryName, const QString &resultsBase
     m_path = ledgerPath(resultsBasePath);
     GroupBox1->setTitle(lotteryName);
     BalansGrid->setHorizontalHeaderLabels(
-        {m_messages("Str37"), m_messages("Str38"), m_messages("Str39"), m_messages("Str40")});
+        { m_messages("Str37"), m_messages("Str38"), m_messages("Str39"), m_messages("Str40") });
     QString error;
     if (!openLedger(m_path, ledgerDateText(m_services.today()), &m_ledger, &error)) {
-        m_services.showMessage(parentWidget(), m_messages("Str56").arg(error), PlatformServices::MessageKind::Error);
+        m_services.showMessage(
+            parentWidget(), m_messages("Str56").arg(error), PlatformServices::MessageKind::Error);
         return false;
     }
     fillGrid();
@@ -191,15 +200,16 @@ void TBalansForm::recompute()
         balance->setForeground(rgb(balanceTextColour(m_ledger.balance(row))));
     }
     const LedgerTotals totals = m_ledger.totals();
-    const QString texts[kLedgerColumnCount] = {m_messages("Str41"), QString::number(totals.spent),
-                                               QString::number(totals.received), QString::number(totals.balance)};
+    const QString texts[kLedgerColumnCount] = { m_messages("Str41"), QString::number(totals.spent),
+        QString::number(totals.received), QString::number(totals.balance) };
     for (int column = 0; column < kLedgerColumnCount; ++column) {
         auto *item = new QTableWidgetItem(texts[column]);
         item->setTextAlignment(Qt::AlignCenter);
         ItogGrid->setItem(0, column, item);
     }
     const auto background = totalBalanceBackground(totals.balance);
-    ItogGrid->item(0, 3)->setBackground(background ? rgb(*background) : QApplication::palette().color(QPalette::Button));
+    ItogGrid->item(0, 3)->setBackground(
+        background ? rgb(*background) : QApplication::palette().color(QPalette::Button));
     m_filling = filling;
 }
 
@@ -213,7 +223,7 @@ void TBalansForm::cellEdited(int row, int column)
 
 void TBalansForm::showHint(int column)
 {
-    static const char *keys[kLedgerColumnCount] = {"Str42", "Str43", "Str44", "Str45"};
+    static const char *keys[kLedgerColumnCount] = { "Str42", "Str43", "Str44", "Str45" };
     if (column >= 0 && column < kLedgerColumnCount)
         HintLabel->setText(m_messages(keys[column]));
 }

@@ -12,7 +12,9 @@ class CombinationListModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    explicit CombinationListModel(QObject *parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit CombinationListModel(QObject *parent = nullptr)
+        : QAbstractTableModel(parent)
+    { }
 
     void setList(CombinationList list);
     const CombinationList &list() const { return m_list; }

@@ -6,7 +6,10 @@
 
 namespace kivora {
 
-DrawTableModel::DrawTableModel(View view, QObject *parent) : QAbstractTableModel(parent), m_view(view) {}
+DrawTableModel::DrawTableModel(View view, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_view(view)
+{ }
 
 void DrawTableModel::setDraws(const DrawTable *draws)
 {
@@ -21,7 +24,7 @@ void DrawTableModel::setHighlight(const std::vector<bool> &rows)
     m_highlight = rows;
     m_highlight.resize(static_cast<size_t>(rowCount()), false);
     if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::BackgroundRole, Qt::ForegroundRole});
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), { Qt::BackgroundRole, Qt::ForegroundRole });
 }
 
 bool DrawTableModel::isHighlighted(int row) const
@@ -54,7 +57,8 @@ QVariant DrawTableModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole:
         if (index.column() != 0)
             return {};
-        return isHighlighted(index.row()) ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button);
+        return isHighlighted(index.row()) ? QColor(255, 0, 0)
+                                          : QApplication::palette().color(QPalette::Button);
     case Qt::ForegroundRole:
         if (index.column() != 0)
             return {};

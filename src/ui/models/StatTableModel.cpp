@@ -10,12 +10,14 @@
 
 namespace kivora {
 
-StatTableModel::StatTableModel(Style style, QObject *parent) : QAbstractTableModel(parent), m_style(style)
+StatTableModel::StatTableModel(Style style, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_style(style)
 {
     if (style == Style::NumberList)
-        m_headers = {QStringLiteral("№ "), QStringLiteral("Не выпадал"), QStringLiteral("Выпадал")};
+        m_headers = { QStringLiteral("№ "), QStringLiteral("Не выпадал"), QStringLiteral("Выпадал") };
     else
-        m_headers = {QStringLiteral("№№"), QStringLiteral("Не выпадала"), QStringLiteral("Выпадала")};
+        m_headers = { QStringLiteral("№№"), QStringLiteral("Не выпадала"), QStringLiteral("Выпадала") };
 }
 
 void StatTableModel::setHeaders(const QStringList &captions)
@@ -34,7 +36,10 @@ void StatTableModel::setTable(StatTable table)
     endResetModel();
 }
 
-void StatTableModel::clear() { setTable(StatTable()); }
+void StatTableModel::clear()
+{
+    setTable(StatTable());
+}
 
 void StatTableModel::sortBy(int column)
 {
@@ -51,7 +56,8 @@ void StatTableModel::sortBy(int column)
     QModelIndexList after;
     after.reserve(before.size());
     for (int i = 0; i < before.size(); ++i)
-        after.append(index(position[static_cast<size_t>(tableRows[static_cast<size_t>(i)])], before.at(i).column()));
+        after.append(
+            index(position[static_cast<size_t>(tableRows[static_cast<size_t>(i)])], before.at(i).column()));
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
@@ -102,7 +108,10 @@ int StatTableModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_order.size());
 }
 
-int StatTableModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 3; }
+int StatTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 3;
+}
 
 int StatTableModel::pictureOf(int row) const
 {

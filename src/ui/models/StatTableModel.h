@@ -19,7 +19,7 @@ class StatTableModel final : public QAbstractTableModel
     Q_OBJECT
 public:
     enum class Style {
-        NumberList,      // check boxes, factor 0.7, pictures by number
+        NumberList, // check boxes, factor 0.7, pictures by number
         CombinationView, // no check boxes, factor 0.8, pictures by mode tag
     };
 
@@ -52,7 +52,8 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
+    bool setHeaderData(
+        int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 signals:

@@ -4,7 +4,10 @@
 
 namespace kivora {
 
-TensGridModel::TensGridModel(const DrawTable *draws, QObject *parent) : QAbstractTableModel(parent), m_draws(draws) {}
+TensGridModel::TensGridModel(const DrawTable *draws, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_draws(draws)
+{ }
 
 void TensGridModel::setTable(GroupCountsTable table)
 {
@@ -13,9 +16,15 @@ void TensGridModel::setTable(GroupCountsTable table)
     endResetModel();
 }
 
-int TensGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_table.rowCount; }
+int TensGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_table.rowCount;
+}
 
-int TensGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_table.groupCount; }
+int TensGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_table.groupCount;
+}
 
 QVariant TensGridModel::data(const QModelIndex &index, int role) const
 {
