@@ -8,6 +8,7 @@
 #include "results/NumberList.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
+#include "ui/models/TensGridModel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -83,6 +84,8 @@ void TMainForm::Changeloto()
     m_loading = true;
     showWait();
     m_statModel->clear();
+    m_tenModel->clear();
+    m_tensModel->clear();
 
     DrawFilter filter;
     filter.lastDraws = LastDrawBox->isChecked();
