@@ -3,6 +3,7 @@
 // resident memory of the process and the longest time the event loop did not run
 // (what the user would feel as a freeze).
 
+#include "../BenchData.h"
 #include "../BenchMemory.h"
 #include "core/IniFile.h"
 #include "core/ProgramFolder.h"
@@ -27,6 +28,7 @@
 #include <random>
 
 using namespace kivora;
+using kivora::bench::millionDraws;
 using kivora::bench::peakMemoryMb;
 using kivora::bench::resetPeakMemory;
 
@@ -66,27 +68,6 @@ private:
     QElapsedTimer m_clock;
     qint64 m_longest = 0;
 };
-
-QString millionDraws()
-{
-    std::mt19937 rng(1996);
-    std::array<int, 80> balls {};
-    std::iota(balls.begin(), balls.end(), 1);
-    QString text;
-    text.reserve(1000000 * 72);
-    for (int i = 0; i < 1000000; ++i) {
-        for (int j = 0; j < 20; ++j)
-            std::swap(balls[static_cast<size_t>(j)], balls[static_cast<size_t>(j) + rng() % (80 - j)]);
-        std::array<int, 20> draw {};
-        std::copy_n(balls.begin(), 20, draw.begin());
-        std::sort(draw.begin(), draw.end());
-        text += QString::number(i + 1) + QStringLiteral(",01.01.2000,-,-");
-        for (int n : draw)
-            text += QLatin1Char(',') + QString::number(n);
-        text += textfile::crlf();
-    }
-    return text;
-}
 
 void BM_WindowAllQuadruplesOfKeno(benchmark::State &state)
 {
