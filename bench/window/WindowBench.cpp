@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QTabBar>
 #include <QTableView>
@@ -41,12 +42,14 @@ public:
     bool startProgram(const QString &, const QStringList &, bool) override { return true; }
     void editTextFile(QWidget *, const QString &, bool) override { }
     QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
-    QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    QString saveFileName(QWidget *, const FileDialogRequest &) override { return savePath; }
     bool askText(QWidget *, const QString &, const QString &, QString *) override { return false; }
     void showMessage(QWidget *, const QString &, MessageKind) override { }
     bool confirm(QWidget *, const QString &) override { return false; }
     QDate today() override { return QDate(2026, 1, 1); }
     quint32 randomSeed() override { return 1; }
+
+    QString savePath;
 };
 
 // Measures the longest gap between two runs of the event loop while it is alive.
@@ -148,6 +151,28 @@ void BM_WindowMarkAllKenoBigSystem(benchmark::State &state)
     state.counters["rebuilds"] = rebuilds;
 }
 BENCHMARK(BM_WindowMarkAllKenoBigSystem)->Unit(benchmark::kMillisecond);
+
+// All quadruples of the Keno base saved as HTML from the window.
+void BM_WindowExportAllQuadruples(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const ProgramFolder folder(dir.path());
+    QString error;
+    folder.seed(&error);
+    NullServices services;
+    services.savePath = folder.filePath(QStringLiteral("quads.htm"));
+    TMainForm window(folder, services);
+    window.start();
+    QApplication::processEvents();
+    window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2);
+    window.findChild<QAction *>(QStringLiteral("Menu_4_1"))->trigger();
+    resetPeakMemory();
+    for (auto _ : state)
+        window.findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
+    state.counters["file_MB"] = QFileInfo(services.savePath).size() / 1048576.0;
+    state.counters["peak_MB"] = peakMemoryMb();
+}
+BENCHMARK(BM_WindowExportAllQuadruples)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_WindowOpenMillionDraws(benchmark::State &state)
 {

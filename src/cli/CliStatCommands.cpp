@@ -321,12 +321,12 @@ CommandResult exportHtmlCommand(const CommandContext &ctx)
         return made;
 
     // Heading: "6 из 45 - Пары номеров.<br>" and the status bar's text after the load.
-    const QString document = htmlTableDocument(
-        list.columns, static_cast<int>(list.order.size()), [&list](int row) { return list.cells(row); },
-        htmlHeading(ctx.value(option::kLottery), list.title, loadStatusText(load, ctx.messages)),
-        htmlFooter());
     const QString path = ctx.value(kOut);
-    if (!writeHtmlDocument(path, document, &error))
+    if (!writeHtmlTable(
+            path, list.columns, static_cast<int>(list.order.size()),
+            [&list](int row) { return list.cells(row); },
+            htmlHeading(ctx.value(option::kLottery), list.title, loadStatusText(load, ctx.messages)),
+            htmlFooter(), &error))
         return CommandResult::failed(ctx.messages("Str56").arg(error));
     if (!ctx.json())
         return CommandResult::ok({});

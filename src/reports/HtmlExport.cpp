@@ -2,6 +2,8 @@
 
 #include "core/TextFile.h"
 
+#include <QSaveFile>
+
 #include <algorithm>
 
 namespace kivora {
@@ -27,6 +29,23 @@ QString metaLine(const QLatin1String &charset)
 {
     return QLatin1String("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=") + charset
         + QLatin1String("\">");
+}
+
+// Row i of the table: one cell per column, padded when short, none dropped.
+void appendRow(QString &doc, int i, const QStringList &cells, int columns, bool *fits)
+{
+    doc += (i % 2 == 0) ? kEvenRow : kOddRow;
+    const int cellCount = std::max({ 1, columns, static_cast<int>(cells.size()) });
+    for (int c = 0; c < cellCount; ++c) {
+        doc += kCellOpen;
+        if (c < cells.size()) {
+            const QString &text = cells.at(c);
+            *fits = *fits && textfile::fitsWindows1251(text);
+            doc += text;
+        }
+        doc += kCellClose;
+    }
+    doc += kRowClose;
 }
 
 // Builds the document. cellCharacters is the length of all row cells together, or -1
@@ -84,19 +103,7 @@ QString buildTable(const QStringList &captions, int rowCount, const HtmlRowSourc
             const qsizetype perRow = (doc.size() - bodyStart) / kSampleRows + 1;
             doc.reserve(doc.size() + (rowCount - i) * perRow * 11 / 10 + 1024);
         }
-        const QStringList cells = row(i);
-        doc += (i % 2 == 0) ? kEvenRow : kOddRow;
-        const int cellCount = std::max({ 1, columns, static_cast<int>(cells.size()) });
-        for (int c = 0; c < cellCount; ++c) {
-            doc += kCellOpen;
-            if (c < cells.size()) {
-                const QString &text = cells.at(c);
-                fits = fits && textfile::fitsWindows1251(text);
-                doc += text;
-            }
-            doc += kCellClose;
-        }
-        doc += kRowClose;
+        appendRow(doc, i, row(i), columns, &fits);
     }
 
     doc += kTableClose;
@@ -190,6 +197,60 @@ QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell,
 bool writeHtmlDocument(const QString &path, const QString &document, QString *error)
 {
     return textfile::writeText(path, document, error);
+}
+
+bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
+    const HtmlRowSource &row, const QString &heading, const QString &footer, QString *error)
+{
+    // The head and the tail decide the charset; rows of numbers always fit 1251. A row
+    // that does not fit after all falls back to the document built whole.
+    bool fits = textfile::fitsWindows1251(heading) && textfile::fitsWindows1251(footer);
+    for (const QString &caption : columnCaptions)
+        fits = fits && textfile::fitsWindows1251(caption);
+    auto writeWhole = [&] {
+        return writeHtmlDocument(
+            path, htmlTableDocument(columnCaptions, rowCount, row, heading, footer), error);
+    };
+    if (!fits)
+        return writeWhole();
+
+    const QString crlf = textfile::crlf();
+    QString head = kDocType + crlf + kHeadOpen + QLatin1String("<title>(") + kProductWebAddress
+        + QLatin1String(")</title>") + crlf + htmlCharsetMeta(true) + crlf + kHeadClose + heading + crlf
+        + kTableOpen;
+    for (const QString &caption : columnCaptions)
+        head += kCaptionOpen + caption + kCaptionClose;
+    head += kHeaderRowClose;
+
+    QSaveFile file(path);
+    auto failed = [&] {
+        if (error)
+            *error = textfile::describeError(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed();
+    file.write(textfile::encode(head));
+    const int columns = static_cast<int>(columnCaptions.size());
+    constexpr int kChunkRows = 8192;
+    QString chunk;
+    for (int first = 0; first < rowCount; first += kChunkRows) {
+        chunk.clear();
+        bool chunkFits = true;
+        for (int i = first; i < std::min(rowCount, first + kChunkRows); ++i)
+            appendRow(chunk, i, row(i), columns, &chunkFits);
+        if (!chunkFits) {
+            file.cancelWriting();
+            return writeWhole();
+        }
+        if (file.write(textfile::encode(chunk)) < 0)
+            return failed();
+    }
+    file.write(textfile::encode(kTableClose + footer + crlf + kBodyClose));
+    if (!file.commit())
+        return failed();
+    return true;
 }
 
 } // namespace kivora

@@ -49,6 +49,12 @@ QString gridDocument(int rowCount, const std::function<QString(int row, int colu
 // false with "path: reason" in *error when it cannot be written; the old file stays.
 bool writeHtmlDocument(const QString &path, const QString &document, QString *error);
 
+// The table document written straight to the file a few thousand rows at a time, so
+// that exporting 1.5 million rows never holds the whole text in memory. The bytes are
+// those of writeHtmlDocument(htmlTableDocument(...)).
+bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
+    const HtmlRowSource &row, const QString &heading, const QString &footer, QString *error);
+
 // The meta line of an HTML document that will be stored by writeHtmlDocument: it
 // names the charset the text will actually be stored in.
 QString htmlCharsetMeta(bool fitsWindows1251);

@@ -135,16 +135,16 @@ void TMainForm::exportList(const StatTableModel *model, const QString &groupCapt
     const QString path = m_services.saveFileName(this, SaveDialog1->request(1, QStringLiteral("htm")));
     if (path.isEmpty())
         return;
-    const QString document = htmlTableDocument(
-        headerCaptions(model), model->rowCount(),
+    QString error;
+    const bool written = writeHtmlTable(
+        path, headerCaptions(model), model->rowCount(),
         [model](int row) {
             return QStringList { model->data(model->index(row, 0), Qt::DisplayRole).toString(),
                 model->data(model->index(row, 1), Qt::DisplayRole).toString(),
                 model->data(model->index(row, 2), Qt::DisplayRole).toString() };
         },
-        htmlHeading(currentLottery(), groupCaption, statusPanel0->text()), htmlFooter());
-    QString error;
-    if (!writeHtmlDocument(path, document, &error)) {
+        htmlHeading(currentLottery(), groupCaption, statusPanel0->text()), htmlFooter(), &error);
+    if (!written) {
         showError(m_messages("Str56").arg(error));
         return;
     }

@@ -212,3 +212,35 @@ TEST(HtmlGrid, EmptyListAndCellLayout)
     EXPECT_TRUE(doc.contains(
         s("<TD BGCOLOR=\"#0A0BC0\" WIDTH=\"25\" HEIGHT=\"19\" ALIGN=\"LEFT\">10</TD>\r\n</TR>")));
 }
+
+// The table written a chunk of rows at a time is the same file as the document built
+// whole, in Windows-1251 and, when a text needs it, in UTF-8.
+TEST(HtmlTableStreaming, SameBytesAsTheWholeDocument)
+{
+    test::TempFolder dir;
+    const QStringList captions = { QStringLiteral("№№"), QStringLiteral("a"), QStringLiteral("b") };
+    auto rows = [](int row) {
+        return QStringList { QStringLiteral("%1:%2").arg(row % 90).arg(row % 7), QString::number(row),
+            QString::number(row * 3) };
+    };
+    const QString heading = QString::fromUtf8("6 из 45 - Пары.<br>Проанализировано 5 розыгрышей");
+    for (const QString &footer : { htmlFooter(), QString::fromUtf8("日本") }) {
+        QString error;
+        ASSERT_TRUE(writeHtmlTable(
+            dir.filePath(QStringLiteral("s.htm")), captions, 20000, rows, heading, footer, &error));
+        ASSERT_TRUE(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
+            htmlTableDocument(captions, 20000, rows, heading, footer), &error));
+        EXPECT_EQ(dir.readBytes(QStringLiteral("s.htm")), dir.readBytes(QStringLiteral("w.htm")));
+    }
+    // A row that 1251 cannot hold, found after the head was written.
+    auto odd = [](int row) {
+        return QStringList { row == 15000 ? QString::fromUtf8("日") : QStringLiteral("x") };
+    };
+    QString error;
+    ASSERT_TRUE(writeHtmlTable(
+        dir.filePath(QStringLiteral("s.htm")), captions, 20000, odd, heading, htmlFooter(), &error));
+    ASSERT_TRUE(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
+        htmlTableDocument(captions, 20000, odd, heading, htmlFooter()), &error));
+    EXPECT_EQ(dir.readBytes(QStringLiteral("s.htm")), dir.readBytes(QStringLiteral("w.htm")));
+    EXPECT_TRUE(dir.readBytes(QStringLiteral("s.htm")).startsWith("\xEF\xBB\xBF"));
+}
