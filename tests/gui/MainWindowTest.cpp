@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 using namespace kivora;
@@ -158,4 +159,47 @@ TEST_F(MainWindow, SampleDataOpensOnTheFirstStart)
     EXPECT_EQ(status(0), s("Проанализировано 1738 розыгрышей"));
     EXPECT_EQ(status(1), s("Выбрано 0 номеров"));
     screenshot("sample");
+}
+
+TEST_F(MainWindow, SortedDrawStripInOneOrTwoRows)
+{
+    // Twenty numbers a draw: two rows of 11 cells, the ten smallest numbers first, the
+    // machine and ball set joined in the second row's first cell.
+    writeConfig({ s("[LotoType]"), s("Кено=1"), s("Десять=1"), s("[Кено]"), s("MaxNumber=80"),
+        s("DrawNumber=20"), s("BaseFile=keno.lot"), s("[Десять]"), s("MaxNumber=80"), s("DrawNumber=10"),
+        s("BaseFile=ten.lot") });
+    dir.writeLines(s("keno.lot"), { s("7,-,M2,B5,80,3,15,22,31,40,44,7,11,25,33,47,52,60,66,71,75,1,9,18") });
+    dir.writeLines(s("ten.lot"), { s("8,-,-,-,80,3,15,22,31,40,44,7,11,25") });
+    start();
+    auto *strip = find<QTableWidget>("StringGrid3");
+    ASSERT_EQ(strip->rowCount(), 2);
+    ASSERT_EQ(strip->columnCount(), 11);
+    EXPECT_EQ(strip->item(0, 0)->text(), s("7"));
+    EXPECT_EQ(strip->item(1, 0)->text(), s("M2B5"));
+    QStringList first;
+    QStringList second;
+    for (int c = 1; c < 11; ++c) {
+        first.append(strip->item(0, c)->text());
+        second.append(strip->item(1, c)->text());
+    }
+    EXPECT_EQ(first,
+        QStringList(
+            { s("01"), s("03"), s("07"), s("09"), s("11"), s("15"), s("18"), s("22"), s("25"), s("31") }));
+    EXPECT_EQ(second,
+        QStringList(
+            { s("33"), s("40"), s("44"), s("47"), s("52"), s("60"), s("66"), s("71"), s("75"), s("80") }));
+    // Colours by groups of ten: 1-10 purple, 11-20 yellow with black text, 21-30 green, 31-40 blue.
+    EXPECT_EQ(strip->item(0, 1)->background().color(), QColor(128, 0, 128));
+    EXPECT_EQ(strip->item(0, 5)->background().color(), QColor(255, 255, 0));
+    EXPECT_EQ(strip->item(0, 5)->foreground().color(), QColor(Qt::black));
+    EXPECT_EQ(strip->item(0, 8)->background().color(), QColor(0, 128, 0));
+    EXPECT_EQ(strip->item(0, 10)->background().color(), QColor(0, 0, 255));
+    EXPECT_EQ(strip->item(1, 10)->background().color(), QColor(0, 0, 255)); // 80
+
+    find<QTabBar>("TabControl1")->setCurrentIndex(1);
+    QApplication::processEvents();
+    ASSERT_EQ(strip->rowCount(), 1);
+    EXPECT_EQ(strip->columnCount(), 11);
+    EXPECT_EQ(strip->item(0, 1)->text(), s("03"));
+    EXPECT_EQ(strip->item(0, 10)->text(), s("80"));
 }
