@@ -45,7 +45,7 @@ public:
     QString saveFileName(QWidget *, const FileDialogRequest &) override { return savePath; }
     bool askText(QWidget *, const QString &, const QString &, QString *) override { return false; }
     void showMessage(QWidget *, const QString &, MessageKind) override { }
-    bool confirm(QWidget *, const QString &) override { return false; }
+    bool confirm(QWidget *, const QString &, const QString &) override { return false; }
     QDate today() override { return QDate(2026, 1, 1); }
     quint32 randomSeed() override { return 1; }
 

@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QShortcut>
 #include <QUrl>
 
 namespace kivora {
@@ -136,10 +137,15 @@ void DesktopServices::showMessage(QWidget *parent, const QString &text, MessageK
     }
 }
 
-bool DesktopServices::confirm(QWidget *parent, const QString &text)
+bool DesktopServices::confirm(QWidget *parent, const QString &text, const QString &help)
 {
-    return QMessageBox::question(parent, QStringLiteral("Kivora"), text, QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Kivora"), text, QMessageBox::Yes | QMessageBox::No, parent);
+    if (!help.isEmpty()) {
+        auto *shortcut = new QShortcut(QKeySequence::HelpContents, &box);
+        QObject::connect(shortcut, &QShortcut::activated, &box, [this, help] { openUrl(help); });
+    }
+    return box.exec() == QMessageBox::Yes;
 }
 
 QDate DesktopServices::today()

@@ -21,7 +21,7 @@ public:
     QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
     bool askText(QWidget *parent, const QString &title, const QString &prompt, QString *text) override;
     void showMessage(QWidget *parent, const QString &text, MessageKind kind) override;
-    bool confirm(QWidget *parent, const QString &text) override;
+    bool confirm(QWidget *parent, const QString &text, const QString &help = QString()) override;
     QDate today() override;
     quint32 randomSeed() override;
 

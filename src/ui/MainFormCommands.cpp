@@ -37,7 +37,8 @@ void TMainForm::N34Click()
 {
     if (currentLottery().isEmpty() || !m_load.ok)
         return;
-    if (!m_services.confirm(this, m_messages("Str69")))
+    const QString help = m_folder.filePath(QStringLiteral("kivora.html")) + QStringLiteral("#import");
+    if (!m_services.confirm(this, m_messages("Str69"), help))
         return;
     FileDialogRequest request;
     request.title = currentLottery() + m_messages("Str70");

@@ -43,8 +43,9 @@ public:
     // Returns false when the user cancels; *text holds the proposed text on entry.
     virtual bool askText(QWidget *parent, const QString &title, const QString &prompt, QString *text) = 0;
     virtual void showMessage(QWidget *parent, const QString &text, MessageKind kind) = 0;
-    // Yes/no question; true for yes.
-    virtual bool confirm(QWidget *parent, const QString &text) = 0;
+    // Yes/no question; true for yes. With a help address, F1 opens it while the
+    // question stays on screen.
+    virtual bool confirm(QWidget *parent, const QString &text, const QString &help = QString()) = 0;
     virtual QDate today() = 0;
     // A seed for the random choice of numbers (the clock on the desktop).
     virtual quint32 randomSeed() = 0;

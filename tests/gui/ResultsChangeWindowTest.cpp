@@ -76,6 +76,7 @@ TEST_F(ResultsChangeWindow, ImportReplacesTheBaseAndReloads)
     services.openAnswers.enqueue(dir.filePath(s("import.txt")));
     trigger("N34");
     EXPECT_EQ(services.openRequests.first().title, s("6 из 45 - Импорт результатов из файла"));
+    EXPECT_TRUE(services.confirmHelp.first().endsWith(s("kivora.html#import")));
     EXPECT_EQ(dir.readLines(s("6x45.lot")),
         QStringList(
             { s("10,01.02.2005,1,2,5,12,19,23,31,40,3"), s("11,08.02.2005,1,2,6,13,20,24,32,41,4") }));

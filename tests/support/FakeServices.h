@@ -46,6 +46,7 @@ public:
     QList<FileDialogRequest> saveRequests;
     QStringList askedPrompts;
     QStringList confirmQuestions;
+    QStringList confirmHelp;
 
     void openUrl(const QString &fileOrAddress) override { openedUrls.append(fileOrAddress); }
     bool startProgram(const QString &program, const QStringList &arguments, bool wait) override
@@ -84,9 +85,10 @@ public:
     {
         messages.append({ text, kind });
     }
-    bool confirm(QWidget *, const QString &text) override
+    bool confirm(QWidget *, const QString &text, const QString &help = QString()) override
     {
         confirmQuestions.append(text);
+        confirmHelp.append(help);
         return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
     }
     QDate today() override { return fixedToday; }
