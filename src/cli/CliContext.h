@@ -24,6 +24,7 @@ inline const QString kLottery = QStringLiteral("lottery");
 inline const QString kLast = QStringLiteral("last");
 inline const QString kMachine = QStringLiteral("machine");
 inline const QString kBallSet = QStringLiteral("ballset");
+inline const QString kOut = QStringLiteral("out"); // the file export-html and save write
 } // namespace option
 
 struct CommandContext

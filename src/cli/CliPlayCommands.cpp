@@ -21,7 +21,6 @@ namespace {
 
 const QString kSystem = QStringLiteral("system");
 const QString kMarked = QStringLiteral("marked");
-const QString kOut = QStringLiteral("out");
 const QString kFile = QStringLiteral("file");
 const QString kDraw = QStringLiteral("draw");
 
@@ -199,24 +198,25 @@ CommandResult expandCommand(const CommandContext &ctx)
 CommandResult saveCommand(const CommandContext &ctx)
 {
     LoadResult load;
-    CommandResult loaded = loadFor(ctx, { kSystem, kMarked, kOut }, 1, { kSystem, kMarked, kOut }, &load);
+    CommandResult loaded
+        = loadFor(ctx, { kSystem, kMarked, option::kOut }, 1, { kSystem, kMarked, option::kOut }, &load);
     if (loaded.status != ExitOk)
         return loaded;
-    if (ctx.value(kOut).isEmpty())
+    if (ctx.value(option::kOut).isEmpty())
         return CommandResult::wrongUsage(QStringLiteral("--out needs a file name"));
     SystemExpansion expansion;
     CommandResult expanded = expandMarked(ctx, load, &expansion);
     if (expanded.status != ExitOk)
         return expanded;
     QString error;
-    if (!writeCombinationFile(ctx.value(kOut), expansion.list, ctx.value(option::kLottery),
+    if (!writeCombinationFile(ctx.value(option::kOut), expansion.list, ctx.value(option::kLottery),
             ctx.value(kSystem), ctx.messages, &error))
         return CommandResult::failed(ctx.messages("Str56").arg(error));
     if (!ctx.json())
         return CommandResult::ok({});
     JsonWriter json;
     json.beginObject();
-    json.key(QStringLiteral("file")).value(ctx.value(kOut));
+    json.key(QStringLiteral("file")).value(ctx.value(option::kOut));
     json.key(QStringLiteral("rows")).value(expansion.list.rowCount());
     json.endObject();
     return CommandResult::ok(json.text() + QLatin1Char('\n'));

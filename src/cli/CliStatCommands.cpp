@@ -23,7 +23,6 @@ const QString kAllDraws = QStringLiteral("all-draws");
 const QString kP = QStringLiteral("p");
 const QString kOrder = QStringLiteral("order");
 const QString kGroup = QStringLiteral("group");
-const QString kOut = QStringLiteral("out");
 
 // The list a command names: "numbers", "stat pairs --family related", ...
 struct ListRequest
@@ -299,12 +298,12 @@ CommandResult listCommand(const CommandContext &ctx)
 CommandResult exportHtmlCommand(const CommandContext &ctx)
 {
     ListRequest request;
-    QString error = parseListRequest(ctx.args, 1, { kOut }, &request);
+    QString error = parseListRequest(ctx.args, 1, { option::kOut }, &request);
     if (error.isEmpty()
         && (request.kind == ListRequest::Kind::TensAllDraws || request.kind == ListRequest::Kind::TenCombos))
         error = QStringLiteral("export-html writes the number list or a statistics list, "
                                "not stat tens --all-draws or stat ten-combos");
-    if (error.isEmpty() && ctx.value(kOut).isEmpty())
+    if (error.isEmpty() && ctx.value(option::kOut).isEmpty())
         error = QStringLiteral("--out needs a file name");
     DrawFilter filter;
     if (error.isEmpty())
@@ -321,7 +320,7 @@ CommandResult exportHtmlCommand(const CommandContext &ctx)
         return made;
 
     // Heading: "6 из 45 - Пары номеров.<br>" and the status bar's text after the load.
-    const QString path = ctx.value(kOut);
+    const QString path = ctx.value(option::kOut);
     if (!writeHtmlTable(
             path, list.columns, static_cast<int>(list.order.size()),
             [&list](int row) { return list.cells(row); },

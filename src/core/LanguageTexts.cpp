@@ -12,6 +12,8 @@ namespace {
 
 const QString kMainForm = QStringLiteral("MainForm");
 
+} // namespace
+
 QString withoutAccessKeys(QString text)
 {
     text.replace(QLatin1String("&&"), QLatin1String("\x01"));
@@ -19,8 +21,6 @@ QString withoutAccessKeys(QString text)
     text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return text;
 }
-
-} // namespace
 
 LanguageTexts::LanguageTexts(const ProgramFolder &folder)
 {

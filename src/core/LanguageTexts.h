@@ -12,6 +12,9 @@ namespace kivora {
 
 class ProgramFolder;
 
+// A menu caption as plain text: "&Пары номеров" -> "Пары номеров", "&&" -> "&".
+QString withoutAccessKeys(QString text);
+
 class LanguageTexts final
 {
 public:

@@ -55,11 +55,10 @@ LotteryDefinition readDefinition(const IniDocument &ini, const QString &name)
     return d;
 }
 
-QString validate(const LotteryDefinition &d, const MessageCatalog &messages)
+DefinitionProblem findProblem(const LotteryDefinition &d)
 {
-    auto refuse = [&](const char *key, int value, const QString &limits) {
-        const QString reason = messages("Str55").arg(QLatin1String(key), QString::number(value), limits);
-        return messages("Str54").arg(d.name, reason);
+    auto refuse = [](const char *key, int value, const QString &limits) {
+        return DefinitionProblem { QLatin1String(key), value, limits };
     };
     const QString numberRange = QStringLiteral("0..%1").arg(kLargestNumber);
     if (d.minNumber < 0 || d.minNumber > kLargestNumber)
@@ -74,6 +73,15 @@ QString validate(const LotteryDefinition &d, const MessageCatalog &messages)
     if (d.countOfAddBall < 0 || d.countOfAddBall > kLargestNumber)
         return refuse("CountOfAddBall", d.countOfAddBall, numberRange);
     return {};
+}
+
+QString validate(const LotteryDefinition &d, const MessageCatalog &messages)
+{
+    const DefinitionProblem problem = findProblem(d);
+    if (problem.isNone())
+        return {};
+    const QString reason = messages("Str55").arg(problem.key, QString::number(problem.value), problem.limits);
+    return messages("Str54").arg(d.name, reason);
 }
 
 QStringList listNames(const QString &value)

@@ -49,8 +49,18 @@ QList<LotteryEntry> readList(const IniDocument &ini);
 QStringList shownNames(const IniDocument &ini);
 // The definition with the defaults of the main load for every missing or bad value.
 LotteryDefinition readDefinition(const IniDocument &ini, const QString &name);
-// Empty when the definition lies inside the limits every table of the program relies
-// on; otherwise a message naming the lottery and the offending key.
+// The first value of a definition outside the limits every table of the program
+// relies on: its key, the value and the limits as text; an empty key when none is.
+struct DefinitionProblem
+{
+    QString key;
+    int value = 0;
+    QString limits;
+    bool isNone() const { return key.isEmpty(); }
+};
+DefinitionProblem findProblem(const LotteryDefinition &definition);
+// Empty when the definition lies inside the limits; otherwise a message naming the
+// lottery and the offending key.
 QString validate(const LotteryDefinition &definition, const MessageCatalog &messages);
 
 QString systemSectionName(int drawNumber);

@@ -33,19 +33,6 @@ QString captionOf(int row)
     return paramCaptions().value(row).trimmed();
 }
 
-// validate names the offending key inside its message. Asked with a catalogue whose
-// two texts are only their placeholders, one per line, it answers
-// "<name>\n<key>\n<value>\n<limits>", so the key is the third line from the end.
-QString refusedKey(LotteryDefinition definition, const MessageCatalog &messages)
-{
-    MessageCatalog bare = messages;
-    bare.setText(QStringLiteral("Str54"), QStringLiteral("%1\n%2"));
-    bare.setText(QStringLiteral("Str55"), QStringLiteral("%1\n%2\n%3"));
-    definition.name.clear();
-    const QStringList parts = lotteries::validate(definition, bare).split(QLatin1Char('\n'));
-    return parts.size() >= 3 ? parts.at(parts.size() - 3) : QString();
-}
-
 } // namespace
 
 const QStringList &paramKeys()
@@ -132,7 +119,7 @@ ParamsCheck checkParams(const QString &lottery, const QStringList &values, const
     const QString refusal = lotteries::validate(definition, messages);
     if (refusal.isEmpty())
         return {};
-    const QString key = refusedKey(definition, messages);
+    const QString key = lotteries::findProblem(definition).key;
     const int row
         = static_cast<int>(std::find_if(paramKeys().begin(), paramKeys().end(), [&](const QString &k) {
               return sameName(k, key);

@@ -95,15 +95,8 @@ LineScore scoreLine(const QString &line, const QStringList &drawCells)
 // the lottery's range, each followed by two blanks.
 QString sortedDrawLine(const DrawTable &draws, int row, const LotteryDefinition &lottery)
 {
-    std::vector<int> numbers;
-    for (int j = 0; j < draws.drawNumber(); ++j) {
-        const int n = draws.number(row, j);
-        if (n >= lottery.minNumber && n <= lottery.maxNumber)
-            numbers.push_back(n);
-    }
-    std::sort(numbers.begin(), numbers.end());
     QString line;
-    for (int n : numbers)
+    for (int n : sortedDrawNumbers(draws, row, lottery.minNumber, lottery.maxNumber))
         line += twoDigits(n) + QStringLiteral("  ");
     return line;
 }

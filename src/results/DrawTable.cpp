@@ -1,5 +1,7 @@
 #include "results/DrawTable.h"
 
+#include <algorithm>
+
 namespace kivora {
 
 DrawTable::DrawTable(int drawNumber, int additionalCount)
@@ -47,6 +49,20 @@ QString DrawTable::resultsCell(int row, int column) const
     if (column >= 1 && column <= m_drawNumber)
         return twoDigits(number(row, column - 1));
     return {};
+}
+
+std::vector<int> sortedDrawNumbers(const DrawTable &draws, int row, int min, int max)
+{
+    std::vector<int> numbers;
+    if (row < 0 || row >= draws.rowCount())
+        return numbers;
+    for (int j = 0; j < draws.drawNumber(); ++j) {
+        const int n = draws.number(row, j);
+        if (n >= min && n <= max)
+            numbers.push_back(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
 QString DrawTable::detailsCell(int row, int column) const

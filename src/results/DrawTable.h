@@ -64,6 +64,10 @@ private:
     std::vector<quint32> m_fieldStart; // fieldsPerRow() starts a row, plus the end
 };
 
+// The main numbers of a draw in ascending order, only those within min..max (a number
+// written twice stays twice): what the sorted draw strip and the check report show.
+std::vector<int> sortedDrawNumbers(const DrawTable &draws, int row, int min, int max);
+
 // How often and how long ago each number was drawn (tables indexed by the number).
 struct NumberCounts
 {

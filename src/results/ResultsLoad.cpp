@@ -246,8 +246,10 @@ LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition
     failed.definition = definition;
     failed.basePath = basePath;
     failed.error = lotteries::validate(definition, messages);
-    if (!failed.error.isEmpty())
+    if (!failed.error.isEmpty()) {
+        failed.definitionRefused = true;
         return failed;
+    }
 
     QString reason;
     QString text;

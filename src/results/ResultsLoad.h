@@ -37,6 +37,7 @@ struct LoadResult
 {
     bool ok = false;
     QString error; // the message to show when !ok
+    bool definitionRefused = false; // !ok because of the definition, not the base file
     LotteryDefinition definition;
     DrawTable draws; // the accepted draws in file order
     NumberCounts counts; // filled for MinNumber..MaxNumber

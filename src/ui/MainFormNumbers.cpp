@@ -2,6 +2,7 @@
 
 #include "ui/MainForm.h"
 
+#include "statistics/DrawHighlight.h"
 #include "ui/models/StatTableModel.h"
 
 #include <QAction>
@@ -29,19 +30,7 @@ void TMainForm::ListView1SelectItem()
         = m_numberModel->table().numbers(m_numberModel->tableRow(selected.first().row()));
     if (numbers.isEmpty())
         return;
-    const int value = numbers.first();
-    const DrawTable &draws = m_load.draws;
-    std::vector<bool> rows(static_cast<size_t>(draws.rowCount()), false);
-    for (int r = 0; r < draws.rowCount(); ++r) {
-        const int *drawn = draws.numbers(r);
-        for (int j = 0; j < draws.drawNumber(); ++j) {
-            if (drawn[j] == value) {
-                rows[static_cast<size_t>(r)] = true;
-                break;
-            }
-        }
-    }
-    setHighlight(rows);
+    setHighlight(drawsWithNumber(m_load.draws, numbers.first()));
 }
 
 void TMainForm::ListView1Change()

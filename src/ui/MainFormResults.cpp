@@ -101,7 +101,7 @@ void TMainForm::Changeloto()
         m_loading = false;
         // A base that cannot be read leaves the views as they were; a lottery that
         // cannot be loaded at all leaves nothing of another lottery on screen.
-        if (lotteries::validate(result.definition, m_messages).isEmpty()) {
+        if (!result.definitionRefused) {
             showError(result.error);
             return;
         }
@@ -274,18 +274,14 @@ void TMainForm::fillDrawStrip(int row)
     int filledRow = 0;
     int filledColumn = 1;
     const LotteryDefinition &d = m_load.definition;
-    for (int value = d.minNumber; value <= d.maxNumber; ++value) {
-        for (int j = 0; j < draws.drawNumber(); ++j) {
-            if (draws.number(row, j) != value)
-                continue;
-            if (filledColumn >= columns) {
-                if (!twoRows || filledRow == 1)
-                    continue;
-                filledRow = 1;
-                filledColumn = 1;
-            }
-            put(filledRow, filledColumn++, draws.resultsCell(row, j + 1));
+    for (int value : sortedDrawNumbers(draws, row, d.minNumber, d.maxNumber)) {
+        if (filledColumn >= columns) {
+            if (!twoRows || filledRow == 1)
+                break;
+            filledRow = 1;
+            filledColumn = 1;
         }
+        put(filledRow, filledColumn++, twoDigits(value));
     }
     for (int r = 0; r < StringGrid3->rowCount(); ++r) {
         for (int col = 1; col < columns; ++col) {

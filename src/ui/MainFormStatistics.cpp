@@ -3,6 +3,7 @@
 
 #include "ui/MainForm.h"
 
+#include "core/LanguageTexts.h"
 #include "statistics/CombinationStats.h"
 #include "statistics/DrawHighlight.h"
 #include "statistics/PositionStats.h"
@@ -19,19 +20,6 @@
 #include <QTreeWidget>
 
 namespace kivora {
-
-namespace {
-
-// A menu caption as a title: without its access-key marks.
-QString plainCaption(QString caption)
-{
-    caption.replace(QLatin1String("&&"), QLatin1String("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return caption;
-}
-
-} // namespace
 
 Progress TMainForm::progress()
 {
@@ -115,7 +103,7 @@ void TMainForm::runTens(int k, const char *toolbarItem)
         return;
     // The title names the toolbar menu's command, whichever menu was used.
     const auto *item = findChild<QAction *>(QLatin1String(toolbarItem));
-    const QString title = tensTitle(m_messages, item ? plainCaption(item->text()) : QString());
+    const QString title = tensTitle(m_messages, item ? withoutAccessKeys(item->text()) : QString());
     showStatTable(tensStats(m_load.draws, m_load.definition, k, title, progress()));
 }
 
@@ -186,7 +174,7 @@ void TMainForm::runPositions(PositionOrder order)
     const int p = item->data().toInt();
     // The title always names the item of the main menu's drawing-order submenu.
     const QList<QAction *> items = Mesto_1->actions();
-    const QString caption = p - 1 < items.size() ? plainCaption(items.at(p - 1)->text()) : QString();
+    const QString caption = p - 1 < items.size() ? withoutAccessKeys(items.at(p - 1)->text()) : QString();
     showWait();
     showStatTable(positionStats(
         m_load.draws, m_load.definition, p, order, positionTitle(m_messages, order, caption), progress()));
@@ -208,7 +196,7 @@ void TMainForm::DopNomerClick()
         return;
     showWait();
     showStatTable(
-        additionalStats(m_load.draws, m_load.definition, plainCaption(DopNomer->text()), progress()));
+        additionalStats(m_load.draws, m_load.definition, withoutAccessKeys(DopNomer->text()), progress()));
     closeWait();
 }
 

@@ -6,6 +6,8 @@
 
 #include "support/TempFolder.h"
 
+#include "support/TestText.h"
+
 #include <gtest/gtest.h>
 
 using namespace kivora;
@@ -17,12 +19,9 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-QStringList captions(std::initializer_list<const char *> texts)
+QStringList captions(std::initializer_list<const char *> items)
 {
-    QStringList list;
-    for (const char *text : texts)
-        list.append(s(text));
-    return list;
+    return test::texts(items);
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 
 #include "support/TempFolder.h"
 
+#include "support/TestText.h"
 #include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace kivora;
@@ -20,12 +22,9 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-QStringList captions(std::initializer_list<const char *> texts)
+QStringList captions(std::initializer_list<const char *> items)
 {
-    QStringList list;
-    for (const char *text : texts)
-        list.append(s(text));
-    return list;
+    return test::texts(items);
 }
 
 // Rows of a list as lines of cells joined by "|", e.g. "05|11||K|||||||".
