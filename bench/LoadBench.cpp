@@ -6,8 +6,8 @@
 #include "BenchMemory.h"
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
+#include "core/TextFields.h"
 #include "core/TextFile.h"
-#include "core/Utilstr.h"
 #include "results/ResultsLoad.h"
 
 #include <QDate>

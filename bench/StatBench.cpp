@@ -5,7 +5,7 @@
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
 #include "core/StringFn.h"
-#include "core/Utilstr.h"
+#include "core/TextFields.h"
 #include "results/DrawTable.h"
 #include "statistics/CombinationStats.h"
 

@@ -8,7 +8,7 @@
 #include "core/IniFile.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 #include "ui/PlatformServices.h"
 
 #include <QAction>
@@ -79,7 +79,7 @@ void BM_WindowAllQuadruplesOfKeno(benchmark::State &state)
     QString error;
     folder.seed(&error);
     NullServices services;
-    TMainForm window(folder, services);
+    MainWindow window(folder, services);
     window.start();
     QApplication::processEvents();
     window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2); // Кено (20 из 80)
@@ -132,7 +132,7 @@ void BM_WindowMarkAllKenoBigSystem(benchmark::State &state)
     ini.save(doc);
 
     NullServices services;
-    TMainForm window(folder, services);
+    MainWindow window(folder, services);
     window.start();
     QApplication::processEvents();
     window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2);
@@ -161,7 +161,7 @@ void BM_WindowExportAllQuadruples(benchmark::State &state)
     folder.seed(&error);
     NullServices services;
     services.savePath = folder.filePath(QStringLiteral("quads.htm"));
-    TMainForm window(folder, services);
+    MainWindow window(folder, services);
     window.start();
     QApplication::processEvents();
     window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2);
@@ -190,7 +190,7 @@ void BM_WindowOpenMillionDraws(benchmark::State &state)
     int draws = 0;
     for (auto _ : state) {
         FreezeMeter meter;
-        TMainForm window(folder, services);
+        MainWindow window(folder, services);
         window.start();
         QApplication::processEvents();
         freeze = meter.longestMs();

@@ -1,6 +1,6 @@
 #include "core/ProgramFolder.h"
 #include "ui/DesktopServices.h"
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -40,7 +40,7 @@ int main(int argc, char **argv)
         return 1;
     }
     kivora::DesktopServices services(folder.configPath());
-    kivora::TMainForm window(folder, services);
+    kivora::MainWindow window(folder, services);
     services.setMessages(&window.messages());
     window.start();
     return QApplication::exec();

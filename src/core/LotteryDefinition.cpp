@@ -2,7 +2,7 @@
 
 #include "core/CharSet.h"
 #include "core/MessageCatalog.h"
-#include "core/Utilstr.h"
+#include "core/TextFields.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
 #include "core/StringFn.h"
+#include "core/TextFields.h"
 #include "core/TextFile.h"
-#include "core/Utilstr.h"
 #include "results/DrawTable.h"
 
 #include <QStringView>

@@ -6,8 +6,8 @@
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 #include "core/StringFn.h"
+#include "core/TextFields.h"
 #include "core/TextFile.h"
-#include "core/Utilstr.h"
 
 #include <QFileInfo>
 

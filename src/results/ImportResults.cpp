@@ -2,8 +2,8 @@
 
 #include "core/CharSet.h"
 #include "core/MessageCatalog.h"
+#include "core/TextFields.h"
 #include "core/TextFile.h"
-#include "core/Utilstr.h"
 
 #include <QDir>
 #include <QFileInfo>

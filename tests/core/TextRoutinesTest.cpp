@@ -1,5 +1,5 @@
 #include "core/StringFn.h"
-#include "core/Utilstr.h"
+#include "core/TextFields.h"
 
 #include <gtest/gtest.h>
 

@@ -23,7 +23,7 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-class MainWindow : public test::WindowFixture
+class MainWindowTest : public test::WindowFixture
 {
 protected:
     // Two small lotteries: "Малая" 1..6, three numbers a draw, machines 1 and 2; and
@@ -42,7 +42,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindow, StartsWithOneTabPerShownLotteryAndLoadsTheFirst)
+TEST_F(MainWindowTest, StartsWithOneTabPerShownLotteryAndLoadsTheFirst)
 {
     twoLotteries();
     start();
@@ -60,7 +60,7 @@ TEST_F(MainWindow, StartsWithOneTabPerShownLotteryAndLoadsTheFirst)
     screenshot("start");
 }
 
-TEST_F(MainWindow, FiltersReloadTheDraws)
+TEST_F(MainWindowTest, FiltersReloadTheDraws)
 {
     twoLotteries();
     start();
@@ -81,7 +81,7 @@ TEST_F(MainWindow, FiltersReloadTheDraws)
     EXPECT_EQ(status(0), s("Проанализировано 4 розыгрышей"));
 }
 
-TEST_F(MainWindow, SelectingANumberHighlightsItsDraws)
+TEST_F(MainWindowTest, SelectingANumberHighlightsItsDraws)
 {
     twoLotteries();
     start();
@@ -107,7 +107,7 @@ TEST_F(MainWindow, SelectingANumberHighlightsItsDraws)
     EXPECT_EQ(red, QColor(255, 0, 0));
 }
 
-TEST_F(MainWindow, ClosingStoresTheWindowStateAndTheNextStartUsesIt)
+TEST_F(MainWindowTest, ClosingStoresTheWindowStateAndTheNextStartUsesIt)
 {
     twoLotteries();
     start();
@@ -131,7 +131,7 @@ TEST_F(MainWindow, ClosingStoresTheWindowStateAndTheNextStartUsesIt)
     EXPECT_FALSE(find<QCheckBox>("LastDrawBox")->isChecked());
 }
 
-TEST_F(MainWindow, WithoutAnyShownLotteryTheWindowSaysWhatToDo)
+TEST_F(MainWindowTest, WithoutAnyShownLotteryTheWindowSaysWhatToDo)
 {
     writeConfig({ s("[LotoType]"), s("Скрытая=0") });
     start();
@@ -141,7 +141,7 @@ TEST_F(MainWindow, WithoutAnyShownLotteryTheWindowSaysWhatToDo)
     EXPECT_TRUE(IniFile(dir.filePath(s("kivora.INI"))).hasSection(s("Form")));
 }
 
-TEST_F(MainWindow, AnUnloadableLotteryIsRefusedByName)
+TEST_F(MainWindowTest, AnUnloadableLotteryIsRefusedByName)
 {
     writeConfig({ s("[LotoType]"), s("Плохая=1"), s("[Плохая]"), s("MaxNumber=150") });
     start();
@@ -151,7 +151,7 @@ TEST_F(MainWindow, AnUnloadableLotteryIsRefusedByName)
     EXPECT_EQ(find<QTableView>("ListView1")->model()->rowCount(), 0);
 }
 
-TEST_F(MainWindow, SampleDataOpensOnTheFirstStart)
+TEST_F(MainWindowTest, SampleDataOpensOnTheFirstStart)
 {
     seedDefaults();
     start();
@@ -161,7 +161,7 @@ TEST_F(MainWindow, SampleDataOpensOnTheFirstStart)
     screenshot("sample");
 }
 
-TEST_F(MainWindow, SortedDrawStripInOneOrTwoRows)
+TEST_F(MainWindowTest, SortedDrawStripInOneOrTwoRows)
 {
     // Twenty numbers a draw: two rows of 11 cells, the ten smallest numbers first, the
     // machine and ball set joined in the second row's first cell.

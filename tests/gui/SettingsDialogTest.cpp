@@ -1,4 +1,4 @@
-#include "ui/dialogs/Unitsettings.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
@@ -25,7 +25,7 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-class SettingsDialog : public ::testing::Test
+class SettingsDialogTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -36,7 +36,7 @@ protected:
                 s("MinnumberOfAddBall=1"), s("MaxnumberOfAddBall=4"), s("BaseFile=a.lot"), s("Machine=M1,M2"),
                 s("SetOfBall=S1"), s("WWW=http://a"), s(""), s("[B]"), s("DrawNumber=6"), s(""),
                 s("[for 5 numbers]"), s("6 номеров=six.ltt"), s("7 номеров=seven.ltt") });
-        dialog = std::make_unique<TFormSettings>(dir.folder(), messages, services);
+        dialog = std::make_unique<SettingsDialog>(dir.folder(), messages, services);
         dialog->show();
     }
 
@@ -72,12 +72,12 @@ protected:
     test::TempFolder dir;
     test::FakeServices services;
     MessageCatalog messages;
-    std::unique_ptr<TFormSettings> dialog;
+    std::unique_ptr<SettingsDialog> dialog;
 };
 
 } // namespace
 
-TEST_F(SettingsDialog, ShowsTheListAndTheFirstLotterysValues)
+TEST_F(SettingsDialogTest, ShowsTheListAndTheFirstLotterysValues)
 {
     EXPECT_EQ(dialog->objectName(), s("FormSettings"));
     EXPECT_EQ(dialog->windowTitle(), s("Настройка программы Kivora"));
@@ -100,7 +100,7 @@ TEST_F(SettingsDialog, ShowsTheListAndTheFirstLotterysValues)
     EXPECT_TRUE(services.messages.isEmpty());
 }
 
-TEST_F(SettingsDialog, ValuesNotAppliedAreLostOnReselectionAndReopening)
+TEST_F(SettingsDialogTest, ValuesNotAppliedAreLostOnReselectionAndReopening)
 {
     setParam(1, s("40"));
     selectLottery(1);
@@ -115,7 +115,7 @@ TEST_F(SettingsDialog, ValuesNotAppliedAreLostOnReselectionAndReopening)
     EXPECT_EQ(param(1), s("36"));
 }
 
-TEST_F(SettingsDialog, AddedLotteriesAreListedByOkButGetASectionOnlyByApply)
+TEST_F(SettingsDialogTest, AddedLotteriesAreListedByOkButGetASectionOnlyByApply)
 {
     click("BitBtn1");
     click("BitBtn1");
@@ -148,7 +148,7 @@ TEST_F(SettingsDialog, AddedLotteriesAreListedByOkButGetASectionOnlyByApply)
     EXPECT_FALSE(ini().hasSection(s("NewLoto_4")));
 }
 
-TEST_F(SettingsDialog, DeleteErasesTheSectionAtOnceAndTheKeyOnlyByOk)
+TEST_F(SettingsDialogTest, DeleteErasesTheSectionAtOnceAndTheKeyOnlyByOk)
 {
     selectLottery(1);
     click("BitBtn2");
@@ -170,10 +170,10 @@ TEST_F(SettingsDialog, DeleteErasesTheSectionAtOnceAndTheKeyOnlyByOk)
     EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("NewLoto_2"), s("NewLoto_3"), s("NewLoto_4") }));
 }
 
-TEST_F(SettingsDialog, RenameMovesAllTenValuesAndShowsTheLotteryLast)
+TEST_F(SettingsDialogTest, RenameMovesAllTenValuesAndShowsTheLotteryLast)
 {
     setParam(9, s("http://typed"));
-    dialog->ListViewLotoEdited(0, s("Z"));
+    dialog->onLotteryRenamed(0, s("Z"));
     EXPECT_EQ(rowNames(), QStringList({ s("Z"), s("B") }));
     EXPECT_FALSE(ini().hasSection(s("A")));
     EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("B"), s("Z") }));
@@ -190,7 +190,7 @@ TEST_F(SettingsDialog, RenameMovesAllTenValuesAndShowsTheLotteryLast)
     EXPECT_EQ(read("LotoType", "Z"), s("0"));
 }
 
-TEST_F(SettingsDialog, RenameThroughTheInPlaceEditor)
+TEST_F(SettingsDialogTest, RenameThroughTheInPlaceEditor)
 {
     lotteries()->editItem(lotteries()->item(0));
     auto *editor = lotteries()->viewport()->findChild<QLineEdit *>();
@@ -205,34 +205,34 @@ TEST_F(SettingsDialog, RenameThroughTheInPlaceEditor)
     EXPECT_FALSE(ini().hasSection(s("A")));
 }
 
-TEST_F(SettingsDialog, RenameToTheSameNameKeepsSectionAndValues)
+TEST_F(SettingsDialogTest, RenameToTheSameNameKeepsSectionAndValues)
 {
     const QByteArray before = bytes();
-    dialog->ListViewLotoEdited(0, s("A"));
+    dialog->onLotteryRenamed(0, s("A"));
     EXPECT_EQ(bytes(), before);
 
-    dialog->ListViewLotoEdited(0, s("a"));
+    dialog->onLotteryRenamed(0, s("a"));
     EXPECT_EQ(rowNames(), QStringList({ s("a"), s("B") }));
     EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("B"), s("a") }));
     EXPECT_EQ(read("A", "MaxNumber"), s("36"));
     EXPECT_EQ(read("A", "BaseFile"), s("a.lot"));
 }
 
-TEST_F(SettingsDialog, RenamesThatWouldLoseDataAreRefused)
+TEST_F(SettingsDialogTest, RenamesThatWouldLoseDataAreRefused)
 {
     const QByteArray before = bytes();
-    dialog->ListViewLotoEdited(0, s("b")); // B's definition would be overwritten
-    dialog->ListViewLotoEdited(0, s("Form"));
-    dialog->ListViewLotoEdited(0, s(""));
+    dialog->onLotteryRenamed(0, s("b")); // B's definition would be overwritten
+    dialog->onLotteryRenamed(0, s("Form"));
+    dialog->onLotteryRenamed(0, s(""));
     setParam(2, s("0"));
-    dialog->ListViewLotoEdited(0, s("Z")); // would write an unloadable lottery
+    dialog->onLotteryRenamed(0, s("Z")); // would write an unloadable lottery
     EXPECT_EQ(services.messages.size(), 4);
     EXPECT_TRUE(services.lastMessage().contains(s("Количество номеров одного розыгрыша")));
     EXPECT_EQ(rowNames(), QStringList({ s("A"), s("B") }));
     EXPECT_EQ(bytes(), before);
 }
 
-TEST_F(SettingsDialog, ValuesOutsideTheLimitsAreRefusedAndNothingIsWritten)
+TEST_F(SettingsDialogTest, ValuesOutsideTheLimitsAreRefusedAndNothingIsWritten)
 {
     const QByteArray before = bytes();
     const struct
@@ -264,7 +264,7 @@ TEST_F(SettingsDialog, ValuesOutsideTheLimitsAreRefusedAndNothingIsWritten)
     }
 }
 
-TEST_F(SettingsDialog, TemplatePageEditsTheSystemListOfTheDrawSize)
+TEST_F(SettingsDialogTest, TemplatePageEditsTheSystemListOfTheDrawSize)
 {
     auto *pages = widget<QTabWidget>("PageControl1");
     pages->setCurrentIndex(1);

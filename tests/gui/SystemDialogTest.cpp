@@ -1,4 +1,4 @@
-#include "ui/dialogs/systemunit.h"
+#include "ui/dialogs/SystemDialog.h"
 
 #include "support/TempFolder.h"
 
@@ -21,7 +21,7 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-class SystemDialog : public ::testing::Test
+class SystemDialogTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -33,7 +33,7 @@ protected:
             s("System/seven.ltt"), { s(";7 numbers, all pairs"), s("1 2 3 4 5 6"), s("1 2 3 4 5 7") });
         dir.writeLines(s("System/spaced.ltt"), { s("  ;kept as it is"), s(";;both marks go"), s("1 2 3") });
         dir.writeLines(s("System/default.ltt"), { s(";the default template") });
-        dialog = std::make_unique<TSystemDialog>(dir.folder());
+        dialog = std::make_unique<SystemDialog>(dir.folder());
         dialog->prepare(
             { s("7 чисел"), s("Отступы"), s("Нет файла"), s("Пусто"), s("Не в списке") }, s("for 7 numbers"));
         dialog->show();
@@ -47,12 +47,12 @@ protected:
     }
 
     test::TempFolder dir;
-    std::unique_ptr<TSystemDialog> dialog;
+    std::unique_ptr<SystemDialog> dialog;
 };
 
 } // namespace
 
-TEST_F(SystemDialog, ShowsTheDescriptionLinesOfTheSelectedSystem)
+TEST_F(SystemDialogTest, ShowsTheDescriptionLinesOfTheSelectedSystem)
 {
     EXPECT_EQ(dialog->objectName(), s("SystemDialog"));
     EXPECT_EQ(dialog->windowTitle(), s("Выбор системы"));
@@ -78,9 +78,9 @@ TEST_F(SystemDialog, ShowsTheDescriptionLinesOfTheSelectedSystem)
     EXPECT_EQ(description(), s("  ;kept as it is\nboth marks go"));
 }
 
-TEST_F(SystemDialog, OkAndDoubleClickTellTheChosenIndex)
+TEST_F(SystemDialogTest, OkAndDoubleClickTellTheChosenIndex)
 {
-    QSignalSpy chosen(dialog.get(), &TSystemDialog::systemChosen);
+    QSignalSpy chosen(dialog.get(), &SystemDialog::systemChosen);
 
     list()->setCurrentRow(2);
     const QPoint centre = list()->visualItemRect(list()->item(2)).center();
@@ -98,9 +98,9 @@ TEST_F(SystemDialog, OkAndDoubleClickTellTheChosenIndex)
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
-TEST_F(SystemDialog, CancelChoosesNothing)
+TEST_F(SystemDialogTest, CancelChoosesNothing)
 {
-    QSignalSpy chosen(dialog.get(), &TSystemDialog::systemChosen);
+    QSignalSpy chosen(dialog.get(), &SystemDialog::systemChosen);
     list()->setCurrentRow(3);
     button("CancelBtn")->click();
     EXPECT_TRUE(chosen.isEmpty());

@@ -3,8 +3,8 @@
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "core/StringFn.h"
+#include "core/TextFields.h"
 #include "core/TextFile.h"
-#include "core/Utilstr.h"
 #include "results/NumberList.h"
 #include "support/TempFolder.h"
 

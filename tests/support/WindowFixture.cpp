@@ -19,9 +19,9 @@ void WindowFixture::seedDefaults()
     ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
 }
 
-TMainForm &WindowFixture::start()
+MainWindow &WindowFixture::start()
 {
-    m_window = std::make_unique<TMainForm>(dir.folder(), services);
+    m_window = std::make_unique<MainWindow>(dir.folder(), services);
     m_window->start();
     QApplication::processEvents();
     return *m_window;

@@ -2,7 +2,7 @@
 
 #include "support/FakeServices.h"
 #include "support/TempFolder.h"
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,8 +22,8 @@ protected:
     // The configuration and the bases; call before start().
     void writeConfig(const QStringList &lines) { dir.writeLines(QStringLiteral("kivora.INI"), lines); }
     void seedDefaults();
-    TMainForm &start();
-    TMainForm &window() { return *m_window; }
+    MainWindow &start();
+    MainWindow &window() { return *m_window; }
 
     template<typename T> T *find(const char *name)
     {
@@ -40,7 +40,7 @@ protected:
     FakeServices services;
 
 private:
-    std::unique_ptr<TMainForm> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 } // namespace kivora::test

@@ -1,7 +1,7 @@
 // Start-up and closing: the window state in section Form of the configuration file,
 // the lottery tabs and the language menu.
 
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
@@ -30,7 +30,7 @@ const QString kForm = QStringLiteral("Form");
 
 } // namespace
 
-void TMainForm::FormCreate()
+void MainWindow::readWindowSettings()
 {
     const IniDocument ini = IniFile(m_folder.configPath()).load();
     placeOnScreen(QPoint(ini.readInteger(kForm, QStringLiteral("Left"), 100),
@@ -43,15 +43,15 @@ void TMainForm::FormCreate()
 
     applyLanguage(true);
 
-    const QSignalBlocker blockTabs(TabControl1);
+    const QSignalBlocker blockTabs(m_lotteryTabs);
     for (const QString &name : lotteries::shownNames(ini))
-        TabControl1->addTab(name);
-    if (TabControl1->count() > 0)
-        TabControl1->setCurrentIndex(0);
+        m_lotteryTabs->addTab(name);
+    if (m_lotteryTabs->count() > 0)
+        m_lotteryTabs->setCurrentIndex(0);
     fillLanguageMenu();
 }
 
-void TMainForm::placeOnScreen(const QPoint &topLeft)
+void MainWindow::placeOnScreen(const QPoint &topLeft)
 {
     // The stored position is kept, but the window never starts partly off the screen.
     const QScreen *screen = QGuiApplication::screenAt(topLeft);
@@ -68,13 +68,13 @@ void TMainForm::placeOnScreen(const QPoint &topLeft)
     move(position);
 }
 
-void TMainForm::fillLanguageMenu()
+void MainWindow::fillLanguageMenu()
 {
-    Lang->clear();
+    m_languageMenu->clear();
     const QDir dir(m_folder.languageFolder());
     const QStringList files = dir.entryList({ QStringLiteral("*.lng") }, QDir::Files, QDir::Name);
     for (int i = 0; i < files.size(); ++i) {
-        QAction *item = Lang->addAction(files.at(i));
+        QAction *item = m_languageMenu->addAction(files.at(i));
         item->setObjectName(QStringLiteral("LangItem%1").arg(i));
         item->setData(i);
         item->setCheckable(true);
@@ -84,12 +84,12 @@ void TMainForm::fillLanguageMenu()
     }
 }
 
-QString TMainForm::languagePath() const
+QString MainWindow::languagePath() const
 {
     return QDir(m_folder.languageFolder()).filePath(m_langFile);
 }
 
-void TMainForm::applyLanguage(bool atStart)
+void MainWindow::applyLanguage(bool atStart)
 {
     // One reading of the file for every window; written once if texts were missing.
     QDir().mkpath(m_folder.languageFolder());
@@ -101,40 +101,40 @@ void TMainForm::applyLanguage(bool atStart)
     for (QWidget *dialog : languageDialogs(atStart))
         LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
     if (doc.isModified() && !file.save(doc))
-        statusPanel0->setText(m_messages("Str56").arg(file.lastError()));
+        m_statusText->setText(m_messages("Str56").arg(file.lastError()));
 }
 
-void TMainForm::switchLanguage(const QString &fileName)
+void MainWindow::switchLanguage(const QString &fileName)
 {
     m_langFile = fileName;
     applyLanguage(false);
-    for (QAction *item : Lang->actions())
+    for (QAction *item : m_languageMenu->actions())
         item->setChecked(item->text() == fileName);
     // Texts made from the catalogue follow at once.
-    ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+    m_systemBox->setCurrentIndex(m_systemBox->count() > 0 ? 0 : -1);
     rebuildPositionMenus();
     if (m_load.ok)
-        statusPanel0->setText(loadStatusText(m_load, m_messages));
-    ComboBox1Change();
+        m_statusText->setText(loadStatusText(m_load, m_messages));
+    expandMarkedNumbers();
 }
 
-void TMainForm::FormShow()
+void MainWindow::onFirstShow()
 {
     {
-        const QSignalBlocker blockBox(LastDrawBox);
-        const QSignalBlocker blockEdit(Edit1);
+        const QSignalBlocker blockBox(m_lastDrawsFilter);
+        const QSignalBlocker blockEdit(m_lastDrawsEdit);
         if (m_keptLastDraws < 1) {
-            LastDrawBox->setChecked(false);
+            m_lastDrawsFilter->setChecked(false);
         } else {
-            UpDown1->setValue(m_keptLastDraws);
-            Edit1->setText(QString::number(m_keptLastDraws));
-            LastDrawBox->setChecked(true);
+            m_lastDrawsSpin->setValue(m_keptLastDraws);
+            m_lastDrawsEdit->setText(QString::number(m_keptLastDraws));
+            m_lastDrawsFilter->setChecked(true);
         }
     }
-    Changeloto();
+    loadCurrentLottery();
 }
 
-void TMainForm::FormClose()
+void MainWindow::saveWindowSettings()
 {
     IniFile ini(m_folder.configPath());
     IniDocument document = ini.load();
@@ -147,8 +147,8 @@ void TMainForm::FormClose()
     document.writeString(
         kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
     document.writeString(kForm, QStringLiteral("LangFile"), m_langFile);
-    document.writeString(
-        kForm, QStringLiteral("LastDraws"), QString::number(LastDrawBox->isChecked() ? UpDown1->value() : 0));
+    document.writeString(kForm, QStringLiteral("LastDraws"),
+        QString::number(m_lastDrawsFilter->isChecked() ? m_lastDrawsSpin->value() : 0));
     if (!ini.save(document))
         showError(m_messages("Str56").arg(ini.lastError()));
 }

@@ -1,4 +1,4 @@
-#include "core/Utilstr.h"
+#include "core/TextFields.h"
 
 #include <QStringList>
 

@@ -1,13 +1,13 @@
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/WaitWindow.h"
-#include "ui/dialogs/Unitsettings.h"
-#include "ui/dialogs/aboutunit.h"
-#include "ui/dialogs/addtiragunit.h"
-#include "ui/dialogs/balansUnit.h"
-#include "ui/dialogs/systemunit.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AddDrawDialog.h"
+#include "ui/dialogs/LedgerDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/dialogs/SystemDialog.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -21,7 +21,7 @@
 
 namespace kivora {
 
-TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QWidget *parent)
+MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, QWidget *parent)
     : QMainWindow(parent)
     , m_folder(folder)
     , m_services(services)
@@ -29,64 +29,64 @@ TMainForm::TMainForm(const ProgramFolder &folder, PlatformServices &services, QW
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
-    OpenDialog1 = new FileDialogTexts("OpenDialog1", QStringLiteral("Сохраненные комбинации"),
+    m_openDialogTexts = new FileDialogTexts("OpenDialog1", QStringLiteral("Сохраненные комбинации"),
         QStringLiteral("Лотокомбинации|*.ltc|Все файлы|*.*"), this);
-    SaveDialog1 = new FileDialogTexts("SaveDialog1", QStringLiteral("Сохранить"),
+    m_saveDialogTexts = new FileDialogTexts("SaveDialog1", QStringLiteral("Сохранить"),
         QStringLiteral("Лотокомбинации|*.ltc|HTML файлы|*.htm|Все файлы|*.*"), this);
     createPanes();
     createMenus();
-    m_aboutBox = new TAboutBox(this);
-    m_addDialog = new TAddTirag(m_messages, m_services, this);
-    m_ledgerDialog = new TBalansForm(m_messages, m_services, this);
-    m_settingsDialog = new TFormSettings(m_folder, m_messages, m_services, this);
-    m_systemDialog = new TSystemDialog(m_folder, this);
-    connect(m_systemDialog, &TSystemDialog::systemChosen, this, &TMainForm::systemChosen);
-    FormCreate();
+    m_aboutBox = new AboutDialog(this);
+    m_addDialog = new AddDrawDialog(m_messages, m_services, this);
+    m_ledgerDialog = new LedgerDialog(m_messages, m_services, this);
+    m_settingsDialog = new SettingsDialog(m_folder, m_messages, m_services, this);
+    m_systemDialog = new SystemDialog(m_folder, this);
+    connect(m_systemDialog, &SystemDialog::systemChosen, this, &MainWindow::onSystemChosen);
+    readWindowSettings();
 }
 
-TMainForm::~TMainForm() = default;
+MainWindow::~MainWindow() = default;
 
-void TMainForm::start()
+void MainWindow::start()
 {
     show();
 }
 
-QString TMainForm::currentLottery() const
+QString MainWindow::currentLottery() const
 {
-    const int index = TabControl1->currentIndex();
-    return index < 0 ? QString() : TabControl1->tabText(index);
+    const int index = m_lotteryTabs->currentIndex();
+    return index < 0 ? QString() : m_lotteryTabs->tabText(index);
 }
 
-void TMainForm::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        FormShow();
+        onFirstShow();
         QTimer::singleShot(0, this, [this] { updateLayout(true); });
     }
 }
 
-void TMainForm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    FormClose();
+    saveWindowSettings();
     QMainWindow::closeEvent(event);
 }
 
-void TMainForm::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     updateLayout(true);
 }
 
-void TMainForm::ShowProgress(int min, int max, int position)
+void MainWindow::showProgress(int min, int max, int position)
 {
     if (position >= max) {
-        ProgressBar1->setRange(0, 1000);
-        ProgressBar1->setValue(0);
+        m_progressBar->setRange(0, 1000);
+        m_progressBar->setValue(0);
     } else {
-        ProgressBar1->setRange(min, max);
-        ProgressBar1->setValue(position);
+        m_progressBar->setRange(min, max);
+        m_progressBar->setValue(position);
     }
     // Letting events run costs a few microseconds; loops that report every step would
     // spend more time repainting than computing, so do it at most every 40 ms.
@@ -97,19 +97,19 @@ void TMainForm::ShowProgress(int min, int max, int position)
     }
 }
 
-void TMainForm::showWait()
+void MainWindow::showWait()
 {
     m_wait->setText(m_messages("Str68"));
     m_wait->showCentred();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TMainForm::closeWait()
+void MainWindow::closeWait()
 {
     m_wait->hide();
 }
 
-void TMainForm::showError(const QString &text)
+void MainWindow::showError(const QString &text)
 {
     m_services.showMessage(this, text, PlatformServices::MessageKind::Error);
 }
@@ -118,7 +118,7 @@ void TMainForm::showError(const QString &text)
 
 namespace kivora {
 
-QList<QWidget *> TMainForm::languageDialogs(bool atStart) const
+QList<QWidget *> MainWindow::languageDialogs(bool atStart) const
 {
     // The system dialog keeps the language it was created with.
     QList<QWidget *> dialogs = { m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog };

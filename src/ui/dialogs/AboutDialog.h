@@ -5,11 +5,11 @@
 namespace kivora {
 
 // The about box: product name, version and where to find us.
-class TAboutBox final : public QDialog
+class AboutDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 };
 
 } // namespace kivora

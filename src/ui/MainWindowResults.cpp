@@ -1,7 +1,7 @@
 // The load of the current lottery, the filter bar, the results and details views and
 // the sorted draw strip.
 
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
@@ -29,34 +29,34 @@
 
 namespace kivora {
 
-void TMainForm::TabControl1Change()
+void MainWindow::onLotteryTabChanged()
 {
-    Changeloto();
+    loadCurrentLottery();
 }
 
-void TMainForm::LototronBoxChange()
+void MainWindow::onMachineFilterChanged()
 {
-    if (lototroncheck->isChecked())
-        Changeloto();
+    if (m_machineFilter->isChecked())
+        loadCurrentLottery();
 }
 
-void TMainForm::KomplectBoxChange()
+void MainWindow::onBallSetFilterChanged()
 {
-    if (komplectCheck->isChecked())
-        Changeloto();
+    if (m_ballSetFilter->isChecked())
+        loadCurrentLottery();
 }
 
-void TMainForm::Edit1Change()
+void MainWindow::onLastDrawsCountChanged()
 {
-    if (Edit1->text().isEmpty()) {
-        Edit1->setText(QStringLiteral("0"));
+    if (m_lastDrawsEdit->text().isEmpty()) {
+        m_lastDrawsEdit->setText(QStringLiteral("0"));
         return; // setting the text calls this again
     }
-    if (LastDrawBox->isChecked())
-        Changeloto();
+    if (m_lastDrawsFilter->isChecked())
+        loadCurrentLottery();
 }
 
-void TMainForm::fillChoiceLists()
+void MainWindow::fillChoiceLists()
 {
     // The lists are filled from the lottery of the selected tab; the typed or chosen
     // text stays, as the filters compare with it.
@@ -68,17 +68,17 @@ void TMainForm::fillChoiceLists()
         box->addItems(entries);
         box->setCurrentText(text.isEmpty() ? entries.value(0) : text);
     };
-    refill(LototronBox, lotteries::machineChoices(d.machine));
-    refill(KomplectBox, lotteries::ballSetChoices(d.setOfBall));
+    refill(m_machineBox, lotteries::machineChoices(d.machine));
+    refill(m_ballSetBox, lotteries::ballSetChoices(d.setOfBall));
 }
 
-void TMainForm::Changeloto()
+void MainWindow::loadCurrentLottery()
 {
     if (m_loading)
         return;
     const QString name = currentLottery();
     if (name.isEmpty()) {
-        statusPanel0->setText(m_messages("Str58"));
+        m_statusText->setText(m_messages("Str58"));
         return;
     }
     m_loading = true;
@@ -88,14 +88,14 @@ void TMainForm::Changeloto()
     m_tensModel->clear();
 
     DrawFilter filter;
-    filter.lastDraws = LastDrawBox->isChecked();
-    filter.lastDrawsText = Edit1->text();
-    filter.machine = lototroncheck->isChecked();
-    filter.machineText = LototronBox->currentText();
-    filter.ballSet = komplectCheck->isChecked();
-    filter.ballSetText = KomplectBox->currentText();
+    filter.lastDraws = m_lastDrawsFilter->isChecked();
+    filter.lastDrawsText = m_lastDrawsEdit->text();
+    filter.machine = m_machineFilter->isChecked();
+    filter.machineText = m_machineBox->currentText();
+    filter.ballSet = m_ballSetFilter->isChecked();
+    filter.ballSetText = m_ballSetBox->currentText();
     LoadResult result = loadLottery(m_folder, name, filter, m_messages,
-        [this](int min, int max, int pos) { ShowProgress(min, max, pos); });
+        [this](int min, int max, int pos) { showProgress(min, max, pos); });
     if (!result.ok) {
         closeWait();
         m_loading = false;
@@ -108,7 +108,7 @@ void TMainForm::Changeloto()
         m_load = LoadResult();
         m_load.definition = result.definition;
         showLoad();
-        statusPanel0->setText(result.error);
+        m_statusText->setText(result.error);
         showError(result.error);
         return;
     }
@@ -116,108 +116,109 @@ void TMainForm::Changeloto()
     showLoad();
     closeWait();
     m_loading = false;
-    ComboBox1Change();
+    expandMarkedNumbers();
 }
 
-void TMainForm::showLoad()
+void MainWindow::showLoad()
 {
     const LotteryDefinition &d = m_load.definition;
     {
-        const QSignalBlocker block(ComboBox1);
-        ComboBox1->clear();
-        ComboBox1->addItems(m_load.systems);
-        ComboBox1->setCurrentIndex(m_load.systems.isEmpty() ? -1 : 0);
+        const QSignalBlocker block(m_systemBox);
+        m_systemBox->clear();
+        m_systemBox->addItems(m_load.systems);
+        m_systemBox->setCurrentIndex(m_load.systems.isEmpty() ? -1 : 0);
     }
     rebuildPositionMenus();
-    DopNomer->setEnabled(d.hasAdditionalNumbers());
-    popupdopnumber->setEnabled(d.hasAdditionalNumbers());
+    m_additionalAction->setEnabled(d.hasAdditionalNumbers());
+    m_additionalPopupAction->setEnabled(d.hasAdditionalNumbers());
     fillChoiceLists();
     {
-        const QSignalBlocker blockSpin(UpDown1);
-        const QSignalBlocker blockEdit(Edit1);
-        const QString text = Edit1->text();
-        UpDown1->setMaximum(std::max(m_load.totalLines, UpDown1->value()));
-        Edit1->setText(text);
+        const QSignalBlocker blockSpin(m_lastDrawsSpin);
+        const QSignalBlocker blockEdit(m_lastDrawsEdit);
+        const QString text = m_lastDrawsEdit->text();
+        m_lastDrawsSpin->setMaximum(std::max(m_load.totalLines, m_lastDrawsSpin->value()));
+        m_lastDrawsEdit->setText(text);
     }
 
     // Statistics panel back to an empty combination view.
-    StringGrid4->hide();
-    ListView5->hide();
-    ListView2->show();
-    ListView4->show();
-    ListView4->headerItem()->setText(1, QString());
-    ListView4->headerItem()->setText(2, QString());
+    m_tensGrid->hide();
+    m_tenNumberList->hide();
+    m_combinationView->show();
+    m_statRecordLine->show();
+    m_statRecordLine->headerItem()->setText(1, QString());
+    m_statRecordLine->headerItem()->setText(2, QString());
 
     m_resultsModel->setDraws(&m_load.draws);
     m_detailsModel->setDraws(&m_load.draws);
     const int rows = m_load.draws.rowCount();
     if (rows > 0) {
         // The newest draw becomes current; the draw-number column stays in sight.
-        StringGrid2->setCurrentIndex(m_resultsModel->index(rows - 1, m_resultsModel->columnCount() - 1));
-        DateGrid->setCurrentIndex(m_detailsModel->index(rows - 1, m_detailsModel->columnCount() - 1));
-        for (QTableView *view : { StringGrid2, DateGrid }) {
+        m_resultsView->setCurrentIndex(m_resultsModel->index(rows - 1, m_resultsModel->columnCount() - 1));
+        m_detailsView->setCurrentIndex(m_detailsModel->index(rows - 1, m_detailsModel->columnCount() - 1));
+        for (QTableView *view : { m_resultsView, m_detailsView }) {
             view->scrollToBottom();
             view->horizontalScrollBar()->setValue(0);
         }
     } else {
-        StringGrid3->clearContents();
+        m_drawStrip->clearContents();
     }
-    StringGrid2->horizontalHeader()->resizeSection(
+    m_resultsView->horizontalHeader()->resizeSection(
         0, fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 8);
-    DateGrid->resizeColumnsToContents();
+    m_detailsView->resizeColumnsToContents();
 
     // The number list, sorted by "Не выпадал"; every row starts unmarked.
     StatTable numbers = numberListTable(m_load);
-    ListView3->headerItem()->setText(1, numbers.recordText);
-    ListView3->headerItem()->setText(2, numbers.topText);
+    m_numberRecordLine->headerItem()->setText(1, numbers.recordText);
+    m_numberRecordLine->headerItem()->setText(2, numbers.topText);
     setNumberListStyle(3);
     m_numberModel->setTable(std::move(numbers));
-    statusPanel0->setText(loadStatusText(m_load, m_messages));
+    m_statusText->setText(loadStatusText(m_load, m_messages));
     m_sortColumn = 1;
     m_numberModel->sortBy(m_sortColumn);
-    ListView1Resize();
+    alignNumberRecordLine();
 }
 
-void TMainForm::StringGrid2DblClick()
+void MainWindow::onResultsDoubleClicked()
 {
-    N87Click();
+    showDetailsView();
 }
 
-void TMainForm::DateGridDblClick()
+void MainWindow::onDetailsDoubleClicked()
 {
-    N86Click();
+    showResultsView();
 }
 
-void TMainForm::N87Click()
+void MainWindow::showDetailsView()
 {
     // Hide the results, show the details on the same draw.
-    N87->setChecked(true);
-    const int row = StringGrid2->currentIndex().row();
-    resultsStack->setCurrentWidget(DateGrid);
-    DateGrid->setFocus();
+    m_showDetailsAction->setChecked(true);
+    const int row = m_resultsView->currentIndex().row();
+    m_resultsStack->setCurrentWidget(m_detailsView);
+    m_detailsView->setFocus();
     if (row >= 0)
-        DateGrid->setCurrentIndex(m_detailsModel->index(row, std::max(0, DateGrid->currentIndex().column())));
+        m_detailsView->setCurrentIndex(
+            m_detailsModel->index(row, std::max(0, m_detailsView->currentIndex().column())));
 }
 
-void TMainForm::N86Click()
+void MainWindow::showResultsView()
 {
-    N86->setChecked(true);
-    resultsStack->setCurrentWidget(StringGrid2);
-    StringGrid2->setFocus();
+    m_showResultsAction->setChecked(true);
+    m_resultsStack->setCurrentWidget(m_resultsView);
+    m_resultsView->setFocus();
 }
 
-void TMainForm::resultsRowChanged(int row)
+void MainWindow::resultsRowChanged(int row)
 {
     fillDrawStrip(row);
 }
 
-void TMainForm::detailsCellChanged(int row, int column)
+void MainWindow::detailsCellChanged(int row, int column)
 {
     if (row < 0)
         return;
     const int resultsColumn
-        = column < m_resultsModel->columnCount() ? column : StringGrid2->currentIndex().column();
-    StringGrid2->setCurrentIndex(m_resultsModel->index(row, std::max(0, resultsColumn)));
+        = column < m_resultsModel->columnCount() ? column : m_resultsView->currentIndex().column();
+    m_resultsView->setCurrentIndex(m_resultsModel->index(row, std::max(0, resultsColumn)));
 }
 
 namespace {
@@ -244,9 +245,9 @@ bool stripColours(int value, StripColours *colours)
 
 } // namespace
 
-void TMainForm::fillDrawStrip(int row)
+void MainWindow::fillDrawStrip(int row)
 {
-    StringGrid3->clearContents();
+    m_drawStrip->clearContents();
     if (row < 0 || row >= m_load.draws.rowCount())
         return;
     const DrawTable &draws = m_load.draws;
@@ -254,19 +255,19 @@ void TMainForm::fillDrawStrip(int row)
     const bool twoRows = c > 11;
     // C / 2 rounded to the nearest integer (a half to the even one), plus 1.
     const int columns = twoRows ? static_cast<int>(std::nearbyint(c / 2.0)) + 1 : c;
-    StringGrid3->setRowCount(twoRows ? 2 : 1);
-    StringGrid3->setColumnCount(columns);
-    StringGrid3->setFixedHeight(twoRows ? 44 : 24);
+    m_drawStrip->setRowCount(twoRows ? 2 : 1);
+    m_drawStrip->setColumnCount(columns);
+    m_drawStrip->setFixedHeight(twoRows ? 44 : 24);
 
     auto put = [this](int r, int col, const QString &text) {
         auto *item = new QTableWidgetItem(text);
         item->setTextAlignment(Qt::AlignCenter);
-        StringGrid3->setItem(r, col, item);
+        m_drawStrip->setItem(r, col, item);
     };
     put(0, 0, draws.drawNumberText(row));
-    StringGrid3->horizontalHeader()->resizeSection(0,
-        std::max(StringGrid3->horizontalHeader()->defaultSectionSize(),
-            StringGrid3->fontMetrics().horizontalAdvance(draws.drawNumberText(row) + QStringLiteral("00"))));
+    m_drawStrip->horizontalHeader()->resizeSection(0,
+        std::max(m_drawStrip->horizontalHeader()->defaultSectionSize(),
+            m_drawStrip->fontMetrics().horizontalAdvance(draws.drawNumberText(row) + QStringLiteral("00"))));
     if (twoRows)
         put(1, 0, draws.machine(row) + draws.ballSet(row));
 
@@ -283,9 +284,9 @@ void TMainForm::fillDrawStrip(int row)
         }
         put(filledRow, filledColumn++, twoDigits(value));
     }
-    for (int r = 0; r < StringGrid3->rowCount(); ++r) {
+    for (int r = 0; r < m_drawStrip->rowCount(); ++r) {
         for (int col = 1; col < columns; ++col) {
-            QTableWidgetItem *item = StringGrid3->item(r, col);
+            QTableWidgetItem *item = m_drawStrip->item(r, col);
             StripColours colours;
             if (item && stripColours(textToInt(item->text()), &colours)) {
                 item->setBackground(colours.background);
@@ -293,10 +294,10 @@ void TMainForm::fillDrawStrip(int row)
             }
         }
     }
-    StringGrid3->setCurrentCell(0, 0);
+    m_drawStrip->setCurrentCell(0, 0);
 }
 
-void TMainForm::setHighlight(const std::vector<bool> &rows)
+void MainWindow::setHighlight(const std::vector<bool> &rows)
 {
     m_resultsModel->setHighlight(rows);
     m_detailsModel->setHighlight(rows);

@@ -20,25 +20,25 @@ class PlatformServices;
 // lottery on the first page, the system lists per draw size on the second. Deletions
 // and renames are written at once, parameter values by Apply or OK, the list's order
 // and ticks by OK. Values that would make a lottery unloadable are refused.
-class TFormSettings final : public QDialog
+class SettingsDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    TFormSettings(const ProgramFolder &folder, const MessageCatalog &messages, PlatformServices &services,
+    SettingsDialog(const ProgramFolder &folder, const MessageCatalog &messages, PlatformServices &services,
         QWidget *parent = nullptr);
 
 public slots:
     // Add a lottery row ("NewLoto_3"); nothing is written.
-    void BitBtn1Click();
+    void addLottery();
     // Erase the selected lottery's section and remove its row.
-    void BitBtn2Click();
+    void deleteLottery();
     // Apply the page shown; false when nothing could be written (refused or failed).
-    bool BitBtn5Click();
+    bool applyPage();
     // Write the list, apply, tell the user and close; stays open when refused.
-    void BitBtn4Click();
-    void BitBtn3Click();
+    void acceptSettings();
+    void cancelSettings();
     // A row of the lottery list was renamed in place.
-    void ListViewLotoEdited(int row, const QString &newName);
+    void onLotteryRenamed(int row, const QString &newName);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -50,18 +50,18 @@ private:
     QStringList lotteryNames(int exceptRow = -1) const;
     int selectedLottery() const;
     int selectedTemplateLottery() const;
-    void PageControl1Change(int index);
-    void TabSheet1Show();
-    void TabSheet2Show();
-    void ListViewLotoSelectItem();
-    void ListView1SelectItem();
+    void onPageChanged(int index);
+    void showLotteryPage();
+    void showSystemPage();
+    void onLotterySelected();
+    void onSystemLotterySelected();
     void showParams(const QStringList &values);
     QStringList editedParams() const;
     bool applyParams();
     bool applyTemplates();
-    void TemplateAddClick();
-    void TemplateDeleteClick();
-    void TemplateListEditorChanged(QTableWidgetItem *item);
+    void addSystemRow();
+    void deleteSystemRow();
+    void onSystemRowEdited(QTableWidgetItem *item);
     void refuse(const QString &text);
     void reportWriteError(const QString &reason);
 
@@ -72,20 +72,20 @@ private:
     QListWidgetItem *m_paramsOwner = nullptr;
     bool m_fillingTemplates = false;
 
-    QTabWidget *PageControl1 = nullptr;
-    QWidget *TabSheet1 = nullptr;
-    QWidget *TabSheet2 = nullptr;
-    QListWidget *ListViewLoto = nullptr;
-    QTableWidget *ParamsListEditor = nullptr;
-    QListWidget *ListView1 = nullptr;
-    QTableWidget *TemplateListEditor = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
-    QPushButton *BitBtn3 = nullptr;
-    QPushButton *BitBtn4 = nullptr;
-    QPushButton *BitBtn5 = nullptr;
-    QPushButton *TemplateAddBtn = nullptr;
-    QPushButton *TemplateDeleteBtn = nullptr;
+    QTabWidget *m_pages = nullptr;
+    QWidget *m_lotteryPage = nullptr;
+    QWidget *m_systemPage = nullptr;
+    QListWidget *m_lotteryList = nullptr;
+    QTableWidget *m_paramsEditor = nullptr;
+    QListWidget *m_systemLotteryList = nullptr;
+    QTableWidget *m_systemsEditor = nullptr;
+    QPushButton *m_addLotteryButton = nullptr;
+    QPushButton *m_deleteLotteryButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_applyButton = nullptr;
+    QPushButton *m_addSystemButton = nullptr;
+    QPushButton *m_deleteSystemButton = nullptr;
 };
 
 } // namespace kivora

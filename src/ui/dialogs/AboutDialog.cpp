@@ -1,4 +1,4 @@
-#include "ui/dialogs/aboutunit.h"
+#include "ui/dialogs/AboutDialog.h"
 
 #include "reports/HtmlExport.h"
 #include "ui/Pictures.h"
@@ -12,7 +12,7 @@
 
 namespace kivora {
 
-TAboutBox::TAboutBox(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));

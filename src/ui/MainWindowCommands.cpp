@@ -1,6 +1,6 @@
 // Adding, importing and editing results, and the commands that only open something.
 
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 
 #include "core/TextFile.h"
 #include "reports/Calculator.h"
@@ -9,10 +9,10 @@
 #include "results/ImportResults.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
-#include "ui/dialogs/Unitsettings.h"
-#include "ui/dialogs/aboutunit.h"
-#include "ui/dialogs/addtiragunit.h"
-#include "ui/dialogs/balansUnit.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AddDrawDialog.h"
+#include "ui/dialogs/LedgerDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -25,15 +25,15 @@
 
 namespace kivora {
 
-void TMainForm::N9Click()
+void MainWindow::addResults()
 {
     if (currentLottery().isEmpty() || !m_load.ok)
         return;
     if (m_addDialog->execFor(m_load))
-        Changeloto();
+        loadCurrentLottery();
 }
 
-void TMainForm::N34Click()
+void MainWindow::importResultsFile()
 {
     if (currentLottery().isEmpty() || !m_load.ok)
         return;
@@ -52,10 +52,10 @@ void TMainForm::N34Click()
         showError(result.error);
         return;
     }
-    Changeloto();
+    loadCurrentLottery();
 }
 
-void TMainForm::N82Click()
+void MainWindow::editResultsBase()
 {
     if (currentLottery().isEmpty() || !m_load.ok)
         return;
@@ -66,15 +66,10 @@ void TMainForm::N82Click()
         return;
     }
     m_services.editTextFile(this, m_load.basePath, true);
-    Changeloto();
+    loadCurrentLottery();
 }
 
-void TMainForm::N31Click()
-{
-    BitBtn9Click();
-}
-
-void TMainForm::BitBtn9Click()
+void MainWindow::openResultsWebPage()
 {
     const QString address = m_load.definition.www.trimmed();
     if (address.isEmpty() || address == QLatin1String("http://"))
@@ -82,17 +77,17 @@ void TMainForm::BitBtn9Click()
     m_services.openUrl(address);
 }
 
-void TMainForm::HomePageClick()
+void MainWindow::openHomePage()
 {
     m_services.openUrl(kProductWebAddress);
 }
 
-void TMainForm::HelpClick()
+void MainWindow::showHelp()
 {
     openHelp(QString());
 }
 
-void TMainForm::openHelp(const QString &topic)
+void MainWindow::openHelp(const QString &topic)
 {
     // The help page is part of the default data; a folder seeded by an older version
     // gets it now.
@@ -105,12 +100,12 @@ void TMainForm::openHelp(const QString &topic)
     m_services.openUrl(topic.isEmpty() ? path : path + QLatin1Char('#') + topic);
 }
 
-void TMainForm::AboutClick()
+void MainWindow::showAbout()
 {
     m_aboutBox->exec();
 }
 
-void TMainForm::SettingsClick()
+void MainWindow::showSettings()
 {
     m_settingsDialog->exec();
 }
@@ -131,9 +126,9 @@ QStringList headerCaptions(const QAbstractItemModel *model)
 
 } // namespace
 
-void TMainForm::exportList(const StatTableModel *model, const QString &groupCaption)
+void MainWindow::exportList(const StatTableModel *model, const QString &groupCaption)
 {
-    const QString path = m_services.saveFileName(this, SaveDialog1->request(1, QStringLiteral("htm")));
+    const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(1, QStringLiteral("htm")));
     if (path.isEmpty())
         return;
     QString error;
@@ -144,7 +139,7 @@ void TMainForm::exportList(const StatTableModel *model, const QString &groupCapt
                 model->data(model->index(row, 1), Qt::DisplayRole).toString(),
                 model->data(model->index(row, 2), Qt::DisplayRole).toString() };
         },
-        htmlHeading(currentLottery(), groupCaption, statusPanel0->text()), htmlFooter(), &error);
+        htmlHeading(currentLottery(), groupCaption, m_statusText->text()), htmlFooter(), &error);
     if (!written) {
         showError(m_messages("Str56").arg(error));
         return;
@@ -152,25 +147,25 @@ void TMainForm::exportList(const StatTableModel *model, const QString &groupCapt
     m_services.openUrl(path);
 }
 
-void TMainForm::HTML1Click()
+void MainWindow::exportCombinationViewHtml()
 {
-    exportList(m_statModel, GroupBox2->title());
+    exportList(m_statModel, m_statGroup->title());
 }
 
-void TMainForm::HTML2Click()
+void MainWindow::exportNumberListHtml()
 {
-    exportList(m_numberModel, GroupBox3->title());
+    exportList(m_numberModel, m_numberGroup->title());
 }
 
-void TMainForm::HTML3Click()
+void MainWindow::exportCombinationListHtml()
 {
-    const QString path = m_services.saveFileName(this, SaveDialog1->request(1, QStringLiteral("htm")));
+    const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(1, QStringLiteral("htm")));
     if (path.isEmpty())
         return;
     const CombinationList &list = m_combinationModel->list();
     const QString document = gridDocument(
         list.rowCount(), [&list](int row, int column) { return list.cell(row, column); },
-        StringGrid1->width(), StringGrid1->height());
+        m_combinationList->width(), m_combinationList->height());
     QString error;
     if (!writeHtmlDocument(path, document, &error)) {
         showError(m_messages("Str56").arg(error));
@@ -179,7 +174,7 @@ void TMainForm::HTML3Click()
     m_services.openUrl(path);
 }
 
-void TMainForm::N17Click()
+void MainWindow::showOdds()
 {
     // The odds page is written for the lottery on show, so it always matches it.
     const QString path = m_folder.filePath(kOddsPageFileName);
@@ -191,7 +186,7 @@ void TMainForm::N17Click()
     m_services.openUrl(path);
 }
 
-void TMainForm::N80Click()
+void MainWindow::startCalculator()
 {
     const QString calculator = findCalculator();
     if (calculator.isEmpty()) {
@@ -202,7 +197,7 @@ void TMainForm::N80Click()
         showError(m_messages("Str65").arg(calculator));
 }
 
-void TMainForm::N78Click()
+void MainWindow::showLedger()
 {
     if (!m_load.ok)
         return;

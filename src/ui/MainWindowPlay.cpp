@@ -1,7 +1,7 @@
 // Play by system: marks, the system expansion, the combination list and its files,
 // the check against a draw and the forecast.
 
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 
 #include "core/IniFile.h"
 #include "forecast/Forecast.h"
@@ -11,7 +11,7 @@
 #include "play/Systems.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
-#include "ui/dialogs/systemunit.h"
+#include "ui/dialogs/SystemDialog.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
@@ -24,13 +24,13 @@
 
 namespace kivora {
 
-void TMainForm::ComboBox1Change()
+void MainWindow::expandMarkedNumbers()
 {
     if (!m_load.ok)
         return;
     const IniDocument ini = IniFile(m_folder.configPath()).load();
     SystemExpansion expansion = expandCurrentSystem(m_templates, ini, m_load.definition,
-        ComboBox1->currentText(), m_folder, m_numberModel->flaggedCaptions(), m_messages);
+        m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), m_messages);
     if (!expansion.applied) {
         // No template there: the list and the mark count stay as they were.
         if (!expansion.error.isEmpty())
@@ -38,32 +38,32 @@ void TMainForm::ComboBox1Change()
         return;
     }
     m_combinationModel->setList(std::move(expansion.list));
-    statusPanel1->setText(expansion.status);
+    m_markStatus->setText(expansion.status);
 }
 
-void TMainForm::N22Click()
+void MainWindow::markAllNumbers()
 {
     // Every row marked, then one expansion for all of them.
     for (int row = 0; row < m_numberModel->rowCount(); ++row)
         m_numberModel->setFlagged(row, true);
-    ComboBox1Change();
+    expandMarkedNumbers();
 }
 
-void TMainForm::BitBtn6Click()
+void MainWindow::clearMarks()
 {
     m_numberModel->clearFlags();
     m_statModel->clearFlags();
-    ComboBox1Change();
+    expandMarkedNumbers();
 }
 
-void TMainForm::BitBtn1Click()
+void MainWindow::markRandomNumbers()
 {
     std::mt19937 generator(m_services.randomSeed());
     std::vector<bool> marks(static_cast<size_t>(m_numberModel->rowCount()));
     for (int row = 0; row < m_numberModel->rowCount(); ++row)
         marks[static_cast<size_t>(row)] = m_numberModel->isFlagged(row);
     const RandomChoice choice
-        = chooseRandomRows(marks, systems::neededCount(ComboBox1->currentText()), generator);
+        = chooseRandomRows(marks, systems::neededCount(m_systemBox->currentText()), generator);
     if (choice.alreadyEnough) {
         m_services.showMessage(this, m_messages("Str24"), PlatformServices::MessageKind::Information);
         return;
@@ -71,51 +71,51 @@ void TMainForm::BitBtn1Click()
     const int count = static_cast<int>(choice.rows.size());
     for (int i = 0; i < count; ++i) {
         m_numberModel->setFlagged(choice.rows[static_cast<size_t>(i)], true);
-        ShowProgress(1, count, i + 1);
+        showProgress(1, count, i + 1);
     }
-    ComboBox1Change();
+    expandMarkedNumbers();
 }
 
-void TMainForm::N14Click()
+void MainWindow::chooseSystem()
 {
     QStringList names;
-    for (int i = 0; i < ComboBox1->count(); ++i)
-        names.append(ComboBox1->itemText(i));
+    for (int i = 0; i < m_systemBox->count(); ++i)
+        names.append(m_systemBox->itemText(i));
     m_systemDialog->prepare(names, m_load.definition.systemSection());
     m_systemDialog->exec();
 }
 
-void TMainForm::systemChosen(int index)
+void MainWindow::onSystemChosen(int index)
 {
-    if (index < 0 || index >= ComboBox1->count())
+    if (index < 0 || index >= m_systemBox->count())
         return;
-    ComboBox1->setCurrentIndex(index);
-    ComboBox1Change();
+    m_systemBox->setCurrentIndex(index);
+    expandMarkedNumbers();
 }
 
-void TMainForm::N46Click()
+void MainWindow::deleteCombination()
 {
-    const QModelIndex current = StringGrid1->currentIndex();
+    const QModelIndex current = m_combinationList->currentIndex();
     if (current.isValid())
         m_combinationModel->removeListRow(current.row());
 }
 
-void TMainForm::BitBtn4Click()
+void MainWindow::saveCombinations()
 {
     if (!m_load.ok)
         return;
-    const QString path = m_services.saveFileName(this, SaveDialog1->request(0, QStringLiteral("ltc")));
+    const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(0, QStringLiteral("ltc")));
     if (path.isEmpty())
         return;
     QString error;
-    if (!writeCombinationFile(
-            path, m_combinationModel->list(), currentLottery(), ComboBox1->currentText(), m_messages, &error))
+    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
+            m_messages, &error))
         showError(m_messages("Str56").arg(error));
 }
 
-void TMainForm::N11Click()
+void MainWindow::openSavedCombinations()
 {
-    FileDialogRequest request = OpenDialog1->request(0, QStringLiteral("ltc"));
+    FileDialogRequest request = m_openDialogTexts->request(0, QStringLiteral("ltc"));
     request.directory = m_folder.path();
     request.fileName = shownCombinationsFileName();
     const QString path = m_services.openFileName(this, request);
@@ -123,13 +123,13 @@ void TMainForm::N11Click()
         m_services.editTextFile(this, path, false);
 }
 
-void TMainForm::StringGrid1DblClick()
+void MainWindow::showCombinationsAsText()
 {
     if (!m_load.ok)
         return;
     const QString path = m_folder.filePath(shownCombinationsFileName());
     QString error;
-    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), ComboBox1->currentText(),
+    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
             m_messages, &error)) {
         showError(m_messages("Str56").arg(error));
         return;
@@ -137,11 +137,11 @@ void TMainForm::StringGrid1DblClick()
     m_services.editTextFile(this, path, false);
 }
 
-void TMainForm::BitBtn2Click()
+void MainWindow::checkSavedCombinations()
 {
     if (!m_load.ok)
         return;
-    FileDialogRequest request = OpenDialog1->request(0, QStringLiteral("ltc"));
+    FileDialogRequest request = m_openDialogTexts->request(0, QStringLiteral("ltc"));
     request.directory = m_folder.path();
     request.fileName = shownCombinationsFileName();
     const QString path = m_services.openFileName(this, request);
@@ -166,10 +166,10 @@ void TMainForm::BitBtn2Click()
         m_services.showMessage(this, choice.message, PlatformServices::MessageKind::Information);
         return;
     }
-    DateGrid->setCurrentIndex(
-        m_detailsModel->index(choice.row, std::max(0, DateGrid->currentIndex().column())));
-    StringGrid2->setCurrentIndex(
-        m_resultsModel->index(choice.row, std::max(0, StringGrid2->currentIndex().column())));
+    m_detailsView->setCurrentIndex(
+        m_detailsModel->index(choice.row, std::max(0, m_detailsView->currentIndex().column())));
+    m_resultsView->setCurrentIndex(
+        m_resultsModel->index(choice.row, std::max(0, m_resultsView->currentIndex().column())));
     const CheckResult result
         = checkCombinations(file, m_load.draws, choice.row, m_load.definition, m_messages);
     const QString reportPath = m_folder.filePath(check::reportFileName());
@@ -180,22 +180,22 @@ void TMainForm::BitBtn2Click()
     m_services.editTextFile(this, reportPath, false);
 }
 
-void TMainForm::chooseSystemFor(int marked)
+void MainWindow::chooseSystemFor(int marked)
 {
     QStringList names;
-    for (int i = 0; i < ComboBox1->count(); ++i)
-        names.append(ComboBox1->itemText(i));
+    for (int i = 0; i < m_systemBox->count(); ++i)
+        names.append(m_systemBox->itemText(i));
     const int index = forecast::chooseSystem(names, marked);
     if (index >= 0)
-        ComboBox1->setCurrentIndex(index);
-    ComboBox1Change();
+        m_systemBox->setCurrentIndex(index);
+    expandMarkedNumbers();
 }
 
-void TMainForm::N53Click()
+void MainWindow::forecastNumbers()
 {
     if (!m_load.ok)
         return;
-    BitBtn6Click();
+    clearMarks();
     const forecast::ForecastPick pick = forecast::choose(
         m_numberModel->table(), m_numberModel->order(), m_load.draws.rowCount(), forecast::Kind::Numbers);
     for (int row = 0; row < m_numberModel->rowCount(); ++row) {
@@ -208,18 +208,18 @@ void TMainForm::N53Click()
     chooseSystemFor(marked);
 }
 
-void TMainForm::N54Click()
+void MainWindow::forecastPairs()
 {
     if (!m_load.ok)
         return;
-    BitBtn6Click();
-    N35Click();
+    clearMarks();
+    showAllPairs();
     const forecast::ForecastPick pick = forecast::choose(
         m_statModel->table(), m_statModel->order(), m_load.draws.rowCount(), forecast::Kind::Pairs);
     for (int tableRow : pick.rows) {
         const int row = m_statModel->displayRow(tableRow);
         m_statModel->setFlagged(row, true);
-        ListView2->selectRow(row);
+        m_combinationView->selectRow(row);
         markStatRow(row);
     }
     const int marked = m_numberModel->flaggedCount();

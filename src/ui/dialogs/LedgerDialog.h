@@ -17,20 +17,20 @@ class PlatformServices;
 
 // The income and expenses ledger of the current lottery: one entry per draw date with
 // the money spent and won, each entry's balance and the totals.
-class TBalansForm final : public QDialog
+class LedgerDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    TBalansForm(const MessageCatalog &messages, PlatformServices &services, QWidget *parent = nullptr);
+    LedgerDialog(const MessageCatalog &messages, PlatformServices &services, QWidget *parent = nullptr);
 
     // Opens the ledger beside the results base; false when its file cannot be read
     // (the message has been shown).
     bool openFor(const QString &lotteryName, const QString &resultsBasePath);
     const Ledger &ledger() const { return m_ledger; }
 
-    void AddClick();
-    void DeleteClick();
-    void OKClick();
+    void addEntry();
+    void deleteEntry();
+    void saveAndClose();
 
 private:
     void fillGrid();
@@ -45,13 +45,13 @@ private:
     QString m_path;
     bool m_filling = false;
 
-    QGroupBox *GroupBox1 = nullptr;
-    QTableWidget *BalansGrid = nullptr;
-    QTableWidget *ItogGrid = nullptr;
-    QLabel *HintLabel = nullptr;
-    QPushButton *AddButton = nullptr;
-    QPushButton *DeleteButton = nullptr;
-    QMenu *PopupMenu1 = nullptr;
+    QGroupBox *m_lotteryGroup = nullptr;
+    QTableWidget *m_entriesGrid = nullptr;
+    QTableWidget *m_totalsGrid = nullptr;
+    QLabel *m_hintLabel = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_deleteButton = nullptr;
+    QMenu *m_gridMenu = nullptr;
 };
 
 } // namespace kivora

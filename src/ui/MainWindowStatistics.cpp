@@ -1,7 +1,7 @@
 // The statistics panel: every statistic's command, the combination view's sorting,
 // draw highlight and marking, the statistics grid and the ten's number list.
 
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 
 #include "core/LanguageTexts.h"
 #include "statistics/CombinationStats.h"
@@ -21,35 +21,35 @@
 
 namespace kivora {
 
-Progress TMainForm::progress()
+Progress MainWindow::progress()
 {
-    return [this](int min, int max, int position) { ShowProgress(min, max, position); };
+    return [this](int min, int max, int position) { showProgress(min, max, position); };
 }
 
-void TMainForm::showCombinationView()
+void MainWindow::showCombinationView()
 {
-    StringGrid4->hide();
-    ListView2->show();
-    ListView4->show();
+    m_tensGrid->hide();
+    m_combinationView->show();
+    m_statRecordLine->show();
 }
 
-void TMainForm::showStatTable(StatTable table)
+void MainWindow::showStatTable(StatTable table)
 {
     showCombinationView();
-    ListView5->hide();
-    GroupBox2->setTitle(table.title);
-    ListView4->headerItem()->setText(1, table.recordText);
-    ListView4->headerItem()->setText(2, table.topText);
+    m_tenNumberList->hide();
+    m_statGroup->setTitle(table.title);
+    m_statRecordLine->headerItem()->setText(1, table.recordText);
+    m_statRecordLine->headerItem()->setText(2, table.topText);
     const int sort = table.initialSort;
     m_statModel->setTable(std::move(table));
     if (sort >= 0) {
         m_sortColumn = sort;
         m_statModel->sortBy(sort);
     }
-    ListView2Resize();
+    alignStatRecordLine();
 }
 
-void TMainForm::runCombinations(int k, Family family, bool wait)
+void MainWindow::runCombinations(int k, Family family, bool wait)
 {
     if (!m_load.ok)
         return;
@@ -60,44 +60,44 @@ void TMainForm::runCombinations(int k, Family family, bool wait)
         closeWait();
 }
 
-void TMainForm::N35Click()
+void MainWindow::showAllPairs()
 {
     runCombinations(2, Family::All, true);
 }
-void TMainForm::N37Click()
+void MainWindow::showNeighbouringPairs()
 {
     runCombinations(2, Family::Neighbouring, false);
 }
-void TMainForm::N38Click()
+void MainWindow::showRelatedPairs()
 {
     runCombinations(2, Family::Related, false);
 }
-void TMainForm::N74Click()
+void MainWindow::showAllTriples()
 {
     runCombinations(3, Family::All, true);
 }
-void TMainForm::N66Click()
+void MainWindow::showNeighbouringTriples()
 {
     runCombinations(3, Family::Neighbouring, true);
 }
-void TMainForm::N67Click()
+void MainWindow::showRelatedTriples()
 {
     runCombinations(3, Family::Related, true);
 }
-void TMainForm::Menu_4_1Click()
+void MainWindow::showAllQuadruples()
 {
     runCombinations(4, Family::All, true);
 }
-void TMainForm::Menu_4_2Click()
+void MainWindow::showNeighbouringQuadruples()
 {
     runCombinations(4, Family::Neighbouring, true);
 }
-void TMainForm::Menu_4_3Click()
+void MainWindow::showRelatedQuadruples()
 {
     runCombinations(4, Family::Related, true);
 }
 
-void TMainForm::runTens(int k, const char *toolbarItem)
+void MainWindow::runTens(int k, const char *toolbarItem)
 {
     if (!m_load.ok)
         return;
@@ -107,73 +107,74 @@ void TMainForm::runTens(int k, const char *toolbarItem)
     showStatTable(tensStats(m_load.draws, m_load.definition, k, title, progress()));
 }
 
-void TMainForm::N210Click()
+void MainWindow::showTwoInTen()
 {
     runTens(2, "popupN210");
 }
-void TMainForm::N3101Click()
+void MainWindow::showThreeInTen()
 {
     runTens(3, "popupN3101");
 }
-void TMainForm::N4101Click()
+void MainWindow::showFourInTen()
 {
     runTens(4, "popupN4101");
 }
-void TMainForm::N5101Click()
+void MainWindow::showFiveInTen()
 {
     runTens(5, "popupN5101");
 }
-void TMainForm::N6101Click()
+void MainWindow::showSixInTen()
 {
     runTens(6, "popupN6101");
 }
 
-void TMainForm::N60Click()
+void MainWindow::showTensByDraw()
 {
     if (!m_load.ok)
         return;
     m_statModel->clear();
     GroupCountsTable table = tensByDraw(m_load.draws, m_load.definition, m_messages, progress());
-    GroupBox2->setTitle(table.title);
-    ListView4->headerItem()->setText(1, table.recordText);
-    ListView4->headerItem()->setText(2, table.topText);
+    m_statGroup->setTitle(table.title);
+    m_statRecordLine->headerItem()->setText(1, table.recordText);
+    m_statRecordLine->headerItem()->setText(2, table.topText);
     m_tensModel->setTable(std::move(table));
-    ListView2->hide();
-    ListView4->hide();
-    ListView5->hide();
-    StringGrid4->show();
+    m_combinationView->hide();
+    m_statRecordLine->hide();
+    m_tenNumberList->hide();
+    m_tensGrid->show();
     const int rows = m_tensModel->rowCount();
     if (rows > 0) {
-        StringGrid4->scrollToBottom();
-        StringGrid4->setCurrentIndex(m_tensModel->index(rows - 1, 0));
+        m_tensGrid->scrollToBottom();
+        m_tensGrid->setCurrentIndex(m_tensModel->index(rows - 1, 0));
     }
 }
 
-void TMainForm::rebuildPositionMenus()
+void MainWindow::rebuildPositionMenus()
 {
-    for (QMenu *menu : { Mesto_1, Mesto_2, popupN45, popupN55 })
+    for (QMenu *menu :
+        { m_drawingOrderMenu, m_ascendingOrderMenu, m_drawingOrderPopup, m_ascendingOrderPopup })
         menu->clear();
     for (int p = 1; p <= m_load.definition.drawNumber && m_load.ok; ++p) {
         const QString caption = m_messages("Str53") + QLatin1Char(' ') + QString::number(p);
-        for (QMenu *menu : { Mesto_1, popupN45 }) {
-            QAction *item = menu->addAction(caption, this, &TMainForm::Mesto1MenuOnClick);
+        for (QMenu *menu : { m_drawingOrderMenu, m_drawingOrderPopup }) {
+            QAction *item = menu->addAction(caption, this, &MainWindow::showPositionInDrawingOrder);
             item->setData(p);
         }
-        for (QMenu *menu : { Mesto_2, popupN55 }) {
-            QAction *item = menu->addAction(caption, this, &TMainForm::Mesto2MenuOnClick);
+        for (QMenu *menu : { m_ascendingOrderMenu, m_ascendingOrderPopup }) {
+            QAction *item = menu->addAction(caption, this, &MainWindow::showPositionInAscendingOrder);
             item->setData(p);
         }
     }
 }
 
-void TMainForm::runPositions(PositionOrder order)
+void MainWindow::runPositions(PositionOrder order)
 {
     const auto *item = qobject_cast<QAction *>(sender());
     if (!item || !m_load.ok)
         return;
     const int p = item->data().toInt();
     // The title always names the item of the main menu's drawing-order submenu.
-    const QList<QAction *> items = Mesto_1->actions();
+    const QList<QAction *> items = m_drawingOrderMenu->actions();
     const QString caption = p - 1 < items.size() ? withoutAccessKeys(items.at(p - 1)->text()) : QString();
     showWait();
     showStatTable(positionStats(
@@ -181,32 +182,32 @@ void TMainForm::runPositions(PositionOrder order)
     closeWait();
 }
 
-void TMainForm::Mesto1MenuOnClick()
+void MainWindow::showPositionInDrawingOrder()
 {
     runPositions(PositionOrder::Drawing);
 }
-void TMainForm::Mesto2MenuOnClick()
+void MainWindow::showPositionInAscendingOrder()
 {
     runPositions(PositionOrder::Ascending);
 }
 
-void TMainForm::DopNomerClick()
+void MainWindow::showAdditionalNumbers()
 {
     if (!m_load.ok || !m_load.definition.hasAdditionalNumbers())
         return;
     showWait();
-    showStatTable(
-        additionalStats(m_load.draws, m_load.definition, withoutAccessKeys(DopNomer->text()), progress()));
+    showStatTable(additionalStats(
+        m_load.draws, m_load.definition, withoutAccessKeys(m_additionalAction->text()), progress()));
     closeWait();
 }
 
-int TMainForm::selectedStatRow() const
+int MainWindow::selectedStatRow() const
 {
-    const QModelIndexList rows = ListView2->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_combinationView->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void TMainForm::displeynomerfromten()
+void MainWindow::showNumbersFromTen()
 {
     const int row = selectedStatRow();
     const StatTable &table = m_statModel->table();
@@ -215,40 +216,40 @@ void TMainForm::displeynomerfromten()
     const int tableRow = m_statModel->tableRow(row);
     m_tenModel->setTable(tenCombos(m_load.draws, m_load.definition, table.groupLow(tableRow),
         table.groupHigh(tableRow), table.modeTag + 1, progress()));
-    ListView5->setFixedHeight(qRound(GroupBox2->height() / 2.0));
-    ListView5->show();
+    m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
+    m_tenNumberList->show();
 }
 
-void TMainForm::ListView2ColumnClick(int column)
+void MainWindow::sortCombinationView(int column)
 {
     m_sortColumn = column;
     m_statModel->sortBy(column);
 }
 
-void TMainForm::ListView5ColumnClick(int column)
+void MainWindow::sortTenNumberList(int column)
 {
     m_sortColumn = column;
     m_tenModel->sortBy(column);
 }
 
-void TMainForm::ListView2SelectItem()
+void MainWindow::onCombinationSelected()
 {
     const int row = selectedStatRow();
     if (row >= 0)
         setHighlight(highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), m_load.draws));
-    ListView5->hide();
+    m_tenNumberList->hide();
 }
 
-void TMainForm::ListView2DblClick()
+void MainWindow::onCombinationDoubleClicked()
 {
     const int row = selectedStatRow();
     if (row < 0)
         return;
     markStatRow(row);
-    ComboBox1Change();
+    expandMarkedNumbers();
 }
 
-void TMainForm::markStatRow(int row)
+void MainWindow::markStatRow(int row)
 {
     const StatTable &table = m_statModel->table();
     const int tableRow = m_statModel->tableRow(row);
@@ -268,26 +269,27 @@ void TMainForm::markStatRow(int row)
     }
 }
 
-void TMainForm::ListView2Resize()
+void MainWindow::alignStatRecordLine()
 {
-    QHeaderView *header = ListView2->horizontalHeader();
+    QHeaderView *header = m_combinationView->horizontalHeader();
     for (int column = 0; column < 2; ++column) {
-        ListView4->header()->resizeSection(column, header->sectionSize(column));
-        ListView5->horizontalHeader()->resizeSection(column, header->sectionSize(column));
+        m_statRecordLine->header()->resizeSection(column, header->sectionSize(column));
+        m_tenNumberList->horizontalHeader()->resizeSection(column, header->sectionSize(column));
     }
 }
 
-void TMainForm::SortMenuPopup()
+void MainWindow::prepareCombinationViewMenu()
 {
     const int tag = m_statModel->table().modeTag;
-    N73->setEnabled(tag >= 1 && tag <= 29 && selectedStatRow() >= 0);
+    m_numbersFromTenAction->setEnabled(tag >= 1 && tag <= 29 && selectedStatRow() >= 0);
 }
 
-void TMainForm::StringGrid4SelectCell(int, int row)
+void MainWindow::onTensGridCellSelected(int, int row)
 {
     if (row < 0 || row >= m_load.draws.rowCount())
         return;
-    DateGrid->setCurrentIndex(m_detailsModel->index(row, std::max(0, DateGrid->currentIndex().column())));
+    m_detailsView->setCurrentIndex(
+        m_detailsModel->index(row, std::max(0, m_detailsView->currentIndex().column())));
 }
 
 } // namespace kivora

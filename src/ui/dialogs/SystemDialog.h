@@ -13,11 +13,11 @@ class QPushButton;
 namespace kivora {
 
 // Choosing a system from a list, with the description lines of its template beside it.
-class TSystemDialog final : public QDialog
+class SystemDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TSystemDialog(const ProgramFolder &folder, QWidget *parent = nullptr);
+    explicit SystemDialog(const ProgramFolder &folder, QWidget *parent = nullptr);
 
     // Fills the list with the system names (the selector's entries, in order) of the
     // system-list section, selects the first and gives the list the focus. The caller
@@ -32,21 +32,21 @@ signals:
     void systemChosen(int index);
 
 public slots:
-    void OKBtnClick();
-    void TemplateListBoxDblClick();
+    void acceptChoice();
+    void onSystemDoubleClicked();
 
 private:
-    void TemplateListBoxClick();
+    void showDescription();
 
     ProgramFolder m_folder;
     QString m_section;
 
-    QGroupBox *GroupBox1 = nullptr;
-    QGroupBox *GroupBox2 = nullptr;
-    QListWidget *TemplateListBox = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
+    QGroupBox *m_nameGroup = nullptr;
+    QGroupBox *m_descriptionGroup = nullptr;
+    QListWidget *m_systemList = nullptr;
+    QPlainTextEdit *m_description = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };
 
 } // namespace kivora

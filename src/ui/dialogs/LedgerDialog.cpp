@@ -1,4 +1,4 @@
-#include "ui/dialogs/balansUnit.h"
+#include "ui/dialogs/LedgerDialog.h"
 
 #include "core/MessageCatalog.h"
 #include "ui/PlatformServices.h"
@@ -54,7 +54,7 @@ QColor rgb(quint32 value)
 
 } // namespace
 
-TBalansForm::TBalansForm(const MessageCatalog &messages, PlatformServices &services, QWidget *parent)
+LedgerDialog::LedgerDialog(const MessageCatalog &messages, PlatformServices &services, QWidget *parent)
     : QDialog(parent)
     , m_messages(messages)
     , m_services(services)
@@ -62,42 +62,42 @@ TBalansForm::TBalansForm(const MessageCatalog &messages, PlatformServices &servi
     setObjectName(QStringLiteral("BalansForm"));
     setWindowTitle(QStringLiteral("Баланс"));
 
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    BalansGrid = new QTableWidget(1, kLedgerColumnCount, GroupBox1);
-    BalansGrid->setObjectName(QStringLiteral("BalansGrid"));
-    BalansGrid->setProperty("dynamicText", true); // headers come from the message catalogue
-    BalansGrid->verticalHeader()->hide();
-    BalansGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    BalansGrid->setItemDelegate(new DateDelegate(BalansGrid));
-    BalansGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    BalansGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    ItogGrid = new QTableWidget(1, kLedgerColumnCount, GroupBox1);
-    ItogGrid->setObjectName(QStringLiteral("ItogGrid"));
-    ItogGrid->horizontalHeader()->hide();
-    ItogGrid->verticalHeader()->hide();
-    ItogGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ItogGrid->setSelectionMode(QAbstractItemView::NoSelection);
-    ItogGrid->setFocusPolicy(Qt::NoFocus);
-    ItogGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ItogGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ItogGrid->setFixedHeight(ItogGrid->verticalHeader()->defaultSectionSize() + 4);
-    QFont bold = ItogGrid->font();
+    m_lotteryGroup = new QGroupBox(this);
+    m_lotteryGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_entriesGrid = new QTableWidget(1, kLedgerColumnCount, m_lotteryGroup);
+    m_entriesGrid->setObjectName(QStringLiteral("BalansGrid"));
+    m_entriesGrid->setProperty("dynamicText", true); // headers come from the message catalogue
+    m_entriesGrid->verticalHeader()->hide();
+    m_entriesGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_entriesGrid->setItemDelegate(new DateDelegate(m_entriesGrid));
+    m_entriesGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_entriesGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    m_totalsGrid = new QTableWidget(1, kLedgerColumnCount, m_lotteryGroup);
+    m_totalsGrid->setObjectName(QStringLiteral("ItogGrid"));
+    m_totalsGrid->horizontalHeader()->hide();
+    m_totalsGrid->verticalHeader()->hide();
+    m_totalsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_totalsGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_totalsGrid->setFocusPolicy(Qt::NoFocus);
+    m_totalsGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_totalsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_totalsGrid->setFixedHeight(m_totalsGrid->verticalHeader()->defaultSectionSize() + 4);
+    QFont bold = m_totalsGrid->font();
     bold.setBold(true);
-    ItogGrid->setFont(bold);
-    auto *grids = new QVBoxLayout(GroupBox1);
-    grids->addWidget(BalansGrid, 1);
-    grids->addWidget(ItogGrid);
+    m_totalsGrid->setFont(bold);
+    auto *grids = new QVBoxLayout(m_lotteryGroup);
+    grids->addWidget(m_entriesGrid, 1);
+    grids->addWidget(m_totalsGrid);
 
-    AddButton = new QPushButton(QStringLiteral("Добавить"), this);
-    AddButton->setObjectName(QStringLiteral("BitBtn1"));
-    DeleteButton = new QPushButton(QStringLiteral("Удалить"), this);
-    DeleteButton->setObjectName(QStringLiteral("BitBtn2"));
-    HintLabel = new QLabel(this);
-    HintLabel->setObjectName(QStringLiteral("HintLabel"));
-    HintLabel->setWordWrap(true);
-    HintLabel->setAlignment(Qt::AlignCenter);
-    HintLabel->setMinimumWidth(150);
+    m_addButton = new QPushButton(QStringLiteral("Добавить"), this);
+    m_addButton->setObjectName(QStringLiteral("BitBtn1"));
+    m_deleteButton = new QPushButton(QStringLiteral("Удалить"), this);
+    m_deleteButton->setObjectName(QStringLiteral("BitBtn2"));
+    m_hintLabel = new QLabel(this);
+    m_hintLabel->setObjectName(QStringLiteral("HintLabel"));
+    m_hintLabel->setWordWrap(true);
+    m_hintLabel->setAlignment(Qt::AlignCenter);
+    m_hintLabel->setMinimumWidth(150);
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKBtn"));
@@ -106,46 +106,46 @@ TBalansForm::TBalansForm(const MessageCatalog &messages, PlatformServices &servi
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     buttons->setOrientation(Qt::Vertical);
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction *add = PopupMenu1->addAction(AddButton->text());
+    m_gridMenu = new QMenu(this);
+    m_gridMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction *add = m_gridMenu->addAction(m_addButton->text());
     add->setObjectName(QStringLiteral("N1"));
-    QAction *remove = PopupMenu1->addAction(DeleteButton->text());
+    QAction *remove = m_gridMenu->addAction(m_deleteButton->text());
     remove->setObjectName(QStringLiteral("N2"));
 
     auto *side = new QVBoxLayout;
-    side->addWidget(AddButton);
-    side->addWidget(DeleteButton);
-    side->addWidget(HintLabel, 1);
+    side->addWidget(m_addButton);
+    side->addWidget(m_deleteButton);
+    side->addWidget(m_hintLabel, 1);
     side->addWidget(buttons);
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(GroupBox1, 1);
+    layout->addWidget(m_lotteryGroup, 1);
     layout->addLayout(side);
     resize(640, 420);
-    const int columnWidth = qRound(BalansGrid->width() / 4.0 - 7);
-    BalansGrid->horizontalHeader()->setDefaultSectionSize(std::max(columnWidth, 90));
-    ItogGrid->horizontalHeader()->setDefaultSectionSize(std::max(columnWidth, 90));
-    BalansGrid->horizontalHeader()->setStretchLastSection(true);
-    ItogGrid->horizontalHeader()->setStretchLastSection(true);
+    const int columnWidth = qRound(m_entriesGrid->width() / 4.0 - 7);
+    m_entriesGrid->horizontalHeader()->setDefaultSectionSize(std::max(columnWidth, 90));
+    m_totalsGrid->horizontalHeader()->setDefaultSectionSize(std::max(columnWidth, 90));
+    m_entriesGrid->horizontalHeader()->setStretchLastSection(true);
+    m_totalsGrid->horizontalHeader()->setStretchLastSection(true);
 
-    connect(AddButton, &QPushButton::clicked, this, &TBalansForm::AddClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TBalansForm::DeleteClick);
-    connect(add, &QAction::triggered, this, &TBalansForm::AddClick);
-    connect(remove, &QAction::triggered, this, &TBalansForm::DeleteClick);
-    connect(ok, &QPushButton::clicked, this, &TBalansForm::OKClick);
+    connect(m_addButton, &QPushButton::clicked, this, &LedgerDialog::addEntry);
+    connect(m_deleteButton, &QPushButton::clicked, this, &LedgerDialog::deleteEntry);
+    connect(add, &QAction::triggered, this, &LedgerDialog::addEntry);
+    connect(remove, &QAction::triggered, this, &LedgerDialog::deleteEntry);
+    connect(ok, &QPushButton::clicked, this, &LedgerDialog::saveAndClose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BalansGrid, &QTableWidget::cellChanged, this, &TBalansForm::cellEdited);
-    connect(
-        BalansGrid, &QTableWidget::currentCellChanged, this, [this](int, int column) { showHint(column); });
-    connect(BalansGrid, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint &pos) { PopupMenu1->popup(BalansGrid->viewport()->mapToGlobal(pos)); });
+    connect(m_entriesGrid, &QTableWidget::cellChanged, this, &LedgerDialog::cellEdited);
+    connect(m_entriesGrid, &QTableWidget::currentCellChanged, this,
+        [this](int, int column) { showHint(column); });
+    connect(m_entriesGrid, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &pos) { m_gridMenu->popup(m_entriesGrid->viewport()->mapToGlobal(pos)); });
 }
 
-bool TBalansForm::openFor(const QString &lotteryName, const QString &resultsBasePath)
+bool LedgerDialog::openFor(const QString &lotteryName, const QString &resultsBasePath)
 {
     m_path = ledgerPath(resultsBasePath);
-    GroupBox1->setTitle(lotteryName);
-    BalansGrid->setHorizontalHeaderLabels(
+    m_lotteryGroup->setTitle(lotteryName);
+    m_entriesGrid->setHorizontalHeaderLabels(
         { m_messages("Str37"), m_messages("Str38"), m_messages("Str39"), m_messages("Str40") });
     QString error;
     if (!openLedger(m_path, ledgerDateText(m_services.today()), &m_ledger, &error)) {
@@ -154,22 +154,22 @@ bool TBalansForm::openFor(const QString &lotteryName, const QString &resultsBase
         return false;
     }
     fillGrid();
-    BalansGrid->setCurrentCell(BalansGrid->rowCount() - 1, 0);
+    m_entriesGrid->setCurrentCell(m_entriesGrid->rowCount() - 1, 0);
     showHint(0);
     return true;
 }
 
-void TBalansForm::fillGrid()
+void LedgerDialog::fillGrid()
 {
     m_filling = true;
-    BalansGrid->setRowCount(m_ledger.rowCount());
+    m_entriesGrid->setRowCount(m_ledger.rowCount());
     for (int row = 0; row < m_ledger.rowCount(); ++row)
         showRow(row);
     m_filling = false;
     recompute();
 }
 
-void TBalansForm::showRow(int row)
+void LedgerDialog::showRow(int row)
 {
     const bool filling = m_filling;
     m_filling = true;
@@ -183,17 +183,17 @@ void TBalansForm::showRow(int row)
             item->setFont(bold);
             item->setForeground(rgb(balanceTextColour(m_ledger.balance(row))));
         }
-        BalansGrid->setItem(row, column, item);
+        m_entriesGrid->setItem(row, column, item);
     }
     m_filling = filling;
 }
 
-void TBalansForm::recompute()
+void LedgerDialog::recompute()
 {
     const bool filling = m_filling;
     m_filling = true;
     for (int row = 0; row < m_ledger.rowCount(); ++row) {
-        QTableWidgetItem *balance = BalansGrid->item(row, static_cast<int>(LedgerColumn::Balance));
+        QTableWidgetItem *balance = m_entriesGrid->item(row, static_cast<int>(LedgerColumn::Balance));
         if (!balance)
             continue;
         balance->setText(m_ledger.cell(row, static_cast<int>(LedgerColumn::Balance)));
@@ -205,48 +205,48 @@ void TBalansForm::recompute()
     for (int column = 0; column < kLedgerColumnCount; ++column) {
         auto *item = new QTableWidgetItem(texts[column]);
         item->setTextAlignment(Qt::AlignCenter);
-        ItogGrid->setItem(0, column, item);
+        m_totalsGrid->setItem(0, column, item);
     }
     const auto background = totalBalanceBackground(totals.balance);
-    ItogGrid->item(0, 3)->setBackground(
+    m_totalsGrid->item(0, 3)->setBackground(
         background ? rgb(*background) : QApplication::palette().color(QPalette::Button));
     m_filling = filling;
 }
 
-void TBalansForm::cellEdited(int row, int column)
+void LedgerDialog::cellEdited(int row, int column)
 {
     if (m_filling)
         return;
-    m_ledger.setCell(row, column, BalansGrid->item(row, column)->text());
+    m_ledger.setCell(row, column, m_entriesGrid->item(row, column)->text());
     recompute();
 }
 
-void TBalansForm::showHint(int column)
+void LedgerDialog::showHint(int column)
 {
     static const char *keys[kLedgerColumnCount] = { "Str42", "Str43", "Str44", "Str45" };
     if (column >= 0 && column < kLedgerColumnCount)
-        HintLabel->setText(m_messages(keys[column]));
+        m_hintLabel->setText(m_messages(keys[column]));
 }
 
-void TBalansForm::AddClick()
+void LedgerDialog::addEntry()
 {
-    const int row = m_ledger.insertBelow(BalansGrid->currentRow(), ledgerDateText(m_services.today()));
+    const int row = m_ledger.insertBelow(m_entriesGrid->currentRow(), ledgerDateText(m_services.today()));
     fillGrid();
-    BalansGrid->setFocus();
-    BalansGrid->setCurrentCell(row, 0);
+    m_entriesGrid->setFocus();
+    m_entriesGrid->setCurrentCell(row, 0);
 }
 
-void TBalansForm::DeleteClick()
+void LedgerDialog::deleteEntry()
 {
-    const int row = BalansGrid->currentRow();
+    const int row = m_entriesGrid->currentRow();
     if (row < 0)
         return;
     m_ledger.removeRow(row);
     fillGrid();
-    BalansGrid->setCurrentCell(std::min(row, BalansGrid->rowCount() - 1), 0);
+    m_entriesGrid->setCurrentCell(std::min(row, m_entriesGrid->rowCount() - 1), 0);
 }
 
-void TBalansForm::OKClick()
+void LedgerDialog::saveAndClose()
 {
     QString error;
     if (!writeLedgerFile(m_path, m_ledger, &error)) {

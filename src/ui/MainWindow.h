@@ -1,0 +1,309 @@
+#pragma once
+
+// The main window: it owns the run-time state (the loaded draws, the number list and
+// its marks, the statistics panel, the combination list) and wires every command to
+// the domain functions. Building the panes and menus, and each group of commands,
+// live in their own MainWindow*.cpp files.
+
+#include "core/MessageCatalog.h"
+#include "core/ProgramFolder.h"
+#include "core/Progress.h"
+#include "play/SystemTemplate.h"
+#include "results/ResultsLoad.h"
+#include "statistics/CombinationStats.h"
+#include "statistics/PositionStats.h"
+#include "statistics/StatTable.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QProgressBar;
+class QSpinBox;
+class QSplitter;
+class QStackedWidget;
+class QTabBar;
+class QTableView;
+class QTableWidget;
+class QToolButton;
+class QTreeWidget;
+
+namespace kivora {
+
+class CombinationListModel;
+class DrawTableModel;
+class FileDialogTexts;
+class SystemDialog;
+class AboutDialog;
+class AddDrawDialog;
+class LedgerDialog;
+class SettingsDialog;
+class PlatformServices;
+class StatTableModel;
+class TensGridModel;
+class WaitWindow;
+
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(const ProgramFolder &folder, PlatformServices &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Reads the configuration (window state, language, tabs) and shows the window,
+    // which loads the first lottery.
+    void start();
+
+    // State the dialogs and tests read.
+    const ProgramFolder &folder() const { return m_folder; }
+    const MessageCatalog &messages() const { return m_messages; }
+    const LoadResult &loaded() const { return m_load; }
+    QString currentLottery() const;
+    int sortColumn() const { return m_sortColumn; }
+
+    // Shows a long loop's progress in the status bar and lets pending window events
+    // (but not user input) run, so the window repaints while no second command starts.
+    void showProgress(int min, int max, int position);
+
+public slots:
+    void loadCurrentLottery();
+    void onLotteryTabChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Construction (MainWindowPanes.cpp, MainWindowMenus.cpp).
+    void createPanes();
+    QWidget *createToolbar();
+    QWidget *createFilterBar();
+    QWidget *createResultsGroup();
+    QWidget *createRightPanel();
+    void createStatusBar();
+    void createMenus();
+    void createPopupMenus();
+    QAction *addCommand(QMenu *menu, const char *name, const QString &caption, void (MainWindow::*slot)());
+    void updateLayout(bool resizeRightPanel);
+
+    // Start-up and closing (MainWindowState.cpp).
+    void readWindowSettings();
+    void onFirstShow();
+    void saveWindowSettings();
+    void fillLanguageMenu();
+    void placeOnScreen(const QPoint &topLeft);
+    void switchLanguage(const QString &fileName);
+    void applyLanguage(bool atStart);
+    QString languagePath() const;
+    // The dialogs a language file translates (the system dialog only at start-up).
+    QList<QWidget *> languageDialogs(bool atStart) const;
+
+    // Results (MainWindowResults.cpp).
+    void onMachineFilterChanged();
+    void onBallSetFilterChanged();
+    void onLastDrawsCountChanged();
+    void fillChoiceLists();
+    void showLoad();
+    void onResultsDoubleClicked();
+    void onDetailsDoubleClicked();
+    void showResultsView();
+    void showDetailsView();
+    void resultsRowChanged(int row);
+    void detailsCellChanged(int row, int column);
+    void fillDrawStrip(int row);
+    void setHighlight(const std::vector<bool> &rows);
+
+    // Number list (MainWindowNumbers.cpp).
+    void sortNumberList(int column);
+    void onNumberSelected();
+    void onMarksChanged();
+    void alignNumberRecordLine();
+    void setNumberListStyle(int style);
+
+    // Statistics panel (MainWindowStatistics.cpp).
+    void showStatTable(StatTable table);
+    void showCombinationView();
+    void sortCombinationView(int column);
+    void sortTenNumberList(int column);
+    void onCombinationSelected();
+    void onCombinationDoubleClicked();
+    void alignStatRecordLine();
+    void prepareCombinationViewMenu();
+    void onTensGridCellSelected(int column, int row);
+
+    void showAllPairs();
+    void showNeighbouringPairs();
+    void showRelatedPairs();
+    void showAllTriples();
+    void showNeighbouringTriples();
+    void showRelatedTriples();
+    void showAllQuadruples();
+    void showNeighbouringQuadruples();
+    void showRelatedQuadruples();
+    void showTwoInTen();
+    void showThreeInTen();
+    void showFourInTen();
+    void showFiveInTen();
+    void showSixInTen();
+    void showTensByDraw();
+    void showPositionInDrawingOrder();
+    void showPositionInAscendingOrder();
+    void showAdditionalNumbers();
+    void showNumbersFromTen();
+    void rebuildPositionMenus();
+    Progress progress();
+    void runCombinations(int k, Family family, bool wait);
+    void runTens(int k, const char *toolbarItem);
+    void runPositions(PositionOrder order);
+    int selectedStatRow() const;
+    void markStatRow(int row);
+
+    // Play (MainWindowPlay.cpp).
+    void markAllNumbers();
+    void clearMarks();
+    void markRandomNumbers();
+    void expandMarkedNumbers();
+    void chooseSystem();
+    void deleteCombination();
+    void saveCombinations();
+    void openSavedCombinations();
+    void showCombinationsAsText();
+    void checkSavedCombinations();
+    void forecastNumbers();
+    void forecastPairs();
+    void chooseSystemFor(int marked);
+    void onSystemChosen(int index);
+
+    // Reports, services and commands that only open something (MainWindowCommands.cpp).
+    void addResults();
+    void importResultsFile();
+    void editResultsBase();
+    void exportCombinationViewHtml();
+    void exportNumberListHtml();
+    void exportCombinationListHtml();
+    void showOdds();
+    void showLedger();
+    void startCalculator();
+    void openResultsWebPage();
+    void openHomePage();
+    void showHelp();
+    void openHelp(const QString &topic);
+    void showAbout();
+    void showSettings();
+
+    void exportList(const StatTableModel *model, const QString &groupCaption);
+    void showError(const QString &text);
+    void showWait();
+    void closeWait();
+
+    ProgramFolder m_folder;
+    PlatformServices &m_services;
+    MessageCatalog m_messages;
+
+    // Configuration read at creation.
+    int m_keptLastDraws = 0;
+    bool m_shownOnce = false;
+    QString m_langFile;
+
+    // The last load and the state derived from it.
+    LoadResult m_load;
+    int m_sortColumn = 1;
+    bool m_loading = false;
+
+    // Panes (names are the component names the language files and tests use).
+    QTabBar *m_lotteryTabs = nullptr;
+    QWidget *m_toolbar = nullptr;
+    QWidget *m_filterBar = nullptr;
+    QToolButton *m_randomButton = nullptr;
+    QToolButton *m_checkButton = nullptr;
+    QToolButton *m_statButton = nullptr;
+    QToolButton *m_saveButton = nullptr;
+    QToolButton *m_addButton = nullptr;
+    QToolButton *m_clearButton = nullptr;
+    QToolButton *m_exitButton = nullptr;
+    QToolButton *m_markAllButton = nullptr;
+    QToolButton *m_webButton = nullptr;
+    QComboBox *m_systemBox = nullptr;
+    QCheckBox *m_machineFilter = nullptr;
+    QCheckBox *m_ballSetFilter = nullptr;
+    QCheckBox *m_lastDrawsFilter = nullptr;
+    QComboBox *m_machineBox = nullptr;
+    QComboBox *m_ballSetBox = nullptr;
+    QSpinBox *m_lastDrawsSpin = nullptr;
+    QLineEdit *m_lastDrawsEdit = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QGroupBox *m_combinationGroup = nullptr;
+    QGroupBox *m_statGroup = nullptr;
+    QGroupBox *m_numberGroup = nullptr;
+    QGroupBox *m_resultsGroup = nullptr;
+    QWidget *m_rightPanel = nullptr;
+    QStackedWidget *m_resultsStack = nullptr;
+    QTableView *m_resultsView = nullptr;
+    QTableView *m_detailsView = nullptr;
+    QTableWidget *m_drawStrip = nullptr;
+    QTableView *m_combinationList = nullptr;
+    QTreeWidget *m_numberRecordLine = nullptr;
+    QTreeWidget *m_statRecordLine = nullptr;
+    QStackedWidget *m_numberStack = nullptr;
+    QTableView *m_numberList = nullptr;
+    QListView *m_numberIcons = nullptr;
+    QTableView *m_combinationView = nullptr;
+    QTableView *m_tenNumberList = nullptr;
+    QTableView *m_tensGrid = nullptr;
+    QLabel *m_statusText = nullptr;
+    QLabel *m_markStatus = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+
+    DrawTableModel *m_resultsModel = nullptr;
+    DrawTableModel *m_detailsModel = nullptr;
+    StatTableModel *m_numberModel = nullptr;
+    StatTableModel *m_statModel = nullptr;
+    StatTableModel *m_tenModel = nullptr;
+    TensGridModel *m_tensModel = nullptr;
+    CombinationListModel *m_combinationModel = nullptr;
+    TemplateCache m_templates;
+    FileDialogTexts *m_openDialogTexts = nullptr;
+    FileDialogTexts *m_saveDialogTexts = nullptr;
+
+    // Menus and commands.
+    QMenu *m_languageMenu = nullptr;
+    QActionGroup *m_langGroup = nullptr;
+    QMenu *m_drawingOrderMenu = nullptr;
+    QMenu *m_ascendingOrderMenu = nullptr;
+    QMenu *m_drawingOrderPopup = nullptr;
+    QMenu *m_ascendingOrderPopup = nullptr;
+    QAction *m_additionalAction = nullptr;
+    QAction *m_additionalPopupAction = nullptr;
+    QAction *m_numbersFromTenAction = nullptr;
+    QAction *m_showResultsAction = nullptr;
+    QAction *m_showDetailsAction = nullptr;
+    QMenu *m_statMenu = nullptr;
+    QMenu *m_combinationViewMenu = nullptr;
+    QMenu *m_combinationListMenu = nullptr;
+    QMenu *m_numberListMenu = nullptr;
+    QMenu *m_resultsMenu = nullptr;
+    std::vector<QAction *> m_viewStyleActions;
+
+    std::unique_ptr<WaitWindow> m_wait;
+
+    // Dialogs live for the whole run.
+    AboutDialog *m_aboutBox = nullptr;
+    AddDrawDialog *m_addDialog = nullptr;
+    SystemDialog *m_systemDialog = nullptr;
+    LedgerDialog *m_ledgerDialog = nullptr;
+    SettingsDialog *m_settingsDialog = nullptr;
+};
+
+} // namespace kivora

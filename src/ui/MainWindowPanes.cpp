@@ -1,0 +1,531 @@
+// The panes of the main window: tabs, toolbar, filter bar, results views, number list,
+// statistics panel, combination list and status bar.
+
+#include "ui/MainWindow.h"
+
+#include "ui/Pictures.h"
+#include "ui/models/CombinationListModel.h"
+#include "ui/models/DrawTableModel.h"
+#include "ui/models/StatTableModel.h"
+#include "ui/models/TensGridModel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace kivora {
+
+namespace {
+
+// A status bar panel whose width follows a pane above it without ever forcing the
+// window to grow.
+class StatusPanel final : public QLabel
+{
+public:
+    explicit StatusPanel(QWidget *parent)
+        : QLabel(parent)
+    { }
+    void setPreferredWidth(int width)
+    {
+        m_width = width;
+        updateGeometry();
+    }
+    QSize sizeHint() const override { return { m_width, QLabel::sizeHint().height() }; }
+    QSize minimumSizeHint() const override { return { 20, QLabel::minimumSizeHint().height() }; }
+
+private:
+    int m_width = 200;
+};
+
+QToolButton *toolButton(QWidget *parent, const char *name, const char *icon, const QString &hint)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(pictures::toolIcon(icon));
+    button->setIconSize(QSize(22, 22));
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    return button;
+}
+
+// A grid of small cells: no headers, whole-row selection, centred text.
+QTableView *cellGrid(QWidget *parent, const char *name, int cellWidth)
+{
+    auto *grid = new QTableView(parent);
+    grid->setObjectName(QLatin1String(name));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setDefaultSectionSize(cellWidth);
+    grid->horizontalHeader()->setMinimumSectionSize(12);
+    grid->verticalHeader()->setDefaultSectionSize(19);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    return grid;
+}
+
+// A report-style list: header, grid lines, whole-row selection kept visible without
+// the focus, no editing in place.
+QTableView *reportList(QWidget *parent, const char *name)
+{
+    auto *list = new QTableView(parent);
+    list->setObjectName(QLatin1String(name));
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setDefaultSectionSize(20);
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->horizontalHeader()->setHighlightSections(false);
+    list->horizontalHeader()->setSectionsClickable(true);
+    list->horizontalHeader()->setSortIndicatorShown(false);
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setShowGrid(true);
+    list->setWordWrap(false);
+    list->setIconSize(QSize(16, 16));
+    list->setMinimumWidth(60);
+    list->horizontalHeader()->setMinimumSectionSize(24);
+    QPalette palette = list->palette();
+    palette.setColor(
+        QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+        palette.color(QPalette::Active, QPalette::HighlightedText));
+    list->setPalette(palette);
+    return list;
+}
+
+// Caption column wide enough for a check box, a picture and "00:00:00:00"; the
+// value columns for their headers.
+void sizeListColumns(QTableView *list, bool numbers)
+{
+    const QFontMetrics metrics = list->fontMetrics();
+    const QString widest = numbers ? QStringLiteral("0000") : QStringLiteral("00:00:00:00");
+    list->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(widest) + (numbers ? 48 : 44));
+    list->horizontalHeader()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("Не выпадала")) + 12);
+}
+
+// The one-line record list above a list: three maroon headers and no rows.
+QTreeWidget *recordLine(QWidget *parent, const char *name)
+{
+    auto *line = new QTreeWidget(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setColumnCount(3);
+    line->setHeaderLabels({ QStringLiteral("Рекорд"), QStringLiteral("0"), QStringLiteral("0") });
+    line->setRootIsDecorated(false);
+    line->header()->setSectionsClickable(false);
+    line->header()->setStretchLastSection(true);
+    line->header()->setDefaultAlignment(Qt::AlignCenter);
+    line->setStyleSheet(QStringLiteral("QHeaderView::section { color: rgb(128, 0, 0); font-weight: bold; }"));
+    line->setFixedHeight(line->header()->sizeHint().height() + 2);
+    line->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    line->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    line->setFocusPolicy(Qt::NoFocus);
+    line->setMinimumWidth(60);
+    line->setProperty("captionColumns", 1); // the other two show values
+    line->header()->setMinimumSectionSize(20);
+    return line;
+}
+
+} // namespace
+
+void MainWindow::createPanes()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("TabArea"));
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 0);
+    layout->setSpacing(2);
+
+    m_lotteryTabs = new QTabBar(central);
+    m_lotteryTabs->setObjectName(QStringLiteral("TabControl1"));
+    m_lotteryTabs->setExpanding(false);
+    m_lotteryTabs->setDrawBase(true);
+    layout->addWidget(m_lotteryTabs);
+    layout->addWidget(createToolbar());
+    layout->addWidget(createFilterBar());
+
+    m_splitter = new QSplitter(Qt::Horizontal, central);
+    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(createResultsGroup());
+    m_splitter->addWidget(createRightPanel());
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    layout->addWidget(m_splitter, 1);
+    setCentralWidget(central);
+    createStatusBar();
+
+    connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] { onLotteryTabChanged(); });
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { updateLayout(false); });
+}
+
+QWidget *MainWindow::createToolbar()
+{
+    m_toolbar = new QWidget(this);
+    m_toolbar->setObjectName(QStringLiteral("Panel1"));
+    auto *row = new QHBoxLayout(m_toolbar);
+    row->setContentsMargins(2, 0, 2, 0);
+    row->setSpacing(2);
+
+    m_addButton = toolButton(m_toolbar, "BitBtn5", "add", QStringLiteral("Добавить результаты розыгрыша"));
+    m_clearButton = toolButton(m_toolbar, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"));
+    m_randomButton
+        = toolButton(m_toolbar, "BitBtn1", "random", QStringLiteral("Номера выберет компьютер случайно"));
+    m_statButton = toolButton(m_toolbar, "BitBtn3", "stat", QStringLiteral("Статистика"));
+    auto *systemLabel = new QLabel(QStringLiteral("Система"), m_toolbar);
+    systemLabel->setObjectName(QStringLiteral("Label1"));
+    m_systemBox = new QComboBox(m_toolbar);
+    m_systemBox->setObjectName(QStringLiteral("ComboBox1"));
+    m_systemBox->setToolTip(QStringLiteral("Выберите систему по которой хотите играть"));
+    m_systemBox->setMaxVisibleItems(30);
+    m_systemBox->setMinimumContentsLength(28);
+    m_systemBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    systemLabel->setBuddy(m_systemBox);
+    m_saveButton = toolButton(m_toolbar, "BitBtn4", "save", QStringLiteral("Сохранить выбранные комбинации"));
+    m_checkButton = toolButton(m_toolbar, "BitBtn2", "check",
+        QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"));
+    m_exitButton = toolButton(m_toolbar, "BitBtn7", "exit", QStringLiteral("Выход из программы"));
+    m_markAllButton = toolButton(m_toolbar, "BitBtn8", "all", QStringLiteral("Выбрать все номера"));
+    m_webButton
+        = toolButton(m_toolbar, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"));
+
+    for (QWidget *w : { static_cast<QWidget *>(m_addButton), static_cast<QWidget *>(m_clearButton),
+             static_cast<QWidget *>(m_randomButton), static_cast<QWidget *>(m_statButton) })
+        row->addWidget(w);
+    row->addSpacing(8);
+    row->addWidget(systemLabel);
+    row->addWidget(m_systemBox);
+    for (QWidget *w : { static_cast<QWidget *>(m_saveButton), static_cast<QWidget *>(m_checkButton),
+             static_cast<QWidget *>(m_exitButton), static_cast<QWidget *>(m_markAllButton),
+             static_cast<QWidget *>(m_webButton) })
+        row->addWidget(w);
+    row->addStretch(1);
+
+    connect(m_addButton, &QToolButton::clicked, this, &MainWindow::addResults);
+    connect(m_clearButton, &QToolButton::clicked, this, &MainWindow::clearMarks);
+    connect(m_randomButton, &QToolButton::clicked, this, &MainWindow::markRandomNumbers);
+    connect(m_statButton, &QToolButton::clicked, this,
+        [this] { m_statMenu->popup(m_statButton->mapToGlobal(QPoint(10, m_statButton->height()))); });
+    connect(m_systemBox, qOverload<int>(&QComboBox::activated), this, [this] { expandMarkedNumbers(); });
+    connect(m_saveButton, &QToolButton::clicked, this, &MainWindow::saveCombinations);
+    connect(m_checkButton, &QToolButton::clicked, this, &MainWindow::checkSavedCombinations);
+    connect(m_exitButton, &QToolButton::clicked, this, &MainWindow::close);
+    connect(m_markAllButton, &QToolButton::clicked, this, &MainWindow::markAllNumbers);
+    connect(m_webButton, &QToolButton::clicked, this, &MainWindow::openResultsWebPage);
+    return m_toolbar;
+}
+
+QWidget *MainWindow::createFilterBar()
+{
+    m_filterBar = new QWidget(this);
+    m_filterBar->setObjectName(QStringLiteral("Panel2"));
+    auto *row = new QHBoxLayout(m_filterBar);
+    row->setContentsMargins(4, 0, 4, 0);
+
+    auto *filterLabel = new QLabel(QStringLiteral("Фильтр:"), m_filterBar);
+    filterLabel->setObjectName(QStringLiteral("Label2"));
+    QFont bold = filterLabel->font();
+    bold.setBold(true);
+    filterLabel->setFont(bold);
+
+    m_machineFilter = new QCheckBox(QStringLiteral("Лототрон"), m_filterBar);
+    m_machineFilter->setObjectName(QStringLiteral("lototroncheck"));
+    m_machineBox = new QComboBox(m_filterBar);
+    m_machineBox->setObjectName(QStringLiteral("LototronBox"));
+    m_machineBox->setEditable(true);
+    m_machineBox->setToolTip(QStringLiteral("Выбор лототрона для анализа"));
+    m_machineBox->setMinimumContentsLength(8);
+    m_ballSetFilter = new QCheckBox(QStringLiteral("Комплект шаров"), m_filterBar);
+    m_ballSetFilter->setObjectName(QStringLiteral("komplectCheck"));
+    m_ballSetBox = new QComboBox(m_filterBar);
+    m_ballSetBox->setObjectName(QStringLiteral("KomplectBox"));
+    m_ballSetBox->setEditable(true);
+    m_ballSetBox->setToolTip(QStringLiteral("Выбор комплекта шаров для анализа"));
+    m_ballSetBox->setMinimumContentsLength(8);
+    m_lastDrawsFilter = new QCheckBox(QStringLiteral("Последние"), m_filterBar);
+    m_lastDrawsFilter->setObjectName(QStringLiteral("LastDrawBox"));
+    m_lastDrawsSpin = new QSpinBox(m_filterBar);
+    m_lastDrawsSpin->setObjectName(QStringLiteral("UpDown1"));
+    m_lastDrawsSpin->setRange(0, 1 << 30);
+    m_lastDrawsSpin->setAccelerated(true);
+    m_lastDrawsEdit = m_lastDrawsSpin->findChild<QLineEdit *>();
+    m_lastDrawsEdit->setObjectName(QStringLiteral("Edit1"));
+    m_lastDrawsEdit->setText(QStringLiteral("0"));
+    auto *countLabel = new QLabel(QStringLiteral("розыгрышей"), m_filterBar);
+    countLabel->setObjectName(QStringLiteral("Label3"));
+
+    row->addWidget(filterLabel);
+    row->addWidget(m_machineFilter);
+    row->addWidget(m_machineBox);
+    row->addSpacing(10);
+    row->addWidget(m_ballSetFilter);
+    row->addWidget(m_ballSetBox);
+    row->addSpacing(10);
+    row->addWidget(m_lastDrawsFilter);
+    row->addWidget(m_lastDrawsSpin);
+    row->addWidget(countLabel);
+    row->addStretch(1);
+
+    for (QCheckBox *box : { m_machineFilter, m_ballSetFilter, m_lastDrawsFilter })
+        connect(box, &QCheckBox::toggled, this, [this] { onLotteryTabChanged(); });
+    connect(m_machineBox, &QComboBox::currentTextChanged, this, [this] { onMachineFilterChanged(); });
+    connect(m_ballSetBox, &QComboBox::currentTextChanged, this, [this] { onBallSetFilterChanged(); });
+    connect(m_lastDrawsEdit, &QLineEdit::textChanged, this, [this] { onLastDrawsCountChanged(); });
+    return m_filterBar;
+}
+
+QWidget *MainWindow::createResultsGroup()
+{
+    m_resultsGroup = new QGroupBox(QStringLiteral("Результаты розыгрышей"), this);
+    m_resultsGroup->setObjectName(QStringLiteral("GroupBox4"));
+    auto *layout = new QVBoxLayout(m_resultsGroup);
+    layout->setContentsMargins(3, 3, 3, 3);
+
+    const int cell = fontMetrics().horizontalAdvance(QStringLiteral("000")) + 6;
+    m_resultsStack = new QStackedWidget(m_resultsGroup);
+    m_resultsView = cellGrid(m_resultsStack, "StringGrid2", cell);
+    m_detailsView = cellGrid(m_resultsStack, "DateGrid", cell);
+    m_detailsView->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_resultsModel = new DrawTableModel(DrawTableModel::View::Results, this);
+    m_detailsModel = new DrawTableModel(DrawTableModel::View::Details, this);
+    m_resultsView->setModel(m_resultsModel);
+    m_detailsView->setModel(m_detailsModel);
+    m_resultsStack->addWidget(m_resultsView);
+    m_resultsStack->addWidget(m_detailsView);
+    layout->addWidget(m_resultsStack, 1);
+
+    m_drawStrip = new QTableWidget(1, 7, m_resultsGroup);
+    m_drawStrip->setObjectName(QStringLiteral("StringGrid3"));
+    m_drawStrip->horizontalHeader()->hide();
+    m_drawStrip->verticalHeader()->hide();
+    m_drawStrip->horizontalHeader()->setDefaultSectionSize(cell);
+    m_drawStrip->verticalHeader()->setDefaultSectionSize(20);
+    m_drawStrip->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_drawStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_drawStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont bold = m_drawStrip->font();
+    bold.setBold(true);
+    m_drawStrip->setFont(bold);
+    m_drawStrip->setFixedHeight(24);
+    layout->addWidget(m_drawStrip);
+
+    m_resultsView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_detailsView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_resultsView, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &pos) { m_resultsMenu->popup(m_resultsView->viewport()->mapToGlobal(pos)); });
+    connect(m_detailsView, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &pos) { m_resultsMenu->popup(m_detailsView->viewport()->mapToGlobal(pos)); });
+    connect(m_resultsView, &QTableView::doubleClicked, this, [this] { onResultsDoubleClicked(); });
+    connect(m_detailsView, &QTableView::doubleClicked, this, [this] { onDetailsDoubleClicked(); });
+    connect(m_resultsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex &current) { resultsRowChanged(current.row()); });
+    connect(m_detailsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex &current) { detailsCellChanged(current.row(), current.column()); });
+    connect(m_drawStrip, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        // The selected cell keeps its own colours.
+        const QTableWidgetItem *item = m_drawStrip->item(row, column);
+        QPalette palette = m_drawStrip->palette();
+        const QColor background = item && item->background().style() != Qt::NoBrush
+            ? item->background().color()
+            : palette.color(QPalette::Base);
+        const QColor text = item && item->foreground().style() != Qt::NoBrush ? item->foreground().color()
+                                                                              : palette.color(QPalette::Text);
+        for (auto group : { QPalette::Active, QPalette::Inactive }) {
+            palette.setColor(group, QPalette::Highlight, background);
+            palette.setColor(group, QPalette::HighlightedText, text);
+        }
+        m_drawStrip->setPalette(palette);
+    });
+    return m_resultsGroup;
+}
+
+QWidget *MainWindow::createRightPanel()
+{
+    m_rightPanel = new QWidget(this);
+    m_rightPanel->setObjectName(QStringLiteral("Panel4"));
+    auto *row = new QHBoxLayout(m_rightPanel);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+
+    // Numbers.
+    m_numberGroup = new QGroupBox(QStringLiteral("Номера"), m_rightPanel);
+    m_numberGroup->setObjectName(QStringLiteral("GroupBox3"));
+    auto *numbers = new QVBoxLayout(m_numberGroup);
+    numbers->setContentsMargins(3, 3, 3, 3);
+    numbers->setSpacing(0);
+    m_numberRecordLine = recordLine(m_numberGroup, "ListView3");
+    m_numberModel = new StatTableModel(StatTableModel::Style::NumberList, this);
+    m_numberStack = new QStackedWidget(m_numberGroup);
+    m_numberList = reportList(m_numberStack, "ListView1");
+    m_numberList->setModel(m_numberModel);
+    m_numberList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_numberIcons = new QListView(m_numberStack);
+    m_numberIcons->setObjectName(QStringLiteral("ListView1Icons"));
+    m_numberIcons->setModel(m_numberModel);
+    m_numberIcons->setSelectionModel(m_numberList->selectionModel());
+    m_numberIcons->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_numberIcons->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_numberIcons->setResizeMode(QListView::Adjust);
+    m_numberStack->addWidget(m_numberList);
+    m_numberStack->addWidget(m_numberIcons);
+    numbers->addWidget(m_numberRecordLine);
+    numbers->addWidget(m_numberStack, 1);
+
+    // Statistics.
+    m_statGroup = new QGroupBox(QStringLiteral("Статистика"), m_rightPanel);
+    m_statGroup->setObjectName(QStringLiteral("GroupBox2"));
+    auto *stats = new QVBoxLayout(m_statGroup);
+    stats->setContentsMargins(3, 3, 3, 3);
+    stats->setSpacing(0);
+    m_statRecordLine = recordLine(m_statGroup, "ListView4");
+    m_statModel = new StatTableModel(StatTableModel::Style::CombinationView, this);
+    m_tenModel = new StatTableModel(StatTableModel::Style::CombinationView, this);
+    m_combinationView = reportList(m_statGroup, "ListView2");
+    m_combinationView->setModel(m_statModel);
+    m_combinationView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tensGrid = new QTableView(m_statGroup);
+    m_tensGrid->setObjectName(QStringLiteral("StringGrid4"));
+    m_tensGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tensGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tensGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tensGrid->verticalHeader()->setDefaultSectionSize(19);
+    m_tensGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_tensGrid->horizontalHeader()->setDefaultSectionSize(28);
+    m_tensModel = new TensGridModel(&m_load.draws, this);
+    m_tensGrid->setModel(m_tensModel);
+    m_tensGrid->hide();
+    m_tenNumberList = reportList(m_statGroup, "ListView5");
+    m_tenNumberList->setModel(m_tenModel);
+    m_tenNumberList->hide();
+    // A reset model starts its header anew; the columns keep their widths.
+    for (QTableView *list : { m_numberList, m_combinationView, m_tenNumberList }) {
+        const bool numbers = list == m_numberList;
+        sizeListColumns(list, numbers);
+        connect(list->model(), &QAbstractItemModel::modelReset, list,
+            [list, numbers] { sizeListColumns(list, numbers); });
+    }
+    stats->addWidget(m_statRecordLine);
+    stats->addWidget(m_combinationView, 1);
+    stats->addWidget(m_tensGrid, 1);
+    stats->addWidget(m_tenNumberList, 1);
+
+    // Chosen combinations.
+    m_combinationGroup = new QGroupBox(QStringLiteral("Выбранные комбинации"), m_rightPanel);
+    m_combinationGroup->setObjectName(QStringLiteral("GroupBox1"));
+    auto *combos = new QVBoxLayout(m_combinationGroup);
+    combos->setContentsMargins(3, 3, 3, 3);
+    const int cell = fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8;
+    m_combinationList = cellGrid(m_combinationGroup, "StringGrid1", cell);
+    m_combinationList->horizontalHeader()->setMinimumSectionSize(cell);
+    m_combinationModel = new CombinationListModel(this);
+    m_combinationList->setModel(m_combinationModel);
+    m_combinationList->setContextMenuPolicy(Qt::CustomContextMenu);
+    combos->addWidget(m_combinationList);
+    // Ten cells and the vertical scroll bar fit without scrolling sideways.
+    const int scrollBar = m_combinationList->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_combinationGroup->setFixedWidth(std::max(200, cell * 10 + scrollBar + 16));
+    connect(m_combinationModel, &QAbstractItemModel::modelReset, m_combinationList, [this, cell] {
+        for (int column = 0; column < m_combinationModel->columnCount(); ++column)
+            m_combinationList->horizontalHeader()->resizeSection(column, cell);
+    });
+
+    row->addWidget(m_numberGroup, 1);
+    row->addWidget(m_statGroup, 1);
+    row->addWidget(m_combinationGroup, 0);
+
+    connect(m_numberList->horizontalHeader(), &QHeaderView::sectionClicked, this,
+        [this](int column) { sortNumberList(column); });
+    connect(m_numberList->horizontalHeader(), &QHeaderView::sectionResized, this,
+        [this] { alignNumberRecordLine(); });
+    connect(m_numberList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        [this] { onNumberSelected(); });
+    connect(m_numberModel, &StatTableModel::flagToggled, this, [this] { onMarksChanged(); });
+    connect(m_numberList, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &pos) { m_numberListMenu->popup(m_numberList->viewport()->mapToGlobal(pos)); });
+    connect(m_numberIcons, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &pos) { m_numberListMenu->popup(m_numberIcons->viewport()->mapToGlobal(pos)); });
+
+    connect(m_combinationView->horizontalHeader(), &QHeaderView::sectionClicked, this,
+        [this](int column) { sortCombinationView(column); });
+    connect(m_tenNumberList->horizontalHeader(), &QHeaderView::sectionClicked, this,
+        [this](int column) { sortTenNumberList(column); });
+    connect(m_combinationView->horizontalHeader(), &QHeaderView::sectionResized, this,
+        [this] { alignStatRecordLine(); });
+    connect(m_combinationView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        [this] { onCombinationSelected(); });
+    connect(m_combinationView, &QTableView::doubleClicked, this, [this] { onCombinationDoubleClicked(); });
+    connect(m_combinationView, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        prepareCombinationViewMenu();
+        m_combinationViewMenu->popup(m_combinationView->viewport()->mapToGlobal(pos));
+    });
+    connect(m_combinationList, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        m_combinationListMenu->popup(m_combinationList->viewport()->mapToGlobal(pos));
+    });
+    connect(m_combinationList, &QTableView::doubleClicked, this, [this] { showCombinationsAsText(); });
+    connect(m_tensGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex &current) { onTensGridCellSelected(current.column(), current.row()); });
+    return m_rightPanel;
+}
+
+void MainWindow::createStatusBar()
+{
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    m_statusText = new StatusPanel(bar);
+    m_statusText->setObjectName(QStringLiteral("StatusPanel0"));
+    m_markStatus = new StatusPanel(bar);
+    m_markStatus->setObjectName(QStringLiteral("StatusPanel1"));
+    m_progressBar = new QProgressBar(bar);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar->setRange(0, 1000);
+    m_progressBar->setValue(0);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setMaximumHeight(16);
+    for (QLabel *panel : { m_statusText, m_markStatus }) {
+        panel->setProperty("dynamicText", true);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+    }
+    bar->addWidget(m_statusText);
+    bar->addWidget(m_markStatus);
+    bar->addWidget(m_progressBar, 1);
+    setStatusBar(bar);
+}
+
+void MainWindow::updateLayout(bool resizeRightPanel)
+{
+    // The right panel takes width / 1.4; the numbers and statistics groups share what
+    // the combination group leaves.
+    if (m_splitter && resizeRightPanel) {
+        const int total = m_splitter->width();
+        const int right = qRound(width() / 1.4);
+        m_splitter->setSizes({ std::max(120, total - right), right });
+    }
+    if (m_statusText) {
+        static_cast<StatusPanel *>(m_statusText)->setPreferredWidth(m_resultsGroup->width() + 4);
+        static_cast<StatusPanel *>(m_markStatus)->setPreferredWidth(m_numberGroup->width() + 2);
+    }
+}
+
+} // namespace kivora
