@@ -44,6 +44,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    static QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption);
     void createLotteryPage(QWidget *page);
     void createTemplatePage(QWidget *page);
     void fillLotteryList();

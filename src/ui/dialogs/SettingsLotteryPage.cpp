@@ -1,0 +1,241 @@
+// The settings dialog's first page: the lottery list and the values of the selected lottery.
+
+#include "ui/dialogs/SettingsDialog.h"
+
+#include "core/IniFile.h"
+#include "core/LotteryDefinition.h"
+#include "core/SettingsStore.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPersistentModelIndex>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace kivora {
+
+namespace {
+
+// Hands every confirmed edit of a lottery name to the dialog instead of the model:
+// the dialog renames the lottery in the file first and changes the caption only when
+// that worked. The hand-over is queued, so a message box shown for a refused name
+// does not open while the editor is still committing.
+class LotteryNameDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    std::function<void(int row, const QString &text)> onEdited;
+
+    void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
+    {
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        if (!line || !onEdited)
+            return;
+        const QPersistentModelIndex edited(index);
+        const QString text = line->text();
+        const auto handler = onEdited;
+        QMetaObject::invokeMethod(
+            parent(),
+            [edited, text, handler] {
+                if (edited.isValid())
+                    handler(edited.row(), text);
+            },
+            Qt::QueuedConnection);
+    }
+};
+
+QTableWidgetItem *fixedItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+} // namespace
+
+void SettingsDialog::createLotteryPage(QWidget *page)
+{
+    m_lotteryList = new QListWidget(page);
+    m_lotteryList->setObjectName(QStringLiteral("ListViewLoto"));
+    m_lotteryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lotteryList->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    auto *delegate = new LotteryNameDelegate(this);
+    delegate->onEdited = [this](int row, const QString &text) { onLotteryRenamed(row, text); };
+    m_lotteryList->setItemDelegate(delegate);
+
+    m_addLotteryButton = makeButton(page, "BitBtn1", QStringLiteral("Добавить"));
+    m_addLotteryButton->setDefault(true);
+    m_deleteLotteryButton = makeButton(page, "BitBtn2", QStringLiteral("Удалить"));
+
+    m_paramsEditor = new QTableWidget(settings::kParamCount, 2, page);
+    m_paramsEditor->setProperty("translatableRows", true); // the row captions
+    m_paramsEditor->setObjectName(QStringLiteral("ParamsListEditor"));
+    m_paramsEditor->setHorizontalHeaderLabels({ QStringLiteral("Параметр"), QStringLiteral("Значение") });
+    m_paramsEditor->verticalHeader()->hide();
+    m_paramsEditor->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_paramsEditor->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    m_paramsEditor->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_paramsEditor->horizontalHeader()->setStretchLastSection(true);
+    for (int row = 0; row < settings::kParamCount; ++row) {
+        m_paramsEditor->setItem(row, 0, fixedItem(settings::paramCaptions().at(row)));
+        m_paramsEditor->setItem(row, 1, new QTableWidgetItem(settings::paramDefaults().at(row)));
+    }
+
+    auto *listButtons = new QHBoxLayout;
+    listButtons->addWidget(m_addLotteryButton);
+    listButtons->addWidget(m_deleteLotteryButton);
+    auto *left = new QVBoxLayout;
+    left->addWidget(m_lotteryList, 1);
+    left->addLayout(listButtons);
+    auto *layout = new QHBoxLayout(page);
+    layout->addLayout(left, 1);
+    layout->addWidget(m_paramsEditor, 3);
+}
+
+void SettingsDialog::fillLotteryList()
+{
+    m_lotteryList->clear();
+    for (const LotteryEntry &entry : lotteries::readList(IniFile(m_folder.configPath()).load())) {
+        auto *item = new QListWidgetItem(entry.name, m_lotteryList);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
+        item->setCheckState(entry.shown ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+QStringList SettingsDialog::lotteryNames(int exceptRow) const
+{
+    QStringList names;
+    for (int row = 0; row < m_lotteryList->count(); ++row) {
+        if (row != exceptRow)
+            names.append(m_lotteryList->item(row)->text());
+    }
+    return names;
+}
+
+int SettingsDialog::selectedLottery() const
+{
+    const QList<QListWidgetItem *> selected = m_lotteryList->selectedItems();
+    return selected.isEmpty() ? -1 : m_lotteryList->row(selected.first());
+}
+
+void SettingsDialog::showLotteryPage()
+{
+    if (m_lotteryList->count() > 0)
+        m_lotteryList->setCurrentRow(0);
+    // Values typed but not applied are dropped: the editor shows the file again.
+    onLotterySelected();
+}
+
+void SettingsDialog::onLotterySelected()
+{
+    const int row = selectedLottery();
+    // Losing the selection reads the last lottery's values afresh.
+    if (row >= 0)
+        m_paramsOwner = m_lotteryList->item(row);
+    if (!m_paramsOwner) {
+        showParams(settings::paramDefaults());
+        return;
+    }
+    showParams(settings::readParams(IniFile(m_folder.configPath()).load(), m_paramsOwner->text()));
+}
+
+void SettingsDialog::showParams(const QStringList &values)
+{
+    for (int row = 0; row < settings::kParamCount; ++row)
+        m_paramsEditor->item(row, 1)->setText(values.value(row));
+}
+
+QStringList SettingsDialog::editedParams() const
+{
+    QStringList values;
+    for (int row = 0; row < settings::kParamCount; ++row)
+        values.append(m_paramsEditor->item(row, 1)->text());
+    return values;
+}
+
+void SettingsDialog::addLottery()
+{
+    auto *item = new QListWidgetItem(settings::newLotteryName(lotteryNames()), m_lotteryList);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
+    item->setCheckState(Qt::Checked);
+}
+
+void SettingsDialog::deleteLottery()
+{
+    const int row = selectedLottery();
+    if (row < 0)
+        return;
+    QListWidgetItem *item = m_lotteryList->item(row);
+    IniFile ini(m_folder.configPath());
+    if (!settings::deleteLottery(ini, item->text())) {
+        reportWriteError(ini.lastError());
+        return;
+    }
+    if (item == m_paramsOwner)
+        m_paramsOwner = nullptr;
+    delete m_lotteryList->takeItem(row);
+    showLotteryPage();
+}
+
+void SettingsDialog::onLotteryRenamed(int row, const QString &newName)
+{
+    QListWidgetItem *item = m_lotteryList->item(row);
+    if (!item)
+        return;
+    const QString oldName = item->text();
+    const QString name = newName.trimmed();
+    // Confirmed without a change: nothing moves.
+    if (name == oldName)
+        return;
+    const QString problem = settings::lotteryNameProblem(name, lotteryNames(row), m_messages);
+    if (!problem.isEmpty()) {
+        refuse(problem);
+        return;
+    }
+    IniFile ini(m_folder.configPath());
+    // The editor holds the renamed lottery's values unless another row was renamed.
+    const QStringList values
+        = item == m_paramsOwner ? editedParams() : settings::readParams(ini.load(), oldName);
+    const settings::ParamsCheck check = settings::checkParams(name, values, m_messages);
+    if (!check.ok()) {
+        if (item == m_paramsOwner)
+            m_paramsEditor->setCurrentCell(check.row, 1);
+        refuse(check.message);
+        return;
+    }
+    if (!settings::renameLottery(ini, oldName, name, values)) {
+        reportWriteError(ini.lastError());
+        return;
+    }
+    item->setText(name);
+}
+
+bool SettingsDialog::applyParams()
+{
+    const int row = selectedLottery();
+    if (row < 0)
+        return true;
+    const QString name = m_lotteryList->item(row)->text();
+    const QStringList values = editedParams();
+    const settings::ParamsCheck check = settings::checkParams(name, values, m_messages);
+    if (!check.ok()) {
+        m_paramsEditor->setCurrentCell(check.row, 1);
+        refuse(check.message);
+        return false;
+    }
+    IniFile ini(m_folder.configPath());
+    if (!settings::writeParams(ini, name, values)) {
+        reportWriteError(ini.lastError());
+        return false;
+    }
+    return true;
+}
+
+} // namespace kivora
