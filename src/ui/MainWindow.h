@@ -25,6 +25,7 @@ class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -89,6 +90,8 @@ private:
     // Construction (MainWindowPanes.cpp, MainWindowMenus.cpp).
     void createPanes();
     QWidget *createToolbar();
+    QToolButton *addToolButton(QHBoxLayout *row, const char *name, const char *icon, const QString &hint,
+        void (MainWindow::*handler)());
     QWidget *createFilterBar();
     QWidget *createResultsGroup();
     QWidget *createRightPanel();

@@ -30,6 +30,16 @@ QToolButton *toolButton(QWidget *parent, const char *name, const char *icon, con
 
 } // namespace
 
+QToolButton *MainWindow::addToolButton(
+    QHBoxLayout *row, const char *name, const char *icon, const QString &hint, void (MainWindow::*handler)())
+{
+    QToolButton *button = toolButton(m_toolbar, name, icon, hint);
+    row->addWidget(button);
+    if (handler)
+        connect(button, &QToolButton::clicked, this, handler);
+    return button;
+}
+
 QWidget *MainWindow::createToolbar()
 {
     m_toolbar = new QWidget(this);
@@ -38,51 +48,43 @@ QWidget *MainWindow::createToolbar()
     row->setContentsMargins(2, 0, 2, 0);
     row->setSpacing(2);
 
-    m_addButton = toolButton(m_toolbar, "BitBtn5", "add", QStringLiteral("Добавить результаты розыгрыша"));
-    m_clearButton = toolButton(m_toolbar, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"));
-    m_randomButton
-        = toolButton(m_toolbar, "BitBtn1", "random", QStringLiteral("Номера выберет компьютер случайно"));
-    m_statButton = toolButton(m_toolbar, "BitBtn3", "stat", QStringLiteral("Статистика"));
+    // Each button: its language-file name, picture, hint and command.
+    m_addButton = addToolButton(
+        row, "BitBtn5", "add", QStringLiteral("Добавить результаты розыгрыша"), &MainWindow::addResults);
+    m_clearButton = addToolButton(
+        row, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"), &MainWindow::clearMarks);
+    m_randomButton = addToolButton(row, "BitBtn1", "random",
+        QStringLiteral("Номера выберет компьютер случайно"), &MainWindow::markRandomNumbers);
+    m_statButton = addToolButton(row, "BitBtn3", "stat", QStringLiteral("Статистика"), nullptr);
+    connect(m_statButton, &QToolButton::clicked, this,
+        [this] { m_statMenu->popup(m_statButton->mapToGlobal(QPoint(10, m_statButton->height()))); });
+    row->addSpacing(8);
+
     auto *systemLabel = new QLabel(QStringLiteral("Система"), m_toolbar);
     systemLabel->setObjectName(QStringLiteral("Label1"));
+    row->addWidget(systemLabel);
     m_systemBox = new QComboBox(m_toolbar);
     m_systemBox->setObjectName(QStringLiteral("ComboBox1"));
+    connect(m_systemBox, qOverload<int>(&QComboBox::activated), this, [this] { expandMarkedNumbers(); });
     m_systemBox->setToolTip(QStringLiteral("Выберите систему по которой хотите играть"));
     m_systemBox->setMaxVisibleItems(30);
     m_systemBox->setMinimumContentsLength(28);
     m_systemBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     systemLabel->setBuddy(m_systemBox);
-    m_saveButton = toolButton(m_toolbar, "BitBtn4", "save", QStringLiteral("Сохранить выбранные комбинации"));
-    m_checkButton = toolButton(m_toolbar, "BitBtn2", "check",
-        QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"));
-    m_exitButton = toolButton(m_toolbar, "BitBtn7", "exit", QStringLiteral("Выход из программы"));
-    m_markAllButton = toolButton(m_toolbar, "BitBtn8", "all", QStringLiteral("Выбрать все номера"));
-    m_webButton
-        = toolButton(m_toolbar, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"));
-
-    for (QWidget *w : { static_cast<QWidget *>(m_addButton), static_cast<QWidget *>(m_clearButton),
-             static_cast<QWidget *>(m_randomButton), static_cast<QWidget *>(m_statButton) })
-        row->addWidget(w);
-    row->addSpacing(8);
-    row->addWidget(systemLabel);
     row->addWidget(m_systemBox);
-    for (QWidget *w : { static_cast<QWidget *>(m_saveButton), static_cast<QWidget *>(m_checkButton),
-             static_cast<QWidget *>(m_exitButton), static_cast<QWidget *>(m_markAllButton),
-             static_cast<QWidget *>(m_webButton) })
-        row->addWidget(w);
-    row->addStretch(1);
 
-    connect(m_addButton, &QToolButton::clicked, this, &MainWindow::addResults);
-    connect(m_clearButton, &QToolButton::clicked, this, &MainWindow::clearMarks);
-    connect(m_randomButton, &QToolButton::clicked, this, &MainWindow::markRandomNumbers);
-    connect(m_statButton, &QToolButton::clicked, this,
-        [this] { m_statMenu->popup(m_statButton->mapToGlobal(QPoint(10, m_statButton->height()))); });
-    connect(m_systemBox, qOverload<int>(&QComboBox::activated), this, [this] { expandMarkedNumbers(); });
-    connect(m_saveButton, &QToolButton::clicked, this, &MainWindow::saveCombinations);
-    connect(m_checkButton, &QToolButton::clicked, this, &MainWindow::checkSavedCombinations);
+    m_saveButton = addToolButton(row, "BitBtn4", "save", QStringLiteral("Сохранить выбранные комбинации"),
+        &MainWindow::saveCombinations);
+    m_checkButton = addToolButton(row, "BitBtn2", "check",
+        QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"),
+        &MainWindow::checkSavedCombinations);
+    m_exitButton = addToolButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"), nullptr);
     connect(m_exitButton, &QToolButton::clicked, this, &MainWindow::close);
-    connect(m_markAllButton, &QToolButton::clicked, this, &MainWindow::markAllNumbers);
-    connect(m_webButton, &QToolButton::clicked, this, &MainWindow::openResultsWebPage);
+    m_markAllButton = addToolButton(
+        row, "BitBtn8", "all", QStringLiteral("Выбрать все номера"), &MainWindow::markAllNumbers);
+    m_webButton = addToolButton(row, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"),
+        &MainWindow::openResultsWebPage);
+    row->addStretch(1);
     return m_toolbar;
 }
 
@@ -101,26 +103,32 @@ QWidget *MainWindow::createFilterBar()
 
     m_machineFilter = new QCheckBox(QStringLiteral("Лототрон"), m_filterBar);
     m_machineFilter->setObjectName(QStringLiteral("lototroncheck"));
+    connect(m_machineFilter, &QCheckBox::toggled, this, &MainWindow::loadCurrentLottery);
     m_machineBox = new QComboBox(m_filterBar);
     m_machineBox->setObjectName(QStringLiteral("LototronBox"));
+    connect(m_machineBox, &QComboBox::currentTextChanged, this, [this] { onMachineFilterChanged(); });
     m_machineBox->setEditable(true);
     m_machineBox->setToolTip(QStringLiteral("Выбор лототрона для анализа"));
     m_machineBox->setMinimumContentsLength(8);
     m_ballSetFilter = new QCheckBox(QStringLiteral("Комплект шаров"), m_filterBar);
     m_ballSetFilter->setObjectName(QStringLiteral("komplectCheck"));
+    connect(m_ballSetFilter, &QCheckBox::toggled, this, &MainWindow::loadCurrentLottery);
     m_ballSetBox = new QComboBox(m_filterBar);
     m_ballSetBox->setObjectName(QStringLiteral("KomplectBox"));
+    connect(m_ballSetBox, &QComboBox::currentTextChanged, this, [this] { onBallSetFilterChanged(); });
     m_ballSetBox->setEditable(true);
     m_ballSetBox->setToolTip(QStringLiteral("Выбор комплекта шаров для анализа"));
     m_ballSetBox->setMinimumContentsLength(8);
     m_lastDrawsFilter = new QCheckBox(QStringLiteral("Последние"), m_filterBar);
     m_lastDrawsFilter->setObjectName(QStringLiteral("LastDrawBox"));
+    connect(m_lastDrawsFilter, &QCheckBox::toggled, this, &MainWindow::loadCurrentLottery);
     m_lastDrawsSpin = new QSpinBox(m_filterBar);
     m_lastDrawsSpin->setObjectName(QStringLiteral("UpDown1"));
     m_lastDrawsSpin->setRange(0, 1 << 30);
     m_lastDrawsSpin->setAccelerated(true);
     m_lastDrawsEdit = m_lastDrawsSpin->findChild<QLineEdit *>();
     m_lastDrawsEdit->setObjectName(QStringLiteral("Edit1"));
+    connect(m_lastDrawsEdit, &QLineEdit::textChanged, this, [this] { onLastDrawsCountChanged(); });
     m_lastDrawsEdit->setText(QStringLiteral("0"));
     auto *countLabel = new QLabel(QStringLiteral("розыгрышей"), m_filterBar);
     countLabel->setObjectName(QStringLiteral("Label3"));
@@ -137,11 +145,6 @@ QWidget *MainWindow::createFilterBar()
     row->addWidget(countLabel);
     row->addStretch(1);
 
-    for (QCheckBox *box : { m_machineFilter, m_ballSetFilter, m_lastDrawsFilter })
-        connect(box, &QCheckBox::toggled, this, [this] { onLotteryTabChanged(); });
-    connect(m_machineBox, &QComboBox::currentTextChanged, this, [this] { onMachineFilterChanged(); });
-    connect(m_ballSetBox, &QComboBox::currentTextChanged, this, [this] { onBallSetFilterChanged(); });
-    connect(m_lastDrawsEdit, &QLineEdit::textChanged, this, [this] { onLastDrawsCountChanged(); });
     return m_filterBar;
 }
 
