@@ -1,0 +1,151 @@
+// Language files key their texts by window and component names. These tests hold the
+// program to the keys that files in users' hands already carry: the shipped files and
+// one written by version 1.0 of the program.
+
+#include "support/WindowFixture.h"
+
+#include "core/IniFile.h"
+#include "ui/FileDialogTexts.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+using namespace kivora;
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Window texts only: the message catalogue and the fonts are not components' texts.
+bool isComponentKey(const QString &key)
+{
+    static const QRegularExpression message(s("^Str\\d+$"));
+    return !message.match(key).hasMatch() && !key.endsWith(QLatin1String("_FontName"))
+        && !key.endsWith(QLatin1String("_FontSize"));
+}
+
+// Every text a language file can set, as the widgets show it now.
+QSet<QString> shownTexts(QWidget *window)
+{
+    QSet<QString> texts;
+    QList<QObject *> objects = window->findChildren<QObject *>();
+    objects.prepend(window);
+    auto headers = [&texts](const QAbstractItemModel *model) {
+        for (int i = 0; model && i < model->columnCount(); ++i)
+            texts.insert(model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString());
+    };
+    for (QObject *object : objects) {
+        if (auto *widget = qobject_cast<QWidget *>(object)) {
+            texts.insert(widget->windowTitle());
+            texts.insert(widget->toolTip());
+        }
+        if (auto *action = qobject_cast<QAction *>(object))
+            texts.insert(action->text());
+        else if (auto *menu = qobject_cast<QMenu *>(object))
+            texts.insert(menu->title());
+        else if (auto *label = qobject_cast<QLabel *>(object))
+            texts.insert(label->text());
+        else if (auto *button = qobject_cast<QAbstractButton *>(object))
+            texts.insert(button->text());
+        else if (auto *group = qobject_cast<QGroupBox *>(object))
+            texts.insert(group->title());
+        else if (auto *dialogTexts = qobject_cast<FileDialogTexts *>(object)) {
+            texts.insert(dialogTexts->title());
+            texts.insert(dialogTexts->filter());
+        } else if (auto *combo = qobject_cast<QComboBox *>(object)) {
+            for (int i = 0; i < combo->count(); ++i)
+                texts.insert(combo->itemText(i));
+        } else if (auto *tabs = qobject_cast<QTabWidget *>(object)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts.insert(tabs->tabText(i));
+        } else if (auto *tree = qobject_cast<QTreeWidget *>(object)) {
+            for (int i = 0; i < tree->columnCount(); ++i)
+                texts.insert(tree->headerItem()->text(i));
+        } else if (auto *table = qobject_cast<QTableWidget *>(object)) {
+            headers(table->model());
+            for (int row = 0; row < table->rowCount(); ++row) {
+                if (table->item(row, 0))
+                    texts.insert(table->item(row, 0)->text());
+            }
+        } else if (auto *view = qobject_cast<QTableView *>(object)) {
+            headers(view->model());
+        }
+    }
+    return texts;
+}
+
+class LanguageKeys : public test::WindowFixture
+{
+protected:
+    // Gives every component key of the file a text of its own ("#12"), starts the
+    // window on it and checks that each of those texts reached a widget, and that
+    // the program found nothing it had to add to the file.
+    void checkEveryKeyReachesItsWidget(const QString &source)
+    {
+        IniDocument marked = IniFile(source).load();
+        QStringList keys;
+        for (const QString &section : marked.sectionNames()) {
+            for (const QString &key : marked.keys(section)) {
+                if (!isComponentKey(key))
+                    continue;
+                keys.append(section + QLatin1Char('/') + key);
+                marked.writeString(section, key, QLatin1Char('#') + QString::number(keys.size()));
+            }
+        }
+        ASSERT_GT(keys.size(), 150);
+        const QString path = dir.filePath(s("lng/marked.lng"));
+        QDir().mkpath(dir.filePath(s("lng")));
+        ASSERT_TRUE(IniFile(path).save(marked));
+
+        writeConfig({ s("[Form]"), s("LangFile=marked.lng"), s("[LotoType]"), s("L=1"), s("[L]"),
+            s("MaxNumber=45") });
+        start();
+
+        const QSet<QString> texts = shownTexts(&window());
+        for (int i = 0; i < keys.size(); ++i)
+            EXPECT_TRUE(texts.contains(QLatin1Char('#') + QString::number(i + 1)))
+                << "no widget takes " << keys.at(i).toStdString();
+
+        // Keys the program wrote back are texts whose key the file did not have.
+        const IniDocument after = IniFile(path).load();
+        for (const QString &section : after.sectionNames()) {
+            for (const QString &key : after.keys(section)) {
+                const QString path = section + QLatin1Char('/') + key;
+                if (isComponentKey(key)) {
+                    EXPECT_TRUE(keys.contains(path)) << "a widget lost its key: " << path.toStdString();
+                }
+            }
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(LanguageKeys, ShippedRussianFile)
+{
+    checkEveryKeyReachesItsWidget(test::sampleFile(s("lng/russian.lng")));
+}
+
+TEST_F(LanguageKeys, ShippedEnglishFile)
+{
+    checkEveryKeyReachesItsWidget(test::sampleFile(s("lng/english.lng")));
+}
+
+TEST_F(LanguageKeys, FileWrittenByVersionOne)
+{
+    checkEveryKeyReachesItsWidget(QStringLiteral(KIVORA_TEST_DATA "/lng/written-by-1.0.lng"));
+}
