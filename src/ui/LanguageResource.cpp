@@ -22,25 +22,39 @@ namespace kivora {
 
 namespace {
 
-// One translatable text: how to read it and how to set it.
+// One translatable text of a component: how to read it and how to set it.
 struct Text
 {
+    QObject *owner;
     QString key;
     QString current;
     std::function<void(const QString &)> set;
 };
 
-// The file's value when it has a non-empty one; otherwise the current text is written.
+// The text a component had when a language file first reached it: the window's own
+// text, before the program put lottery names or counts there.
+QString builtInText(const Text &text)
+{
+    const QByteArray property = "builtInText:" + text.key.toUtf8();
+    const QVariant stored = text.owner->property(property.constData());
+    if (stored.isValid())
+        return stored.toString();
+    text.owner->setProperty(property.constData(), text.current);
+    return text.current;
+}
+
+// The file's value when it has a non-empty one; otherwise the built-in text is written.
 void translate(IniDocument &doc, const QString &section, const Text &text)
 {
+    const QString builtIn = builtInText(text);
     const QString value = doc.readString(section, text.key, QString());
     if (!value.isEmpty()) {
         if (value != text.current)
             text.set(value);
         return;
     }
-    if (!text.current.isEmpty())
-        doc.writeString(section, text.key, text.current);
+    if (!builtIn.isEmpty())
+        doc.writeString(section, text.key, builtIn);
 }
 
 QString indexed(const QString &name, const char *property, int i)
@@ -72,12 +86,12 @@ bool isTranslatable(const QObject *object)
 }
 
 void columnCaptions(
-    IniDocument &doc, const QString &section, const QString &name, QAbstractItemModel *model, int columns)
+    IniDocument &doc, const QString &section, QObject *view, QAbstractItemModel *model, int columns)
 {
     for (int i = 0; i < columns; ++i) {
         const QString current = model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
         translate(doc, section,
-            { indexed(name, "ColumnCaption", i), current,
+            { view, indexed(view->objectName(), "ColumnCaption", i), current,
                 [model, i](const QString &value) { model->setHeaderData(i, Qt::Horizontal, value); } });
     }
 }
@@ -116,7 +130,7 @@ void LanguageResource::apply(IniDocument &doc) const
 
     QWidget *window = m_window;
     translate(doc, sectionName,
-        { single(sectionName, "Caption"), window->windowTitle(),
+        { window, single(sectionName, "Caption"), window->windowTitle(),
             [window](const QString &value) { window->setWindowTitle(value); } });
 
     const QList<QObject *> components = m_window->findChildren<QObject *>();
@@ -125,12 +139,12 @@ void LanguageResource::apply(IniDocument &doc) const
             continue;
         const QString name = object->objectName();
         auto caption = [&](const QString &current, std::function<void(const QString &)> set) {
-            translate(doc, sectionName, { single(name, "Caption"), current, std::move(set) });
+            translate(doc, sectionName, { object, single(name, "Caption"), current, std::move(set) });
         };
         auto hint = [&](QWidget *widget) {
             if (mainWindow)
                 translate(doc, sectionName,
-                    { single(name, "Hint"), widget->toolTip(),
+                    { widget, single(name, "Hint"), widget->toolTip(),
                         [widget](const QString &value) { widget->setToolTip(value); } });
         };
 
@@ -142,10 +156,10 @@ void LanguageResource::apply(IniDocument &doc) const
         } else if (auto *texts = qobject_cast<FileDialogTexts *>(object)) {
             if (mainWindow) {
                 translate(doc, sectionName,
-                    { single(name, "Title"), texts->title(),
+                    { texts, single(name, "Title"), texts->title(),
                         [texts](const QString &v) { texts->setTitle(v); } });
                 translate(doc, sectionName,
-                    { single(name, "Filter"), texts->filter(),
+                    { texts, single(name, "Filter"), texts->filter(),
                         [texts](const QString &v) { texts->setFilter(v); } });
             }
         } else if (auto *label = qobject_cast<QLabel *>(object)) {
@@ -164,7 +178,7 @@ void LanguageResource::apply(IniDocument &doc) const
             if (combo->property("translatableItems").toBool()) {
                 for (int i = 0; i < combo->count(); ++i)
                     translate(doc, sectionName,
-                        { indexed(name, "Items", i), combo->itemText(i),
+                        { combo, indexed(name, "Items", i), combo->itemText(i),
                             [combo, i](const QString &value) { combo->setItemText(i, value); } });
             }
         } else if (auto *tabs = qobject_cast<QTabWidget *>(object)) {
@@ -173,7 +187,7 @@ void LanguageResource::apply(IniDocument &doc) const
                 if (!isTranslatable(page))
                     continue;
                 translate(doc, sectionName,
-                    { single(page->objectName(), "Caption"), tabs->tabText(i),
+                    { tabs, single(page->objectName(), "Caption"), tabs->tabText(i),
                         [tabs, i](const QString &value) { tabs->setTabText(i, value); } });
             }
         } else if (auto *tree = qobject_cast<QTreeWidget *>(object)) {
@@ -184,25 +198,25 @@ void LanguageResource::apply(IniDocument &doc) const
             QTreeWidgetItem *header = tree->headerItem();
             for (int i = 0; i < columns; ++i)
                 translate(doc, sectionName,
-                    { indexed(name, "ColumnCaption", i), header->text(i),
+                    { tree, indexed(name, "ColumnCaption", i), header->text(i),
                         [header, i](const QString &value) { header->setText(i, value); } });
             hint(tree);
         } else if (auto *table = qobject_cast<QTableWidget *>(object)) {
             if (!table->horizontalHeader()->isHidden() && !table->property("dynamicText").toBool())
-                columnCaptions(doc, sectionName, name, table->model(), table->columnCount());
+                columnCaptions(doc, sectionName, table, table->model(), table->columnCount());
             if (table->property("translatableRows").toBool()) {
                 for (int row = 0; row < table->rowCount(); ++row) {
                     QTableWidgetItem *item = table->item(row, 0);
                     if (!item)
                         continue;
                     translate(doc, sectionName,
-                        { indexed(name, "Strings", row), item->text(),
+                        { table, indexed(name, "Strings", row), item->text(),
                             [item](const QString &value) { item->setText(value); } });
                 }
             }
         } else if (auto *view = qobject_cast<QTableView *>(object)) {
             if (qobject_cast<StatTableModel *>(view->model()))
-                columnCaptions(doc, sectionName, name, view->model(), view->model()->columnCount());
+                columnCaptions(doc, sectionName, view, view->model(), view->model()->columnCount());
             hint(view);
         } else if (auto *widget = qobject_cast<QWidget *>(object)) {
             hint(widget);

@@ -70,17 +70,18 @@ void MainWindow::placeOnScreen(const QPoint &topLeft)
 
 void MainWindow::fillLanguageMenu()
 {
+    // The items are file names: no language file translates them, so they carry no
+    // component name.
     m_languageMenu->clear();
     const QDir dir(m_folder.languageFolder());
     const QStringList files = dir.entryList({ QStringLiteral("*.lng") }, QDir::Files, QDir::Name);
-    for (int i = 0; i < files.size(); ++i) {
-        QAction *item = m_languageMenu->addAction(files.at(i));
-        item->setObjectName(QStringLiteral("LangItem%1").arg(i));
-        item->setData(i);
+    for (const QString &file : files) {
+        QAction *item = m_languageMenu->addAction(file);
+        item->setData(file);
         item->setCheckable(true);
-        item->setChecked(files.at(i) == m_langFile);
+        item->setChecked(file == m_langFile);
         m_langGroup->addAction(item);
-        connect(item, &QAction::triggered, this, [this, item] { switchLanguage(item->text()); });
+        connect(item, &QAction::triggered, this, [this, file] { switchLanguage(file); });
     }
 }
 
@@ -109,7 +110,7 @@ void MainWindow::switchLanguage(const QString &fileName)
     m_langFile = fileName;
     applyLanguage(false);
     for (QAction *item : m_languageMenu->actions())
-        item->setChecked(item->text() == fileName);
+        item->setChecked(item->data().toString() == fileName);
     // Texts made from the catalogue follow at once.
     m_systemBox->setCurrentIndex(m_systemBox->count() > 0 ? 0 : -1);
     rebuildPositionMenus();

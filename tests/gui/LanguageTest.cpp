@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace kivora;
@@ -37,6 +38,7 @@ QStringList keysOf(const IniDocument &doc)
 class Language : public test::WindowFixture
 {
 protected:
+    QString lng(const QString &name) { return QDir(dir.filePath(s("lng"))).filePath(name); }
     QString lng(const char *name) { return QDir(dir.filePath(s("lng"))).filePath(s(name)); }
     QStringList menuTitles()
     {
@@ -165,4 +167,63 @@ TEST_F(Language, ShippedFilesAreCompleteAndAgree)
             EXPECT_EQ(translated.contains(QLatin1String(marker)), text.contains(QLatin1String(marker)))
                 << path.toStdString();
     }
+}
+
+TEST_F(Language, MenuItemsAreFileNamesNeverTranslatedOrWritten)
+{
+    seedDefaults();
+    // A third file that carries a caption for the menu's third item, as older
+    // versions wrote them: it must neither rename the item nor name a file.
+    dir.writeLines(
+        s("lng/zz.lng"), { s("[MainForm]"), s("LangItem2_Caption=Deutsch"), s("N1_Caption=&Datei") });
+    start();
+    const QStringList files = { s("&russian.lng"), s("english.lng"), s("zz.lng") };
+    auto items = [this] {
+        QStringList captions;
+        for (QAction *item : find<QMenu>("Lang")->actions())
+            captions.append(item->text());
+        return captions;
+    };
+    ASSERT_EQ(items(), files);
+    for (const char *file : { "english.lng", "zz.lng", "&russian.lng", "zz.lng", "english.lng" }) {
+        chooseLanguage(file);
+        EXPECT_EQ(items(), files) << file;
+        for (QAction *item : find<QMenu>("Lang")->actions())
+            EXPECT_EQ(item->isChecked(), item->text() == s(file));
+    }
+    EXPECT_EQ(menuTitles().first(), s("&File")); // english.lng is the last choice
+    chooseLanguage("zz.lng");
+    EXPECT_EQ(menuTitles().first(), s("&Datei"));
+    EXPECT_EQ(QDir(dir.filePath(s("lng"))).entryList(QDir::Files, QDir::Name), files);
+    for (const QString &file : files) {
+        const IniDocument doc = IniFile(lng(file.toUtf8().constData())).load();
+        for (const QString &key : doc.keys(s("MainForm")))
+            EXPECT_FALSE(key.startsWith(QLatin1String("LangItem")) && file != s("zz.lng"))
+                << file.toStdString() << " " << key.toStdString();
+    }
+}
+
+TEST_F(Language, TextsSetAtRunTimeAreNeverWrittenIntoTheFile)
+{
+    seedDefaults();
+    start();
+    QTimer::singleShot(0, &window(), [this] {
+        auto *ledger = window().findChild<QDialog *>(s("BalansForm"));
+        ASSERT_NE(ledger, nullptr);
+        ledger->reject();
+    });
+    trigger("N78"); // the ledger shows the lottery's name in its group box
+    trigger("N35"); // the statistics panel shows "Пары номеров"
+    chooseLanguage("english.lng");
+    chooseLanguage("&russian.lng");
+    for (const char *file : { "english.lng", "&russian.lng" }) {
+        const IniDocument doc = IniFile(lng(file)).load();
+        EXPECT_FALSE(doc.value(s("BalansForm"), s("GroupBox1_Caption")).has_value()) << file;
+        EXPECT_NE(doc.readString(s("MainForm"), s("GroupBox2_Caption"), QString()), s("Пары номеров"))
+            << file;
+        EXPECT_NE(doc.readString(s("MainForm"), s("GroupBox2_Caption"), QString()), s("Pairs of numbers"))
+            << file;
+    }
+    EXPECT_EQ(IniFile(lng("english.lng")).load().readString(s("MainForm"), s("GroupBox2_Caption"), QString()),
+        s("Statistics"));
 }
