@@ -59,9 +59,12 @@ void DesktopServices::editTextFile(QWidget *parent, const QString &path, bool wa
         if (startProgram(program, command << path, wait))
             return;
     }
-    auto *window
-        = new TextEditorWindow(path, m_messages ? m_messages->text(QStringLiteral("Str82")) : QString(),
-            m_messages ? m_messages->text(QStringLiteral("Str83")) : QString(), parent);
+    auto message = [this](const char *key) {
+        return m_messages ? m_messages->text(QLatin1String(key))
+                          : MessageCatalog::builtInText(QLatin1String(key));
+    };
+    auto *window = new TextEditorWindow(
+        path, *this, { message("Str82"), message("Str83"), message("Str120") }, parent);
     if (wait) {
         window->exec();
         delete window;
@@ -146,6 +149,15 @@ bool DesktopServices::confirm(QWidget *parent, const QString &text, const QStrin
         QObject::connect(shortcut, &QShortcut::activated, &box, [this, help] { openUrl(help); });
     }
     return box.exec() == QMessageBox::Yes;
+}
+
+PlatformServices::SaveChoice DesktopServices::askToSave(QWidget *parent, const QString &text)
+{
+    const auto answer = QMessageBox::question(parent, QStringLiteral("Kivora"), text,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return SaveChoice::Save;
+    return answer == QMessageBox::Discard ? SaveChoice::Discard : SaveChoice::Cancel;
 }
 
 QDate DesktopServices::today()

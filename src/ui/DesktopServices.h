@@ -22,6 +22,7 @@ public:
     bool askText(QWidget *parent, const QString &title, const QString &prompt, QString *text) override;
     void showMessage(QWidget *parent, const QString &text, MessageKind kind) override;
     bool confirm(QWidget *parent, const QString &text, const QString &help = QString()) override;
+    SaveChoice askToSave(QWidget *parent, const QString &text) override;
     QDate today() override;
     quint32 randomSeed() override;
 

@@ -26,6 +26,8 @@ class PlatformServices
 {
 public:
     enum class MessageKind { Information, Warning, Error };
+    // The answer to "save the changes?": save them, drop them, or go back to editing.
+    enum class SaveChoice { Save, Discard, Cancel };
 
     virtual ~PlatformServices() = default;
 
@@ -46,6 +48,8 @@ public:
     // Yes/no question; true for yes. With a help address, F1 opens it while the
     // question stays on screen.
     virtual bool confirm(QWidget *parent, const QString &text, const QString &help = QString()) = 0;
+    // Save, Discard and Cancel, the desktop's standard buttons.
+    virtual SaveChoice askToSave(QWidget *parent, const QString &text) = 0;
     virtual QDate today() = 0;
     // A seed for the random choice of numbers (the clock on the desktop).
     virtual quint32 randomSeed() = 0;

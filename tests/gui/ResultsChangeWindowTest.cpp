@@ -129,6 +129,7 @@ TEST_F(ResultsChangeWindow, LedgerIsEditedAndSaved)
 TEST_F(ResultsChangeWindow, CancelledLedgerKeepsTheFile)
 {
     dir.writeLines(s("6x45.bls"), { s("01.02.2005;100;0") });
+    services.saveChoices.enqueue(PlatformServices::SaveChoice::Discard);
     whenShown("BalansForm", [](QDialog *dialog) {
         auto *grid = dialog->findChild<QTableWidget *>(QStringLiteral("BalansGrid"));
         ASSERT_EQ(grid->rowCount(), 1);

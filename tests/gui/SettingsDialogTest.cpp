@@ -87,7 +87,9 @@ TEST_F(SettingsDialogTest, ShowsTheListAndTheFirstLotterysValues)
     EXPECT_EQ(params()->item(2, 0)->text(), s("Количество номеров одного розыгрыша "));
     EXPECT_EQ(param(1), s("36"));
     EXPECT_EQ(param(7), s("M1,M2"));
-    EXPECT_TRUE(widget<QPushButton>("BitBtn1")->isDefault());
+    // Enter confirms the dialog; it never adds a lottery row.
+    EXPECT_FALSE(widget<QPushButton>("BitBtn1")->isDefault());
+    EXPECT_TRUE(widget<QPushButton>("BitBtn4")->isDefault());
 
     // A missing key shows the dialog's default, and saving writes it.
     selectLottery(1);
@@ -100,12 +102,48 @@ TEST_F(SettingsDialogTest, ShowsTheListAndTheFirstLotterysValues)
     EXPECT_TRUE(services.messages.isEmpty());
 }
 
-TEST_F(SettingsDialogTest, ValuesNotAppliedAreLostOnReselectionAndReopening)
+TEST_F(SettingsDialogTest, ValuesNotAppliedAreAppliedOrDroppedOnlyWhenTheUserSaysSo)
 {
+    // Going back keeps the typed value and the selection.
     setParam(1, s("40"));
+    services.saveChoices.enqueue(PlatformServices::SaveChoice::Cancel);
     selectLottery(1);
+    ASSERT_EQ(services.saveQuestions.size(), 1);
+    EXPECT_TRUE(services.saveQuestions.first().contains(s("«A»")));
+    EXPECT_EQ(lotteries()->currentRow(), 0);
+    EXPECT_EQ(param(1), s("40"));
+    EXPECT_EQ(read("A", "MaxNumber"), s("36"));
+
+    // Dropping them shows the other lottery; A keeps its file value.
+    services.saveChoices.enqueue(PlatformServices::SaveChoice::Discard);
+    selectLottery(1);
+    EXPECT_EQ(param(1), s("45"));
     selectLottery(0);
     EXPECT_EQ(param(1), s("36"));
+    EXPECT_EQ(services.saveQuestions.size(), 2); // nothing typed the second time
+
+    // Applying them writes them before the editor moves on.
+    setParam(1, s("40"));
+    services.saveChoices.enqueue(PlatformServices::SaveChoice::Save);
+    selectLottery(1);
+    EXPECT_EQ(read("A", "MaxNumber"), s("40"));
+    EXPECT_EQ(param(1), s("45"));
+
+    // A value that would be refused stays for the user to correct.
+    setParam(2, s("0"));
+    services.saveChoices.enqueue(PlatformServices::SaveChoice::Save);
+    selectLottery(0);
+    EXPECT_EQ(lotteries()->currentRow(), 1);
+    EXPECT_EQ(param(2), s("0"));
+    EXPECT_EQ(read("B", "DrawNumber"), s("6"));
+}
+
+TEST_F(SettingsDialogTest, CancelDropsTypedValuesAndEnterAddsNoRow)
+{
+    QTest::keyClick(params(), Qt::Key_Return);
+    QTest::keyClick(dialog.get(), Qt::Key_Return);
+    EXPECT_EQ(rowNames(), QStringList({ s("A"), s("B") }));
+    dialog->show();
 
     setParam(1, s("40"));
     click("BitBtn3");
@@ -148,9 +186,18 @@ TEST_F(SettingsDialogTest, AddedLotteriesAreListedByOkButGetASectionOnlyByApply)
     EXPECT_FALSE(ini().hasSection(s("NewLoto_4")));
 }
 
-TEST_F(SettingsDialogTest, DeleteErasesTheSectionAtOnceAndTheKeyOnlyByOk)
+TEST_F(SettingsDialogTest, DeleteAsksThenErasesTheSectionAtOnceAndTheKeyOnlyByOk)
 {
     selectLottery(1);
+    const QByteArray before = bytes();
+    click("BitBtn2"); // the question is answered "no"
+    ASSERT_EQ(services.confirmQuestions.size(), 1);
+    EXPECT_TRUE(services.confirmQuestions.first().contains(s("«B»")));
+    EXPECT_EQ(rowNames(), QStringList({ s("A"), s("B") }));
+    EXPECT_EQ(bytes(), before);
+
+    for (int i = 0; i < 3; ++i)
+        services.confirmAnswers.enqueue(true);
     click("BitBtn2");
     EXPECT_FALSE(ini().hasSection(s("B")));
     EXPECT_EQ(ini().keys(s("LotoType")), QStringList({ s("A"), s("B") }));

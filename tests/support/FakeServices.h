@@ -32,6 +32,7 @@ public:
     QQueue<QString> saveAnswers;
     QQueue<QString> textAnswers; // askText: a null QString means cancel
     QQueue<bool> confirmAnswers;
+    QQueue<SaveChoice> saveChoices;
     QDate fixedToday = QDate(2026, 12, 7);
     quint32 seed = 12345;
     bool programsStart = true;
@@ -47,6 +48,7 @@ public:
     QStringList askedPrompts;
     QStringList confirmQuestions;
     QStringList confirmHelp;
+    QStringList saveQuestions;
 
     void openUrl(const QString &fileOrAddress) override { openedUrls.append(fileOrAddress); }
     bool startProgram(const QString &program, const QStringList &arguments, bool wait) override
@@ -90,6 +92,11 @@ public:
         confirmQuestions.append(text);
         confirmHelp.append(help);
         return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
+    }
+    SaveChoice askToSave(QWidget *, const QString &text) override
+    {
+        saveQuestions.append(text);
+        return saveChoices.isEmpty() ? SaveChoice::Cancel : saveChoices.dequeue();
     }
     QDate today() override { return fixedToday; }
     quint32 randomSeed() override { return seed; }

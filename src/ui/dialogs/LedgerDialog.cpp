@@ -133,7 +133,7 @@ LedgerDialog::LedgerDialog(const MessageCatalog &messages, PlatformServices &ser
     connect(add, &QAction::triggered, this, &LedgerDialog::addEntry);
     connect(remove, &QAction::triggered, this, &LedgerDialog::deleteEntry);
     connect(ok, &QPushButton::clicked, this, &LedgerDialog::saveAndClose);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel, &QPushButton::clicked, this, &LedgerDialog::reject);
     connect(m_entriesGrid, &QTableWidget::cellChanged, this, &LedgerDialog::cellEdited);
     connect(m_entriesGrid, &QTableWidget::currentCellChanged, this,
         [this](int, int column) { showHint(column); });
@@ -156,6 +156,7 @@ bool LedgerDialog::openFor(const QString &lotteryName, const QString &resultsBas
     fillGrid();
     m_entriesGrid->setCurrentCell(m_entriesGrid->rowCount() - 1, 0);
     showHint(0);
+    m_modified = false;
     return true;
 }
 
@@ -218,6 +219,7 @@ void LedgerDialog::cellEdited(int row, int column)
     if (m_filling)
         return;
     m_ledger.setCell(row, column, m_entriesGrid->item(row, column)->text());
+    m_modified = true;
     recompute();
 }
 
@@ -231,6 +233,7 @@ void LedgerDialog::showHint(int column)
 void LedgerDialog::addEntry()
 {
     const int row = m_ledger.insertBelow(m_entriesGrid->currentRow(), ledgerDateText(m_services.today()));
+    m_modified = true;
     fillGrid();
     m_entriesGrid->setFocus();
     m_entriesGrid->setCurrentCell(row, 0);
@@ -242,6 +245,7 @@ void LedgerDialog::deleteEntry()
     if (row < 0)
         return;
     m_ledger.removeRow(row);
+    m_modified = true;
     fillGrid();
     m_entriesGrid->setCurrentCell(std::min(row, m_entriesGrid->rowCount() - 1), 0);
 }
@@ -254,6 +258,22 @@ void LedgerDialog::saveAndClose()
         return;
     }
     accept();
+}
+
+void LedgerDialog::reject()
+{
+    if (m_modified) {
+        switch (m_services.askToSave(this, m_messages("Str121"))) {
+        case PlatformServices::SaveChoice::Save:
+            saveAndClose();
+            return;
+        case PlatformServices::SaveChoice::Discard:
+            break;
+        case PlatformServices::SaveChoice::Cancel:
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 } // namespace kivora

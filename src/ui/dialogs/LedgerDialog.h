@@ -31,6 +31,8 @@ public:
     void addEntry();
     void deleteEntry();
     void saveAndClose();
+    // Closing with unsaved changes asks whether to save them.
+    void reject() override;
 
 private:
     void fillGrid();
@@ -44,6 +46,7 @@ private:
     Ledger m_ledger;
     QString m_path;
     bool m_filling = false;
+    bool m_modified = false;
 
     QGroupBox *m_lotteryGroup = nullptr;
     QTableWidget *m_entriesGrid = nullptr;

@@ -12,7 +12,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-
 namespace kivora {
 
 QPushButton *SettingsDialog::makeButton(QWidget *parent, const char *name, const QString &caption)
@@ -46,6 +45,8 @@ SettingsDialog::SettingsDialog(
 
     m_applyButton = makeButton(this, "BitBtn5", QStringLiteral("&Применить"));
     m_okButton = makeButton(this, "BitBtn4", QStringLiteral("OK"));
+    // Enter confirms the dialog; it never adds a lottery.
+    m_okButton->setDefault(true);
     m_cancelButton = makeButton(this, "BitBtn3", QStringLiteral("Отмена"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -97,9 +98,9 @@ bool SettingsDialog::applyPage()
 void SettingsDialog::acceptSettings()
 {
     // Refuse before anything is written, so a refused OK leaves the file untouched.
-    if (m_pages->currentIndex() == 0 && selectedLottery() >= 0) {
-        const settings::ParamsCheck check = settings::checkParams(
-            m_lotteryList->item(selectedLottery())->text(), editedParams(), m_messages);
+    if (m_pages->currentIndex() == 0 && m_paramsOwner) {
+        const settings::ParamsCheck check
+            = settings::checkParams(m_paramsOwner->text(), editedParams(), m_messages);
         if (!check.ok()) {
             m_paramsEditor->setCurrentCell(check.row, 1);
             refuse(check.message);
@@ -125,6 +126,13 @@ void SettingsDialog::acceptSettings()
 void SettingsDialog::cancelSettings()
 {
     reject();
+}
+
+void SettingsDialog::reject()
+{
+    // Cancel drops what was typed: the next opening shows the file.
+    showOwnerParams();
+    QDialog::reject();
 }
 
 void SettingsDialog::refuse(const QString &text)

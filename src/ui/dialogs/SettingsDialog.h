@@ -40,6 +40,8 @@ public slots:
     // A row of the lottery list was renamed in place.
     void onLotteryRenamed(int row, const QString &newName);
 
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -58,6 +60,12 @@ private:
     void onSystemLotterySelected();
     void showParams(const QStringList &values);
     QStringList editedParams() const;
+    void showOwnerParams();
+    // True when the parameter editor holds values that differ from the file's.
+    bool paramsEdited() const;
+    // Asks whether to apply typed values before the editor shows another lottery;
+    // false when the user goes back to them (or applying them was refused).
+    bool releaseParams();
     bool applyParams();
     bool applyTemplates();
     void addSystemRow();

@@ -4,7 +4,9 @@
 
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
+#include "core/MessageCatalog.h"
 #include "core/SettingsStore.h"
+#include "ui/PlatformServices.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +14,7 @@
 #include <QListWidget>
 #include <QPersistentModelIndex>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -71,7 +74,6 @@ void SettingsDialog::createLotteryPage(QWidget *page)
     m_lotteryList->setItemDelegate(delegate);
 
     m_addLotteryButton = makeButton(page, "BitBtn1", QStringLiteral("Добавить"));
-    m_addLotteryButton->setDefault(true);
     m_deleteLotteryButton = makeButton(page, "BitBtn2", QStringLiteral("Удалить"));
 
     m_paramsEditor = new QTableWidget(settings::kParamCount, 2, page);
@@ -129,21 +131,55 @@ void SettingsDialog::showLotteryPage()
 {
     if (m_lotteryList->count() > 0)
         m_lotteryList->setCurrentRow(0);
-    // Values typed but not applied are dropped: the editor shows the file again.
-    onLotterySelected();
+    // The editor shows the file again, unless the user keeps typed values.
+    if (!paramsEdited())
+        showOwnerParams();
 }
 
 void SettingsDialog::onLotterySelected()
 {
     const int row = selectedLottery();
-    // Losing the selection reads the last lottery's values afresh.
-    if (row >= 0)
-        m_paramsOwner = m_lotteryList->item(row);
+    // Losing the selection keeps the editor as it is.
+    QListWidgetItem *next = row >= 0 ? m_lotteryList->item(row) : m_paramsOwner;
+    if (next != m_paramsOwner && !releaseParams()) {
+        const QSignalBlocker block(m_lotteryList);
+        m_lotteryList->setCurrentItem(m_paramsOwner);
+        return;
+    }
+    m_paramsOwner = next;
+    showOwnerParams();
+}
+
+void SettingsDialog::showOwnerParams()
+{
     if (!m_paramsOwner) {
         showParams(settings::paramDefaults());
         return;
     }
     showParams(settings::readParams(IniFile(m_folder.configPath()).load(), m_paramsOwner->text()));
+}
+
+bool SettingsDialog::paramsEdited() const
+{
+    if (!m_paramsOwner)
+        return false;
+    return editedParams()
+        != settings::readParams(IniFile(m_folder.configPath()).load(), m_paramsOwner->text());
+}
+
+bool SettingsDialog::releaseParams()
+{
+    if (!paramsEdited())
+        return true;
+    switch (m_services.askToSave(this, m_messages("Str122").arg(m_paramsOwner->text()))) {
+    case PlatformServices::SaveChoice::Save:
+        return applyParams();
+    case PlatformServices::SaveChoice::Discard:
+        return true;
+    case PlatformServices::SaveChoice::Cancel:
+        break;
+    }
+    return false;
 }
 
 void SettingsDialog::showParams(const QStringList &values)
@@ -173,6 +209,8 @@ void SettingsDialog::deleteLottery()
     if (row < 0)
         return;
     QListWidgetItem *item = m_lotteryList->item(row);
+    if (!m_services.confirm(this, m_messages("Str123").arg(item->text())))
+        return;
     IniFile ini(m_folder.configPath());
     if (!settings::deleteLottery(ini, item->text())) {
         reportWriteError(ini.lastError());
@@ -219,10 +257,10 @@ void SettingsDialog::onLotteryRenamed(int row, const QString &newName)
 
 bool SettingsDialog::applyParams()
 {
-    const int row = selectedLottery();
-    if (row < 0)
+    // The editor's values belong to the lottery they were read for.
+    if (!m_paramsOwner)
         return true;
-    const QString name = m_lotteryList->item(row)->text();
+    const QString name = m_paramsOwner->text();
     const QStringList values = editedParams();
     const settings::ParamsCheck check = settings::checkParams(name, values, m_messages);
     if (!check.ok()) {
