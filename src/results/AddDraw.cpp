@@ -127,15 +127,20 @@ NumberGroup checkAdditionalNumbers(
         refused.error = messages("Str60");
         return refused;
     }
-    // The settings dialog writes 0..0 unless the user sets the range, so a range of one
-    // number (or none) says nothing; the mask then limits a number to two digits.
-    int lo = definition.minnumberOfAddBall;
-    int hi = definition.maxnumberOfAddBall;
-    if (lo >= hi) {
-        lo = 0;
-        hi = 99;
-    }
+    int lo = 0;
+    int hi = 0;
+    additionalNumberRange(definition, &lo, &hi);
     return checkGroup(typed, definition.countOfAddBall, lo, hi, messages);
+}
+
+void additionalNumberRange(const LotteryDefinition &definition, int *lo, int *hi)
+{
+    *lo = definition.minnumberOfAddBall;
+    *hi = definition.maxnumberOfAddBall;
+    if (*lo >= *hi) {
+        *lo = 0;
+        *hi = 99;
+    }
 }
 
 QString addDrawLine(const QString &number, const QString &date, const QString &machine,

@@ -33,6 +33,11 @@ NumberGroup checkMainNumbers(
 NumberGroup checkAdditionalNumbers(
     const QString &typed, const LotteryDefinition &definition, const MessageCatalog &messages);
 
+// The range of the additional numbers: MinnumberOfAddBall..MaxnumberOfAddBall when that
+// range holds more than one number, else 0..99 (the settings dialog writes 0..0 unless
+// the user sets the range; the mask limits a number to two digits).
+void additionalNumberRange(const LotteryDefinition &definition, int *lo, int *hi);
+
 // The record line: the six texts joined with ",", the two number texts trimmed of
 // spaces at both ends. "126,08.02.2005,2,5,03,15,22,31,40,44," for no additional numbers.
 QString addDrawLine(const QString &number, const QString &date, const QString &machine,

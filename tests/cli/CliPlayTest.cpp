@@ -225,11 +225,42 @@ TEST_F(CliPlay, ImportReplacesTheBaseAndPrintsTheDrawCount)
 {
     dir.writeLines(s("source.txt"),
         { s("1 01.01.2005 A 1 1 2 3 4 5 6 extra"), QString(), s("2;08.01.2005;A;1;7;8;9;10;11;12") });
+    const QByteArray sample = dir.readBytes(s("6x45.lot"));
     CliRun r = run({ s("import"), dir.filePath(s("source.txt")), s("--lottery"), kSix });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, s("2\n"));
+    EXPECT_EQ(r.out, s("2\nПрочитано розыгрышей: 2.\n"));
     EXPECT_EQ(dir.readBytes(s("6x45.lot")),
         QByteArray("1,01.01.2005,A,1,1,2,3,4,5,6\r\n2,08.01.2005,A,1,7,8,9,10,11,12\r\n"));
+    // The 1,738 draws it replaced are kept beside it.
+    EXPECT_EQ(dir.readBytes(s("6x45.lot.bak")), sample);
+
+    // A CSV with a header, a short line and a number out of range: the counts and the
+    // skipped lines are printed; only the draw is written.
+    dir.writeLines(s("table.csv"),
+        { s("Тираж;Дата;Лототрон;Комплект;N1;N2;N3;N4;N5;N6"), s("3;15.01.2005;-;-;1;2;3;4;5;6"),
+            s("4;22.01.2005;-;-;1;2;3"), s("5;29.01.2005;-;-;1;2;3;4;5;99") });
+    r = run({ s("import"), dir.filePath(s("table.csv")), s("--lottery"), kSix });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out,
+        s("1\nПрочитано розыгрышей: 1. Пропущено строк: 3 (на месте номеров не числа: 1, неверное количество "
+          "номеров: 1, номера вне диапазона: 1).\nПервые пропущенные строки:\n"
+          "строка 1 (на месте номеров не числа): Тираж;Дата;Лототрон;Комплект;N1;N2;N3;N4;N5;N6\n"
+          "строка 3 (неверное количество номеров): 4;22.01.2005;-;-;1;2;3\n"
+          "строка 4 (номера вне диапазона): 5;29.01.2005;-;-;1;2;3;4;5;99\n"));
+    EXPECT_EQ(dir.readBytes(s("6x45.lot")), QByteArray("3,15.01.2005,-,-,1,2,3,4,5,6\r\n"));
+    r = run({ s("import"), dir.filePath(s("table.csv")), s("--lottery"), kSix, s("--json") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject json = r.json();
+    EXPECT_EQ(json.value(s("draws")).toInt(), 1);
+    EXPECT_EQ(json.value(s("read")).toInt(), 1);
+    EXPECT_EQ(json.value(s("skipped")).toInt(), 3);
+    EXPECT_EQ(json.value(s("skippedBy")).toObject(),
+        (QJsonObject { { s("notNumbers"), 1 }, { s("wrongCount"), 1 }, { s("outOfRange"), 1 } }));
+    const QJsonArray skipped = json.value(s("skippedLines")).toArray();
+    ASSERT_EQ(skipped.size(), 3);
+    EXPECT_EQ(skipped.at(0).toObject().value(s("line")).toInt(), 1);
+    EXPECT_EQ(skipped.at(0).toObject().value(s("reason")).toString(), s("notNumbers"));
+    EXPECT_EQ(json.value(s("backup")).toString(), dir.filePath(s("6x45.lot.bak")));
 
     // A file of another format is refused and the base keeps its bytes.
     const QByteArray before = dir.readBytes(s("6x45.lot"));
