@@ -288,6 +288,15 @@ TEST_F(CliPlay, AddAppendsTheDialogsLineOrRefusesWithoutWriting)
     // This lottery has no additional numbers.
     r = run(draw + QStringList { s("--main"), s("03,15,22,31,40,44"), s("--additional"), s("7") });
     EXPECT_EQ(r.status, 1);
+    // The same number twice, and a date that is no date.
+    r = run(draw + QStringList { s("--main"), s("05,11,22,33,44,05") });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, messages("Str98").arg(s("05")) + QLatin1Char('\n'));
+    QStringList yesterday = draw;
+    yesterday[yesterday.indexOf(s("01.09.2025"))] = s("yesterday");
+    r = run(yesterday + QStringList { s("--main"), s("03,15,22,31,40,44") });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, messages("Str100").arg(s("yesterday")) + QLatin1Char('\n'));
     r = run(QStringList { s("add"), s("--lottery"), kSix, s("--main"), s("03,15,22,31,40,44") });
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(dir.readBytes(s("6x45.lot")), before);
