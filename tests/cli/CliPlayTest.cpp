@@ -182,6 +182,21 @@ TEST_F(CliPlay, CheckPrintsTheReportItWrites)
     EXPECT_EQ(r.out, textfile::decode(dir.readBytes(s("result.tmp"))).replace(s("\r\n"), s("\n")));
 }
 
+TEST_F(CliPlay, CheckCountsTheJackpotOfASystemWithFewerMarksThanItNeeds)
+{
+    // The six numbers of draw 1738 in the seven-number system: the one ticket without the
+    // missing seventh number holds all six; the file's last ticket holds five.
+    const QString file = dir.filePath(s("six.ltc"));
+    ASSERT_EQ(run({ s("save"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"),
+                      s("9,13,24,26,30,42"), s("--out"), file })
+                  .status,
+        0);
+    const CliRun r = run({ s("check"), s("--lottery"), kSix, s("--file"), file, s("--json") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json().value(s("counts")).toArray(), (QJsonArray { 0, 0, 0, 0, 0, 6, 1 }));
+    EXPECT_TRUE(r.json().value(s("report")).toString().contains(s("6 номеров - угадано   1 комбинаций")));
+}
+
 TEST_F(CliPlay, CheckRefusalsWriteNoReport)
 {
     const QString sixFile = dir.filePath(s("six.ltc"));
