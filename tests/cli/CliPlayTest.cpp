@@ -11,6 +11,7 @@
 #include "results/NumberList.h"
 #include "statistics/CombinationStats.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <set>
@@ -140,13 +141,27 @@ TEST_F(CliPlay, MarkedNumbersOutsideTheListAndMissingTemplatesAreRefused)
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(s("bad.ltc"))));
 
-    ASSERT_TRUE(QFile::remove(dir.filePath(s("System/full6of7.ltt"))));
-    const CliRun r = run({ s("save"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"), s("1,2,3"),
-        s("--out"), dir.filePath(s("bad.ltc")), s("--json") });
+    // Nothing marked: the list holds no combination, and an empty list is not saved.
+    CliRun r = run({ s("save"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"), s(""), s("--out"),
+        dir.filePath(s("bad.ltc")) });
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.isEmpty());
-    EXPECT_TRUE(r.err.startsWith(s("Ошибка ввода-вывода: "))) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(s("full6of7.ltt")));
+    EXPECT_EQ(r.err, messages("Str88") + QLatin1Char('\n'));
+    EXPECT_FALSE(QFile::exists(dir.filePath(s("bad.ltc"))));
+
+    ASSERT_TRUE(QFile::remove(dir.filePath(s("System/full6of7.ltt"))));
+    for (const char *command : { "save", "expand" }) {
+        QStringList arguments { s(command), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"),
+            s("1,2,3"), s("--json") };
+        if (QLatin1String(command) == QLatin1String("save"))
+            arguments << s("--out") << dir.filePath(s("bad.ltc"));
+        r = run(arguments);
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_TRUE(r.out.isEmpty()) << command;
+        EXPECT_EQ(r.err,
+            messages("Str86").arg(QDir::toNativeSeparators(dir.filePath(s("System/full6of7.ltt"))))
+                + QLatin1Char('\n'))
+            << command;
+    }
     EXPECT_FALSE(QFile::exists(dir.filePath(s("bad.ltc"))));
 }
 
