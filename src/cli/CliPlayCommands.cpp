@@ -5,7 +5,6 @@
 #include "cli/CliOutput.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
-#include "core/TextFile.h"
 #include "forecast/Forecast.h"
 #include "play/CombinationCheck.h"
 #include "play/CombinationFile.h"

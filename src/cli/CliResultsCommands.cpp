@@ -4,8 +4,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
 #include "cli/JsonWriter.h"
-#include "results/AddDraw.h"
 #include "core/MessageCatalog.h"
+#include "results/AddDraw.h"
 #include "results/ImportResults.h"
 
 namespace kivora::cli {

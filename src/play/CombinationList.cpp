@@ -56,7 +56,8 @@ bool CombinationList::isEmpty() const
         const size_t start = static_cast<size_t>(templateRow(row)) * kColumns;
         for (size_t i = start; i < start + kColumns; ++i) {
             const qint8 code = (*m_cells)[i];
-            if (code == templatecell::kPlaceholder || (code >= 1 && code < templatecell::kBeyond && code <= marked))
+            if (code == templatecell::kPlaceholder
+                || (code >= 1 && code < templatecell::kBeyond && code <= marked))
                 return false;
         }
     }

@@ -56,8 +56,8 @@ bool isDigits(const QString &text)
 
 // Exactly count comma-separated different numbers in lo..hi. duplicateKey names the
 // message for a number typed twice.
-NumberGroup checkGroup(const QString &typed, int count, int lo, int hi, const char *duplicateKey,
-    const MessageCatalog &messages)
+NumberGroup checkGroup(
+    const QString &typed, int count, int lo, int hi, const char *duplicateKey, const MessageCatalog &messages)
 {
     NumberGroup group;
     group.error = messages("Str63").arg(count).arg(lo).arg(hi);

@@ -154,7 +154,8 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
         records.append(fields.join(QLatin1Char(',')));
     }
     if (records.isEmpty()) {
-        result.error = messages("Str97").arg(sourceName) + QLatin1Char('\n') + importSkippedText(result, messages);
+        result.error
+            = messages("Str97").arg(sourceName) + QLatin1Char('\n') + importSkippedText(result, messages);
         return result;
     }
     if (!keepBackup(basePath, &result.backupPath, &reason)
@@ -181,9 +182,11 @@ QString importSummaryText(const ImportResult &result, const MessageCatalog &mess
     QStringList reasons;
     for (ImportSkip reason : { ImportSkip::NotNumbers, ImportSkip::WrongCount, ImportSkip::OutOfRange }) {
         if (result.skippedFor(reason) > 0)
-            reasons.append(reasonText(reason, messages) + QStringLiteral(": ") + QString::number(result.skippedFor(reason)));
+            reasons.append(reasonText(reason, messages) + QStringLiteral(": ")
+                + QString::number(result.skippedFor(reason)));
     }
-    return text + QLatin1Char(' ') + messages("Str91").arg(result.skipped).arg(reasons.join(QStringLiteral(", ")));
+    return text + QLatin1Char(' ')
+        + messages("Str91").arg(result.skipped).arg(reasons.join(QStringLiteral(", ")));
 }
 
 QString importSkippedText(const ImportResult &result, const MessageCatalog &messages)
@@ -192,7 +195,9 @@ QString importSkippedText(const ImportResult &result, const MessageCatalog &mess
         return {};
     QStringList lines { messages("Str95") };
     for (const SkippedLine &skipped : result.firstSkipped)
-        lines.append(messages("Str96").arg(skipped.line).arg(reasonText(skipped.reason, messages), listedLine(skipped.text)));
+        lines.append(messages("Str96")
+                         .arg(skipped.line)
+                         .arg(reasonText(skipped.reason, messages), listedLine(skipped.text)));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -297,7 +297,8 @@ TEST(CombinationCheck, LongCategoriesAreCutAndSaidSo)
     EXPECT_EQ(result.counts.at(0), 502);
     EXPECT_EQ(result.counts.at(8), 1); // every number is compared; 01 and 02 twice
     EXPECT_EQ(result.report.count(s("40 41 42")), 500);
-    EXPECT_EQ(result.notes, QStringList({ s("В категории 0 больше 500 комбинаций; в отчёт вошли первые 500.") }));
+    EXPECT_EQ(
+        result.notes, QStringList({ s("В категории 0 больше 500 комбинаций; в отчёт вошли первые 500.") }));
     for (const QString &note : result.notes)
         EXPECT_TRUE(result.report.contains(note + textfile::crlf()));
 }

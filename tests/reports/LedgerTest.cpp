@@ -115,7 +115,8 @@ TEST(Ledger, LargeAmountsDoNotWrapAround)
 TEST(Ledger, AmountsAreRead64BitAndSumsStopAtTheLimits)
 {
     test::TempFolder dir;
-    dir.writeLines(s("big.bls"), { s("01.02.2005;2147483648;3000000000"), s("08.02.2005;0;9223372036854775807") });
+    dir.writeLines(
+        s("big.bls"), { s("01.02.2005;2147483648;3000000000"), s("08.02.2005;0;9223372036854775807") });
     const Ledger ledger = open(dir, s("big.bls"));
     EXPECT_EQ(ledgerAmount(s("3000000000")), Q_INT64_C(3000000000));
     EXPECT_EQ(ledger.balance(0), Q_INT64_C(852516352));
@@ -133,7 +134,8 @@ TEST(Ledger, AmountsAreRead64BitAndSumsStopAtTheLimits)
 TEST(Ledger, ATypedAmountMustBeAWholeNumberWithin64Bits)
 {
     const MessageCatalog messages;
-    for (const char *typed : { "", "  ", "150", " 150 ", "-20", "+5", "0", "9223372036854775807", "-9223372036854775808" })
+    for (const char *typed :
+        { "", "  ", "150", " 150 ", "-20", "+5", "0", "9223372036854775807", "-9223372036854775808" })
         EXPECT_EQ(checkLedgerAmount(s(typed), messages), QString()) << typed;
     for (const char *typed : { "12,50", "12.50", "abc", "1e3", "$10", "1 000", "--5", "+" }) {
         EXPECT_EQ(checkLedgerAmount(s(typed), messages),

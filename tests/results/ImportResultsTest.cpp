@@ -118,7 +118,8 @@ TEST(ImportResults, HeaderWrongCountAndOutOfRangeLinesAreSkippedAndCounted)
     d.minnumberOfAddBall = 1;
     d.maxnumberOfAddBall = 12;
     const MessageCatalog messages;
-    const ImportResult result = importResults(dir.filePath(s("old.lot")), dir.filePath(s("source.csv")), d, messages);
+    const ImportResult result
+        = importResults(dir.filePath(s("old.lot")), dir.filePath(s("source.csv")), d, messages);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.records, 2);
     EXPECT_EQ(dir.readBytes(s("old.lot")),
@@ -170,11 +171,14 @@ TEST(ImportResults, NothingSkippedSaysOnlyTheCountAndNoDrawAtAllChangesNothing)
     const QByteArray backup = dir.readBytes(s("old.lot.bak"));
     dir.writeLines(s("headers.csv"),
         { s("Тираж;Дата;Лототрон;Комплект;N1;N2;N3;N4;N5;N6;Доп"), s("Номер;Дата;Л;К;a;b;c;d;e;f;g") });
-    result = importResults(dir.filePath(s("old.lot")), dir.filePath(s("headers.csv")), sixOf45WithOne(), messages);
+    result = importResults(
+        dir.filePath(s("old.lot")), dir.filePath(s("headers.csv")), sixOf45WithOne(), messages);
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.startsWith(s("В файле ") + QDir::toNativeSeparators(dir.filePath(s("headers.csv")))))
+    EXPECT_TRUE(
+        result.error.startsWith(s("В файле ") + QDir::toNativeSeparators(dir.filePath(s("headers.csv")))))
         << result.error.toStdString();
-    EXPECT_TRUE(result.error.contains(s("строка 1 (на месте номеров не числа)"))) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(s("строка 1 (на месте номеров не числа)")))
+        << result.error.toStdString();
     EXPECT_EQ(dir.readBytes(s("old.lot")), base);
     EXPECT_EQ(dir.readBytes(s("old.lot.bak")), backup);
 }
