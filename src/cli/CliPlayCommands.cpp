@@ -5,7 +5,6 @@
 #include "cli/CliOutput.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
-#include "core/TextFile.h"
 #include "forecast/Forecast.h"
 #include "play/CombinationCheck.h"
 #include "play/CombinationFile.h"
@@ -79,12 +78,9 @@ CommandResult expandMarked(const CommandContext &ctx, const LoadResult &load, Sy
     TemplateCache templates;
     *expansion = expandCurrentSystem(templates, IniFile(ctx.folder.configPath()).load(), load.definition,
         ctx.value(kSystem), ctx.folder, captions, ctx.messages);
-    if (!expansion->applied) {
-        const QString reason = expansion->error.isEmpty()
-            ? textfile::describeError(expansion->templatePath, QStringLiteral("No such file or directory"))
-            : expansion->error;
-        return CommandResult::failed(ctx.messages("Str56").arg(reason));
-    }
+    // The window shows an empty list and this message; here the command fails with it.
+    if (!expansion->applied)
+        return CommandResult::failed(expansion->message);
     return CommandResult::ok({});
 }
 
@@ -208,6 +204,9 @@ CommandResult saveCommand(const CommandContext &ctx)
     CommandResult expanded = expandMarked(ctx, load, &expansion);
     if (expanded.status != ExitOk)
         return expanded;
+    const QString refusal = combinationSaveRefusal(expansion.list, ctx.messages);
+    if (!refusal.isEmpty())
+        return CommandResult::failed(refusal);
     QString error;
     if (!writeCombinationFile(ctx.value(option::kOut), expansion.list, ctx.value(option::kLottery),
             ctx.value(kSystem), ctx.messages, &error))

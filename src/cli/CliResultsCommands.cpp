@@ -1,9 +1,10 @@
 // import and add: the two changes of a results base, each followed by the reload the
-// window runs, whose draw count they print.
+// window runs, whose draw count they print; import also tells what it read and skipped.
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
 #include "cli/JsonWriter.h"
+#include "core/MessageCatalog.h"
 #include "results/AddDraw.h"
 #include "results/ImportResults.h"
 
@@ -16,22 +17,73 @@ const QString kDate = QStringLiteral("date");
 const QString kMain = QStringLiteral("main");
 const QString kAdditional = QStringLiteral("additional");
 
+QString skipName(ImportSkip reason)
+{
+    switch (reason) {
+    case ImportSkip::NotNumbers:
+        return QStringLiteral("notNumbers");
+    case ImportSkip::WrongCount:
+        return QStringLiteral("wrongCount");
+    case ImportSkip::OutOfRange:
+        return QStringLiteral("outOfRange");
+    }
+    return {};
+}
+
+// "read", "skipped", "skippedBy", "skippedLines" (the first few), "backup" and the
+// status line's "message".
+void writeImportCounts(JsonWriter &json, const ImportResult &result, const MessageCatalog &messages)
+{
+    json.key(QStringLiteral("read")).value(result.records);
+    json.key(QStringLiteral("skipped")).value(result.skipped);
+    json.key(QStringLiteral("skippedBy")).beginObject();
+    for (ImportSkip reason : { ImportSkip::NotNumbers, ImportSkip::WrongCount, ImportSkip::OutOfRange })
+        json.key(skipName(reason)).value(result.skippedFor(reason));
+    json.endObject();
+    json.key(QStringLiteral("skippedLines")).beginArray();
+    for (const SkippedLine &line : result.firstSkipped) {
+        json.beginObject();
+        json.key(QStringLiteral("line")).value(line.line);
+        json.key(QStringLiteral("reason")).value(skipName(line.reason));
+        json.key(QStringLiteral("text")).value(line.text);
+        json.endObject();
+    }
+    json.endArray();
+    json.key(QStringLiteral("backup"));
+    if (result.backupPath.isEmpty())
+        json.null();
+    else
+        json.value(result.backupPath);
+    json.key(QStringLiteral("message")).value(importSummaryText(result, messages));
+}
+
 // Loads the whole base of --lottery, as the reload after a change shows it.
 CommandResult loadWhole(const CommandContext &ctx, LoadResult *load)
 {
     return loadLottery(ctx, DrawFilter(), load);
 }
 
-CommandResult drawCountOutput(const CommandContext &ctx)
+CommandResult drawCountOutput(const CommandContext &ctx, const ImportResult *import = nullptr)
 {
     LoadResult reloaded;
     CommandResult loaded = loadWhole(ctx, &reloaded);
     if (loaded.status != ExitOk)
         return loaded;
-    if (!ctx.json())
-        return CommandResult::ok(QString::number(reloaded.drawCount()) + QLatin1Char('\n'));
+    if (!ctx.json()) {
+        QString text = QString::number(reloaded.drawCount()) + QLatin1Char('\n');
+        if (import) {
+            text += importSummaryText(*import, ctx.messages) + QLatin1Char('\n');
+            const QString skipped = importSkippedText(*import, ctx.messages);
+            if (!skipped.isEmpty())
+                text += skipped + QLatin1Char('\n');
+        }
+        return CommandResult::ok(text);
+    }
     JsonWriter json;
-    json.beginObject().key(QStringLiteral("draws")).value(reloaded.drawCount()).endObject();
+    json.beginObject().key(QStringLiteral("draws")).value(reloaded.drawCount());
+    if (import)
+        writeImportCounts(json, *import, ctx.messages);
+    json.endObject();
     return CommandResult::ok(json.text() + QLatin1Char('\n'));
 }
 
@@ -52,7 +104,7 @@ CommandResult importCommand(const CommandContext &ctx)
     const ImportResult result = importResults(load.basePath, ctx.args.word(1), load.definition, ctx.messages);
     if (!result.ok)
         return CommandResult::failed(result.error);
-    return drawCountOutput(ctx);
+    return drawCountOutput(ctx, &result);
 }
 
 CommandResult addCommand(const CommandContext &ctx)

@@ -15,6 +15,35 @@ namespace {
 
 const QString kDefaultsRoot = QStringLiteral(":/defaults");
 
+bool makeFolder(const QString &path, QString *error)
+{
+    if (QDir().mkpath(path))
+        return true;
+    if (error)
+        *error = textfile::describeError(
+            path, QCoreApplication::translate("ProgramFolder", "cannot create the folder"));
+    return false;
+}
+
+// Copies one file of the default data; a file that fails half-way is removed.
+bool copyDefault(const QString &source, const QString &target, QString *error)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = textfile::describeError(source, in.errorString());
+        return false;
+    }
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.flush()) {
+        if (error)
+            *error = textfile::describeError(target, out.errorString());
+        out.remove();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ProgramFolder::ProgramFolder(QString path)
@@ -64,12 +93,8 @@ bool ProgramFolder::hasConfig() const
 
 bool ProgramFolder::seed(QString *error) const
 {
-    if (!QDir().mkpath(m_path)) {
-        if (error)
-            *error = textfile::describeError(
-                m_path, QCoreApplication::translate("ProgramFolder", "cannot create the folder"));
+    if (!makeFolder(m_path, error))
         return false;
-    }
     QDirIterator it(kDefaultsRoot, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -86,21 +111,19 @@ bool ProgramFolder::seed(QString *error) const
         if (QFileInfo::exists(target))
             continue;
         QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile in(source);
-        if (!in.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = textfile::describeError(source, in.errorString());
+        if (!copyDefault(source, target, error))
             return false;
-        }
-        QFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.flush()) {
-            if (error)
-                *error = textfile::describeError(target, out.errorString());
-            out.remove();
-            return false;
-        }
     }
     return true;
+}
+
+bool ProgramFolder::writeHelpPageIfMissing(QString *error) const
+{
+    const QString target = helpPagePath();
+    if (QFileInfo::exists(target))
+        return true;
+    return makeFolder(m_path, error)
+        && copyDefault(kDefaultsRoot + QLatin1Char('/') + helpPageName(), target, error);
 }
 
 } // namespace kivora

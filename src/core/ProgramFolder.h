@@ -33,6 +33,14 @@ public:
     // Creates the folder and copies every default file that is missing. Returns false
     // with the reason when the folder cannot be created or a file cannot be written.
     bool seed(QString *error) const;
+    // The help page, "kivora.html", which F1 and the help menu open.
+    QString helpPagePath() const { return filePath(helpPageName()); }
+    static QString helpPageName() { return QStringLiteral("kivora.html"); }
+    // Writes the shipped help page when the folder has none (a folder made by an older
+    // version, or a page the user deleted), and nothing else: a sample base, template or
+    // language file the user removed stays removed. Returns false with the reason when
+    // the folder or the page cannot be written.
+    bool writeHelpPageIfMissing(QString *error) const;
     bool hasConfig() const;
 
 private:

@@ -45,9 +45,11 @@ int kenoPrize(int played, int guessed)
 
 namespace {
 
+// A tab separates the cells of a line pasted from a spreadsheet.
 bool isComboDelimiter(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char(',') || c == QLatin1Char(':') || c == QLatin1Char(';');
+    return c == QLatin1Char(' ') || c == QLatin1Char(',') || c == QLatin1Char(':') || c == QLatin1Char(';')
+        || c == QLatin1Char('\t');
 }
 
 // A field as the check compares it: blanks removed (a field has none, blanks separate
@@ -80,8 +82,6 @@ LineScore scoreLine(const QString &line, const QStringList &drawCells)
         while (i < length && !isComboDelimiter(line.at(i)))
             ++i;
         ++score.fields;
-        if (score.fields > check::kMaxNumbersPerLine)
-            continue;
         const QStringView field = QStringView(line).mid(start, i - start);
         for (const QString &cell : drawCells) {
             if (fieldEquals(field, cell))
@@ -89,6 +89,18 @@ LineScore scoreLine(const QString &line, const QStringList &drawCells)
         }
     }
     return score;
+}
+
+// Whether any line holds a field: blank lines and lines of delimiters are no combination.
+bool hasCombination(const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        for (QChar c : line) {
+            if (!isComboDelimiter(c))
+                return true;
+        }
+    }
+    return false;
 }
 
 // The draw's numbers as the sorted draw strip shows them: ascending, only those inside
@@ -130,7 +142,7 @@ CheckReadiness checkReadiness(const SavedCombinations &file, const QString &lott
     if (file.lotteryName != lotteryName) {
         readiness.refusal = CheckRefusal::OtherLottery;
         readiness.message = messages("Str21") + QLatin1Char(' ') + lotteryName + messages("Str5");
-    } else if (file.lines.isEmpty()) {
+    } else if (!hasCombination(file.lines)) {
         readiness.refusal = CheckRefusal::NoCombinations;
         readiness.message = messages("Str61");
     } else if (draws.isEmpty()) {
@@ -189,22 +201,28 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     for (int j = 1; j <= draws.drawNumber(); ++j)
         drawCells.append(draws.resultsCell(targetRow, j));
 
-    // Hits of every line, then the lines of each category in file order.
+    // Hits of every line (-1 for a blank one, which is no combination), then the lines
+    // of each category in file order. The categories reach the longest combination, so
+    // a shorter or blank last line hides none of them.
     std::vector<int> hitsOf;
     hitsOf.reserve(static_cast<size_t>(file.lines.size()));
-    bool longLines = false;
-    int lastFields = 0;
+    int longest = 0;
     for (const QString &line : file.lines) {
         const LineScore score = scoreLine(line, drawCells);
+        if (score.fields == 0) {
+            hitsOf.push_back(-1);
+            continue;
+        }
         hitsOf.push_back(score.hits);
         if (score.hits >= static_cast<int>(result.counts.size()))
             result.counts.resize(static_cast<size_t>(score.hits) + 1, 0);
         ++result.counts[static_cast<size_t>(score.hits)];
-        longLines = longLines || score.fields > check::kMaxNumbersPerLine;
-        lastFields = score.fields;
+        longest = std::max(longest, score.fields);
     }
-    result.played = lastFields;
-    result.reportedUpTo = std::min(result.played, check::kMaxNumbersPerLine);
+    result.played = longest;
+    // A base edited by hand may hold a number twice in a draw, so that one field hits
+    // twice; no count is ever left out.
+    result.reportedUpTo = std::max(result.played, static_cast<int>(result.counts.size()) - 1);
     if (static_cast<int>(result.counts.size()) <= result.reportedUpTo)
         result.counts.resize(static_cast<size_t>(result.reportedUpTo) + 1, 0);
 
@@ -236,11 +254,6 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     report += sortedDrawLine(draws, targetRow, lottery) + crlf;
     report += file.header + crlf;
     report += summary + crlf + crlf;
-    if (longLines) {
-        const QString note = messages("Str67").arg(check::kMaxNumbersPerLine);
-        result.notes.append(note);
-        report += note + crlf + crlf;
-    }
     report += messages("Str23") + crlf;
     for (int k = 0; k <= result.reportedUpTo; ++k) {
         report += categoryText(k, result.counts[static_cast<size_t>(k)], messages) + QLatin1Char(':') + crlf;
@@ -248,7 +261,7 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
         bool cut = false;
         for (qsizetype i = 0; i < file.lines.size(); ++i) {
             const QString &line = file.lines.at(i);
-            if (hitsOf[static_cast<size_t>(i)] != k || line.isEmpty())
+            if (hitsOf[static_cast<size_t>(i)] != k)
                 continue;
             if (listed == check::kMaxListedPerCategory) {
                 cut = true;

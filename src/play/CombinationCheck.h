@@ -11,8 +11,10 @@
 //   checkCombinations       hits per combination, the summary and the report text
 //   writeCheckReport        "result.tmp" in the program folder
 //
-// A combination line is any line of numbers separated by blanks, commas, colons or
-// semicolons, so hand-written lists such as "5,11,17" are checked as well.
+// A combination line is any line of numbers separated by blanks, tabs, commas, colons
+// or semicolons, so hand-written lists such as "5,11,17" and rows pasted from a
+// spreadsheet are checked as well. Every number of a line is compared; a blank line is
+// no combination.
 
 #include <QString>
 #include <QStringList>
@@ -27,7 +29,6 @@ struct LotteryDefinition;
 
 namespace check {
 
-inline constexpr int kMaxNumbersPerLine = 10; // fields after the tenth are not compared
 inline constexpr int kMaxListedPerCategory = 500;
 inline QString kenoLotteryName()
 {
@@ -57,7 +58,7 @@ bool readSavedCombinations(const QString &path, SavedCombinations *file, QString
 enum class CheckRefusal {
     None,
     OtherLottery, // line 1 names another lottery: a warning
-    NoCombinations, // nothing after the header
+    NoCombinations, // nothing but blank lines after the header
     NoDraws, // no draw is loaded
 };
 
@@ -91,11 +92,13 @@ struct CheckResult
 {
     int targetRow = -1;
     QString targetNumber; // the draw number as the results view shows it
-    // Field count of the last combination line: the size of the combinations checked.
+    // Field count of the longest combination line: the size of the combinations checked
+    // (and the Keno prize row).
     int played = 0;
-    // Combinations with k hits, for k = 0 .. at least the reported categories.
+    // Combinations with k hits, for k = 0 .. reportedUpTo; blank lines are not counted.
     std::vector<int> counts;
-    // The report lists k = 0 .. reportedUpTo.
+    // The report lists k = 0 .. reportedUpTo: up to the longest line's size, or further
+    // when a line lists a hit number more than once.
     int reportedUpTo = 0;
     bool keno = false;
     // Keno only: P(k) = prize for k guessed times counts[k], for k = 0 .. reportedUpTo,

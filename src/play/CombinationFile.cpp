@@ -32,9 +32,20 @@ QString combinationFileText(const CombinationList &list, const QString &lotteryN
     return text;
 }
 
+QString combinationSaveRefusal(const CombinationList &list, const MessageCatalog &messages)
+{
+    return list.isEmpty() ? messages("Str88") : QString();
+}
+
 bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
     const QString &systemName, const MessageCatalog &messages, QString *error)
 {
+    const QString refusal = combinationSaveRefusal(list, messages);
+    if (!refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
+        return false;
+    }
     return textfile::writeText(path, combinationFileText(list, lotteryName, systemName, messages), error);
 }
 

@@ -24,8 +24,13 @@ QString combinationFileHeader(const QString &systemName, int rowCount, const Mes
 QString combinationFileText(const CombinationList &list, const QString &lotteryName,
     const QString &systemName, const MessageCatalog &messages);
 
+// Why a list cannot be saved: the message for a list without a single combination
+// (CombinationList::isEmpty), or the empty text when it can be.
+QString combinationSaveRefusal(const CombinationList &list, const MessageCatalog &messages);
+
 // Writes the file (replacing one that exists). Returns false with the reason in *error;
-// an existing file then stays as it was.
+// an existing file then stays as it was. A list without a combination is not written:
+// *error is then combinationSaveRefusal's message (no input/output error).
 bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
     const QString &systemName, const MessageCatalog &messages, QString *error);
 

@@ -48,6 +48,22 @@ QStringList CombinationList::row(int row) const
     return cells;
 }
 
+bool CombinationList::isEmpty() const
+{
+    // By the codes, without making texts: a list can hold tens of thousands of rows.
+    const int marked = static_cast<int>(m_captions.size());
+    for (int row = 0; row < rowCount(); ++row) {
+        const size_t start = static_cast<size_t>(templateRow(row)) * kColumns;
+        for (size_t i = start; i < start + kColumns; ++i) {
+            const qint8 code = (*m_cells)[i];
+            if (code == templatecell::kPlaceholder
+                || (code >= 1 && code < templatecell::kBeyond && code <= marked))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool CombinationList::removeRow(int row)
 {
     const int rows = rowCount();

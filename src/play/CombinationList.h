@@ -31,6 +31,10 @@ public:
     QString cell(int row, int column) const;
     QStringList row(int row) const;
 
+    // True when no cell holds a number or a placeholder: the list of a missing
+    // template, or a template expanded with nothing marked. Such a list is not saved.
+    bool isEmpty() const;
+
     // Removes a row; the rows below move up. A list of one row keeps it: returns false.
     bool removeRow(int row);
 

@@ -9,6 +9,7 @@
 #include "core/TextFields.h"
 #include "core/TextFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace kivora {
@@ -77,8 +78,13 @@ SystemExpansion expandCurrentSystem(TemplateCache &cache, const IniDocument &ini
     SystemExpansion result;
     result.templatePath = systems::templatePath(ini, lottery.systemSection(), systemName, folder);
     const std::shared_ptr<const SystemTemplate> tmpl = cache.load(result.templatePath, &result.error);
-    if (!tmpl)
+    if (!tmpl) {
+        result.message = result.error.isEmpty()
+            ? messages("Str86").arg(QDir::toNativeSeparators(result.templatePath))
+            : messages("Str87").arg(result.error);
+        result.status = selectionStatus(static_cast<int>(markedCaptions.size()), messages);
         return result;
+    }
     result.applied = true;
     result.list = expandSystem(*tmpl, markedCaptions);
     result.status = expansionStatus(*tmpl, static_cast<int>(markedCaptions.size()), messages);

@@ -49,16 +49,20 @@ QStringList description(const IniDocument &ini, const QString &section, const QS
 
 } // namespace systems
 
-// The result of expanding the current system for the marked numbers.
+// The result of expanding the current system for the marked numbers. The list and the
+// status are always the ones to show: a template that cannot be read gives the empty
+// list (one empty row), so that no list of another system or lottery stays on screen
+// to be saved under this one.
 struct SystemExpansion
 {
-    // False when no template file is there, or it could not be read (error says why):
-    // the window then keeps the list and the status it showed.
+    // True when the template was read. False when no file is there or it could not be
+    // read: message then names the file.
     bool applied = false;
-    QString error;
+    QString message; // what to show when !applied ("Не найден файл шаблона системы ...")
+    QString error; // the reader's reason when the file is there but unreadable
     QString templatePath;
     CombinationList list;
-    QString status; // "Выбрано 7 номеров"
+    QString status; // "Выбрано 7 номеров": the marked numbers, also when !applied
 };
 
 // Expands the system named systemName of the lottery for the marked captions (in the

@@ -1,12 +1,15 @@
 #include "reports/Ledger.h"
 
+#include "core/MessageCatalog.h"
 #include "core/StringFn.h"
 #include "core/TextFile.h"
 
 #include <QDate>
 #include <QFileInfo>
+#include <QtNumeric>
 
 #include <algorithm>
+#include <limits>
 
 namespace kivora {
 
@@ -22,6 +25,23 @@ QString storedField(const QString &text)
     return field;
 }
 
+// a + b, or the 64-bit limit it would pass.
+qint64 saturatedAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (!qAddOverflow(a, b, &sum))
+        return sum;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
+qint64 saturatedDifference(qint64 a, qint64 b)
+{
+    qint64 difference = 0;
+    if (!qSubOverflow(a, b, &difference))
+        return difference;
+    return b < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
 } // namespace
 
 bool LedgerRow::hasNoAmounts() const
@@ -29,18 +49,47 @@ bool LedgerRow::hasNoAmounts() const
     return spent.trimmed().isEmpty() && received.trimmed().isEmpty();
 }
 
+qint64 ledgerAmount(const QString &text)
+{
+    bool ok = false;
+    const qint64 value = text.trimmed().toLongLong(&ok, 10);
+    return ok ? value : qint64(textToInt(text));
+}
+
+QString checkLedgerAmount(const QString &typed, const MessageCatalog &messages)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return {};
+    const int start = text.at(0) == QLatin1Char('+') || text.at(0) == QLatin1Char('-') ? 1 : 0;
+    bool digits = start < text.size();
+    for (int i = start; i < text.size() && digits; ++i)
+        digits = text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9');
+    if (!digits)
+        return messages("Str101").arg(typed);
+    bool ok = false;
+    text.toLongLong(&ok, 10);
+    if (!ok) {
+        return messages("Str102")
+            .arg(typed)
+            .arg(std::numeric_limits<qint64>::min())
+            .arg(std::numeric_limits<qint64>::max());
+    }
+    return {};
+}
+
 qint64 ledgerBalance(const LedgerRow &row)
 {
-    return qint64(textToInt(row.received)) - qint64(textToInt(row.spent));
+    return saturatedDifference(ledgerAmount(row.received), ledgerAmount(row.spent));
 }
 
 LedgerTotals ledgerTotals(const QList<LedgerRow> &rows)
 {
     LedgerTotals totals;
     for (const LedgerRow &row : rows) {
-        totals.spent += textToInt(row.spent);
-        totals.received += textToInt(row.received);
-        totals.balance += ledgerBalance(row);
+        totals.spent = saturatedAdd(totals.spent, ledgerAmount(row.spent));
+        totals.received = saturatedAdd(totals.received, ledgerAmount(row.received));
+        totals.balance = saturatedAdd(totals.balance, ledgerBalance(row));
     }
     return totals;
 }

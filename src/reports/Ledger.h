@@ -2,7 +2,8 @@
 
 // The income and expenses ledger of one lottery: a ".bls" file beside its results
 // base, one entry a line, "date;spent;received". The balance is never stored; it is
-// received − spent, with amounts read as whole numbers ("12,50" and "" count 0).
+// received − spent, with amounts read as 64-bit whole numbers ("12,50" and "" count 0;
+// the dialog refuses such a typed amount with checkLedgerAmount).
 //
 //   01.02.2005;100;0      balance -100
 //   08.02.2005;100;340    balance  240      totals 200, 340, 140
@@ -18,6 +19,8 @@
 class QDate;
 
 namespace kivora {
+
+class MessageCatalog;
 
 struct LedgerRow
 {
@@ -46,7 +49,16 @@ struct LedgerTotals
     qint64 balance = 0;
 };
 
-// received − spent of one entry.
+// An amount cell as a 64-bit whole number: decimal, or the other forms text-to-integer
+// takes ("$10"); 0 for an empty cell or one that is not a whole number ("12,50").
+qint64 ledgerAmount(const QString &text);
+// Whether a typed amount can be stored: empty (no amount), or a decimal whole number
+// with an optional sign inside the 64-bit range. Returns the empty text when it can,
+// otherwise the message to show ("12,50" has kopecks; a number too large).
+QString checkLedgerAmount(const QString &typed, const MessageCatalog &messages);
+
+// received − spent of one entry. Balances and totals stop at the 64-bit limits rather
+// than wrap around.
 qint64 ledgerBalance(const LedgerRow &row);
 LedgerTotals ledgerTotals(const QList<LedgerRow> &rows);
 

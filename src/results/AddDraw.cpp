@@ -2,12 +2,15 @@
 
 #include "core/CharSet.h"
 #include "core/MessageCatalog.h"
+#include "core/ShortDate.h"
 #include "core/StringFn.h"
 #include "core/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <set>
 
 namespace kivora {
 
@@ -51,8 +54,10 @@ bool isDigits(const QString &text)
     return true;
 }
 
-// Exactly count comma-separated numbers in lo..hi.
-NumberGroup checkGroup(const QString &typed, int count, int lo, int hi, const MessageCatalog &messages)
+// Exactly count comma-separated different numbers in lo..hi. duplicateKey names the
+// message for a number typed twice.
+NumberGroup checkGroup(
+    const QString &typed, int count, int lo, int hi, const char *duplicateKey, const MessageCatalog &messages)
 {
     NumberGroup group;
     group.error = messages("Str63").arg(count).arg(lo).arg(hi);
@@ -60,6 +65,8 @@ NumberGroup checkGroup(const QString &typed, int count, int lo, int hi, const Me
     if (parts.size() != count)
         return group;
     QStringList numbers;
+    std::set<int> seen;
+    QString repeated;
     for (const QString &part : parts) {
         const QString digits = stripBlanks(part);
         if (!isDigits(digits) || digits.size() > 9)
@@ -67,7 +74,14 @@ NumberGroup checkGroup(const QString &typed, int count, int lo, int hi, const Me
         const int n = digits.toInt();
         if (n < lo || n > hi)
             return group;
+        if (!seen.insert(n).second && repeated.isEmpty())
+            repeated = digits;
         numbers.append(digits);
+    }
+    // A draw never holds a number twice: "05,11,22,33,44,05" is a typing slip.
+    if (!repeated.isEmpty()) {
+        group.error = messages(duplicateKey).arg(repeated);
+        return group;
     }
     group.ok = true;
     group.text = numbers.join(QLatin1Char(','));
@@ -111,7 +125,8 @@ bool lacksFinalLineEnd(const QString &path, QString *error)
 NumberGroup checkMainNumbers(
     const QString &typed, const LotteryDefinition &definition, const MessageCatalog &messages)
 {
-    return checkGroup(typed, definition.drawNumber, definition.minNumber, definition.maxNumber, messages);
+    return checkGroup(
+        typed, definition.drawNumber, definition.minNumber, definition.maxNumber, "Str98", messages);
 }
 
 NumberGroup checkAdditionalNumbers(
@@ -127,15 +142,20 @@ NumberGroup checkAdditionalNumbers(
         refused.error = messages("Str60");
         return refused;
     }
-    // The settings dialog writes 0..0 unless the user sets the range, so a range of one
-    // number (or none) says nothing; the mask then limits a number to two digits.
-    int lo = definition.minnumberOfAddBall;
-    int hi = definition.maxnumberOfAddBall;
-    if (lo >= hi) {
-        lo = 0;
-        hi = 99;
+    int lo = 0;
+    int hi = 0;
+    additionalNumberRange(definition, &lo, &hi);
+    return checkGroup(typed, definition.countOfAddBall, lo, hi, "Str99", messages);
+}
+
+void additionalNumberRange(const LotteryDefinition &definition, int *lo, int *hi)
+{
+    *lo = definition.minnumberOfAddBall;
+    *hi = definition.maxnumberOfAddBall;
+    if (*lo >= *hi) {
+        *lo = 0;
+        *hi = 99;
     }
-    return checkGroup(typed, definition.countOfAddBall, lo, hi, messages);
 }
 
 QString addDrawLine(const QString &number, const QString &date, const QString &machine,
@@ -167,6 +187,8 @@ QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefin
         if (!isRecordField(*field))
             return messages("Str73");
     }
+    if (!isDrawDate(draw.date))
+        return messages("Str100").arg(draw.date);
     const NumberGroup main = checkMainNumbers(draw.mainText, definition, messages);
     if (!main.ok)
         return main.error;

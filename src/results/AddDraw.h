@@ -21,17 +21,23 @@ struct NumberGroup
 
 // The main numbers: exactly DrawNumber groups, each a number in MinNumber..MaxNumber.
 // Blanks of the mask (spaces, "_") are ignored inside a group; an empty group, a
-// missing group or a number outside the range refuses the whole group.
+// missing group or a number outside the range refuses the whole group, and so does a
+// number typed twice ("05,11,22,33,44,05", also "5" and "05"), with its own message.
 NumberGroup checkMainNumbers(
     const QString &typed, const LotteryDefinition &definition, const MessageCatalog &messages);
 
 // The additional numbers: an all-blank text is accepted as "none typed" (empty text);
 // otherwise exactly CountOfAddBall numbers are needed, each inside
 // MinnumberOfAddBall..MaxnumberOfAddBall when that range holds more than one number,
-// else inside 0..99 (two digits of the mask). A lottery without additional numbers
-// accepts only an empty text.
+// else inside 0..99 (two digits of the mask), no number twice. An additional number may
+// equal a main number. A lottery without additional numbers accepts only an empty text.
 NumberGroup checkAdditionalNumbers(
     const QString &typed, const LotteryDefinition &definition, const MessageCatalog &messages);
+
+// The range of the additional numbers: MinnumberOfAddBall..MaxnumberOfAddBall when that
+// range holds more than one number, else 0..99 (the settings dialog writes 0..0 unless
+// the user sets the range; the mask limits a number to two digits).
+void additionalNumberRange(const LotteryDefinition &definition, int *lo, int *hi);
 
 // The record line: the six texts joined with ",", the two number texts trimmed of
 // spaces at both ends. "126,08.02.2005,2,5,03,15,22,31,40,44," for no additional numbers.
@@ -53,7 +59,8 @@ struct NewDraw
     QString additionalText; // as typed, may be blank
 };
 
-// The add dialog's OK: checks the draw, then appends its record line. Returns the empty
+// The add dialog's OK: checks the draw (fields that fit a record, a date that
+// isDrawDate accepts, the two number groups), then appends its record line. Returns the empty
 // text when the line was written, otherwise the message to show (nothing is written).
 QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefinition &definition,
     const MessageCatalog &messages);

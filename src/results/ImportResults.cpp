@@ -4,12 +4,106 @@
 #include "core/MessageCatalog.h"
 #include "core/TextFields.h"
 #include "core/TextFile.h"
+#include "results/AddDraw.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStringList>
 
+#include <algorithm>
+#include <optional>
+
 namespace kivora {
+
+namespace {
+
+// A line longer than this is cut where a message lists it.
+constexpr int kListedLineLength = 100;
+
+bool isNumberField(const QString &field, int *value)
+{
+    if (field.isEmpty() || field.size() > 9)
+        return false;
+    for (QChar c : field) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    *value = field.toInt();
+    return true;
+}
+
+// Why the fields of a line are no draw of the lottery, or nothing when they are one.
+// Fields 5 .. are the main numbers, then the additional numbers.
+std::optional<ImportSkip> skipReason(const QStringList &fields, const LotteryDefinition &d)
+{
+    const int mainEnd = 4 + d.drawNumber;
+    const int fieldLimit = mainEnd + d.additionalCount();
+    int addLo = 0;
+    int addHi = 0;
+    additionalNumberRange(d, &addLo, &addHi);
+    bool outOfRange = false;
+    const int present = std::min(static_cast<int>(fields.size()), fieldLimit);
+    for (int i = 4; i < present; ++i) {
+        int n = 0;
+        // A header names its columns where the numbers go: "N1", "Доп".
+        if (!isNumberField(fields.at(i), &n))
+            return ImportSkip::NotNumbers;
+        const bool main = i < mainEnd;
+        if ((main && (n < d.minNumber || n > d.maxNumber)) || (!main && (n < addLo || n > addHi)))
+            outOfRange = true;
+    }
+    if (fields.size() < fieldLimit)
+        return ImportSkip::WrongCount;
+    if (outOfRange)
+        return ImportSkip::OutOfRange;
+    return std::nullopt;
+}
+
+QString reasonText(ImportSkip reason, const MessageCatalog &messages)
+{
+    switch (reason) {
+    case ImportSkip::NotNumbers:
+        return messages("Str92");
+    case ImportSkip::WrongCount:
+        return messages("Str93");
+    case ImportSkip::OutOfRange:
+        return messages("Str94");
+    }
+    return {};
+}
+
+QString listedLine(const QString &line)
+{
+    return line.size() > kListedLineLength ? line.left(kListedLineLength) + QChar(0x2026) : line;
+}
+
+// Copies the base to its backup through a temporary file. A missing or empty base has
+// nothing worth keeping, and must not replace a backup that holds draws.
+bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
+{
+    backupPath->clear();
+    const QFileInfo info(basePath);
+    if (!info.exists() || info.size() == 0)
+        return true;
+    QFile in(basePath);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = textfile::describeError(basePath, in.errorString());
+        return false;
+    }
+    const QByteArray bytes = in.readAll();
+    const QString target = importBackupPath(basePath);
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        *error = textfile::describeError(target, out.errorString());
+        return false;
+    }
+    *backupPath = target;
+    return true;
+}
+
+} // namespace
 
 QString importRecord(const QString &line, int fieldLimit)
 {
@@ -17,6 +111,11 @@ QString importRecord(const QString &line, int fieldLimit)
     if (fields.size() > fieldLimit)
         fields.erase(fields.begin() + fieldLimit, fields.end());
     return fields.join(QLatin1Char(','));
+}
+
+QString importBackupPath(const QString &basePath)
+{
+    return basePath + QStringLiteral(".bak");
 }
 
 ImportResult importResults(const QString &basePath, const QString &sourcePath,
@@ -29,30 +128,77 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
         result.error = messages("Str56").arg(reason);
         return result;
     }
+    const QString sourceName = QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath());
     const int fieldLimit = definition.drawNumber + definition.additionalCount() + 4;
     const QString firstLine = lines.isEmpty() ? QString() : lines.first();
     if (fieldCount(firstLine, fieldDelimiters()) < fieldLimit) {
-        result.error
-            = messages("Str72").arg(QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath()));
+        result.error = messages("Str72").arg(sourceName);
         return result;
     }
 
     QStringList records;
     records.reserve(lines.size());
-    for (const QString &line : lines) {
-        // A line of delimiters only would become an empty line, which the load reads
-        // as a draw of zeros; it is dropped like a blank line.
-        QString record = importRecord(line, fieldLimit);
-        if (!record.isEmpty())
-            records.append(std::move(record));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QStringList fields = splitFields(lines.at(i), fieldDelimiters());
+        // A line of delimiters only is as blank as an empty one.
+        if (fields.isEmpty())
+            continue;
+        if (const std::optional<ImportSkip> skip = skipReason(fields, definition)) {
+            ++result.skipped;
+            ++result.skippedBy[static_cast<size_t>(*skip)];
+            if (result.firstSkipped.size() < kListedSkippedLines)
+                result.firstSkipped.append({ static_cast<int>(i) + 1, *skip, lines.at(i) });
+            continue;
+        }
+        fields.erase(fields.begin() + fieldLimit, fields.end());
+        records.append(fields.join(QLatin1Char(',')));
     }
-    if (!textfile::writeLines(basePath, records, &reason)) {
+    if (records.isEmpty()) {
+        result.error
+            = messages("Str97").arg(sourceName) + QLatin1Char('\n') + importSkippedText(result, messages);
+        return result;
+    }
+    if (!keepBackup(basePath, &result.backupPath, &reason)
+        || !textfile::writeLines(basePath, records, &reason)) {
         result.error = messages("Str56").arg(reason);
         return result;
     }
     result.ok = true;
     result.records = static_cast<int>(records.size());
     return result;
+}
+
+QString importReplaceQuestion(int baseDraws, const QString &basePath, const MessageCatalog &messages)
+{
+    return messages("Str89").arg(baseDraws).arg(QFileInfo(importBackupPath(basePath)).fileName())
+        + QLatin1Char(' ') + messages("Str69");
+}
+
+QString importSummaryText(const ImportResult &result, const MessageCatalog &messages)
+{
+    QString text = messages("Str90").arg(result.records);
+    if (result.skipped == 0)
+        return text;
+    QStringList reasons;
+    for (ImportSkip reason : { ImportSkip::NotNumbers, ImportSkip::WrongCount, ImportSkip::OutOfRange }) {
+        if (result.skippedFor(reason) > 0)
+            reasons.append(reasonText(reason, messages) + QStringLiteral(": ")
+                + QString::number(result.skippedFor(reason)));
+    }
+    return text + QLatin1Char(' ')
+        + messages("Str91").arg(result.skipped).arg(reasons.join(QStringLiteral(", ")));
+}
+
+QString importSkippedText(const ImportResult &result, const MessageCatalog &messages)
+{
+    if (result.firstSkipped.isEmpty())
+        return {};
+    QStringList lines { messages("Str95") };
+    for (const SkippedLine &skipped : result.firstSkipped)
+        lines.append(messages("Str96")
+                         .arg(skipped.line)
+                         .arg(reasonText(skipped.reason, messages), listedLine(skipped.text)));
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace kivora

@@ -1,32 +1,78 @@
 #pragma once
 
 // Import: replaces a results base with the records of another text file, each written
-// in the base's own form, "number,date,machine,ball set,main numbers,additional".
+// in the base's own form, "number,date,machine,ball set,main numbers,additional". The
+// replaced base is kept beside it as "<base>.bak" (the last one replaced).
 
 #include "core/LotteryDefinition.h"
 
+#include <QList>
 #include <QString>
+
+#include <array>
 
 namespace kivora {
 
 class MessageCatalog;
 
+// Why a line of the source is not imported.
+enum class ImportSkip {
+    NotNumbers, // a number field is not a number: a header such as "Тираж;Дата;...;N1;..."
+    WrongCount, // fewer fields than a record has
+    OutOfRange, // a main or additional number outside the lottery's range
+};
+inline constexpr int kImportSkipKinds = 3;
+
+struct SkippedLine
+{
+    int line = 0; // from 1, as an editor counts
+    ImportSkip reason = ImportSkip::NotNumbers;
+    QString text;
+};
+
+// How many skipped lines a result keeps to show.
+inline constexpr int kListedSkippedLines = 5;
+
 struct ImportResult
 {
     bool ok = false;
     QString error; // the message to show when !ok; the base is then unchanged
-    int records = 0; // records written
+    int records = 0; // draws read and written
+    int skipped = 0; // lines that are no draw of the lottery (blank lines not counted)
+    std::array<int, kImportSkipKinds> skippedBy {};
+    QList<SkippedLine> firstSkipped; // the first kListedSkippedLines of them
+    QString backupPath; // where the replaced base was kept; empty when it was missing or empty
+
+    int skippedFor(ImportSkip reason) const { return skippedBy[static_cast<size_t>(reason)]; }
 };
 
 // The records of sourcePath: the first DrawNumber + CountOfAddBall + 4 fields of each
-// line joined with ",". The first line must hold that many fields (a header or a file
-// of another format is refused); later lines may hold fewer. Blank lines and lines of
-// delimiters only are dropped. The source is read whole before the base is replaced
-// through a temporary file, so importing the base onto itself normalises it in place.
+// line joined with ",". The first line must hold that many fields (a short header or a
+// file of another format is refused). A later line is skipped, counted and never
+// written when it has fewer fields, a number field that is not a number, or a number
+// outside the lottery's range; blank lines and lines of delimiters only are dropped.
+// A file without a single draw is refused. The source is read whole before the base is
+// touched; the base is copied to "<base>.bak" and then replaced through a temporary
+// file, so importing the base onto itself normalises it in place, and importing the
+// backup brings the previous base back.
 ImportResult importResults(const QString &basePath, const QString &sourcePath,
     const LotteryDefinition &definition, const MessageCatalog &messages);
 
 // The record of one source line: its first fieldLimit fields joined with ",".
 QString importRecord(const QString &line, int fieldLimit);
+
+// "<base>.bak", the copy of the base the last import replaced.
+QString importBackupPath(const QString &basePath);
+
+// The question before an import: the base of baseDraws draws will be replaced and where
+// its copy goes, followed by the question to read the help first ("Str69").
+QString importReplaceQuestion(int baseDraws, const QString &basePath, const MessageCatalog &messages);
+
+// The status line after an import: "Прочитано розыгрышей: 1738." and, when lines were
+// skipped, how many and why.
+QString importSummaryText(const ImportResult &result, const MessageCatalog &messages);
+// The first skipped lines, one a line ("\n" between them) after a title; empty when
+// nothing was skipped.
+QString importSkippedText(const ImportResult &result, const MessageCatalog &messages);
 
 } // namespace kivora

@@ -11,6 +11,7 @@
 #include "results/NumberList.h"
 #include "statistics/CombinationStats.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <set>
@@ -140,13 +141,27 @@ TEST_F(CliPlay, MarkedNumbersOutsideTheListAndMissingTemplatesAreRefused)
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(s("bad.ltc"))));
 
-    ASSERT_TRUE(QFile::remove(dir.filePath(s("System/full6of7.ltt"))));
-    const CliRun r = run({ s("save"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"), s("1,2,3"),
-        s("--out"), dir.filePath(s("bad.ltc")), s("--json") });
+    // Nothing marked: the list holds no combination, and an empty list is not saved.
+    CliRun r = run({ s("save"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"), s(""), s("--out"),
+        dir.filePath(s("bad.ltc")) });
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.isEmpty());
-    EXPECT_TRUE(r.err.startsWith(s("Ошибка ввода-вывода: "))) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(s("full6of7.ltt")));
+    EXPECT_EQ(r.err, messages("Str88") + QLatin1Char('\n'));
+    EXPECT_FALSE(QFile::exists(dir.filePath(s("bad.ltc"))));
+
+    ASSERT_TRUE(QFile::remove(dir.filePath(s("System/full6of7.ltt"))));
+    for (const char *command : { "save", "expand" }) {
+        QStringList arguments { s(command), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"),
+            s("1,2,3"), s("--json") };
+        if (QLatin1String(command) == QLatin1String("save"))
+            arguments << s("--out") << dir.filePath(s("bad.ltc"));
+        r = run(arguments);
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_TRUE(r.out.isEmpty()) << command;
+        EXPECT_EQ(r.err,
+            messages("Str86").arg(QDir::toNativeSeparators(dir.filePath(s("System/full6of7.ltt"))))
+                + QLatin1Char('\n'))
+            << command;
+    }
     EXPECT_FALSE(QFile::exists(dir.filePath(s("bad.ltc"))));
 }
 
@@ -180,6 +195,21 @@ TEST_F(CliPlay, CheckPrintsTheReportItWrites)
     EXPECT_EQ(r.json().value(s("counts")).toArray(), (QJsonArray { 0, 0, 0, 0, 0, 6, 1 }));
     r = run({ s("check"), s("--lottery"), kSix, s("--file"), file });
     EXPECT_EQ(r.out, textfile::decode(dir.readBytes(s("result.tmp"))).replace(s("\r\n"), s("\n")));
+}
+
+TEST_F(CliPlay, CheckCountsTheJackpotOfASystemWithFewerMarksThanItNeeds)
+{
+    // The six numbers of draw 1738 in the seven-number system: the one ticket without the
+    // missing seventh number holds all six; the file's last ticket holds five.
+    const QString file = dir.filePath(s("six.ltc"));
+    ASSERT_EQ(run({ s("save"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"),
+                      s("9,13,24,26,30,42"), s("--out"), file })
+                  .status,
+        0);
+    const CliRun r = run({ s("check"), s("--lottery"), kSix, s("--file"), file, s("--json") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json().value(s("counts")).toArray(), (QJsonArray { 0, 0, 0, 0, 0, 6, 1 }));
+    EXPECT_TRUE(r.json().value(s("report")).toString().contains(s("6 номеров - угадано   1 комбинаций")));
 }
 
 TEST_F(CliPlay, CheckRefusalsWriteNoReport)
@@ -225,11 +255,42 @@ TEST_F(CliPlay, ImportReplacesTheBaseAndPrintsTheDrawCount)
 {
     dir.writeLines(s("source.txt"),
         { s("1 01.01.2005 A 1 1 2 3 4 5 6 extra"), QString(), s("2;08.01.2005;A;1;7;8;9;10;11;12") });
+    const QByteArray sample = dir.readBytes(s("6x45.lot"));
     CliRun r = run({ s("import"), dir.filePath(s("source.txt")), s("--lottery"), kSix });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, s("2\n"));
+    EXPECT_EQ(r.out, s("2\nПрочитано розыгрышей: 2.\n"));
     EXPECT_EQ(dir.readBytes(s("6x45.lot")),
         QByteArray("1,01.01.2005,A,1,1,2,3,4,5,6\r\n2,08.01.2005,A,1,7,8,9,10,11,12\r\n"));
+    // The 1,738 draws it replaced are kept beside it.
+    EXPECT_EQ(dir.readBytes(s("6x45.lot.bak")), sample);
+
+    // A CSV with a header, a short line and a number out of range: the counts and the
+    // skipped lines are printed; only the draw is written.
+    dir.writeLines(s("table.csv"),
+        { s("Тираж;Дата;Лототрон;Комплект;N1;N2;N3;N4;N5;N6"), s("3;15.01.2005;-;-;1;2;3;4;5;6"),
+            s("4;22.01.2005;-;-;1;2;3"), s("5;29.01.2005;-;-;1;2;3;4;5;99") });
+    r = run({ s("import"), dir.filePath(s("table.csv")), s("--lottery"), kSix });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out,
+        s("1\nПрочитано розыгрышей: 1. Пропущено строк: 3 (на месте номеров не числа: 1, неверное количество "
+          "номеров: 1, номера вне диапазона: 1).\nПервые пропущенные строки:\n"
+          "строка 1 (на месте номеров не числа): Тираж;Дата;Лототрон;Комплект;N1;N2;N3;N4;N5;N6\n"
+          "строка 3 (неверное количество номеров): 4;22.01.2005;-;-;1;2;3\n"
+          "строка 4 (номера вне диапазона): 5;29.01.2005;-;-;1;2;3;4;5;99\n"));
+    EXPECT_EQ(dir.readBytes(s("6x45.lot")), QByteArray("3,15.01.2005,-,-,1,2,3,4,5,6\r\n"));
+    r = run({ s("import"), dir.filePath(s("table.csv")), s("--lottery"), kSix, s("--json") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject json = r.json();
+    EXPECT_EQ(json.value(s("draws")).toInt(), 1);
+    EXPECT_EQ(json.value(s("read")).toInt(), 1);
+    EXPECT_EQ(json.value(s("skipped")).toInt(), 3);
+    EXPECT_EQ(json.value(s("skippedBy")).toObject(),
+        (QJsonObject { { s("notNumbers"), 1 }, { s("wrongCount"), 1 }, { s("outOfRange"), 1 } }));
+    const QJsonArray skipped = json.value(s("skippedLines")).toArray();
+    ASSERT_EQ(skipped.size(), 3);
+    EXPECT_EQ(skipped.at(0).toObject().value(s("line")).toInt(), 1);
+    EXPECT_EQ(skipped.at(0).toObject().value(s("reason")).toString(), s("notNumbers"));
+    EXPECT_EQ(json.value(s("backup")).toString(), dir.filePath(s("6x45.lot.bak")));
 
     // A file of another format is refused and the base keeps its bytes.
     const QByteArray before = dir.readBytes(s("6x45.lot"));
@@ -257,6 +318,15 @@ TEST_F(CliPlay, AddAppendsTheDialogsLineOrRefusesWithoutWriting)
     // This lottery has no additional numbers.
     r = run(draw + QStringList { s("--main"), s("03,15,22,31,40,44"), s("--additional"), s("7") });
     EXPECT_EQ(r.status, 1);
+    // The same number twice, and a date that is no date.
+    r = run(draw + QStringList { s("--main"), s("05,11,22,33,44,05") });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, messages("Str98").arg(s("05")) + QLatin1Char('\n'));
+    QStringList yesterday = draw;
+    yesterday[yesterday.indexOf(s("01.09.2025"))] = s("yesterday");
+    r = run(yesterday + QStringList { s("--main"), s("03,15,22,31,40,44") });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, messages("Str100").arg(s("yesterday")) + QLatin1Char('\n'));
     r = run(QStringList { s("add"), s("--lottery"), kSix, s("--main"), s("03,15,22,31,40,44") });
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(dir.readBytes(s("6x45.lot")), before);

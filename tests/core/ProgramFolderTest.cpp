@@ -5,6 +5,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -66,4 +67,40 @@ TEST(ProgramFolder, PathsInTheConfigurationsOwnForm)
     EXPECT_EQ(folder.filePath(QStringLiteral("System\\default.ltt")),
         QStringLiteral("/home/u/kivora/System/default.ltt"));
     EXPECT_EQ(folder.filePath(QStringLiteral("default.lot")), QStringLiteral("/home/u/kivora/default.lot"));
+}
+
+TEST(ProgramFolder, TheHelpPageIsWrittenAloneWhenMissing)
+{
+    // A user's folder: the configuration, one base, a sample base deleted, no templates,
+    // no language files, no help page.
+    test::TempFolder dir;
+    dir.writeLines(QStringLiteral("kivora.INI"), { QStringLiteral("[Form]"), QStringLiteral("Top=5") });
+    dir.writeLines(QStringLiteral("6x45.lot"), { QStringLiteral("1,-,-,-,1,2,3,4,5,6") });
+    const ProgramFolder folder(dir.path());
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    QString error;
+    ASSERT_TRUE(folder.writeHelpPageIfMissing(&error)) << error.toStdString();
+    EXPECT_EQ(folder.helpPagePath(), dir.filePath(QStringLiteral("kivora.html")));
+    QFile shipped(test::sampleFile(QStringLiteral("kivora.html")));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    EXPECT_EQ(dir.readBytes(QStringLiteral("kivora.html")), shipped.readAll());
+    // Nothing but the help page was added.
+    QStringList expected = before;
+    expected.append(QStringLiteral("kivora.html"));
+    expected.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), expected);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("keno20x80.lot"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("System"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("lng"))));
+
+    // A help page that is there (perhaps the user's own) stays as it is.
+    dir.writeBytes(QStringLiteral("kivora.html"), QByteArray("<p>mine</p>"));
+    ASSERT_TRUE(folder.writeHelpPageIfMissing(&error));
+    EXPECT_EQ(dir.readBytes(QStringLiteral("kivora.html")), QByteArray("<p>mine</p>"));
+
+    // A folder that cannot be written: false with the reason.
+    const ProgramFolder nowhere(dir.filePath(QStringLiteral("6x45.lot/sub")));
+    EXPECT_FALSE(nowhere.writeHelpPageIfMissing(&error));
+    EXPECT_FALSE(error.isEmpty());
 }

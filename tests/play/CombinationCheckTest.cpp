@@ -203,28 +203,74 @@ TEST(CombinationCheck, FieldsAreComparedAsTwoDigitTexts)
             s("03   15   22"),
         });
     const CheckResult result = checkCombinations(file, draws, 0, sixOf45, messages);
-    EXPECT_EQ(result.played, 3);
     EXPECT_EQ(result.counts.at(4), 1);
     EXPECT_EQ(result.counts.at(3), 2);
     EXPECT_EQ(result.counts.at(0), 1);
-    // n comes from the last line: categories above 3 are counted but not reported.
-    EXPECT_EQ(result.reportedUpTo, 3);
-    EXPECT_FALSE(result.report.contains(s("3,15:22;31 K 0")));
 }
 
-TEST(CombinationCheck, EmptyLastLineReportsOnlyCategoryZero)
+// The categories of the report come from the longest combination; blank lines are no
+// combinations.
+
+TEST(CombinationCheck, ShorterOrBlankLastLinesHideNoCategory)
 {
     const MessageCatalog messages;
     const DrawTable draws = makeDraws(6, { { "1", { 3, 15, 22, 31, 40, 44 } } });
-    const CheckResult result = checkCombinations(
-        combinations("6 из 45", { s("03 15 22"), QString() }), draws, 0, lottery("6 из 45", 6, 45), messages);
-    EXPECT_EQ(result.played, 0);
-    EXPECT_EQ(result.counts.at(0), 1);
-    EXPECT_EQ(result.counts.at(3), 1);
+    const SavedCombinations file = combinations("6 из 45",
+        {
+            s("03   15   22   31   40   44   "), // the jackpot
+            s("03   15   22   31   40   07   "),
+            s("03   15   22   31   40                  "), // a short last ticket
+            QString(),
+            s("   ,  "),
+        });
+    const CheckResult result = checkCombinations(file, draws, 0, lottery("6 из 45", 6, 45), messages);
+    EXPECT_EQ(result.played, 6);
+    EXPECT_EQ(result.reportedUpTo, 6);
+    EXPECT_EQ(std::vector<int>(result.counts.begin(), result.counts.begin() + 7),
+        std::vector<int>({ 0, 0, 0, 0, 0, 2, 1 }));
     const QStringList lines = textfile::splitLines(result.report);
-    EXPECT_EQ(lines.mid(3),
-        QStringList({ QString(), s("0 номеров - угадано   1 комбинаций"), QString(), s("Подробнее:"),
-            s("0 номеров - угадано   1 комбинаций:"), s("===========================") }));
+    EXPECT_EQ(lines.at(4), s("0 номеров - угадано   0 комбинаций")); // blank lines are not counted
+    EXPECT_EQ(lines.at(10), s("6 номеров - угадано   1 комбинаций"));
+    EXPECT_EQ(lines.mid(lines.size() - 3),
+        QStringList({ s("6 номеров - угадано   1 комбинаций:"), s("03   15   22   31   40   44   "),
+            s("===========================") }));
+
+    // Nothing but blank lines after the header: no combination to check.
+    EXPECT_EQ(checkReadiness(combinations("6 из 45", { QString(), s("  ") }), s("6 из 45"), draws, messages)
+                  .refusal,
+        CheckRefusal::NoCombinations);
+}
+
+TEST(CombinationCheck, EveryNumberOfALongLineIsScored)
+{
+    const MessageCatalog messages;
+    const DrawTable draws = makeDraws(6, { { "1", { 3, 15, 22, 31, 40, 44 } } });
+    // Twelve numbers with the hits in places 11 and 12.
+    const QString twelve = s("01 02 04 05 06 07 08 09 10 11 03 15");
+    const CheckResult result = checkCombinations(
+        combinations("6 из 45", { twelve, s("03 15 22") }), draws, 0, lottery("6 из 45", 6, 45), messages);
+    EXPECT_EQ(result.played, 12);
+    EXPECT_EQ(result.reportedUpTo, 12);
+    EXPECT_EQ(result.counts.at(2), 1);
+    EXPECT_EQ(result.counts.at(3), 1);
+    EXPECT_TRUE(result.notes.isEmpty());
+    const QStringList lines = textfile::splitLines(result.report);
+    EXPECT_EQ(lines.at(6), s("2 номеров - угадано   1 комбинаций"));
+    EXPECT_EQ(lines.at(16), s("12 номеров - угадано   0 комбинаций"));
+    EXPECT_TRUE(lines.contains(twelve));
+}
+
+TEST(CombinationCheck, TabsSeparateNumbersLikeBlanks)
+{
+    const MessageCatalog messages;
+    const DrawTable draws = makeDraws(6, { { "1", { 3, 15, 22, 31, 40, 44 } } });
+    // Pasted from a spreadsheet.
+    const QString pasted = s("03\t15\t22\t31\t40\t07");
+    const CheckResult result = checkCombinations(
+        combinations("6 из 45", { pasted }), draws, 0, lottery("6 из 45", 6, 45), messages);
+    EXPECT_EQ(result.played, 6);
+    EXPECT_EQ(result.counts.at(5), 1);
+    EXPECT_EQ(result.counts.at(0), 0);
 }
 
 TEST(CombinationCheck, SortedDrawLineKeepsTheStripsOrderAndRange)
@@ -237,7 +283,7 @@ TEST(CombinationCheck, SortedDrawLineKeepsTheStripsOrderAndRange)
     EXPECT_EQ(textfile::splitLines(result.report).at(1), s("07  12  12  30  44  "));
 }
 
-TEST(CombinationCheck, LongCategoriesAndLongLinesAreCutAndSaidSo)
+TEST(CombinationCheck, LongCategoriesAreCutAndSaidSo)
 {
     const MessageCatalog messages;
     const DrawTable draws = makeDraws(6, { { "1", { 1, 2, 3, 4, 5, 6 } } });
@@ -249,11 +295,10 @@ TEST(CombinationCheck, LongCategoriesAndLongLinesAreCutAndSaidSo)
     const CheckResult result
         = checkCombinations(combinations("6 из 45", lines), draws, 0, lottery("6 из 45", 6, 45), messages);
     EXPECT_EQ(result.counts.at(0), 502);
-    EXPECT_EQ(result.counts.at(6), 1); // only the first ten numbers are compared
+    EXPECT_EQ(result.counts.at(8), 1); // every number is compared; 01 and 02 twice
     EXPECT_EQ(result.report.count(s("40 41 42")), 500);
-    EXPECT_EQ(result.notes,
-        QStringList({ s("Строки длиннее 10 номеров учтены по первым 10 номерам."),
-            s("В категории 0 больше 500 комбинаций; в отчёт вошли первые 500.") }));
+    EXPECT_EQ(
+        result.notes, QStringList({ s("В категории 0 больше 500 комбинаций; в отчёт вошли первые 500.") }));
     for (const QString &note : result.notes)
         EXPECT_TRUE(result.report.contains(note + textfile::crlf()));
 }

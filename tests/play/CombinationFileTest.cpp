@@ -74,7 +74,34 @@ TEST(CombinationFile, FailedWriteKeepsTheOldFile)
     test::TempFolder dir;
     const MessageCatalog messages;
     QString error;
-    EXPECT_FALSE(writeCombinationFile(dir.filePath(QStringLiteral("no/such/dir/a.ltc")), CombinationList(),
-        s("L"), s("7"), messages, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const CombinationList list = expandSystem(SystemTemplate::parse(s("1 2\n")), captions({ "07", "08" }));
+    EXPECT_FALSE(writeCombinationFile(
+        dir.filePath(QStringLiteral("no/such/dir/a.ltc")), list, s("L"), s("7"), messages, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("no/such/dir/a.ltc"))) << error.toStdString();
+}
+
+TEST(CombinationFile, AListWithoutACombinationIsNotWritten)
+{
+    test::TempFolder dir;
+    const MessageCatalog messages;
+    const QString path = dir.filePath(QStringLiteral("a.ltc"));
+    dir.writeBytes(QStringLiteral("a.ltc"), QByteArray("kept"));
+    // The list of a missing template, and a template expanded with nothing marked.
+    for (const CombinationList &empty :
+        { CombinationList(), expandSystem(SystemTemplate::parse(s("1 2 3\n4 5 6\n")), QStringList()) }) {
+        EXPECT_TRUE(empty.isEmpty());
+        EXPECT_EQ(combinationSaveRefusal(empty, messages),
+            s("В списке нет ни одной комбинации: сохранять нечего. Отметьте номера и выберите систему."));
+        QString error;
+        EXPECT_FALSE(writeCombinationFile(path, empty, s("L"), s("7"), messages, &error));
+        EXPECT_EQ(error, combinationSaveRefusal(empty, messages));
+        EXPECT_EQ(dir.readBytes(QStringLiteral("a.ltc")), QByteArray("kept"));
+    }
+    // One number, or a placeholder to fill in by hand, is a combination.
+    const CombinationList one = expandSystem(SystemTemplate::parse(s("\n4 5 1\n")), captions({ "07" }));
+    EXPECT_FALSE(one.isEmpty());
+    EXPECT_TRUE(combinationSaveRefusal(one, messages).isEmpty());
+    EXPECT_FALSE(expandSystem(SystemTemplate::parse(s("K\n")), QStringList()).isEmpty());
+    QString error;
+    EXPECT_TRUE(writeCombinationFile(path, one, s("L"), s("7"), messages, &error)) << error.toStdString();
 }

@@ -11,6 +11,7 @@
 #include "support/TestText.h"
 #include <QFile>
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace kivora;
@@ -145,7 +146,7 @@ TEST(Systems, NamesNeededCountAndHeaderWord)
     EXPECT_EQ(systems::headerWord(s(" 7 номеров")), s("7"));
 }
 
-TEST(Systems, ExpansionFindsTheTemplateAndKeepsTheListWhenItIsMissing)
+TEST(Systems, ExpansionFindsTheTemplateAndEmptiesTheListWhenItIsMissing)
 {
     test::TempFolder dir;
     dir.writeLines(QStringLiteral("System/default.ltt"), { s("; default"), s("1 2") });
@@ -170,13 +171,26 @@ TEST(Systems, ExpansionFindsTheTemplateAndKeepsTheListWhenItIsMissing)
     ASSERT_TRUE(unknown.applied);
     EXPECT_EQ(unknown.list.row(0).mid(0, 3), captions({ "05", "11", "" }));
 
-    // No file: nothing applied, no error; an empty value names the folder, not a file.
+    // No file (an empty value names the folder, not a file): the empty list, the marks
+    // counted, and a message naming the file, never the list of the previous system.
     for (const char *name : { "Missing", "Empty" }) {
         SystemExpansion missing
             = expandCurrentSystem(cache, ini, lottery, s(name), dir.folder(), kSevenMarked, messages);
         EXPECT_FALSE(missing.applied) << name;
         EXPECT_TRUE(missing.error.isEmpty()) << name;
+        EXPECT_EQ(missing.list.rowCount(), 1) << name;
+        EXPECT_TRUE(missing.list.isEmpty()) << name;
+        EXPECT_EQ(missing.status, s("Выбрано 7 номеров")) << name;
+        EXPECT_EQ(missing.message,
+            s("Не найден файл шаблона системы ") + QDir::toNativeSeparators(missing.templatePath)
+                + s(". Список комбинаций пуст."))
+            << name;
     }
+    EXPECT_TRUE(expandCurrentSystem(cache, ini, lottery, s("Missing"), dir.folder(), {}, messages)
+                    .message.contains(s("none.ltt")));
+    EXPECT_EQ(expandCurrentSystem(cache, ini, lottery, s("Missing"), dir.folder(), {}, messages).status,
+        s("Выбрано 0 номеров"));
+    EXPECT_TRUE(seven.message.isEmpty());
 
     EXPECT_EQ(systems::description(ini, lottery.systemSection(), s("7 номеров"), dir.folder()),
         QStringList({ s("7 numbers, all pairs") }));

@@ -1,9 +1,12 @@
 #include "reports/Ledger.h"
 
+#include "core/MessageCatalog.h"
 #include "support/TempFolder.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace kivora;
 
@@ -107,6 +110,42 @@ TEST(Ledger, LargeAmountsDoNotWrapAround)
     EXPECT_EQ(ledger.cell(0, int(LedgerColumn::Balance)), s("4294967295"));
     EXPECT_EQ(ledger.totals().received, Q_INT64_C(4294967294));
     EXPECT_EQ(balanceTextColour(ledger.balance(0)), kLedgerGain);
+}
+
+TEST(Ledger, AmountsAreRead64BitAndSumsStopAtTheLimits)
+{
+    test::TempFolder dir;
+    dir.writeLines(
+        s("big.bls"), { s("01.02.2005;2147483648;3000000000"), s("08.02.2005;0;9223372036854775807") });
+    const Ledger ledger = open(dir, s("big.bls"));
+    EXPECT_EQ(ledgerAmount(s("3000000000")), Q_INT64_C(3000000000));
+    EXPECT_EQ(ledger.balance(0), Q_INT64_C(852516352));
+    EXPECT_EQ(ledger.balance(1), std::numeric_limits<qint64>::max());
+    // The sum would pass the largest 64-bit number: it stops there instead of turning negative.
+    EXPECT_EQ(ledger.totals().received, std::numeric_limits<qint64>::max());
+    EXPECT_EQ(ledger.totals().spent, Q_INT64_C(2147483648));
+    EXPECT_GT(ledger.totals().balance, 0);
+    EXPECT_EQ(ledgerBalance(row("d", "-9223372036854775808", "9223372036854775807")),
+        std::numeric_limits<qint64>::max());
+    EXPECT_EQ(ledgerBalance(row("d", "9223372036854775807", "-9223372036854775808")),
+        std::numeric_limits<qint64>::min());
+}
+
+TEST(Ledger, ATypedAmountMustBeAWholeNumberWithin64Bits)
+{
+    const MessageCatalog messages;
+    for (const char *typed :
+        { "", "  ", "150", " 150 ", "-20", "+5", "0", "9223372036854775807", "-9223372036854775808" })
+        EXPECT_EQ(checkLedgerAmount(s(typed), messages), QString()) << typed;
+    for (const char *typed : { "12,50", "12.50", "abc", "1e3", "$10", "1 000", "--5", "+" }) {
+        EXPECT_EQ(checkLedgerAmount(s(typed), messages),
+            s("Сумма «") + s(typed) + s("» не подходит: нужно целое число без копеек, например 150."))
+            << typed;
+    }
+    EXPECT_EQ(checkLedgerAmount(s("9223372036854775808"), messages),
+        s("Сумма «9223372036854775808» слишком велика: сумма может быть от -9223372036854775808 до "
+          "9223372036854775807."));
+    EXPECT_FALSE(checkLedgerAmount(s("-99999999999999999999"), messages).isEmpty());
 }
 
 TEST(Ledger, SavingDropsRowsWithoutAmountsAndReadsBackTheSameColumns)

@@ -1,6 +1,7 @@
 #include "results/AddDraw.h"
 
 #include "core/MessageCatalog.h"
+#include "core/ShortDate.h"
 #include "core/TextFile.h"
 #include "results/ResultsLoad.h"
 #include "support/TempFolder.h"
@@ -139,4 +140,53 @@ TEST(AddDraw, UnwritableBaseReportsTheReason)
     const QString base = dir.filePath(s("missing/loto.lot"));
     const QString message = addDraw(base, typedDraw("03,15,22,31,40,44"), sixOf45(), MessageCatalog());
     EXPECT_TRUE(message.startsWith(s("Ошибка ввода-вывода: "))) << message.toStdString();
+}
+
+TEST(AddDraw, TheSameNumberTwiceIsRefusedInEachGroup)
+{
+    test::TempFolder dir;
+    const QByteArray before("1,01.01.2005,1,1,1,2,3,4,5,6,7\r\n");
+    dir.writeBytes(s("loto.lot"), before);
+    const QString base = dir.filePath(s("loto.lot"));
+    const MessageCatalog messages;
+    const LotteryDefinition d = sixOf45(2);
+
+    EXPECT_EQ(addDraw(base, typedDraw("05,11,22,33,44,05"), d, messages),
+        s("Номер 05 указан дважды: номера одного розыгрыша не повторяются."));
+    // "5" and "05" are the same number.
+    EXPECT_EQ(checkMainNumbers(s(" 5,11,22,33,44,05"), d, messages).error,
+        s("Номер 05 указан дважды: номера одного розыгрыша не повторяются."));
+    EXPECT_EQ(addDraw(base, typedDraw("05,11,22,33,44,45", "07,7"), d, messages),
+        s("Дополнительный номер 7 указан дважды: номера одного розыгрыша не повторяются."));
+    EXPECT_EQ(dir.readBytes(s("loto.lot")), before);
+
+    // An additional number may equal a main number: the groups are drawn apart.
+    EXPECT_EQ(addDraw(base, typedDraw("05,11,22,33,44,07", "07,05"), d, messages), QString());
+}
+
+TEST(AddDraw, TheDateIsARealDateOrTheUnknownDash)
+{
+    test::TempFolder dir;
+    const QString base = dir.filePath(s("loto.lot"));
+    const MessageCatalog messages;
+    const LotteryDefinition d = sixOf45();
+    for (const char *date : { "yesterday", "31.02.2025", "1.2.25", "2025-02-01", "08.02.05", "--" }) {
+        NewDraw draw = typedDraw("03,15,22,31,40,44");
+        draw.date = s(date);
+        EXPECT_EQ(addDraw(base, draw, d, messages),
+            s("Дата розыгрыша «") + s(date)
+                + s("» не подходит: нужна дата вида 08.02.2005 или «-», если дата неизвестна."))
+            << date;
+    }
+    EXPECT_EQ(dir.readBytes(s("loto.lot")), QByteArray());
+
+    NewDraw unknown = typedDraw("03,15,22,31,40,44");
+    unknown.date = s("-");
+    EXPECT_EQ(addDraw(base, unknown, d, messages), QString());
+    EXPECT_EQ(addDraw(base, typedDraw("03,15,22,31,40,44"), d, messages), QString());
+    // The dialog writes the system's short form of the date it shows.
+    NewDraw shown = typedDraw("03,15,22,31,40,44");
+    shown.date = shortDate(QDate(2025, 9, 1));
+    EXPECT_EQ(addDraw(base, shown, d, messages), QString());
+    EXPECT_EQ(dir.readLines(s("loto.lot")).size(), 3);
 }
