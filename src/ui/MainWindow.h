@@ -187,6 +187,8 @@ private:
     void forecastNumbers();
     void forecastPairs();
     void chooseSystemFor(int marked);
+    // False, after saying why, when the combination list holds no combination.
+    bool combinationsCanBeSaved();
     void onSystemChosen(int index);
 
     // Reports, services and commands that only open something (MainWindowCommands.cpp).
@@ -206,6 +208,9 @@ private:
     void showAbout();
     void showSettings();
 
+    // False, after saying why, when the current lottery's files must not be written:
+    // no lottery, or its base could not be loaded.
+    bool baseIsWritable();
     void exportList(const StatTableModel *model, const QString &groupCaption);
     void showError(const QString &text);
     void showWait();
@@ -277,6 +282,7 @@ private:
     TensGridModel *m_tensModel = nullptr;
     CombinationListModel *m_combinationModel = nullptr;
     TemplateCache m_templates;
+    QString m_reportedTemplate; // the unreadable template last reported
     FileDialogTexts *m_openDialogTexts = nullptr;
     FileDialogTexts *m_saveDialogTexts = nullptr;
 

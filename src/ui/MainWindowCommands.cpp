@@ -25,9 +25,20 @@
 
 namespace kivora {
 
+bool MainWindow::baseIsWritable()
+{
+    if (currentLottery().isEmpty())
+        return false;
+    if (!m_load.ok) {
+        showError(m_messages("Str124").arg(currentLottery(), m_load.error));
+        return false;
+    }
+    return true;
+}
+
 void MainWindow::addResults()
 {
-    if (currentLottery().isEmpty() || !m_load.ok)
+    if (!baseIsWritable())
         return;
     if (m_addDialog->execFor(m_load))
         loadCurrentLottery();
@@ -35,10 +46,11 @@ void MainWindow::addResults()
 
 void MainWindow::importResultsFile()
 {
-    if (currentLottery().isEmpty() || !m_load.ok)
+    if (!baseIsWritable())
         return;
-    const QString help = m_folder.filePath(QStringLiteral("kivora.html")) + QStringLiteral("#import");
-    if (!m_services.confirm(this, m_messages("Str69"), help))
+    const QString help = m_folder.helpPagePath() + QStringLiteral("#import");
+    if (!m_services.confirm(
+            this, importReplaceQuestion(m_load.totalLines, m_load.basePath, m_messages), help))
         return;
     FileDialogRequest request;
     request.title = currentLottery() + m_messages("Str70");
@@ -53,11 +65,17 @@ void MainWindow::importResultsFile()
         return;
     }
     loadCurrentLottery();
+    if (m_load.ok)
+        m_statusText->setText(
+            m_statusText->text() + QStringLiteral(". ") + importSummaryText(result, m_messages));
+    const QString skipped = importSkippedText(result, m_messages);
+    if (!skipped.isEmpty())
+        m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
 }
 
 void MainWindow::editResultsBase()
 {
-    if (currentLottery().isEmpty() || !m_load.ok)
+    if (!baseIsWritable())
         return;
     // The editor works on the file itself; the window waits and reloads afterwards.
     QString error;
@@ -89,11 +107,10 @@ void MainWindow::showHelp()
 
 void MainWindow::openHelp(const QString &topic)
 {
-    // The help page is part of the default data; a folder seeded by an older version
-    // gets it now.
-    const QString path = m_folder.filePath(QStringLiteral("kivora.html"));
+    // A folder seeded by an older version gets the help page now, and nothing else.
+    const QString path = m_folder.helpPagePath();
     QString error;
-    if (!QFileInfo::exists(path) && !m_folder.seed(&error)) {
+    if (!m_folder.writeHelpPageIfMissing(&error)) {
         showError(m_messages("Str56").arg(error));
         return;
     }
@@ -199,7 +216,7 @@ void MainWindow::startCalculator()
 
 void MainWindow::showLedger()
 {
-    if (!m_load.ok)
+    if (!baseIsWritable())
         return;
     if (m_ledgerDialog->openFor(currentLottery(), m_load.basePath))
         m_ledgerDialog->exec();

@@ -31,14 +31,25 @@ void MainWindow::expandMarkedNumbers()
     const IniDocument ini = IniFile(m_folder.configPath()).load();
     SystemExpansion expansion = expandCurrentSystem(m_templates, ini, m_load.definition,
         m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), m_messages);
-    if (!expansion.applied) {
-        // No template there: the list and the mark count stay as they were.
-        if (!expansion.error.isEmpty())
-            showError(m_messages("Str56").arg(expansion.error));
-        return;
-    }
+    // A template that cannot be read leaves an empty list, never another system's.
     m_combinationModel->setList(std::move(expansion.list));
     m_markStatus->setText(expansion.status);
+    if (expansion.applied) {
+        m_reportedTemplate.clear();
+    } else if (expansion.templatePath != m_reportedTemplate) {
+        // Said once per template: the expansion runs again on every mark.
+        m_reportedTemplate = expansion.templatePath;
+        m_services.showMessage(this, expansion.message, PlatformServices::MessageKind::Warning);
+    }
+}
+
+bool MainWindow::combinationsCanBeSaved()
+{
+    const QString refusal = combinationSaveRefusal(m_combinationModel->list(), m_messages);
+    if (refusal.isEmpty())
+        return true;
+    m_services.showMessage(this, refusal, PlatformServices::MessageKind::Warning);
+    return false;
 }
 
 void MainWindow::markAllNumbers()
@@ -102,7 +113,7 @@ void MainWindow::deleteCombination()
 
 void MainWindow::saveCombinations()
 {
-    if (!m_load.ok)
+    if (!m_load.ok || !combinationsCanBeSaved())
         return;
     const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(0, QStringLiteral("ltc")));
     if (path.isEmpty())
@@ -125,7 +136,7 @@ void MainWindow::openSavedCombinations()
 
 void MainWindow::showCombinationsAsText()
 {
-    if (!m_load.ok)
+    if (!m_load.ok || !combinationsCanBeSaved())
         return;
     const QString path = m_folder.filePath(shownCombinationsFileName());
     QString error;

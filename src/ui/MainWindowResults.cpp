@@ -6,6 +6,7 @@
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
 #include "results/NumberList.h"
+#include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 #include "ui/models/TensGridModel.h"
@@ -86,6 +87,9 @@ void MainWindow::loadCurrentLottery()
     m_statModel->clear();
     m_tenModel->clear();
     m_tensModel->clear();
+    // Nothing of the previous lottery stays on screen while this one loads.
+    m_load = LoadResult();
+    showLoad();
 
     DrawFilter filter;
     filter.lastDraws = m_lastDrawsFilter->isChecked();
@@ -97,19 +101,14 @@ void MainWindow::loadCurrentLottery()
     LoadResult result = loadLottery(m_folder, name, filter, m_messages,
         [this](int min, int max, int pos) { showProgress(min, max, pos); });
     if (!result.ok) {
+        // The failed load keeps this lottery's definition and paths: the commands
+        // that write refuse with its reason, never touching another lottery's files.
+        m_load = std::move(result);
+        showLoad();
         closeWait();
         m_loading = false;
-        // A base that cannot be read leaves the views as they were; a lottery that
-        // cannot be loaded at all leaves nothing of another lottery on screen.
-        if (!result.definitionRefused) {
-            showError(result.error);
-            return;
-        }
-        m_load = LoadResult();
-        m_load.definition = result.definition;
-        showLoad();
-        m_statusText->setText(result.error);
-        showError(result.error);
+        m_statusText->setText(m_load.error);
+        showError(m_load.error);
         return;
     }
     m_load = std::move(result);
@@ -172,7 +171,11 @@ void MainWindow::showLoad()
     m_numberRecordLine->headerItem()->setText(2, numbers.topText);
     setNumberListStyle(3);
     m_numberModel->setTable(std::move(numbers));
-    m_statusText->setText(loadStatusText(m_load, m_messages));
+    m_statusText->setText(m_load.ok ? loadStatusText(m_load, m_messages) : QString());
+    if (!m_load.ok) {
+        m_combinationModel->setList(CombinationList());
+        m_markStatus->clear();
+    }
     m_sortColumn = 1;
     m_numberModel->sortBy(m_sortColumn);
     alignNumberRecordLine();

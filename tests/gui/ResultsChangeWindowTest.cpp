@@ -80,7 +80,7 @@ TEST_F(ResultsChangeWindow, ImportReplacesTheBaseAndReloads)
     EXPECT_EQ(dir.readLines(s("6x45.lot")),
         QStringList(
             { s("10,01.02.2005,1,2,5,12,19,23,31,40,3"), s("11,08.02.2005,1,2,6,13,20,24,32,41,4") }));
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей. Прочитано розыгрышей: 2."));
 }
 
 TEST_F(ResultsChangeWindow, ImportOfAFileWithAHeaderIsRefused)

@@ -218,7 +218,21 @@ void LedgerDialog::cellEdited(int row, int column)
 {
     if (m_filling)
         return;
-    m_ledger.setCell(row, column, m_entriesGrid->item(row, column)->text());
+    QTableWidgetItem *item = m_entriesGrid->item(row, column);
+    if (column == static_cast<int>(LedgerColumn::Spent)
+        || column == static_cast<int>(LedgerColumn::Received)) {
+        // The file keeps whole amounts: a typed one that cannot be kept is refused here.
+        const QString problem = checkLedgerAmount(item->text(), m_messages);
+        if (!problem.isEmpty()) {
+            m_services.showMessage(this, problem, PlatformServices::MessageKind::Warning);
+            const bool filling = m_filling;
+            m_filling = true;
+            item->setText(m_ledger.cell(row, column));
+            m_filling = filling;
+            return;
+        }
+    }
+    m_ledger.setCell(row, column, item->text());
     m_modified = true;
     recompute();
 }
