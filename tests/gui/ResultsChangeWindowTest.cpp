@@ -157,3 +157,20 @@ TEST_F(ResultsChangeWindow, ExportsOpenInTheBrowserAndOddsFollowTheLottery)
     trigger("N28");
     EXPECT_TRUE(services.openedUrls.last().endsWith(s("kivora.html")));
 }
+
+TEST_F(ResultsChangeWindow, ANumberTypedTwiceIsRefusedAndNothingIsWritten)
+{
+    const QByteArray before = dir.readBytes(s("6x45.lot"));
+    services.messages.clear();
+    whenShown("AddTirag", [](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("MaskEdit1"))->setText(s("05,11,22,33,44,05"));
+        dialog->findChild<QLineEdit *>(QStringLiteral("MaskEdit2"))->setText(s("07"));
+        dialog->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->reject();
+    });
+    trigger("N9");
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_TRUE(services.lastMessage().contains(s("05"))) << services.lastMessage().toStdString();
+    EXPECT_EQ(dir.readBytes(s("6x45.lot")), before);
+}
