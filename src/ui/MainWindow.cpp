@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QResizeEvent>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
 
@@ -63,7 +64,15 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_shownOnce) {
         m_shownOnce = true;
         onFirstShow();
-        QTimer::singleShot(0, this, [this] { updateLayout(true); });
+        QTimer::singleShot(0, this, [this] {
+            // The split the user left, else one that fits the data.
+            const QStringList saved = m_savedSplitter.split(QLatin1Char(','));
+            if (saved.size() == 2 && saved.at(0).toInt() > 0 && saved.at(1).toInt() > 0) {
+                m_splitter->setSizes({ saved.at(0).toInt(), saved.at(1).toInt() });
+                m_userSplit = true;
+            }
+            updateLayout(!m_userSplit);
+        });
     }
 }
 
@@ -76,7 +85,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    updateLayout(true);
+    updateLayout(!m_userSplit);
 }
 
 void MainWindow::showProgress(int min, int max, int position)

@@ -52,6 +52,8 @@ class LedgerDialog;
 class SettingsDialog;
 class PlatformServices;
 class StatTableModel;
+class StatusPanel;
+class FrozenColumnView;
 class TensGridModel;
 class WaitWindow;
 
@@ -100,13 +102,18 @@ private:
     void createPopupMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption, void (MainWindow::*slot)());
     void updateLayout(bool resizeRightPanel);
+    // Sizes from the font and the data (MainWindowMetrics.cpp).
+    void applyMetrics();
+    void fitResultsColumns();
+    void fitCombinationCells();
+    void fitListColumns(QTableView *list);
 
     // Start-up and closing (MainWindowState.cpp).
     void readWindowSettings();
     void onFirstShow();
     void saveWindowSettings();
     void fillLanguageMenu();
-    void placeOnScreen(const QPoint &topLeft);
+    void placeOnScreen(const QPoint &topLeft, const QSize &storedSize);
     void switchLanguage(const QString &fileName);
     void applyLanguage(bool atStart);
     QString languagePath() const;
@@ -126,6 +133,7 @@ private:
     void resultsRowChanged(int row);
     void detailsCellChanged(int row, int column);
     void fillDrawStrip(int row);
+    void showNewestDraw();
     void setHighlight(const std::vector<bool> &rows);
 
     // Number list (MainWindowNumbers.cpp).
@@ -143,6 +151,7 @@ private:
     void onCombinationSelected();
     void onCombinationDoubleClicked();
     void alignStatRecordLine();
+    void showSortArrow(QTableView *list, int column);
     void prepareCombinationViewMenu();
     void onTensGridCellSelected(int column, int row);
 
@@ -228,6 +237,12 @@ private:
     // The last load and the state derived from it.
     LoadResult m_load;
     int m_sortColumn = 1;
+    // The sorts the user chose, kept across starts: the number list's column and the
+    // combination view's (-1: each statistic's own order).
+    int m_numberListSort = 1;
+    int m_statListSort = -1;
+    QString m_savedSplitter; // "results,right" as the window was left
+    bool m_userSplit = false; // the splitter was placed by the user, not by the data
     bool m_loading = false;
 
     // Panes (names are the component names the language files and tests use).
@@ -258,8 +273,8 @@ private:
     QGroupBox *m_resultsGroup = nullptr;
     QWidget *m_rightPanel = nullptr;
     QStackedWidget *m_resultsStack = nullptr;
-    QTableView *m_resultsView = nullptr;
-    QTableView *m_detailsView = nullptr;
+    FrozenColumnView *m_resultsView = nullptr;
+    FrozenColumnView *m_detailsView = nullptr;
     QTableWidget *m_drawStrip = nullptr;
     QTableView *m_combinationList = nullptr;
     QTreeWidget *m_numberRecordLine = nullptr;
@@ -270,8 +285,8 @@ private:
     QTableView *m_combinationView = nullptr;
     QTableView *m_tenNumberList = nullptr;
     QTableView *m_tensGrid = nullptr;
-    QLabel *m_statusText = nullptr;
-    QLabel *m_markStatus = nullptr;
+    StatusPanel *m_statusText = nullptr;
+    StatusPanel *m_markStatus = nullptr;
     QProgressBar *m_progressBar = nullptr;
 
     DrawTableModel *m_resultsModel = nullptr;

@@ -2,6 +2,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/StatusPanel.h"
+
 #include "core/TextFile.h"
 #include "reports/Calculator.h"
 #include "reports/HtmlExport.h"

@@ -17,7 +17,9 @@ namespace kivora {
 void MainWindow::sortNumberList(int column)
 {
     m_sortColumn = column;
+    m_numberListSort = column;
     m_numberModel->sortBy(column);
+    showSortArrow(m_numberList, column);
     expandMarkedNumbers();
 }
 

@@ -4,7 +4,9 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/FrozenColumnView.h"
 #include "ui/Pictures.h"
+#include "ui/StatusPanel.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
@@ -20,6 +22,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -36,36 +39,15 @@ namespace kivora {
 
 namespace {
 
-// A status bar panel whose width follows a pane above it without ever forcing the
-// window to grow.
-class StatusPanel final : public QLabel
+// A grid of small cells: no headers, whole-row selection, centred text. Cell sizes
+// follow the font (MainWindowMetrics.cpp).
+template<typename View = QTableView> View *cellGrid(QWidget *parent, const char *name)
 {
-public:
-    explicit StatusPanel(QWidget *parent)
-        : QLabel(parent)
-    { }
-    void setPreferredWidth(int width)
-    {
-        m_width = width;
-        updateGeometry();
-    }
-    QSize sizeHint() const override { return { m_width, QLabel::sizeHint().height() }; }
-    QSize minimumSizeHint() const override { return { 20, QLabel::minimumSizeHint().height() }; }
-
-private:
-    int m_width = 200;
-};
-
-// A grid of small cells: no headers, whole-row selection, centred text.
-QTableView *cellGrid(QWidget *parent, const char *name, int cellWidth)
-{
-    auto *grid = new QTableView(parent);
+    auto *grid = new View(parent);
     grid->setObjectName(QLatin1String(name));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setDefaultSectionSize(cellWidth);
     grid->horizontalHeader()->setMinimumSectionSize(12);
-    grid->verticalHeader()->setDefaultSectionSize(19);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -81,12 +63,13 @@ QTableView *reportList(QWidget *parent, const char *name)
     auto *list = new QTableView(parent);
     list->setObjectName(QLatin1String(name));
     list->verticalHeader()->hide();
-    list->verticalHeader()->setDefaultSectionSize(20);
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     list->horizontalHeader()->setHighlightSections(false);
     list->horizontalHeader()->setSectionsClickable(true);
-    list->horizontalHeader()->setSortIndicatorShown(false);
-    list->horizontalHeader()->setStretchLastSection(true);
+    // The arrow shows the sort column; the lists sort their value columns descending.
+    list->horizontalHeader()->setSortIndicatorShown(true);
+    list->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
+    list->horizontalHeader()->setStretchLastSection(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -102,16 +85,6 @@ QTableView *reportList(QWidget *parent, const char *name)
         palette.color(QPalette::Active, QPalette::HighlightedText));
     list->setPalette(palette);
     return list;
-}
-
-// Caption column wide enough for a check box, a picture and "00:00:00:00"; the
-// value columns for their headers.
-void sizeListColumns(QTableView *list, bool numbers)
-{
-    const QFontMetrics metrics = list->fontMetrics();
-    const QString widest = numbers ? QStringLiteral("0000") : QStringLiteral("00:00:00:00");
-    list->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(widest) + (numbers ? 48 : 44));
-    list->horizontalHeader()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("Не выпадала")) + 12);
 }
 
 // The one-line record list above a list: three maroon headers and no rows.
@@ -166,7 +139,10 @@ void MainWindow::createPanes()
     createStatusBar();
 
     connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] { onLotteryTabChanged(); });
-    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { updateLayout(false); });
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
+        m_userSplit = true;
+        updateLayout(false);
+    });
 }
 
 QWidget *MainWindow::createResultsGroup()
@@ -176,10 +152,9 @@ QWidget *MainWindow::createResultsGroup()
     auto *layout = new QVBoxLayout(m_resultsGroup);
     layout->setContentsMargins(3, 3, 3, 3);
 
-    const int cell = fontMetrics().horizontalAdvance(QStringLiteral("000")) + 6;
     m_resultsStack = new QStackedWidget(m_resultsGroup);
-    m_resultsView = cellGrid(m_resultsStack, "StringGrid2", cell);
-    m_detailsView = cellGrid(m_resultsStack, "DateGrid", cell);
+    m_resultsView = cellGrid<FrozenColumnView>(m_resultsStack, "StringGrid2");
+    m_detailsView = cellGrid<FrozenColumnView>(m_resultsStack, "DateGrid");
     m_detailsView->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_resultsModel = new DrawTableModel(DrawTableModel::View::Results, this);
     m_detailsModel = new DrawTableModel(DrawTableModel::View::Details, this);
@@ -193,15 +168,12 @@ QWidget *MainWindow::createResultsGroup()
     m_drawStrip->setObjectName(QStringLiteral("StringGrid3"));
     m_drawStrip->horizontalHeader()->hide();
     m_drawStrip->verticalHeader()->hide();
-    m_drawStrip->horizontalHeader()->setDefaultSectionSize(cell);
-    m_drawStrip->verticalHeader()->setDefaultSectionSize(20);
     m_drawStrip->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_drawStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_drawStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont bold = m_drawStrip->font();
     bold.setBold(true);
     m_drawStrip->setFont(bold);
-    m_drawStrip->setFixedHeight(24);
     layout->addWidget(m_drawStrip);
 
     m_resultsView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -283,22 +255,16 @@ QWidget *MainWindow::createRightPanel()
     m_tensGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tensGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tensGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tensGrid->verticalHeader()->setDefaultSectionSize(19);
     m_tensGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_tensGrid->horizontalHeader()->setDefaultSectionSize(28);
     m_tensModel = new TensGridModel(&m_load.draws, this);
     m_tensGrid->setModel(m_tensModel);
     m_tensGrid->hide();
     m_tenNumberList = reportList(m_statGroup, "ListView5");
     m_tenNumberList->setModel(m_tenModel);
     m_tenNumberList->hide();
-    // A reset model starts its header anew; the columns keep their widths.
-    for (QTableView *list : { m_numberList, m_combinationView, m_tenNumberList }) {
-        const bool numbers = list == m_numberList;
-        sizeListColumns(list, numbers);
-        connect(list->model(), &QAbstractItemModel::modelReset, list,
-            [list, numbers] { sizeListColumns(list, numbers); });
-    }
+    // Columns follow the data a list shows.
+    for (QTableView *list : { m_numberList, m_combinationView, m_tenNumberList })
+        connect(list->model(), &QAbstractItemModel::modelReset, this, [this, list] { fitListColumns(list); });
     stats->addWidget(m_statRecordLine);
     stats->addWidget(m_combinationView, 1);
     stats->addWidget(m_tensGrid, 1);
@@ -309,25 +275,22 @@ QWidget *MainWindow::createRightPanel()
     m_combinationGroup->setObjectName(QStringLiteral("GroupBox1"));
     auto *combos = new QVBoxLayout(m_combinationGroup);
     combos->setContentsMargins(3, 3, 3, 3);
-    const int cell = fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8;
-    m_combinationList = cellGrid(m_combinationGroup, "StringGrid1", cell);
-    m_combinationList->horizontalHeader()->setMinimumSectionSize(cell);
+    m_combinationList = cellGrid(m_combinationGroup, "StringGrid1");
     m_combinationModel = new CombinationListModel(this);
     m_combinationList->setModel(m_combinationModel);
     m_combinationList->setContextMenuPolicy(Qt::CustomContextMenu);
     combos->addWidget(m_combinationList);
-    // Ten cells and the vertical scroll bar fit without scrolling sideways.
-    const int scrollBar = m_combinationList->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    m_combinationGroup->setFixedWidth(std::max(200, cell * 10 + scrollBar + 16));
-    connect(m_combinationModel, &QAbstractItemModel::modelReset, m_combinationList, [this, cell] {
-        for (int column = 0; column < m_combinationModel->columnCount(); ++column)
-            m_combinationList->horizontalHeader()->resizeSection(column, cell);
-    });
+    connect(m_combinationModel, &QAbstractItemModel::modelReset, this, [this] { fitCombinationCells(); });
 
     row->addWidget(m_numberGroup, 1);
     row->addWidget(m_statGroup, 1);
     row->addWidget(m_combinationGroup, 0);
 
+    // The record lines scroll sideways with their lists.
+    connect(m_numberList->horizontalScrollBar(), &QAbstractSlider::valueChanged, m_numberRecordLine->header(),
+        &QHeaderView::setOffset);
+    connect(m_combinationView->horizontalScrollBar(), &QAbstractSlider::valueChanged,
+        m_statRecordLine->header(), &QHeaderView::setOffset);
     connect(m_numberList->horizontalHeader(), &QHeaderView::sectionClicked, this,
         [this](int column) { sortNumberList(column); });
     connect(m_numberList->horizontalHeader(), &QHeaderView::sectionResized, this,
@@ -386,21 +349,6 @@ void MainWindow::createStatusBar()
     bar->addWidget(m_markStatus);
     bar->addWidget(m_progressBar, 1);
     setStatusBar(bar);
-}
-
-void MainWindow::updateLayout(bool resizeRightPanel)
-{
-    // The right panel takes width / 1.4; the numbers and statistics groups share what
-    // the combination group leaves.
-    if (m_splitter && resizeRightPanel) {
-        const int total = m_splitter->width();
-        const int right = qRound(width() / 1.4);
-        m_splitter->setSizes({ std::max(120, total - right), right });
-    }
-    if (m_statusText) {
-        static_cast<StatusPanel *>(m_statusText)->setPreferredWidth(m_resultsGroup->width() + 4);
-        static_cast<StatusPanel *>(m_markStatus)->setPreferredWidth(m_numberGroup->width() + 2);
-    }
 }
 
 } // namespace kivora

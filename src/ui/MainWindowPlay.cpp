@@ -3,6 +3,10 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/FrozenColumnView.h"
+
+#include "ui/StatusPanel.h"
+
 #include "core/IniFile.h"
 #include "forecast/Forecast.h"
 #include "play/CombinationCheck.h"

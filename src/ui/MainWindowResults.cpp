@@ -3,6 +3,10 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/FrozenColumnView.h"
+
+#include "ui/StatusPanel.h"
+
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
 #include "results/NumberList.h"
@@ -24,6 +28,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cmath>
@@ -149,21 +154,16 @@ void MainWindow::showLoad()
 
     m_resultsModel->setDraws(&m_load.draws);
     m_detailsModel->setDraws(&m_load.draws);
+    fitResultsColumns();
     const int rows = m_load.draws.rowCount();
     if (rows > 0) {
-        // The newest draw becomes current; the draw-number column stays in sight.
+        // The newest draw becomes current.
         m_resultsView->setCurrentIndex(m_resultsModel->index(rows - 1, m_resultsModel->columnCount() - 1));
         m_detailsView->setCurrentIndex(m_detailsModel->index(rows - 1, m_detailsModel->columnCount() - 1));
-        for (QTableView *view : { m_resultsView, m_detailsView }) {
-            view->scrollToBottom();
-            view->horizontalScrollBar()->setValue(0);
-        }
+        showNewestDraw();
     } else {
         m_drawStrip->clearContents();
     }
-    m_resultsView->horizontalHeader()->resizeSection(
-        0, fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 8);
-    m_detailsView->resizeColumnsToContents();
 
     // The number list, sorted by "Не выпадал"; every row starts unmarked.
     StatTable numbers = numberListTable(m_load);
@@ -176,9 +176,25 @@ void MainWindow::showLoad()
         m_combinationModel->setList(CombinationList());
         m_markStatus->clear();
     }
-    m_sortColumn = 1;
+    m_sortColumn = m_numberListSort;
     m_numberModel->sortBy(m_sortColumn);
+    showSortArrow(m_numberList, m_sortColumn);
     alignNumberRecordLine();
+}
+
+void MainWindow::showNewestDraw()
+{
+    // The newest draw whole, from its first column: once now and once more after the
+    // layout settles, when a horizontal scroll bar may have taken the bottom row.
+    auto scroll = [this] {
+        for (QTableView *view :
+            { static_cast<QTableView *>(m_resultsView), static_cast<QTableView *>(m_detailsView) }) {
+            view->scrollToBottom();
+            view->horizontalScrollBar()->setValue(0);
+        }
+    };
+    scroll();
+    QTimer::singleShot(0, this, scroll);
 }
 
 void MainWindow::onResultsDoubleClicked()
@@ -260,7 +276,8 @@ void MainWindow::fillDrawStrip(int row)
     const int columns = twoRows ? static_cast<int>(std::nearbyint(c / 2.0)) + 1 : c;
     m_drawStrip->setRowCount(twoRows ? 2 : 1);
     m_drawStrip->setColumnCount(columns);
-    m_drawStrip->setFixedHeight(twoRows ? 44 : 24);
+    m_drawStrip->setFixedHeight(
+        m_drawStrip->rowCount() * m_drawStrip->verticalHeader()->defaultSectionSize() + 4);
 
     auto put = [this](int r, int col, const QString &text) {
         auto *item = new QTableWidgetItem(text);
@@ -270,7 +287,7 @@ void MainWindow::fillDrawStrip(int row)
     put(0, 0, draws.drawNumberText(row));
     m_drawStrip->horizontalHeader()->resizeSection(0,
         std::max(m_drawStrip->horizontalHeader()->defaultSectionSize(),
-            m_drawStrip->fontMetrics().horizontalAdvance(draws.drawNumberText(row) + QStringLiteral("00"))));
+            m_drawStrip->fontMetrics().horizontalAdvance(draws.drawNumberText(row)) + 16));
     if (twoRows)
         put(1, 0, draws.machine(row) + draws.ballSet(row));
 

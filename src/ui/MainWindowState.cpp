@@ -3,6 +3,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/StatusPanel.h"
+
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
 #include "ui/LanguageResource.h"
@@ -20,6 +22,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTabBar>
 
 namespace kivora {
@@ -34,7 +37,14 @@ void MainWindow::readWindowSettings()
 {
     const IniDocument ini = IniFile(m_folder.configPath()).load();
     placeOnScreen(QPoint(ini.readInteger(kForm, QStringLiteral("Left"), 100),
-        ini.readInteger(kForm, QStringLiteral("Top"), 100)));
+                      ini.readInteger(kForm, QStringLiteral("Top"), 100)),
+        QSize(ini.readInteger(kForm, QStringLiteral("Width"), 0),
+            ini.readInteger(kForm, QStringLiteral("Height"), 0)));
+    // Keys of later versions; a file without them reads as before.
+    m_numberListSort = std::clamp(ini.readInteger(kForm, QStringLiteral("NumberListSort"), 1), 0, 2);
+    m_statListSort = std::clamp(ini.readInteger(kForm, QStringLiteral("StatListSort"), -1), -1, 2);
+    m_savedSplitter = ini.readString(kForm, QStringLiteral("Splitter"), QString());
+    const QString lastLottery = ini.readString(kForm, QStringLiteral("LastLottery"), QString());
     m_keptLastDraws = ini.readInteger(kForm, QStringLiteral("LastDraws"), 0);
     if (ini.readBool(kForm, QStringLiteral("InitMax"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -48,17 +58,26 @@ void MainWindow::readWindowSettings()
         m_lotteryTabs->addTab(name);
     if (m_lotteryTabs->count() > 0)
         m_lotteryTabs->setCurrentIndex(0);
+    for (int tab = 0; tab < m_lotteryTabs->count(); ++tab) {
+        if (m_lotteryTabs->tabText(tab) == lastLottery)
+            m_lotteryTabs->setCurrentIndex(tab);
+    }
     fillLanguageMenu();
 }
 
-void MainWindow::placeOnScreen(const QPoint &topLeft)
+void MainWindow::placeOnScreen(const QPoint &topLeft, const QSize &storedSize)
 {
     // The stored position is kept, but the window never starts partly off the screen.
     const QScreen *screen = QGuiApplication::screenAt(topLeft);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
-    const QSize size(std::min(1180, available.width() - 20), std::min(720, available.height() - 40));
+    // The first start takes the screen (a whole Keno draw fits on 1366 x 768); later
+    // starts the size the window was left with.
+    QSize size = storedSize.isValid() && storedSize.width() >= 400 && storedSize.height() >= 300
+        ? storedSize
+        : QSize(std::min(1600, available.width() - 10), std::min(1000, available.height() - 30));
+    size = size.boundedTo(QSize(available.width(), available.height()));
     resize(size);
     QPoint position = topLeft;
     position.setX(std::clamp(
@@ -101,6 +120,8 @@ void MainWindow::applyLanguage(bool atStart)
     LanguageResource::applyMessages(m_messages, doc);
     for (QWidget *dialog : languageDialogs(atStart))
         LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
+    // A font from the file changes what every cell needs.
+    applyMetrics();
     if (doc.isModified() && !file.save(doc))
         m_statusText->setText(m_messages("Str56").arg(file.lastError()));
 }
@@ -139,17 +160,27 @@ void MainWindow::saveWindowSettings()
 {
     IniFile ini(m_folder.configPath());
     IniDocument document = ini.load();
-    const QRect frame = frameGeometry();
     const bool maximised = isMaximized();
-    // A maximised window keeps the position it will return to.
-    const QPoint position = maximised ? normalGeometry().topLeft() : frame.topLeft();
+    // Top and Left are where the frame goes (what move() takes). A maximised window
+    // keeps the place and size it returns to: its normal geometry, less the frame.
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    const QRect normal = maximised ? normalGeometry() : geometry();
+    const QPoint position = normal.topLeft() - frameOffset;
     document.writeString(kForm, QStringLiteral("Top"), QString::number(position.y()));
     document.writeString(kForm, QStringLiteral("Left"), QString::number(position.x()));
+    document.writeString(kForm, QStringLiteral("Width"), QString::number(normal.width()));
+    document.writeString(kForm, QStringLiteral("Height"), QString::number(normal.height()));
     document.writeString(
         kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
     document.writeString(kForm, QStringLiteral("LangFile"), m_langFile);
     document.writeString(kForm, QStringLiteral("LastDraws"),
         QString::number(m_lastDrawsFilter->isChecked() ? m_lastDrawsSpin->value() : 0));
+    document.writeString(kForm, QStringLiteral("LastLottery"), currentLottery());
+    const QList<int> sizes = m_splitter->sizes();
+    document.writeString(
+        kForm, QStringLiteral("Splitter"), QStringLiteral("%1,%2").arg(sizes.value(0)).arg(sizes.value(1)));
+    document.writeString(kForm, QStringLiteral("NumberListSort"), QString::number(m_numberListSort));
+    document.writeString(kForm, QStringLiteral("StatListSort"), QString::number(m_statListSort));
     if (!ini.save(document))
         showError(m_messages("Str56").arg(ini.lastError()));
 }

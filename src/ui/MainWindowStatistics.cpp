@@ -3,6 +3,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/FrozenColumnView.h"
+
 #include "core/LanguageTexts.h"
 #include "statistics/CombinationStats.h"
 #include "statistics/DrawHighlight.h"
@@ -40,12 +42,15 @@ void MainWindow::showStatTable(StatTable table)
     m_statGroup->setTitle(table.title);
     m_statRecordLine->headerItem()->setText(1, table.recordText);
     m_statRecordLine->headerItem()->setText(2, table.topText);
-    const int sort = table.initialSort;
+    // A sortable statistic opens in the order the user last chose for the view.
+    const int sort = table.initialSort >= 0 && m_statListSort >= 0 ? m_statListSort : table.initialSort;
     m_statModel->setTable(std::move(table));
     if (sort >= 0) {
         m_sortColumn = sort;
         m_statModel->sortBy(sort);
     }
+    m_combinationView->horizontalHeader()->setSortIndicatorShown(sort >= 0);
+    showSortArrow(m_combinationView, sort);
     alignStatRecordLine();
 }
 
@@ -223,13 +228,25 @@ void MainWindow::showNumbersFromTen()
 void MainWindow::sortCombinationView(int column)
 {
     m_sortColumn = column;
+    m_statListSort = column;
     m_statModel->sortBy(column);
+    m_combinationView->horizontalHeader()->setSortIndicatorShown(true);
+    showSortArrow(m_combinationView, column);
 }
 
 void MainWindow::sortTenNumberList(int column)
 {
     m_sortColumn = column;
     m_tenModel->sortBy(column);
+    showSortArrow(m_tenNumberList, column);
+}
+
+void MainWindow::showSortArrow(QTableView *list, int column)
+{
+    // Captions sort up, values down.
+    if (column >= 0)
+        list->horizontalHeader()->setSortIndicator(
+            column, column == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void MainWindow::onCombinationSelected()

@@ -1,5 +1,7 @@
 #include "ui/models/DrawTableModel.h"
 
+#include "core/StringFn.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QPalette>
@@ -16,6 +18,12 @@ void DrawTableModel::setDraws(const DrawTable *draws)
     beginResetModel();
     m_draws = draws;
     m_highlight.assign(draws ? static_cast<size_t>(draws->rowCount()) : 0, false);
+    m_widestDrawNumber = QStringLiteral("0000");
+    for (int row = 0; draws && row < draws->rowCount(); ++row) {
+        const QString text = draws->drawNumberText(row);
+        if (text.size() > m_widestDrawNumber.size())
+            m_widestDrawNumber = text;
+    }
     endResetModel();
 }
 
@@ -41,25 +49,46 @@ int DrawTableModel::columnCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || !m_draws)
         return 0;
-    return m_view == View::Results ? m_draws->resultsColumnCount() : m_draws->detailsColumnCount();
+    return m_view == View::Results ? m_draws->resultsColumnCount() + m_draws->additionalCount()
+                                   : m_draws->detailsColumnCount();
+}
+
+int DrawTableModel::firstAdditionalColumn() const
+{
+    return m_draws && m_view == View::Results ? m_draws->resultsColumnCount() : -1;
+}
+
+QString DrawTableModel::widestText(int column) const
+{
+    return column == 0 ? m_widestDrawNumber : QStringLiteral("00");
 }
 
 QVariant DrawTableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !m_draws)
         return {};
+    const bool additional = m_view == View::Results && index.column() >= firstAdditionalColumn();
     switch (role) {
     case Qt::DisplayRole:
+        if (additional) {
+            const QString text = m_draws->additional(index.row(), index.column() - firstAdditionalColumn());
+            int value = 0;
+            return tryTextToInt(text, &value) ? twoDigits(value) : text;
+        }
         return m_view == View::Results ? m_draws->resultsCell(index.row(), index.column())
                                        : m_draws->detailsCell(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return Qt::AlignCenter;
     case Qt::BackgroundRole:
+        if (additional)
+            return QColor(222, 235, 255); // set apart from the main numbers
         if (index.column() != 0)
             return {};
         return isHighlighted(index.row()) ? QColor(255, 0, 0)
                                           : QApplication::palette().color(QPalette::Button);
     case Qt::ForegroundRole:
+        if (additional)
+            return QColor(0, 0, 160);
         if (index.column() != 0)
             return {};
         return isHighlighted(index.row()) ? QColor(Qt::white) : QColor(Qt::black);

@@ -8,8 +8,9 @@
 
 namespace kivora {
 
-// The results view (draw number and two-digit main numbers) or the details view
-// (draw number, date, machine, ball set, additional numbers) over the loaded draws.
+// The results view (draw number, two-digit main numbers, then the additional numbers
+// on a colour of their own) or the details view (draw number, date, machine, ball
+// set, additional numbers) over the loaded draws.
 // Column 0 looks like a header; a highlighted draw shows it red with white text.
 class DrawTableModel final : public QAbstractTableModel
 {
@@ -23,6 +24,11 @@ public:
     void setDraws(const DrawTable *draws);
     void setHighlight(const std::vector<bool> &rows);
     bool isHighlighted(int row) const;
+    // The longest text a column shows: the longest draw number, or two digits; the
+    // details view's other columns are measured by the view.
+    QString widestText(int column) const;
+    // Results view: the first column of the additional numbers (they follow the main ones).
+    int firstAdditionalColumn() const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -32,6 +38,7 @@ private:
     View m_view;
     const DrawTable *m_draws = nullptr;
     std::vector<bool> m_highlight;
+    QString m_widestDrawNumber;
 };
 
 } // namespace kivora

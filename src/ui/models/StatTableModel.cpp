@@ -14,6 +14,7 @@ StatTableModel::StatTableModel(Style style, QObject *parent)
     : QAbstractTableModel(parent)
     , m_style(style)
 {
+    m_widest[0] = m_widest[1] = m_widest[2] = QStringLiteral("00");
     if (style == Style::NumberList)
         m_headers = { QStringLiteral("№ "), QStringLiteral("Не выпадал"), QStringLiteral("Выпадал") };
     else
@@ -33,7 +34,26 @@ void StatTableModel::setTable(StatTable table)
     m_order.resize(m_table.rows.size());
     std::iota(m_order.begin(), m_order.end(), 0);
     m_flags.assign(m_table.rows.size(), 0);
+    qint32 since = 0;
+    qint32 drawn = 0;
+    for (const StatRow &row : m_table.rows) {
+        since = std::max(since, row.since);
+        drawn = std::max(drawn, row.drawn);
+    }
+    m_widest[0] = QStringLiteral("00");
+    for (int row : { 0, m_table.rowCount() - 1 }) {
+        if (row >= 0 && row < m_table.rowCount() && m_table.caption(row).size() > m_widest[0].size())
+            m_widest[0] = m_table.caption(row);
+    }
+    // Digits as wide as the largest value: "0000" stands for any four-digit count.
+    m_widest[1] = QString(QString::number(since).size(), QLatin1Char('0'));
+    m_widest[2] = QString(QString::number(drawn).size(), QLatin1Char('0'));
     endResetModel();
+}
+
+QString StatTableModel::widestText(int column) const
+{
+    return column >= 0 && column < 3 ? m_widest[column] : QString();
 }
 
 void StatTableModel::clear()

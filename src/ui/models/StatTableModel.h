@@ -29,6 +29,8 @@ public:
     void setTable(StatTable table);
     void clear();
     const StatTable &table() const { return m_table; }
+    // The longest text a column shows (its widest caption or value).
+    QString widestText(int column) const;
 
     // Sorts by a column (0 caption ascending, 1 or 2 value descending), keeping the
     // selection and flags on their rows.
@@ -69,6 +71,7 @@ private:
     std::vector<int> m_order;
     std::vector<quint8> m_flags; // by table row
     QStringList m_headers;
+    QString m_widest[3];
 };
 
 } // namespace kivora

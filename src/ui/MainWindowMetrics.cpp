@@ -1,0 +1,120 @@
+// Sizes that follow the font and the data: row heights, column widths, the draw strip,
+// the combination list's cells, and how the window shares its width between panes.
+
+#include "ui/MainWindow.h"
+
+#include "ui/ColumnFit.h"
+#include "ui/FrozenColumnView.h"
+#include "ui/StatusPanel.h"
+#include "ui/models/CombinationListModel.h"
+#include "ui/models/DrawTableModel.h"
+#include "ui/models/StatTableModel.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace kivora {
+
+namespace {
+
+int rowHeightFor(const QWidget *widget)
+{
+    return QFontMetrics(widget->font()).height() + 6;
+}
+
+int scrollBarExtent(const QWidget *widget)
+{
+    return widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, widget);
+}
+
+// The width of a list that shows all its columns and its vertical scroll bar.
+int listWidth(const QTableView *list)
+{
+    int width = 2 * list->frameWidth() + scrollBarExtent(list);
+    for (int column = 0; list->model() && column < list->model()->columnCount(); ++column)
+        width += list->columnWidth(column);
+    return width;
+}
+
+} // namespace
+
+void MainWindow::applyMetrics()
+{
+    for (QTableView *view :
+        { static_cast<QTableView *>(m_resultsView), static_cast<QTableView *>(m_detailsView), m_numberList,
+            m_combinationView, m_tenNumberList, m_tensGrid, m_combinationList }) {
+        view->verticalHeader()->setMinimumSectionSize(rowHeightFor(view));
+        view->verticalHeader()->setDefaultSectionSize(rowHeightFor(view));
+    }
+    for (QTreeWidget *line : { m_numberRecordLine, m_statRecordLine })
+        line->setFixedHeight(line->header()->sizeHint().height() + 2);
+
+    fitCombinationCells();
+
+    m_drawStrip->verticalHeader()->setDefaultSectionSize(rowHeightFor(m_drawStrip));
+    m_drawStrip->horizontalHeader()->setDefaultSectionSize(
+        QFontMetrics(m_drawStrip->font()).horizontalAdvance(QStringLiteral("00")) + 12);
+    m_drawStrip->setFixedHeight(m_drawStrip->rowCount() * rowHeightFor(m_drawStrip) + 4);
+
+    fitResultsColumns();
+    for (QTableView *list : { m_numberList, m_combinationView, m_tenNumberList })
+        fitListColumns(list);
+}
+
+void MainWindow::fitCombinationCells()
+{
+    // Ten cells and the vertical scroll bar of the combination list fit without
+    // scrolling sideways.
+    const int cell = cellWidthFor(m_combinationList, 0, QStringLiteral("00"));
+    for (int column = 0; column < m_combinationModel->columnCount(); ++column)
+        m_combinationList->horizontalHeader()->resizeSection(column, cell);
+    m_combinationGroup->setFixedWidth(
+        cell * 10 + scrollBarExtent(m_combinationList) + 2 * m_combinationList->frameWidth() + 12);
+}
+
+void MainWindow::fitResultsColumns()
+{
+    fitColumns(m_resultsView, [this](int column) { return m_resultsModel->widestText(column); });
+    m_detailsView->resizeColumnsToContents();
+    m_detailsView->horizontalHeader()->resizeSection(0, m_resultsView->columnWidth(0));
+}
+
+void MainWindow::fitListColumns(QTableView *list)
+{
+    const auto *model = qobject_cast<const StatTableModel *>(list->model());
+    if (!model)
+        return;
+    fitColumns(list, [model](int column) { return model->widestText(column); });
+    if (list == m_numberList) {
+        // The number list is never cut: its group keeps the list's whole width.
+        m_numberGroup->setMinimumWidth(listWidth(m_numberList) + 16);
+        alignNumberRecordLine();
+    } else {
+        alignStatRecordLine();
+    }
+}
+
+void MainWindow::updateLayout(bool resizeRightPanel)
+{
+    if (m_splitter && resizeRightPanel) {
+        // The results take the width that shows a whole draw, as long as the numbers,
+        // the combinations and a narrow statistics panel keep theirs; with less room
+        // they scroll sideways behind their frozen draw-number column.
+        const int total = m_splitter->width() - m_splitter->handleWidth();
+        const int results = m_resultsView->contentsWidth() + 16;
+        const int rightMinimum = m_numberGroup->minimumWidth() + m_combinationGroup->width() + 180 + 12;
+        const int left = std::clamp(total - rightMinimum, std::min(150, total / 3), results);
+        m_splitter->setSizes({ left, std::max(100, total - left) });
+    }
+    if (m_statusText) {
+        m_statusText->setPreferredWidth(m_resultsGroup->width() + 4);
+        m_markStatus->setPreferredWidth(m_numberGroup->width() + 2);
+    }
+}
+
+} // namespace kivora
