@@ -108,7 +108,8 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         const int total = m_splitter->width() - m_splitter->handleWidth();
         const int results = m_resultsView->contentsWidth() + 16;
         const int rightMinimum = m_numberGroup->minimumWidth() + m_combinationGroup->width() + 180 + 12;
-        const int left = std::clamp(total - rightMinimum, std::min(150, total / 3), results);
+        const int least = std::min(150, total / 3);
+        const int left = std::clamp(total - rightMinimum, least, std::max(least, results));
         m_splitter->setSizes({ left, std::max(100, total - left) });
     }
     if (m_statusText) {
