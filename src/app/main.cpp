@@ -1,4 +1,5 @@
 #include "core/ProgramFolder.h"
+#include "ui/ApplicationIdentity.h"
 #include "ui/DesktopServices.h"
 #include "ui/MainWindow.h"
 
@@ -29,9 +30,7 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kivora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kivora"));
-    QApplication::setApplicationVersion(QStringLiteral(KIVORA_VERSION));
+    kivora::applyApplicationIdentity(KIVORA_VERSION);
 
     const kivora::ProgramFolder folder(kivora::ProgramFolder::resolveForApplication());
     QString error;

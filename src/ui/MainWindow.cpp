@@ -66,9 +66,19 @@ void MainWindow::showEvent(QShowEvent *event)
         onFirstShow();
         QTimer::singleShot(0, this, [this] {
             // The split the user left, else one that fits the data.
-            const QStringList saved = m_savedSplitter.split(QLatin1Char(','));
-            if (saved.size() == 2 && saved.at(0).toInt() > 0 && saved.at(1).toInt() > 0) {
-                m_splitter->setSizes({ saved.at(0).toInt(), saved.at(1).toInt() });
+            auto sizes = [](const QString &text, int count) {
+                QList<int> result;
+                for (const QString &part : text.split(QLatin1Char(','))) {
+                    if (part.toInt() > 0)
+                        result.append(part.toInt());
+                }
+                return result.size() == count ? result : QList<int>();
+            };
+            const QList<int> split = sizes(m_savedSplitter, 2);
+            const QList<int> panes = sizes(m_savedRightSplitter, 3);
+            if (!split.isEmpty() && !panes.isEmpty()) {
+                m_splitter->setSizes(split);
+                m_rightSplitter->setSizes(panes);
                 m_userSplit = true;
             }
             updateLayout(!m_userSplit);

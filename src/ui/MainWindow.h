@@ -242,7 +242,10 @@ private:
     int m_numberListSort = 1;
     int m_statListSort = -1;
     QString m_savedSplitter; // "results,right" as the window was left
+    QString m_savedRightSplitter; // "numbers,statistics,combinations"
     bool m_userSplit = false; // the splitter was placed by the user, not by the data
+    QRect m_startGeometry; // where the window was put at start, before any maximising
+    int m_combinationWidth = 250; // ten cells of the combination list and its scroll bar
     bool m_loading = false;
 
     // Panes (names are the component names the language files and tests use).
@@ -267,6 +270,7 @@ private:
     QSpinBox *m_lastDrawsSpin = nullptr;
     QLineEdit *m_lastDrawsEdit = nullptr;
     QSplitter *m_splitter = nullptr;
+    QSplitter *m_rightSplitter = nullptr;
     QGroupBox *m_combinationGroup = nullptr;
     QGroupBox *m_statGroup = nullptr;
     QGroupBox *m_numberGroup = nullptr;

@@ -73,8 +73,8 @@ void MainWindow::fitCombinationCells()
     const int cell = cellWidthFor(m_combinationList, 0, QStringLiteral("00"));
     for (int column = 0; column < m_combinationModel->columnCount(); ++column)
         m_combinationList->horizontalHeader()->resizeSection(column, cell);
-    m_combinationGroup->setFixedWidth(
-        cell * 10 + scrollBarExtent(m_combinationList) + 2 * m_combinationList->frameWidth() + 12);
+    m_combinationWidth
+        = cell * 10 + scrollBarExtent(m_combinationList) + 2 * m_combinationList->frameWidth() + 12;
 }
 
 void MainWindow::fitResultsColumns()
@@ -91,8 +91,6 @@ void MainWindow::fitListColumns(QTableView *list)
         return;
     fitColumns(list, [model](int column) { return model->widestText(column); });
     if (list == m_numberList) {
-        // The number list is never cut: its group keeps the list's whole width.
-        m_numberGroup->setMinimumWidth(listWidth(m_numberList) + 16);
         alignNumberRecordLine();
     } else {
         alignStatRecordLine();
@@ -102,15 +100,30 @@ void MainWindow::fitListColumns(QTableView *list)
 void MainWindow::updateLayout(bool resizeRightPanel)
 {
     if (m_splitter && resizeRightPanel) {
-        // The results take the width that shows a whole draw, as long as the numbers,
-        // the combinations and a narrow statistics panel keep theirs; with less room
-        // they scroll sideways behind their frozen draw-number column.
+        // The results take the width that shows a whole draw, and the number list and
+        // the combination list theirs, as far as the window has room: the statistics
+        // panel takes what is left. With less room, each pane scrolls sideways (the
+        // results behind their frozen draw-number column).
         const int total = m_splitter->width() - m_splitter->handleWidth();
-        const int results = m_resultsView->contentsWidth() + 16;
-        const int rightMinimum = m_numberGroup->minimumWidth() + m_combinationGroup->width() + 180 + 12;
-        const int least = std::min(150, total / 3);
-        const int left = std::clamp(total - rightMinimum, least, std::max(least, results));
-        m_splitter->setSizes({ left, std::max(100, total - left) });
+        const int margins = 16;
+        const int results = m_resultsView->contentsWidth() + margins;
+        const int numbers = listWidth(m_numberList) + margins;
+        const int statistics = 180;
+        const int rightWanted
+            = numbers + statistics + m_combinationWidth + 2 * m_rightSplitter->handleWidth();
+        int left = results;
+        if (total < results + rightWanted)
+            left = std::max(std::min(150, total / 3),
+                static_cast<int>(static_cast<qint64>(total) * results / std::max(1, results + rightWanted)));
+        const int right = std::max(100, total - left);
+        m_splitter->setSizes({ left, right });
+        const int room = right - 2 * m_rightSplitter->handleWidth();
+        if (room >= numbers + m_combinationWidth + statistics) {
+            m_rightSplitter->setSizes({ numbers, room - numbers - m_combinationWidth, m_combinationWidth });
+        } else {
+            const int share = room / 3;
+            m_rightSplitter->setSizes({ std::max(share, room - 2 * share), share, share });
+        }
     }
     if (m_statusText) {
         m_statusText->setPreferredWidth(m_resultsGroup->width() + 4);

@@ -282,9 +282,22 @@ QWidget *MainWindow::createRightPanel()
     combos->addWidget(m_combinationList);
     connect(m_combinationModel, &QAbstractItemModel::modelReset, this, [this] { fitCombinationCells(); });
 
-    row->addWidget(m_numberGroup, 1);
-    row->addWidget(m_statGroup, 1);
-    row->addWidget(m_combinationGroup, 0);
+    // The three panes share the width by a splitter of their own, so that none forces
+    // the window wider than a small screen.
+    m_rightSplitter = new QSplitter(Qt::Horizontal, m_rightPanel);
+    m_rightSplitter->setObjectName(QStringLiteral("Splitter2"));
+    m_rightSplitter->setChildrenCollapsible(false);
+    m_rightSplitter->addWidget(m_numberGroup);
+    m_rightSplitter->addWidget(m_statGroup);
+    m_rightSplitter->addWidget(m_combinationGroup);
+    m_rightSplitter->setStretchFactor(0, 0);
+    m_rightSplitter->setStretchFactor(1, 1);
+    m_rightSplitter->setStretchFactor(2, 0);
+    row->addWidget(m_rightSplitter);
+    connect(m_rightSplitter, &QSplitter::splitterMoved, this, [this] {
+        m_userSplit = true;
+        updateLayout(false);
+    });
 
     // The record lines scroll sideways with their lists.
     connect(m_numberList->horizontalScrollBar(), &QAbstractSlider::valueChanged, m_numberRecordLine->header(),

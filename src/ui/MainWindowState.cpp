@@ -44,8 +44,10 @@ void MainWindow::readWindowSettings()
     m_numberListSort = std::clamp(ini.readInteger(kForm, QStringLiteral("NumberListSort"), 1), 0, 2);
     m_statListSort = std::clamp(ini.readInteger(kForm, QStringLiteral("StatListSort"), -1), -1, 2);
     m_savedSplitter = ini.readString(kForm, QStringLiteral("Splitter"), QString());
+    m_savedRightSplitter = ini.readString(kForm, QStringLiteral("RightSplitter"), QString());
     const QString lastLottery = ini.readString(kForm, QStringLiteral("LastLottery"), QString());
     m_keptLastDraws = ini.readInteger(kForm, QStringLiteral("LastDraws"), 0);
+    m_startGeometry = QRect(pos(), size()); // the frame's place, the inner size
     if (ini.readBool(kForm, QStringLiteral("InitMax"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
     m_langFile = QFileInfo(ini.readString(kForm, QStringLiteral("LangFile"), QStringLiteral("&russian.lng")))
@@ -164,8 +166,14 @@ void MainWindow::saveWindowSettings()
     // Top and Left are where the frame goes (what move() takes). A maximised window
     // keeps the place and size it returns to: its normal geometry, less the frame.
     const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
-    const QRect normal = maximised ? normalGeometry() : geometry();
-    const QPoint position = normal.topLeft() - frameOffset;
+    QRect normal = maximised ? normalGeometry() : geometry();
+    QPoint position = normal.topLeft() - frameOffset;
+    if (!normal.isValid()) {
+        // Maximised before it was ever shown, it has no normal geometry of its own
+        // yet: it returns to the place and size it was given at start.
+        normal = m_startGeometry;
+        position = m_startGeometry.topLeft();
+    }
     document.writeString(kForm, QStringLiteral("Top"), QString::number(position.y()));
     document.writeString(kForm, QStringLiteral("Left"), QString::number(position.x()));
     document.writeString(kForm, QStringLiteral("Width"), QString::number(normal.width()));
@@ -176,9 +184,14 @@ void MainWindow::saveWindowSettings()
     document.writeString(kForm, QStringLiteral("LastDraws"),
         QString::number(m_lastDrawsFilter->isChecked() ? m_lastDrawsSpin->value() : 0));
     document.writeString(kForm, QStringLiteral("LastLottery"), currentLottery());
-    const QList<int> sizes = m_splitter->sizes();
-    document.writeString(
-        kForm, QStringLiteral("Splitter"), QStringLiteral("%1,%2").arg(sizes.value(0)).arg(sizes.value(1)));
+    auto joined = [](const QList<int> &sizes) {
+        QStringList texts;
+        for (int size : sizes)
+            texts.append(QString::number(size));
+        return texts.join(QLatin1Char(','));
+    };
+    document.writeString(kForm, QStringLiteral("Splitter"), joined(m_splitter->sizes()));
+    document.writeString(kForm, QStringLiteral("RightSplitter"), joined(m_rightSplitter->sizes()));
     document.writeString(kForm, QStringLiteral("NumberListSort"), QString::number(m_numberListSort));
     document.writeString(kForm, QStringLiteral("StatListSort"), QString::number(m_statListSort));
     if (!ini.save(document))

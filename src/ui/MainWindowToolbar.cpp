@@ -109,7 +109,7 @@ QWidget *MainWindow::createFilterBar()
     connect(m_machineBox, &QComboBox::currentTextChanged, this, [this] { onMachineFilterChanged(); });
     m_machineBox->setEditable(true);
     m_machineBox->setToolTip(QStringLiteral("Выбор лототрона для анализа"));
-    m_machineBox->setMinimumContentsLength(8);
+    m_machineBox->setMinimumContentsLength(6);
     m_ballSetFilter = new QCheckBox(QStringLiteral("Комплект шаров"), m_filterBar);
     m_ballSetFilter->setObjectName(QStringLiteral("komplectCheck"));
     connect(m_ballSetFilter, &QCheckBox::toggled, this, &MainWindow::loadCurrentLottery);
@@ -118,7 +118,7 @@ QWidget *MainWindow::createFilterBar()
     connect(m_ballSetBox, &QComboBox::currentTextChanged, this, [this] { onBallSetFilterChanged(); });
     m_ballSetBox->setEditable(true);
     m_ballSetBox->setToolTip(QStringLiteral("Выбор комплекта шаров для анализа"));
-    m_ballSetBox->setMinimumContentsLength(8);
+    m_ballSetBox->setMinimumContentsLength(6);
     m_lastDrawsFilter = new QCheckBox(QStringLiteral("Последние"), m_filterBar);
     m_lastDrawsFilter->setObjectName(QStringLiteral("LastDrawBox"));
     connect(m_lastDrawsFilter, &QCheckBox::toggled, this, &MainWindow::loadCurrentLottery);
@@ -136,10 +136,10 @@ QWidget *MainWindow::createFilterBar()
     row->addWidget(filterLabel);
     row->addWidget(m_machineFilter);
     row->addWidget(m_machineBox);
-    row->addSpacing(10);
+    row->addSpacing(6);
     row->addWidget(m_ballSetFilter);
     row->addWidget(m_ballSetBox);
-    row->addSpacing(10);
+    row->addSpacing(6);
     row->addWidget(m_lastDrawsFilter);
     row->addWidget(m_lastDrawsSpin);
     row->addWidget(countLabel);

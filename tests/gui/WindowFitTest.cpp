@@ -1,0 +1,191 @@
+// The window fits its data: columns as wide as their widest text at any font and screen
+// scale (this suite also runs with QT_SCALE_FACTOR=1.25), the draw number kept in sight,
+// the newest draw whole, and the window back as it was left.
+
+#include "support/WindowFixture.h"
+
+#include "core/IniFile.h"
+#include "ui/ApplicationIdentity.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTableView>
+
+using namespace kivora;
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+class WindowFit : public test::WindowFixture
+{
+protected:
+    void chooseLottery(const QString &name)
+    {
+        auto *tabs = find<QTabBar>("TabControl1");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            if (tabs->tabText(tab) == name)
+                tabs->setCurrentIndex(tab);
+        }
+        QApplication::processEvents();
+        ASSERT_EQ(window().currentLottery(), name);
+    }
+
+    // Every cell and header text of the view fits its column.
+    void expectColumnsFitTheirTexts(const char *viewName)
+    {
+        auto *view = find<QTableView>(viewName);
+        const QAbstractItemModel *model = view->model();
+        ASSERT_GT(model->rowCount(), 0) << viewName;
+        const QFontMetrics metrics(view->font());
+        for (int column = 0; column < model->columnCount(); ++column) {
+            int widest = 0;
+            QString widestText;
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QString text = model->index(row, column).data().toString();
+                if (metrics.horizontalAdvance(text) > widest) {
+                    widest = metrics.horizontalAdvance(text);
+                    widestText = text;
+                }
+            }
+            EXPECT_GE(view->columnWidth(column), widest + 6)
+                << viewName << " column " << column << " \"" << widestText.toStdString() << "\"";
+            if (!view->horizontalHeader()->isHidden()) {
+                const QString caption = model->headerData(column, Qt::Horizontal).toString();
+                EXPECT_GE(view->columnWidth(column),
+                    QFontMetrics(view->horizontalHeader()->font()).horizontalAdvance(caption) + 6)
+                    << viewName << " header " << caption.toStdString();
+            }
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(WindowFit, ColumnsAreNeverNarrowerThanTheirWidestText)
+{
+    seedDefaults();
+    start();
+    for (const char *lottery : { "Кено (20 из 80)", "5 из 50 + 2 из 12" }) {
+        chooseLottery(s(lottery));
+        expectColumnsFitTheirTexts("StringGrid2");
+        expectColumnsFitTheirTexts("ListView1");
+        trigger("N35");
+        expectColumnsFitTheirTexts("ListView2");
+    }
+}
+
+TEST_F(WindowFit, AdditionalNumbersFollowTheMainOnesInTheResults)
+{
+    seedDefaults();
+    start();
+    chooseLottery(s("5 из 50 + 2 из 12"));
+    auto *results = find<QTableView>("StringGrid2");
+    ASSERT_EQ(results->model()->columnCount(), 1 + 5 + 2);
+    const int last = results->model()->rowCount() - 1;
+    // The newest draw of the sample: 2019017 with stars 04 and 03.
+    EXPECT_EQ(results->model()->index(last, 0).data().toString(), s("2019017"));
+    EXPECT_EQ(results->model()->index(last, 6).data().toString(), s("04"));
+    EXPECT_EQ(results->model()->index(last, 7).data().toString(), s("03"));
+    EXPECT_TRUE(results->model()->index(last, 6).data(Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(results->model()->index(last, 5).data(Qt::BackgroundRole).isValid());
+}
+
+TEST_F(WindowFit, TheDrawNumberStaysInSightAndTheNewestDrawIsWhole)
+{
+    seedDefaults();
+    start();
+    window().resize(700, 500); // narrow: the results scroll sideways
+    QApplication::processEvents();
+    chooseLottery(s("Кено (20 из 80)"));
+    QApplication::processEvents();
+    auto *results = find<QTableView>("StringGrid2");
+    const int last = results->model()->rowCount() - 1;
+    const QRect newest = results->visualRect(results->model()->index(last, 1));
+    EXPECT_TRUE(results->viewport()->rect().contains(newest))
+        << newest.y() << " " << results->viewport()->height();
+
+    results->horizontalScrollBar()->setValue(results->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    ASSERT_GT(results->horizontalScrollBar()->value(), 0);
+    auto *frozen = results->findChild<QTableView *>(s("frozenColumn"));
+    ASSERT_NE(frozen, nullptr);
+    EXPECT_TRUE(frozen->isVisible());
+    EXPECT_EQ(frozen->width(), results->columnWidth(0));
+    EXPECT_LE(frozen->x(), results->frameWidth());
+    // The frozen column shows the same rows as the view beside it.
+    EXPECT_EQ(frozen->rowAt(0), results->rowAt(0));
+    EXPECT_EQ(frozen->indexAt(QPoint(2, newest.center().y())).data().toString(), s("10114"));
+}
+
+TEST_F(WindowFit, TheWindowComesBackAsItWasLeft)
+{
+    seedDefaults();
+    start();
+    window().resize(790, 560);
+    QApplication::processEvents();
+    chooseLottery(s("4 из 20"));
+    find<QSplitter>("Splitter1")->setSizes({ 200, 580 });
+    QApplication::processEvents();
+    find<QTableView>("ListView1")->horizontalHeader()->sectionClicked(2);
+    const QRect geometry = window().geometry();
+    find<QSplitter>("Splitter2")->setSizes({ 200, 150, 230 });
+    QApplication::processEvents();
+    const QList<int> split = find<QSplitter>("Splitter1")->sizes();
+    const QList<int> panes = find<QSplitter>("Splitter2")->sizes();
+    window().close();
+
+    const IniDocument ini = IniFile(dir.filePath(s("kivora.INI"))).load();
+    EXPECT_EQ(ini.readInteger(s("Form"), s("Width"), 0), 790);
+    EXPECT_EQ(ini.readInteger(s("Form"), s("Height"), 0), 560);
+    EXPECT_EQ(ini.readString(s("Form"), s("LastLottery"), QString()), s("4 из 20"));
+
+    start();
+    QApplication::processEvents();
+    EXPECT_EQ(window().geometry().size(), geometry.size());
+    EXPECT_EQ(window().currentLottery(), s("4 из 20"));
+    EXPECT_EQ(find<QSplitter>("Splitter1")->sizes(), split);
+    EXPECT_EQ(find<QSplitter>("Splitter2")->sizes(), panes);
+    EXPECT_EQ(window().sortColumn(), 2);
+    EXPECT_EQ(find<QTableView>("ListView1")->horizontalHeader()->sortIndicatorSection(), 2);
+}
+
+TEST_F(WindowFit, AMaximisedWindowKeepsItsNormalGeometry)
+{
+    seedDefaults();
+    start();
+    window().setGeometry(20, 30, 760, 540);
+    QApplication::processEvents();
+    const QRect normal = window().geometry();
+    window().showMaximized();
+    QApplication::processEvents();
+    window().close();
+    const IniDocument ini = IniFile(dir.filePath(s("kivora.INI"))).load();
+    EXPECT_EQ(ini.readString(s("Form"), s("InitMax"), QString()), s("1"));
+    EXPECT_EQ(ini.readInteger(s("Form"), s("Width"), 0), normal.width());
+    EXPECT_EQ(ini.readInteger(s("Form"), s("Height"), 0), normal.height());
+    // Closed again at once, it stores the same normal geometry: nothing drifts.
+    start();
+    EXPECT_TRUE(window().windowState().testFlag(Qt::WindowMaximized));
+    window().close();
+    const IniDocument again = IniFile(dir.filePath(s("kivora.INI"))).load();
+    for (const char *key : { "Left", "Top", "Width", "Height", "InitMax" })
+        EXPECT_EQ(
+            again.readString(s("Form"), s(key), QString()), ini.readString(s("Form"), s(key), QString()))
+            << key;
+}
+
+TEST_F(WindowFit, TheTitleNamesTheProgramOnce)
+{
+    applyApplicationIdentity("1.0");
+    seedDefaults();
+    start();
+    EXPECT_EQ(window().windowTitle().count(s("Kivora")), 1);
+    // Qt adds the display name to every title when one is set: none is.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+}
