@@ -119,6 +119,8 @@ StatTable tenCombos(const DrawTable &draws, const LotteryDefinition &definition,
             candidate.insert(numbers[j]);
         const SetTally tally = tallySet(sets, candidate);
         table.addNumbers(numbers, k, tally.since, tally.drawn);
+        // Rows are coloured against the longest gap among these combinations.
+        table.record = std::max(table.record, tally.longest);
         // The last combination with this first number continues with hi - k + 2 ... hi.
         const bool lastWithThisFirst = k == 1 || numbers[1] == range.hi - k + 2;
         if (lastWithThisFirst)

@@ -211,6 +211,8 @@ private:
     void showLedger();
     void startCalculator();
     void openResultsWebPage();
+    // The lottery's address to open: a web address, or a file of the program folder.
+    QString lotteryAddress() const;
     void openHomePage();
     void showHelp();
     void openHelp(const QString &topic);
@@ -232,6 +234,7 @@ private:
     // Configuration read at creation.
     int m_keptLastDraws = 0;
     bool m_shownOnce = false;
+    bool m_noLotteryExplained = false;
     QString m_langFile;
 
     // The last load and the state derived from it.
@@ -302,6 +305,7 @@ private:
     CombinationListModel *m_combinationModel = nullptr;
     TemplateCache m_templates;
     QString m_reportedTemplate; // the unreadable template last reported
+    QString m_statGroupCaption = QStringLiteral("Статистика"); // the panel's title with no statistic
     FileDialogTexts *m_openDialogTexts = nullptr;
     FileDialogTexts *m_saveDialogTexts = nullptr;
 
@@ -315,6 +319,7 @@ private:
     QAction *m_additionalAction = nullptr;
     QAction *m_additionalPopupAction = nullptr;
     QAction *m_numbersFromTenAction = nullptr;
+    QAction *m_lotteryInfoAction = nullptr; // shown only for a lottery with an address
     QAction *m_showResultsAction = nullptr;
     QAction *m_showDetailsAction = nullptr;
     QMenu *m_statMenu = nullptr;

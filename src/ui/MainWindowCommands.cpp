@@ -24,6 +24,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace kivora {
 
@@ -89,12 +90,24 @@ void MainWindow::editResultsBase()
     loadCurrentLottery();
 }
 
-void MainWindow::openResultsWebPage()
+QString MainWindow::lotteryAddress() const
 {
     const QString address = m_load.definition.www.trimmed();
     if (address.isEmpty() || address == QLatin1String("http://"))
-        return;
-    m_services.openUrl(address);
+        return {};
+    // A web address as it is; anything else names a file, found from the program
+    // folder when it is not absolute.
+    const QUrl url(address);
+    if (url.isValid() && url.scheme().size() > 1)
+        return address;
+    return QDir::isAbsolutePath(address) ? address : m_folder.filePath(address);
+}
+
+void MainWindow::openResultsWebPage()
+{
+    const QString address = lotteryAddress();
+    if (!address.isEmpty())
+        m_services.openUrl(address);
 }
 
 void MainWindow::openHomePage()

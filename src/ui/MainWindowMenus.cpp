@@ -120,7 +120,8 @@ void MainWindow::createMenus()
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));
     bar->addMenu(service);
-    addCommand(service, "N26", QStringLiteral("Информация о лотерее"), nullptr)->setEnabled(false);
+    m_lotteryInfoAction
+        = addCommand(service, "N26", QStringLiteral("Информация о лотерее"), &MainWindow::openResultsWebPage);
     addCommand(service, "N78", QStringLiteral("Доходы и расходы"), &MainWindow::showLedger);
     addCommand(service, "N80", QStringLiteral("Калькулятор"), &MainWindow::startCalculator);
 

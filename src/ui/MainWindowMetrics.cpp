@@ -125,6 +125,9 @@ void MainWindow::updateLayout(bool resizeRightPanel)
             m_rightSplitter->setSizes({ std::max(share, room - 2 * share), share, share });
         }
     }
+    // The numbers of a ten take half the statistics panel, whatever its height.
+    if (m_tenNumberList && m_tenNumberList->isVisible())
+        m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
     if (m_statusText) {
         m_statusText->setPreferredWidth(m_resultsGroup->width() + 4);
         m_markStatus->setPreferredWidth(m_numberGroup->width() + 2);

@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/FrozenColumnView.h"
+#include "ui/PlatformServices.h"
 
 #include "ui/StatusPanel.h"
 
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +87,11 @@ void MainWindow::loadCurrentLottery()
     const QString name = currentLottery();
     if (name.isEmpty()) {
         m_statusText->setText(m_messages("Str58"));
+        // Said once in a message too: the status bar may be too narrow to read it.
+        if (!m_noLotteryExplained) {
+            m_noLotteryExplained = true;
+            m_services.showMessage(this, m_messages("Str58"), PlatformServices::MessageKind::Information);
+        }
         return;
     }
     m_loading = true;
@@ -134,6 +141,7 @@ void MainWindow::showLoad()
     }
     rebuildPositionMenus();
     m_additionalAction->setEnabled(d.hasAdditionalNumbers());
+    m_lotteryInfoAction->setVisible(!lotteryAddress().isEmpty());
     m_additionalPopupAction->setEnabled(d.hasAdditionalNumbers());
     fillChoiceLists();
     {
@@ -144,7 +152,8 @@ void MainWindow::showLoad()
         m_lastDrawsEdit->setText(text);
     }
 
-    // Statistics panel back to an empty combination view.
+    // Statistics panel back to an empty combination view under its own title.
+    m_statGroup->setTitle(m_statGroupCaption);
     m_tensGrid->hide();
     m_tenNumberList->hide();
     m_combinationView->show();

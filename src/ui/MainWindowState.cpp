@@ -124,6 +124,8 @@ void MainWindow::applyLanguage(bool atStart)
         LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
     // A font from the file changes what every cell needs.
     applyMetrics();
+    m_statGroupCaption
+        = doc.readString(QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statGroupCaption);
     if (doc.isModified() && !file.save(doc))
         m_statusText->setText(m_messages("Str56").arg(file.lastError()));
 }

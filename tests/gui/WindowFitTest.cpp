@@ -7,11 +7,14 @@
 #include "core/IniFile.h"
 #include "ui/ApplicationIdentity.h"
 
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTableView>
+#include <QTableWidget>
 
 using namespace kivora;
 
@@ -188,4 +191,63 @@ TEST_F(WindowFit, TheTitleNamesTheProgramOnce)
     EXPECT_EQ(window().windowTitle().count(s("Kivora")), 1);
     // Qt adds the display name to every title when one is set: none is.
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+}
+
+TEST_F(WindowFit, ALargeFontFromTheLanguageFileKeepsEveryCellReadable)
+{
+    seedDefaults();
+    QStringList lines = { s("[MainForm]"), s("MainForm_FontSize=14") };
+    dir.writeLines(s("lng/big.lng"), lines);
+    IniFile config(dir.filePath(s("kivora.INI")));
+    IniDocument doc = config.load();
+    doc.writeString(s("Form"), s("LangFile"), s("big.lng"));
+    ASSERT_TRUE(config.save(doc));
+    start();
+    chooseLottery(s("Кено (20 из 80)"));
+    EXPECT_EQ(window().font().pointSize(), 14);
+    expectColumnsFitTheirTexts("StringGrid2");
+    expectColumnsFitTheirTexts("ListView1");
+    auto *strip = find<QTableWidget>("StringGrid3");
+    const QFontMetrics metrics(strip->font());
+    for (int column = 0; column < strip->columnCount(); ++column) {
+        const QTableWidgetItem *item = strip->item(0, column);
+        if (item) {
+            EXPECT_GE(strip->columnWidth(column), metrics.horizontalAdvance(item->text()) + 4) << column;
+        }
+    }
+    EXPECT_GE(strip->rowHeight(0), metrics.height());
+}
+
+TEST_F(WindowFit, SmallThingsANewcomerTripsOn)
+{
+    writeConfig({ s("[LotoType]"), s("С адресом=1"), s("Без адреса=1"), s("[С адресом]"), s("MaxNumber=45"),
+        s("DrawNumber=6"), s("BaseFile=a.lot"), s("WWW=rules/a.html"), s("[Без адреса]"), s("MaxNumber=45"),
+        s("DrawNumber=6"), s("BaseFile=b.lot") });
+    dir.writeLines(s("a.lot"),
+        { s("1,-,-,-,01,02,03,04,05,06"), s("2,-,-,-,07,08,09,10,11,12"), s("3,-,-,-,01,13,14,15,16,17") });
+    dir.writeLines(s("b.lot"), { s("1,-,-,-,01,02,03,04,05,06") });
+    start();
+
+    // The lottery's information opens its address; a file is found in the program folder.
+    auto *info = window().findChild<QAction *>(s("N26"));
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    info->trigger();
+    EXPECT_EQ(services.openedUrls.last(), dir.filePath(s("rules/a.html")));
+
+    // The statistics panel's title goes with its list.
+    trigger("N35");
+    EXPECT_EQ(find<QGroupBox>("GroupBox2")->title(), s("Пары номеров"));
+    chooseLottery(s("Без адреса"));
+    EXPECT_EQ(find<QGroupBox>("GroupBox2")->title(), s("Статистика"));
+    EXPECT_FALSE(info->isVisible());
+}
+
+TEST_F(WindowFit, WithoutAnyLotteryTheHintIsAMessageAndATooltip)
+{
+    writeConfig({ s("[LotoType]"), s("Скрытая=0") });
+    start();
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_TRUE(services.lastMessage().contains(s("Параметры")));
+    EXPECT_EQ(find<QLabel>("StatusPanel0")->toolTip(), services.lastMessage());
 }
