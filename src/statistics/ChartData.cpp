@@ -19,11 +19,9 @@ double drawChance(const LotteryDefinition &definition)
 int hitsIn(const int *cells, int width, const HitTarget &target, NumberRange range)
 {
     NumberSet drawn;
-    int each = 0;
     for (int j = 0; j < width; ++j) {
-        if (!range.contains(cells[j]))
-            continue;
-        drawn.insert(cells[j]);
+        if (range.contains(cells[j]))
+            drawn.insert(cells[j]);
     }
     int present = 0;
     for (int n : target.numbers) {
@@ -31,10 +29,8 @@ int hitsIn(const int *cells, int width, const HitTarget &target, NumberRange ran
             ++present;
     }
     if (target.countEach)
-        each = present;
-    else
-        each = !target.numbers.empty() && present == static_cast<int>(target.numbers.size()) ? 1 : 0;
-    return each;
+        return present;
+    return !target.numbers.empty() && present == static_cast<int>(target.numbers.size()) ? 1 : 0;
 }
 
 } // namespace

@@ -233,6 +233,29 @@ TEST(TicketFilters, EmptyListsAndEverythingRemoved)
     EXPECT_FALSE(combinationSaveRefusal(list, messages).isEmpty());
 }
 
+// Rows the player deleted stay deleted; the filter works on what the list shows.
+TEST(TicketFilters, ListWithDeletedRows)
+{
+    const LotteryDefinition six = lottery(1, 45, 6);
+    CombinationList list = expandSystem(
+        SystemTemplate::parse(fullTemplate(7, 6)), texts({ "01", "02", "03", "04", "05", "06", "08" }));
+    ASSERT_TRUE(list.removeRow(0)); // 01 02 03 04 05 06
+    ASSERT_TRUE(list.removeRow(0)); // 01 02 03 04 05 08
+    const QStringList third = list.row(0);
+    TicketFilters filters;
+    filters.run = { true, 1, 4 }; // drops five in a row, and the blank row (no run)
+    const FilterOutcome outcome = filterCombinations(&list, filters, six, PastDraws());
+    EXPECT_EQ(outcome.before, 7);
+    QStringList shown;
+    for (int row = 0; row < list.rowCount(); ++row)
+        shown.append(list.row(row).mid(0, 6).join(QLatin1Char(' ')));
+    EXPECT_EQ(shown,
+        texts({ "01 02 03 04 06 08", "01 02 03 05 06 08", "01 02 04 05 06 08", "01 03 04 05 06 08",
+            "01 K 03   " }));
+    EXPECT_EQ(outcome.removed[3], 2); // 02 03 04 05 06 08 and the blank row
+    EXPECT_EQ(third, list.row(0));
+}
+
 TEST(TicketFilters, DescriptionNamesTheFiltersOnOneLine)
 {
     MessageCatalog messages;
