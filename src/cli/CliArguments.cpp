@@ -7,7 +7,8 @@ namespace {
 // Options that never take a value.
 bool isFlag(const QString &name)
 {
-    return name == QLatin1String("json") || name == QLatin1String("all-draws");
+    return name == QLatin1String("json") || name == QLatin1String("all-draws")
+        || name == QLatin1String("not-past");
 }
 
 } // namespace

@@ -63,6 +63,14 @@ CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args)
         return importCommand(ctx);
     if (command == QLatin1String("add"))
         return addCommand(ctx);
+    if (command == QLatin1String("randomness"))
+        return randomnessCommand(ctx);
+    if (command == QLatin1String("backtest"))
+        return backtestCommand(ctx);
+    if (command == QLatin1String("filter"))
+        return filterCommand(ctx);
+    if (command == QLatin1String("filters"))
+        return filtersCommand(ctx);
     return CommandResult::wrongUsage(QStringLiteral("unknown command: %1").arg(command));
 }
 

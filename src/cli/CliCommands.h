@@ -30,7 +30,7 @@ CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args);
 struct CommandContext;
 
 // The commands, one function each (CliStatCommands.cpp, CliPlayCommands.cpp,
-// CliResultsCommands.cpp).
+// CliResultsCommands.cpp, CliAnalysisCommands.cpp).
 CommandResult listCommand(const CommandContext &ctx); // numbers, stat ...
 CommandResult exportHtmlCommand(const CommandContext &ctx);
 CommandResult forecastCommand(const CommandContext &ctx);
@@ -39,5 +39,9 @@ CommandResult saveCommand(const CommandContext &ctx);
 CommandResult checkCommand(const CommandContext &ctx);
 CommandResult importCommand(const CommandContext &ctx);
 CommandResult addCommand(const CommandContext &ctx);
+CommandResult randomnessCommand(const CommandContext &ctx);
+CommandResult backtestCommand(const CommandContext &ctx);
+CommandResult filterCommand(const CommandContext &ctx); // filter: expand, then filter the tickets
+CommandResult filtersCommand(const CommandContext &ctx); // filters show|set: the stored filters
 
 } // namespace kivora::cli

@@ -1,5 +1,9 @@
 #include "cli/JsonWriter.h"
 
+#include <QLocale>
+
+#include <cmath>
+
 namespace kivora::cli {
 
 void JsonWriter::separate()
@@ -64,6 +68,16 @@ JsonWriter &JsonWriter::value(bool flag)
 {
     separate();
     m_text += flag ? QStringLiteral("true") : QStringLiteral("false");
+    m_needComma = true;
+    return *this;
+}
+
+JsonWriter &JsonWriter::value(double number)
+{
+    if (!std::isfinite(number))
+        return null();
+    separate();
+    m_text += QString::number(number, 'g', QLocale::FloatingPointShortest);
     m_needComma = true;
     return *this;
 }

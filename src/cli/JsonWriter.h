@@ -19,6 +19,9 @@ public:
     JsonWriter &value(qint64 number);
     JsonWriter &value(int number) { return value(qint64(number)); }
     JsonWriter &value(bool flag);
+    // A real number in the fewest digits that read back as the same number; null when
+    // it is not finite.
+    JsonWriter &value(double number);
     JsonWriter &null();
 
     const QString &text() const { return m_text; }

@@ -146,8 +146,14 @@ bool renameLottery(IniFile &ini, const QString &oldName, const QString &newName,
     for (int row = 0; row < kParamCount; ++row)
         document.writeString(newName, paramKeys().at(row), values.value(row));
     // "Loto" renamed "LOTO" is the same section: erasing it would lose what was just written.
-    if (!sameName(oldName, newName))
+    if (!sameName(oldName, newName)) {
+        // Keys the editor does not show (the ticket filters) go with the lottery.
+        for (const QString &key : document.keys(oldName)) {
+            if (!paramKeys().contains(key, Qt::CaseInsensitive))
+                document.writeString(newName, key, document.value(oldName, key).value_or(QString()));
+        }
         document.eraseSection(oldName);
+    }
     return ini.save(document);
 }
 

@@ -55,8 +55,8 @@ ParamsCheck checkParams(const QString &lottery, const QStringList &values, const
 bool writeParams(IniFile &ini, const QString &lottery, const QStringList &values);
 
 // Moves a lottery to a new name: the old list key goes, the new one is added last with
-// "1", the ten values are written under the new name and the old section is erased
-// unless both names differ only in letter case.
+// "1", the ten values are written under the new name, the section's other keys follow
+// them and the old section is erased unless both names differ only in letter case.
 bool renameLottery(IniFile &ini, const QString &oldName, const QString &newName, const QStringList &values);
 
 // Erases the lottery's own section; its list key stays.

@@ -8,19 +8,23 @@
 
 namespace kivora {
 
-QString combinationFileHeader(const QString &systemName, int rowCount, const MessageCatalog &messages)
+QString combinationFileHeader(
+    const QString &systemName, int rowCount, const MessageCatalog &messages, const QString &filters)
 {
-    return messages("Str2") + QLatin1Char(' ') + systems::headerWord(systemName) + QLatin1Char(' ')
+    QString header = messages("Str2") + QLatin1Char(' ') + systems::headerWord(systemName) + QLatin1Char(' ')
         + messages("Str11") + QStringLiteral(" - ") + intToText(rowCount) + QLatin1Char(' ')
         + messages("Str17");
+    if (!filters.isEmpty())
+        header += QStringLiteral("; ") + filters;
+    return header;
 }
 
 QString combinationFileText(const CombinationList &list, const QString &lotteryName,
-    const QString &systemName, const MessageCatalog &messages)
+    const QString &systemName, const MessageCatalog &messages, const QString &filters)
 {
     const QString gap = QStringLiteral("   ");
-    QString text
-        = lotteryName + textfile::crlf() + combinationFileHeader(systemName, list.rowCount(), messages);
+    QString text = lotteryName + textfile::crlf()
+        + combinationFileHeader(systemName, list.rowCount(), messages, filters);
     text.reserve(text.size() + list.rowCount() * (2 + CombinationList::kColumns * 5));
     for (int row = 0; row < list.rowCount(); ++row) {
         text += textfile::crlf();
@@ -38,7 +42,7 @@ QString combinationSaveRefusal(const CombinationList &list, const MessageCatalog
 }
 
 bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
-    const QString &systemName, const MessageCatalog &messages, QString *error)
+    const QString &systemName, const MessageCatalog &messages, QString *error, const QString &filters)
 {
     const QString refusal = combinationSaveRefusal(list, messages);
     if (!refusal.isEmpty()) {
@@ -46,7 +50,8 @@ bool writeCombinationFile(const QString &path, const CombinationList &list, cons
             *error = refusal;
         return false;
     }
-    return textfile::writeText(path, combinationFileText(list, lotteryName, systemName, messages), error);
+    return textfile::writeText(
+        path, combinationFileText(list, lotteryName, systemName, messages, filters), error);
 }
 
 } // namespace kivora

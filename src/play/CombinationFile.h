@@ -18,11 +18,14 @@ class CombinationList;
 class MessageCatalog;
 
 // "Выбрано:  7 номеров - 2 комбинаций": the header line for a system and a row count.
-QString combinationFileHeader(const QString &systemName, int rowCount, const MessageCatalog &messages);
+// A list cut by ticket filters names them after it, on the same line:
+// "Выбрано:  7 номеров - 2 комбинаций; Фильтры: сумма 100-150" (filterDescription).
+QString combinationFileHeader(const QString &systemName, int rowCount, const MessageCatalog &messages,
+    const QString &filters = QString());
 
 // The whole file text for the list, the lottery's name and the current system's name.
 QString combinationFileText(const CombinationList &list, const QString &lotteryName,
-    const QString &systemName, const MessageCatalog &messages);
+    const QString &systemName, const MessageCatalog &messages, const QString &filters = QString());
 
 // Why a list cannot be saved: the message for a list without a single combination
 // (CombinationList::isEmpty), or the empty text when it can be.
@@ -32,7 +35,8 @@ QString combinationSaveRefusal(const CombinationList &list, const MessageCatalog
 // an existing file then stays as it was. A list without a combination is not written:
 // *error is then combinationSaveRefusal's message (no input/output error).
 bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
-    const QString &systemName, const MessageCatalog &messages, QString *error);
+    const QString &systemName, const MessageCatalog &messages, QString *error,
+    const QString &filters = QString());
 
 // The fixed file the list is shown from: "lototmp.ltc" in the program folder.
 inline QString shownCombinationsFileName()

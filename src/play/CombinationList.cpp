@@ -77,6 +77,33 @@ bool CombinationList::removeRow(int row)
     return true;
 }
 
+void CombinationList::keepRows(const std::vector<int> &rows)
+{
+    std::vector<int> map;
+    map.reserve(rows.size());
+    for (int row : rows) {
+        if (row >= 0 && row < rowCount())
+            map.push_back(templateRow(row));
+    }
+    if (map.empty()) {
+        m_cells = oneEmptyRow();
+        m_templateRows = 1;
+        m_rowMap.clear();
+        return;
+    }
+    m_rowMap = std::move(map);
+}
+
+int CombinationList::markedIndex(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns)
+        return -1;
+    const qint8 code = (*m_cells)[static_cast<size_t>(templateRow(row)) * kColumns + column];
+    if (code >= 1 && code < templatecell::kBeyond && code <= m_captions.size())
+        return code - 1;
+    return -1;
+}
+
 CombinationList expandSystem(const SystemTemplate &tmpl, const QStringList &markedCaptions)
 {
     CombinationList list;

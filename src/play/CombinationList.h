@@ -37,6 +37,14 @@ public:
 
     // Removes a row; the rows below move up. A list of one row keeps it: returns false.
     bool removeRow(int row);
+    // Keeps only the given rows (ascending list rows), in their order; keeping none
+    // leaves the one empty row of a list without combinations.
+    void keepRows(const std::vector<int> &rows);
+
+    // The index in markedCaptions() of the number in a cell, or -1 for the placeholder,
+    // an empty cell or a position beyond the marked numbers. Cheaper than cell() when
+    // every row of a long list is looked at.
+    int markedIndex(int row, int column) const;
 
     // The captions the list was expanded with, in list order.
     const QStringList &markedCaptions() const { return m_captions; }

@@ -1,0 +1,119 @@
+#include "reports/AnalysisReports.h"
+
+#include "core/MessageCatalog.h"
+#include "reports/HtmlExport.h"
+#include "statistics/StatTestData.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace kivora;
+using namespace kivora::test;
+
+namespace {
+
+ChiSquareTest chiSquare(double p, bool valid)
+{
+    ChiSquareTest test;
+    test.p = p;
+    test.valid = valid;
+    return test;
+}
+
+backtest::Tally tally(qint64 hits, double expected, double variance)
+{
+    backtest::Tally result;
+    result.picks = 100;
+    result.hits = hits;
+    result.expectedHits = expected;
+    result.variance = variance;
+    return result;
+}
+
+} // namespace
+
+// The verdict is a plain sentence at the 5% level; a test the draws are too few for
+// claims nothing either way.
+TEST(AnalysisReports, VerdictsInThePlainWords)
+{
+    const MessageCatalog messages;
+    EXPECT_EQ(randomnessVerdict(chiSquare(0.05, true), messages),
+        u8("согласуется с честным розыгрышем на уровне 5%"));
+    EXPECT_EQ(randomnessVerdict(chiSquare(0.0499, true), messages),
+        u8("не согласуется с честным розыгрышем на уровне 5%"));
+    EXPECT_EQ(
+        randomnessVerdict(chiSquare(0.0001, false), messages), u8("слишком мало розыгрышей для вывода"));
+
+    // z = +-2.5 is beyond 1.96 either way; z = 1 is not.
+    EXPECT_EQ(backtestVerdict(tally(125, 100, 100), messages), u8("лучше случайного выбора на уровне 5%"));
+    EXPECT_EQ(backtestVerdict(tally(75, 100, 100), messages), u8("хуже случайного выбора на уровне 5%"));
+    EXPECT_EQ(backtestVerdict(tally(110, 100, 100), messages),
+        u8("не отличается от случайного выбора на уровне 5%"));
+    EXPECT_EQ(backtestVerdict(backtest::Tally(), messages), u8("слишком мало розыгрышей для вывода"));
+
+    EXPECT_EQ(formatProbability(0.254773), QStringLiteral("0.2548"));
+    EXPECT_EQ(formatProbability(0.0000123), QStringLiteral("1.2e-05"));
+    EXPECT_EQ(formatProbability(1.0), QStringLiteral("1"));
+    EXPECT_EQ(formatFigure(85.3149), QStringLiteral("85.31"));
+}
+
+// One row per test: frequencies, each position kept in drawing order, gaps, the
+// longest absence; the notes name the correction and the draws left out.
+TEST(AnalysisReports, RandomnessTableAndDocument)
+{
+    TempFolder dir;
+    const MessageCatalog messages;
+    const DrawTable draws = makeDraws(2,
+        { { 1, 2 }, { 1, 3 }, { 1, 4 }, { 1, 2 }, { 1, 3 }, { 2, 1 }, { 2, 4 }, { 2, 3 }, { 3, 1 }, { 3, 2 },
+            { 4, 1 }, { 4, 3 }, { 4, 4 } });
+    const RandomnessReport report = testRandomness(draws, lottery(1, 4, 2));
+    const QList<QStringList> rows = randomnessRows(report, messages);
+    ASSERT_EQ(rows.size(), 5);
+    EXPECT_EQ(rows[0],
+        (QStringList { u8("Частоты номеров"), QStringLiteral("2.00"), QStringLiteral("3"),
+            formatProbability(report.frequency.p), randomnessVerdict(report.frequency, messages) }));
+    EXPECT_EQ(rows[2].first(), u8("Частоты на позиции 2"));
+    EXPECT_EQ(rows[4].first(), u8("Самое долгое отсутствие номера"));
+    const QStringList notes = randomnessNotes(report, messages);
+    EXPECT_EQ(notes.first(),
+        u8("Проверено розыгрышей: 12; пропущено (номер повторён, пуст или вне диапазона): 1."));
+    EXPECT_TRUE(notes.at(1).contains(QStringLiteral("= 1.50;")));
+
+    const QString html = randomnessHtml(report, QStringLiteral("A<B"), messages);
+    EXPECT_TRUE(html.contains(QStringLiteral("A&lt;B")));
+    EXPECT_FALSE(html.contains(QStringLiteral("A<B")));
+    EXPECT_EQ(html.count(QStringLiteral("<tr")), 1 + rows.size());
+    QString error;
+    ASSERT_TRUE(writeHtmlDocument(dir.filePath(QStringLiteral("r.htm")), html, &error))
+        << error.toStdString();
+}
+
+// The back-test document: the method and its control, then the hit distribution.
+TEST(AnalysisReports, BacktestTableAndDocument)
+{
+    const MessageCatalog messages;
+    backtest::Result result;
+    result.method = backtest::Method::Frequent;
+    result.walked = 3;
+    result.hasControl = true;
+    result.tally = tally(3, 1.5, 0.75);
+    result.tally.picks = 3;
+    result.tally.numbersPicked = 18;
+    result.tally.observed = { 1, 0, 1 };
+    result.tally.expected = { 1.2, 1.3, 0.5 };
+    result.control = result.tally;
+    const QList<QStringList> rows = backtestRows(result, messages);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].mid(0, 5),
+        (QStringList { u8("самые частые номера"), QStringLiteral("3"), QStringLiteral("6.00"),
+            QStringLiteral("1.00"), QStringLiteral("0.50") }));
+    EXPECT_EQ(rows[1].first(), u8("случайный выбор"));
+    EXPECT_EQ(distributionRows(result).size(), 3);
+    EXPECT_EQ(distributionRows(result)[1],
+        (QStringList {
+            QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1.30"), QStringLiteral("0") }));
+    const QString html
+        = backtestHtml(result, u8("6 из 45"), QStringLiteral("2"), QStringLiteral("4"), messages);
+    EXPECT_TRUE(html.contains(u8("с 2 по 4 (всего 3)")));
+    EXPECT_EQ(html.count(QStringLiteral("<table")), 2);
+}
