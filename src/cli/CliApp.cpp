@@ -31,6 +31,7 @@ QString usage()
         "           [--size N] [--from DRAW] [--seed S] [--out FILE]\n"
         "  filter --system NAME --marked LIST [FILTERS] [--out FILE]      (no FILTERS: the stored ones)\n"
         "  filters show | filters set [FILTERS]                           (set: store exactly these)\n"
+        "  odds                                                           (every prize category's chance)\n"
         "\n"
         "Every command but lotteries needs --lottery NAME (a name that lotteries lists).\n"
         "The commands that work on loaded draws take the filters of the window:\n"

@@ -71,6 +71,8 @@ CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args)
         return filterCommand(ctx);
     if (command == QLatin1String("filters"))
         return filtersCommand(ctx);
+    if (command == QLatin1String("odds"))
+        return oddsCommand(ctx);
     return CommandResult::wrongUsage(QStringLiteral("unknown command: %1").arg(command));
 }
 

@@ -43,5 +43,6 @@ CommandResult randomnessCommand(const CommandContext &ctx);
 CommandResult backtestCommand(const CommandContext &ctx);
 CommandResult filterCommand(const CommandContext &ctx); // filter: expand, then filter the tickets
 CommandResult filtersCommand(const CommandContext &ctx); // filters show|set: the stored filters
+CommandResult oddsCommand(const CommandContext &ctx); // CliOddsCommand.cpp
 
 } // namespace kivora::cli

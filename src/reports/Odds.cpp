@@ -77,38 +77,74 @@ Outcome outcome(int numberCount, int drawn, int marked, int hits)
     return result;
 }
 
-QString numberWord(int n, const char *one, const char *few, const char *many)
+// a · b, or 0 when it would not fit in 128 bits (never for a real lottery).
+Count product(Count a, Count b)
 {
-    const int lastTwo = n % 100;
-    const int last = n % 10;
-    if (lastTwo >= 11 && lastTwo <= 14)
-        return QString::fromUtf8(many);
-    if (last == 1)
-        return QString::fromUtf8(one);
-    if (last >= 2 && last <= 4)
-        return QString::fromUtf8(few);
-    return QString::fromUtf8(many);
+    Count result = 0;
+    return __builtin_mul_overflow(a, b, &result) ? 0 : result;
 }
 
-QString numbersWord(int n)
+// "1 : x" and the percentage of ways out of draws.
+QString chanceOf(Count ways, Count draws)
 {
-    return numberWord(n, "номер", "номера", "номеров");
-}
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-void appendTable(QStringList &lines, int numberCount, int drawn, int marked)
-{
-    lines << u("<table>") << u("<tr><th>Угадано номеров</th><th>Шанс</th><th>Вероятность, %</th></tr>");
-    for (int hits = std::min(marked, drawn); hits >= 0; --hits) {
-        lines << QLatin1String("<tr><td>") + QString::number(hits) + QLatin1String("</td><td>")
-                + odds::chanceText(numberCount, drawn, marked, hits) + QLatin1String("</td><td>")
-                + odds::percentText(numberCount, drawn, marked, hits) + QLatin1String("</td></tr>");
+    if (ways == 0)
+        return QString(kDash);
+    Count whole = draws / ways;
+    Count hundredths = (draws % ways * 200 + ways) / (2 * ways);
+    if (hundredths >= 100) {
+        ++whole;
+        hundredths -= 100;
     }
-    lines << QStringLiteral("</table>");
+    const int cents = static_cast<int>(hundredths);
+    return QLatin1String("1 : ") + grouped(digitsOf(whole)) + QLatin1Char(',')
+        + QLatin1Char(static_cast<char>('0' + cents / 10)) + QLatin1Char(static_cast<char>('0' + cents % 10));
+}
+
+QString percentOf(Count ways, Count draws)
+{
+    if (ways == 0)
+        return QStringLiteral("0");
+    const long double percent = static_cast<long double>(ways) * 100 / static_cast<long double>(draws);
+    const int magnitude = static_cast<int>(std::floor(std::log10(percent)));
+    const int decimals = std::max(2, 2 - magnitude);
+    QString text = QString::number(static_cast<double>(percent), 'f', decimals);
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}
+
+OddsRow oddsRow(int mainHits, int additionalHits, Count ways, Count draws)
+{
+    return { mainHits, additionalHits, grouped(digitsOf(ways)), chanceOf(ways, draws),
+        percentOf(ways, draws) };
+}
+
+// Main numbers only: s marked of N, D drawn.
+OddsTable mainTable(int numberCount, int drawn, int marked)
+{
+    OddsTable table;
+    table.marked = marked;
+    const Count draws = binomial(numberCount, drawn);
+    for (int hits = std::min(marked, drawn); hits >= 0; --hits)
+        table.rows.append(
+            oddsRow(hits, -1, binomial(marked, hits) * binomial(numberCount - marked, drawn - hits), draws));
+    return table;
+}
+
+// A ticket of D main and A additional numbers: every pair (m, a) of matches.
+OddsTable combinedTable(int numberCount, int drawn, int additionalCount, int additionalDrawn)
+{
+    OddsTable table;
+    table.marked = drawn;
+    const Count draws = product(binomial(numberCount, drawn), binomial(additionalCount, additionalDrawn));
+    for (int m = drawn; m >= 0; --m) {
+        const Count mainWays = binomial(drawn, m) * binomial(numberCount - drawn, drawn - m);
+        for (int a = additionalDrawn; a >= 0; --a) {
+            const Count addWays = binomial(additionalDrawn, a)
+                * binomial(additionalCount - additionalDrawn, additionalDrawn - a);
+            table.rows.append(oddsRow(m, a, product(mainWays, addWays), draws));
+        }
+    }
+    return table;
 }
 
 } // namespace
@@ -131,100 +167,157 @@ long double hitProbability(int numberCount, int drawn, int marked, int hits)
 QString chanceText(int numberCount, int drawn, int marked, int hits)
 {
     const Outcome o = outcome(numberCount, drawn, marked, hits);
-    if (o.ways == 0)
-        return QString(kDash);
     // draws / ways, rounded half up to hundredths in integers.
-    Count whole = o.draws / o.ways;
-    Count hundredths = (o.draws % o.ways * 200 + o.ways) / (2 * o.ways);
-    if (hundredths >= 100) {
-        ++whole;
-        hundredths -= 100;
-    }
-    const int cents = static_cast<int>(hundredths);
-    return QLatin1String("1 : ") + grouped(digitsOf(whole)) + QLatin1Char(',')
-        + QLatin1Char(static_cast<char>('0' + cents / 10)) + QLatin1Char(static_cast<char>('0' + cents % 10));
+    return chanceOf(o.ways, o.draws);
 }
 
 QString percentText(int numberCount, int drawn, int marked, int hits)
 {
     const Outcome o = outcome(numberCount, drawn, marked, hits);
-    if (o.ways == 0)
-        return QStringLiteral("0");
-    const long double percent = static_cast<long double>(o.ways) * 100 / static_cast<long double>(o.draws);
-    const int magnitude = static_cast<int>(std::floor(std::log10(percent)));
-    const int decimals = std::max(2, 2 - magnitude);
-    QString text = QString::number(static_cast<double>(percent), 'f', decimals);
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
+    return percentOf(o.ways, o.draws);
 }
 
 } // namespace odds
 
-QString oddsPage(const LotteryDefinition &lottery)
+QString pluralForm(int n, const QString &forms)
 {
-    const QString name = lottery.name.toHtmlEscaped();
+    const QStringList parts = forms.split(QLatin1Char('|'));
+    if (parts.size() < 3)
+        return n == 1 || parts.size() < 2 ? parts.value(0) : parts.value(1);
+    const int lastTwo = n % 100;
+    const int last = n % 10;
+    if (lastTwo >= 11 && lastTwo <= 14)
+        return parts.at(2);
+    if (last == 1)
+        return parts.at(0);
+    return last >= 2 && last <= 4 ? parts.at(1) : parts.at(2);
+}
+
+OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &messages)
+{
+    OddsReport report;
+    report.title = lottery.name;
     const int numberCount = lottery.maxNumber - lottery.minNumber + 1;
     const int drawn = lottery.drawNumber;
+    const bool valid
+        = lottery.minNumber >= 0 && lottery.maxNumber <= kLargestNumber && validShape(numberCount, drawn);
+    if (!valid) {
+        report.problem = messages("Str142").arg(drawn).arg(lottery.minNumber).arg(lottery.maxNumber);
+        return report;
+    }
+    const QString number = messages("Str130");
+    const QString ofNumbers = messages("Str131");
+    report.notes << messages("Str126")
+                        .arg(drawn)
+                        .arg(pluralForm(drawn, number))
+                        .arg(numberCount)
+                        .arg(lottery.minNumber)
+                        .arg(lottery.maxNumber)
+                        .arg(grouped(odds::binomialText(numberCount, drawn)));
 
+    // Additional numbers from a range of their own, as many on the ticket as are drawn.
+    const int additionalDrawn = lottery.additionalCount();
+    const int additionalCount = lottery.maxnumberOfAddBall - lottery.minnumberOfAddBall + 1;
+    const bool additional = additionalDrawn > 0 && validShape(additionalCount, additionalDrawn);
+    if (additional) {
+        const Count draws = product(binomial(numberCount, drawn), binomial(additionalCount, additionalDrawn));
+        report.notes << messages("Str127")
+                            .arg(additionalDrawn)
+                            .arg(additionalCount)
+                            .arg(lottery.minnumberOfAddBall)
+                            .arg(lottery.maxnumberOfAddBall)
+                            .arg(grouped(digitsOf(draws)));
+    }
+    report.notes << messages("Str128");
+
+    auto markedHeading
+        = [&](int marked) { return messages("Str132").arg(marked).arg(pluralForm(marked, number)); };
+    if (drawn > 10) {
+        // Keno: the ticket holds 1 to 10 of the numbers.
+        report.notes << messages("Str143");
+        for (int marked = 1; marked <= std::min(10, numberCount); ++marked) {
+            OddsTable table = mainTable(numberCount, drawn, marked);
+            table.heading = markedHeading(marked);
+            report.tables.append(table);
+        }
+        return report;
+    }
+
+    OddsTable single = additional ? combinedTable(numberCount, drawn, additionalCount, additionalDrawn)
+                                  : mainTable(numberCount, drawn, drawn);
+    single.heading = messages("Str129").arg(drawn).arg(pluralForm(drawn, ofNumbers));
+    report.tables.append(single);
+    for (int marked = 7; marked <= 10; ++marked) {
+        if (marked > numberCount || marked == drawn)
+            continue;
+        OddsTable table = mainTable(numberCount, drawn, marked);
+        table.heading = markedHeading(marked);
+        if (marked > drawn) {
+            const QString combos = odds::binomialText(marked, drawn);
+            table.note = messages("Str133")
+                             .arg(marked)
+                             .arg(pluralForm(marked, ofNumbers))
+                             .arg(grouped(combos))
+                             .arg(pluralForm(combos.right(2).toInt(), messages("Str134")))
+                             .arg(drawn)
+                             .arg(pluralForm(drawn, messages("Str135")));
+        } else {
+            table.note = messages("Str136");
+        }
+        if (additional)
+            table.note += QLatin1Char(' ') + messages("Str144");
+        report.tables.append(table);
+    }
+    return report;
+}
+
+QString oddsPage(
+    const LotteryDefinition &lottery, const MessageCatalog &messages, const QString &languageCode)
+{
+    const OddsReport report = oddsReport(lottery, messages);
+    const QString title = messages("Str125").toHtmlEscaped();
     QStringList lines;
-    lines << QStringLiteral("<!DOCTYPE html>") << QStringLiteral("<html lang=\"ru\">")
+    lines << QStringLiteral("<!DOCTYPE html>")
+          << QStringLiteral("<html lang=\"%1\">").arg(languageCode.toHtmlEscaped())
           << QStringLiteral("<head>");
     const int metaLine = static_cast<int>(lines.size());
     lines << QString() // the charset, set when the text is known
-          << u("<title>Шансы на выигрыш</title>") << QStringLiteral("<style>")
+          << QLatin1String("<title>") + title + QLatin1String("</title>") << QStringLiteral("<style>")
           << QStringLiteral("body { font-family: sans-serif; margin: 1em 2em; }")
           << QStringLiteral("table { border-collapse: collapse; margin-bottom: 1em; }")
           << QStringLiteral("th, td { border: 1px solid #999; padding: 2px 10px; text-align: right; }")
           << QStringLiteral("th { background: #008080; color: #fff; }")
           << QStringLiteral("tr:nth-child(odd) td { background: #eee; }") << QStringLiteral("</style>")
-          << QStringLiteral("</head>") << QStringLiteral("<body>") << u("<h1>Шансы на выигрыш</h1>")
-          << QLatin1String("<h2>") + name + QLatin1String("</h2>");
-
-    const bool valid
-        = lottery.minNumber >= 0 && lottery.maxNumber <= kLargestNumber && validShape(numberCount, drawn);
-    if (!valid) {
-        lines << u("<p>Параметры лотереи заданы неверно: выпадает ") + QString::number(drawn)
-                + u(" из чисел от ") + QString::number(lottery.minNumber) + u(" до ")
-                + QString::number(lottery.maxNumber) + u(". Исправьте их в настройках.</p>");
-    } else {
-        lines << u("<p>В каждом розыгрыше выпадает ") + QString::number(drawn) + QLatin1Char(' ')
-                + numbersWord(drawn) + u(" из ") + QString::number(numberCount) + u(" (числа от ")
-                + QString::number(lottery.minNumber) + u(" до ") + QString::number(lottery.maxNumber)
-                + u("). Число возможных исходов розыгрыша: ")
-                + grouped(odds::binomialText(numberCount, drawn)) + u(".</p>")
-              << u("<p>Шанс записан как «1 : x»: в среднем так случается один раз на x розыгрышей. "
-                   "Вероятность угадать ровно k номеров, отметив s номеров, равна "
-                   "C(s,&nbsp;k)&nbsp;·&nbsp;C(N&nbsp;&minus;&nbsp;s,&nbsp;D&nbsp;&minus;&nbsp;k)&nbsp;/"
-                   "&nbsp;C(N,&nbsp;D), "
-                   "где N — количество чисел, D — количество выпадающих номеров, "
-                   "C(n,&nbsp;k) — число сочетаний из n по k.</p>");
-        if (lottery.hasAdditionalNumbers())
-            lines << u("<p>Дополнительные номера в расчёте не учитываются.</p>");
-
-        lines << u("<h3>Одна комбинация из ") + QString::number(drawn) + QLatin1Char(' ')
-                + numberWord(drawn, "номера", "номеров", "номеров") + QLatin1String("</h3>");
-        appendTable(lines, numberCount, drawn, drawn);
-
-        for (int marked = 7; marked <= 10; ++marked) {
-            if (marked > numberCount || marked == drawn)
-                continue;
-            lines << u("<h3>Отмечено ") + QString::number(marked) + QLatin1Char(' ') + numbersWord(marked)
-                    + QLatin1String("</h3>");
-            if (marked > drawn) {
-                const QString combos = odds::binomialText(marked, drawn);
-                lines << u("<p>Система из ") + QString::number(marked) + u(" номеров — это ")
-                        + grouped(combos) + QLatin1Char(' ')
-                        + numberWord(combos.right(2).toInt(), "комбинация", "комбинации", "комбинаций")
-                        + u(" по ") + QString::number(drawn) + QLatin1Char(' ')
-                        + numberWord(drawn, "номеру", "номера", "номеров")
-                        + u(". Таблица показывает, сколько выпавших номеров окажется среди отмеченных.</p>");
-            } else {
-                lines << u("<p>Сколько из отмеченных номеров окажется среди выпавших.</p>");
-            }
-            appendTable(lines, numberCount, drawn, marked);
+          << QStringLiteral("</head>") << QStringLiteral("<body>")
+          << QLatin1String("<h1>") + title + QLatin1String("</h1>")
+          << QLatin1String("<h2>") + report.title.toHtmlEscaped() + QLatin1String("</h2>");
+    if (!report.problem.isEmpty())
+        lines << QLatin1String("<p>") + report.problem.toHtmlEscaped() + QLatin1String("</p>");
+    for (const QString &note : report.notes)
+        lines << QLatin1String("<p>") + note.toHtmlEscaped() + QLatin1String("</p>");
+    auto cell = [](const QString &text) -> QString { return QLatin1String("<td>") + text + QLatin1String("</td>"); };
+    for (const OddsTable &table : report.tables) {
+        lines << QLatin1String("<h3>") + table.heading.toHtmlEscaped() + QLatin1String("</h3>");
+        if (!table.note.isEmpty())
+            lines << QLatin1String("<p>") + table.note.toHtmlEscaped() + QLatin1String("</p>");
+        const bool withAdditional = !table.rows.isEmpty() && table.rows.first().additionalHits >= 0;
+        QString header
+            = QLatin1String("<tr><th>") + messages("Str137").toHtmlEscaped() + QLatin1String("</th>");
+        if (withAdditional)
+            header += QLatin1String("<th>") + messages("Str138").toHtmlEscaped() + QLatin1String("</th>");
+        for (const char *key : { "Str139", "Str140", "Str141" })
+            header += QLatin1String("<th>") + messages(key).toHtmlEscaped()
+                + QLatin1String("</th>");
+        lines << QStringLiteral("<table>") << header + QLatin1String("</tr>");
+        for (const OddsRow &row : table.rows) {
+            QString line = QLatin1String("<tr>") + cell(QString::number(row.mainHits));
+            if (withAdditional)
+                line += cell(QString::number(row.additionalHits));
+            lines << line + cell(row.outcomes) + cell(row.chance) + cell(row.percent)
+                    + QLatin1String("</tr>");
         }
+        lines << QStringLiteral("</table>");
     }
-
     lines << QLatin1String("<p>") + htmlFooter() + QLatin1String("</p>") << QStringLiteral("</body>")
           << QStringLiteral("</html>");
 

@@ -10,8 +10,11 @@
 // 30 digits, so they are kept in 128-bit integers, never in floating point.
 
 #include "core/LotteryDefinition.h"
+#include "core/MessageCatalog.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace kivora {
 
@@ -42,11 +45,48 @@ QString percentText(int numberCount, int drawn, int marked, int hits);
 // The name under which the window stores the odds page in the program folder.
 inline const QString kOddsPageFileName = QStringLiteral("shans.htm");
 
-// The odds page of a lottery, in Russian, ready for writeHtmlDocument (its meta line
-// names the charset it will be stored in): the chances of every number of hits for
-// one combination of D numbers and for 7, 8, 9 and 10 marked numbers (those the range
-// allows). Only the main numbers are counted. A definition outside the limits above
-// gives a page that says so instead of the tables.
-QString oddsPage(const LotteryDefinition &lottery);
+// One prize category: how many main (and additional) numbers are matched, the exact
+// count of draw outcomes that give it, the chance "1 : x" and in percent.
+struct OddsRow
+{
+    int mainHits = 0;
+    int additionalHits = -1; // -1: the table counts main numbers only
+    QString outcomes;
+    QString chance;
+    QString percent;
+};
+
+struct OddsTable
+{
+    int marked = 0; // main numbers on the ticket
+    QString heading;
+    QString note;
+    QList<OddsRow> rows; // best category first
+};
+
+// The tables of a lottery, in the language of the catalogue:
+//  - one combination of D numbers, with the additional numbers when the lottery has
+//    them (a ticket marks as many additional numbers as are drawn, from their own range;
+//    each category is m main + a additional matches);
+//  - systems of 7 to 10 numbers (main numbers only);
+//  - for Keno-like draws of more than ten numbers, tickets of 1 to 10 numbers instead.
+// An empty list with problem set for a definition outside the program's limits.
+struct OddsReport
+{
+    QString title; // the lottery's name
+    QString problem;
+    QStringList notes; // the paragraphs before the tables
+    QList<OddsTable> tables;
+};
+OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &messages);
+
+// The report as an HTML page ready for writeHtmlDocument (its meta line names the
+// charset it will be stored in); languageCode is the page's lang attribute.
+QString oddsPage(const LotteryDefinition &lottery, const MessageCatalog &messages,
+    const QString &languageCode = QStringLiteral("ru"));
+
+// "номер|номера|номеров" (one, few, many: the Russian rule) or "number|numbers" (one,
+// other): the form for n.
+QString pluralForm(int n, const QString &forms);
 
 } // namespace kivora

@@ -236,6 +236,7 @@ private:
     bool m_shownOnce = false;
     bool m_noLotteryExplained = false;
     QString m_langFile;
+    QString m_languageCode = QStringLiteral("ru"); // of the current language file
 
     // The last load and the state derived from it.
     LoadResult m_load;

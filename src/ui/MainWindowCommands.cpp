@@ -211,7 +211,7 @@ void MainWindow::showOdds()
     // The odds page is written for the lottery on show, so it always matches it.
     const QString path = m_folder.filePath(kOddsPageFileName);
     QString error;
-    if (!writeHtmlDocument(path, oddsPage(m_load.definition), &error)) {
+    if (!writeHtmlDocument(path, oddsPage(m_load.definition, m_messages, m_languageCode), &error)) {
         showError(m_messages("Str56").arg(error));
         return;
     }
