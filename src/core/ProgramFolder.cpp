@@ -117,13 +117,13 @@ bool ProgramFolder::seed(QString *error) const
     return true;
 }
 
-bool ProgramFolder::writeHelpPageIfMissing(QString *error) const
+bool ProgramFolder::writeHelpPageIfMissing(QString *error, const QString &languageCode) const
 {
-    const QString target = helpPagePath();
+    const QString target = helpPagePath(languageCode);
     if (QFileInfo::exists(target))
         return true;
     return makeFolder(m_path, error)
-        && copyDefault(kDefaultsRoot + QLatin1Char('/') + helpPageName(), target, error);
+        && copyDefault(kDefaultsRoot + QLatin1Char('/') + helpPageName(languageCode), target, error);
 }
 
 } // namespace kivora

@@ -33,14 +33,22 @@ public:
     // Creates the folder and copies every default file that is missing. Returns false
     // with the reason when the folder cannot be created or a file cannot be written.
     bool seed(QString *error) const;
-    // The help page, "kivora.html", which F1 and the help menu open.
-    QString helpPagePath() const { return filePath(helpPageName()); }
-    static QString helpPageName() { return QStringLiteral("kivora.html"); }
+    // The help page, "kivora.html", which F1 and the help menu open; in a language
+    // other than Russian the English page, "kivora-en.html".
+    QString helpPagePath(const QString &languageCode = QStringLiteral("ru")) const
+    {
+        return filePath(helpPageName(languageCode));
+    }
+    static QString helpPageName(const QString &languageCode = QStringLiteral("ru"))
+    {
+        return languageCode == QLatin1String("ru") ? QStringLiteral("kivora.html")
+                                                   : QStringLiteral("kivora-en.html");
+    }
     // Writes the shipped help page when the folder has none (a folder made by an older
     // version, or a page the user deleted), and nothing else: a sample base, template or
     // language file the user removed stays removed. Returns false with the reason when
     // the folder or the page cannot be written.
-    bool writeHelpPageIfMissing(QString *error) const;
+    bool writeHelpPageIfMissing(QString *error, const QString &languageCode = QStringLiteral("ru")) const;
     bool hasConfig() const;
 
 private:

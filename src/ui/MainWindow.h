@@ -16,6 +16,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTranslator>
 
 #include <memory>
 #include <vector>
@@ -38,6 +39,7 @@ class QTabBar;
 class QTableView;
 class QTableWidget;
 class QToolButton;
+
 class QTreeWidget;
 
 namespace kivora {
@@ -115,6 +117,7 @@ private:
     void fillLanguageMenu();
     void placeOnScreen(const QPoint &topLeft, const QSize &storedSize);
     void switchLanguage(const QString &fileName);
+    void applyQtTranslations();
     void applyLanguage(bool atStart);
     QString languagePath() const;
     // The dialogs a language file translates (the system dialog only at start-up).
@@ -237,6 +240,7 @@ private:
     bool m_noLotteryExplained = false;
     QString m_langFile;
     QString m_languageCode = QStringLiteral("ru"); // of the current language file
+    std::unique_ptr<QTranslator> m_qtTranslator;
 
     // The last load and the state derived from it.
     LoadResult m_load;

@@ -51,7 +51,7 @@ void MainWindow::importResultsFile()
 {
     if (!baseIsWritable())
         return;
-    const QString help = m_folder.helpPagePath() + QStringLiteral("#import");
+    const QString help = m_folder.helpPagePath(m_languageCode) + QStringLiteral("#import");
     if (!m_services.confirm(
             this, importReplaceQuestion(m_load.totalLines, m_load.basePath, m_messages), help))
         return;
@@ -123,9 +123,9 @@ void MainWindow::showHelp()
 void MainWindow::openHelp(const QString &topic)
 {
     // A folder seeded by an older version gets the help page now, and nothing else.
-    const QString path = m_folder.helpPagePath();
+    const QString path = m_folder.helpPagePath(m_languageCode);
     QString error;
-    if (!m_folder.writeHelpPageIfMissing(&error)) {
+    if (!m_folder.writeHelpPageIfMissing(&error, m_languageCode)) {
         showError(m_messages("Str56").arg(error));
         return;
     }

@@ -6,6 +6,7 @@
 #include "ui/StatusPanel.h"
 
 #include "core/IniFile.h"
+#include "core/LanguageIdentity.h"
 #include "core/LotteryDefinition.h"
 #include "ui/LanguageResource.h"
 
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -24,6 +26,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabBar>
+#include <QTranslator>
 
 namespace kivora {
 
@@ -91,18 +94,38 @@ void MainWindow::placeOnScreen(const QPoint &topLeft, const QSize &storedSize)
 
 void MainWindow::fillLanguageMenu()
 {
-    // The items are file names: no language file translates them, so they carry no
-    // component name.
+    // The items name the languages, read from their files; they carry no component
+    // name, so no language file translates them.
     m_languageMenu->clear();
     const QDir dir(m_folder.languageFolder());
     const QStringList files = dir.entryList({ QStringLiteral("*.lng") }, QDir::Files, QDir::Name);
     for (const QString &file : files) {
-        QAction *item = m_languageMenu->addAction(file);
+        const LanguageIdentity identity = languageIdentity(IniFile(dir.filePath(file)).load(), file);
+        QString caption = identity.name;
+        QAction *item = m_languageMenu->addAction(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
         item->setData(file);
+        item->setToolTip(file);
         item->setCheckable(true);
         item->setChecked(file == m_langFile);
         m_langGroup->addAction(item);
         connect(item, &QAction::triggered, this, [this, file] { switchLanguage(file); });
+    }
+}
+
+void MainWindow::applyQtTranslations()
+{
+    // Qt's own dialogs and buttons (file dialogs, Yes and No) in the language too.
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+        m_qtTranslator.reset();
+    }
+    if (m_languageCode == QLatin1String("en"))
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(
+            QStringLiteral("qtbase_") + m_languageCode, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        m_qtTranslator = std::move(translator);
     }
 }
 
@@ -122,6 +145,8 @@ void MainWindow::applyLanguage(bool atStart)
     LanguageResource::applyMessages(m_messages, doc);
     for (QWidget *dialog : languageDialogs(atStart))
         LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
+    m_languageCode = languageIdentity(doc, m_langFile).code;
+    applyQtTranslations();
     // A font from the file changes what every cell needs.
     applyMetrics();
     m_statGroupCaption

@@ -35,7 +35,8 @@ bool isComponentKey(const QString &key)
 {
     static const QRegularExpression message(s("^Str\\d+$"));
     return !message.match(key).hasMatch() && !key.endsWith(QLatin1String("_FontName"))
-        && !key.endsWith(QLatin1String("_FontSize"));
+        && !key.endsWith(QLatin1String("_FontSize")) && key != QLatin1String("LanguageName")
+        && key != QLatin1String("LanguageCode");
 }
 
 // Every text a language file can set, as the widgets show it now.

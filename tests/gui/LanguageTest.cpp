@@ -5,8 +5,10 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -28,7 +30,9 @@ QStringList keysOf(const IniDocument &doc)
     QStringList result;
     for (const QString &section : doc.sectionNames()) {
         for (const QString &key : doc.keys(section)) {
-            if (!key.endsWith(QLatin1String("_FontName")) && !key.endsWith(QLatin1String("_FontSize")))
+            // The fonts, and the file's own name and code, are not texts the program writes.
+            if (!key.endsWith(QLatin1String("_FontName")) && !key.endsWith(QLatin1String("_FontSize"))
+                && key != QLatin1String("LanguageName") && key != QLatin1String("LanguageCode"))
                 result.append(section + QLatin1Char('/') + key);
         }
     }
@@ -50,7 +54,7 @@ protected:
     void chooseLanguage(const char *file)
     {
         for (QAction *item : find<QMenu>("Lang")->actions()) {
-            if (item->text() == s(file))
+            if (item->data().toString() == s(file))
                 item->trigger();
         }
         QApplication::processEvents();
@@ -127,7 +131,8 @@ TEST_F(Language, SwitchingToEnglishAndBack)
     // Every visible text of the window is English now: no Cyrillic letter is left.
     const QRegularExpression cyrillic(s("[А-Яа-яЁё]"));
     for (QAction *action : window().findChildren<QAction *>()) {
-        if (action->objectName().startsWith(QLatin1String("LangItem")) || action->parent() == nullptr)
+        // The language menu names each language in its own tongue.
+        if (action->data().toString().endsWith(QLatin1String(".lng")) || action->parent() == nullptr)
             continue;
         if (!action->text().isEmpty() && !qobject_cast<QDialog *>(action->parent())) {
             EXPECT_FALSE(action->text().contains(cyrillic)) << action->objectName().toStdString();
@@ -174,7 +179,7 @@ TEST_F(Language, ShippedFilesAreCompleteAndAgree)
     }
 }
 
-TEST_F(Language, MenuItemsAreFileNamesNeverTranslatedOrWritten)
+TEST_F(Language, MenuItemsNameTheLanguagesAndAreNeverTranslatedOrWritten)
 {
     seedDefaults();
     // A third file that carries a caption for the menu's third item, as older
@@ -189,22 +194,52 @@ TEST_F(Language, MenuItemsAreFileNamesNeverTranslatedOrWritten)
             captions.append(item->text());
         return captions;
     };
-    ASSERT_EQ(items(), files);
+    // The language's own name, or the file name when the file does not give one.
+    const QStringList names = { s("Русский"), s("English"), s("zz.lng") };
+    ASSERT_EQ(items(), names);
     for (const char *file : { "english.lng", "zz.lng", "&russian.lng", "zz.lng", "english.lng" }) {
         chooseLanguage(file);
-        EXPECT_EQ(items(), files) << file;
+        EXPECT_EQ(items(), names) << file;
         for (QAction *item : find<QMenu>("Lang")->actions())
-            EXPECT_EQ(item->isChecked(), item->text() == s(file));
+            EXPECT_EQ(item->isChecked(), item->data().toString() == s(file));
     }
     EXPECT_EQ(menuTitles().first(), s("&File")); // english.lng is the last choice
     chooseLanguage("zz.lng");
     EXPECT_EQ(menuTitles().first(), s("&Datei"));
     EXPECT_EQ(QDir(dir.filePath(s("lng"))).entryList(QDir::Files, QDir::Name), files);
     for (const QString &file : files) {
-        const IniDocument doc = IniFile(lng(file.toUtf8().constData())).load();
+        const IniDocument doc = IniFile(lng(file)).load();
         for (const QString &key : doc.keys(s("MainForm")))
             EXPECT_FALSE(key.startsWith(QLatin1String("LangItem")) && file != s("zz.lng"))
                 << file.toStdString() << " " << key.toStdString();
+    }
+}
+
+TEST_F(Language, QtsOwnDialogsAndTheHelpFollowTheLanguage)
+{
+    seedDefaults();
+    start();
+    const QString qm = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + s("/qtbase_ru.qm");
+    if (QFileInfo::exists(qm)) {
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), s("Отмена"));
+    }
+    trigger("N28");
+    EXPECT_TRUE(services.openedUrls.last().endsWith(s("kivora.html")));
+
+    chooseLanguage("english.lng");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), s("Cancel"));
+    trigger("N28");
+    EXPECT_TRUE(services.openedUrls.last().endsWith(s("kivora-en.html")));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(s("kivora-en.html"))));
+    trigger("N17");
+    const QString odds = QString::fromUtf8(dir.readBytes(s("shans.htm")));
+    EXPECT_TRUE(odds.contains(s("<html lang=\"en\">")));
+    EXPECT_TRUE(odds.contains(s("Chances of winning")));
+    EXPECT_FALSE(odds.contains(s("Шансы")));
+
+    chooseLanguage("&russian.lng");
+    if (QFileInfo::exists(qm)) {
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), s("Отмена"));
     }
 }
 

@@ -47,8 +47,11 @@ AboutDialog::AboutDialog(QWidget *parent)
     auto *top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);
     top->addLayout(text, 1);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    // A button of our own: Qt would give a standard one its own caption again on every
+    // change of language, over the language file's.
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
+        ->setObjectName(QStringLiteral("OKButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
