@@ -191,6 +191,11 @@ TEST_F(WindowFit, TheTitleNamesTheProgramOnce)
     EXPECT_EQ(window().windowTitle().count(s("Kivora")), 1);
     // Qt adds the display name to every title when one is set: none is.
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    // The program's own icon.
+    const QIcon icon = applicationIcon();
+    EXPECT_EQ(icon.availableSizes().size(), 7);
+    EXPECT_FALSE(icon.pixmap(48, 48).isNull());
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
 }
 
 TEST_F(WindowFit, ALargeFontFromTheLanguageFileKeepsEveryCellReadable)
