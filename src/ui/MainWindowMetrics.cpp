@@ -118,12 +118,18 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         const int right = std::max(100, total - left);
         m_splitter->setSizes({ left, right });
         const int room = right - 2 * m_rightSplitter->handleWidth();
-        if (room >= numbers + m_combinationWidth + statistics) {
-            m_rightSplitter->setSizes({ numbers, room - numbers - m_combinationWidth, m_combinationWidth });
-        } else {
-            const int share = room / 3;
-            m_rightSplitter->setSizes({ std::max(share, room - 2 * share), share, share });
+        int numbersWidth = numbers;
+        int combinationsWidth = m_combinationWidth;
+        const int leastStatistics = 120;
+        if (room - numbersWidth - combinationsWidth < leastStatistics) {
+            // Too narrow: the number and combination lists give up width in proportion.
+            const int spare = std::max(0, room - leastStatistics);
+            numbersWidth
+                = static_cast<int>(static_cast<qint64>(spare) * numbers / (numbers + m_combinationWidth));
+            combinationsWidth = spare - numbersWidth;
         }
+        m_rightSplitter->setSizes(
+            { numbersWidth, std::max(0, room - numbersWidth - combinationsWidth), combinationsWidth });
     }
     // The numbers of a ten take half the statistics panel, whatever its height.
     if (m_tenNumberList && m_tenNumberList->isVisible())
