@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTreeWidget>
 
 using namespace kivora;
 
@@ -124,6 +125,11 @@ TEST_F(WindowFit, TheDrawNumberStaysInSightAndTheNewestDrawIsWhole)
     // The frozen column shows the same rows as the view beside it.
     EXPECT_EQ(frozen->rowAt(0), results->rowAt(0));
     EXPECT_EQ(frozen->indexAt(QPoint(2, newest.center().y())).data().toString(), s("10114"));
+
+    // The record line above the number list scrolls sideways with it.
+    auto *numbers = find<QTableView>("ListView1");
+    numbers->horizontalScrollBar()->setValue(numbers->horizontalScrollBar()->maximum());
+    EXPECT_EQ(find<QTreeWidget>("ListView3")->header()->offset(), numbers->horizontalScrollBar()->value());
 }
 
 TEST_F(WindowFit, TheWindowComesBackAsItWasLeft)
