@@ -82,7 +82,8 @@ bool inOtherWindow(const QObject *object, const QWidget *window)
 bool isTranslatable(const QObject *object)
 {
     const QString name = object->objectName();
-    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"))
+        && !object->property("notTranslated").toBool();
 }
 
 void columnCaptions(

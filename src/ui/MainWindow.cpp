@@ -29,6 +29,12 @@ MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, 
     , m_wait(std::make_unique<WaitWindow>(this))
 {
     setObjectName(QStringLiteral("MainForm"));
+    m_jobs = new JobRunner(this);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(50);
+    connect(m_progressTimer, &QTimer::timeout, this, &MainWindow::showJobProgress);
+    connect(m_jobs, &JobRunner::busyChanged, this, &MainWindow::onBusyChanged);
+    connect(m_wait.get(), &WaitWindow::cancelRequested, this, &MainWindow::onJobCancelledByUser);
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
     m_openDialogTexts = new FileDialogTexts("OpenDialog1", QStringLiteral("Сохраненные комбинации"),
         QStringLiteral("Лотокомбинации|*.ltc|Все файлы|*.*"), this);
@@ -88,6 +94,8 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A job still running is cancelled: nothing it would show or write is wanted now.
+    m_jobs->cancel();
     saveWindowSettings();
     QMainWindow::closeEvent(event);
 }
@@ -119,8 +127,8 @@ void MainWindow::showProgress(int min, int max, int position)
 void MainWindow::showWait()
 {
     m_wait->setText(m_messages("Str68"));
+    m_wait->setCancelText(m_messages("Str145"));
     m_wait->showCentred();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::closeWait()

@@ -13,6 +13,7 @@
 #include "statistics/CombinationStats.h"
 #include "statistics/PositionStats.h"
 #include "statistics/StatTable.h"
+#include "ui/JobRunner.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -38,6 +39,7 @@ class QStackedWidget;
 class QTabBar;
 class QTableView;
 class QTableWidget;
+class QTimer;
 class QToolButton;
 
 class QTreeWidget;
@@ -58,6 +60,7 @@ class StatusPanel;
 class FrozenColumnView;
 class TensGridModel;
 class WaitWindow;
+class JobRunner;
 
 class MainWindow final : public QMainWindow
 {
@@ -73,7 +76,11 @@ public:
     // State the dialogs and tests read.
     const ProgramFolder &folder() const { return m_folder; }
     const MessageCatalog &messages() const { return m_messages; }
-    const LoadResult &loaded() const { return m_load; }
+    const LoadResult &loaded() const { return *m_loaded; }
+    // True while a long job (a load, a statistic, an export ...) runs off the event loop.
+    bool isBusy() const;
+    // Waits, letting events run, until no job runs.
+    void waitUntilIdle();
     QString currentLottery() const;
     int sortColumn() const { return m_sortColumn; }
 
@@ -81,8 +88,11 @@ public:
     // (but not user input) run, so the window repaints while no second command starts.
     void showProgress(int min, int max, int position);
 
+    // Loads the lottery of the current tab off the event loop; then runs after the
+    // load was shown.
+    void loadCurrentLottery(std::function<void()> then = {});
+
 public slots:
-    void loadCurrentLottery();
     void onLotteryTabChanged();
 
 protected:
@@ -230,6 +240,20 @@ private:
     void showWait();
     void closeWait();
 
+    // Jobs off the event loop (MainWindowJobs.cpp). With wait, the wait window shows
+    // with its Cancel button while the job runs.
+    template<typename Result>
+    void runJob(bool wait, std::function<Result(const Progress &)> work, std::function<void(Result)> done)
+    {
+        if (wait)
+            showWait();
+        m_jobs->start<Result>(std::move(work), std::move(done),
+            [this](const QString &error) { showError(m_messages("Str56").arg(error)); });
+    }
+    void onBusyChanged(bool busy);
+    void onJobCancelledByUser();
+    void showJobProgress();
+
     ProgramFolder m_folder;
     PlatformServices &m_services;
     MessageCatalog m_messages;
@@ -243,7 +267,11 @@ private:
     std::unique_ptr<QTranslator> m_qtTranslator;
 
     // The last load and the state derived from it.
-    LoadResult m_load;
+    // The last load, shared with the jobs that read it; replaced, never changed.
+    std::shared_ptr<const LoadResult> m_loaded = std::make_shared<const LoadResult>();
+    const LoadResult &load() const { return *m_loaded; }
+    void setLoaded(std::shared_ptr<const LoadResult> loaded);
+    bool m_loadPending = false; // a load job runs
     int m_sortColumn = 1;
     // The sorts the user chose, kept across starts: the number list's column and the
     // combination view's (-1: each statistic's own order).
@@ -335,6 +363,8 @@ private:
     std::vector<QAction *> m_viewStyleActions;
 
     std::unique_ptr<WaitWindow> m_wait;
+    JobRunner *m_jobs = nullptr;
+    QTimer *m_progressTimer = nullptr;
 
     // Dialogs live for the whole run.
     AboutDialog *m_aboutBox = nullptr;

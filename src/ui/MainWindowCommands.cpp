@@ -32,8 +32,8 @@ bool MainWindow::baseIsWritable()
 {
     if (currentLottery().isEmpty())
         return false;
-    if (!m_load.ok) {
-        showError(m_messages("Str124").arg(currentLottery(), m_load.error));
+    if (!load().ok) {
+        showError(m_messages("Str124").arg(currentLottery(), load().error));
         return false;
     }
     return true;
@@ -43,7 +43,7 @@ void MainWindow::addResults()
 {
     if (!baseIsWritable())
         return;
-    if (m_addDialog->execFor(m_load))
+    if (m_addDialog->execFor(load()))
         loadCurrentLottery();
 }
 
@@ -53,7 +53,7 @@ void MainWindow::importResultsFile()
         return;
     const QString help = m_folder.helpPagePath(m_languageCode) + QStringLiteral("#import");
     if (!m_services.confirm(
-            this, importReplaceQuestion(m_load.totalLines, m_load.basePath, m_messages), help))
+            this, importReplaceQuestion(load().totalLines, load().basePath, m_messages), help))
         return;
     FileDialogRequest request;
     request.title = currentLottery() + m_messages("Str70");
@@ -62,18 +62,18 @@ void MainWindow::importResultsFile()
     const QString source = m_services.openFileName(this, request);
     if (source.isEmpty())
         return;
-    const ImportResult result = importResults(m_load.basePath, source, m_load.definition, m_messages);
+    const ImportResult result = importResults(load().basePath, source, load().definition, m_messages);
     if (!result.ok) {
         showError(result.error);
         return;
     }
-    loadCurrentLottery();
-    if (m_load.ok)
+    loadCurrentLottery([this, result] {
         m_statusText->setText(
             m_statusText->text() + QStringLiteral(". ") + importSummaryText(result, m_messages));
-    const QString skipped = importSkippedText(result, m_messages);
-    if (!skipped.isEmpty())
-        m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
+        const QString skipped = importSkippedText(result, m_messages);
+        if (!skipped.isEmpty())
+            m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
+    });
 }
 
 void MainWindow::editResultsBase()
@@ -82,17 +82,17 @@ void MainWindow::editResultsBase()
         return;
     // The editor works on the file itself; the window waits and reloads afterwards.
     QString error;
-    if (!textfile::ensureFileExists(m_load.basePath, &error)) {
+    if (!textfile::ensureFileExists(load().basePath, &error)) {
         showError(m_messages("Str56").arg(error));
         return;
     }
-    m_services.editTextFile(this, m_load.basePath, true);
+    m_services.editTextFile(this, load().basePath, true);
     loadCurrentLottery();
 }
 
 QString MainWindow::lotteryAddress() const
 {
-    const QString address = m_load.definition.www.trimmed();
+    const QString address = load().definition.www.trimmed();
     if (address.isEmpty() || address == QLatin1String("http://"))
         return {};
     // A web address as it is; anything else names a file, found from the program
@@ -211,7 +211,7 @@ void MainWindow::showOdds()
     // The odds page is written for the lottery on show, so it always matches it.
     const QString path = m_folder.filePath(kOddsPageFileName);
     QString error;
-    if (!writeHtmlDocument(path, oddsPage(m_load.definition, m_messages, m_languageCode), &error)) {
+    if (!writeHtmlDocument(path, oddsPage(load().definition, m_messages, m_languageCode), &error)) {
         showError(m_messages("Str56").arg(error));
         return;
     }
@@ -233,7 +233,7 @@ void MainWindow::showLedger()
 {
     if (!baseIsWritable())
         return;
-    if (m_ledgerDialog->openFor(currentLottery(), m_load.basePath))
+    if (m_ledgerDialog->openFor(currentLottery(), load().basePath))
         m_ledgerDialog->exec();
 }
 

@@ -32,7 +32,7 @@ void MainWindow::onNumberSelected()
         = m_numberModel->table().numbers(m_numberModel->tableRow(selected.first().row()));
     if (numbers.isEmpty())
         return;
-    setHighlight(drawsWithNumber(m_load.draws, numbers.first()));
+    setHighlight(drawsWithNumber(load().draws, numbers.first()));
 }
 
 void MainWindow::onMarksChanged()

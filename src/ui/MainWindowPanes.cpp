@@ -256,7 +256,7 @@ QWidget *MainWindow::createRightPanel()
     m_tensGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tensGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tensGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_tensModel = new TensGridModel(&m_load.draws, this);
+    m_tensModel = new TensGridModel(&load().draws, this);
     m_tensGrid->setModel(m_tensModel);
     m_tensGrid->hide();
     m_tenNumberList = reportList(m_statGroup, "ListView5");

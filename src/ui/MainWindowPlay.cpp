@@ -30,10 +30,10 @@ namespace kivora {
 
 void MainWindow::expandMarkedNumbers()
 {
-    if (!m_load.ok)
+    if (!load().ok)
         return;
     const IniDocument ini = IniFile(m_folder.configPath()).load();
-    SystemExpansion expansion = expandCurrentSystem(m_templates, ini, m_load.definition,
+    SystemExpansion expansion = expandCurrentSystem(m_templates, ini, load().definition,
         m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), m_messages);
     // A template that cannot be read leaves an empty list, never another system's.
     m_combinationModel->setList(std::move(expansion.list));
@@ -96,7 +96,7 @@ void MainWindow::chooseSystem()
     QStringList names;
     for (int i = 0; i < m_systemBox->count(); ++i)
         names.append(m_systemBox->itemText(i));
-    m_systemDialog->prepare(names, m_load.definition.systemSection());
+    m_systemDialog->prepare(names, load().definition.systemSection());
     m_systemDialog->exec();
 }
 
@@ -117,7 +117,7 @@ void MainWindow::deleteCombination()
 
 void MainWindow::saveCombinations()
 {
-    if (!m_load.ok || !combinationsCanBeSaved())
+    if (!load().ok || !combinationsCanBeSaved())
         return;
     const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(0, QStringLiteral("ltc")));
     if (path.isEmpty())
@@ -140,7 +140,7 @@ void MainWindow::openSavedCombinations()
 
 void MainWindow::showCombinationsAsText()
 {
-    if (!m_load.ok || !combinationsCanBeSaved())
+    if (!load().ok || !combinationsCanBeSaved())
         return;
     const QString path = m_folder.filePath(shownCombinationsFileName());
     QString error;
@@ -154,7 +154,7 @@ void MainWindow::showCombinationsAsText()
 
 void MainWindow::checkSavedCombinations()
 {
-    if (!m_load.ok)
+    if (!load().ok)
         return;
     FileDialogRequest request = m_openDialogTexts->request(0, QStringLiteral("ltc"));
     request.directory = m_folder.path();
@@ -168,15 +168,15 @@ void MainWindow::checkSavedCombinations()
         showError(m_messages("Str56").arg(error));
         return;
     }
-    const CheckReadiness readiness = checkReadiness(file, currentLottery(), m_load.draws, m_messages);
+    const CheckReadiness readiness = checkReadiness(file, currentLottery(), load().draws, m_messages);
     if (!readiness.ok()) {
         m_services.showMessage(this, readiness.message, PlatformServices::MessageKind::Warning);
         return;
     }
     // A cancelled question checks the proposed draw.
-    QString entry = proposedDrawEntry(m_load.draws);
+    QString entry = proposedDrawEntry(load().draws);
     m_services.askText(this, m_messages("Str12"), m_messages("Str13"), &entry);
-    const DrawChoice choice = chooseDraw(m_load.draws, entry, m_messages);
+    const DrawChoice choice = chooseDraw(load().draws, entry, m_messages);
     if (!choice.ok()) {
         m_services.showMessage(this, choice.message, PlatformServices::MessageKind::Information);
         return;
@@ -186,7 +186,7 @@ void MainWindow::checkSavedCombinations()
     m_resultsView->setCurrentIndex(
         m_resultsModel->index(choice.row, std::max(0, m_resultsView->currentIndex().column())));
     const CheckResult result
-        = checkCombinations(file, m_load.draws, choice.row, m_load.definition, m_messages);
+        = checkCombinations(file, load().draws, choice.row, load().definition, m_messages);
     const QString reportPath = m_folder.filePath(check::reportFileName());
     if (!writeCheckReport(reportPath, result, &error)) {
         showError(m_messages("Str56").arg(error));
@@ -208,11 +208,11 @@ void MainWindow::chooseSystemFor(int marked)
 
 void MainWindow::forecastNumbers()
 {
-    if (!m_load.ok)
+    if (!load().ok)
         return;
     clearMarks();
     const forecast::ForecastPick pick = forecast::choose(
-        m_numberModel->table(), m_numberModel->order(), m_load.draws.rowCount(), forecast::Kind::Numbers);
+        m_numberModel->table(), m_numberModel->order(), load().draws.rowCount(), forecast::Kind::Numbers);
     for (int row = 0; row < m_numberModel->rowCount(); ++row) {
         if (std::find(pick.rows.begin(), pick.rows.end(), m_numberModel->tableRow(row)) != pick.rows.end())
             m_numberModel->setFlagged(row, true);
@@ -225,12 +225,12 @@ void MainWindow::forecastNumbers()
 
 void MainWindow::forecastPairs()
 {
-    if (!m_load.ok)
+    if (!load().ok)
         return;
     clearMarks();
     showAllPairs();
     const forecast::ForecastPick pick = forecast::choose(
-        m_statModel->table(), m_statModel->order(), m_load.draws.rowCount(), forecast::Kind::Pairs);
+        m_statModel->table(), m_statModel->order(), load().draws.rowCount(), forecast::Kind::Pairs);
     for (int tableRow : pick.rows) {
         const int row = m_statModel->displayRow(tableRow);
         m_statModel->setFlagged(row, true);

@@ -68,7 +68,7 @@ void MainWindow::fillChoiceLists()
 {
     // The lists are filled from the lottery of the selected tab; the typed or chosen
     // text stays, as the filters compare with it.
-    const LotteryDefinition &d = m_load.definition;
+    const LotteryDefinition &d = load().definition;
     auto refill = [](QComboBox *box, const QStringList &entries) {
         const QSignalBlocker block(box);
         const QString text = box->currentText();
@@ -80,10 +80,8 @@ void MainWindow::fillChoiceLists()
     refill(m_ballSetBox, lotteries::ballSetChoices(d.setOfBall));
 }
 
-void MainWindow::loadCurrentLottery()
+void MainWindow::loadCurrentLottery(std::function<void()> then)
 {
-    if (m_loading)
-        return;
     const QString name = currentLottery();
     if (name.isEmpty()) {
         m_statusText->setText(m_messages("Str58"));
@@ -94,14 +92,11 @@ void MainWindow::loadCurrentLottery()
         }
         return;
     }
-    m_loading = true;
-    showWait();
     m_statModel->clear();
     m_tenModel->clear();
     m_tensModel->clear();
     // Nothing of the previous lottery stays on screen while this one loads.
-    m_load = LoadResult();
-    showLoad();
+    setLoaded(std::make_shared<const LoadResult>());
 
     DrawFilter filter;
     filter.lastDraws = m_lastDrawsFilter->isChecked();
@@ -110,34 +105,45 @@ void MainWindow::loadCurrentLottery()
     filter.machineText = m_machineBox->currentText();
     filter.ballSet = m_ballSetFilter->isChecked();
     filter.ballSetText = m_ballSetBox->currentText();
-    LoadResult result = loadLottery(m_folder, name, filter, m_messages,
-        [this](int min, int max, int pos) { showProgress(min, max, pos); });
-    if (!result.ok) {
-        // The failed load keeps this lottery's definition and paths: the commands
-        // that write refuse with its reason, never touching another lottery's files.
-        m_load = std::move(result);
-        showLoad();
-        closeWait();
-        m_loading = false;
-        m_statusText->setText(m_load.error);
-        showError(m_load.error);
-        return;
-    }
-    m_load = std::move(result);
+    const ProgramFolder folder = m_folder;
+    const MessageCatalog messages = m_messages;
+    m_loadPending = true;
+    runJob<std::shared_ptr<const LoadResult>>(
+        true,
+        [folder, name, filter, messages](const Progress &progress) {
+            return std::shared_ptr<const LoadResult>(
+                std::make_shared<LoadResult>(loadLottery(folder, name, filter, messages, progress)));
+        },
+        [this, then](std::shared_ptr<const LoadResult> result) {
+            m_loadPending = false;
+            setLoaded(std::move(result));
+            if (!load().ok) {
+                // The failed load keeps this lottery's definition and paths: the commands
+                // that write refuse with its reason, never touching another lottery's files.
+                m_statusText->setText(load().error);
+                showError(load().error);
+                return;
+            }
+            expandMarkedNumbers();
+            if (then)
+                then();
+        });
+}
+
+void MainWindow::setLoaded(std::shared_ptr<const LoadResult> loaded)
+{
+    m_loaded = std::move(loaded);
     showLoad();
-    closeWait();
-    m_loading = false;
-    expandMarkedNumbers();
 }
 
 void MainWindow::showLoad()
 {
-    const LotteryDefinition &d = m_load.definition;
+    const LotteryDefinition &d = load().definition;
     {
         const QSignalBlocker block(m_systemBox);
         m_systemBox->clear();
-        m_systemBox->addItems(m_load.systems);
-        m_systemBox->setCurrentIndex(m_load.systems.isEmpty() ? -1 : 0);
+        m_systemBox->addItems(load().systems);
+        m_systemBox->setCurrentIndex(load().systems.isEmpty() ? -1 : 0);
     }
     rebuildPositionMenus();
     m_additionalAction->setEnabled(d.hasAdditionalNumbers());
@@ -148,7 +154,7 @@ void MainWindow::showLoad()
         const QSignalBlocker blockSpin(m_lastDrawsSpin);
         const QSignalBlocker blockEdit(m_lastDrawsEdit);
         const QString text = m_lastDrawsEdit->text();
-        m_lastDrawsSpin->setMaximum(std::max(m_load.totalLines, m_lastDrawsSpin->value()));
+        m_lastDrawsSpin->setMaximum(std::max(load().totalLines, m_lastDrawsSpin->value()));
         m_lastDrawsEdit->setText(text);
     }
 
@@ -161,10 +167,11 @@ void MainWindow::showLoad()
     m_statRecordLine->headerItem()->setText(1, QString());
     m_statRecordLine->headerItem()->setText(2, QString());
 
-    m_resultsModel->setDraws(&m_load.draws);
-    m_detailsModel->setDraws(&m_load.draws);
+    m_resultsModel->setDraws(&load().draws);
+    m_detailsModel->setDraws(&load().draws);
+    m_tensModel->setDraws(&load().draws);
     fitResultsColumns();
-    const int rows = m_load.draws.rowCount();
+    const int rows = load().draws.rowCount();
     if (rows > 0) {
         // The newest draw becomes current.
         m_resultsView->setCurrentIndex(m_resultsModel->index(rows - 1, m_resultsModel->columnCount() - 1));
@@ -175,13 +182,13 @@ void MainWindow::showLoad()
     }
 
     // The number list, sorted by "Не выпадал"; every row starts unmarked.
-    StatTable numbers = numberListTable(m_load);
+    StatTable numbers = numberListTable(load());
     m_numberRecordLine->headerItem()->setText(1, numbers.recordText);
     m_numberRecordLine->headerItem()->setText(2, numbers.topText);
     setNumberListStyle(3);
     m_numberModel->setTable(std::move(numbers));
-    m_statusText->setText(m_load.ok ? loadStatusText(m_load, m_messages) : QString());
-    if (!m_load.ok) {
+    m_statusText->setText(load().ok ? loadStatusText(load(), m_messages) : QString());
+    if (!load().ok) {
         m_combinationModel->setList(CombinationList());
         m_markStatus->clear();
     }
@@ -276,9 +283,9 @@ bool stripColours(int value, StripColours *colours)
 void MainWindow::fillDrawStrip(int row)
 {
     m_drawStrip->clearContents();
-    if (row < 0 || row >= m_load.draws.rowCount())
+    if (row < 0 || row >= load().draws.rowCount())
         return;
-    const DrawTable &draws = m_load.draws;
+    const DrawTable &draws = load().draws;
     const int c = draws.resultsColumnCount();
     const bool twoRows = c > 11;
     // C / 2 rounded to the nearest integer (a half to the even one), plus 1.
@@ -303,7 +310,7 @@ void MainWindow::fillDrawStrip(int row)
     // The draw's numbers in ascending order of value, wrapping into the second row.
     int filledRow = 0;
     int filledColumn = 1;
-    const LotteryDefinition &d = m_load.definition;
+    const LotteryDefinition &d = load().definition;
     for (int value : sortedDrawNumbers(draws, row, d.minNumber, d.maxNumber)) {
         if (filledColumn >= columns) {
             if (!twoRows || filledRow == 1)

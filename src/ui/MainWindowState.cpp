@@ -164,8 +164,8 @@ void MainWindow::switchLanguage(const QString &fileName)
     // Texts made from the catalogue follow at once.
     m_systemBox->setCurrentIndex(m_systemBox->count() > 0 ? 0 : -1);
     rebuildPositionMenus();
-    if (m_load.ok)
-        m_statusText->setText(loadStatusText(m_load, m_messages));
+    if (load().ok)
+        m_statusText->setText(loadStatusText(load(), m_messages));
     expandMarkedNumbers();
 }
 

@@ -56,11 +56,11 @@ void MainWindow::showStatTable(StatTable table)
 
 void MainWindow::runCombinations(int k, Family family, bool wait)
 {
-    if (!m_load.ok)
+    if (!load().ok)
         return;
     if (wait)
         showWait();
-    showStatTable(combinationStats(m_load.draws, m_load.definition, k, family, m_messages, progress()));
+    showStatTable(combinationStats(load().draws, load().definition, k, family, m_messages, progress()));
     if (wait)
         closeWait();
 }
@@ -104,12 +104,12 @@ void MainWindow::showRelatedQuadruples()
 
 void MainWindow::runTens(int k, const char *toolbarItem)
 {
-    if (!m_load.ok)
+    if (!load().ok)
         return;
     // The title names the toolbar menu's command, whichever menu was used.
     const auto *item = findChild<QAction *>(QLatin1String(toolbarItem));
     const QString title = tensTitle(m_messages, item ? withoutAccessKeys(item->text()) : QString());
-    showStatTable(tensStats(m_load.draws, m_load.definition, k, title, progress()));
+    showStatTable(tensStats(load().draws, load().definition, k, title, progress()));
 }
 
 void MainWindow::showTwoInTen()
@@ -135,10 +135,10 @@ void MainWindow::showSixInTen()
 
 void MainWindow::showTensByDraw()
 {
-    if (!m_load.ok)
+    if (!load().ok)
         return;
     m_statModel->clear();
-    GroupCountsTable table = tensByDraw(m_load.draws, m_load.definition, m_messages, progress());
+    GroupCountsTable table = tensByDraw(load().draws, load().definition, m_messages, progress());
     m_statGroup->setTitle(table.title);
     m_statRecordLine->headerItem()->setText(1, table.recordText);
     m_statRecordLine->headerItem()->setText(2, table.topText);
@@ -159,7 +159,7 @@ void MainWindow::rebuildPositionMenus()
     for (QMenu *menu :
         { m_drawingOrderMenu, m_ascendingOrderMenu, m_drawingOrderPopup, m_ascendingOrderPopup })
         menu->clear();
-    for (int p = 1; p <= m_load.definition.drawNumber && m_load.ok; ++p) {
+    for (int p = 1; p <= load().definition.drawNumber && load().ok; ++p) {
         const QString caption = m_messages("Str53") + QLatin1Char(' ') + QString::number(p);
         for (QMenu *menu : { m_drawingOrderMenu, m_drawingOrderPopup }) {
             QAction *item = menu->addAction(caption, this, &MainWindow::showPositionInDrawingOrder);
@@ -175,7 +175,7 @@ void MainWindow::rebuildPositionMenus()
 void MainWindow::runPositions(PositionOrder order)
 {
     const auto *item = qobject_cast<QAction *>(sender());
-    if (!item || !m_load.ok)
+    if (!item || !load().ok)
         return;
     const int p = item->data().toInt();
     // The title always names the item of the main menu's drawing-order submenu.
@@ -183,7 +183,7 @@ void MainWindow::runPositions(PositionOrder order)
     const QString caption = p - 1 < items.size() ? withoutAccessKeys(items.at(p - 1)->text()) : QString();
     showWait();
     showStatTable(positionStats(
-        m_load.draws, m_load.definition, p, order, positionTitle(m_messages, order, caption), progress()));
+        load().draws, load().definition, p, order, positionTitle(m_messages, order, caption), progress()));
     closeWait();
 }
 
@@ -198,11 +198,11 @@ void MainWindow::showPositionInAscendingOrder()
 
 void MainWindow::showAdditionalNumbers()
 {
-    if (!m_load.ok || !m_load.definition.hasAdditionalNumbers())
+    if (!load().ok || !load().definition.hasAdditionalNumbers())
         return;
     showWait();
     showStatTable(additionalStats(
-        m_load.draws, m_load.definition, withoutAccessKeys(m_additionalAction->text()), progress()));
+        load().draws, load().definition, withoutAccessKeys(m_additionalAction->text()), progress()));
     closeWait();
 }
 
@@ -219,7 +219,7 @@ void MainWindow::showNumbersFromTen()
     if (row < 0 || table.modeTag < 1 || table.modeTag > 29 || table.kind != StatTable::Kind::Groups)
         return;
     const int tableRow = m_statModel->tableRow(row);
-    m_tenModel->setTable(tenCombos(m_load.draws, m_load.definition, table.groupLow(tableRow),
+    m_tenModel->setTable(tenCombos(load().draws, load().definition, table.groupLow(tableRow),
         table.groupHigh(tableRow), table.modeTag + 1, progress()));
     m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
     m_tenNumberList->show();
@@ -253,7 +253,7 @@ void MainWindow::onCombinationSelected()
 {
     const int row = selectedStatRow();
     if (row >= 0)
-        setHighlight(highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), m_load.draws));
+        setHighlight(highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), load().draws));
     m_tenNumberList->hide();
 }
 
@@ -303,7 +303,7 @@ void MainWindow::prepareCombinationViewMenu()
 
 void MainWindow::onTensGridCellSelected(int, int row)
 {
-    if (row < 0 || row >= m_load.draws.rowCount())
+    if (row < 0 || row >= load().draws.rowCount())
         return;
     m_detailsView->setCurrentIndex(
         m_detailsModel->index(row, std::max(0, m_detailsView->currentIndex().column())));

@@ -103,7 +103,7 @@ QWidget *MainWindow::createFilterBar()
 
     m_machineFilter = new QCheckBox(QStringLiteral("Лототрон"), m_filterBar);
     m_machineFilter->setObjectName(QStringLiteral("lototroncheck"));
-    connect(m_machineFilter, &QCheckBox::toggled, this, &MainWindow::loadCurrentLottery);
+    connect(m_machineFilter, &QCheckBox::toggled, this, [this] { loadCurrentLottery(); });
     m_machineBox = new QComboBox(m_filterBar);
     m_machineBox->setObjectName(QStringLiteral("LototronBox"));
     connect(m_machineBox, &QComboBox::currentTextChanged, this, [this] { onMachineFilterChanged(); });
@@ -112,7 +112,7 @@ QWidget *MainWindow::createFilterBar()
     m_machineBox->setMinimumContentsLength(6);
     m_ballSetFilter = new QCheckBox(QStringLiteral("Комплект шаров"), m_filterBar);
     m_ballSetFilter->setObjectName(QStringLiteral("komplectCheck"));
-    connect(m_ballSetFilter, &QCheckBox::toggled, this, &MainWindow::loadCurrentLottery);
+    connect(m_ballSetFilter, &QCheckBox::toggled, this, [this] { loadCurrentLottery(); });
     m_ballSetBox = new QComboBox(m_filterBar);
     m_ballSetBox->setObjectName(QStringLiteral("KomplectBox"));
     connect(m_ballSetBox, &QComboBox::currentTextChanged, this, [this] { onBallSetFilterChanged(); });
@@ -121,7 +121,7 @@ QWidget *MainWindow::createFilterBar()
     m_ballSetBox->setMinimumContentsLength(6);
     m_lastDrawsFilter = new QCheckBox(QStringLiteral("Последние"), m_filterBar);
     m_lastDrawsFilter->setObjectName(QStringLiteral("LastDrawBox"));
-    connect(m_lastDrawsFilter, &QCheckBox::toggled, this, &MainWindow::loadCurrentLottery);
+    connect(m_lastDrawsFilter, &QCheckBox::toggled, this, [this] { loadCurrentLottery(); });
     m_lastDrawsSpin = new QSpinBox(m_filterBar);
     m_lastDrawsSpin->setObjectName(QStringLiteral("UpDown1"));
     m_lastDrawsSpin->setRange(0, 1 << 30);

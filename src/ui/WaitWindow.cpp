@@ -3,7 +3,9 @@
 #include "ui/Pictures.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 
 namespace kivora {
@@ -13,17 +15,38 @@ WaitWindow::WaitWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("WaitWindow"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(220, 90);
+    setFixedSize(240, 124);
+    m_cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    m_cancel->setObjectName(QStringLiteral("WaitCancel"));
+    m_cancel->setProperty("notTranslated", true); // the catalogue gives its caption
+    m_cancel->setGeometry(width() / 2 - 50, 88, 100, 28);
+    connect(m_cancel, &QPushButton::clicked, this, &WaitWindow::cancelRequested);
+}
+
+void WaitWindow::setCancelText(const QString &text)
+{
+    m_cancel->setText(text);
 }
 
 void WaitWindow::showCentred()
 {
-    const QScreen *screen = parentWidget() ? parentWidget()->screen() : QApplication::primaryScreen();
-    if (screen)
+    const QWidget *owner = parentWidget();
+    const QScreen *screen = owner ? owner->screen() : QApplication::primaryScreen();
+    if (owner && owner->isVisible())
+        move(owner->geometry().center() - rect().center());
+    else if (screen)
         move(screen->geometry().center() - rect().center());
     show();
     raise();
-    repaint();
+}
+
+void WaitWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        emit cancelRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void WaitWindow::paintEvent(QPaintEvent *)
@@ -35,7 +58,7 @@ void WaitWindow::paintEvent(QPaintEvent *)
     p.drawRect(rect().adjusted(1, 1, -2, -2));
     const int pictures[4] = { 3, 1, 4, 0 };
     for (int i = 0; i < 4; ++i)
-        p.drawPixmap(30 + i * 42, 14, pictures::picture(pictures[i]).pixmap(28, 28));
+        p.drawPixmap(40 + i * 42, 14, pictures::picture(pictures[i]).pixmap(28, 28));
     QFont font = p.font();
     font.setBold(true);
     p.setFont(font);

@@ -60,7 +60,7 @@ TEST_F(BrokenLotteryWindow, NothingOfThePreviousLotteryStaysOrIsWritten)
     for (int tab : { 1, 2 }) {
         services.messages.clear();
         find<QTabBar>("TabControl1")->setCurrentIndex(tab);
-        QApplication::processEvents();
+        settle();
         EXPECT_EQ(results->model()->rowCount(), 0) << tab;
         EXPECT_EQ(find<QTableView>("ListView1")->model()->rowCount(), 0) << tab;
         EXPECT_FALSE(status(0).contains(s("Проанализировано"))) << status(0).toStdString();
@@ -87,7 +87,7 @@ TEST_F(BrokenLotteryWindow, NothingOfThePreviousLotteryStaysOrIsWritten)
 
     // Back on the first tab, its lottery is loaded and its commands work again.
     find<QTabBar>("TabControl1")->setCurrentIndex(0);
-    QApplication::processEvents();
+    settle();
     EXPECT_EQ(results->model()->rowCount(), 2);
     EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
 }

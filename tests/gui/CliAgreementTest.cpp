@@ -74,7 +74,7 @@ TEST_F(CliAgreement, NumbersAndStatisticsOfEverySampleBase)
     auto *tabs = find<QTabBar>("TabControl1");
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
-        QApplication::processEvents();
+        settle();
         const QString lottery = tabs->tabText(tab);
         SCOPED_TRACE(lottery.toStdString());
 
@@ -108,7 +108,7 @@ TEST_F(CliAgreement, AllTriplesAndQuadruplesOfASmallLottery)
     seedDefaults();
     start();
     find<QTabBar>("TabControl1")->setCurrentIndex(1); // 4 из 20
-    QApplication::processEvents();
+    settle();
     const QString lottery = find<QTabBar>("TabControl1")->tabText(1);
     trigger("N74");
     expectSameStatistic(lottery, { s("triples") }, "triples");

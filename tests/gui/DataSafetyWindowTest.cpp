@@ -63,7 +63,7 @@ TEST_F(DataSafetyWindow, AMissingTemplateEmptiesTheListAndAnEmptyListIsNotSaved)
     tickFirst(6);
     ASSERT_FALSE(combinations()->list().isEmpty());
     find<QTabBar>("TabControl1")->setCurrentIndex(1);
-    QApplication::processEvents();
+    settle();
     EXPECT_TRUE(combinations()->list().isEmpty());
     EXPECT_EQ(status(1), s("Выбрано 0 номеров"));
     ASSERT_EQ(services.messages.size(), 1);

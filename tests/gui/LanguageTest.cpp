@@ -57,7 +57,7 @@ protected:
             if (item->data().toString() == s(file))
                 item->trigger();
         }
-        QApplication::processEvents();
+        settle();
     }
 };
 

@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, StartsWithOneTabPerShownLotteryAndLoadsTheFirst)
     EXPECT_EQ(window().windowTitle(), s("Kivora - В помощь игроку в ЛОТО"));
 
     tabs->setCurrentIndex(1);
-    QApplication::processEvents();
+    settle();
     EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
     EXPECT_EQ(find<QTableView>("ListView1")->model()->rowCount(), 45);
     screenshot("start");
@@ -66,17 +66,24 @@ TEST_F(MainWindowTest, FiltersReloadTheDraws)
     start();
     auto *machine = find<QComboBox>("LototronBox");
     machine->setCurrentText(s("1"));
+    settle();
     find<QCheckBox>("lototroncheck")->setChecked(true);
+    settle();
     EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
     machine->setCurrentText(s("2"));
+    settle();
     EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
     find<QCheckBox>("lototroncheck")->setChecked(false);
+    settle();
 
     find<QLineEdit>("Edit1")->setText(s("3"));
+    settle();
     EXPECT_EQ(status(0), s("Проанализировано 4 розыгрышей")); // the box is not ticked
     find<QCheckBox>("LastDrawBox")->setChecked(true);
+    settle();
     EXPECT_EQ(status(0), s("Проанализировано 3 розыгрышей"));
     find<QLineEdit>("Edit1")->setText(QString());
+    settle();
     EXPECT_EQ(find<QLineEdit>("Edit1")->text(), s("0"));
     EXPECT_EQ(status(0), s("Проанализировано 4 розыгрышей"));
 }
@@ -94,7 +101,7 @@ TEST_F(MainWindowTest, SelectingANumberHighlightsItsDraws)
     }
     ASSERT_GE(row, 0);
     list->selectRow(row);
-    QApplication::processEvents();
+    settle();
     auto *results = qobject_cast<DrawTableModel *>(find<QTableView>("StringGrid2")->model());
     auto *details = qobject_cast<DrawTableModel *>(find<QTableView>("DateGrid")->model());
     ASSERT_NE(results, nullptr);
@@ -197,7 +204,7 @@ TEST_F(MainWindowTest, SortedDrawStripInOneOrTwoRows)
     EXPECT_EQ(strip->item(1, 10)->background().color(), QColor(0, 0, 255)); // 80
 
     find<QTabBar>("TabControl1")->setCurrentIndex(1);
-    QApplication::processEvents();
+    settle();
     ASSERT_EQ(strip->rowCount(), 1);
     EXPECT_EQ(strip->columnCount(), 11);
     EXPECT_EQ(strip->item(0, 1)->text(), s("03"));

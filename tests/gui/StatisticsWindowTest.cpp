@@ -105,7 +105,7 @@ TEST_F(StatisticsWindow, TriplesQuadruplesAndTheirHighlight)
 
     trigger("N74");
     find<QTableView>("ListView2")->selectRow(rowOf(s("01:02:03")));
-    QApplication::processEvents();
+    settle();
     auto *results = qobject_cast<DrawTableModel *>(find<QTableView>("StringGrid2")->model());
     EXPECT_TRUE(results->isHighlighted(0));
     EXPECT_FALSE(results->isHighlighted(1));
@@ -167,7 +167,7 @@ TEST_F(StatisticsWindow, PositionsAndAdditionalNumbers)
     EXPECT_EQ(title(), s("В порядке возрастания номеров (Позиция 3)"));
 
     find<QTabBar>("TabControl1")->setCurrentIndex(1);
-    QApplication::processEvents();
+    settle();
     EXPECT_EQ(find<QMenu>("Mesto_2")->actions().size(), 6);
     ASSERT_TRUE(find<QAction>("popupdopnumber")->isEnabled());
     trigger("popupdopnumber");

@@ -36,7 +36,7 @@ protected:
             if (tabs->tabText(tab) == name)
                 tabs->setCurrentIndex(tab);
         }
-        QApplication::processEvents();
+        settle();
         ASSERT_EQ(window().currentLottery(), name);
     }
 
@@ -105,9 +105,9 @@ TEST_F(WindowFit, TheDrawNumberStaysInSightAndTheNewestDrawIsWhole)
     seedDefaults();
     start();
     window().resize(700, 500); // narrow: the results scroll sideways
-    QApplication::processEvents();
+    settle();
     chooseLottery(s("Кено (20 из 80)"));
-    QApplication::processEvents();
+    settle();
     auto *results = find<QTableView>("StringGrid2");
     const int last = results->model()->rowCount() - 1;
     const QRect newest = results->visualRect(results->model()->index(last, 1));
@@ -115,7 +115,7 @@ TEST_F(WindowFit, TheDrawNumberStaysInSightAndTheNewestDrawIsWhole)
         << newest.y() << " " << results->viewport()->height();
 
     results->horizontalScrollBar()->setValue(results->horizontalScrollBar()->maximum());
-    QApplication::processEvents();
+    settle();
     ASSERT_GT(results->horizontalScrollBar()->value(), 0);
     auto *frozen = results->findChild<QTableView *>(s("frozenColumn"));
     ASSERT_NE(frozen, nullptr);
@@ -137,14 +137,14 @@ TEST_F(WindowFit, TheWindowComesBackAsItWasLeft)
     seedDefaults();
     start();
     window().resize(790, 560);
-    QApplication::processEvents();
+    settle();
     chooseLottery(s("4 из 20"));
     find<QSplitter>("Splitter1")->setSizes({ 200, 580 });
-    QApplication::processEvents();
+    settle();
     find<QTableView>("ListView1")->horizontalHeader()->sectionClicked(2);
     const QRect geometry = window().geometry();
     find<QSplitter>("Splitter2")->setSizes({ 200, 150, 230 });
-    QApplication::processEvents();
+    settle();
     const QList<int> split = find<QSplitter>("Splitter1")->sizes();
     const QList<int> panes = find<QSplitter>("Splitter2")->sizes();
     window().close();
@@ -155,7 +155,7 @@ TEST_F(WindowFit, TheWindowComesBackAsItWasLeft)
     EXPECT_EQ(ini.readString(s("Form"), s("LastLottery"), QString()), s("4 из 20"));
 
     start();
-    QApplication::processEvents();
+    settle();
     EXPECT_EQ(window().geometry().size(), geometry.size());
     EXPECT_EQ(window().currentLottery(), s("4 из 20"));
     EXPECT_EQ(find<QSplitter>("Splitter1")->sizes(), split);
@@ -169,10 +169,10 @@ TEST_F(WindowFit, AMaximisedWindowKeepsItsNormalGeometry)
     seedDefaults();
     start();
     window().setGeometry(20, 30, 760, 540);
-    QApplication::processEvents();
+    settle();
     const QRect normal = window().geometry();
     window().showMaximized();
-    QApplication::processEvents();
+    settle();
     window().close();
     const IniDocument ini = IniFile(dir.filePath(s("kivora.INI"))).load();
     EXPECT_EQ(ini.readString(s("Form"), s("InitMax"), QString()), s("1"));

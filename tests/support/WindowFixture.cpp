@@ -23,7 +23,7 @@ MainWindow &WindowFixture::start()
 {
     m_window = std::make_unique<MainWindow>(dir.folder(), services);
     m_window->start();
-    QApplication::processEvents();
+    settle();
     return *m_window;
 }
 
@@ -32,7 +32,14 @@ void WindowFixture::trigger(const char *actionName)
     auto *action = m_window->findChild<QAction *>(QLatin1String(actionName));
     ASSERT_NE(action, nullptr) << actionName;
     action->trigger();
+    settle();
+}
+
+void WindowFixture::settle()
+{
     QApplication::processEvents();
+    if (m_window)
+        m_window->waitUntilIdle();
 }
 
 QString WindowFixture::status(int panel)

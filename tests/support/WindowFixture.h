@@ -32,6 +32,8 @@ protected:
         return child;
     }
     void trigger(const char *actionName);
+    // Lets pending events run and waits for the window's job (a load, a statistic) to end.
+    void settle();
     QString status(int panel);
     // Saves a picture of the window when KIVORA_SCREENSHOTS names a folder.
     void screenshot(const char *name);

@@ -15,6 +15,12 @@ public:
     TensGridModel(const DrawTable *draws, QObject *parent = nullptr);
 
     void setTable(GroupCountsTable table);
+    // The draws whose numbers head the rows; the table is cleared.
+    void setDraws(const DrawTable *draws)
+    {
+        m_draws = draws;
+        clear();
+    }
     void clear() { setTable(GroupCountsTable()); }
     const GroupCountsTable &table() const { return m_table; }
 
