@@ -157,7 +157,10 @@ private:
     void setNumberListStyle(int style);
 
     // Statistics panel (MainWindowStatistics.cpp).
-    void showStatTable(StatTable table);
+    void showStatTable(std::shared_ptr<const StatTable> table, std::vector<int> order, int sort);
+    // Computes a statistic off the event loop and shows it in the combination view.
+    void runStatistic(
+        bool wait, std::function<StatTable(const Progress &)> compute, std::function<void()> then = {});
     void showCombinationView();
     void sortCombinationView(int column);
     void sortTenNumberList(int column);
@@ -188,8 +191,7 @@ private:
     void showAdditionalNumbers();
     void showNumbersFromTen();
     void rebuildPositionMenus();
-    Progress progress();
-    void runCombinations(int k, Family family, bool wait);
+    void runCombinations(int k, Family family, bool wait, std::function<void()> then = {});
     void runTens(int k, const char *toolbarItem);
     void runPositions(PositionOrder order);
     int selectedStatRow() const;

@@ -62,18 +62,32 @@ void MainWindow::importResultsFile()
     const QString source = m_services.openFileName(this, request);
     if (source.isEmpty())
         return;
-    const ImportResult result = importResults(load().basePath, source, load().definition, m_messages);
-    if (!result.ok) {
-        showError(result.error);
-        return;
-    }
-    loadCurrentLottery([this, result] {
-        m_statusText->setText(
-            m_statusText->text() + QStringLiteral(". ") + importSummaryText(result, m_messages));
-        const QString skipped = importSkippedText(result, m_messages);
-        if (!skipped.isEmpty())
-            m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
-    });
+    // The file is read and the base written off the event loop; the base is replaced
+    // only at the end, through a temporary file, so a cancelled import changes nothing.
+    const QString basePath = load().basePath;
+    const LotteryDefinition definition = load().definition;
+    const MessageCatalog messages = m_messages;
+    runJob<std::shared_ptr<ImportResult>>(
+        true,
+        [basePath, source, definition, messages](const Progress &progress) {
+            report(progress, 0, 1, 0);
+            auto result
+                = std::make_shared<ImportResult>(importResults(basePath, source, definition, messages));
+            return result;
+        },
+        [this](std::shared_ptr<ImportResult> result) {
+            if (!result->ok) {
+                showError(result->error);
+                return;
+            }
+            loadCurrentLottery([this, result] {
+                m_statusText->setText(
+                    m_statusText->text() + QStringLiteral(". ") + importSummaryText(*result, m_messages));
+                const QString skipped = importSkippedText(*result, m_messages);
+                if (!skipped.isEmpty())
+                    m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
+            });
+        });
 }
 
 void MainWindow::editResultsBase()
@@ -163,20 +177,36 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
     const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(1, QStringLiteral("htm")));
     if (path.isEmpty())
         return;
-    QString error;
-    const bool written = writeHtmlTable(
-        path, headerCaptions(model), model->rowCount(),
-        [model](int row) {
-            return QStringList { model->data(model->index(row, 0), Qt::DisplayRole).toString(),
-                model->data(model->index(row, 1), Qt::DisplayRole).toString(),
-                model->data(model->index(row, 2), Qt::DisplayRole).toString() };
+    // The job writes from the list as it stands: its table and display order.
+    const auto table = model->sharedTable();
+    const std::vector<int> order = model->order();
+    const QStringList captions = headerCaptions(model);
+    const QString heading = htmlHeading(currentLottery(), groupCaption, m_statusText->text());
+    runJob<QString>(
+        true,
+        [path, table, order, captions, heading](const Progress &progress) {
+            QString error;
+            const int rows = static_cast<int>(order.size());
+            const bool written = writeHtmlTable(
+                path, captions, rows,
+                [&](int row) {
+                    if (row % 4096 == 0)
+                        report(progress, 0, rows, row);
+                    const int at = order[static_cast<size_t>(row)];
+                    const StatRow &item = table->rows[static_cast<size_t>(at)];
+                    return QStringList { table->caption(at), QString::number(item.since),
+                        QString::number(item.drawn) };
+                },
+                heading, htmlFooter(), &error);
+            return written ? QString() : error;
         },
-        htmlHeading(currentLottery(), groupCaption, m_statusText->text()), htmlFooter(), &error);
-    if (!written) {
-        showError(m_messages("Str56").arg(error));
-        return;
-    }
-    m_services.openUrl(path);
+        [this, path](QString error) {
+            if (!error.isEmpty()) {
+                showError(m_messages("Str56").arg(error));
+                return;
+            }
+            m_services.openUrl(path);
+        });
 }
 
 void MainWindow::exportCombinationViewHtml()

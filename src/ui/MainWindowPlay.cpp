@@ -228,19 +228,21 @@ void MainWindow::forecastPairs()
     if (!load().ok)
         return;
     clearMarks();
-    showAllPairs();
-    const forecast::ForecastPick pick = forecast::choose(
-        m_statModel->table(), m_statModel->order(), load().draws.rowCount(), forecast::Kind::Pairs);
-    for (int tableRow : pick.rows) {
-        const int row = m_statModel->displayRow(tableRow);
-        m_statModel->setFlagged(row, true);
-        m_combinationView->selectRow(row);
-        markStatRow(row);
-    }
-    const int marked = m_numberModel->flaggedCount();
-    if (marked == 0)
-        m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
-    chooseSystemFor(marked);
+    // The forecast rates the pairs once their statistic is shown.
+    runCombinations(2, Family::All, true, [this] {
+        const forecast::ForecastPick pick = forecast::choose(
+            m_statModel->table(), m_statModel->order(), load().draws.rowCount(), forecast::Kind::Pairs);
+        for (int tableRow : pick.rows) {
+            const int row = m_statModel->displayRow(tableRow);
+            m_statModel->setFlagged(row, true);
+            m_combinationView->selectRow(row);
+            markStatRow(row);
+        }
+        const int marked = m_numberModel->flaggedCount();
+        if (marked == 0)
+            m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
+        chooseSystemFor(marked);
+    });
 }
 
 } // namespace kivora

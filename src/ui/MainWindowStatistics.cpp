@@ -23,11 +23,6 @@
 
 namespace kivora {
 
-Progress MainWindow::progress()
-{
-    return [this](int min, int max, int position) { showProgress(min, max, position); };
-}
-
 void MainWindow::showCombinationView()
 {
     m_tensGrid->hide();
@@ -35,34 +30,69 @@ void MainWindow::showCombinationView()
     m_statRecordLine->show();
 }
 
-void MainWindow::showStatTable(StatTable table)
+namespace {
+
+// A statistic as a job makes it: the table, shared with the view, and its display
+// order, sorted off the event loop too.
+struct ComputedStatistic
+{
+    std::shared_ptr<const StatTable> table;
+    std::vector<int> order;
+    int sort = -1;
+};
+
+} // namespace
+
+void MainWindow::runStatistic(
+    bool wait, std::function<StatTable(const Progress &)> compute, std::function<void()> then)
+{
+    if (!load().ok)
+        return;
+    // A sortable statistic opens in the order the user last chose for the view.
+    const int userSort = m_statListSort;
+    runJob<std::shared_ptr<ComputedStatistic>>(
+        wait,
+        [compute = std::move(compute), userSort](const Progress &progress) {
+            auto result = std::make_shared<ComputedStatistic>();
+            StatTable table = compute(progress);
+            result->sort = table.initialSort >= 0 && userSort >= 0 ? userSort : table.initialSort;
+            if (result->sort >= 0)
+                result->order = sortedOrder(table, result->sort);
+            result->table = std::make_shared<const StatTable>(std::move(table));
+            return result;
+        },
+        [this, then = std::move(then)](std::shared_ptr<ComputedStatistic> result) {
+            showStatTable(result->table, std::move(result->order), result->sort);
+            if (then)
+                then();
+        });
+}
+
+void MainWindow::showStatTable(std::shared_ptr<const StatTable> table, std::vector<int> order, int sort)
 {
     showCombinationView();
     m_tenNumberList->hide();
-    m_statGroup->setTitle(table.title);
-    m_statRecordLine->headerItem()->setText(1, table.recordText);
-    m_statRecordLine->headerItem()->setText(2, table.topText);
-    // A sortable statistic opens in the order the user last chose for the view.
-    const int sort = table.initialSort >= 0 && m_statListSort >= 0 ? m_statListSort : table.initialSort;
-    m_statModel->setTable(std::move(table));
-    if (sort >= 0) {
+    m_statGroup->setTitle(table->title);
+    m_statRecordLine->headerItem()->setText(1, table->recordText);
+    m_statRecordLine->headerItem()->setText(2, table->topText);
+    m_statModel->setTable(std::move(table), std::move(order));
+    if (sort >= 0)
         m_sortColumn = sort;
-        m_statModel->sortBy(sort);
-    }
     m_combinationView->horizontalHeader()->setSortIndicatorShown(sort >= 0);
     showSortArrow(m_combinationView, sort);
     alignStatRecordLine();
 }
 
-void MainWindow::runCombinations(int k, Family family, bool wait)
+void MainWindow::runCombinations(int k, Family family, bool wait, std::function<void()> then)
 {
-    if (!load().ok)
-        return;
-    if (wait)
-        showWait();
-    showStatTable(combinationStats(load().draws, load().definition, k, family, m_messages, progress()));
-    if (wait)
-        closeWait();
+    auto loaded = m_loaded;
+    const MessageCatalog messages = m_messages;
+    runStatistic(
+        wait,
+        [loaded, messages, k, family](const Progress &progress) {
+            return combinationStats(loaded->draws, loaded->definition, k, family, messages, progress);
+        },
+        std::move(then));
 }
 
 void MainWindow::showAllPairs()
@@ -109,7 +139,10 @@ void MainWindow::runTens(int k, const char *toolbarItem)
     // The title names the toolbar menu's command, whichever menu was used.
     const auto *item = findChild<QAction *>(QLatin1String(toolbarItem));
     const QString title = tensTitle(m_messages, item ? withoutAccessKeys(item->text()) : QString());
-    showStatTable(tensStats(load().draws, load().definition, k, title, progress()));
+    auto loaded = m_loaded;
+    runStatistic(false, [loaded, k, title](const Progress &progress) {
+        return tensStats(loaded->draws, loaded->definition, k, title, progress);
+    });
 }
 
 void MainWindow::showTwoInTen()
@@ -137,21 +170,30 @@ void MainWindow::showTensByDraw()
 {
     if (!load().ok)
         return;
-    m_statModel->clear();
-    GroupCountsTable table = tensByDraw(load().draws, load().definition, m_messages, progress());
-    m_statGroup->setTitle(table.title);
-    m_statRecordLine->headerItem()->setText(1, table.recordText);
-    m_statRecordLine->headerItem()->setText(2, table.topText);
-    m_tensModel->setTable(std::move(table));
-    m_combinationView->hide();
-    m_statRecordLine->hide();
-    m_tenNumberList->hide();
-    m_tensGrid->show();
-    const int rows = m_tensModel->rowCount();
-    if (rows > 0) {
-        m_tensGrid->scrollToBottom();
-        m_tensGrid->setCurrentIndex(m_tensModel->index(rows - 1, 0));
-    }
+    auto loaded = m_loaded;
+    const MessageCatalog messages = m_messages;
+    runJob<std::shared_ptr<GroupCountsTable>>(
+        false,
+        [loaded, messages](const Progress &progress) {
+            return std::make_shared<GroupCountsTable>(
+                tensByDraw(loaded->draws, loaded->definition, messages, progress));
+        },
+        [this](std::shared_ptr<GroupCountsTable> table) {
+            m_statModel->clear();
+            m_statGroup->setTitle(table->title);
+            m_statRecordLine->headerItem()->setText(1, table->recordText);
+            m_statRecordLine->headerItem()->setText(2, table->topText);
+            m_tensModel->setTable(std::move(*table));
+            m_combinationView->hide();
+            m_statRecordLine->hide();
+            m_tenNumberList->hide();
+            m_tensGrid->show();
+            const int rows = m_tensModel->rowCount();
+            if (rows > 0) {
+                m_tensGrid->scrollToBottom();
+                m_tensGrid->setCurrentIndex(m_tensModel->index(rows - 1, 0));
+            }
+        });
 }
 
 void MainWindow::rebuildPositionMenus()
@@ -181,10 +223,11 @@ void MainWindow::runPositions(PositionOrder order)
     // The title always names the item of the main menu's drawing-order submenu.
     const QList<QAction *> items = m_drawingOrderMenu->actions();
     const QString caption = p - 1 < items.size() ? withoutAccessKeys(items.at(p - 1)->text()) : QString();
-    showWait();
-    showStatTable(positionStats(
-        load().draws, load().definition, p, order, positionTitle(m_messages, order, caption), progress()));
-    closeWait();
+    const QString title = positionTitle(m_messages, order, caption);
+    auto loaded = m_loaded;
+    runStatistic(true, [loaded, p, order, title](const Progress &progress) {
+        return positionStats(loaded->draws, loaded->definition, p, order, title, progress);
+    });
 }
 
 void MainWindow::showPositionInDrawingOrder()
@@ -200,10 +243,11 @@ void MainWindow::showAdditionalNumbers()
 {
     if (!load().ok || !load().definition.hasAdditionalNumbers())
         return;
-    showWait();
-    showStatTable(additionalStats(
-        load().draws, load().definition, withoutAccessKeys(m_additionalAction->text()), progress()));
-    closeWait();
+    const QString title = withoutAccessKeys(m_additionalAction->text());
+    auto loaded = m_loaded;
+    runStatistic(true, [loaded, title](const Progress &progress) {
+        return additionalStats(loaded->draws, loaded->definition, title, progress);
+    });
 }
 
 int MainWindow::selectedStatRow() const
@@ -219,19 +263,44 @@ void MainWindow::showNumbersFromTen()
     if (row < 0 || table.modeTag < 1 || table.modeTag > 29 || table.kind != StatTable::Kind::Groups)
         return;
     const int tableRow = m_statModel->tableRow(row);
-    m_tenModel->setTable(tenCombos(load().draws, load().definition, table.groupLow(tableRow),
-        table.groupHigh(tableRow), table.modeTag + 1, progress()));
-    m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
-    m_tenNumberList->show();
+    const int low = table.groupLow(tableRow);
+    const int high = table.groupHigh(tableRow);
+    const int k = table.modeTag + 1;
+    auto loaded = m_loaded;
+    runJob<std::shared_ptr<StatTable>>(
+        false,
+        [loaded, low, high, k](const Progress &progress) {
+            return std::make_shared<StatTable>(
+                tenCombos(loaded->draws, loaded->definition, low, high, k, progress));
+        },
+        [this](std::shared_ptr<StatTable> combos) {
+            m_tenModel->setTable(std::move(*combos));
+            m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
+            m_tenNumberList->show();
+        });
 }
 
 void MainWindow::sortCombinationView(int column)
 {
     m_sortColumn = column;
     m_statListSort = column;
-    m_statModel->sortBy(column);
     m_combinationView->horizontalHeader()->setSortIndicatorShown(true);
     showSortArrow(m_combinationView, column);
+    // A million rows take a tenth of a second to sort: that is done off the event loop.
+    constexpr int kSortHere = 100000;
+    if (m_statModel->rowCount() <= kSortHere) {
+        m_statModel->sortBy(column);
+        return;
+    }
+    auto table = m_statModel->sharedTable();
+    runJob<std::shared_ptr<std::vector<int>>>(
+        false,
+        [table, column](
+            const Progress &) { return std::make_shared<std::vector<int>>(sortedOrder(*table, column)); },
+        [this, table](std::shared_ptr<std::vector<int>> order) {
+            if (m_statModel->sharedTable() == table)
+                m_statModel->setOrder(std::move(*order));
+        });
 }
 
 void MainWindow::sortTenNumberList(int column)

@@ -94,6 +94,7 @@ TEST_F(CliAgreement, NumbersAndStatisticsOfEverySampleBase)
         trigger("N3101");
         expectSameStatistic(lottery, { s("tens"), s("-k"), s("3") }, "tens");
         find<QMenu>("Mesto_2")->actions().at(1)->trigger();
+        settle();
         expectSameStatistic(
             lottery, { s("positions"), s("-p"), s("2"), s("--order"), s("ascending") }, "positions");
         if (window().loaded().definition.hasAdditionalNumbers()) {

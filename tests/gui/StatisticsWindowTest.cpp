@@ -160,10 +160,12 @@ TEST_F(StatisticsWindow, PositionsAndAdditionalNumbers)
     EXPECT_EQ(positions->actions().at(0)->text(), s("Позиция 1"));
     EXPECT_FALSE(find<QAction>("DopNomer")->isEnabled());
     positions->actions().at(0)->trigger();
+    settle();
     EXPECT_EQ(title(), s("В порядке выпадения номеров (Позиция 1)"));
     EXPECT_EQ(statModel()->rowCount(), 6);
     EXPECT_EQ(row(0), QStringList({ s("01"), s("0"), s("2") })); // not sorted: ascending numbers
     find<QMenu>("popupN55")->actions().at(2)->trigger();
+    settle();
     EXPECT_EQ(title(), s("В порядке возрастания номеров (Позиция 3)"));
 
     find<QTabBar>("TabControl1")->setCurrentIndex(1);

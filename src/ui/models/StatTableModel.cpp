@@ -29,21 +29,31 @@ void StatTableModel::setHeaders(const QStringList &captions)
 
 void StatTableModel::setTable(StatTable table)
 {
+    std::vector<int> order(table.rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    setTable(std::make_shared<const StatTable>(std::move(table)), std::move(order));
+}
+
+void StatTableModel::setTable(std::shared_ptr<const StatTable> table, std::vector<int> order)
+{
     beginResetModel();
     m_table = std::move(table);
-    m_order.resize(m_table.rows.size());
-    std::iota(m_order.begin(), m_order.end(), 0);
-    m_flags.assign(m_table.rows.size(), 0);
+    m_order = std::move(order);
+    if (m_order.size() != m_table->rows.size()) {
+        m_order.resize(m_table->rows.size());
+        std::iota(m_order.begin(), m_order.end(), 0);
+    }
+    m_flags.assign(m_table->rows.size(), 0);
     qint32 since = 0;
     qint32 drawn = 0;
-    for (const StatRow &row : m_table.rows) {
+    for (const StatRow &row : m_table->rows) {
         since = std::max(since, row.since);
         drawn = std::max(drawn, row.drawn);
     }
     m_widest[0] = QStringLiteral("00");
-    for (int row : { 0, m_table.rowCount() - 1 }) {
-        if (row >= 0 && row < m_table.rowCount() && m_table.caption(row).size() > m_widest[0].size())
-            m_widest[0] = m_table.caption(row);
+    for (int row : { 0, m_table->rowCount() - 1 }) {
+        if (row >= 0 && row < m_table->rowCount() && m_table->caption(row).size() > m_widest[0].size())
+            m_widest[0] = m_table->caption(row);
     }
     // Digits as wide as the largest value: "0000" stands for any four-digit count.
     m_widest[1] = QString(QString::number(since).size(), QLatin1Char('0'));
@@ -63,13 +73,20 @@ void StatTableModel::clear()
 
 void StatTableModel::sortBy(int column)
 {
+    setOrder(sortedOrder(*m_table, column));
+}
+
+void StatTableModel::setOrder(std::vector<int> order)
+{
+    if (order.size() != m_order.size())
+        return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     std::vector<int> tableRows;
     tableRows.reserve(static_cast<size_t>(before.size()));
     for (const QModelIndex &index : before)
         tableRows.push_back(tableRow(index.row()));
-    m_order = sortedOrder(m_table, column);
+    m_order = std::move(order);
     std::vector<int> position(m_order.size());
     for (size_t i = 0; i < m_order.size(); ++i)
         position[static_cast<size_t>(m_order[i])] = static_cast<int>(i);
@@ -118,7 +135,7 @@ QStringList StatTableModel::flaggedCaptions() const
     QStringList captions;
     for (int row : m_order) {
         if (m_flags[static_cast<size_t>(row)])
-            captions.append(m_table.caption(row));
+            captions.append(m_table->caption(row));
     }
     return captions;
 }
@@ -137,22 +154,22 @@ int StatTableModel::pictureOf(int row) const
 {
     const int tableIndex = tableRow(row);
     if (m_style == Style::NumberList) {
-        const QList<int> numbers = m_table.numbers(tableIndex);
+        const QList<int> numbers = m_table->numbers(tableIndex);
         return numbers.isEmpty() ? -1 : pictures::pictureForNumber(numbers.first());
     }
-    const int tag = m_table.modeTag;
-    if (tag <= 0 || tag >= 30 || m_table.kind != StatTable::Kind::Groups)
+    const int tag = m_table->modeTag;
+    if (tag <= 0 || tag >= 30 || m_table->kind != StatTable::Kind::Groups)
         return 5;
-    return pictures::pictureForNumber(m_table.groupLow(tableIndex));
+    return pictures::pictureForNumber(m_table->groupLow(tableIndex));
 }
 
 QVariant StatTableModel::background(int row) const
 {
-    const int since = m_table.rows[static_cast<size_t>(tableRow(row))].since;
+    const int since = m_table->rows[static_cast<size_t>(tableRow(row))].since;
     const double factor = m_style == Style::NumberList ? 0.7 : 0.8;
     if (since == 0)
         return QColor(255, 0, 0);
-    if (since > factor * m_table.record)
+    if (since > factor * m_table->record)
         return QColor(0, 128, 0);
     return {};
 }
@@ -162,12 +179,12 @@ QVariant StatTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const int row = index.row();
-    const StatRow &item = m_table.rows[static_cast<size_t>(tableRow(row))];
+    const StatRow &item = m_table->rows[static_cast<size_t>(tableRow(row))];
     const bool flagged = isFlagged(row);
     switch (role) {
     case Qt::DisplayRole:
         if (index.column() == 0)
-            return m_table.caption(tableRow(row));
+            return m_table->caption(tableRow(row));
         return QString::number(index.column() == 1 ? item.since : item.drawn);
     case Qt::CheckStateRole:
         if (m_style == Style::NumberList && index.column() == 0)

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 namespace kivora {
@@ -27,19 +28,25 @@ public:
 
     void setHeaders(const QStringList &captions);
     void setTable(StatTable table);
+    // A table computed off the event loop, with its display order.
+    void setTable(std::shared_ptr<const StatTable> table, std::vector<int> order);
     void clear();
-    const StatTable &table() const { return m_table; }
+    const StatTable &table() const { return *m_table; }
+    // The table itself, for jobs that read it while the view shows it.
+    std::shared_ptr<const StatTable> sharedTable() const { return m_table; }
     // The longest text a column shows (its widest caption or value).
     QString widestText(int column) const;
 
     // Sorts by a column (0 caption ascending, 1 or 2 value descending), keeping the
     // selection and flags on their rows.
     void sortBy(int column);
+    // The same with an order computed elsewhere (sortedOrder of the table).
+    void setOrder(std::vector<int> order);
 
     const std::vector<int> &order() const { return m_order; }
     int tableRow(int displayRow) const { return m_order[static_cast<size_t>(displayRow)]; }
     int displayRow(int tableRow) const;
-    QString caption(int displayRow) const { return m_table.caption(tableRow(displayRow)); }
+    QString caption(int displayRow) const { return m_table->caption(tableRow(displayRow)); }
 
     bool isFlagged(int displayRow) const { return m_flags[static_cast<size_t>(tableRow(displayRow))] != 0; }
     // Returns true when the flag changed.
@@ -67,7 +74,7 @@ private:
     int pictureOf(int row) const;
 
     Style m_style;
-    StatTable m_table;
+    std::shared_ptr<const StatTable> m_table = std::make_shared<const StatTable>();
     std::vector<int> m_order;
     std::vector<quint8> m_flags; // by table row
     QStringList m_headers;
