@@ -81,16 +81,20 @@ void BM_WindowAllQuadruplesOfKeno(benchmark::State &state)
     NullServices services;
     MainWindow window(folder, services);
     window.start();
-    QApplication::processEvents();
+    window.waitUntilIdle();
     window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2); // Кено (20 из 80)
+    window.waitUntilIdle();
     auto *list = window.findChild<QTableView *>(QStringLiteral("ListView2"));
     resetPeakMemory();
     qint64 freeze = 0;
     for (auto _ : state) {
         FreezeMeter meter;
         window.findChild<QAction *>(QStringLiteral("Menu_4_1"))->trigger();
+        window.waitUntilIdle();
         emit list->horizontalHeader()->sectionClicked(0);
+        window.waitUntilIdle();
         emit list->horizontalHeader()->sectionClicked(2);
+        window.waitUntilIdle();
         list->scrollToBottom();
         QApplication::processEvents();
         freeze = meter.longestMs();
@@ -134,8 +138,9 @@ void BM_WindowMarkAllKenoBigSystem(benchmark::State &state)
     NullServices services;
     MainWindow window(folder, services);
     window.start();
-    QApplication::processEvents();
+    window.waitUntilIdle();
     window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2);
+    window.waitUntilIdle();
     auto *combinations = window.findChild<QTableView *>(QStringLiteral("StringGrid1"))->model();
     int rebuilds = 0;
     QObject::connect(combinations, &QAbstractItemModel::modelReset, [&rebuilds] { ++rebuilds; });
@@ -163,14 +168,28 @@ void BM_WindowExportAllQuadruples(benchmark::State &state)
     services.savePath = folder.filePath(QStringLiteral("quads.htm"));
     MainWindow window(folder, services);
     window.start();
-    QApplication::processEvents();
+    window.waitUntilIdle();
     window.findChild<QTabBar *>(QStringLiteral("TabControl1"))->setCurrentIndex(2);
+    window.waitUntilIdle();
     window.findChild<QAction *>(QStringLiteral("Menu_4_1"))->trigger();
+    window.waitUntilIdle();
     resetPeakMemory();
-    for (auto _ : state)
+    qint64 freeze = 0;
+    QElapsedTimer clock;
+    qint64 elapsed = 0;
+    for (auto _ : state) {
+        FreezeMeter meter;
+        clock.start();
         window.findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
-    state.counters["file_MB"] = QFileInfo(services.savePath).size() / 1048576.0;
+        window.waitUntilIdle();
+        elapsed = clock.elapsed();
+        freeze = meter.longestMs();
+    }
+    const double megabytes = QFileInfo(services.savePath).size() / 1048576.0;
+    state.counters["file_MB"] = megabytes;
+    state.counters["MB_per_s"] = elapsed > 0 ? megabytes * 1000.0 / static_cast<double>(elapsed) : 0.0;
     state.counters["peak_MB"] = peakMemoryMb();
+    state.counters["longest_freeze_ms"] = static_cast<double>(freeze);
 }
 BENCHMARK(BM_WindowExportAllQuadruples)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -192,7 +211,7 @@ void BM_WindowOpenMillionDraws(benchmark::State &state)
         FreezeMeter meter;
         MainWindow window(folder, services);
         window.start();
-        QApplication::processEvents();
+        window.waitUntilIdle();
         freeze = meter.longestMs();
         draws = window.loaded().drawCount();
     }

@@ -81,6 +81,12 @@ public:
     bool isBusy() const;
     // Waits, letting events run, until no job runs.
     void waitUntilIdle();
+
+signals:
+    // The last job ended (done, cancelled or failed).
+    void jobsFinished();
+
+public:
     QString currentLottery() const;
     int sortColumn() const { return m_sortColumn; }
 
@@ -243,10 +249,15 @@ private:
     void closeWait();
 
     // Jobs off the event loop (MainWindowJobs.cpp). With wait, the wait window shows
-    // with its Cancel button while the job runs.
+    // with its Cancel button while the job runs. One job runs at a time: a load
+    // supersedes the running job (a new tab or filter wins); any other command waits
+    // for its turn, so a click while a job runs does nothing.
     template<typename Result>
-    void runJob(bool wait, std::function<Result(const Progress &)> work, std::function<void(Result)> done)
+    void runJob(bool wait, std::function<Result(const Progress &)> work, std::function<void(Result)> done,
+        bool supersede = false)
     {
+        if (m_jobs->isBusy() && !supersede)
+            return;
         if (wait)
             showWait();
         m_jobs->start<Result>(std::move(work), std::move(done),

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -25,8 +26,14 @@ bool MainWindow::isBusy() const
 
 void MainWindow::waitUntilIdle()
 {
-    m_jobs->waitForDone();
     QCoreApplication::processEvents();
+    // A job's end may start the next (an import, then its load): wait for the last.
+    while (isBusy()) {
+        QEventLoop loop;
+        connect(this, &MainWindow::jobsFinished, &loop, &QEventLoop::quit);
+        loop.exec();
+        QCoreApplication::processEvents();
+    }
 }
 
 void MainWindow::onBusyChanged(bool busy)
@@ -51,6 +58,7 @@ void MainWindow::onBusyChanged(bool busy)
         closeWait();
         m_progressBar->setRange(0, 1000);
         m_progressBar->setValue(0);
+        emit jobsFinished();
     }
 }
 

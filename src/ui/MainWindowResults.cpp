@@ -127,7 +127,8 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
             expandMarkedNumbers();
             if (then)
                 then();
-        });
+        },
+        true);
 }
 
 void MainWindow::setLoaded(std::shared_ptr<const LoadResult> loaded)

@@ -282,13 +282,17 @@ void MainWindow::showNumbersFromTen()
 
 void MainWindow::sortCombinationView(int column)
 {
+    // A million rows take a tenth of a second to sort: that is done off the event loop,
+    // when no other job runs.
+    constexpr int kSortHere = 100000;
+    const bool big = m_statModel->rowCount() > kSortHere;
+    if (big && isBusy())
+        return;
     m_sortColumn = column;
     m_statListSort = column;
     m_combinationView->horizontalHeader()->setSortIndicatorShown(true);
     showSortArrow(m_combinationView, column);
-    // A million rows take a tenth of a second to sort: that is done off the event loop.
-    constexpr int kSortHere = 100000;
-    if (m_statModel->rowCount() <= kSortHere) {
+    if (!big) {
         m_statModel->sortBy(column);
         return;
     }
