@@ -46,6 +46,7 @@ public:
     bool askText(QWidget *, const QString &, const QString &, QString *) override { return false; }
     void showMessage(QWidget *, const QString &, MessageKind) override { }
     bool confirm(QWidget *, const QString &, const QString &) override { return false; }
+    SaveChoice askToSave(QWidget *, const QString &) override { return SaveChoice::Discard; }
     QDate today() override { return QDate(2026, 1, 1); }
     quint32 randomSeed() override { return 1; }
 
