@@ -72,7 +72,7 @@ SystemTemplate SystemTemplate::parse(const QString &text)
         cells.resize(rowStart + kColumns, templatecell::kEmpty);
         int column = 0;
         int pos = i;
-        while (pos < line.size() && column < kColumns) {
+        while (pos < line.size()) {
             while (pos < line.size() && isRowDelimiter(line.at(pos)))
                 ++pos;
             if (pos >= line.size())
@@ -80,9 +80,16 @@ SystemTemplate SystemTemplate::parse(const QString &text)
             const int start = pos;
             while (pos < line.size() && !isRowDelimiter(line.at(pos)))
                 ++pos;
-            cells[rowStart + column] = codeOf(positionOf(line.mid(start, pos - start)));
+            // Fields beyond the tenth are only counted: such a template is refused, not cut.
+            if (column < kColumns) {
+                const qint8 code = codeOf(positionOf(line.mid(start, pos - start)));
+                cells[rowStart + column] = code;
+                if (code >= 1 && code < templatecell::kBeyond)
+                    result.m_uses = std::max(result.m_uses, static_cast<int>(code));
+            }
             ++column;
         }
+        result.m_widestRow = std::max(result.m_widestRow, column);
         if (column > 0)
             result.m_hasFields = true;
         ++result.m_rows;

@@ -9,7 +9,8 @@
 //   1,2;3 4,0,K                   fields split at spaces, commas and semicolons;
 //                                 0 and non-numbers are the placeholder "K"
 //
-// Only the first ten fields of a row count: a combination has ten columns.
+// A combination has ten columns: a template with a wider row is refused (fitsList()),
+// never cut.
 //
 // The shipped full systems reach tens of thousands of rows, and the list is expanded
 // after every mark, so a template is parsed once into one byte per cell and shared by
@@ -44,6 +45,11 @@ public:
     qint8 code(int row, int column) const { return (*m_cells)[static_cast<size_t>(row) * kColumns + column]; }
     // False when no row holds a single field (the status then counts 0 numbers).
     bool hasFields() const { return m_hasFields; }
+    // How many marked numbers the system uses: its largest position.
+    int uses() const { return m_uses; }
+    // The most fields in one row; false from fitsList() when a row has more than ten.
+    int widestRow() const { return m_widestRow; }
+    bool fitsList() const { return m_widestRow <= kColumns; }
     // The description lines as the system dialog shows them: ";;7 numbers" reads
     // "7 numbers"; a line with blanks before its ";" stays as it is.
     const QStringList &description() const { return m_description; }
@@ -58,6 +64,8 @@ private:
     std::shared_ptr<const std::vector<qint8>> m_cells = std::make_shared<const std::vector<qint8>>();
     int m_rows = 0;
     bool m_hasFields = false;
+    int m_uses = 0;
+    int m_widestRow = 0;
     QStringList m_description;
 };
 

@@ -85,7 +85,15 @@ SystemExpansion expandCurrentSystem(TemplateCache &cache, const IniDocument &ini
         result.status = selectionStatus(static_cast<int>(markedCaptions.size()), messages);
         return result;
     }
+    if (!tmpl->fitsList()) {
+        // A row wider than the list would be cut: such a template is refused.
+        result.message
+            = messages("Str147").arg(QDir::toNativeSeparators(result.templatePath)).arg(tmpl->widestRow());
+        result.status = selectionStatus(static_cast<int>(markedCaptions.size()), messages);
+        return result;
+    }
     result.applied = true;
+    result.uses = tmpl->uses();
     result.list = expandSystem(*tmpl, markedCaptions);
     result.status = expansionStatus(*tmpl, static_cast<int>(markedCaptions.size()), messages);
     return result;

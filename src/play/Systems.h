@@ -63,6 +63,7 @@ struct SystemExpansion
     QString templatePath;
     CombinationList list;
     QString status; // "Выбрано 7 номеров": the marked numbers, also when !applied
+    int uses = 0; // how many marked numbers the system uses
 };
 
 // Expands the system named systemName of the lottery for the marked captions (in the

@@ -86,10 +86,14 @@ TEST(SystemTemplate, FieldsDelimitersPlaceholdersAndLimits)
             s("K||||02|03|04|K|K|"), // -1, 8, 200 empty; non-numbers K
             s("07|||||||||"), // last line without a line end
         }));
-    // Only the first ten positions of a row count.
-    EXPECT_EQ(expandSystem(tmpl, twelve).row(3), twelve.mid(0, 10));
+    // A row of twelve positions does not fit the list: the template says so.
+    EXPECT_EQ(tmpl.widestRow(), 12);
+    EXPECT_FALSE(tmpl.fitsList());
+    EXPECT_EQ(tmpl.uses(), 10); // the largest position kept
     EXPECT_EQ(tmpl.description(), QStringList({ s("  ; kept as it is"), s(" leading marks go") }));
     EXPECT_TRUE(tmpl.hasFields());
+    EXPECT_TRUE(SystemTemplate::parse(s("1 2 3 4 5 6 7 8 9 10\n3 5")).fitsList());
+    EXPECT_EQ(SystemTemplate::parse(s("1 2 3 4 5 6\n1 2 3 4 5 7")).uses(), 7);
 }
 
 TEST(SystemTemplate, TemplateWithoutRowsOrFieldsGivesOneEmptyRowAndZeroCount)

@@ -1,0 +1,69 @@
+#include "play/TicketSummary.h"
+
+#include "core/IniDocument.h"
+#include "core/MessageCatalog.h"
+#include "play/CombinationList.h"
+
+#include <QRegularExpression>
+
+namespace kivora {
+
+TicketSummary ticketSummary(const CombinationList &list, int uses, const std::optional<qint64> &priceInCents)
+{
+    TicketSummary summary;
+    summary.tickets = list.isEmpty() ? 0 : list.rowCount();
+    summary.marked = static_cast<int>(list.markedCaptions().size());
+    summary.uses = uses;
+    if (priceInCents)
+        summary.costInCents = *priceInCents * summary.tickets;
+    return summary;
+}
+
+QString ticketSummaryText(const TicketSummary &summary, const MessageCatalog &messages)
+{
+    QString text = messages("Str148").arg(summary.tickets);
+    if (summary.marked > summary.uses && summary.uses > 0)
+        text += QStringLiteral("; ") + messages("Str149").arg(summary.marked).arg(summary.uses);
+    else if (summary.marked > 0 && summary.marked < summary.uses)
+        text += QStringLiteral("; ") + messages("Str150").arg(summary.uses - summary.marked);
+    if (summary.costInCents)
+        text += QStringLiteral("; ") + messages("Str151").arg(moneyText(*summary.costInCents));
+    return text;
+}
+
+bool parsePrice(const QString &text, std::optional<qint64> *cents)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        cents->reset();
+        return true;
+    }
+    static const QRegularExpression price(QStringLiteral("^(\\d{1,12})(?:[.,](\\d{1,2}))?$"));
+    const QRegularExpressionMatch match = price.match(trimmed);
+    if (!match.hasMatch())
+        return false;
+    qint64 value = match.captured(1).toLongLong() * 100;
+    const QString fraction = match.captured(2);
+    if (!fraction.isEmpty())
+        value += fraction.size() == 1 ? fraction.toInt() * 10 : fraction.toInt();
+    *cents = value;
+    return true;
+}
+
+QString moneyText(qint64 cents)
+{
+    const QString whole = QString::number(cents / 100);
+    const qint64 rest = cents % 100;
+    return rest == 0 ? whole
+                     : whole + QLatin1Char(',') + QStringLiteral("%1").arg(rest, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<qint64> ticketPrice(const IniDocument &ini, const QString &lottery)
+{
+    std::optional<qint64> cents;
+    if (!parsePrice(ini.readString(lottery, kTicketPriceKey, QString()), &cents))
+        return std::nullopt;
+    return cents;
+}
+
+} // namespace kivora

@@ -1,0 +1,44 @@
+#pragma once
+
+// What the combination list amounts to for the player: how many tickets, whether they
+// are complete (as many numbers marked as the system uses) and, when the lottery has
+// a ticket price (key TicketPrice of its section, absent by default), what they cost.
+
+#include <QString>
+
+#include <optional>
+
+namespace kivora {
+
+class CombinationList;
+class IniDocument;
+class MessageCatalog;
+
+struct TicketSummary
+{
+    int tickets = 0;
+    int marked = 0;
+    int uses = 0; // numbers the system uses
+    std::optional<qint64> costInCents;
+
+    // Fewer numbers marked than the system uses leave placeholders in the tickets.
+    bool complete() const { return marked >= uses; }
+};
+
+TicketSummary ticketSummary(const CombinationList &list, int uses, const std::optional<qint64> &priceInCents);
+
+// "Комбинаций: 7; отмечено 8, система использует 6; стоимость: 350".
+QString ticketSummaryText(const TicketSummary &summary, const MessageCatalog &messages);
+
+// A price as typed: "50", "50,5", "50.50" (two decimals at most), or empty for none.
+// Returns false for any other text.
+bool parsePrice(const QString &text, std::optional<qint64> *cents);
+// Cents as money: "350", "350,50".
+QString moneyText(qint64 cents);
+
+// The lottery's ticket price from the configuration; none when the key is absent,
+// empty or not a price.
+std::optional<qint64> ticketPrice(const IniDocument &ini, const QString &lottery);
+inline const QString kTicketPriceKey = QStringLiteral("TicketPrice");
+
+} // namespace kivora

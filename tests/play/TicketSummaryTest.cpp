@@ -1,0 +1,71 @@
+#include "play/TicketSummary.h"
+#include "core/IniDocument.h"
+#include "core/MessageCatalog.h"
+#include "play/CombinationList.h"
+#include "play/SystemTemplate.h"
+
+#include <gtest/gtest.h>
+
+using namespace kivora;
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+const SystemTemplate kSevenOfSix
+    = SystemTemplate::parse(s("1 2 3 4 5 6\n1 2 3 4 5 7\n1 2 3 4 6 7\n"
+                              "1 2 3 5 6 7\n1 2 4 5 6 7\n1 3 4 5 6 7\n2 3 4 5 6 7"));
+
+} // namespace
+
+TEST(TicketSummary, CountsCompletenessAndCost)
+{
+    const MessageCatalog messages;
+    const QStringList seven = { s("01"), s("02"), s("03"), s("04"), s("05"), s("06"), s("07") };
+    TicketSummary full = ticketSummary(expandSystem(kSevenOfSix, seven), kSevenOfSix.uses(), 5000);
+    EXPECT_EQ(full.tickets, 7);
+    EXPECT_TRUE(full.complete());
+    EXPECT_EQ(*full.costInCents, 35000);
+    EXPECT_EQ(ticketSummaryText(full, messages), s("Комбинаций: 7; стоимость: 350"));
+
+    // Five marked for a system of seven: two more are needed; no price, no cost.
+    TicketSummary five = ticketSummary(expandSystem(kSevenOfSix, seven.mid(0, 5)), 7, std::nullopt);
+    EXPECT_FALSE(five.complete());
+    EXPECT_EQ(ticketSummaryText(five, messages), s("Комбинаций: 7; нужно ещё 2"));
+
+    // Eight marked: the system uses seven of them.
+    TicketSummary eight = ticketSummary(expandSystem(kSevenOfSix, seven + QStringList { s("08") }), 7, 250);
+    EXPECT_TRUE(eight.complete());
+    EXPECT_EQ(ticketSummaryText(eight, messages),
+        s("Комбинаций: 7; отмечено 8, система использует 7; стоимость: 17,50"));
+
+    // No combination at all: nothing to pay.
+    TicketSummary none = ticketSummary(CombinationList(), 6, 5000);
+    EXPECT_EQ(none.tickets, 0);
+    EXPECT_EQ(*none.costInCents, 0);
+}
+
+TEST(TicketSummary, PricesAsTyped)
+{
+    std::optional<qint64> cents;
+    EXPECT_TRUE(parsePrice(s("50"), &cents));
+    EXPECT_EQ(*cents, 5000);
+    EXPECT_TRUE(parsePrice(s(" 2,5 "), &cents));
+    EXPECT_EQ(*cents, 250);
+    EXPECT_TRUE(parsePrice(s("2.05"), &cents));
+    EXPECT_EQ(*cents, 205);
+    EXPECT_TRUE(parsePrice(s(""), &cents));
+    EXPECT_FALSE(cents.has_value());
+    for (const char *bad : { "-1", "1,234", "abc", "1e3", "12,", "9999999999999" })
+        EXPECT_FALSE(parsePrice(s(bad), &cents)) << bad;
+    EXPECT_EQ(moneyText(205), s("2,05"));
+    EXPECT_EQ(moneyText(35000), s("350"));
+
+    IniDocument ini(s("[Loto]\r\nTicketPrice=100\r\n[Other]\r\nTicketPrice=x\r\n"));
+    EXPECT_EQ(*ticketPrice(ini, s("Loto")), 10000);
+    EXPECT_FALSE(ticketPrice(ini, s("Other")).has_value());
+    EXPECT_FALSE(ticketPrice(ini, s("Missing")).has_value());
+}
