@@ -9,6 +9,7 @@
 #include "play/CombinationCheck.h"
 #include "play/CombinationFile.h"
 #include "play/Systems.h"
+#include "play/TicketSummary.h"
 #include "results/NumberList.h"
 #include "statistics/CombinationStats.h"
 
@@ -187,6 +188,17 @@ CommandResult expandCommand(const CommandContext &ctx)
     }
     json.endArray();
     json.key(QStringLiteral("status")).value(expansion.status);
+    // How many tickets, how many numbers the system uses and, with a ticket price, the cost.
+    const TicketSummary summary = ticketSummary(list, expansion.uses,
+        ticketPrice(IniFile(ctx.folder.configPath()).load(), ctx.value(option::kLottery)));
+    json.key(QStringLiteral("count")).value(static_cast<qint64>(summary.tickets));
+    json.key(QStringLiteral("uses")).value(static_cast<qint64>(summary.uses));
+    json.key(QStringLiteral("complete")).value(summary.complete());
+    json.key(QStringLiteral("cost"));
+    if (summary.costInCents)
+        json.value(moneyText(*summary.costInCents));
+    else
+        json.null();
     json.endObject();
     return CommandResult::ok(json.text() + QLatin1Char('\n'));
 }
@@ -208,8 +220,10 @@ CommandResult saveCommand(const CommandContext &ctx)
     if (!refusal.isEmpty())
         return CommandResult::failed(refusal);
     QString error;
+    const TicketSummary summary = ticketSummary(expansion.list, expansion.uses,
+        ticketPrice(IniFile(ctx.folder.configPath()).load(), ctx.value(option::kLottery)));
     if (!writeCombinationFile(ctx.value(option::kOut), expansion.list, ctx.value(option::kLottery),
-            ctx.value(kSystem), ctx.messages, &error))
+            ctx.value(kSystem), ctx.messages, &error, costNote(summary, ctx.messages)))
         return CommandResult::failed(ctx.messages("Str56").arg(error));
     if (!ctx.json())
         return CommandResult::ok({});

@@ -31,6 +31,11 @@ QString ticketSummaryText(const TicketSummary &summary, const MessageCatalog &me
     return text;
 }
 
+QString costNote(const TicketSummary &summary, const MessageCatalog &messages)
+{
+    return summary.costInCents ? messages("Str151").arg(moneyText(*summary.costInCents)) : QString();
+}
+
 bool parsePrice(const QString &text, std::optional<qint64> *cents)
 {
     const QString trimmed = text.trimmed();

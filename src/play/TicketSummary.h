@@ -30,6 +30,9 @@ TicketSummary ticketSummary(const CombinationList &list, int uses, const std::op
 // "Комбинаций: 7; отмечено 8, система использует 6; стоимость: 350".
 QString ticketSummaryText(const TicketSummary &summary, const MessageCatalog &messages);
 
+// The note the header line of a saved file carries: "стоимость: 350", or empty.
+QString costNote(const TicketSummary &summary, const MessageCatalog &messages);
+
 // A price as typed: "50", "50,5", "50.50" (two decimals at most), or empty for none.
 // Returns false for any other text.
 bool parsePrice(const QString &text, std::optional<qint64> *cents);

@@ -344,3 +344,36 @@ TEST_F(CliPlay, AddAppendsTheDialogsLineOrRefusesWithoutWriting)
     EXPECT_EQ(r.out, s("5621\n"));
     EXPECT_TRUE(dir.readLines(s("4x20.lot")).last().endsWith(s(",1,2,3,4,5,6,7,8")));
 }
+
+TEST_F(CliPlay, ExpandTellsTheCountTheCompletenessAndTheCost)
+{
+    const QStringList expand = { s("expand"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"),
+        s("05,11,17,23,30,38,44"), s("--json") };
+    QJsonObject json = run(expand).json();
+    EXPECT_EQ(json.value(s("count")).toInt(), 7);
+    EXPECT_EQ(json.value(s("uses")).toInt(), 7);
+    EXPECT_TRUE(json.value(s("complete")).toBool());
+    EXPECT_TRUE(json.value(s("cost")).isNull()); // no ticket price: no cost
+
+    IniFile config(dir.folder().configPath());
+    IniDocument doc = config.load();
+    doc.writeString(kSix, s("TicketPrice"), s("50"));
+    ASSERT_TRUE(config.save(doc));
+    json = run(expand).json();
+    EXPECT_EQ(json.value(s("cost")).toString(), s("350"));
+
+    // Five marked for a system of seven: incomplete tickets.
+    QStringList five = expand;
+    five[6] = s("05,11,17,23,30");
+    json = run(five).json();
+    EXPECT_FALSE(json.value(s("complete")).toBool());
+
+    // The saved file's header line names the cost.
+    const QString out = dir.filePath(s("priced.ltc"));
+    ASSERT_EQ(run({ s("save"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"),
+                      s("05,11,17,23,30,38,44"), s("--out"), out })
+                  .status,
+        0);
+    EXPECT_EQ(
+        dir.readLines(s("priced.ltc")).value(1), s("Выбрано:  7 номеров - 7 комбинаций; стоимость: 350"));
+}
