@@ -1,7 +1,10 @@
 #include "play/CombinationList.h"
 
+#include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
 #include "core/StringFn.h"
+
+#include <QRegularExpression>
 
 #include <numeric>
 
@@ -102,6 +105,55 @@ int CombinationList::markedIndex(int row, int column) const
     if (code >= 1 && code < templatecell::kBeyond && code <= m_captions.size())
         return code - 1;
     return -1;
+}
+
+bool CombinationList::fromSavedLines(const QStringList &lines, CombinationList *list, int *wideLine)
+{
+    *wideLine = 0;
+    // The numbers first: they become the captions, and each cell the position of its number.
+    std::vector<QStringList> rows;
+    std::vector<int> seen(kLargestNumber + 1, 0);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QStringList fields
+            = lines.at(i).split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+        if (fields.isEmpty())
+            continue;
+        if (fields.size() > kColumns) {
+            *wideLine = i + 1;
+            return false;
+        }
+        for (const QString &field : fields) {
+            int value = -1;
+            if (tryTextToInt(field, &value) && value >= 0 && value <= kLargestNumber)
+                seen[static_cast<size_t>(value)] = 1;
+        }
+        rows.push_back(fields);
+    }
+    QStringList captions;
+    std::vector<qint8> position(kLargestNumber + 1, templatecell::kEmpty);
+    for (int value = 0; value <= kLargestNumber; ++value) {
+        if (seen[static_cast<size_t>(value)]) {
+            captions.append(twoDigits(value));
+            position[static_cast<size_t>(value)] = static_cast<qint8>(captions.size());
+        }
+    }
+    if (captions.isEmpty())
+        return false;
+    auto cells = std::make_shared<std::vector<qint8>>(rows.size() * kColumns, templatecell::kEmpty);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            int value = -1;
+            const bool number = tryTextToInt(rows[r].at(c), &value) && value >= 0 && value <= kLargestNumber;
+            (*cells)[r * kColumns + static_cast<size_t>(c)]
+                = number ? position[static_cast<size_t>(value)] : templatecell::kPlaceholder;
+        }
+    }
+    CombinationList result;
+    result.m_cells = std::move(cells);
+    result.m_templateRows = static_cast<int>(rows.size());
+    result.m_captions = captions;
+    *list = std::move(result);
+    return true;
 }
 
 CombinationList expandSystem(const SystemTemplate &tmpl, const QStringList &markedCaptions)

@@ -49,6 +49,12 @@ public:
     // The captions the list was expanded with, in list order.
     const QStringList &markedCaptions() const { return m_captions; }
 
+    // A list of the rows of a saved file ("05   11   17 ..."): its numbers become the
+    // marked captions, in ascending order, and "K" the placeholder. Returns false with
+    // the 1-based line that holds more than ten fields in *wideLine, or with
+    // *wideLine = 0 when no line holds a number.
+    static bool fromSavedLines(const QStringList &lines, CombinationList *list, int *wideLine);
+
 private:
     friend CombinationList expandSystem(const SystemTemplate &, const QStringList &);
 

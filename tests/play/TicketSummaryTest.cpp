@@ -3,6 +3,7 @@
 #include "core/MessageCatalog.h"
 #include "play/CombinationList.h"
 #include "play/SystemTemplate.h"
+#include "play/TicketsDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -68,4 +69,40 @@ TEST(TicketSummary, PricesAsTyped)
     EXPECT_EQ(*ticketPrice(ini, s("Loto")), 10000);
     EXPECT_FALSE(ticketPrice(ini, s("Other")).has_value());
     EXPECT_FALSE(ticketPrice(ini, s("Missing")).has_value());
+}
+
+TEST(SavedTickets, LinesOfASavedFileBecomeTheListAgain)
+{
+    CombinationList list;
+    int wide = -1;
+    ASSERT_TRUE(CombinationList::fromSavedLines(
+        { s("05   11   17   23   30   38   "), QString(), s("5\t11 17 23 30 44"), s("05 K 17") }, &list,
+        &wide));
+    EXPECT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.markedCaptions(),
+        QStringList({ s("05"), s("11"), s("17"), s("23"), s("30"), s("38"), s("44") }));
+    EXPECT_EQ(list.row(1).mid(0, 6), QStringList({ s("05"), s("11"), s("17"), s("23"), s("30"), s("44") }));
+    EXPECT_EQ(list.row(2).mid(0, 4), QStringList({ s("05"), s("K"), s("17"), QString() }));
+
+    EXPECT_FALSE(CombinationList::fromSavedLines({ s("1 2"), s("1 2 3 4 5 6 7 8 9 10 11") }, &list, &wide));
+    EXPECT_EQ(wide, 2);
+    EXPECT_FALSE(CombinationList::fromSavedLines({ QString(), s("  ") }, &list, &wide));
+    EXPECT_EQ(wide, 0);
+}
+
+TEST(SavedTickets, ThePrintableDocumentHasAHeadAndOneRowATicket)
+{
+    const MessageCatalog messages;
+    const QStringList seven = { s("01"), s("02"), s("03"), s("04"), s("05"), s("06"), s("07") };
+    const QString doc = ticketsDocument(
+        expandSystem(kSevenOfSix, seven), s("6 из 45"), s("7 номеров"), s("07.12.2026"), messages);
+    EXPECT_TRUE(doc.startsWith(s("<!DOCTYPE html>\r\n<html lang=\"ru\">\r\n<head>\r\n<meta ")));
+    EXPECT_TRUE(doc.contains(s("charset=windows-1251")));
+    EXPECT_TRUE(doc.contains(s("<title>6 из 45 - 7 номеров</title>")));
+    EXPECT_TRUE(doc.contains(s("Система: 7 номеров. Комбинаций: 7. Дата: 07.12.2026.")));
+    EXPECT_EQ(doc.count(s("<tr><th>Билет ")), 7);
+    EXPECT_TRUE(doc.contains(s("<tr><th>Билет 1</th><td class=\"number\">01</td>")));
+    // No pixel sizes: a ticket is a row, not a 744-pixel cell.
+    EXPECT_FALSE(doc.contains(s("WIDTH")));
+    EXPECT_FALSE(doc.contains(s("HEIGHT")));
 }
