@@ -47,6 +47,7 @@ public:
     void showMessage(QWidget *, const QString &, MessageKind) override { }
     bool confirm(QWidget *, const QString &, const QString &) override { return false; }
     SaveChoice askToSave(QWidget *, const QString &) override { return SaveChoice::Discard; }
+    void printDocument(QWidget *, const QString &, const QString &) override { }
     QDate today() override { return QDate(2026, 1, 1); }
     quint32 randomSeed() override { return 1; }
 

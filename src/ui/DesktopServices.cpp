@@ -3,6 +3,7 @@
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "ui/TextEditorWindow.h"
+#include "ui/TicketPrinting.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -11,6 +12,8 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QShortcut>
 #include <QUrl>
@@ -158,6 +161,17 @@ PlatformServices::SaveChoice DesktopServices::askToSave(QWidget *parent, const Q
     if (answer == QMessageBox::Save)
         return SaveChoice::Save;
     return answer == QMessageBox::Discard ? SaveChoice::Discard : SaveChoice::Cancel;
+}
+
+void DesktopServices::printDocument(QWidget *parent, const QString &title, const QString &html)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+        [&html](QPrinter *target) { printHtml(*target, html); });
+    preview.exec();
 }
 
 QDate DesktopServices::today()

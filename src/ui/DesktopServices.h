@@ -23,6 +23,7 @@ public:
     void showMessage(QWidget *parent, const QString &text, MessageKind kind) override;
     bool confirm(QWidget *parent, const QString &text, const QString &help = QString()) override;
     SaveChoice askToSave(QWidget *parent, const QString &text) override;
+    void printDocument(QWidget *parent, const QString &title, const QString &html) override;
     QDate today() override;
     quint32 randomSeed() override;
 

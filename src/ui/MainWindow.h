@@ -9,11 +9,13 @@
 #include "core/ProgramFolder.h"
 #include "core/Progress.h"
 #include "play/SystemTemplate.h"
+#include "play/TicketSummary.h"
 #include "results/ResultsLoad.h"
 #include "statistics/CombinationStats.h"
 #include "statistics/PositionStats.h"
 #include "statistics/StatTable.h"
 #include "ui/JobRunner.h"
+#include "ui/PlatformServices.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -66,6 +68,9 @@ class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 public:
+    // The kinds of file whose dialogs remember their folder.
+    enum class FileKind { Combinations, Html, Import };
+
     MainWindow(const ProgramFolder &folder, PlatformServices &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -219,6 +224,11 @@ private:
     void chooseSystemFor(int marked);
     // False, after saying why, when the combination list holds no combination.
     bool combinationsCanBeSaved();
+    void printCombinations();
+    QString ticketsDocumentOfList() const;
+    void showSavedCombinationsAsText();
+    // Says that the forecast marked fewer numbers than the system uses.
+    void tellIncompleteForecast(int marked);
     void onSystemChosen(int index);
 
     // Reports, services and commands that only open something (MainWindowCommands.cpp).
@@ -243,6 +253,10 @@ private:
     // False, after saying why, when the current lottery's files must not be written:
     // no lottery, or its base could not be loaded.
     bool baseIsWritable();
+    // A file dialog's request that starts in the folder last used for that kind of file
+    // (MainWindowFolders.cpp), and the choice that moves it.
+    FileDialogRequest inRememberedFolder(FileDialogRequest request, FileKind kind) const;
+    void rememberFolder(FileKind kind, const QString &chosenPath);
     void exportList(const StatTableModel *model, const QString &groupCaption);
     void showError(const QString &text);
     void showWait();
@@ -340,6 +354,7 @@ private:
     QTableView *m_tensGrid = nullptr;
     StatusPanel *m_statusText = nullptr;
     StatusPanel *m_markStatus = nullptr;
+    StatusPanel *m_ticketStatus = nullptr; // the combination list: count, completeness, cost
     QProgressBar *m_progressBar = nullptr;
 
     DrawTableModel *m_resultsModel = nullptr;
@@ -351,6 +366,7 @@ private:
     CombinationListModel *m_combinationModel = nullptr;
     TemplateCache m_templates;
     QString m_reportedTemplate; // the unreadable template last reported
+    TicketSummary m_ticketSummary; // of the combination list on show
     QString m_statGroupCaption = QStringLiteral("Статистика"); // the panel's title with no statistic
     FileDialogTexts *m_openDialogTexts = nullptr;
     FileDialogTexts *m_saveDialogTexts = nullptr;

@@ -57,11 +57,11 @@ void MainWindow::importResultsFile()
         return;
     FileDialogRequest request;
     request.title = currentLottery() + m_messages("Str70");
-    request.directory = m_folder.path();
     request.filters = { m_messages("Str71") };
-    const QString source = m_services.openFileName(this, request);
+    const QString source = m_services.openFileName(this, inRememberedFolder(request, FileKind::Import));
     if (source.isEmpty())
         return;
+    rememberFolder(FileKind::Import, source);
     // The file is read and the base written off the event loop; the base is replaced
     // only at the end, through a temporary file, so a cancelled import changes nothing.
     const QString basePath = load().basePath;
@@ -174,9 +174,11 @@ QStringList headerCaptions(const QAbstractItemModel *model)
 
 void MainWindow::exportList(const StatTableModel *model, const QString &groupCaption)
 {
-    const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(1, QStringLiteral("htm")));
+    const QString path = m_services.saveFileName(
+        this, inRememberedFolder(m_saveDialogTexts->request(1, QStringLiteral("htm")), FileKind::Html));
     if (path.isEmpty())
         return;
+    rememberFolder(FileKind::Html, path);
     // The job writes from the list as it stands: its table and display order.
     const auto table = model->sharedTable();
     const std::vector<int> order = model->order();
@@ -221,15 +223,15 @@ void MainWindow::exportNumberListHtml()
 
 void MainWindow::exportCombinationListHtml()
 {
-    const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(1, QStringLiteral("htm")));
+    if (!load().ok || !combinationsCanBeSaved())
+        return;
+    const QString path = m_services.saveFileName(
+        this, inRememberedFolder(m_saveDialogTexts->request(1, QStringLiteral("htm")), FileKind::Html));
     if (path.isEmpty())
         return;
-    const CombinationList &list = m_combinationModel->list();
-    const QString document = gridDocument(
-        list.rowCount(), [&list](int row, int column) { return list.cell(row, column); },
-        m_combinationList->width(), m_combinationList->height());
+    rememberFolder(FileKind::Html, path);
     QString error;
-    if (!writeHtmlDocument(path, document, &error)) {
+    if (!writeHtmlDocument(path, ticketsDocumentOfList(), &error)) {
         showError(m_messages("Str56").arg(error));
         return;
     }

@@ -45,6 +45,8 @@ void MainWindow::createMenus()
     bar->addMenu(file);
     addCommand(
         file, "N11", QStringLiteral("&Открыть сохраненные комбинации"), &MainWindow::openSavedCombinations);
+    addCommand(file, "N11Text", QStringLiteral("Показать сохраненные комбинации как &текст"),
+        &MainWindow::showSavedCombinationsAsText);
     addCommand(file, "N12", QStringLiteral("&Сохранить выбранные комбинации"), &MainWindow::saveCombinations)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
@@ -108,6 +110,8 @@ void MainWindow::createMenus()
         system, "N16", QStringLiteral("Удалить выделенную комбинацию"), &MainWindow::deleteCombination);
     addCommand(
         system, "N18", QStringLiteral("Сохранить выбранные комбинации"), &MainWindow::saveCombinations);
+    addCommand(system, "N18Print", QStringLiteral("&Печать..."), &MainWindow::printCombinations)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),
         &MainWindow::checkSavedCombinations);
 
@@ -206,6 +210,8 @@ void MainWindow::createPopupMenus()
         &MainWindow::saveCombinations);
     addCommand(m_combinationListMenu, "HTML3", QStringLiteral("Сохранить в HTML"),
         &MainWindow::exportCombinationListHtml);
+    addCommand(
+        m_combinationListMenu, "N47Print", QStringLiteral("Печать..."), &MainWindow::printCombinations);
 
     m_resultsMenu = new QMenu(this);
     m_resultsMenu->setObjectName(QStringLiteral("PopupMenu2"));

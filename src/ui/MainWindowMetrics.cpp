@@ -137,6 +137,7 @@ void MainWindow::updateLayout(bool resizeRightPanel)
     if (m_statusText) {
         m_statusText->setPreferredWidth(m_resultsGroup->width() + 4);
         m_markStatus->setPreferredWidth(m_numberGroup->width() + 2);
+        m_ticketStatus->setPreferredWidth(m_statGroup->width() + 2);
     }
 }
 

@@ -347,19 +347,22 @@ void MainWindow::createStatusBar()
     m_statusText->setObjectName(QStringLiteral("StatusPanel0"));
     m_markStatus = new StatusPanel(bar);
     m_markStatus->setObjectName(QStringLiteral("StatusPanel1"));
+    m_ticketStatus = new StatusPanel(bar);
+    m_ticketStatus->setObjectName(QStringLiteral("StatusPanel2"));
     m_progressBar = new QProgressBar(bar);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
     m_progressBar->setRange(0, 1000);
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(false);
     m_progressBar->setMaximumHeight(16);
-    for (QLabel *panel : { m_statusText, m_markStatus }) {
+    for (QLabel *panel : { m_statusText, m_markStatus, m_ticketStatus }) {
         panel->setProperty("dynamicText", true);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
     }
     bar->addWidget(m_statusText);
     bar->addWidget(m_markStatus);
+    bar->addWidget(m_ticketStatus);
     bar->addWidget(m_progressBar, 1);
     setStatusBar(bar);
 }

@@ -8,11 +8,14 @@
 #include "ui/StatusPanel.h"
 
 #include "core/IniFile.h"
+#include "core/ShortDate.h"
 #include "forecast/Forecast.h"
 #include "play/CombinationCheck.h"
 #include "play/CombinationFile.h"
 #include "play/NumberSelection.h"
 #include "play/Systems.h"
+#include "play/TicketSummary.h"
+#include "play/TicketsDocument.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/dialogs/SystemDialog.h"
@@ -21,6 +24,7 @@
 #include "ui/models/StatTableModel.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTableView>
 
@@ -36,8 +40,10 @@ void MainWindow::expandMarkedNumbers()
     SystemExpansion expansion = expandCurrentSystem(m_templates, ini, load().definition,
         m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), m_messages);
     // A template that cannot be read leaves an empty list, never another system's.
+    m_ticketSummary = ticketSummary(expansion.list, expansion.uses, ticketPrice(ini, currentLottery()));
     m_combinationModel->setList(std::move(expansion.list));
     m_markStatus->setText(expansion.status);
+    m_ticketStatus->setText(ticketSummaryText(m_ticketSummary, m_messages));
     if (expansion.applied) {
         m_reportedTemplate.clear();
     } else if (expansion.templatePath != m_reportedTemplate) {
@@ -50,10 +56,15 @@ void MainWindow::expandMarkedNumbers()
 bool MainWindow::combinationsCanBeSaved()
 {
     const QString refusal = combinationSaveRefusal(m_combinationModel->list(), m_messages);
-    if (refusal.isEmpty())
-        return true;
-    m_services.showMessage(this, refusal, PlatformServices::MessageKind::Warning);
-    return false;
+    if (!refusal.isEmpty()) {
+        m_services.showMessage(this, refusal, PlatformServices::MessageKind::Warning);
+        return false;
+    }
+    // Tickets with placeholders are kept or printed only when the player says so.
+    if (!m_ticketSummary.complete())
+        return m_services.confirm(
+            this, m_messages("Str152").arg(m_ticketSummary.marked).arg(m_ticketSummary.uses));
+    return true;
 }
 
 void MainWindow::markAllNumbers()
@@ -119,23 +130,76 @@ void MainWindow::saveCombinations()
 {
     if (!load().ok || !combinationsCanBeSaved())
         return;
-    const QString path = m_services.saveFileName(this, m_saveDialogTexts->request(0, QStringLiteral("ltc")));
+    const QString path = m_services.saveFileName(this,
+        inRememberedFolder(m_saveDialogTexts->request(0, QStringLiteral("ltc")), FileKind::Combinations));
     if (path.isEmpty())
         return;
+    rememberFolder(FileKind::Combinations, path);
     QString error;
     if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
-            m_messages, &error))
+            m_messages, &error, costNote(m_ticketSummary, m_messages)))
         showError(m_messages("Str56").arg(error));
+}
+
+void MainWindow::printCombinations()
+{
+    if (!load().ok || !combinationsCanBeSaved())
+        return;
+    m_services.printDocument(this, m_messages("Str159"), ticketsDocumentOfList());
+}
+
+QString MainWindow::ticketsDocumentOfList() const
+{
+    return ticketsDocument(m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
+        shortDate(m_services.today()), m_messages, m_languageCode);
 }
 
 void MainWindow::openSavedCombinations()
 {
-    FileDialogRequest request = m_openDialogTexts->request(0, QStringLiteral("ltc"));
-    request.directory = m_folder.path();
-    request.fileName = shownCombinationsFileName();
-    const QString path = m_services.openFileName(this, request);
-    if (!path.isEmpty())
-        m_services.editTextFile(this, path, false);
+    // Loads a saved file back into the combination list: to look at, print, save again
+    // or check.
+    if (!load().ok)
+        return;
+    const QString path = m_services.openFileName(this,
+        inRememberedFolder(m_openDialogTexts->request(0, QStringLiteral("ltc")), FileKind::Combinations));
+    if (path.isEmpty())
+        return;
+    rememberFolder(FileKind::Combinations, path);
+    SavedCombinations file;
+    QString error;
+    if (!readSavedCombinations(path, &file, &error)) {
+        showError(m_messages("Str56").arg(error));
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    if (file.lotteryName.trimmed() != currentLottery()) {
+        m_services.showMessage(this,
+            m_messages("Str154").arg(name, file.lotteryName.trimmed(), currentLottery()),
+            PlatformServices::MessageKind::Warning);
+        return;
+    }
+    CombinationList list;
+    int wideLine = 0;
+    if (!CombinationList::fromSavedLines(file.lines, &list, &wideLine)) {
+        m_services.showMessage(this,
+            wideLine > 0 ? m_messages("Str156").arg(wideLine + 2).arg(name) : m_messages("Str155").arg(name),
+            PlatformServices::MessageKind::Warning);
+        return;
+    }
+    m_ticketSummary = ticketSummary(list, static_cast<int>(list.markedCaptions().size()),
+        ticketPrice(IniFile(m_folder.configPath()).load(), currentLottery()));
+    m_combinationModel->setList(std::move(list));
+    m_ticketStatus->setText(ticketSummaryText(m_ticketSummary, m_messages));
+}
+
+void MainWindow::showSavedCombinationsAsText()
+{
+    const QString path = m_services.openFileName(this,
+        inRememberedFolder(m_openDialogTexts->request(0, QStringLiteral("ltc")), FileKind::Combinations));
+    if (path.isEmpty())
+        return;
+    rememberFolder(FileKind::Combinations, path);
+    m_services.editTextFile(this, path, false);
 }
 
 void MainWindow::showCombinationsAsText()
@@ -156,12 +220,11 @@ void MainWindow::checkSavedCombinations()
 {
     if (!load().ok)
         return;
-    FileDialogRequest request = m_openDialogTexts->request(0, QStringLiteral("ltc"));
-    request.directory = m_folder.path();
-    request.fileName = shownCombinationsFileName();
-    const QString path = m_services.openFileName(this, request);
+    const QString path = m_services.openFileName(this,
+        inRememberedFolder(m_openDialogTexts->request(0, QStringLiteral("ltc")), FileKind::Combinations));
     if (path.isEmpty())
         return;
+    rememberFolder(FileKind::Combinations, path);
     SavedCombinations file;
     QString error;
     if (!readSavedCombinations(path, &file, &error)) {
@@ -221,6 +284,7 @@ void MainWindow::forecastNumbers()
     if (marked == 0)
         m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
     chooseSystemFor(marked);
+    tellIncompleteForecast(marked);
 }
 
 void MainWindow::forecastPairs()
@@ -242,7 +306,16 @@ void MainWindow::forecastPairs()
         if (marked == 0)
             m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
         chooseSystemFor(marked);
+        tellIncompleteForecast(marked);
     });
+}
+
+void MainWindow::tellIncompleteForecast(int marked)
+{
+    if (marked > 0 && marked < m_ticketSummary.uses)
+        m_services.showMessage(this,
+            m_messages("Str153").arg(marked).arg(m_systemBox->currentText()).arg(m_ticketSummary.uses),
+            PlatformServices::MessageKind::Information);
 }
 
 } // namespace kivora

@@ -50,6 +50,9 @@ public:
     virtual bool confirm(QWidget *parent, const QString &text, const QString &help = QString()) = 0;
     // Save, Discard and Cancel, the desktop's standard buttons.
     virtual SaveChoice askToSave(QWidget *parent, const QString &text) = 0;
+    // Prints an HTML document through the print dialog with its preview (a PDF file is
+    // one of the printers).
+    virtual void printDocument(QWidget *parent, const QString &title, const QString &html) = 0;
     virtual QDate today() = 0;
     // A seed for the random choice of numbers (the clock on the desktop).
     virtual quint32 randomSeed() = 0;

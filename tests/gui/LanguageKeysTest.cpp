@@ -39,6 +39,13 @@ bool isComponentKey(const QString &key)
         && key != QLatin1String("LanguageCode");
 }
 
+// Components added after version 1.0: a file of 1.0 has no key for them yet, and the
+// program completes it.
+QStringList addedSince10()
+{
+    return { s("MainForm/N11Text_Caption"), s("MainForm/N18Print_Caption"), s("MainForm/N47Print_Caption") };
+}
+
 // Every text a language file can set, as the widgets show it now.
 QSet<QString> shownTexts(QWidget *window)
 {
@@ -126,7 +133,7 @@ protected:
         for (const QString &section : after.sectionNames()) {
             for (const QString &key : after.keys(section)) {
                 const QString path = section + QLatin1Char('/') + key;
-                if (isComponentKey(key)) {
+                if (isComponentKey(key) && !addedSince10().contains(path)) {
                     EXPECT_TRUE(keys.contains(path)) << "a widget lost its key: " << path.toStdString();
                 }
             }

@@ -49,6 +49,8 @@ public:
     QStringList confirmQuestions;
     QStringList confirmHelp;
     QStringList saveQuestions;
+    QStringList printedTitles;
+    QStringList printedDocuments;
 
     void openUrl(const QString &fileOrAddress) override { openedUrls.append(fileOrAddress); }
     bool startProgram(const QString &program, const QStringList &arguments, bool wait) override
@@ -97,6 +99,11 @@ public:
     {
         saveQuestions.append(text);
         return saveChoices.isEmpty() ? SaveChoice::Cancel : saveChoices.dequeue();
+    }
+    void printDocument(QWidget *, const QString &title, const QString &html) override
+    {
+        printedTitles.append(title);
+        printedDocuments.append(html);
     }
     QDate today() override { return fixedToday; }
     quint32 randomSeed() override { return seed; }
