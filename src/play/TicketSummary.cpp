@@ -3,6 +3,7 @@
 #include "core/IniDocument.h"
 #include "core/MessageCatalog.h"
 #include "play/CombinationList.h"
+#include "play/TicketFilters.h"
 
 #include <QRegularExpression>
 
@@ -29,6 +30,24 @@ QString ticketSummaryText(const TicketSummary &summary, const MessageCatalog &me
     if (summary.costInCents)
         text += QStringLiteral("; ") + messages("Str151").arg(moneyText(*summary.costInCents));
     return text;
+}
+
+QString filterOutcomeText(const FilterOutcome &outcome, const TicketFilters &filters,
+    const LotteryDefinition &lottery, const MessageCatalog &messages)
+{
+    if (outcome.removedTotal() <= 0)
+        return {};
+    QStringList parts;
+    for (int f = 0; f < kTicketFilterCount; ++f) {
+        const int removed = outcome.removed[static_cast<size_t>(f)];
+        if (removed > 0)
+            parts.append(filterRule(filters, static_cast<TicketFilter>(f), lottery, messages)
+                + QStringLiteral(" — ") + QString::number(removed));
+    }
+    return messages("Str280")
+        .arg(outcome.removedTotal())
+        .arg(outcome.before)
+        .arg(parts.join(QStringLiteral(", ")));
 }
 
 QString costNote(const TicketSummary &summary, const MessageCatalog &messages)

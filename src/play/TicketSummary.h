@@ -30,6 +30,11 @@ TicketSummary ticketSummary(const CombinationList &list, int uses, const std::op
 // "Комбинаций: 7; отмечено 8, система использует 6; стоимость: 350".
 QString ticketSummaryText(const TicketSummary &summary, const MessageCatalog &messages);
 
+// What the ticket filters removed: "фильтры убрали 35 из 155: сумма 100-150 — 10,
+// нечётных 2-4 — 25"; empty when they removed nothing.
+QString filterOutcomeText(const struct FilterOutcome &outcome, const struct TicketFilters &filters,
+    const struct LotteryDefinition &lottery, const MessageCatalog &messages);
+
 // The note the header line of a saved file carries: "стоимость: 350", or empty.
 QString costNote(const TicketSummary &summary, const MessageCatalog &messages);
 

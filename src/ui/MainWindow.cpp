@@ -8,6 +8,7 @@
 #include "ui/dialogs/LedgerDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/dialogs/SystemDialog.h"
+#include "ui/dialogs/TicketFiltersDialog.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -47,6 +48,7 @@ MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, 
     m_ledgerDialog = new LedgerDialog(m_messages, m_services, this);
     m_settingsDialog = new SettingsDialog(m_folder, m_messages, m_services, this);
     m_systemDialog = new SystemDialog(m_folder, this);
+    m_filtersDialog = new TicketFiltersDialog(this);
     connect(m_systemDialog, &SystemDialog::systemChosen, this, &MainWindow::onSystemChosen);
     readWindowSettings();
 }
@@ -148,7 +150,7 @@ namespace kivora {
 QList<QWidget *> MainWindow::languageDialogs(bool atStart) const
 {
     // The system dialog keeps the language it was created with.
-    QList<QWidget *> dialogs = { m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog };
+    QList<QWidget *> dialogs = { m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog, m_filtersDialog };
     if (atStart)
         dialogs.append(m_systemDialog);
     return dialogs;

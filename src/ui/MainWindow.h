@@ -62,6 +62,7 @@ class StatusPanel;
 class FrozenColumnView;
 class TensGridModel;
 class WaitWindow;
+class TicketFiltersDialog;
 class JobRunner;
 
 class MainWindow final : public QMainWindow
@@ -225,7 +226,10 @@ private:
     // False, after saying why, when the combination list holds no combination.
     bool combinationsCanBeSaved();
     void printCombinations();
+    void editTicketFilters();
     QString ticketsDocumentOfList() const;
+    // The notes of a saved file's header line: the filters, the cost.
+    QString headerNotes() const;
     void showSavedCombinationsAsText();
     // Says that the forecast marked fewer numbers than the system uses.
     void tellIncompleteForecast(int marked);
@@ -367,6 +371,7 @@ private:
     TemplateCache m_templates;
     QString m_reportedTemplate; // the unreadable template last reported
     TicketSummary m_ticketSummary; // of the combination list on show
+    QString m_filtersNote; // the filters that cut the list, for a saved file's header
     QString m_statGroupCaption = QStringLiteral("Статистика"); // the panel's title with no statistic
     FileDialogTexts *m_openDialogTexts = nullptr;
     FileDialogTexts *m_saveDialogTexts = nullptr;
@@ -401,6 +406,7 @@ private:
     SystemDialog *m_systemDialog = nullptr;
     LedgerDialog *m_ledgerDialog = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
+    TicketFiltersDialog *m_filtersDialog = nullptr;
 };
 
 } // namespace kivora

@@ -110,6 +110,7 @@ void MainWindow::createMenus()
         system, "N16", QStringLiteral("Удалить выделенную комбинацию"), &MainWindow::deleteCombination);
     addCommand(
         system, "N18", QStringLiteral("Сохранить выбранные комбинации"), &MainWindow::saveCombinations);
+    addCommand(system, "N15Filters", QStringLiteral("&Фильтры билетов..."), &MainWindow::editTicketFilters);
     addCommand(system, "N18Print", QStringLiteral("&Печать..."), &MainWindow::printCombinations)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),

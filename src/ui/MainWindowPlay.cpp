@@ -14,11 +14,14 @@
 #include "play/CombinationFile.h"
 #include "play/NumberSelection.h"
 #include "play/Systems.h"
+#include "play/TicketFilterSettings.h"
+#include "play/TicketFilters.h"
 #include "play/TicketSummary.h"
 #include "play/TicketsDocument.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/dialogs/SystemDialog.h"
+#include "ui/dialogs/TicketFiltersDialog.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
@@ -39,11 +42,24 @@ void MainWindow::expandMarkedNumbers()
     const IniDocument ini = IniFile(m_folder.configPath()).load();
     SystemExpansion expansion = expandCurrentSystem(m_templates, ini, load().definition,
         m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), m_messages);
+    // The player's ticket filters keep only the tickets that pass.
+    const TicketFilters filters = readTicketFilters(ini, currentLottery());
+    QString filtered;
+    m_filtersNote.clear();
+    if (filters.anyOn() && expansion.applied) {
+        const PastDraws past = filters.notPastDraw ? PastDraws(load().draws) : PastDraws();
+        const FilterOutcome outcome = filterCombinations(&expansion.list, filters, load().definition, past);
+        filtered = filterOutcomeText(outcome, filters, load().definition, m_messages);
+        m_filtersNote = filterDescription(filters, load().definition, m_messages);
+    }
     // A template that cannot be read leaves an empty list, never another system's.
     m_ticketSummary = ticketSummary(expansion.list, expansion.uses, ticketPrice(ini, currentLottery()));
     m_combinationModel->setList(std::move(expansion.list));
     m_markStatus->setText(expansion.status);
-    m_ticketStatus->setText(ticketSummaryText(m_ticketSummary, m_messages));
+    QString summary = ticketSummaryText(m_ticketSummary, m_messages);
+    if (!filtered.isEmpty())
+        summary += QStringLiteral("; ") + filtered;
+    m_ticketStatus->setText(summary);
     if (expansion.applied) {
         m_reportedTemplate.clear();
     } else if (expansion.templatePath != m_reportedTemplate) {
@@ -137,8 +153,33 @@ void MainWindow::saveCombinations()
     rememberFolder(FileKind::Combinations, path);
     QString error;
     if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
-            m_messages, &error, costNote(m_ticketSummary, m_messages)))
+            m_messages, &error, headerNotes()))
         showError(m_messages("Str56").arg(error));
+}
+
+QString MainWindow::headerNotes() const
+{
+    QStringList notes;
+    for (const QString &note : { m_filtersNote, costNote(m_ticketSummary, m_messages) }) {
+        if (!note.isEmpty())
+            notes.append(note);
+    }
+    return notes.join(QStringLiteral("; "));
+}
+
+void MainWindow::editTicketFilters()
+{
+    if (!load().ok)
+        return;
+    IniFile ini(m_folder.configPath());
+    TicketFilters filters = readTicketFilters(ini.load(), currentLottery());
+    if (!m_filtersDialog->edit(&filters, load().definition))
+        return;
+    if (!storeTicketFilters(ini, currentLottery(), filters)) {
+        showError(m_messages("Str56").arg(ini.lastError()));
+        return;
+    }
+    expandMarkedNumbers();
 }
 
 void MainWindow::printCombinations()

@@ -9,12 +9,16 @@
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimer>
 
 using namespace kivora;
 
@@ -166,4 +170,36 @@ TEST_F(TicketsWindow, TheHtmlDocumentAndThePrintOfTheTickets)
     EXPECT_TRUE(shown.contains(s("6 из 45")));
     EXPECT_TRUE(shown.contains(s("Билет 1")));
     EXPECT_TRUE(shown.contains(s("Комбинаций: 7")));
+}
+
+TEST_F(TicketsWindow, FiltersKeepOnlyTheTicketsThatPassAndTheFileSaysWhich)
+{
+    // Odd numbers: exactly three of the six.
+    QTimer::singleShot(0, &window(), [this] {
+        auto *dialog = window().findChild<QDialog *>(s("FiltersDialog"));
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QCheckBox *>(s("OddFilter"))->setChecked(true);
+        dialog->findChild<QSpinBox *>(s("OddFilterMin"))->setValue(3);
+        dialog->findChild<QSpinBox *>(s("OddFilterMax"))->setValue(3);
+        dialog->accept();
+    });
+    trigger("N15Filters");
+    EXPECT_EQ(
+        IniFile(dir.filePath(s("kivora.INI"))).readString(s("6 из 45"), s("FilterOddOn"), QString()), s("1"));
+
+    tickFirst(7);
+    const CombinationList &list = combinations()->list();
+    ASSERT_FALSE(list.isEmpty());
+    for (int row = 0; row < list.rowCount(); ++row) {
+        int odd = 0;
+        for (const QString &cell : list.row(row))
+            odd += !cell.isEmpty() && cell.toInt() % 2 == 1;
+        EXPECT_EQ(odd, 3) << row;
+    }
+    EXPECT_TRUE(status(2).contains(s("фильтры убрали"))) << status(2).toStdString();
+    const QString saved = dir.filePath(s("odd.ltc"));
+    services.saveAnswers.enqueue(saved);
+    trigger("N12");
+    EXPECT_TRUE(dir.readLines(s("odd.ltc")).value(1).contains(s("Фильтры: нечётных 3-3")))
+        << dir.readLines(s("odd.ltc")).value(1).toStdString();
 }
