@@ -271,8 +271,8 @@ OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &me
     return report;
 }
 
-QString oddsPage(
-    const LotteryDefinition &lottery, const MessageCatalog &messages, const QString &languageCode)
+QString oddsPage(const LotteryDefinition &lottery, const MessageCatalog &messages,
+    const QString &languageCode, const QString &moreHtml)
 {
     const OddsReport report = oddsReport(lottery, messages);
     const QString title = messages("Str125").toHtmlEscaped();
@@ -295,7 +295,9 @@ QString oddsPage(
         lines << QLatin1String("<p>") + report.problem.toHtmlEscaped() + QLatin1String("</p>");
     for (const QString &note : report.notes)
         lines << QLatin1String("<p>") + note.toHtmlEscaped() + QLatin1String("</p>");
-    auto cell = [](const QString &text) -> QString { return QLatin1String("<td>") + text + QLatin1String("</td>"); };
+    auto cell = [](const QString &text) -> QString {
+        return QLatin1String("<td>") + text + QLatin1String("</td>");
+    };
     for (const OddsTable &table : report.tables) {
         lines << QLatin1String("<h3>") + table.heading.toHtmlEscaped() + QLatin1String("</h3>");
         if (!table.note.isEmpty())
@@ -306,8 +308,7 @@ QString oddsPage(
         if (withAdditional)
             header += QLatin1String("<th>") + messages("Str138").toHtmlEscaped() + QLatin1String("</th>");
         for (const char *key : { "Str139", "Str140", "Str141" })
-            header += QLatin1String("<th>") + messages(key).toHtmlEscaped()
-                + QLatin1String("</th>");
+            header += QLatin1String("<th>") + messages(key).toHtmlEscaped() + QLatin1String("</th>");
         lines << QStringLiteral("<table>") << header + QLatin1String("</tr>");
         for (const OddsRow &row : table.rows) {
             QString line = QLatin1String("<tr>") + cell(QString::number(row.mainHits));
@@ -318,6 +319,8 @@ QString oddsPage(
         }
         lines << QStringLiteral("</table>");
     }
+    if (!moreHtml.isEmpty())
+        lines << moreHtml;
     lines << QLatin1String("<p>") + htmlFooter() + QLatin1String("</p>") << QStringLiteral("</body>")
           << QStringLiteral("</html>");
 

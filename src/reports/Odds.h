@@ -82,8 +82,9 @@ OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &me
 
 // The report as an HTML page ready for writeHtmlDocument (its meta line names the
 // charset it will be stored in); languageCode is the page's lang attribute.
+// moreHtml is written as it is after the tables (a link to another page).
 QString oddsPage(const LotteryDefinition &lottery, const MessageCatalog &messages,
-    const QString &languageCode = QStringLiteral("ru"));
+    const QString &languageCode = QStringLiteral("ru"), const QString &moreHtml = QString());
 
 // "номер|номера|номеров" (one, few, many: the Russian rule) or "number|numbers" (one,
 // other): the form for n.

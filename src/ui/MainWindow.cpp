@@ -5,6 +5,8 @@
 #include "ui/WaitWindow.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AddDrawDialog.h"
+#include "ui/dialogs/AnalysisDialog.h"
+#include "ui/dialogs/ChartsDialog.h"
 #include "ui/dialogs/LedgerDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/dialogs/SystemDialog.h"
@@ -49,6 +51,10 @@ MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, 
     m_settingsDialog = new SettingsDialog(m_folder, m_messages, m_services, this);
     m_systemDialog = new SystemDialog(m_folder, this);
     m_filtersDialog = new TicketFiltersDialog(this);
+    m_charts = new ChartsDialog(m_messages, m_services, this);
+    m_analysis = new AnalysisDialog(m_messages, m_services, this);
+    connect(m_analysis, &AnalysisDialog::backtestRequested, this,
+        [this](backtest::Options options) { runBacktest(options); });
     connect(m_systemDialog, &SystemDialog::systemChosen, this, &MainWindow::onSystemChosen);
     readWindowSettings();
 }
@@ -150,7 +156,8 @@ namespace kivora {
 QList<QWidget *> MainWindow::languageDialogs(bool atStart) const
 {
     // The system dialog keeps the language it was created with.
-    QList<QWidget *> dialogs = { m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog, m_filtersDialog };
+    QList<QWidget *> dialogs = { m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog, m_filtersDialog,
+        m_charts, m_analysis };
     if (atStart)
         dialogs.append(m_systemDialog);
     return dialogs;

@@ -8,6 +8,7 @@
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 #include "core/Progress.h"
+#include "forecast/Backtest.h"
 #include "play/SystemTemplate.h"
 #include "play/TicketSummary.h"
 #include "results/ResultsLoad.h"
@@ -63,6 +64,8 @@ class FrozenColumnView;
 class TensGridModel;
 class WaitWindow;
 class TicketFiltersDialog;
+class ChartsDialog;
+class AnalysisDialog;
 class JobRunner;
 
 class MainWindow final : public QMainWindow
@@ -226,6 +229,14 @@ private:
     // False, after saying why, when the combination list holds no combination.
     bool combinationsCanBeSaved();
     void printCombinations();
+    // Charts and the honest reports (MainWindowAnalysis.cpp).
+    void showCharts();
+    void showNumberChart();
+    void showRandomness();
+    void showBacktest();
+    void openBacktest(int method);
+    void runBacktest(const backtest::Options &options);
+    void offerBacktest(int method, int marked);
     void editTicketFilters();
     QString ticketsDocumentOfList() const;
     // The notes of a saved file's header line: the filters, the cost.
@@ -407,6 +418,8 @@ private:
     LedgerDialog *m_ledgerDialog = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
     TicketFiltersDialog *m_filtersDialog = nullptr;
+    ChartsDialog *m_charts = nullptr;
+    AnalysisDialog *m_analysis = nullptr;
 };
 
 } // namespace kivora

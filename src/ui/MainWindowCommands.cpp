@@ -238,18 +238,6 @@ void MainWindow::exportCombinationListHtml()
     m_services.openUrl(path);
 }
 
-void MainWindow::showOdds()
-{
-    // The odds page is written for the lottery on show, so it always matches it.
-    const QString path = m_folder.filePath(kOddsPageFileName);
-    QString error;
-    if (!writeHtmlDocument(path, oddsPage(load().definition, m_messages, m_languageCode), &error)) {
-        showError(m_messages("Str56").arg(error));
-        return;
-    }
-    m_services.openUrl(path);
-}
-
 void MainWindow::startCalculator()
 {
     const QString calculator = findCalculator();

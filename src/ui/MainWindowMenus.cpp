@@ -96,6 +96,11 @@ void MainWindow::createMenus()
         = subMenu(this, positions, "Mesto_2", QStringLiteral("в порядке возрастания номеров"));
     m_additionalAction = addCommand(
         stat, "DopNomer", QStringLiteral("Дополнительные номера"), &MainWindow::showAdditionalNumbers);
+    stat->addSeparator();
+    addCommand(stat, "N4Charts", QStringLiteral("&Графики..."), &MainWindow::showCharts);
+    addCommand(stat, "N4Random", QStringLiteral("Проверка &случайности..."), &MainWindow::showRandomness);
+    addCommand(stat, "N4Backtest", QStringLiteral("Проверка прогнозов на &прошлых розыгрышах..."),
+        &MainWindow::showBacktest);
 
     QMenu *forecast = subMenu(this, nullptr, "N10", QStringLiteral("&Прогноз"));
     bar->addMenu(forecast);
@@ -159,6 +164,8 @@ void MainWindow::createPopupMenus()
         m_viewStyleActions.push_back(action);
     }
     m_numberListMenu->addSeparator();
+    addCommand(
+        m_numberListMenu, "N40Chart", QStringLiteral("График номера..."), &MainWindow::showNumberChart);
     addCommand(
         m_numberListMenu, "HTML2", QStringLiteral("Сохранить в HTML"), &MainWindow::exportNumberListHtml);
 

@@ -326,6 +326,7 @@ void MainWindow::forecastNumbers()
         m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
     chooseSystemFor(marked);
     tellIncompleteForecast(marked);
+    offerBacktest(static_cast<int>(backtest::Method::ForecastNumbers), marked);
 }
 
 void MainWindow::forecastPairs()
@@ -348,6 +349,7 @@ void MainWindow::forecastPairs()
             m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
         chooseSystemFor(marked);
         tellIncompleteForecast(marked);
+        offerBacktest(static_cast<int>(backtest::Method::ForecastPairs), marked);
     });
 }
 

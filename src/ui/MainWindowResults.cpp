@@ -5,6 +5,7 @@
 
 #include "ui/FrozenColumnView.h"
 #include "ui/PlatformServices.h"
+#include "ui/dialogs/ChartsDialog.h"
 
 #include "ui/StatusPanel.h"
 
@@ -135,6 +136,9 @@ void MainWindow::setLoaded(std::shared_ptr<const LoadResult> loaded)
 {
     m_loaded = std::move(loaded);
     showLoad();
+    // Open charts follow the lottery and its filters.
+    if (m_charts->isVisible())
+        m_charts->setLoad(m_loaded, currentLottery());
 }
 
 void MainWindow::showLoad()
