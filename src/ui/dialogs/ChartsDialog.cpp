@@ -147,7 +147,7 @@ void ChartsDialog::redraw()
     const Kind kind = static_cast<Kind>(std::max(0, m_kind->currentIndex()));
     const bool loaded = m_loaded && m_loaded->ok;
     if (!loaded) {
-        m_view->setChart(chart);
+        setChart(chart);
         return;
     }
     const DrawTable &draws = m_loaded->draws;
@@ -164,7 +164,6 @@ void ChartsDialog::redraw()
         auto *bars = new QBarSeries;
         bars->append(set);
         bars->setBarWidth(0.8);
-        chart->addSeries(bars);
         // The count a fair draw expects, and its band of two standard deviations.
         const double right = static_cast<double>(data.bars.size()) - 0.5;
         QLineSeries *expected
@@ -173,10 +172,15 @@ void ChartsDialog::redraw()
         QLineSeries *high
             = horizontalLine(data.high(), -0.5, right, m_messages("Str289"), QColor(200, 120, 0));
         auto *band = new QAreaSeries(high, low);
+        // The area series does not own its boundary lines.
+        high->setParent(band);
+        low->setParent(band);
         band->setName(m_messages("Str289"));
         band->setColor(QColor(255, 200, 120, 70));
         band->setBorderColor(QColor(200, 120, 0));
+        // The band behind the bars, the expected count over them.
         chart->addSeries(band);
+        chart->addSeries(bars);
         chart->addSeries(expected);
         auto *axisX = new QBarCategoryAxis;
         axisX->append(numbers);
@@ -248,7 +252,15 @@ void ChartsDialog::redraw()
             horizontal.first()->setTitleText(m_messages("Str291"));
         chart->setTitle(m_lotteryName + QStringLiteral(": ") + title);
     }
+    setChart(chart);
+}
+
+void ChartsDialog::setChart(QChart *chart)
+{
+    // The view gives the chart it showed back to us: it goes.
+    QChart *old = m_view->chart();
     m_view->setChart(chart);
+    delete old;
 }
 
 QImage ChartsDialog::render(const QSize &size) const

@@ -44,6 +44,7 @@ public:
 
 private:
     void saveAs();
+    void setChart(QChart *chart);
     void fillKinds();
 
     const MessageCatalog &m_messages;

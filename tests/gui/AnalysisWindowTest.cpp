@@ -1,0 +1,140 @@
+// Charts, the randomness report and the back-test, as the window shows them.
+
+#include "support/WindowFixture.h"
+
+#include "statistics/ChartData.h"
+#include "ui/dialogs/ChartsDialog.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDialog>
+#include <QFile>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTextBrowser>
+
+using namespace kivora;
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+class AnalysisWindow : public test::WindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        seedDefaults();
+        start();
+    }
+    ChartsDialog *charts() { return window().findChild<ChartsDialog *>(s("ChartsDialog")); }
+};
+
+} // namespace
+
+TEST_F(AnalysisWindow, TheFrequencyChartDrawsEachCountAsItsBar)
+{
+    trigger("N4Charts");
+    ChartsDialog *dialog = charts();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    const QSize size(1000, 600);
+    const QImage picture = dialog->render(size);
+    EXPECT_EQ(picture.size(), size);
+
+    // The bars are the number list's counts.
+    const FrequencyChart data = frequencyChart(window().loaded().draws, window().loaded().definition);
+    QBarSet *set = nullptr;
+    for (QAbstractSeries *series : dialog->chart()->series()) {
+        if (auto *bars = qobject_cast<QBarSeries *>(series))
+            set = bars->barSets().value(0);
+    }
+    ASSERT_NE(set, nullptr);
+    ASSERT_EQ(set->count(), static_cast<int>(data.bars.size()));
+    for (int i = 0; i < set->count(); ++i)
+        ASSERT_EQ(set->at(i), data.bars[static_cast<size_t>(i)].drawn) << i;
+
+    // The tallest bar reaches the height of its count: bar colour just below the top,
+    // not just above it.
+    dialog->chartView()->resize(size);
+    QApplication::processEvents();
+    int tallest = 0;
+    for (int i = 1; i < set->count(); ++i) {
+        if (set->at(i) > set->at(tallest))
+            tallest = i;
+    }
+    QBarSeries *bars = nullptr;
+    for (QAbstractSeries *series : dialog->chart()->series()) {
+        if (!bars)
+            bars = qobject_cast<QBarSeries *>(series);
+    }
+    const QPointF top = dialog->chart()->mapToPosition(QPointF(tallest, set->at(tallest)), bars);
+    const QImage shown = dialog->render(size);
+    const QColor barColour = set->color();
+    auto near = [&](const QColor &c) {
+        return std::abs(c.red() - barColour.red()) < 40 && std::abs(c.green() - barColour.green()) < 40
+            && std::abs(c.blue() - barColour.blue()) < 40;
+    };
+    EXPECT_TRUE(near(shown.pixelColor(qRound(top.x()), qRound(top.y()) + 3)));
+    EXPECT_FALSE(near(shown.pixelColor(qRound(top.x()), qRound(top.y()) - 4)));
+
+    // Saved as PNG and as SVG.
+    const QString png = dir.filePath(s("chart.png"));
+    const QString svg = dir.filePath(s("chart.svg"));
+    EXPECT_TRUE(dialog->savePng(png));
+    EXPECT_TRUE(dialog->saveSvg(svg));
+    EXPECT_FALSE(QImage(png).isNull());
+    EXPECT_TRUE(dir.readBytes(s("chart.svg")).contains("<svg"));
+}
+
+TEST_F(AnalysisWindow, EveryChartIsDrawnAndFollowsTheLottery)
+{
+    trigger("N4Charts");
+    ChartsDialog *dialog = charts();
+    for (auto kind : { ChartsDialog::Kind::Gaps, ChartsDialog::Kind::NumberHits, ChartsDialog::Kind::PairHits,
+             ChartsDialog::Kind::TenHits }) {
+        dialog->showChart(kind, 7, 11);
+        EXPECT_FALSE(dialog->chart()->series().isEmpty()) << static_cast<int>(kind);
+        EXPECT_EQ(dialog->render(QSize(640, 400)).size(), QSize(640, 400));
+    }
+    EXPECT_TRUE(dialog->chart()->title().startsWith(s("6 из 45")));
+    find<QTabBar>("TabControl1")->setCurrentIndex(1);
+    settle();
+    EXPECT_TRUE(dialog->chart()->title().startsWith(s("4 из 20"))) << dialog->chart()->title().toStdString();
+}
+
+TEST_F(AnalysisWindow, TheRandomnessReportAndTheBacktestAreShown)
+{
+    trigger("N4Random");
+    auto *analysis = window().findChild<QDialog *>(s("AnalysisDialog"));
+    ASSERT_NE(analysis, nullptr);
+    EXPECT_TRUE(analysis->isVisible());
+    const QString report = analysis->findChild<QTextBrowser *>(s("ReportView"))->toPlainText();
+    EXPECT_TRUE(report.contains(s("Хи-квадрат"))) << report.left(300).toStdString();
+
+    trigger("N4Backtest");
+    settle();
+    const QString backtest = analysis->findChild<QTextBrowser *>(s("ReportView"))->toPlainText();
+    EXPECT_TRUE(backtest.contains(s("прогноз номеров"))) << backtest.left(300).toStdString();
+    EXPECT_TRUE(backtest.contains(s("случайный выбор")));
+}
+
+TEST_F(AnalysisWindow, TheForecastAndTheOddsPageLeadToTheBacktest)
+{
+    services.confirmAnswers.enqueue(true);
+    trigger("N53");
+    ASSERT_FALSE(services.confirmQuestions.isEmpty());
+    EXPECT_TRUE(services.confirmQuestions.last().contains(s("случайного выбора")));
+    auto *analysis = window().findChild<QDialog *>(s("AnalysisDialog"));
+    EXPECT_TRUE(analysis->isVisible());
+
+    trigger("N17");
+    const QString odds = QString::fromLocal8Bit(dir.readBytes(s("shans.htm")));
+    EXPECT_TRUE(odds.contains(s("href=\"backtest.htm\"")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(s("backtest.htm"))));
+}
