@@ -201,6 +201,10 @@ void MainWindow::showLoad()
     m_numberModel->sortBy(m_sortColumn);
     showSortArrow(m_numberList, m_sortColumn);
     alignNumberRecordLine();
+    // The panes share the width by what this lottery's draws need, unless the player
+    // placed the splitters.
+    if (load().ok && !m_userSplit)
+        updateLayout(true);
 }
 
 void MainWindow::showNewestDraw()

@@ -1,5 +1,6 @@
 #include "ui/TicketPrinting.h"
 
+#include <QFont>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -8,6 +9,10 @@ namespace kivora {
 void printHtml(QPrinter &printer, const QString &html)
 {
     QTextDocument document;
+    // A ticket is read on paper: a size for reading, not the screen's.
+    QFont font = document.defaultFont();
+    font.setPointSize(12);
+    document.setDefaultFont(font);
     document.setHtml(html);
     document.print(&printer);
 }
