@@ -2,8 +2,11 @@
 
 #include "statistics/NumberSet.h"
 
+#include "statistics/WorkSplit.h"
+
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace kivora {
 
@@ -44,18 +47,64 @@ struct RankCounter
     qint32 drawn = 0;
 };
 
+// The numbers of every draw that lie in the range, counted from its low end: as a bit
+// set (does the draw hold a number) and as an ascending list (the numbers above it).
+class DrawNumbers final
+{
+public:
+    DrawNumbers(const DrawTable &draws, NumberRange range)
+        : m_sets(static_cast<size_t>(draws.rowCount()))
+        , m_stride(static_cast<size_t>(std::min(draws.drawNumber(), range.size())))
+        , m_lists(m_sets.size() * m_stride)
+        , m_sizes(m_sets.size())
+    {
+        for (int t = 0; t < draws.rowCount(); ++t) {
+            const int *cells = draws.numbers(t);
+            NumberSet &set = m_sets[static_cast<size_t>(t)];
+            for (int j = 0; j < draws.drawNumber(); ++j) {
+                if (range.contains(cells[j]))
+                    set.insert(cells[j] - range.lo);
+            }
+            int members[128];
+            const int size = set.members(members);
+            std::copy(members, members + size, m_lists.begin() + static_cast<std::ptrdiff_t>(t * m_stride));
+            m_sizes[static_cast<size_t>(t)] = static_cast<quint8>(size);
+        }
+    }
+
+    int count() const { return static_cast<int>(m_sets.size()); }
+    // The numbers of draw t from `number` up, when the draw holds it; the size of
+    // that list (0 when it does not).
+    int from(int t, int number, const quint8 *&list) const
+    {
+        const NumberSet &set = m_sets[static_cast<size_t>(t)];
+        if (!set.has(number))
+            return 0;
+        const int below = set.countBelow(number);
+        list = m_lists.data() + static_cast<size_t>(t) * m_stride + below;
+        return m_sizes[static_cast<size_t>(t)] - below;
+    }
+
+private:
+    std::vector<NumberSet> m_sets;
+    size_t m_stride;
+    std::vector<quint8> m_lists; // m_stride per draw
+    std::vector<quint8> m_sizes;
+};
+
 // All k-subsets of 0..n-1 ranked in ascending order (first number slowest). The rank
 // of u1 < u2 < ... < uk is the sum over positions i of the subsets that put a smaller
 // number at position i after the same u1..u(i-1):
 //   prefix[i][u(i)] - prefix[i][u(i-1) + 1], prefix[i][v] = sum over w < v of C(n-1-w, k-1-i).
-// The subsets of every draw's numbers update the counters of their rank; a quadruple
-// of Keno 20 of 80 thus costs C(20, 4) = 4845 updates a draw instead of 1,581,580
-// containment tests.
-template<int K> class SubsetEngine final
+// The subsets with one first number form one block of ranks, starting at prefix[0][u1].
+// A draw's numbers above u1 update the counters of their (k-1)-subsets within that
+// block; a quadruple of Keno 20 of 80 thus costs at most C(19, 3) = 969 updates per
+// draw and first number it holds instead of 79,079 containment tests.
+template<int K> class RankTable final
 {
 public:
-    explicit SubsetEngine(int n)
-        : m_counters(static_cast<size_t>(binomial(n, K)))
+    explicit RankTable(int n)
+        : m_n(n)
     {
         for (int i = 0; i < K; ++i) {
             m_prefix[i].assign(static_cast<size_t>(n) + 1, 0);
@@ -64,43 +113,54 @@ public:
         }
     }
 
-    // The subsets of draw t (its numbers counted from the range's low end).
-    void addDraw(int t, const NumberSet &draw)
+    int numberCount() const { return m_n; }
+    size_t total() const { return static_cast<size_t>(m_prefix[0][static_cast<size_t>(m_n)]); }
+    size_t blockStart(int first) const
     {
-        int numbers[128];
-        const int count = draw.members(numbers);
-        if (count >= K) {
-            m_draw = t;
-            visit<0>(numbers, count, 0, -1, 0);
-        }
+        return static_cast<size_t>(m_prefix[0][static_cast<size_t>(first)]);
     }
-
-    // The subsets whose smallest number is `first`, over the draws (their numbers
-    // counted from the range's low end), oldest first. Their counters lie side by side
-    // (79,079 quadruples of 1..80 start with 1: 632 KB), so taking one first number
-    // at a time keeps the updates in the processor's cache; the order of the draws,
-    // which gaps depend on, is the same for every counter.
-    void addFirst(int first, const std::vector<NumberSet> &draws)
-    {
-        int numbers[128];
-        numbers[0] = first;
-        const qint32 base = m_prefix[0][static_cast<size_t>(first)];
-        for (size_t t = 0; t < draws.size(); ++t) {
-            if (!draws[t].has(first))
-                continue;
-            const int count = draws[t].above(first).members(numbers + 1);
-            if (count >= K - 1) {
-                m_draw = static_cast<int>(t);
-                visit<1>(numbers, count + 1, 1, first, base);
-            }
-        }
-    }
-
-    const std::vector<RankCounter> &counters() const { return m_counters; }
-    int longestClosedGap() const { return m_record; }
+    size_t blockSize(int first) const { return blockStart(first + 1) - blockStart(first); }
+    const qint32 *prefix(int position) const { return m_prefix[static_cast<size_t>(position)].data(); }
 
 private:
-    template<int Pos> void visit(const int *u, int m, int from, int prev, qint32 base)
+    int m_n;
+    std::array<std::vector<qint32>, K> m_prefix;
+};
+
+// Counts the subsets of one first number at a time, over all the draws. Its counters
+// hold one block (79,079 quadruples of 1..80 start with 1: 632 KB), so the updates
+// stay in the processor's cache; each thread has its own counter.
+template<int K> class FirstNumberCounter final
+{
+public:
+    explicit FirstNumberCounter(const RankTable<K> &ranks)
+        : m_ranks(ranks)
+        , m_counters(ranks.blockSize(0))
+    { }
+
+    // The subsets whose smallest number is `first`, over the draws (their numbers
+    // counted from the range's low end), oldest first. Returns the longest closed gap
+    // among them: the run before a first appearance included, the open run not.
+    int count(int first, const DrawNumbers &draws)
+    {
+        std::fill_n(m_counters.begin(), m_ranks.blockSize(first), RankCounter());
+        m_record = 0;
+        for (int t = 0; t < draws.count(); ++t) {
+            const quint8 *numbers = nullptr;
+            const int size = draws.from(t, first, numbers);
+            if (size >= K) {
+                m_draw = t;
+                visit<1>(numbers, size, 1, first, 0);
+            }
+        }
+        return m_record;
+    }
+
+    // The counter of the block's subset at offset `index`, after count().
+    const RankCounter &at(size_t index) const { return m_counters[index]; }
+
+private:
+    template<int Pos> void visit(const quint8 *u, int m, int from, int prev, qint32 base)
     {
         if constexpr (Pos == K - 1) {
             // At the last position each larger number is the next rank (prefix[v] = v).
@@ -117,73 +177,80 @@ private:
             }
             m_record = record;
         } else {
-            const qint32 *prefix = m_prefix[Pos].data();
+            const qint32 *prefix = m_ranks.prefix(Pos);
             const qint32 offset = base - prefix[prev + 1];
             for (int j = from; j <= m - (K - Pos); ++j)
                 visit<Pos + 1>(u, m, j + 1, u[j], offset + prefix[u[j]]);
         }
     }
 
-    std::array<std::vector<qint32>, K> m_prefix;
+    const RankTable<K> &m_ranks;
     std::vector<RankCounter> m_counters;
     int m_draw = 0;
     int m_record = 0;
 };
 
+// What one thread found beyond the rows; the threads' findings merge by maximum, so
+// the result does not depend on how the first numbers were shared out.
+struct Extremes
+{
+    int record = 0;
+    int top = 0;
+};
+
+void mergeExtremes(const std::vector<Extremes> &extremes, StatTable &table)
+{
+    for (const Extremes &found : extremes) {
+        table.record = std::max(table.record, found.record);
+        table.topCount = std::max(table.topCount, found.top);
+    }
+}
+
 template<int K>
-void scanAll(const DrawTable &draws, NumberRange range, StatTable &table, const Progress &progress)
+void scanAll(
+    const DrawTable &draws, NumberRange range, StatTable &table, const Progress &progress, int threads)
 {
     const int n = range.size();
     const int drawCount = draws.rowCount();
-    std::vector<NumberSet> sets(static_cast<size_t>(drawCount));
-    for (int t = 0; t < drawCount; ++t) {
-        const int *cells = draws.numbers(t);
-        for (int j = 0; j < draws.drawNumber(); ++j) {
-            if (range.contains(cells[j]))
-                sets[static_cast<size_t>(t)].insert(cells[j] - range.lo);
-        }
-    }
+    const DrawNumbers sets(draws, range);
 
-    // Counters that fit in the processor's cache (all pairs, all triples of 1..80) are
-    // updated draw by draw; larger ones one first number at a time.
-    SubsetEngine<K> engine(n);
-    constexpr size_t kCacheBytes = 1 << 20;
-    if (engine.counters().size() * sizeof(RankCounter) <= kCacheBytes) {
-        SteppedProgress steps(progress, 0, drawCount);
-        for (int t = 0; t < drawCount; ++t) {
-            engine.addDraw(t, sets[static_cast<size_t>(t)]);
-            steps.at(t);
-        }
-        steps.done();
-    } else {
-        for (int first = 0; first <= n - K; ++first) {
-            engine.addFirst(first, sets);
-            report(progress, 0, n - K + 1, first);
-        }
-        report(progress, 0, n - K + 1, n - K + 1);
-    }
+    // The subsets of one first number have counters and rows of their own: each first
+    // number is one item of work, and its rows are written where they belong while
+    // its counters are still in the cache.
+    const RankTable<K> ranks(n);
+    table.rows.resize(ranks.total());
+    const int firstCount = n - K + 1;
+    const int workers = workerCount(firstCount, threads);
+    std::vector<std::optional<FirstNumberCounter<K>>> counters(static_cast<size_t>(workers));
+    std::vector<Extremes> extremes(static_cast<size_t>(workers));
+    forEachItem(firstCount, threads, progress, [&](int first, int worker) {
+        std::optional<FirstNumberCounter<K>> &counter = counters[static_cast<size_t>(worker)];
+        if (!counter)
+            counter.emplace(ranks);
+        Extremes &found = extremes[static_cast<size_t>(worker)];
+        found.record = std::max(found.record, counter->count(first, sets));
 
-    // Every combination is listed, so every closed gap counts; then the open runs.
-    const std::vector<RankCounter> &counters = engine.counters();
-    table.rows.reserve(counters.size());
-    int record = engine.longestClosedGap();
-    int top = 0;
-    size_t rank = 0;
-    forEachCombination(range, K, 1, [&](const int *combination) {
-        const RankCounter &counter = counters[rank++];
-        const int since = drawCount - 1 - counter.last;
-        record = std::max(record, since);
-        top = std::max(top, static_cast<int>(counter.drawn));
-        table.addNumbers(combination, K, since, counter.drawn);
+        // Every combination is listed, so every closed gap counts; then the open runs.
+        StatRow *row = table.rows.data() + ranks.blockStart(first);
+        size_t index = 0;
+        int combination[K];
+        combination[0] = range.lo + first;
+        forEachCombination(NumberRange { combination[0] + 1, range.hi }, K - 1, 1, [&](const int *rest) {
+            std::copy(rest, rest + K - 1, combination + 1);
+            const RankCounter &tally = counter->at(index++);
+            const int since = drawCount - 1 - tally.last;
+            found.record = std::max(found.record, since);
+            found.top = std::max(found.top, static_cast<int>(tally.drawn));
+            *row++ = { StatTable::numbersKey(combination, K), since, tally.drawn };
+        });
     });
-    table.record = record;
-    table.topCount = top;
+    mergeExtremes(extremes, table);
 }
 
 // Neighbouring and related families list a few hundred combinations at most: each is
 // tested against a bit set of every draw.
 void scanFew(const DrawTable &draws, NumberRange range, int k, Family family, StatTable &table,
-    const Progress &progress)
+    const Progress &progress, int threads)
 {
     std::vector<std::array<int, 4>> combinations;
     auto collect = [&](const int *numbers) {
@@ -200,41 +267,47 @@ void scanFew(const DrawTable &draws, NumberRange range, int k, Family family, St
         forEachCombination(range, k, 10, collect);
     }
 
+    // Each combination is tested on its own: a few of them at a time are an item.
+    constexpr size_t kPerItem = 8;
     const std::vector<NumberSet> sets = drawSets(draws, range);
-    SteppedProgress steps(progress, 0, static_cast<int>(combinations.size()));
-    table.rows.reserve(combinations.size());
-    for (size_t i = 0; i < combinations.size(); ++i) {
-        NumberSet candidate;
-        for (int j = 0; j < k; ++j)
-            candidate.insert(combinations[i][static_cast<size_t>(j)]);
-        const SetTally tally = tallySet(sets, candidate);
-        table.record = std::max(table.record, tally.longest);
-        table.topCount = std::max(table.topCount, tally.drawn);
-        table.addNumbers(combinations[i].data(), k, tally.since, tally.drawn);
-        steps.at(static_cast<int>(i));
-    }
-    steps.done();
+    const int items = static_cast<int>((combinations.size() + kPerItem - 1) / kPerItem);
+    table.rows.resize(combinations.size());
+    std::vector<Extremes> extremes(static_cast<size_t>(workerCount(items, threads)));
+    forEachItem(items, threads, progress, [&](int item, int worker) {
+        Extremes &found = extremes[static_cast<size_t>(worker)];
+        const size_t end = std::min(combinations.size(), (static_cast<size_t>(item) + 1) * kPerItem);
+        for (size_t i = static_cast<size_t>(item) * kPerItem; i < end; ++i) {
+            NumberSet candidate;
+            for (int j = 0; j < k; ++j)
+                candidate.insert(combinations[i][static_cast<size_t>(j)]);
+            const SetTally tally = tallySet(sets, candidate);
+            found.record = std::max(found.record, tally.longest);
+            found.top = std::max(found.top, tally.drawn);
+            table.rows[i] = { StatTable::numbersKey(combinations[i].data(), k), tally.since, tally.drawn };
+        }
+    });
+    mergeExtremes(extremes, table);
 }
 
 void fillRows(const DrawTable &draws, NumberRange range, int k, Family family, StatTable &table,
-    const Progress &progress)
+    const Progress &progress, int threads)
 {
     if (range.size() < k)
         return;
     if (family != Family::All)
-        scanFew(draws, range, k, family, table, progress);
+        scanFew(draws, range, k, family, table, progress, threads);
     else if (k == 2)
-        scanAll<2>(draws, range, table, progress);
+        scanAll<2>(draws, range, table, progress, threads);
     else if (k == 3)
-        scanAll<3>(draws, range, table, progress);
+        scanAll<3>(draws, range, table, progress, threads);
     else
-        scanAll<4>(draws, range, table, progress);
+        scanAll<4>(draws, range, table, progress, threads);
 }
 
 } // namespace
 
 StatTable combinationStats(const DrawTable &draws, const LotteryDefinition &definition, int k, Family family,
-    const MessageCatalog &messages, const Progress &progress)
+    const MessageCatalog &messages, const Progress &progress, int threads)
 {
     StatTable table;
     table.kind = StatTable::Kind::Numbers;
@@ -242,7 +315,7 @@ StatTable combinationStats(const DrawTable &draws, const LotteryDefinition &defi
     if (k >= 2 && k <= 4) {
         table.title = messages(titleKey(k, family));
         table.modeTag = modeTag(k);
-        fillRows(draws, mainRange(definition), k, family, table, progress);
+        fillRows(draws, mainRange(definition), k, family, table, progress, threads);
     }
     table.recordText = QString::number(table.record);
     table.topText = QString::number(table.topCount);

@@ -46,6 +46,13 @@ struct NumberSet
             result.high = high & ~((quint64(2) << (n - 64)) - 1);
         return result;
     }
+    // How many members lie below n (0..127).
+    int countBelow(int n) const
+    {
+        if (n < 64)
+            return __builtin_popcountll(low & ((quint64(1) << n) - 1));
+        return __builtin_popcountll(low) + __builtin_popcountll(high & ((quint64(1) << (n - 64)) - 1));
+    }
     // Writes the members in ascending order; returns how many there are.
     int members(int *out) const;
 };
