@@ -267,26 +267,18 @@ void scanFew(const DrawTable &draws, NumberRange range, int k, Family family, St
         forEachCombination(range, k, 10, collect);
     }
 
-    // Each combination is tested on its own: a few of them at a time are an item.
-    constexpr size_t kPerItem = 8;
-    const std::vector<NumberSet> sets = drawSets(draws, range);
-    const int items = static_cast<int>((combinations.size() + kPerItem - 1) / kPerItem);
-    table.rows.resize(combinations.size());
-    std::vector<Extremes> extremes(static_cast<size_t>(workerCount(items, threads)));
-    forEachItem(items, threads, progress, [&](int item, int worker) {
-        Extremes &found = extremes[static_cast<size_t>(worker)];
-        const size_t end = std::min(combinations.size(), (static_cast<size_t>(item) + 1) * kPerItem);
-        for (size_t i = static_cast<size_t>(item) * kPerItem; i < end; ++i) {
-            NumberSet candidate;
-            for (int j = 0; j < k; ++j)
-                candidate.insert(combinations[i][static_cast<size_t>(j)]);
-            const SetTally tally = tallySet(sets, candidate);
-            found.record = std::max(found.record, tally.longest);
-            found.top = std::max(found.top, tally.drawn);
-            table.rows[i] = { StatTable::numbersKey(combinations[i].data(), k), tally.since, tally.drawn };
-        }
-    });
-    mergeExtremes(extremes, table);
+    std::vector<NumberSet> candidates(combinations.size());
+    for (size_t i = 0; i < combinations.size(); ++i) {
+        for (int j = 0; j < k; ++j)
+            candidates[i].insert(combinations[i][static_cast<size_t>(j)]);
+    }
+    const std::vector<SetTally> tallies = tallySets(drawSets(draws, range), candidates, threads, progress);
+    table.rows.reserve(combinations.size());
+    for (size_t i = 0; i < combinations.size(); ++i) {
+        table.record = std::max(table.record, tallies[i].longest);
+        table.topCount = std::max(table.topCount, tallies[i].drawn);
+        table.addNumbers(combinations[i].data(), k, tallies[i].since, tallies[i].drawn);
+    }
 }
 
 void fillRows(const DrawTable &draws, NumberRange range, int k, Family family, StatTable &table,

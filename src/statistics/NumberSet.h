@@ -7,6 +7,7 @@
 #include "core/LotteryDefinition.h"
 #include "core/Progress.h"
 #include "results/DrawTable.h"
+#include "statistics/WorkSplit.h"
 
 #include <QtGlobal>
 
@@ -89,6 +90,10 @@ struct SetTally
     int longest = 0;
 };
 SetTally tallySet(const std::vector<NumberSet> &draws, const NumberSet &candidate);
+// The tally of every candidate, each on its own, on up to `threads` threads
+// (kEveryCore: one per core); only the calling thread reports progress.
+std::vector<SetTally> tallySets(const std::vector<NumberSet> &draws, const std::vector<NumberSet> &candidates,
+    int threads, const Progress &progress);
 
 // Calls visit(const int *numbers) for every k-number set c1 < c2 < ... < ck of range
 // whose later numbers each lie a positive multiple of step above the one before, in
