@@ -113,7 +113,6 @@ public:
         }
     }
 
-    int numberCount() const { return m_n; }
     size_t total() const { return static_cast<size_t>(m_prefix[0][static_cast<size_t>(m_n)]); }
     size_t blockStart(int first) const
     {
@@ -129,8 +128,9 @@ private:
 
 // Counts the subsets of one first number at a time, over all the draws. Its counters
 // hold one block (79,079 quadruples of 1..80 start with 1: 632 KB), so the updates
-// stay in the processor's cache; each thread has its own counter.
-template<int K> class FirstNumberCounter final
+// stay in the processor's cache; each thread has its own counter, on a cache line of
+// its own.
+template<int K> class alignas(64) FirstNumberCounter final
 {
 public:
     explicit FirstNumberCounter(const RankTable<K> &ranks)
@@ -192,7 +192,7 @@ private:
 
 // What one thread found beyond the rows; the threads' findings merge by maximum, so
 // the result does not depend on how the first numbers were shared out.
-struct Extremes
+struct alignas(64) Extremes
 {
     int record = 0;
     int top = 0;
@@ -220,6 +220,9 @@ void scanAll(
     const RankTable<K> ranks(n);
     table.rows.resize(ranks.total());
     const int firstCount = n - K + 1;
+    threads = threadsForWork(threads,
+        static_cast<double>(drawCount) * static_cast<double>(binomial(std::min(draws.drawNumber(), n), K))
+            + static_cast<double>(ranks.total()));
     const int workers = workerCount(firstCount, threads);
     std::vector<std::optional<FirstNumberCounter<K>>> counters(static_cast<size_t>(workers));
     std::vector<Extremes> extremes(static_cast<size_t>(workers));
@@ -227,10 +230,9 @@ void scanAll(
         std::optional<FirstNumberCounter<K>> &counter = counters[static_cast<size_t>(worker)];
         if (!counter)
             counter.emplace(ranks);
-        Extremes &found = extremes[static_cast<size_t>(worker)];
-        found.record = std::max(found.record, counter->count(first, sets));
-
         // Every combination is listed, so every closed gap counts; then the open runs.
+        int record = counter->count(first, sets);
+        int top = 0;
         StatRow *row = table.rows.data() + ranks.blockStart(first);
         size_t index = 0;
         int combination[K];
@@ -239,10 +241,13 @@ void scanAll(
             std::copy(rest, rest + K - 1, combination + 1);
             const RankCounter &tally = counter->at(index++);
             const int since = drawCount - 1 - tally.last;
-            found.record = std::max(found.record, since);
-            found.top = std::max(found.top, static_cast<int>(tally.drawn));
+            record = std::max(record, since);
+            top = std::max(top, static_cast<int>(tally.drawn));
             *row++ = { StatTable::numbersKey(combination, K), since, tally.drawn };
         });
+        Extremes &found = extremes[static_cast<size_t>(worker)];
+        found.record = std::max(found.record, record);
+        found.top = std::max(found.top, top);
     });
     mergeExtremes(extremes, table);
 }

@@ -59,6 +59,8 @@ std::vector<SetTally> tallySets(const std::vector<NumberSet> &draws, const std::
     constexpr size_t kPerItem = 8;
     std::vector<SetTally> tallies(candidates.size());
     const int items = static_cast<int>((candidates.size() + kPerItem - 1) / kPerItem);
+    threads
+        = threadsForWork(threads, static_cast<double>(candidates.size()) * static_cast<double>(draws.size()));
     forEachItem(items, threads, progress, [&](int item, int) {
         const size_t end = std::min(candidates.size(), (static_cast<size_t>(item) + 1) * kPerItem);
         for (size_t i = static_cast<size_t>(item) * kPerItem; i < end; ++i)

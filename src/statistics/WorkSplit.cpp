@@ -16,6 +16,13 @@ int threadCount(int requested)
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
+int threadsForWork(int threads, double steps)
+{
+    // Starting and joining a thread costs some tens of microseconds.
+    constexpr double kWorthSplitting = 200000;
+    return threads == kEveryCore && steps < kWorthSplitting ? 1 : threads;
+}
+
 int workerCount(int count, int threads)
 {
     return std::max(1, std::min(threadCount(threads), count));

@@ -17,6 +17,11 @@ constexpr int kEveryCore = 0;
 // cores the system reports (at least 1).
 int threadCount(int requested);
 
+// The thread count for work of about `steps` simple steps (a counter updated, a draw
+// tested): kEveryCore stays on the calling thread when the work is too small to repay
+// starting a thread; a forced count is kept.
+int threadsForWork(int threads, double steps);
+
 // The threads forEachItem runs count items on: threadCount(threads), at most count.
 int workerCount(int count, int threads);
 

@@ -26,6 +26,10 @@ TEST(WorkSplit, EveryItemOnceAndProgressFromTheCallingThread)
     EXPECT_EQ(threadCount(3), 3);
     EXPECT_EQ(workerCount(2, 5), 2);
     EXPECT_EQ(workerCount(0, 5), 1);
+    // small work stays on the calling thread unless a count is forced
+    EXPECT_EQ(threadsForWork(kEveryCore, 1000), 1);
+    EXPECT_EQ(threadsForWork(kEveryCore, 1e9), kEveryCore);
+    EXPECT_EQ(threadsForWork(3, 1000), 3);
 
     for (int threads : { 1, 2, 5 }) {
         for (int count : { 0, 1, 7, 300 }) {
