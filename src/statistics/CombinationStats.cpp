@@ -47,45 +47,65 @@ struct RankCounter
     qint32 drawn = 0;
 };
 
-// The numbers of every draw that lie in the range, counted from its low end: as a bit
-// set (does the draw hold a number) and as an ascending list (the numbers above it).
+// The numbers of every draw that lie in the range, counted from its low end: for each
+// number the draws that hold it (one bit a draw), and for each draw its numbers in
+// ascending order.
 class DrawNumbers final
 {
 public:
     DrawNumbers(const DrawTable &draws, NumberRange range)
-        : m_sets(static_cast<size_t>(draws.rowCount()))
+        : m_count(draws.rowCount())
+        , m_words((static_cast<size_t>(m_count) + 63) / 64)
+        , m_holders(static_cast<size_t>(range.size()) * m_words)
+        , m_sets(static_cast<size_t>(m_count))
         , m_stride(static_cast<size_t>(std::min(draws.drawNumber(), range.size())))
         , m_lists(m_sets.size() * m_stride)
         , m_sizes(m_sets.size())
     {
-        for (int t = 0; t < draws.rowCount(); ++t) {
+        int members[128];
+        for (int t = 0; t < m_count; ++t) {
             const int *cells = draws.numbers(t);
             NumberSet &set = m_sets[static_cast<size_t>(t)];
             for (int j = 0; j < draws.drawNumber(); ++j) {
                 if (range.contains(cells[j]))
                     set.insert(cells[j] - range.lo);
             }
-            int members[128];
             const int size = set.members(members);
-            std::copy(members, members + size, m_lists.begin() + static_cast<std::ptrdiff_t>(t * m_stride));
+            quint8 *list = m_lists.data() + static_cast<size_t>(t) * m_stride;
+            for (int i = 0; i < size; ++i) {
+                list[i] = static_cast<quint8>(members[i]);
+                m_holders[static_cast<size_t>(members[i]) * m_words + static_cast<size_t>(t) / 64]
+                    |= quint64(1) << (t % 64);
+            }
             m_sizes[static_cast<size_t>(t)] = static_cast<quint8>(size);
         }
     }
 
-    int count() const { return static_cast<int>(m_sets.size()); }
-    // The numbers of draw t from `number` up, when the draw holds it; the size of
-    // that list (0 when it does not).
-    int from(int t, int number, const quint8 *&list) const
+    int count() const { return m_count; }
+    // The numbers of draw t in ascending order; returns how many.
+    int numbers(int t, const quint8 *&list) const
     {
-        const NumberSet &set = m_sets[static_cast<size_t>(t)];
-        if (!set.has(number))
-            return 0;
-        const int below = set.countBelow(number);
-        list = m_lists.data() + static_cast<size_t>(t) * m_stride + below;
-        return m_sizes[static_cast<size_t>(t)] - below;
+        list = m_lists.data() + static_cast<size_t>(t) * m_stride;
+        return m_sizes[static_cast<size_t>(t)];
+    }
+    // Calls visit(t, list, size) for every draw t holding `number`, oldest first, with
+    // the draw's numbers from `number` up.
+    template<class Visit> void forEachHolder(int number, Visit &&visit) const
+    {
+        const quint64 *words = m_holders.data() + static_cast<size_t>(number) * m_words;
+        for (size_t w = 0; w < m_words; ++w) {
+            for (quint64 bits = words[w]; bits != 0; bits &= bits - 1) {
+                const size_t t = w * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+                const int below = m_sets[t].countBelow(number);
+                visit(static_cast<int>(t), m_lists.data() + t * m_stride + below, m_sizes[t] - below);
+            }
+        }
     }
 
 private:
+    int m_count;
+    size_t m_words; // per number
+    std::vector<quint64> m_holders;
     std::vector<NumberSet> m_sets;
     size_t m_stride;
     std::vector<quint8> m_lists; // m_stride per draw
@@ -145,19 +165,17 @@ public:
     {
         std::fill_n(m_counters.begin(), m_ranks.blockSize(first), RankCounter());
         m_record = 0;
-        for (int t = 0; t < draws.count(); ++t) {
-            const quint8 *numbers = nullptr;
-            const int size = draws.from(t, first, numbers);
+        draws.forEachHolder(first, [this, first](int t, const quint8 *numbers, int size) {
             if (size >= K) {
                 m_draw = t;
                 visit<1>(numbers, size, 1, first, 0);
             }
-        }
+        });
         return m_record;
     }
 
-    // The counter of the block's subset at offset `index`, after count().
-    const RankCounter &at(size_t index) const { return m_counters[index]; }
+    // The counters of the block after count(), in rank order.
+    const RankCounter *counters() const { return m_counters.data(); }
 
 private:
     template<int Pos> void visit(const quint8 *u, int m, int from, int prev, qint32 base)
@@ -206,6 +224,52 @@ void mergeExtremes(const std::vector<Extremes> &extremes, StatTable &table)
     }
 }
 
+// Lists the combinations of one first number (counted from the range's low end) into
+// their rows from their counters; returns the longest open run and the largest drawn.
+template<int K>
+Extremes listFirst(int first, NumberRange range, int drawCount, const RankCounter *counters, StatRow *row)
+{
+    Extremes found;
+    int combination[K];
+    combination[0] = range.lo + first;
+    forEachCombination(NumberRange { combination[0] + 1, range.hi }, K - 1, 1, [&](const int *rest) {
+        std::copy(rest, rest + K - 1, combination + 1);
+        const RankCounter &tally = *counters++;
+        const int since = drawCount - 1 - tally.last;
+        found.record = std::max(found.record, since);
+        found.top = std::max(found.top, static_cast<int>(tally.drawn));
+        *row++ = { StatTable::numbersKey(combination, K), since, tally.drawn };
+    });
+    return found;
+}
+
+// Pairs, draw by draw: all their counters fit in the fastest cache (5,050 pairs of
+// 0..100: 40 KB), and the whole count takes a few milliseconds on the Keno base, too
+// little to share out. Returns the longest closed gap.
+int countPairs(const DrawNumbers &draws, const RankTable<2> &ranks, std::vector<RankCounter> &counters,
+    const Progress &progress)
+{
+    int record = 0;
+    SteppedProgress steps(progress, 0, draws.count());
+    for (int t = 0; t < draws.count(); ++t) {
+        const quint8 *u = nullptr;
+        const int m = draws.numbers(t, u);
+        for (int i = 0; i + 1 < m; ++i) {
+            RankCounter *block = counters.data() + ranks.blockStart(u[i]);
+            const int skip = u[i] + 1; // the block starts with the pair (u[i], u[i] + 1)
+            for (int j = i + 1; j < m; ++j) {
+                RankCounter &counter = block[u[j] - skip];
+                record = std::max(record, t - counter.last - 1);
+                counter.last = t;
+                ++counter.drawn;
+            }
+        }
+        steps.at(t);
+    }
+    steps.done();
+    return record;
+}
+
 template<int K>
 void scanAll(
     const DrawTable &draws, NumberRange range, StatTable &table, const Progress &progress, int threads)
@@ -213,13 +277,27 @@ void scanAll(
     const int n = range.size();
     const int drawCount = draws.rowCount();
     const DrawNumbers sets(draws, range);
+    const RankTable<K> ranks(n);
+    table.rows.resize(ranks.total());
+    const int firstCount = n - K + 1;
+
+    if constexpr (K == 2) {
+        std::vector<RankCounter> counters(ranks.total());
+        Extremes whole;
+        whole.record = countPairs(sets, ranks, counters, progress);
+        for (int first = 0; first < firstCount; ++first) {
+            const Extremes found = listFirst<K>(first, range, drawCount,
+                counters.data() + ranks.blockStart(first), table.rows.data() + ranks.blockStart(first));
+            whole.record = std::max(whole.record, found.record);
+            whole.top = std::max(whole.top, found.top);
+        }
+        mergeExtremes({ whole }, table);
+        return;
+    }
 
     // The subsets of one first number have counters and rows of their own: each first
     // number is one item of work, and its rows are written where they belong while
     // its counters are still in the cache.
-    const RankTable<K> ranks(n);
-    table.rows.resize(ranks.total());
-    const int firstCount = n - K + 1;
     threads = threadsForWork(threads,
         static_cast<double>(drawCount) * static_cast<double>(binomial(std::min(draws.drawNumber(), n), K))
             + static_cast<double>(ranks.total()));
@@ -231,23 +309,12 @@ void scanAll(
         if (!counter)
             counter.emplace(ranks);
         // Every combination is listed, so every closed gap counts; then the open runs.
-        int record = counter->count(first, sets);
-        int top = 0;
-        StatRow *row = table.rows.data() + ranks.blockStart(first);
-        size_t index = 0;
-        int combination[K];
-        combination[0] = range.lo + first;
-        forEachCombination(NumberRange { combination[0] + 1, range.hi }, K - 1, 1, [&](const int *rest) {
-            std::copy(rest, rest + K - 1, combination + 1);
-            const RankCounter &tally = counter->at(index++);
-            const int since = drawCount - 1 - tally.last;
-            record = std::max(record, since);
-            top = std::max(top, static_cast<int>(tally.drawn));
-            *row++ = { StatTable::numbersKey(combination, K), since, tally.drawn };
-        });
-        Extremes &found = extremes[static_cast<size_t>(worker)];
-        found.record = std::max(found.record, record);
-        found.top = std::max(found.top, top);
+        const int closed = counter->count(first, sets);
+        const Extremes found = listFirst<K>(
+            first, range, drawCount, counter->counters(), table.rows.data() + ranks.blockStart(first));
+        Extremes &all = extremes[static_cast<size_t>(worker)];
+        all.record = std::max({ all.record, closed, found.record });
+        all.top = std::max(all.top, found.top);
     });
     mergeExtremes(extremes, table);
 }
