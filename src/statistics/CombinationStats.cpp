@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 
 namespace kivora {
@@ -224,6 +226,46 @@ void mergeExtremes(const std::vector<Extremes> &extremes, StatTable &table)
     }
 }
 
+// Lets the threads that count wait until the one making the rows has made them.
+class RowsGate final
+{
+public:
+    template<class Make> void make(Make &&makeRows)
+    {
+        try {
+            makeRows();
+        } catch (...) {
+            open(false);
+            throw;
+        }
+        open(true);
+    }
+    // Whether the rows were made (false: making them failed, and that failure stops
+    // the work).
+    bool waitUntilMade()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_opened.wait(lock, [this] { return m_state != State::Making; });
+        return m_state == State::Made;
+    }
+
+private:
+    enum class State { Making, Made, Failed };
+
+    void open(bool made)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_state = made ? State::Made : State::Failed;
+        }
+        m_opened.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_opened;
+    State m_state = State::Making;
+};
+
 // Lists the combinations of one first number (counted from the range's low end) into
 // their rows from their counters; returns the longest open run and the largest drawn.
 template<int K>
@@ -278,10 +320,10 @@ void scanAll(
     const int drawCount = draws.rowCount();
     const DrawNumbers sets(draws, range);
     const RankTable<K> ranks(n);
-    table.rows.resize(ranks.total());
     const int firstCount = n - K + 1;
 
     if constexpr (K == 2) {
+        table.rows.resize(ranks.total());
         std::vector<RankCounter> counters(ranks.total());
         Extremes whole;
         whole.record = countPairs(sets, ranks, counters, progress);
@@ -297,19 +339,29 @@ void scanAll(
 
     // The subsets of one first number have counters and rows of their own: each first
     // number is one item of work, and its rows are written where they belong while
-    // its counters are still in the cache.
+    // its counters are still in the cache. Making the rows (25 MB for all quadruples
+    // of 1..80) is the item before them, so that one thread makes them while the
+    // others count.
     threads = threadsForWork(threads,
         static_cast<double>(drawCount) * static_cast<double>(binomial(std::min(draws.drawNumber(), n), K))
             + static_cast<double>(ranks.total()));
-    const int workers = workerCount(firstCount, threads);
+    const int workers = workerCount(firstCount + 1, threads);
     std::vector<std::optional<FirstNumberCounter<K>>> counters(static_cast<size_t>(workers));
     std::vector<Extremes> extremes(static_cast<size_t>(workers));
-    forEachItem(firstCount, threads, progress, [&](int first, int worker) {
+    RowsGate rows;
+    forEachItem(firstCount + 1, threads, progress, [&](int item, int worker) {
+        if (item == 0) {
+            rows.make([&] { table.rows.resize(ranks.total()); });
+            return;
+        }
+        const int first = item - 1;
         std::optional<FirstNumberCounter<K>> &counter = counters[static_cast<size_t>(worker)];
         if (!counter)
             counter.emplace(ranks);
         // Every combination is listed, so every closed gap counts; then the open runs.
         const int closed = counter->count(first, sets);
+        if (!rows.waitUntilMade())
+            return;
         const Extremes found = listFirst<K>(
             first, range, drawCount, counter->counters(), table.rows.data() + ranks.blockStart(first));
         Extremes &all = extremes[static_cast<size_t>(worker)];
