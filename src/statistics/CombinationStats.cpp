@@ -388,7 +388,12 @@ void scanFew(const DrawTable &draws, NumberRange range, int k, Family family, St
             collect(numbers);
         }
     } else {
-        forEachCombination(range, k, 10, collect);
+        // Two numbers are related when they differ by 10 to 90: in a lottery of 0..100,
+        // 00 and 100 share a last digit but are no related pair.
+        forEachCombination(range, k, 10, [&](const int *numbers) {
+            if (numbers[k - 1] - numbers[0] <= 90)
+                collect(numbers);
+        });
     }
 
     std::vector<NumberSet> candidates(combinations.size());
