@@ -110,12 +110,10 @@ public:
     // or the search was cancelled first.
     bool anneal()
     {
-        const double startTemperature = 0.6;
-        const double coldest = 0.05;
-        double temperature = startTemperature;
-        size_t best = m_uncovered.size();
-        qint64 sinceBest = 0;
+        // Found by trial on C(v, 6, t): about 0.4 for tens of tickets, 0.25 for hundreds.
+        const double temperature = 1.5 / std::log(std::max<double>(3, static_cast<double>(m_blocks.size())));
         qint64 moves = 0;
+        m_shared.resize(m_blocks.size());
         std::vector<qint64> lost;
         std::vector<qint64> gained;
         std::uniform_real_distribution<double> unit(0.0, 1.0);
@@ -123,23 +121,24 @@ public:
             if ((++moves & 1023) == 0) {
                 if (timeUp())
                     return false;
-                temperature = std::max(coldest, temperature * 0.97);
             }
             const quint64 target = m_uncovered[static_cast<size_t>(m_rng() % m_uncovered.size())];
             // A ticket holding the most of the target, chosen at random among equals.
             int most = -1;
-            int ties = 0;
-            size_t chosen = 0;
+            unsigned ties = 0;
             for (size_t i = 0; i < m_blocks.size(); ++i) {
                 const int shared = sizeOf(m_blocks[i] & target);
+                m_shared[i] = static_cast<qint8>(shared);
                 if (shared > most) {
                     most = shared;
-                    chosen = i;
-                    ties = 1;
-                } else if (shared == most && m_rng() % static_cast<unsigned>(++ties) == 0) {
-                    chosen = i;
+                    ties = 0;
                 }
+                ties += shared == most ? 1 : 0;
             }
+            unsigned pick = static_cast<unsigned>(m_rng() % ties);
+            size_t chosen = 0;
+            while (m_shared[chosen] != most || pick-- != 0)
+                ++chosen;
             const quint64 block = m_blocks[chosen];
             const quint64 out = randomBit(block & ~target);
             const quint64 in = randomBit(target & ~block);
@@ -164,15 +163,6 @@ public:
             for (qint64 r : gained)
                 increment(r);
             m_blocks[chosen] = base | in;
-            if (m_uncovered.size() < best) {
-                best = m_uncovered.size();
-                sinceBest = 0;
-            } else if (++sinceBest > 200'000) {
-                // Stuck: warm up again from where the search stands.
-                temperature = startTemperature;
-                sinceBest = 0;
-                best = m_uncovered.size();
-            }
         }
         return true;
     }
@@ -208,6 +198,7 @@ private:
     std::vector<qint32> m_where; // index in m_uncovered, or -1
     std::vector<quint64> m_uncovered;
     std::vector<quint64> m_blocks;
+    std::vector<qint8> m_shared; // how much of the target each ticket holds
 
     bool timeUp()
     {
