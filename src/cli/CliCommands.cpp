@@ -73,6 +73,8 @@ CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args)
         return filtersCommand(ctx);
     if (command == QLatin1String("odds"))
         return oddsCommand(ctx);
+    if (command == QLatin1String("wheel"))
+        return wheelCommand(ctx);
     return CommandResult::wrongUsage(QStringLiteral("unknown command: %1").arg(command));
 }
 
