@@ -33,7 +33,7 @@ QString countOption(const CommandContext &ctx, const QString &name, int def, int
     if (!ctx.has(name))
         return {};
     if (!parseCount(ctx.value(name), value))
-        return QStringLiteral("bad %1 value: %2 (a whole number)").arg(optionName(name), ctx.value(name));
+        return badValue(ctx, optionName(name), ctx.value(name), QStringLiteral("a whole number"));
     return {};
 }
 
@@ -68,7 +68,7 @@ void writeGuarantee(JsonWriter &json, const wheel::Guarantee &g)
 
 CommandResult makeWheel(const CommandContext &ctx)
 {
-    QString error = checkUsage(ctx.args,
+    QString error = checkUsage(ctx,
         commonOptions() << kNumbers << kTicket << kGuarantee << kIf << kSeconds << kSeed << option::kOut, 2,
         { kNumbers, kTicket, kGuarantee });
     wheel::MakeRequest request;
@@ -102,10 +102,14 @@ CommandResult makeWheel(const CommandContext &ctx)
     const int count = static_cast<int>(result.tickets.size());
     const QString name = wheel::systemName(shape, count, ctx.messages);
     if (ctx.has(option::kOut)) {
+        // "--out -" prints the template instead.
+        const OutFile out(ctx);
         QString reason;
         const QStringList lines = wheel::templateLines(shape, result.tickets, result.check, ctx.messages);
-        if (!textfile::writeLines(ctx.value(option::kOut), lines, &reason))
+        if (!textfile::writeLines(out.path(), lines, &reason))
             return CommandResult::failed(reason);
+        if (out.toStandardOutput())
+            return out.printed();
     }
 
     if (ctx.json()) {
@@ -145,18 +149,16 @@ CommandResult loadTemplate(const CommandContext &ctx, SystemTemplate *system, QS
     if (ctx.has(kFile)) {
         *path = ctx.value(kFile);
     } else {
+        // The lottery as every command finds it (any letter case, or its position).
+        LoadResult load;
+        CommandResult loaded = loadLottery(ctx, DrawFilter(), &load);
+        if (loaded.status != ExitOk)
+            return loaded;
         const IniDocument ini = IniFile(ctx.folder.configPath()).load();
-        bool listed = false;
-        for (const LotteryEntry &entry : lotteries::readList(ini))
-            listed = listed || entry.name == ctx.value(option::kLottery);
-        if (!listed)
-            return CommandResult::failed(ctx.messages("Str59").arg(ctx.value(option::kLottery)));
-        const LotteryDefinition lottery = lotteries::readDefinition(ini, ctx.value(option::kLottery));
-        if (!systems::names(ini, lottery).contains(ctx.value(kSystem)))
-            return CommandResult::failed(QStringLiteral("no system \"%1\" for %2 numbers")
-                                             .arg(ctx.value(kSystem))
-                                             .arg(lottery.drawNumber));
-        *path = systems::templatePath(ini, lottery.systemSection(), ctx.value(kSystem), ctx.folder);
+        const QString unknown = unknownSystem(ctx, ini, load.definition);
+        if (!unknown.isEmpty())
+            return CommandResult::failed(unknown);
+        *path = systems::templatePath(ini, load.definition.systemSection(), ctx.value(kSystem), ctx.folder);
     }
     QString text;
     QString reason;
@@ -168,7 +170,7 @@ CommandResult loadTemplate(const CommandContext &ctx, SystemTemplate *system, QS
 
 CommandResult checkWheel(const CommandContext &ctx)
 {
-    QString error = checkUsage(ctx.args,
+    QString error = checkUsage(ctx,
         commonOptions() << option::kLottery << kSystem << kFile << kNumbers << kGuarantee << kIf << kHoles, 2,
         { kGuarantee });
     if (error.isEmpty() && ctx.has(kSystem) == ctx.has(kFile))
