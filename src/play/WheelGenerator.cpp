@@ -5,11 +5,21 @@
 #include <cmath>
 #include <random>
 
+#include <time.h>
+
 namespace kivora::wheel {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Processor time of the calling thread, in seconds.
+double threadSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
 
 int lowestBit(quint64 set)
 {
@@ -67,6 +77,7 @@ public:
     static constexpr int kMaxDrawn = 16;
 
     void setDeadline(Clock::time_point deadline) { m_deadline = deadline; }
+    void setProcessorDeadline(double threadSecondsAtEnd) { m_processorDeadline = threadSecondsAtEnd; }
     bool stopped() const { return m_stopped; }
     const std::vector<quint64> &blocks() const { return m_blocks; }
     size_t uncovered() const { return m_uncovered.size(); }
@@ -192,6 +203,7 @@ private:
     const std::atomic_bool *m_cancel;
     std::mt19937_64 m_rng;
     Clock::time_point m_deadline = Clock::time_point::max();
+    double m_processorDeadline = 0; // when above 0, the limit in threadSeconds()
     bool m_stopped = false;
     qint64 m_binomial[65][kMaxDrawn + 1] = {};
     std::vector<quint32> m_counts; // tickets covering each m-set, by rank
@@ -204,7 +216,9 @@ private:
     {
         if (m_stopped)
             return true;
-        if ((m_cancel && m_cancel->load(std::memory_order_relaxed)) || Clock::now() >= m_deadline)
+        if ((m_cancel && m_cancel->load(std::memory_order_relaxed))
+            || (m_processorDeadline > 0 ? threadSeconds() >= m_processorDeadline
+                                        : Clock::now() >= m_deadline))
             m_stopped = true;
         return m_stopped;
     }
@@ -382,6 +396,7 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
     if (!requestProblem(request).isEmpty())
         return result;
     const Clock::time_point start = Clock::now();
+    const double processorStart = threadSeconds();
     const auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - start).count(); };
     const int k = request.ticketSize;
     result.bound = lowerBound(request.guarantee, k);
@@ -395,6 +410,8 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
         Search search(request, cancel);
         search.setDeadline(start
             + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(request.seconds)));
+        if (request.processorTime)
+            search.setProcessorDeadline(processorStart + request.seconds);
         search.greedy();
         if (search.uncovered() == 0) {
             best = search.blocks();
@@ -428,6 +445,7 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
     if (!result.check.holds)
         result.tickets.clear(); // never hand out a wheel that does not hold
     result.seconds = elapsed();
+    result.processorSeconds = threadSeconds() - processorStart;
     return result;
 }
 

@@ -32,6 +32,9 @@ struct MakeRequest
     quint64 seed = 1; // the same request and seed give the same search
     // Stop as soon as a wheel of this many tickets is found (0: only at the lower bound).
     int stopAt = 0;
+    // The limit counts the searching thread's processor time instead of the clock's
+    // (measurements on a machine shared with other work).
+    bool processorTime = false;
 };
 
 struct MakeProgress
@@ -49,6 +52,7 @@ struct MakeResult
     bool cancelled = false; // stopped by the caller; tickets is the best wheel so far
     bool optimal = false; // the size equals the lower bound
     double seconds = 0;
+    double processorSeconds = 0; // of the searching thread
     CheckResult check; // the verifier's result for tickets
 };
 
