@@ -74,8 +74,18 @@ def guarantees(k):
     return sorted(g)
 
 
+MADE = {}
+
+
 def make_wheel(v, k, t, m, home):
-    """The wheel's ticket count and file name, or None when it is too large."""
+    """The wheel's ticket count and file name, or None when it is too large. A wheel
+    that two lists offer (4 numbers a ticket: 4 of 20 and Keno) is made once."""
+    if (v, k, t, m) not in MADE:
+        MADE[(v, k, t, m)] = search_wheel(v, k, t, m, home)
+    return MADE[(v, k, t, m)]
+
+
+def search_wheel(v, k, t, m, home):
     if lower_bound(v, k, t, m) > MOST_TICKETS or math.comb(v, m) > 5_000_000:
         return None
     name = f"wheel{k}_{v}_{t}if{m}.ltt"
