@@ -144,9 +144,10 @@ TEST_F(WheelWindow, CheckShowsWhetherTheCurrentSystemHoldsAndItsFirstHoles)
         auto *dialog = window().findChild<WheelCheckDialog *>(s("WheelCheckDialog"));
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->findChild<QSpinBox *>(s("NumbersBox"))->value(), 7);
-        // Two tickets of 7 numbers: any 5 are in one of them, not any 6.
+        // Two tickets of 6 out of 7 numbers: whichever 6 are drawn, one ticket holds 5 of
+        // them; only two of the seven sets of 6 are a ticket.
         dialog->findChild<QSpinBox *>(s("MatchBox"))->setValue(5);
-        dialog->findChild<QSpinBox *>(s("DrawnBox"))->setValue(5);
+        dialog->findChild<QSpinBox *>(s("DrawnBox"))->setValue(6);
         dialog->findChild<QPushButton *>(s("CheckBtn"))->click();
         const QString holds = dialog->findChild<QLabel *>(s("CheckResult"))->text();
         EXPECT_TRUE(holds.contains(s("выполняется")) && !holds.contains(s("не выполняется")))
