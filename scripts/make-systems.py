@@ -1,20 +1,42 @@
 #!/usr/bin/env python3
-"""Writes the shipped system templates into data/defaults/System and prints the
-system-list sections for kivora.INI. Run from the repository root."""
+"""Writes the shipped system templates into data/defaults/System and the system-list
+sections of data/defaults/kivora.INI. Run from the repository root with a built
+kivora-cli (path in KIVORA_CLI, default build/rel/src/kivora-cli): the abbreviated
+systems (wheels) are found and verified by the program itself ("wheel make").
+
+  python3 scripts/make-systems.py [SECONDS_PER_WHEEL]
+"""
 import itertools
+import json
+import math
 import os
+import subprocess
+import sys
+import tempfile
 
-SIZES = [4, 5, 6, 20]          # draw sizes of the sample lotteries
+DRAW_SIZES = [4, 5, 6]         # draw sizes of the sample lotteries
+KENO = 20                      # Keno draws 20; a ticket plays 2 to 10 spots
+KENO_SPOTS = range(2, 11)
 EXTRA = 4                      # full systems of one to four numbers more than the draw size
+KENO_EXTRA = 3
+MOST_NUMBERS = 20              # wheels on up to 20 numbers
+MOST_TICKETS = 1000            # ... of at most about 1,000 tickets
 OUT = os.path.join("data", "defaults", "System")
+INI = os.path.join("data", "defaults", "kivora.INI")
+CLI = os.environ.get("KIVORA_CLI", os.path.join("build", "rel", "src", "kivora-cli"))
+SECONDS = int(sys.argv[1]) if len(sys.argv) > 1 else 1
 
 
-def plural(n):
+def plural(n, forms=("номер", "номера", "номеров")):
     if n % 10 == 1 and n % 100 != 11:
-        return "номер"
+        return forms[0]
     if 2 <= n % 10 <= 4 and not 12 <= n % 100 <= 14:
-        return "номера"
-    return "номеров"
+        return forms[1]
+    return forms[2]
+
+
+def tickets_word(n):
+    return plural(n, ("билет", "билета", "билетов"))
 
 
 def write(path, lines):
@@ -22,23 +44,138 @@ def write(path, lines):
         f.write("".join(line + "\r\n" for line in lines).encode("cp1251"))
 
 
-os.makedirs(OUT, exist_ok=True)
-write(os.path.join(OUT, "default.ltt"), [
-    "; Одна комбинация из первых десяти отмеченных номеров.",
-    "1 2 3 4 5 6 7 8 9 10",
-])
-for d in SIZES:
-    print(f"[for {d} numbers]")
-    for n in range(d, d + EXTRA + 1):
-        rows = list(itertools.combinations(range(1, n + 1), d))
-        name = f"full{d}of{n}.ltt"
-        if n == d:
-            desc = [f"; Одна комбинация из {d} отмеченных {plural(d) if d != 1 else 'номера'}."]
-            key = f"{d} {plural(d)}"
-        else:
-            desc = [f"; Полная система: {n} {plural(n)}, все {len(rows)} комбинаций по {d} {plural(d)}.",
-                    "; Если выпадут любые номера из отмеченных, они окажутся в одной из комбинаций."]
-            key = f"{n} {plural(n)} (полная система)"
-        write(os.path.join(OUT, name), desc + [" ".join(map(str, r)) for r in rows])
-        print(f"{key}={name}")
-    print()
+def full_system(d, n):
+    """(name file, description) of every d of n; d == n is the one-ticket system."""
+    rows = list(itertools.combinations(range(1, n + 1), d))
+    name = f"full{d}of{n}.ltt"
+    if n == d:
+        desc = [f"; Одна комбинация из {d} отмеченных {plural(d) if d != 1 else 'номера'}."]
+    else:
+        desc = [f"; Полная система: {n} {plural(n)}, все {len(rows)} комбинаций по {d} {plural(d)}.",
+                "; Если выпадут любые номера из отмеченных, они окажутся в одной из комбинаций."]
+    write(os.path.join(OUT, name), desc + [" ".join(map(str, r)) for r in rows])
+    return name
+
+
+def lower_bound(v, k, t, m):
+    if k >= v:
+        return 1
+    if m == t:
+        b = 1
+        for i in range(t - 1, -1, -1):
+            b = -(-(v - i) * b // (k - i))
+        return b
+    per = sum(math.comb(k, j) * math.comb(v - k, m - j) for j in range(t, min(k, m) + 1))
+    return -(-math.comb(v, m) // per)
+
+
+def guarantees(k):
+    g = {(t, t) for t in range(2, k)} | {(t, t + 1) for t in range(2, k)} | {(k - 1, k)}
+    return sorted(g)
+
+
+MADE = {}
+
+
+def make_wheel(v, k, t, m, home):
+    """The wheel's ticket count and file name, or None when it is too large. A wheel
+    that two lists offer (4 numbers a ticket: 4 of 20 and Keno) is made once."""
+    if (v, k, t, m) not in MADE:
+        MADE[(v, k, t, m)] = search_wheel(v, k, t, m, home)
+    return MADE[(v, k, t, m)]
+
+
+def search_wheel(v, k, t, m, home):
+    if lower_bound(v, k, t, m) > MOST_TICKETS or math.comb(v, m) > 5_000_000:
+        return None
+    name = f"wheel{k}_{v}_{t}if{m}.ltt"
+    out = subprocess.run([CLI, "--home", home, "wheel", "make", "--numbers", str(v), "--ticket", str(k),
+                          "--guarantee", str(t), "--if", str(m), "--seconds", str(SECONDS), "--seed", "1",
+                          "--out", os.path.join(OUT, name), "--json"],
+                         check=True, capture_output=True, text=True).stdout
+    result = json.loads(out)
+    assert result["verified"]
+    if result["count"] > MOST_TICKETS:
+        os.remove(os.path.join(OUT, name))
+        return None
+    return result["count"], name
+
+
+def wheel_name(v, k, t, m, count, keno):
+    spots = f" билеты по {k}," if keno else ""
+    return f"{v} {plural(v)}:{spots} {t} из {m}, {count} {tickets_word(count)}"
+
+
+def wheels_for(v, sizes, keno, home):
+    entries = []
+    for k in sizes:
+        if v < k + 2:
+            continue
+        for t, m in guarantees(k):
+            made = make_wheel(v, k, t, m, home)
+            if made:
+                entries.append((wheel_name(v, k, t, m, made[0], keno), made[1]))
+                print(f"  {entries[-1][0]}", file=sys.stderr)
+    return entries
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    for stale in os.listdir(OUT):
+        if stale.startswith("wheel") or stale.startswith("full20of"):
+            os.remove(os.path.join(OUT, stale))
+    write(os.path.join(OUT, "default.ltt"), [
+        "; Одна комбинация из первых десяти отмеченных номеров.",
+        "1 2 3 4 5 6 7 8 9 10",
+    ])
+    sections = {}
+    with tempfile.TemporaryDirectory() as home:
+        for d in DRAW_SIZES:
+            entries = []
+            for v in range(d, MOST_NUMBERS + 1):
+                if v <= d + EXTRA:
+                    key = f"{d} {plural(d)}" if v == d else f"{v} {plural(v)} (полная система)"
+                    entries.append((key, full_system(d, v)))
+                entries += wheels_for(v, [d], False, home)
+            sections[d] = entries
+        entries = []
+        for k in KENO_SPOTS:
+            entries.append((f"{k} {plural(k)} (один билет)", full_system(k, k)))
+        for v in range(min(KENO_SPOTS) + 1, MOST_NUMBERS + 1):
+            for k in KENO_SPOTS:
+                if k + 1 <= v <= k + KENO_EXTRA:
+                    entries.append((f"{v} {plural(v)}: билеты по {k} (полная система)", full_system(k, v)))
+            entries += wheels_for(v, list(KENO_SPOTS), True, home)
+        sections[KENO] = entries
+
+    # The system-list sections of the configuration are replaced; the rest stays.
+    with open(INI, "rb") as f:
+        raw = f.read()
+    try:
+        text = raw.decode("utf-8").lstrip("\ufeff")
+    except UnicodeDecodeError:
+        text = raw.decode("cp1251")
+    kept, skipping = [], False
+    for line in text.replace("\r\n", "\n").split("\n"):
+        if line.startswith("["):
+            skipping = line.startswith("[for ")
+        if not skipping:
+            kept.append(line)
+    while kept and kept[-1] == "":
+        kept.pop()
+    # A folder seeded from these lists has every shipped system: the start-up upgrade of
+    # older folders leaves it alone.
+    if not any(line.startswith("SystemListRevision=") for line in kept):
+        kept.insert(kept.index("[Form]") + 1, "SystemListRevision=2")
+    lines = kept + [""]
+    for d in DRAW_SIZES + [KENO]:
+        lines.append(f"[for {d} numbers]")
+        lines += [f"{key}={name}" for key, name in sections[d]]
+        lines.append("")
+    write(INI, lines)
+    for d in DRAW_SIZES + [KENO]:
+        print(f"[for {d} numbers]: {len(sections[d])} systems, "
+              f"{sum(1 for _, n in sections[d] if n.startswith('wheel'))} wheels", file=sys.stderr)
+
+
+main()

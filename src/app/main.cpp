@@ -1,4 +1,5 @@
 #include "core/ProgramFolder.h"
+#include "play/SystemListUpgrade.h"
 #include "ui/ApplicationIdentity.h"
 #include "ui/DesktopServices.h"
 #include "ui/MainWindow.h"
@@ -38,6 +39,8 @@ int main(int argc, char **argv)
         QMessageBox::critical(nullptr, QStringLiteral("Kivora"), error);
         return 1;
     }
+    if (!kivora::systemlists::addMissingShippedSystems(folder, &error))
+        std::fprintf(stderr, "kivora: %s\n", qPrintable(error));
     kivora::DesktopServices services(folder.configPath());
     kivora::MainWindow window(folder, services);
     services.setMessages(&window.messages());

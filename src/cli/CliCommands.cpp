@@ -110,6 +110,8 @@ CommandResult runCommand(const ProgramFolder &folder, const CliArguments &given)
         return filtersCommand(ctx);
     if (command == QLatin1String("odds"))
         return oddsCommand(ctx);
+    if (command == QLatin1String("wheel"))
+        return wheelCommand(ctx);
     return CommandResult::wrongUsage(ctx.messages("Str304").arg(command));
 }
 

@@ -51,5 +51,6 @@ CommandResult backtestCommand(const CommandContext &ctx);
 CommandResult filterCommand(const CommandContext &ctx); // filter: expand, then filter the tickets
 CommandResult filtersCommand(const CommandContext &ctx); // filters show|set: the stored filters
 CommandResult oddsCommand(const CommandContext &ctx); // CliOddsCommand.cpp
+CommandResult wheelCommand(const CommandContext &ctx); // wheel make|check: CliWheelCommands.cpp
 
 } // namespace kivora::cli

@@ -65,10 +65,16 @@ const CommandHelp kCommands[] = {
         "odds                                                           (every prize category's chance)",
         "The exact chance of every prize category of the lottery.\n" },
     { "wheel",
-        "wheel make --numbers V --ticket K --guarantee T --if M [--seconds S] [--seed N] [--out FILE]\n"
-        "wheel check (--system NAME | --file FILE) --numbers V --guarantee T --if M",
-        "Makes an abbreviated system that guarantees T hits on one ticket when M of the V\n"
-        "numbers are drawn, or checks that guarantee of a system and lists its holes.\n" },
+        "wheel make --numbers V --ticket K --guarantee T [--if M] [--seconds S] [--seed N]\n"
+        "           [--out FILE]                                        (default M = T, 10 s, seed 1)\n"
+        "wheel check (--system NAME --lottery L | --file FILE) --guarantee T [--if M]\n"
+        "            [--numbers V] [--holes N]                          (default V: the numbers it uses)",
+        "A wheel on V numbers guarantees \"T if M\" when, whichever M of its V numbers are\n"
+        "drawn, one ticket holds T of them. wheel make searches for a small wheel of tickets\n"
+        "of K numbers for at most S seconds (the same seed repeats the search), verifies it\n"
+        "and prints its tickets, or writes them to FILE as a system template. wheel check\n"
+        "verifies a template exactly and lists the first N sets no ticket covers (default 10);\n"
+        "with --system it needs --lottery.\n" },
 };
 
 const char kShared[]

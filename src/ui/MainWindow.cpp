@@ -160,6 +160,8 @@ QList<QWidget *> MainWindow::languageDialogs(bool atStart) const
         m_charts, m_analysis };
     if (atStart)
         dialogs.append(m_systemDialog);
+    for (const char *name : { "WheelMakeDialog", "WheelCheckDialog" })
+        dialogs.append(findChild<QDialog *>(QLatin1String(name), Qt::FindDirectChildrenOnly));
     return dialogs;
 }
 

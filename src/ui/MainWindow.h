@@ -238,6 +238,9 @@ private:
     void runBacktest(const backtest::Options &options);
     void offerBacktest(int method, int marked);
     void editTicketFilters();
+    // Abbreviated systems: make one and add it to the list; check the current one.
+    void makeWheelSystem();
+    void checkCurrentSystem();
     QString ticketsDocumentOfList() const;
     // The notes of a saved file's header line: the filters, the cost.
     QString headerNotes() const;

@@ -3,6 +3,9 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/dialogs/WheelCheckDialog.h"
+#include "ui/dialogs/WheelMakeDialog.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
@@ -116,6 +119,11 @@ void MainWindow::createMenus()
     addCommand(
         system, "N18", QStringLiteral("Сохранить выбранные комбинации"), &MainWindow::saveCombinations);
     addCommand(system, "N15Filters", QStringLiteral("&Фильтры билетов..."), &MainWindow::editTicketFilters);
+    addCommand(system, "N15Make", QStringLiteral("&Создать систему..."), &MainWindow::makeWheelSystem);
+    addCommand(system, "N15Check", QStringLiteral("Про&верить систему..."), &MainWindow::checkCurrentSystem);
+    // Their dialogs live as long as the window, so that a language switch reaches them.
+    new WheelMakeDialog(m_messages, this);
+    new WheelCheckDialog(m_messages, this);
     addCommand(system, "N18Print", QStringLiteral("&Печать..."), &MainWindow::printCombinations)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),

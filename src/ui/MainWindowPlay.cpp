@@ -9,6 +9,7 @@
 
 #include "core/IniFile.h"
 #include "core/ShortDate.h"
+#include "core/TextFile.h"
 #include "forecast/Forecast.h"
 #include "play/CombinationCheck.h"
 #include "play/CombinationFile.h"
@@ -18,15 +19,19 @@
 #include "play/TicketFilters.h"
 #include "play/TicketSummary.h"
 #include "play/TicketsDocument.h"
+#include "play/WheelTemplate.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/dialogs/SystemDialog.h"
 #include "ui/dialogs/TicketFiltersDialog.h"
+#include "ui/dialogs/WheelCheckDialog.h"
+#include "ui/dialogs/WheelMakeDialog.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTableView>
@@ -180,6 +185,89 @@ void MainWindow::editTicketFilters()
         return;
     }
     expandMarkedNumbers();
+}
+
+void MainWindow::makeWheelSystem()
+{
+    if (!load().ok)
+        return;
+    auto *dialog = findChild<WheelMakeDialog *>(QStringLiteral("WheelMakeDialog"));
+    // By default a system for the marked numbers, with tickets of the draw size.
+    const int marked = static_cast<int>(m_numberModel->flaggedCaptions().size());
+    const int ticketSize = std::min(load().definition.drawNumber, SystemTemplate::kColumns);
+    dialog->prepare(marked > ticketSize ? marked : ticketSize + 4, ticketSize);
+    if (dialog->exec() != QDialog::Accepted || dialog->tickets().empty())
+        return;
+    const wheel::WheelShape shape = dialog->shape();
+    const std::vector<quint64> tickets = dialog->tickets();
+    const QString section = load().definition.systemSection();
+    IniFile config(m_folder.configPath());
+    QString name = wheel::systemName(shape, static_cast<int>(tickets.size()), m_messages);
+    // The name must be new, and its first word the count of numbers the system needs.
+    for (;;) {
+        if (!m_services.askText(this, dialog->windowTitle(), m_messages("Str212"), &name))
+            return;
+        name = name.trimmed();
+        const IniDocument ini = config.load();
+        if (systems::neededCount(name) != shape.guarantee.numbers || name.contains(QLatin1Char('='))
+            || name.startsWith(QLatin1Char('[')) || name.startsWith(QLatin1Char(';'))) {
+            m_services.showMessage(this, m_messages("Str214").arg(shape.guarantee.numbers),
+                PlatformServices::MessageKind::Warning);
+            continue;
+        }
+        if (ini.value(section, name)) {
+            m_services.showMessage(
+                this, m_messages("Str213").arg(name), PlatformServices::MessageKind::Warning);
+            continue;
+        }
+        break;
+    }
+    // A file name of its own in "System": wheel6_12_4if4.ltt, wheel6_12_4if4-2.ltt, ...
+    const QDir folder(m_folder.systemFolder());
+    QDir().mkpath(folder.path());
+    const QString base = wheel::fileName(shape).chopped(4);
+    QString file = base + QStringLiteral(".ltt");
+    for (int i = 2; QFileInfo::exists(folder.filePath(file)); ++i)
+        file = base + QStringLiteral("-%1.ltt").arg(i);
+    QString error;
+    if (!textfile::writeLines(folder.filePath(file),
+            wheel::templateLines(shape, tickets, dialog->result().check, m_messages), &error)) {
+        showError(error);
+        return;
+    }
+    if (!config.writeString(section, name, file)) {
+        showError(m_messages("Str56").arg(config.lastError()));
+        return;
+    }
+    {
+        const QSignalBlocker block(m_systemBox);
+        m_systemBox->addItem(name);
+    }
+    onSystemChosen(m_systemBox->count() - 1);
+    m_statusText->setText(m_messages("Str218").arg(name, QDir::toNativeSeparators(folder.filePath(file))));
+}
+
+void MainWindow::checkCurrentSystem()
+{
+    if (!load().ok)
+        return;
+    const QString name = m_systemBox->currentText();
+    if (name.isEmpty()) {
+        m_services.showMessage(this, m_messages("Str216"), PlatformServices::MessageKind::Information);
+        return;
+    }
+    const QString path = systems::templatePath(
+        IniFile(m_folder.configPath()).load(), load().definition.systemSection(), name, m_folder);
+    QString error;
+    const std::shared_ptr<const SystemTemplate> system = m_templates.load(path, &error);
+    std::vector<quint64> tickets;
+    if (!system || !wheel::ticketsOf(*system, &tickets, &error)) {
+        showError(error.isEmpty() ? m_messages("Str216") : textfile::describeError(path, error));
+        return;
+    }
+    auto *dialog = findChild<WheelCheckDialog *>(QStringLiteral("WheelCheckDialog"));
+    dialog->prepare(name, tickets, system->uses(), wheel::widestTicket(tickets));
+    dialog->exec();
 }
 
 void MainWindow::printCombinations()

@@ -71,7 +71,8 @@ TEST_F(Language, AMissingFileIsCreatedWithEveryText)
     const IniDocument doc = IniFile(lng("new.lng")).load();
     EXPECT_EQ(doc.sectionNames(),
         QStringList({ s("MainForm"), s("AboutBox"), s("AddTirag"), s("BalansForm"), s("FormSettings"),
-            s("FiltersDialog"), s("ChartsDialog"), s("AnalysisDialog"), s("SystemDialog") }));
+            s("FiltersDialog"), s("ChartsDialog"), s("AnalysisDialog"), s("SystemDialog"),
+            s("WheelMakeDialog"), s("WheelCheckDialog") }));
     EXPECT_EQ(doc.readString(s("MainForm"), s("N35_Caption"), QString()), s("&все"));
     EXPECT_EQ(
         doc.readString(s("MainForm"), s("BitBtn5_Hint"), QString()), s("Добавить результаты розыгрыша"));

@@ -1,0 +1,248 @@
+// wheel make and wheel check: abbreviated systems with a stated guarantee.
+
+#include "cli/CliCommands.h"
+#include "cli/CliContext.h"
+#include "cli/JsonWriter.h"
+#include "core/IniFile.h"
+#include "core/LotteryDefinition.h"
+#include "core/TextFile.h"
+#include "play/SystemTemplate.h"
+#include "play/Systems.h"
+#include "play/WheelGenerator.h"
+#include "play/WheelTemplate.h"
+#include "play/WheelVerifier.h"
+
+namespace kivora::cli {
+
+namespace {
+
+const QString kNumbers = QStringLiteral("numbers");
+const QString kTicket = QStringLiteral("ticket");
+const QString kGuarantee = QStringLiteral("guarantee");
+const QString kIf = QStringLiteral("if");
+const QString kSeconds = QStringLiteral("seconds");
+const QString kSeed = QStringLiteral("seed");
+const QString kSystem = QStringLiteral("system");
+const QString kFile = QStringLiteral("file");
+const QString kHoles = QStringLiteral("holes");
+
+// A whole number of an option, or the default when the option is not given.
+QString countOption(const CommandContext &ctx, const QString &name, int def, int *value)
+{
+    *value = def;
+    if (!ctx.has(name))
+        return {};
+    if (!parseCount(ctx.value(name), value))
+        return badValue(ctx, optionName(name), ctx.value(name), QStringLiteral("a whole number"));
+    return {};
+}
+
+QString setsText(const std::vector<quint64> &sets)
+{
+    QString text;
+    for (quint64 set : sets)
+        text += wheel::positionsText(set).replace(QLatin1Char(' '), QLatin1Char('\t')) + QLatin1Char('\n');
+    return text;
+}
+
+void writeSets(JsonWriter &json, const QString &key, const std::vector<quint64> &sets)
+{
+    json.key(key).beginArray();
+    for (quint64 set : sets) {
+        json.beginArray();
+        for (int p = 0; p < 64; ++p) {
+            if ((set >> p) & 1U)
+                json.value(static_cast<qint64>(p + 1));
+        }
+        json.endArray();
+    }
+    json.endArray();
+}
+
+void writeGuarantee(JsonWriter &json, const wheel::Guarantee &g)
+{
+    json.key(kNumbers).value(static_cast<qint64>(g.numbers));
+    json.key(kGuarantee).value(static_cast<qint64>(g.match));
+    json.key(kIf).value(static_cast<qint64>(g.drawn));
+}
+
+CommandResult makeWheel(const CommandContext &ctx)
+{
+    QString error = checkUsage(ctx,
+        commonOptions() << kNumbers << kTicket << kGuarantee << kIf << kSeconds << kSeed << option::kOut, 2,
+        { kNumbers, kTicket, kGuarantee });
+    wheel::MakeRequest request;
+    int seconds = 10;
+    int seed = 1;
+    if (error.isEmpty())
+        error = countOption(ctx, kNumbers, 0, &request.guarantee.numbers);
+    if (error.isEmpty())
+        error = countOption(ctx, kTicket, 0, &request.ticketSize);
+    if (error.isEmpty())
+        error = countOption(ctx, kGuarantee, 0, &request.guarantee.match);
+    if (error.isEmpty())
+        error = countOption(ctx, kIf, request.guarantee.match, &request.guarantee.drawn);
+    if (error.isEmpty())
+        error = countOption(ctx, kSeconds, seconds, &seconds);
+    if (error.isEmpty())
+        error = countOption(ctx, kSeed, seed, &seed);
+    request.seconds = seconds;
+    request.seed = static_cast<quint64>(seed);
+    if (error.isEmpty())
+        error = wheel::requestProblem(request);
+    if (error.isEmpty() && request.ticketSize > SystemTemplate::kColumns)
+        error = QStringLiteral("the ticket size must be at most %1").arg(SystemTemplate::kColumns);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+
+    const wheel::MakeResult result = wheel::make(request);
+    if (result.tickets.empty())
+        return CommandResult::failed(ctx.messages("Str211"));
+    const wheel::WheelShape shape { request.guarantee, request.ticketSize };
+    const int count = static_cast<int>(result.tickets.size());
+    const QString name = wheel::systemName(shape, count, ctx.messages);
+    if (ctx.has(option::kOut)) {
+        // "--out -" prints the template instead.
+        const OutFile out(ctx);
+        QString reason;
+        const QStringList lines = wheel::templateLines(shape, result.tickets, result.check, ctx.messages);
+        if (!textfile::writeLines(out.path(), lines, &reason))
+            return CommandResult::failed(reason);
+        if (out.toStandardOutput())
+            return out.printed();
+    }
+
+    if (ctx.json()) {
+        JsonWriter json;
+        json.beginObject();
+        json.key(QStringLiteral("name")).value(name);
+        writeGuarantee(json, request.guarantee);
+        json.key(kTicket).value(static_cast<qint64>(request.ticketSize));
+        json.key(QStringLiteral("count")).value(static_cast<qint64>(count));
+        json.key(QStringLiteral("bound")).value(static_cast<qint64>(result.bound));
+        json.key(QStringLiteral("greedy")).value(static_cast<qint64>(result.greedySize));
+        json.key(QStringLiteral("optimal")).value(result.optimal);
+        json.key(QStringLiteral("verified")).value(result.check.holds);
+        json.key(kSeed).value(static_cast<qint64>(seed));
+        json.key(kSeconds).value(QString::number(result.seconds, 'f', 2));
+        json.key(kFile);
+        if (ctx.has(option::kOut))
+            json.value(ctx.value(option::kOut));
+        else
+            json.null();
+        writeSets(json, QStringLiteral("tickets"), result.tickets);
+        json.endObject();
+        return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    }
+    QString text = QStringLiteral("# %1; lower bound %2; verified; %3 s\n")
+                       .arg(name)
+                       .arg(result.bound)
+                       .arg(QString::number(result.seconds, 'f', 2));
+    if (!ctx.has(option::kOut))
+        text += setsText(result.tickets);
+    return CommandResult::ok(text);
+}
+
+// The template of --system (a system of the lottery's draw size) or of --file.
+CommandResult loadTemplate(const CommandContext &ctx, SystemTemplate *system, QString *path)
+{
+    if (ctx.has(kFile)) {
+        *path = ctx.value(kFile);
+    } else {
+        // The lottery as every command finds it (any letter case, or its position).
+        LoadResult load;
+        CommandResult loaded = loadLottery(ctx, DrawFilter(), &load);
+        if (loaded.status != ExitOk)
+            return loaded;
+        const IniDocument ini = IniFile(ctx.folder.configPath()).load();
+        const QString unknown = unknownSystem(ctx, ini, load.definition);
+        if (!unknown.isEmpty())
+            return CommandResult::failed(unknown);
+        *path = systems::templatePath(ini, load.definition.systemSection(), ctx.value(kSystem), ctx.folder);
+    }
+    QString text;
+    QString reason;
+    if (!textfile::readText(*path, &text, &reason))
+        return CommandResult::failed(reason);
+    *system = SystemTemplate::parse(text);
+    return CommandResult::ok({});
+}
+
+CommandResult checkWheel(const CommandContext &ctx)
+{
+    QString error = checkUsage(ctx,
+        commonOptions() << option::kLottery << kSystem << kFile << kNumbers << kGuarantee << kIf << kHoles, 2,
+        { kGuarantee });
+    if (error.isEmpty() && ctx.has(kSystem) == ctx.has(kFile))
+        error = QStringLiteral("give either --system (with --lottery) or --file");
+    if (error.isEmpty() && ctx.has(kSystem) && !ctx.has(option::kLottery))
+        error = QStringLiteral("missing option --lottery");
+    wheel::Guarantee g;
+    int holeLimit = 10;
+    if (error.isEmpty())
+        error = countOption(ctx, kGuarantee, 0, &g.match);
+    if (error.isEmpty())
+        error = countOption(ctx, kIf, g.match, &g.drawn);
+    if (error.isEmpty())
+        error = countOption(ctx, kHoles, holeLimit, &holeLimit);
+    if (error.isEmpty() && holeLimit < 0)
+        error = QStringLiteral("bad --holes value: %1 (0 or more)").arg(holeLimit);
+    int numbers = 0;
+    if (error.isEmpty())
+        error = countOption(ctx, kNumbers, 0, &numbers);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+
+    SystemTemplate system;
+    QString path;
+    CommandResult loaded = loadTemplate(ctx, &system, &path);
+    if (loaded.status != ExitOk)
+        return loaded;
+    std::vector<quint64> tickets;
+    QString problem;
+    if (!wheel::ticketsOf(system, &tickets, &problem))
+        return CommandResult::failed(textfile::describeError(path, problem));
+    // By default the wheel is checked on the numbers the template uses.
+    g.numbers = ctx.has(kNumbers) ? numbers : system.uses();
+    if (g.numbers < system.uses())
+        return CommandResult::failed(ctx.messages("Str215").arg(system.uses()).arg(g.numbers));
+    problem = wheel::guaranteeProblem(g);
+    if (!problem.isEmpty())
+        return CommandResult::wrongUsage(problem);
+
+    const wheel::CheckResult check = wheel::verify(tickets, g, holeLimit);
+    const QString summary = check.holds
+        ? ctx.messages("Str206").arg(g.match).arg(g.drawn).arg(g.numbers).arg(check.sets)
+        : ctx.messages("Str207").arg(g.match).arg(g.drawn).arg(g.numbers).arg(check.holes).arg(check.sets);
+    if (ctx.json()) {
+        JsonWriter json;
+        json.beginObject();
+        json.key(kFile).value(path);
+        writeGuarantee(json, g);
+        json.key(QStringLiteral("tickets")).value(static_cast<qint64>(tickets.size()));
+        json.key(QStringLiteral("holds")).value(check.holds);
+        json.key(QStringLiteral("sets")).value(check.sets);
+        json.key(QStringLiteral("holeCount")).value(check.holes);
+        writeSets(json, kHoles, check.firstHoles);
+        json.key(QStringLiteral("message")).value(summary);
+        json.endObject();
+        return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    }
+    return CommandResult::ok(QStringLiteral("# ") + summary + QLatin1Char('\n') + setsText(check.firstHoles));
+}
+
+} // namespace
+
+CommandResult wheelCommand(const CommandContext &ctx)
+{
+    const QString action = ctx.args.word(1);
+    if (action == QLatin1String("make"))
+        return makeWheel(ctx);
+    if (action == QLatin1String("check"))
+        return checkWheel(ctx);
+    return CommandResult::wrongUsage(action.isEmpty()
+            ? QStringLiteral("wheel needs make or check")
+            : QStringLiteral("unknown wheel command: %1").arg(action));
+}
+
+} // namespace kivora::cli

@@ -1,0 +1,40 @@
+#pragma once
+
+// A wheel as a system template: its name in a system list, its file name in "System"
+// and the template's text, whose description lines state the guarantee, the ticket
+// count and that the verifier has checked it.
+//
+//   12 номеров: 4 из 4, 41 билет=wheel6_12_4if4.ltt
+
+#include "play/WheelVerifier.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace kivora {
+
+class MessageCatalog;
+
+namespace wheel {
+
+struct WheelShape
+{
+    Guarantee guarantee;
+    int ticketSize = 0;
+};
+
+// "12 номеров: 4 из 4, 41 билет": the first word is the count of numbers it needs.
+QString systemName(const WheelShape &shape, int tickets, const MessageCatalog &messages);
+
+// "wheel6_12_4if4.ltt"
+QString fileName(const WheelShape &shape);
+
+// The description lines and one row per ticket ("1 2 3 4 5 6"). `check` is the
+// verifier's result for the tickets.
+QStringList templateLines(const WheelShape &shape, const std::vector<quint64> &tickets,
+    const CheckResult &check, const MessageCatalog &messages);
+
+} // namespace wheel
+} // namespace kivora

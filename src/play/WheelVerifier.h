@@ -1,0 +1,72 @@
+#pragma once
+
+// A wheel on v numbers guarantees "t if m" when, for every m of its v numbers that are
+// among the drawn ones, at least one ticket holds t of them. A ticket is a bit set of
+// the template's positions: bit p-1 stands for position p, the p-th marked number.
+//
+// The check walks the m-sets once in lexicographic order, keeping for every ticket how
+// many numbers of the current prefix it holds: a prefix that some ticket already meets
+// in t numbers is covered with its whole subtree, and on the last level the numbers
+// that complete a covering are the union of the tickets one short of t.
+
+#include <QString>
+#include <QtAlgorithms>
+#include <QtGlobal>
+
+#include <atomic>
+#include <vector>
+
+namespace kivora {
+
+class SystemTemplate;
+
+namespace wheel {
+
+// Positions run 1..kMaxNumbers: a ticket is one 64-bit set.
+inline constexpr int kMaxNumbers = 64;
+
+struct Guarantee
+{
+    int numbers = 0; // v
+    int match = 0; // t
+    int drawn = 0; // m
+};
+
+// The usage error for v, t and m ("" when sound): 1 <= t <= m <= v <= 64.
+QString guaranteeProblem(const Guarantee &guarantee);
+
+struct CheckResult
+{
+    bool holds = false;
+    bool cancelled = false;
+    qint64 sets = 0; // C(v, m): how many m-sets there are
+    qint64 holes = 0; // m-sets no ticket meets in t numbers
+    std::vector<quint64> firstHoles; // the first holes in lexicographic order
+};
+
+// Checks the guarantee exactly. Tickets may hold numbers above v: only their part
+// within 1..v counts. `cancel`, when given, stops the check early (cancelled is set).
+CheckResult verify(const std::vector<quint64> &tickets, const Guarantee &guarantee, int holeLimit = 10,
+    const std::atomic_bool *cancel = nullptr);
+
+// The rows of a template as tickets. Placeholders and empty cells are left out.
+// Returns false with the reason when a position is above 64.
+bool ticketsOf(const SystemTemplate &system, std::vector<quint64> *tickets, QString *problem);
+
+// The largest ticket size (numbers in one row).
+int widestTicket(const std::vector<quint64> &tickets);
+
+// "3 7 12": the positions of a set, ascending, separated by blanks.
+QString positionsText(quint64 set);
+
+// How many positions a set holds.
+inline int sizeOf(quint64 set)
+{
+    return static_cast<int>(qPopulationCount(set));
+}
+
+// C(n, k) for n <= 64 (0 when k is out of range); saturates at the qint64 maximum.
+qint64 binomial(int n, int k);
+
+} // namespace wheel
+} // namespace kivora

@@ -1,0 +1,78 @@
+// kivora-cli wheel make and wheel check.
+
+#include "cli/CliTestRun.h"
+
+#include <QFileInfo>
+
+using namespace kivora;
+using namespace kivora::test;
+
+namespace {
+
+class CliWheel : public CliFixture
+{
+};
+
+} // namespace
+
+TEST_F(CliWheel, MakeWritesAVerifiedTemplateThatCheckAgreesWith)
+{
+    const QString file = dir.filePath(s("w.ltt"));
+    CliRun made = run(
+        { s("wheel"), s("make"), s("--numbers"), s("10"), s("--ticket"), s("5"), s("--guarantee"), s("3"),
+            s("--if"), s("4"), s("--seconds"), s("1"), s("--seed"), s("7"), s("--out"), file, s("--json") });
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    const QJsonObject json = made.json();
+    EXPECT_TRUE(json.value(s("verified")).toBool());
+    const int count = json.value(s("count")).toInt();
+    EXPECT_GE(count, json.value(s("bound")).toInt());
+    EXPECT_EQ(json.value(s("tickets")).toArray().size(), count);
+    EXPECT_TRUE(json.value(s("name")).toString().startsWith(s("10 номеров: 3 из 4, ")));
+    ASSERT_TRUE(QFileInfo::exists(file));
+
+    CliRun holds = run({ s("wheel"), s("check"), s("--file"), file, s("--guarantee"), s("3"), s("--if"),
+        s("4"), s("--json") });
+    ASSERT_EQ(holds.status, 0) << holds.err.toStdString();
+    EXPECT_TRUE(holds.json().value(s("holds")).toBool());
+    EXPECT_EQ(holds.json().value(s("numbers")).toInt(), 10);
+    EXPECT_EQ(holds.json().value(s("tickets")).toInt(), count);
+
+    // A stronger guarantee than it was made for: the holes, counted and listed.
+    CliRun fails = run({ s("wheel"), s("check"), s("--file"), file, s("--guarantee"), s("4"), s("--if"),
+        s("4"), s("--holes"), s("2"), s("--json") });
+    ASSERT_EQ(fails.status, 0);
+    EXPECT_FALSE(fails.json().value(s("holds")).toBool());
+    EXPECT_GT(fails.json().value(s("holeCount")).toInt(), 0);
+    EXPECT_EQ(fails.json().value(s("holes")).toArray().size(), 2);
+    EXPECT_EQ(fails.json().value(s("sets")).toInt(), 210);
+
+    // The same seed repeats the search.
+    CliRun again
+        = run({ s("wheel"), s("make"), s("--numbers"), s("10"), s("--ticket"), s("5"), s("--guarantee"),
+            s("3"), s("--if"), s("4"), s("--seconds"), s("1"), s("--seed"), s("7"), s("--json") });
+    EXPECT_EQ(again.json().value(s("tickets")), json.value(s("tickets")));
+}
+
+TEST_F(CliWheel, CheckTakesASystemOfTheListAndBadInputIsUsage)
+{
+    CliRun full = run({ s("wheel"), s("check"), s("--lottery"), s("6 из 45"), s("--system"),
+        s("8 номеров (полная система)"), s("--guarantee"), s("6") });
+    ASSERT_EQ(full.status, 0) << full.err.toStdString();
+    EXPECT_TRUE(full.out.startsWith(s("# Гарантия «6 из 6» на 8 номерах выполняется")))
+        << full.out.toStdString();
+
+    const QStringList bad[] = {
+        { s("wheel"), s("make"), s("--numbers"), s("10"), s("--ticket"), s("5") },
+        { s("wheel"), s("make"), s("--numbers"), s("10"), s("--ticket"), s("11"), s("--guarantee"), s("3") },
+        { s("wheel"), s("make"), s("--numbers"), s("10"), s("--ticket"), s("5"), s("--guarantee"), s("4"),
+            s("--if"), s("3") },
+        { s("wheel"), s("make"), s("--numbers"), s("ten"), s("--ticket"), s("5"), s("--guarantee"), s("3") },
+        { s("wheel"), s("check"), s("--guarantee"), s("3") },
+        { s("wheel"), s("spin") },
+    };
+    for (const QStringList &args : bad)
+        EXPECT_EQ(run(args).status, 2) << args.join(QLatin1Char(' ')).toStdString();
+    CliRun missing
+        = run({ s("wheel"), s("check"), s("--file"), dir.filePath(s("none.ltt")), s("--guarantee"), s("3") });
+    EXPECT_EQ(missing.status, 1);
+}
