@@ -2,6 +2,8 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "core/IniFile.h"
+#include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 
 namespace kivora::cli {
@@ -74,11 +76,27 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return ExitUsage;
     }
 
+    if (args.has(QStringLiteral("home")) && args.value(QStringLiteral("home")).trimmed().isEmpty()) {
+        err << "--home needs a folder name"
+            << "\n\n"
+            << usage();
+        err.flush();
+        return ExitUsage;
+    }
     const QString home = args.has(QStringLiteral("home")) ? args.value(QStringLiteral("home"))
                                                           : ProgramFolder::resolveForApplication();
     const ProgramFolder folder(home);
     if (!folder.hasConfig() && !folder.seed(&error)) {
         err << error << '\n';
+        err.flush();
+        return ExitFailed;
+    }
+    // A configuration that exists but cannot be read would read as empty, and the next
+    // write would replace it with a few keys.
+    IniDocument config;
+    if (!IniFile(folder.configPath()).read(&config, &error)) {
+        MessageCatalog messages;
+        err << messages("Str162").arg(error) << '\n';
         err.flush();
         return ExitFailed;
     }

@@ -2,8 +2,6 @@
 
 #include "core/TextFile.h"
 
-#include <QSaveFile>
-
 #include <algorithm>
 
 namespace kivora {
@@ -31,7 +29,8 @@ QString metaLine(const QLatin1String &charset)
         + QLatin1String("\">");
 }
 
-// Row i of the table: one cell per column, padded when short, none dropped.
+// Row i of the table: one cell per column, padded when short, none dropped. fits, when
+// given, turns false for a cell that Windows-1251 cannot hold.
 void appendRow(QString &doc, int i, const QStringList &cells, int columns, bool *fits)
 {
     doc += (i % 2 == 0) ? kEvenRow : kOddRow;
@@ -40,7 +39,8 @@ void appendRow(QString &doc, int i, const QStringList &cells, int columns, bool 
         doc += kCellOpen;
         if (c < cells.size()) {
             const QString &text = cells.at(c);
-            *fits = *fits && textfile::fitsWindows1251(text);
+            if (fits)
+                *fits = *fits && textfile::fitsWindows1251(text);
             doc += text;
         }
         doc += kCellClose;
@@ -196,7 +196,8 @@ QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell,
 
 bool writeHtmlDocument(const QString &path, const QString &document, QString *error)
 {
-    return textfile::writeText(path, document, error);
+    // The document names its charset: Windows-1251 whenever the text fits.
+    return textfile::writeBytes(path, textfile::encodeDeclared(document), error);
 }
 
 bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
@@ -215,42 +216,29 @@ bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int 
         return writeWhole();
 
     const QString crlf = textfile::crlf();
-    QString head = kDocType + crlf + kHeadOpen + QLatin1String("<title>(") + kProductWebAddress
+    textfile::FileReplacer file(path);
+    if (!file.open(error))
+        return false;
+    // Rows go into one text of about a megabyte, converted and written at once.
+    textfile::BufferedTextWriter writer(file);
+    QString &out = writer.buffer();
+    out += kDocType + crlf + kHeadOpen + QLatin1String("<title>(") + kProductWebAddress
         + QLatin1String(")</title>") + crlf + htmlCharsetMeta(true) + crlf + kHeadClose + heading + crlf
         + kTableOpen;
     for (const QString &caption : columnCaptions)
-        head += kCaptionOpen + caption + kCaptionClose;
-    head += kHeaderRowClose;
-
-    QSaveFile file(path);
-    auto failed = [&] {
-        if (error)
-            *error = textfile::describeError(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed();
-    file.write(textfile::encode(head));
+        out += kCaptionOpen + caption + kCaptionClose;
+    out += kHeaderRowClose;
     const int columns = static_cast<int>(columnCaptions.size());
-    constexpr int kChunkRows = 8192;
-    QString chunk;
-    for (int first = 0; first < rowCount; first += kChunkRows) {
-        chunk.clear();
-        bool chunkFits = true;
-        for (int i = first; i < std::min(rowCount, first + kChunkRows); ++i)
-            appendRow(chunk, i, row(i), columns, &chunkFits);
-        if (!chunkFits) {
-            file.cancelWriting();
-            return writeWhole();
-        }
-        if (file.write(textfile::encode(chunk)) < 0)
-            return failed();
+    for (int i = 0; i < rowCount; ++i) {
+        // The charset of the rows is checked once per piece, when it is converted.
+        appendRow(out, i, row(i), columns, nullptr);
+        if (!writer.maybeWrite(error))
+            return writer.fits() ? false : writeWhole();
     }
-    file.write(textfile::encode(kTableClose + footer + crlf + kBodyClose));
-    if (!file.commit())
-        return failed();
-    return true;
+    out += kTableClose + footer + crlf + kBodyClose;
+    if (!writer.writePending(error))
+        return writer.fits() ? false : writeWhole();
+    return file.commit(error);
 }
 
 } // namespace kivora

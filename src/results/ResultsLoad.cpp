@@ -7,6 +7,11 @@
 #include "core/StringFn.h"
 #include "core/TextFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -198,6 +203,12 @@ LoadResult loadDraws(
     for (; records.next(fields.data(), fieldLimit); ++lineIndex) {
         if (lineIndex % kProgressStep == 0)
             report(progress, 0, kProgressScale, records.permille());
+        if (lineIndex >= kLargestDrawCount) {
+            result.ok = false;
+            result.tooManyLines = true;
+            result.draws = DrawTable(d, a);
+            return result;
+        }
         if (filter.machine && fields[2] != machineText)
             continue;
         if (filter.ballSet && fields[3] != ballSetText)
@@ -251,14 +262,31 @@ LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition
         return failed;
     }
 
+    // A missing base holds no draws yet; the first draw added creates it. A load never
+    // creates a file, wherever BaseFile points.
     QString reason;
     QString text;
-    if (!textfile::ensureFileExists(basePath, &reason) || !textfile::readText(basePath, &text, &reason)) {
-        failed.error = ioError(messages, reason);
+    const QFileInfo info(basePath);
+    if (info.exists() || info.isSymLink()) {
+        if (!textfile::readText(basePath, &text, &reason)) {
+            failed.error = ioError(messages, reason);
+            return failed;
+        }
+    } else if (!info.absoluteDir().exists()) {
+        // No draw could ever be added there: the lottery is broken, not empty.
+        failed.error = ioError(messages, textfile::describeError(basePath, qt_error_string(ENOENT)));
         return failed;
     }
     LoadResult result = loadDraws(text, definition, filter, progress);
+    text.clear();
     result.basePath = basePath;
+    if (result.tooManyLines) {
+        result = LoadResult();
+        result.definition = definition;
+        result.basePath = basePath;
+        result.error
+            = ioError(messages, textfile::describeError(basePath, messages("Str160").arg(kLargestDrawCount)));
+    }
     return result;
 }
 
