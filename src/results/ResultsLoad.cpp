@@ -166,10 +166,22 @@ LoadResult loadDraws(
     // "Последние" N keeps the last N lines; a negative N keeps none, N >= T keeps all.
     // Only then are the lines counted before the records are read: a pass over a large
     // text costs as much as a third of the reading.
+    // A text of fewer characters than the limit cannot have more lines; a longer one is
+    // counted first, so that a file of line feeds is refused before any draw is made.
+    int total = -1;
+    if (text.size() > kLargestDrawCount) {
+        total = RecordScanner::countLines(text);
+        if (total > kLargestDrawCount) {
+            result.ok = false;
+            result.tooManyLines = true;
+            return result;
+        }
+    }
     qint64 skip = 0;
     const int lastCount = filter.lastDraws ? textToInt(filter.lastDrawsText) : 0;
     if (lastCount != 0) {
-        const int total = RecordScanner::countLines(text);
+        if (total < 0)
+            total = RecordScanner::countLines(text);
         skip = std::clamp<qint64>(static_cast<qint64>(total) - lastCount, 0, total);
         if (!filter.machine && !filter.ballSet)
             result.draws.reserve(static_cast<int>(total - skip));
@@ -203,12 +215,6 @@ LoadResult loadDraws(
     for (; records.next(fields.data(), fieldLimit); ++lineIndex) {
         if (lineIndex % kProgressStep == 0)
             report(progress, 0, kProgressScale, records.permille());
-        if (lineIndex >= kLargestDrawCount) {
-            result.ok = false;
-            result.tooManyLines = true;
-            result.draws = DrawTable(d, a);
-            return result;
-        }
         if (filter.machine && fields[2] != machineText)
             continue;
         if (filter.ballSet && fields[3] != ballSetText)
