@@ -263,6 +263,12 @@ bool appendWindows1251(QStringView text, QByteArray *out)
     char *to = out->data() + start;
     const char16_t *from = text.utf16();
     const qsizetype size = text.size();
+    if (QtPrivate::isAscii(text)) {
+        // The common case, markup and numbers: a loop the compiler vectorises.
+        for (qsizetype i = 0; i < size; ++i)
+            to[i] = static_cast<char>(from[i]);
+        return true;
+    }
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t u = from[i];
         if (u < 0x80) {
