@@ -1,7 +1,8 @@
 // The HTML export of all quadruples of the Keno sample (1,581,580 rows, about 220 MB),
 // written as the window and kivora-cli write it: rows asked for one by one, the text
 // converted and written a large piece at a time. Reports the output rate
-// (bytes_per_second), the file's size and the peak memory of the export.
+// (bytes_per_second), the file's size and the peak memory of the export. Target: at
+// least 200 MB/s, under 150 MB.
 
 #include "BenchMemory.h"
 #include "core/MessageCatalog.h"
@@ -78,6 +79,10 @@ void BM_HtmlExportKenoQuadruples(benchmark::State &state)
     state.counters["file_MB"] = static_cast<double>(bytes) / (1 << 20);
     state.counters["peak_MB"] = peakMemoryMb();
 }
-BENCHMARK(BM_HtmlExportKenoQuadruples)->Unit(benchmark::kMillisecond)->Iterations(3);
+// CPU time of the whole process (both threads of the export); the rate is per CPU
+// second, Time is the wall time (which on a shared machine also counts waiting).
+BENCHMARK(BM_HtmlExportKenoQuadruples)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
+// The same with the rate per wall-clock second.
+BENCHMARK(BM_HtmlExportKenoQuadruples)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace

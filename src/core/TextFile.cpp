@@ -247,6 +247,11 @@ QString describeError(const QString &path, const QString &reason)
     return QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
 }
 
+int windows1251Byte(char16_t u)
+{
+    return toWindows1251(u);
+}
+
 bool fitsWindows1251(const QString &text)
 {
     for (QChar c : text) {
@@ -599,25 +604,43 @@ bool FileReplacer::commit(QString *error)
     return true;
 }
 
-BufferedTextWriter::BufferedTextWriter(FileReplacer &file, qsizetype pieceCharacters)
+BufferedTextWriter::BufferedTextWriter(FileReplacer &file, qsizetype pieceBytes)
     : m_file(file)
-    , m_piece(pieceCharacters)
+    , m_piece(pieceBytes)
 {
-    m_text.reserve(m_piece + m_piece / 4);
-    m_bytes.reserve(m_piece + m_piece / 4);
+    m_bytes.resize(m_piece + m_piece / 4);
+}
+
+BufferedTextWriter::~BufferedTextWriter()
+{
+    if (m_write.valid())
+        m_write.wait();
+}
+
+bool BufferedTextWriter::finish(QString *error)
+{
+    if (m_write.valid() && !m_write.get())
+        m_failed = true;
+    if (m_failed && error)
+        *error = m_writeError;
+    return !m_failed;
 }
 
 bool BufferedTextWriter::writePending(QString *error)
 {
-    if (m_text.isEmpty())
-        return true;
-    m_bytes.clear();
-    if (!appendWindows1251(m_text, &m_bytes)) {
-        m_fits = false;
+    if (!m_fits)
         return false;
-    }
-    m_text.clear();
-    return m_file.write(m_bytes, error);
+    // One piece at a time in flight: the previous one must have been written.
+    if (!finish(error))
+        return false;
+    if (m_used == 0)
+        return true;
+    m_bytes.resize(m_used);
+    std::swap(m_bytes, m_writing);
+    m_used = 0;
+    m_bytes.resize(std::max(m_writing.size(), m_piece + m_piece / 4));
+    m_write = std::async(std::launch::async, [this] { return m_file.write(m_writing, &m_writeError); });
+    return true;
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)

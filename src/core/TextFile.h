@@ -13,6 +13,10 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <algorithm>
+#include <cstring>
+#include <future>
+
 class QIODevice;
 
 namespace kivora::textfile {
@@ -34,6 +38,8 @@ QByteArray encode(const QString &text);
 // their charset themselves (HTML).
 QByteArray encodeDeclared(const QString &text);
 bool fitsWindows1251(const QString &text);
+// The Windows-1251 byte of a character, or -1 when it has none.
+int windows1251Byte(char16_t u);
 // Appends the Windows-1251 bytes of a text to *out; false (and *out unchanged) when
 // some character of it has none.
 bool appendWindows1251(QStringView text, QByteArray *out);
@@ -127,26 +133,70 @@ private:
     State *m_state;
 };
 
-// Text written to a FileReplacer in Windows-1251, gathered into large pieces so that
-// the conversion and the write happen once per piece. When a piece holds a character
-// that Windows-1251 cannot hold, nothing of it is written and fits() turns false.
+// Text written to a FileReplacer in Windows-1251 through one buffer of about a
+// megabyte: markup goes in as bytes, texts are converted as they are appended, and the
+// buffer is written whenever it is full, so an export costs one write per megabyte
+// and no copy of the document. When a text holds a character that Windows-1251
+// cannot hold, fits() turns false and nothing more is written.
 class BufferedTextWriter final
 {
 public:
-    explicit BufferedTextWriter(FileReplacer &file, qsizetype pieceCharacters = 1 << 20);
+    explicit BufferedTextWriter(FileReplacer &file, qsizetype pieceBytes = 1 << 20);
+    ~BufferedTextWriter();
+    BufferedTextWriter(const BufferedTextWriter &) = delete;
+    BufferedTextWriter &operator=(const BufferedTextWriter &) = delete;
 
-    QString &buffer() { return m_text; }
-    // Writes the gathered text when it has grown past the piece size.
-    bool maybeWrite(QString *error) { return m_text.size() < m_piece || writePending(error); }
+    void append(QLatin1String markup)
+    {
+        char *to = room(markup.size());
+        std::memcpy(to, markup.data(), static_cast<size_t>(markup.size()));
+        m_used += markup.size();
+    }
+    void append(QStringView text)
+    {
+        char *to = room(text.size());
+        const char16_t *from = text.utf16();
+        const qsizetype size = text.size();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t u = from[i];
+            if (u < 0x80) {
+                to[i] = static_cast<char>(u);
+                continue;
+            }
+            const int b = windows1251Byte(u);
+            m_fits = m_fits && b >= 0;
+            to[i] = static_cast<char>(b);
+        }
+        m_used += size;
+    }
+    // Writes the buffer when it has grown past the piece size; false when the write
+    // failed (*error says why) or some text did not fit.
+    bool maybeWrite(QString *error) { return m_used < m_piece ? m_fits : writePending(error); }
     bool writePending(QString *error);
     bool fits() const { return m_fits; }
+    // Waits for the last piece to reach the file; false with the reason when it failed.
+    bool finish(QString *error);
 
 private:
+    // Where the next size bytes go, the buffer grown when they would not fit.
+    char *room(qsizetype size)
+    {
+        if (m_used + size > m_bytes.size())
+            m_bytes.resize(std::max(m_bytes.size() * 2, m_used + size));
+        return m_bytes.data() + m_used;
+    }
+
     FileReplacer &m_file;
     qsizetype m_piece;
-    QString m_text;
     QByteArray m_bytes;
+    qsizetype m_used = 0;
     bool m_fits = true;
+    bool m_failed = false;
+    // The piece being written by a helper thread while the next one fills: the system's
+    // copy into the file costs a fifth of an export, and the other core does it.
+    QByteArray m_writing;
+    std::future<bool> m_write;
+    QString m_writeError;
 };
 
 } // namespace kivora::textfile

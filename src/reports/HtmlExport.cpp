@@ -22,6 +22,11 @@ const QLatin1String kCellClose("</div></td>\r\n");
 const QLatin1String kRowClose("</tr>\r\n");
 const QLatin1String kTableClose("</table>\r\n");
 const QLatin1String kBodyClose("</body>\r\n</html>\r\n");
+// The same markup joined where it meets: row and first cell, cell and cell, last cell and row.
+const QLatin1String kEvenRowFirstCell("<tr>\r\n<td><div align=\"center\">");
+const QLatin1String kOddRowFirstCell("<tr bgcolor=\"#CCCCCC\">\r\n<td><div align=\"center\">");
+const QLatin1String kNextCell("</div></td>\r\n<td><div align=\"center\">");
+const QLatin1String kLastCell("</div></td>\r\n</tr>\r\n");
 
 QString metaLine(const QLatin1String &charset)
 {
@@ -215,29 +220,57 @@ bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int 
     if (!fits)
         return writeWhole();
 
-    const QString crlf = textfile::crlf();
     textfile::FileReplacer file(path);
     if (!file.open(error))
         return false;
-    // Rows go into one text of about a megabyte, converted and written at once.
-    textfile::BufferedTextWriter writer(file);
-    QString &out = writer.buffer();
-    out += kDocType + crlf + kHeadOpen + QLatin1String("<title>(") + kProductWebAddress
-        + QLatin1String(")</title>") + crlf + htmlCharsetMeta(true) + crlf + kHeadClose + heading + crlf
-        + kTableOpen;
-    for (const QString &caption : columnCaptions)
-        out += kCaptionOpen + caption + kCaptionClose;
-    out += kHeaderRowClose;
+    textfile::BufferedTextWriter out(file);
+    const QLatin1String crlf("\r\n");
+    out.append(kDocType);
+    out.append(crlf);
+    out.append(kHeadOpen);
+    out.append(QLatin1String("<title>("));
+    out.append(kProductWebAddress);
+    out.append(QLatin1String(")</title>"));
+    out.append(crlf);
+    out.append(htmlCharsetMeta(true));
+    out.append(crlf);
+    out.append(kHeadClose);
+    out.append(heading);
+    out.append(crlf);
+    out.append(kTableOpen);
+    for (const QString &caption : columnCaptions) {
+        out.append(kCaptionOpen);
+        out.append(caption);
+        out.append(kCaptionClose);
+    }
+    out.append(kHeaderRowClose);
     const int columns = static_cast<int>(columnCaptions.size());
     for (int i = 0; i < rowCount; ++i) {
-        // The charset of the rows is checked once per piece, when it is converted.
-        appendRow(out, i, row(i), columns, nullptr);
-        if (!writer.maybeWrite(error))
-            return writer.fits() ? false : writeWhole();
+        // The same cells as appendRow: one per column, padded when short, none dropped.
+        // The markup between two cells goes in as one piece.
+        const QStringList cells = row(i);
+        out.append((i % 2 == 0) ? kEvenRowFirstCell : kOddRowFirstCell);
+        const int cellCount = std::max({ 1, columns, static_cast<int>(cells.size()) });
+        for (int c = 0; c < cellCount; ++c) {
+            if (c > 0)
+                out.append(kNextCell);
+            if (c < cells.size())
+                out.append(cells.at(c));
+        }
+        out.append(kLastCell);
+        if (!out.maybeWrite(error)) {
+            out.finish(nullptr);
+            return out.fits() ? false : writeWhole();
+        }
     }
-    out += kTableClose + footer + crlf + kBodyClose;
-    if (!writer.writePending(error))
-        return writer.fits() ? false : writeWhole();
+    out.append(kTableClose);
+    out.append(footer);
+    out.append(crlf);
+    out.append(kBodyClose);
+    if (!out.writePending(error) || !out.finish(error)) {
+        out.finish(nullptr);
+        return out.fits() ? false : writeWhole();
+    }
     return file.commit(error);
 }
 
