@@ -163,6 +163,7 @@ public:
                 to[i] = static_cast<char>(u);
                 continue;
             }
+            m_ascii = false;
             const int b = windows1251Byte(u);
             m_fits = m_fits && b >= 0;
             to[i] = static_cast<char>(b);
@@ -174,6 +175,8 @@ public:
     bool maybeWrite(QString *error) { return m_used < m_piece ? m_fits : writePending(error); }
     bool writePending(QString *error);
     bool fits() const { return m_fits; }
+    // True while every text appended was plain ASCII.
+    bool ascii() const { return m_ascii; }
     // Waits for the last piece to reach the file; false with the reason when it failed.
     bool finish(QString *error);
 
@@ -191,6 +194,7 @@ private:
     QByteArray m_bytes;
     qsizetype m_used = 0;
     bool m_fits = true;
+    bool m_ascii = true;
     bool m_failed = false;
     // The piece being written by a helper thread while the next one fills: the system's
     // copy into the file costs a fifth of an export, and the other core does it.
