@@ -24,8 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             messages.setText(entry.first, value);
     }
     // Texts with their arguments filled in, as the program shows them.
+    qsizetype filled = 0;
     for (const auto &entry : messages.entries())
-        entry.second.arg(QStringLiteral("a")).arg(1);
+        filled += entry.second.arg(QStringLiteral("a")).arg(1).size();
+    fuzz::require(filled >= 0);
     for (const QString &key : document.keys(QStringLiteral("MainForm")))
         withoutAccessKeys(document.readString(QStringLiteral("MainForm"), key, QString()));
     messages.restoreBuiltIn();

@@ -44,8 +44,8 @@ QStringList filterOptions()
 CommandResult loadWith(const CommandContext &ctx, const QStringList &extra, int words,
     const QStringList &required, LoadResult *load)
 {
-    QString error = checkUsage(
-        ctx.args, selectionOptions() + extra, words, QStringList { option::kLottery } + required);
+    QString error
+        = checkUsage(ctx, selectionOptions() + extra, words, QStringList { option::kLottery } + required);
     DrawFilter filter;
     if (error.isEmpty())
         error = drawFilter(ctx, true, &filter);
@@ -86,14 +86,13 @@ QString parseFilters(const CommandContext &ctx, TicketFilters *filters, bool *gi
             continue;
         *given = true;
         if (!parseRange(ctx.value(*name), range))
-            return QStringLiteral("bad --%1 value: %2 (a range such as 2-4, smallest first)")
-                .arg(*name, ctx.value(*name));
+            return badValue(ctx, QStringLiteral("--") + *name, ctx.value(*name), ctx.messages("Str309"));
     }
     if (ctx.has(kTen)) {
         *given = true;
         int most = 0;
         if (!parseCount(ctx.value(kTen), &most) || most < 0)
-            return QStringLiteral("bad --ten value: %1 (a count, 0 or more)").arg(ctx.value(kTen));
+            return badValue(ctx, QStringLiteral("--ten"), ctx.value(kTen), ctx.messages("Str310"));
         filters->tenOn = true;
         filters->tenMost = most;
     }
@@ -172,11 +171,13 @@ CommandResult writeHtmlOut(const CommandContext &ctx, const QString &document)
     if (!ctx.has(option::kOut))
         return CommandResult::ok({});
     if (ctx.value(option::kOut).isEmpty())
-        return CommandResult::wrongUsage(QStringLiteral("--out needs a file name"));
+        return CommandResult::wrongUsage(ctx.messages("Str308").arg(QStringLiteral("--out")));
     QString error;
-    if (!writeHtmlDocument(ctx.value(option::kOut), document, &error))
+    const OutFile out(ctx);
+    if (!writeHtmlDocument(out.path(), document, &error))
         return CommandResult::failed(ctx.messages("Str56").arg(error));
-    return CommandResult::ok({});
+    // The page itself is the output of "--out -"; an empty output lets the report follow.
+    return out.toStandardOutput() ? out.printed() : CommandResult::ok({});
 }
 
 // The row of the first loaded draw carrying the number `text` names.
@@ -203,7 +204,7 @@ CommandResult randomnessCommand(const CommandContext &ctx)
     const RandomnessReport report = testRandomness(load.draws, load.definition);
     const QString lottery = ctx.value(option::kLottery);
     CommandResult written = writeHtmlOut(ctx, randomnessHtml(report, lottery, ctx.messages));
-    if (written.status != ExitOk)
+    if (written.status != ExitOk || !written.output.isEmpty())
         return written;
 
     if (!ctx.json())
@@ -246,27 +247,25 @@ CommandResult randomnessCommand(const CommandContext &ctx)
 CommandResult backtestCommand(const CommandContext &ctx)
 {
     // Everything about the options is checked before the base is read.
-    QString error = checkUsage(ctx.args,
-        selectionOptions() + QStringList { kMethod, kSize, kFrom, kSeed, option::kOut }, 1,
-        { option::kLottery, kMethod });
+    QString error
+        = checkUsage(ctx, selectionOptions() + QStringList { kMethod, kSize, kFrom, kSeed, option::kOut }, 1,
+            { option::kLottery, kMethod });
     backtest::Options options;
     if (error.isEmpty() && !backtest::methodFromKey(ctx.value(kMethod), &options.method))
-        error = QStringLiteral(
-            "unknown method: %1 (forecast-numbers, forecast-pairs, frequent, absent or random)")
-                    .arg(ctx.value(kMethod));
+        error = badValue(ctx, QStringLiteral("--method"), ctx.value(kMethod),
+            ctx.messages("Str318").arg(
+                QStringLiteral("forecast-numbers, forecast-pairs, frequent, absent, random")));
     if (error.isEmpty() && ctx.has(kSize)) {
         if (!backtest::takesSize(options.method))
-            error = QStringLiteral(
-                "--size is for frequent, absent and random: a forecast picks its own numbers");
+            error = ctx.messages("Str332");
         else if (!parseCount(ctx.value(kSize), &options.size) || options.size < 1)
-            error = QStringLiteral("bad --size value: %1 (a count of numbers, 1 or more)")
-                        .arg(ctx.value(kSize));
+            error = badValue(ctx, QStringLiteral("--size"), ctx.value(kSize), ctx.messages("Str311"));
     }
     if (error.isEmpty() && ctx.has(kSeed)) {
         bool ok = false;
         options.seed = ctx.value(kSeed).trimmed().toUInt(&ok);
         if (!ok)
-            error = QStringLiteral("bad --seed value: %1 (a whole number, 0 or more)").arg(ctx.value(kSeed));
+            error = badValue(ctx, QStringLiteral("--seed"), ctx.value(kSeed), ctx.messages("Str312"));
     }
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
@@ -279,21 +278,20 @@ CommandResult backtestCommand(const CommandContext &ctx)
     const DrawTable &draws = load.draws;
     const int range = load.definition.maxNumber - load.definition.minNumber + 1;
     if (options.size > range)
-        return CommandResult::wrongUsage(
-            QStringLiteral("bad --size value: %1 (the lottery has %2 numbers)").arg(options.size).arg(range));
+        return CommandResult::wrongUsage(badValue(
+            ctx, QStringLiteral("--size"), QString::number(options.size), ctx.messages("Str313").arg(range)));
     if (ctx.has(kFrom)) {
         options.fromRow = rowOfDraw(draws, ctx.value(kFrom));
         if (options.fromRow < 0)
             return CommandResult::wrongUsage(
-                QStringLiteral("bad --from value: %1 (no loaded draw has that number)")
-                    .arg(ctx.value(kFrom)));
+                badValue(ctx, QStringLiteral("--from"), ctx.value(kFrom), ctx.messages("Str314")));
     }
     const backtest::Result result = backtest::run(draws, load.definition, options);
     const QString first = result.walked > 0 ? draws.drawNumberText(result.fromRow) : QString();
     const QString last = result.walked > 0 ? draws.drawNumberText(draws.rowCount() - 1) : QString();
     const QString lottery = ctx.value(option::kLottery);
     CommandResult written = writeHtmlOut(ctx, backtestHtml(result, lottery, first, last, ctx.messages));
-    if (written.status != ExitOk)
+    if (written.status != ExitOk || !written.output.isEmpty())
         return written;
 
     if (!ctx.json()) {
@@ -333,7 +331,7 @@ CommandResult filterCommand(const CommandContext &ctx)
 {
     const QStringList extra = QStringList { kSystem, kMarked, option::kOut } + filterOptions();
     const QString usage
-        = checkUsage(ctx.args, selectionOptions() + extra, 1, { option::kLottery, kSystem, kMarked });
+        = checkUsage(ctx, selectionOptions() + extra, 1, { option::kLottery, kSystem, kMarked });
     if (!usage.isEmpty())
         return CommandResult::wrongUsage(usage);
     TicketFilters filters;
@@ -342,7 +340,7 @@ CommandResult filterCommand(const CommandContext &ctx)
     if (!bad.isEmpty())
         return CommandResult::wrongUsage(bad);
     if (ctx.has(option::kOut) && ctx.value(option::kOut).isEmpty())
-        return CommandResult::wrongUsage(QStringLiteral("--out needs a file name"));
+        return CommandResult::wrongUsage(ctx.messages("Str308").arg(QStringLiteral("--out")));
 
     LoadResult load;
     CommandResult loaded = loadWith(ctx, extra, 1, { kSystem, kMarked }, &load);
@@ -368,10 +366,12 @@ CommandResult filterCommand(const CommandContext &ctx)
         }
         if (row < 0 || captions.contains(numbers.caption(row)))
             return CommandResult::wrongUsage(
-                QStringLiteral("bad --marked value: %1 (a number of this lottery, each once)")
-                    .arg(part.trimmed()));
+                badValue(ctx, QStringLiteral("--marked"), part.trimmed(), ctx.messages("Str315")));
         captions.append(numbers.caption(row));
     }
+    const QString systemError = unknownSystem(ctx, ini, load.definition);
+    if (!systemError.isEmpty())
+        return CommandResult::failed(systemError);
     TemplateCache templates;
     SystemExpansion expansion = expandCurrentSystem(
         templates, ini, load.definition, ctx.value(kSystem), ctx.folder, captions, ctx.messages);
@@ -384,9 +384,12 @@ CommandResult filterCommand(const CommandContext &ctx)
     const QString description = filterDescription(filters, load.definition, ctx.messages);
     if (ctx.has(option::kOut)) {
         QString error;
-        if (!writeCombinationFile(ctx.value(option::kOut), list, lottery, ctx.value(kSystem), ctx.messages,
-                &error, description))
+        const OutFile out(ctx);
+        if (!writeCombinationFile(
+                out.path(), list, lottery, ctx.value(kSystem), ctx.messages, &error, description))
             return CommandResult::failed(list.isEmpty() ? error : ctx.messages("Str56").arg(error));
+        if (out.toStandardOutput())
+            return out.printed();
     }
 
     if (!ctx.json()) {
@@ -444,11 +447,12 @@ CommandResult filtersCommand(const CommandContext &ctx)
     const QString action = ctx.args.word(1);
     if (action != QLatin1String("show") && action != QLatin1String("set"))
         return CommandResult::wrongUsage(action.isEmpty()
-                ? QStringLiteral("filters needs show or set")
-                : QStringLiteral("unknown filters action: %1").arg(action));
+                ? ctx.messages("Str322").arg(QStringLiteral("filters"), QStringLiteral("show, set"))
+                : badValue(ctx, QStringLiteral("filters"), action,
+                    ctx.messages("Str318").arg(QStringLiteral("show, set"))));
     const QStringList known = commonOptions() + QStringList { option::kLottery }
         + (action == QLatin1String("set") ? filterOptions() : QStringList());
-    const QString usage = checkUsage(ctx.args, known, 2, { option::kLottery });
+    const QString usage = checkUsage(ctx, known, 2, { option::kLottery });
     if (!usage.isEmpty())
         return CommandResult::wrongUsage(usage);
     TicketFilters filters;

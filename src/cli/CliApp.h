@@ -12,6 +12,4 @@ enum ExitStatus { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 // goes to out, messages to err; a failure never writes a partial result to out.
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
-QString usage();
-
 } // namespace kivora::cli

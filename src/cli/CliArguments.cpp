@@ -7,13 +7,15 @@ namespace {
 // Options that never take a value.
 bool isFlag(const QString &name)
 {
-    return name == QLatin1String("json") || name == QLatin1String("all-draws")
-        || name == QLatin1String("not-past");
+    static const QStringList flags { QStringLiteral("json"), QStringLiteral("all-draws"),
+        QStringLiteral("not-past"), QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("version"),
+        QStringLiteral("init") };
+    return flags.contains(name);
 }
 
 } // namespace
 
-bool CliArguments::parse(const QStringList &arguments, QString *error)
+bool CliArguments::parse(const QStringList &arguments, QString *optionWithoutValue)
 {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments.at(i);
@@ -31,8 +33,7 @@ bool CliArguments::parse(const QStringList &arguments, QString *error)
             // "--lottery --json" lacks the lottery; a value of that form is written
             // "--lottery=--json".
             if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(QLatin1String("--"))) {
-                *error = QStringLiteral("option %1%2 needs a value")
-                             .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+                *optionWithoutValue = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
                 return false;
             }
             value = arguments.at(++i);

@@ -11,8 +11,9 @@ namespace kivora::cli {
 class CliArguments final
 {
 public:
-    // Returns false with a message for an option that lacks its value.
-    bool parse(const QStringList &arguments, QString *error);
+    // Returns false, naming the option as written ("--lottery"), for an option that
+    // lacks its value.
+    bool parse(const QStringList &arguments, QString *optionWithoutValue);
 
     const QStringList &words() const { return m_words; }
     QString word(int i) const { return i < m_words.size() ? m_words.at(i) : QString(); }
@@ -20,6 +21,7 @@ public:
     QString value(const QString &option) const { return m_options.value(option); }
     // Options given that are not in the list; used to reject misspellings.
     QStringList unknown(const QStringList &known) const;
+    void setValue(const QString &option, const QString &value) { m_options.insert(option, value); }
 
 private:
     QStringList m_words;

@@ -14,7 +14,7 @@ namespace {
 
 CommandResult lotteriesCommand(const CommandContext &ctx)
 {
-    const QString error = checkUsage(ctx.args, commonOptions(), 1);
+    const QString error = checkUsage(ctx, commonOptions(), 1);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
     const auto list = lotteries::readList(IniFile(ctx.folder.configPath()).load());
@@ -37,12 +37,49 @@ CommandResult lotteriesCommand(const CommandContext &ctx)
     return CommandResult::ok(text);
 }
 
+// The lottery --lottery names: its name in any letter case, or its position in the
+// list from 1. Any lottery of the list counts, shown or hidden; a name without an entry
+// would otherwise load the default definition under a name that is no lottery.
+QString resolveLottery(
+    const ProgramFolder &folder, const QString &given, const MessageCatalog &messages, QString *name)
+{
+    const auto list = lotteries::readList(IniFile(folder.configPath()).load());
+    QStringList names;
+    for (const LotteryEntry &entry : list)
+        names.append(entry.name);
+    if (names.contains(given)) {
+        *name = given;
+        return {};
+    }
+    for (const QString &candidate : names) {
+        if (candidate.compare(given, Qt::CaseInsensitive) == 0) {
+            *name = candidate;
+            return {};
+        }
+    }
+    bool isNumber = false;
+    const int position = given.trimmed().toInt(&isNumber);
+    if (isNumber && position >= 1 && position <= names.size()) {
+        *name = names.at(position - 1);
+        return {};
+    }
+    return messages("Str327").arg(given, names.join(QStringLiteral("; ")));
+}
+
 } // namespace
 
-CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args)
+CommandResult runCommand(const ProgramFolder &folder, const CliArguments &given)
 {
     // Titles and messages as the window shows them in the current language.
     const LanguageTexts texts(folder);
+    CliArguments args = given;
+    if (args.has(option::kLottery)) {
+        QString name;
+        const QString error = resolveLottery(folder, args.value(option::kLottery), texts.messages(), &name);
+        if (!error.isEmpty())
+            return CommandResult::failed(error);
+        args.setValue(option::kLottery, name);
+    }
     const CommandContext ctx { folder, args, texts.messages(), texts };
     const QString command = args.word(0);
     if (command == QLatin1String("lotteries"))
@@ -73,7 +110,7 @@ CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args)
         return filtersCommand(ctx);
     if (command == QLatin1String("odds"))
         return oddsCommand(ctx);
-    return CommandResult::wrongUsage(QStringLiteral("unknown command: %1").arg(command));
+    return CommandResult::wrongUsage(ctx.messages("Str304").arg(command));
 }
 
 } // namespace kivora::cli

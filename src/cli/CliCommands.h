@@ -3,6 +3,7 @@
 #include "cli/CliApp.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kivora {
 class ProgramFolder;
@@ -17,10 +18,16 @@ struct CommandResult
     int status = 0;
     QString output; // written to standard output when status is 0
     QString error; // written to standard error otherwise
+    // The names of the columns of the rows it printed, for --sort on JSON rows that are
+    // arrays; the table header of the text output names them too.
+    QStringList columns;
 
-    static CommandResult ok(QString text) { return { 0, std::move(text), {} }; }
-    static CommandResult failed(QString message) { return { 1, {}, std::move(message) }; }
-    static CommandResult wrongUsage(QString message) { return { 2, {}, std::move(message) }; }
+    static CommandResult ok(QString text, QStringList columns = {})
+    {
+        return { 0, std::move(text), {}, std::move(columns) };
+    }
+    static CommandResult failed(QString message) { return { 1, {}, std::move(message), {} }; }
+    static CommandResult wrongUsage(QString message) { return { 2, {}, std::move(message), {} }; }
 };
 
 // Runs the command the words name. Every command checks its words and options before

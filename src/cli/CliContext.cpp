@@ -1,13 +1,20 @@
 #include "cli/CliContext.h"
 
+#include "cli/CliOutput.h"
+#include "cli/CliProgress.h"
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
+#include "core/TextFile.h"
+#include "play/Systems.h"
 
 namespace kivora::cli {
 
 QStringList commonOptions()
 {
-    return { option::kHome, option::kJson };
+    // --init, --format, --sort and --limit are read by the front end, before and after
+    // the command.
+    return { option::kHome, option::kJson, QStringLiteral("init"), QStringLiteral("format"),
+        QStringLiteral("sort"), QStringLiteral("limit") };
 }
 
 QStringList selectionOptions()
@@ -23,18 +30,24 @@ QString optionName(const QString &name)
 }
 
 QString checkUsage(
-    const CliArguments &args, const QStringList &known, int wordCount, const QStringList &required)
+    const CommandContext &ctx, const QStringList &known, int wordCount, const QStringList &required)
 {
+    const CliArguments &args = ctx.args;
     const QStringList unknown = args.unknown(known);
     if (!unknown.isEmpty())
-        return QStringLiteral("unknown option %1").arg(optionName(unknown.first()));
+        return ctx.messages("Str300").arg(optionName(unknown.first()));
     if (args.words().size() > wordCount)
-        return QStringLiteral("unexpected word: %1").arg(args.word(wordCount));
+        return ctx.messages("Str301").arg(args.word(wordCount));
     for (const QString &name : required) {
         if (!args.has(name))
-            return QStringLiteral("missing option %1").arg(optionName(name));
+            return ctx.messages("Str302").arg(optionName(name));
     }
     return {};
+}
+
+QString badValue(const CommandContext &ctx, const QString &option, const QString &value, const QString &hint)
+{
+    return ctx.messages("Str307").arg(option, value, hint);
 }
 
 bool parseCount(const QString &text, int *value)
@@ -50,11 +63,10 @@ QString drawFilter(const CommandContext &ctx, bool selection, DrawFilter *filter
     if (!selection)
         return {};
     if (ctx.has(option::kLast)) {
-        // The count box of the window takes no negative count.
+        // As the count box of the window: a count of 0 or less keeps no draw.
         int count = 0;
-        if (!parseCount(ctx.value(option::kLast), &count) || count < 0)
-            return QStringLiteral("bad --last value: %1 (a count of draws, 0 or more)")
-                .arg(ctx.value(option::kLast));
+        if (!parseCount(ctx.value(option::kLast), &count))
+            return badValue(ctx, QStringLiteral("--last"), ctx.value(option::kLast), ctx.messages("Str321"));
         filter->lastDraws = true;
         filter->lastDrawsText = QString::number(count);
     }
@@ -69,17 +81,38 @@ QString drawFilter(const CommandContext &ctx, bool selection, DrawFilter *filter
     return {};
 }
 
+OutFile::OutFile(const CommandContext &ctx)
+    : m_path(ctx.value(option::kOut))
+    , m_standardOutput(m_path == QLatin1String("-"))
+{
+    if (m_standardOutput)
+        m_path = m_dir.filePath(QStringLiteral("out"));
+}
+
+CommandResult OutFile::printed() const
+{
+    QString text;
+    QString error;
+    if (!textfile::readText(m_path, &text, &error))
+        return CommandResult::failed(error);
+    text.replace(QLatin1String("charset=windows-1251"), QLatin1String("charset=utf-8"));
+    return CommandResult::ok(withLineFeeds(text));
+}
+
+QString unknownSystem(const CommandContext &ctx, const IniDocument &ini, const LotteryDefinition &lottery)
+{
+    const QString system = ctx.value(QStringLiteral("system"));
+    const QStringList known = systems::names(ini, lottery);
+    if (known.contains(system))
+        return {};
+    return ctx.messages("Str326").arg(system).arg(lottery.drawNumber).arg(known.join(QStringLiteral("; ")));
+}
+
 CommandResult loadLottery(const CommandContext &ctx, const DrawFilter &filter, LoadResult *load)
 {
     const QString name = ctx.value(option::kLottery);
-    // Any lottery of the list, shown or hidden; a name without an entry would
-    // otherwise load the default definition under a name that is no lottery.
-    bool listed = false;
-    for (const LotteryEntry &entry : lotteries::readList(IniFile(ctx.folder.configPath()).load()))
-        listed = listed || entry.name == name;
-    if (!listed)
-        return CommandResult::failed(ctx.messages("Str59").arg(name));
-    *load = kivora::loadLottery(ctx.folder, name, filter, ctx.messages);
+    *load = kivora::loadLottery(
+        ctx.folder, name, filter, ctx.messages, terminalProgress(ctx.messages("Str331").arg(name)));
     if (!load->ok)
         return CommandResult::failed(load->error);
     return CommandResult::ok({});

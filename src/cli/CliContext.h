@@ -8,12 +8,14 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "core/IniDocument.h"
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 #include "results/ResultsLoad.h"
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace kivora::cli {
 
@@ -34,7 +36,11 @@ struct CommandContext
     const MessageCatalog &messages;
     const LanguageTexts &texts; // captions of the window, as the language file has them
 
-    bool json() const { return args.has(option::kJson); }
+    bool json() const
+    {
+        return args.has(option::kJson)
+            || args.value(QStringLiteral("format")).compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
+    }
     QString value(const QString &name) const { return args.value(name); }
     bool has(const QString &name) const { return args.has(name); }
 };
@@ -50,7 +56,10 @@ QString optionName(const QString &name);
 // The usage error for an option outside `known`, a word beyond the first `wordCount`,
 // or a missing one of `required`; empty when the invocation is sound.
 QString checkUsage(
-    const CliArguments &args, const QStringList &known, int wordCount, const QStringList &required = {});
+    const CommandContext &ctx, const QStringList &known, int wordCount, const QStringList &required = {});
+
+// "bad --size value: 0 (a count of numbers, 1 or more)" in the language of the folder.
+QString badValue(const CommandContext &ctx, const QString &option, const QString &value, const QString &hint);
 
 // A whole number from an option's text ("12", "+12"); false for anything else.
 bool parseCount(const QString &text, int *value);
@@ -60,6 +69,28 @@ bool parseCount(const QString &text, int *value);
 // machine of a new draw load the whole base.
 // Returns the usage error of a bad --last value, else the empty text.
 QString drawFilter(const CommandContext &ctx, bool selection, DrawFilter *filter);
+
+// The file of --out. "--out -" is standard output: the command's writer writes a
+// temporary file whose text is printed afterwards, so every check of the writer holds.
+class OutFile final
+{
+public:
+    explicit OutFile(const CommandContext &ctx);
+
+    QString path() const { return m_path; }
+    bool toStandardOutput() const { return m_standardOutput; }
+    // The text written, as standard output prints it (UTF-8; an HTML page says so).
+    CommandResult printed() const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    bool m_standardOutput = false;
+};
+
+// The failure for a --system that is no system of the lottery's draw size (the window
+// would expand the default template instead); empty for a listed one.
+QString unknownSystem(const CommandContext &ctx, const IniDocument &ini, const LotteryDefinition &lottery);
 
 // Loads the lottery of --lottery through the filter. Fails (status 1) with the
 // message when the name is no lottery of the list, or the load fails.

@@ -34,7 +34,7 @@ QString plainDigits(QString text)
 
 CommandResult oddsCommand(const CommandContext &ctx)
 {
-    const QString error = checkUsage(ctx.args, commonOptions() << option::kLottery, 1, { option::kLottery });
+    const QString error = checkUsage(ctx, commonOptions() << option::kLottery, 1, { option::kLottery });
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
     const QString name = ctx.value(option::kLottery);

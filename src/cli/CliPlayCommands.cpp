@@ -28,8 +28,8 @@ const QString kDraw = QStringLiteral("draw");
 CommandResult loadFor(const CommandContext &ctx, const QStringList &extra, int words,
     const QStringList &required, LoadResult *load)
 {
-    QString error = checkUsage(
-        ctx.args, selectionOptions() + extra, words, QStringList { option::kLottery } + required);
+    QString error
+        = checkUsage(ctx, selectionOptions() + extra, words, QStringList { option::kLottery } + required);
     DrawFilter filter;
     if (error.isEmpty())
         error = drawFilter(ctx, true, &filter);
@@ -56,13 +56,11 @@ QString markedCaptions(const CommandContext &ctx, const LoadResult &load, QStrin
             }
         }
         if (row < 0)
-            return QStringLiteral("bad --marked value: %1 is no number of this lottery (%2 to %3)")
-                .arg(part.trimmed())
-                .arg(load.definition.minNumber)
-                .arg(load.definition.maxNumber);
+            return badValue(ctx, QStringLiteral("--marked"), part.trimmed(),
+                ctx.messages("Str316").arg(load.definition.minNumber).arg(load.definition.maxNumber));
         const QString caption = numbers.caption(row);
         if (captions->contains(caption))
-            return QStringLiteral("bad --marked value: %1 is given twice").arg(caption);
+            return badValue(ctx, QStringLiteral("--marked"), caption, ctx.messages("Str317"));
         captions->append(caption);
     }
     return {};
@@ -76,9 +74,13 @@ CommandResult expandMarked(const CommandContext &ctx, const LoadResult &load, Sy
     const QString error = markedCaptions(ctx, load, &captions);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
+    const IniDocument ini = IniFile(ctx.folder.configPath()).load();
+    const QString systemError = unknownSystem(ctx, ini, load.definition);
+    if (!systemError.isEmpty())
+        return CommandResult::failed(systemError);
     TemplateCache templates;
-    *expansion = expandCurrentSystem(templates, IniFile(ctx.folder.configPath()).load(), load.definition,
-        ctx.value(kSystem), ctx.folder, captions, ctx.messages);
+    *expansion = expandCurrentSystem(
+        templates, ini, load.definition, ctx.value(kSystem), ctx.folder, captions, ctx.messages);
     // The window shows an empty list and this message; here the command fails with it.
     if (!expansion->applied)
         return CommandResult::failed(expansion->message);
@@ -117,8 +119,10 @@ CommandResult forecastCommand(const CommandContext &ctx)
 {
     const QString kind = ctx.args.word(1);
     if (kind != QLatin1String("numbers") && kind != QLatin1String("pairs"))
-        return CommandResult::wrongUsage(kind.isEmpty() ? QStringLiteral("forecast needs numbers or pairs")
-                                                        : QStringLiteral("unknown forecast: %1").arg(kind));
+        return CommandResult::wrongUsage(kind.isEmpty()
+                ? ctx.messages("Str322").arg(QStringLiteral("forecast"), QStringLiteral("numbers, pairs"))
+                : badValue(ctx, QStringLiteral("forecast"), kind,
+                    ctx.messages("Str318").arg(QStringLiteral("numbers, pairs"))));
     LoadResult load;
     CommandResult loaded = loadFor(ctx, {}, 2, {}, &load);
     if (loaded.status != ExitOk)
@@ -172,6 +176,10 @@ CommandResult expandCommand(const CommandContext &ctx)
     if (!ctx.json()) {
         QString text = QStringLiteral("# ") + ctx.value(kSystem) + QStringLiteral("; ") + expansion.status
             + QLatin1Char('\n');
+        QStringList header;
+        for (int column = 1; column <= list.columnCount(); ++column)
+            header.append(QString::number(column));
+        text += header.join(QLatin1Char('\t')) + QLatin1Char('\n');
         for (int row = 0; row < list.rowCount(); ++row)
             text += list.row(row).join(QLatin1Char('\t')) + QLatin1Char('\n');
         return CommandResult::ok(text);
@@ -211,7 +219,7 @@ CommandResult saveCommand(const CommandContext &ctx)
     if (loaded.status != ExitOk)
         return loaded;
     if (ctx.value(option::kOut).isEmpty())
-        return CommandResult::wrongUsage(QStringLiteral("--out needs a file name"));
+        return CommandResult::wrongUsage(ctx.messages("Str308").arg(QStringLiteral("--out")));
     SystemExpansion expansion;
     CommandResult expanded = expandMarked(ctx, load, &expansion);
     if (expanded.status != ExitOk)
@@ -222,9 +230,12 @@ CommandResult saveCommand(const CommandContext &ctx)
     QString error;
     const TicketSummary summary = ticketSummary(expansion.list, expansion.uses,
         ticketPrice(IniFile(ctx.folder.configPath()).load(), ctx.value(option::kLottery)));
-    if (!writeCombinationFile(ctx.value(option::kOut), expansion.list, ctx.value(option::kLottery),
-            ctx.value(kSystem), ctx.messages, &error, costNote(summary, ctx.messages)))
+    const OutFile out(ctx);
+    if (!writeCombinationFile(out.path(), expansion.list, ctx.value(option::kLottery), ctx.value(kSystem),
+            ctx.messages, &error, costNote(summary, ctx.messages)))
         return CommandResult::failed(ctx.messages("Str56").arg(error));
+    if (out.toStandardOutput())
+        return out.printed();
     if (!ctx.json())
         return CommandResult::ok({});
     JsonWriter json;

@@ -92,9 +92,9 @@ CommandResult drawCountOutput(const CommandContext &ctx, const ImportResult *imp
 CommandResult importCommand(const CommandContext &ctx)
 {
     QString error
-        = checkUsage(ctx.args, commonOptions() + QStringList { option::kLottery }, 2, { option::kLottery });
+        = checkUsage(ctx, commonOptions() + QStringList { option::kLottery }, 2, { option::kLottery });
     if (error.isEmpty() && ctx.args.word(1).isEmpty())
-        error = QStringLiteral("import needs the file to import");
+        error = ctx.messages("Str333");
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
     LoadResult load;
@@ -116,7 +116,7 @@ CommandResult addCommand(const CommandContext &ctx)
     // Here --machine and --ballset are the new draw's fields, not filters.
     const QStringList fields { kNumber, kDate, option::kMachine, option::kBallSet, kMain };
     const QString error
-        = checkUsage(ctx.args, commonOptions() + QStringList { option::kLottery, kAdditional } + fields, 1,
+        = checkUsage(ctx, commonOptions() + QStringList { option::kLottery, kAdditional } + fields, 1,
             QStringList { option::kLottery } + fields);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);

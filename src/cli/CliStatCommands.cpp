@@ -4,6 +4,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
 #include "cli/CliOutput.h"
+#include "cli/CliProgress.h"
 #include "cli/JsonWriter.h"
 #include "reports/HtmlExport.h"
 #include "results/NumberList.h"
@@ -23,6 +24,7 @@ const QString kAllDraws = QStringLiteral("all-draws");
 const QString kP = QStringLiteral("p");
 const QString kOrder = QStringLiteral("order");
 const QString kGroup = QStringLiteral("group");
+const QString kStatistics = QStringLiteral("pairs, triples, quads, tens, positions, additional, ten-combos");
 
 // The list a command names: "numbers", "stat pairs --family related", ...
 struct ListRequest
@@ -36,8 +38,9 @@ struct ListRequest
     QString group;
 };
 
-QString parseFamily(const CliArguments &args, Family *family)
+QString parseFamily(const CommandContext &ctx, Family *family)
 {
+    const CliArguments &args = ctx.args;
     *family = Family::All;
     if (!args.has(kFamily))
         return {};
@@ -49,32 +52,35 @@ QString parseFamily(const CliArguments &args, Family *family)
     else if (value == QLatin1String("related"))
         *family = Family::Related;
     else
-        return QStringLiteral("bad --family value: %1 (all, neighbouring or related)").arg(value);
+        return badValue(ctx, QStringLiteral("--family"), value,
+            ctx.messages("Str318").arg(QStringLiteral("all, neighbouring, related")));
     return {};
 }
 
 // -k for the groups of ten: 2..6 numbers in a ten.
-QString parseTensK(const CliArguments &args, int *k)
+QString parseTensK(const CommandContext &ctx, int *k)
 {
+    const CliArguments &args = ctx.args;
     if (!parseCount(args.value(kK), k) || *k < 2 || *k > 6)
-        return QStringLiteral("bad -k value: %1 (2 to 6)").arg(args.value(kK));
+        return badValue(ctx, QStringLiteral("-k"), args.value(kK), ctx.messages("Str319").arg(2).arg(6));
     return {};
 }
 
 // Reads the words from `first` on and their options; `extra` are the options of the
 // command around the list (export-html's --out). Returns the usage error or the empty
 // text. Values that depend on the lottery (-p, --group) are checked after the load.
-QString parseListRequest(const CliArguments &args, int first, const QStringList &extra, ListRequest *request)
+QString parseListRequest(const CommandContext &ctx, int first, const QStringList &extra, ListRequest *request)
 {
+    const CliArguments &args = ctx.args;
     using Kind = ListRequest::Kind;
     const QStringList required = QStringList { option::kLottery } + extra;
     const QString what = args.word(first);
     if (what == QLatin1String("numbers")) {
         request->kind = Kind::Numbers;
-        return checkUsage(args, selectionOptions() + extra, first + 1, required);
+        return checkUsage(ctx, selectionOptions() + extra, first + 1, required);
     }
     if (what != QLatin1String("stat"))
-        return QStringLiteral("unknown list: %1 (numbers or stat ...)").arg(what);
+        return ctx.messages("Str304").arg(what);
 
     const QString stat = args.word(first + 1);
     const int words = first + 2;
@@ -84,54 +90,54 @@ QString parseListRequest(const CliArguments &args, int first, const QStringList 
         || stat == QLatin1String("quads")) {
         request->kind = Kind::Combinations;
         request->k = stat == QLatin1String("pairs") ? 2 : stat == QLatin1String("triples") ? 3 : 4;
-        error = checkUsage(args, known << kFamily, words, required);
-        return error.isEmpty() ? parseFamily(args, &request->family) : error;
+        error = checkUsage(ctx, known << kFamily, words, required);
+        return error.isEmpty() ? parseFamily(ctx, &request->family) : error;
     }
     if (stat == QLatin1String("tens")) {
-        error = checkUsage(args, known << kK << kAllDraws, words, required);
+        error = checkUsage(ctx, known << kK << kAllDraws, words, required);
         if (!error.isEmpty())
             return error;
         if (args.has(kAllDraws)) {
             request->kind = Kind::TensAllDraws;
-            return args.has(kK) ? QStringLiteral("give either -k or --all-draws") : QString();
+            return args.has(kK) ? ctx.messages("Str323") : QString();
         }
         if (!args.has(kK))
-            return QStringLiteral("missing option -k (or --all-draws)");
+            return ctx.messages("Str302").arg(QStringLiteral("-k / --all-draws"));
         request->kind = Kind::Tens;
-        return parseTensK(args, &request->k);
+        return parseTensK(ctx, &request->k);
     }
     if (stat == QLatin1String("positions")) {
         request->kind = Kind::Positions;
-        error = checkUsage(args, known << kP << kOrder, words, required + QStringList { kP });
+        error = checkUsage(ctx, known << kP << kOrder, words, required + QStringList { kP });
         if (!error.isEmpty())
             return error;
         if (!parseCount(args.value(kP), &request->position) || request->position < 1)
-            return QStringLiteral("bad -p value: %1 (a position from 1)").arg(args.value(kP));
+            return badValue(ctx, QStringLiteral("-p"), args.value(kP), ctx.messages("Str320"));
         const QString order = args.has(kOrder) ? args.value(kOrder) : QStringLiteral("drawing");
         if (order == QLatin1String("drawing"))
             request->order = PositionOrder::Drawing;
         else if (order == QLatin1String("ascending"))
             request->order = PositionOrder::Ascending;
         else
-            return QStringLiteral("bad --order value: %1 (drawing or ascending)").arg(order);
+            return badValue(ctx, QStringLiteral("--order"), order,
+                ctx.messages("Str318").arg(QStringLiteral("drawing, ascending")));
         return {};
     }
     if (stat == QLatin1String("additional")) {
         request->kind = Kind::Additional;
-        return checkUsage(args, known, words, required);
+        return checkUsage(ctx, known, words, required);
     }
     if (stat == QLatin1String("ten-combos")) {
         request->kind = Kind::TenCombos;
-        error = checkUsage(args, known << kK << kGroup, words, required + QStringList { kK, kGroup });
+        error = checkUsage(ctx, known << kK << kGroup, words, required + QStringList { kK, kGroup });
         if (!error.isEmpty())
             return error;
         request->group = args.value(kGroup);
-        return parseTensK(args, &request->k);
+        return parseTensK(ctx, &request->k);
     }
     if (stat.isEmpty())
-        return QStringLiteral(
-            "stat needs a statistic: pairs, triples, quads, tens, positions, additional, ten-combos");
-    return QStringLiteral("unknown statistic: %1").arg(stat);
+        return ctx.messages("Str322").arg(QStringLiteral("stat"), kStatistics);
+    return badValue(ctx, QStringLiteral("stat"), stat, ctx.messages("Str318").arg(kStatistics));
 }
 
 // The caption of the toolbar menu's command for k numbers in a ten, which the tens
@@ -197,7 +203,8 @@ CommandResult makeList(
         setShownTable(list, numberListTable(load));
         break;
     case Kind::Combinations: {
-        StatTable table = combinationStats(draws, d, request.k, request.family, ctx.messages);
+        StatTable table = combinationStats(draws, d, request.k, request.family, ctx.messages,
+            terminalProgress(ctx.messages("Str331").arg(ctx.args.words().join(QLatin1Char(' ')))));
         list->title = table.title;
         setShownTable(list, std::move(table));
         break;
@@ -211,10 +218,8 @@ CommandResult makeList(
     }
     case Kind::Positions: {
         if (request.position > d.drawNumber)
-            return CommandResult::wrongUsage(
-                QStringLiteral("bad -p value: %1 (this lottery has positions 1 to %2)")
-                    .arg(request.position)
-                    .arg(d.drawNumber));
+            return CommandResult::wrongUsage(badValue(ctx, QStringLiteral("-p"),
+                QString::number(request.position), ctx.messages("Str319").arg(1).arg(d.drawNumber)));
         // The title names the position's menu item, "Позиция 3".
         const QString item = ctx.messages("Str53") + QLatin1Char(' ') + QString::number(request.position);
         StatTable table = positionStats(
@@ -242,8 +247,8 @@ CommandResult makeList(
             QStringList labels;
             for (int r = 0; r < groups.rowCount(); ++r)
                 labels.append(groups.caption(r));
-            return CommandResult::wrongUsage(QStringLiteral("bad --group value: %1 (one of %2)")
-                                                 .arg(request.group, labels.join(QStringLiteral(", "))));
+            return CommandResult::wrongUsage(badValue(ctx, QStringLiteral("--group"), request.group,
+                ctx.messages("Str318").arg(labels.join(QStringLiteral(", ")))));
         }
         list->title = groups.title;
         setShownTable(list, tenCombos(draws, d, groups.groupLow(row), groups.groupHigh(row), request.k));
@@ -252,7 +257,7 @@ CommandResult makeList(
         break;
     }
     case Kind::TensAllDraws:
-        return CommandResult::wrongUsage(QStringLiteral("the all-draws table is no list"));
+        return CommandResult::wrongUsage(ctx.messages("Str324"));
     }
     return CommandResult::ok({});
 }
@@ -260,7 +265,7 @@ CommandResult makeList(
 CommandResult runList(const CommandContext &ctx, int first)
 {
     ListRequest request;
-    const QString error = parseListRequest(ctx.args, first, {}, &request);
+    const QString error = parseListRequest(ctx, first, {}, &request);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
     DrawFilter filter;
@@ -279,13 +284,15 @@ CommandResult runList(const CommandContext &ctx, int first)
         for (int row = 0; row < load.draws.rowCount(); ++row)
             drawNumbers.append(load.draws.drawNumberText(row));
         return CommandResult::ok(
-            ctx.json() ? groupCountsJson(table, drawNumbers) : groupCountsText(table, drawNumbers));
+            ctx.json() ? groupCountsJson(table, drawNumbers) : groupCountsText(table, drawNumbers),
+            QStringList { QStringLiteral("draw") } + table.columnHeaders());
     }
     ShownList list;
     CommandResult made = makeList(ctx, load, request, &list);
     if (made.status != ExitOk)
         return made;
-    return CommandResult::ok(ctx.json() ? listJson(list) : listText(list));
+    return CommandResult::ok(ctx.json() ? listJson(list) : listText(list),
+        { QStringLiteral("caption"), QStringLiteral("since"), QStringLiteral("drawn") });
 }
 
 } // namespace
@@ -298,13 +305,12 @@ CommandResult listCommand(const CommandContext &ctx)
 CommandResult exportHtmlCommand(const CommandContext &ctx)
 {
     ListRequest request;
-    QString error = parseListRequest(ctx.args, 1, { option::kOut }, &request);
+    QString error = parseListRequest(ctx, 1, { option::kOut }, &request);
     if (error.isEmpty()
         && (request.kind == ListRequest::Kind::TensAllDraws || request.kind == ListRequest::Kind::TenCombos))
-        error = QStringLiteral("export-html writes the number list or a statistics list, "
-                               "not stat tens --all-draws or stat ten-combos");
+        error = ctx.messages("Str325");
     if (error.isEmpty() && ctx.value(option::kOut).isEmpty())
-        error = QStringLiteral("--out needs a file name");
+        error = ctx.messages("Str308").arg(QStringLiteral("--out"));
     DrawFilter filter;
     if (error.isEmpty())
         error = drawFilter(ctx, true, &filter);
@@ -321,12 +327,15 @@ CommandResult exportHtmlCommand(const CommandContext &ctx)
 
     // Heading: "6 из 45 - Пары номеров.<br>" and the status bar's text after the load.
     const QString path = ctx.value(option::kOut);
+    const OutFile out(ctx);
     if (!writeHtmlTable(
-            path, list.columns, static_cast<int>(list.order.size()),
+            out.path(), list.columns, static_cast<int>(list.order.size()),
             [&list](int row) { return list.cells(row); },
             htmlHeading(ctx.value(option::kLottery), list.title, loadStatusText(load, ctx.messages)),
             htmlFooter(), &error))
         return CommandResult::failed(ctx.messages("Str56").arg(error));
+    if (out.toStandardOutput())
+        return out.printed();
     if (!ctx.json())
         return CommandResult::ok({});
     JsonWriter json;

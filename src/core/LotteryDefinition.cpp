@@ -72,6 +72,17 @@ DefinitionProblem findProblem(const LotteryDefinition &d)
         return refuse("DrawNumber", d.drawNumber, QStringLiteral("1..%1").arg(range));
     if (d.countOfAddBall < 0 || d.countOfAddBall > kLargestNumber)
         return refuse("CountOfAddBall", d.countOfAddBall, numberRange);
+    // The additional numbers have the limits of the main ones; a range cut to fit
+    // would count other balls than the player's.
+    if (d.countOfAddBall > 0) {
+        if (d.minnumberOfAddBall < 0 || d.minnumberOfAddBall > kLargestNumber)
+            return refuse("MinnumberOfAddBall", d.minnumberOfAddBall, numberRange);
+        if (d.maxnumberOfAddBall < 0 || d.maxnumberOfAddBall > kLargestNumber)
+            return refuse("MaxnumberOfAddBall", d.maxnumberOfAddBall, numberRange);
+        if (d.minnumberOfAddBall > d.maxnumberOfAddBall)
+            return refuse("MinnumberOfAddBall", d.minnumberOfAddBall,
+                QStringLiteral("<= MaxnumberOfAddBall = %1").arg(d.maxnumberOfAddBall));
+    }
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/MessageCatalog.h"
 #include "core/StringFn.h"
+#include "play/TicketSummary.h"
 
 #include <QRegularExpression>
 
@@ -33,21 +34,29 @@ QString captionOf(int row)
     return paramCaptions().value(row).trimmed();
 }
 
+// The editor's values into the lottery's section. The ticket price is optional: an
+// empty value removes the key, so a file without prices reads as before.
+void writeValues(IniDocument &document, const QString &lottery, const QStringList &values)
+{
+    for (int row = 0; row < kParamCount; ++row) {
+        const QString &key = paramKeys().at(row);
+        if (key == kTicketPriceKey && values.value(row).trimmed().isEmpty())
+            document.deleteKey(lottery, key);
+        else
+            document.writeString(lottery, key, values.value(row));
+    }
+}
+
 } // namespace
 
 const QStringList &paramKeys()
 {
     static const QStringList keys {
-        QStringLiteral("MinNumber"),
-        QStringLiteral("MaxNumber"),
-        QStringLiteral("DrawNumber"),
-        QStringLiteral("CountOfAddBall"),
-        QStringLiteral("MinnumberOfAddBall"),
-        QStringLiteral("MaxnumberOfAddBall"),
-        QStringLiteral("BaseFile"),
-        QStringLiteral("Machine"),
-        QStringLiteral("SetOfBall"),
-        QStringLiteral("WWW"),
+        QStringLiteral("MinNumber"), QStringLiteral("MaxNumber"), QStringLiteral("DrawNumber"),
+        QStringLiteral("CountOfAddBall"), QStringLiteral("MinnumberOfAddBall"),
+        QStringLiteral("MaxnumberOfAddBall"), QStringLiteral("BaseFile"), QStringLiteral("Machine"),
+        QStringLiteral("SetOfBall"), QStringLiteral("WWW"),
+        kTicketPriceKey, // optional: without it the list shows no cost
     };
     return keys;
 }
@@ -65,6 +74,7 @@ const QStringList &paramCaptions()
         QStringLiteral("Названия лототронов (через запятую)"),
         QStringLiteral("Названия комплектов шаров (через запятую)"),
         QStringLiteral("Страница или файл в интернете с результатами"),
+        QStringLiteral("Цена билета (пусто: не указана)"),
     };
     return captions;
 }
@@ -82,6 +92,7 @@ const QStringList &paramDefaults()
         QStringLiteral("-"),
         QStringLiteral("-"),
         QStringLiteral("http://"),
+        QString(),
     };
     return defaults;
 }
@@ -108,6 +119,12 @@ ParamsCheck checkParams(const QString &lottery, const QStringList &values, const
             return { row, messages("Str74").arg(captionOf(row), reason) };
         }
     }
+    const int priceRow = static_cast<int>(paramKeys().indexOf(kTicketPriceKey));
+    std::optional<qint64> cents;
+    if (!parsePrice(values.value(priceRow), &cents)) {
+        const QString reason = messages("Str75").arg(lottery, values.value(priceRow));
+        return { priceRow, messages("Str74").arg(captionOf(priceRow), reason) };
+    }
     LotteryDefinition definition;
     definition.name = lottery;
     definition.minNumber = numbers[0];
@@ -132,8 +149,7 @@ ParamsCheck checkParams(const QString &lottery, const QStringList &values, const
 bool writeParams(IniFile &ini, const QString &lottery, const QStringList &values)
 {
     IniDocument document = ini.load();
-    for (int row = 0; row < kParamCount; ++row)
-        document.writeString(lottery, paramKeys().at(row), values.value(row));
+    writeValues(document, lottery, values);
     return ini.save(document);
 }
 
@@ -143,8 +159,7 @@ bool renameLottery(IniFile &ini, const QString &oldName, const QString &newName,
     // Deleting first sends the key to the end of the list, shown.
     document.deleteKey(lotteries::kListSection, oldName);
     document.writeString(lotteries::kListSection, newName, QStringLiteral("1"));
-    for (int row = 0; row < kParamCount; ++row)
-        document.writeString(newName, paramKeys().at(row), values.value(row));
+    writeValues(document, newName, values);
     // "Loto" renamed "LOTO" is the same section: erasing it would lose what was just written.
     if (!sameName(oldName, newName)) {
         // Keys the editor does not show (the ticket filters) go with the lottery.

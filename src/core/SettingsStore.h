@@ -22,7 +22,7 @@ class MessageCatalog;
 
 namespace settings {
 
-inline constexpr int kParamCount = 10;
+inline constexpr int kParamCount = 11;
 
 // MinNumber, MaxNumber, DrawNumber, CountOfAddBall, MinnumberOfAddBall,
 // MaxnumberOfAddBall, BaseFile, Machine, SetOfBall, WWW: the order the editor shows

@@ -121,14 +121,11 @@ TEST_F(CliPlay, ExpandAndSaveMakeTheWindowsListAndFile)
         writeCombinationFile(dir.filePath(s("window.ltc")), seven.list, kSix, kSeven, messages, &error));
     EXPECT_EQ(dir.readBytes(s("mine.ltc")), dir.readBytes(s("window.ltc")));
 
-    // A name that is no system of the lottery expands the default template.
-    json = run({ s("expand"), s("--lottery"), kSix, s("--system"), s("Нет такой"), s("--marked"),
-                   s("05,11,17"), s("--json") })
-               .json();
-    EXPECT_EQ(compact(json.value(s("rows")).toArray()),
-        compact(QJsonArray {
-            QJsonArray { s("05"), s("11"), s("17"), s(""), s(""), s(""), s(""), s(""), s(""), s("") } }));
-    EXPECT_EQ(json.value(s("status")).toString(), s("Выбрано 3 номеров"));
+    // A name that is no system of the lottery is refused, not expanded by the default template.
+    const CliRun unknown = run({ s("expand"), s("--lottery"), kSix, s("--system"), s("Нет такой"),
+        s("--marked"), s("05,11,17"), s("--json") });
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_TRUE(unknown.out.isEmpty());
 }
 
 TEST_F(CliPlay, MarkedNumbersOutsideTheListAndMissingTemplatesAreRefused)

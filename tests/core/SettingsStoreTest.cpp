@@ -1,4 +1,5 @@
 #include "core/SettingsStore.h"
+#include "core/IniFile.h"
 
 #include "core/MessageCatalog.h"
 #include "support/TempFolder.h"
@@ -35,7 +36,7 @@ TEST(SettingsParams, MissingKeysShowTheDialogDefaults)
     const QStringList values = readParams(ini, s("L"));
     EXPECT_EQ(values,
         QStringList({ s("1"), s("45"), s("5"), s("0"), s("0"), s("0"), s("default.lot"), s("-"), s("-"),
-            s("http://example.org") }));
+            s("http://example.org"), s("") }));
     EXPECT_EQ(readParams(ini, s("no section")), paramDefaults());
 }
 
@@ -164,4 +165,32 @@ TEST(SettingsFile, SystemListsAreRewrittenInRowOrder)
 
     ASSERT_TRUE(writeSystems(ini, section, {}));
     EXPECT_FALSE(ini.hasSection(section));
+}
+
+TEST(SettingsParams, TicketPriceIsOptionalCheckedAndRemovedWhenEmptied)
+{
+    test::TempFolder dir;
+    const QString path = dir.filePath(s("kivora.INI"));
+    dir.writeLines(s("kivora.INI"), { s("[L]"), s("DrawNumber=5"), s("Extra=kept") });
+    IniFile ini(path);
+    const MessageCatalog messages;
+    const int priceRow = static_cast<int>(paramKeys().indexOf(s("TicketPrice")));
+    ASSERT_GE(priceRow, 0);
+
+    QStringList values = readParams(ini.load(), s("L"));
+    EXPECT_TRUE(values.at(priceRow).isEmpty());
+    values[priceRow] = s("25,50");
+    EXPECT_TRUE(checkParams(s("L"), values, messages).ok());
+    ASSERT_TRUE(writeParams(ini, s("L"), values));
+    EXPECT_EQ(ini.load().readString(s("L"), s("TicketPrice"), QString()), s("25,50"));
+
+    values[priceRow] = s("двадцать");
+    const ParamsCheck refused = checkParams(s("L"), values, messages);
+    EXPECT_EQ(refused.row, priceRow);
+    EXPECT_FALSE(refused.ok());
+
+    values[priceRow] = QString();
+    ASSERT_TRUE(writeParams(ini, s("L"), values));
+    EXPECT_FALSE(ini.load().value(s("L"), s("TicketPrice")).has_value());
+    EXPECT_EQ(ini.load().readString(s("L"), s("Extra"), QString()), s("kept"));
 }

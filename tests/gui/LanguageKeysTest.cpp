@@ -45,7 +45,8 @@ QStringList addedSince10()
 {
     return { s("MainForm/N11Text_Caption"), s("MainForm/N18Print_Caption"), s("MainForm/N47Print_Caption"),
         s("MainForm/N15Filters_Caption"), s("MainForm/N4Charts_Caption"), s("MainForm/N4Random_Caption"),
-        s("MainForm/N4Backtest_Caption"), s("MainForm/N40Chart_Caption") };
+        s("MainForm/N4Backtest_Caption"), s("MainForm/N40Chart_Caption"),
+        s("FormSettings/ParamsListEditor_Strings[10]") };
 }
 
 // Every text a language file can set, as the widgets show it now.

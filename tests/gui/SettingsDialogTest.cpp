@@ -293,6 +293,8 @@ TEST_F(SettingsDialogTest, ValuesOutsideTheLimitsAreRefusedAndNothingIsWritten)
         { 2, "37", "Количество номеров одного розыгрыша" },
         { 3, "-1", "Количество дополнительных номеров" },
         { 5, "четыре", "Максимальный дополнительный номер" },
+        { 5, "101", "Максимальный дополнительный номер" }, // cut to 100 before, silently
+        { 10, "12 руб", "Цена билета" },
     };
     for (const auto &c : cases) {
         dialog->show();
@@ -356,4 +358,16 @@ TEST_F(SettingsDialogTest, TemplatePageEditsTheSystemListOfTheDrawSize)
     EXPECT_EQ(services.lastMessage(), messages("Str52"));
     // OK on this page leaves the lottery values alone.
     EXPECT_EQ(read("A", "MaxNumber"), s("36"));
+}
+
+TEST_F(SettingsDialogTest, TicketPriceIsWrittenOnlyWhenGiven)
+{
+    EXPECT_TRUE(param(10).isEmpty());
+    setParam(10, s("12,50"));
+    click("BitBtn5");
+    EXPECT_EQ(read("A", "TicketPrice"), s("12,50"));
+    setParam(10, s(""));
+    click("BitBtn5");
+    EXPECT_EQ(read("A", "TicketPrice"), s("<none>"));
+    EXPECT_EQ(read("A", "WWW"), s("http://a"));
 }
