@@ -2,8 +2,13 @@
 
 #include "statistics/NumberSet.h"
 
+#include "statistics/WorkSplit.h"
+
 #include <algorithm>
 #include <array>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 
 namespace kivora {
 
@@ -44,18 +49,84 @@ struct RankCounter
     qint32 drawn = 0;
 };
 
+// The numbers of every draw that lie in the range, counted from its low end: for each
+// number the draws that hold it (one bit a draw), and for each draw its numbers in
+// ascending order.
+class DrawNumbers final
+{
+public:
+    DrawNumbers(const DrawTable &draws, NumberRange range)
+        : m_count(draws.rowCount())
+        , m_words((static_cast<size_t>(m_count) + 63) / 64)
+        , m_holders(static_cast<size_t>(range.size()) * m_words)
+        , m_sets(static_cast<size_t>(m_count))
+        , m_stride(static_cast<size_t>(std::min(draws.drawNumber(), range.size())))
+        , m_lists(m_sets.size() * m_stride)
+        , m_sizes(m_sets.size())
+    {
+        int members[128];
+        for (int t = 0; t < m_count; ++t) {
+            const int *cells = draws.numbers(t);
+            NumberSet &set = m_sets[static_cast<size_t>(t)];
+            for (int j = 0; j < draws.drawNumber(); ++j) {
+                if (range.contains(cells[j]))
+                    set.insert(cells[j] - range.lo);
+            }
+            const int size = set.members(members);
+            quint8 *list = m_lists.data() + static_cast<size_t>(t) * m_stride;
+            for (int i = 0; i < size; ++i) {
+                list[i] = static_cast<quint8>(members[i]);
+                m_holders[static_cast<size_t>(members[i]) * m_words + static_cast<size_t>(t) / 64]
+                    |= quint64(1) << (t % 64);
+            }
+            m_sizes[static_cast<size_t>(t)] = static_cast<quint8>(size);
+        }
+    }
+
+    int count() const { return m_count; }
+    // The numbers of draw t in ascending order; returns how many.
+    int numbers(int t, const quint8 *&list) const
+    {
+        list = m_lists.data() + static_cast<size_t>(t) * m_stride;
+        return m_sizes[static_cast<size_t>(t)];
+    }
+    // Calls visit(t, list, size) for every draw t holding `number`, oldest first, with
+    // the draw's numbers from `number` up.
+    template<class Visit> void forEachHolder(int number, Visit &&visit) const
+    {
+        const quint64 *words = m_holders.data() + static_cast<size_t>(number) * m_words;
+        for (size_t w = 0; w < m_words; ++w) {
+            for (quint64 bits = words[w]; bits != 0; bits &= bits - 1) {
+                const size_t t = w * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+                const int below = m_sets[t].countBelow(number);
+                visit(static_cast<int>(t), m_lists.data() + t * m_stride + below, m_sizes[t] - below);
+            }
+        }
+    }
+
+private:
+    int m_count;
+    size_t m_words; // per number
+    std::vector<quint64> m_holders;
+    std::vector<NumberSet> m_sets;
+    size_t m_stride;
+    std::vector<quint8> m_lists; // m_stride per draw
+    std::vector<quint8> m_sizes;
+};
+
 // All k-subsets of 0..n-1 ranked in ascending order (first number slowest). The rank
 // of u1 < u2 < ... < uk is the sum over positions i of the subsets that put a smaller
 // number at position i after the same u1..u(i-1):
 //   prefix[i][u(i)] - prefix[i][u(i-1) + 1], prefix[i][v] = sum over w < v of C(n-1-w, k-1-i).
-// The subsets of every draw's numbers update the counters of their rank; a quadruple
-// of Keno 20 of 80 thus costs C(20, 4) = 4845 updates a draw instead of 1,581,580
-// containment tests.
-template<int K> class SubsetEngine final
+// The subsets with one first number form one block of ranks, starting at prefix[0][u1].
+// A draw's numbers above u1 update the counters of their (k-1)-subsets within that
+// block; a quadruple of Keno 20 of 80 thus costs at most C(19, 3) = 969 updates per
+// draw and first number it holds instead of 79,079 containment tests.
+template<int K> class RankTable final
 {
 public:
-    explicit SubsetEngine(int n)
-        : m_counters(static_cast<size_t>(binomial(n, K)))
+    explicit RankTable(int n)
+        : m_n(n)
     {
         for (int i = 0; i < K; ++i) {
             m_prefix[i].assign(static_cast<size_t>(n) + 1, 0);
@@ -64,43 +135,52 @@ public:
         }
     }
 
-    // The subsets of draw t (its numbers counted from the range's low end).
-    void addDraw(int t, const NumberSet &draw)
+    size_t total() const { return static_cast<size_t>(m_prefix[0][static_cast<size_t>(m_n)]); }
+    size_t blockStart(int first) const
     {
-        int numbers[128];
-        const int count = draw.members(numbers);
-        if (count >= K) {
-            m_draw = t;
-            visit<0>(numbers, count, 0, -1, 0);
-        }
+        return static_cast<size_t>(m_prefix[0][static_cast<size_t>(first)]);
     }
-
-    // The subsets whose smallest number is `first`, over the draws (their numbers
-    // counted from the range's low end), oldest first. Their counters lie side by side
-    // (79,079 quadruples of 1..80 start with 1: 632 KB), so taking one first number
-    // at a time keeps the updates in the processor's cache; the order of the draws,
-    // which gaps depend on, is the same for every counter.
-    void addFirst(int first, const std::vector<NumberSet> &draws)
-    {
-        int numbers[128];
-        numbers[0] = first;
-        const qint32 base = m_prefix[0][static_cast<size_t>(first)];
-        for (size_t t = 0; t < draws.size(); ++t) {
-            if (!draws[t].has(first))
-                continue;
-            const int count = draws[t].above(first).members(numbers + 1);
-            if (count >= K - 1) {
-                m_draw = static_cast<int>(t);
-                visit<1>(numbers, count + 1, 1, first, base);
-            }
-        }
-    }
-
-    const std::vector<RankCounter> &counters() const { return m_counters; }
-    int longestClosedGap() const { return m_record; }
+    size_t blockSize(int first) const { return blockStart(first + 1) - blockStart(first); }
+    const qint32 *prefix(int position) const { return m_prefix[static_cast<size_t>(position)].data(); }
 
 private:
-    template<int Pos> void visit(const int *u, int m, int from, int prev, qint32 base)
+    int m_n;
+    std::array<std::vector<qint32>, K> m_prefix;
+};
+
+// Counts the subsets of one first number at a time, over all the draws. Its counters
+// hold one block (79,079 quadruples of 1..80 start with 1: 632 KB), so the updates
+// stay in the processor's cache; each thread has its own counter, on a cache line of
+// its own.
+template<int K> class alignas(64) FirstNumberCounter final
+{
+public:
+    explicit FirstNumberCounter(const RankTable<K> &ranks)
+        : m_ranks(ranks)
+        , m_counters(ranks.blockSize(0))
+    { }
+
+    // The subsets whose smallest number is `first`, over the draws (their numbers
+    // counted from the range's low end), oldest first. Returns the longest closed gap
+    // among them: the run before a first appearance included, the open run not.
+    int count(int first, const DrawNumbers &draws)
+    {
+        std::fill_n(m_counters.begin(), m_ranks.blockSize(first), RankCounter());
+        m_record = 0;
+        draws.forEachHolder(first, [this, first](int t, const quint8 *numbers, int size) {
+            if (size >= K) {
+                m_draw = t;
+                visit<1>(numbers, size, 1, first, 0);
+            }
+        });
+        return m_record;
+    }
+
+    // The counters of the block after count(), in rank order.
+    const RankCounter *counters() const { return m_counters.data(); }
+
+private:
+    template<int Pos> void visit(const quint8 *u, int m, int from, int prev, qint32 base)
     {
         if constexpr (Pos == K - 1) {
             // At the last position each larger number is the next rank (prefix[v] = v).
@@ -117,73 +197,184 @@ private:
             }
             m_record = record;
         } else {
-            const qint32 *prefix = m_prefix[Pos].data();
+            const qint32 *prefix = m_ranks.prefix(Pos);
             const qint32 offset = base - prefix[prev + 1];
             for (int j = from; j <= m - (K - Pos); ++j)
                 visit<Pos + 1>(u, m, j + 1, u[j], offset + prefix[u[j]]);
         }
     }
 
-    std::array<std::vector<qint32>, K> m_prefix;
+    const RankTable<K> &m_ranks;
     std::vector<RankCounter> m_counters;
     int m_draw = 0;
     int m_record = 0;
 };
 
+// What one thread found beyond the rows; the threads' findings merge by maximum, so
+// the result does not depend on how the first numbers were shared out.
+struct alignas(64) Extremes
+{
+    int record = 0;
+    int top = 0;
+};
+
+void mergeExtremes(const std::vector<Extremes> &extremes, StatTable &table)
+{
+    for (const Extremes &found : extremes) {
+        table.record = std::max(table.record, found.record);
+        table.topCount = std::max(table.topCount, found.top);
+    }
+}
+
+// Lets the threads that count wait until the one making the rows has made them.
+class RowsGate final
+{
+public:
+    template<class Make> void make(Make &&makeRows)
+    {
+        try {
+            makeRows();
+        } catch (...) {
+            open(false);
+            throw;
+        }
+        open(true);
+    }
+    // Whether the rows were made (false: making them failed, and that failure stops
+    // the work).
+    bool waitUntilMade()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_opened.wait(lock, [this] { return m_state != State::Making; });
+        return m_state == State::Made;
+    }
+
+private:
+    enum class State { Making, Made, Failed };
+
+    void open(bool made)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_state = made ? State::Made : State::Failed;
+        }
+        m_opened.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_opened;
+    State m_state = State::Making;
+};
+
+// Lists the combinations of one first number (counted from the range's low end) into
+// their rows from their counters; returns the longest open run and the largest drawn.
 template<int K>
-void scanAll(const DrawTable &draws, NumberRange range, StatTable &table, const Progress &progress)
+Extremes listFirst(int first, NumberRange range, int drawCount, const RankCounter *counters, StatRow *row)
+{
+    Extremes found;
+    int combination[K];
+    combination[0] = range.lo + first;
+    forEachCombination(NumberRange { combination[0] + 1, range.hi }, K - 1, 1, [&](const int *rest) {
+        std::copy(rest, rest + K - 1, combination + 1);
+        const RankCounter &tally = *counters++;
+        const int since = drawCount - 1 - tally.last;
+        found.record = std::max(found.record, since);
+        found.top = std::max(found.top, static_cast<int>(tally.drawn));
+        *row++ = { StatTable::numbersKey(combination, K), since, tally.drawn };
+    });
+    return found;
+}
+
+// Pairs, draw by draw: all their counters fit in the fastest cache (5,050 pairs of
+// 0..100: 40 KB), and the whole count takes a few milliseconds on the Keno base, too
+// little to share out. Returns the longest closed gap.
+int countPairs(const DrawNumbers &draws, const RankTable<2> &ranks, std::vector<RankCounter> &counters,
+    const Progress &progress)
+{
+    int record = 0;
+    SteppedProgress steps(progress, 0, draws.count());
+    for (int t = 0; t < draws.count(); ++t) {
+        const quint8 *u = nullptr;
+        const int m = draws.numbers(t, u);
+        for (int i = 0; i + 1 < m; ++i) {
+            RankCounter *block = counters.data() + ranks.blockStart(u[i]);
+            const int skip = u[i] + 1; // the block starts with the pair (u[i], u[i] + 1)
+            for (int j = i + 1; j < m; ++j) {
+                RankCounter &counter = block[u[j] - skip];
+                record = std::max(record, t - counter.last - 1);
+                counter.last = t;
+                ++counter.drawn;
+            }
+        }
+        steps.at(t);
+    }
+    steps.done();
+    return record;
+}
+
+template<int K>
+void scanAll(
+    const DrawTable &draws, NumberRange range, StatTable &table, const Progress &progress, int threads)
 {
     const int n = range.size();
     const int drawCount = draws.rowCount();
-    std::vector<NumberSet> sets(static_cast<size_t>(drawCount));
-    for (int t = 0; t < drawCount; ++t) {
-        const int *cells = draws.numbers(t);
-        for (int j = 0; j < draws.drawNumber(); ++j) {
-            if (range.contains(cells[j]))
-                sets[static_cast<size_t>(t)].insert(cells[j] - range.lo);
+    const DrawNumbers sets(draws, range);
+    const RankTable<K> ranks(n);
+    const int firstCount = n - K + 1;
+
+    if constexpr (K == 2) {
+        table.rows.resize(ranks.total());
+        std::vector<RankCounter> counters(ranks.total());
+        Extremes whole;
+        whole.record = countPairs(sets, ranks, counters, progress);
+        for (int first = 0; first < firstCount; ++first) {
+            const Extremes found = listFirst<K>(first, range, drawCount,
+                counters.data() + ranks.blockStart(first), table.rows.data() + ranks.blockStart(first));
+            whole.record = std::max(whole.record, found.record);
+            whole.top = std::max(whole.top, found.top);
         }
+        mergeExtremes({ whole }, table);
+        return;
     }
 
-    // Counters that fit in the processor's cache (all pairs, all triples of 1..80) are
-    // updated draw by draw; larger ones one first number at a time.
-    SubsetEngine<K> engine(n);
-    constexpr size_t kCacheBytes = 1 << 20;
-    if (engine.counters().size() * sizeof(RankCounter) <= kCacheBytes) {
-        SteppedProgress steps(progress, 0, drawCount);
-        for (int t = 0; t < drawCount; ++t) {
-            engine.addDraw(t, sets[static_cast<size_t>(t)]);
-            steps.at(t);
+    // The subsets of one first number have counters and rows of their own: each first
+    // number is one item of work, and its rows are written where they belong while
+    // its counters are still in the cache. Making the rows (25 MB for all quadruples
+    // of 1..80) is the item before them, so that one thread makes them while the
+    // others count.
+    threads = threadsForWork(threads,
+        static_cast<double>(drawCount) * static_cast<double>(binomial(std::min(draws.drawNumber(), n), K))
+            + static_cast<double>(ranks.total()));
+    const int workers = workerCount(firstCount + 1, threads);
+    std::vector<std::optional<FirstNumberCounter<K>>> counters(static_cast<size_t>(workers));
+    std::vector<Extremes> extremes(static_cast<size_t>(workers));
+    RowsGate rows;
+    forEachItem(firstCount + 1, threads, progress, [&](int item, int worker) {
+        if (item == 0) {
+            rows.make([&] { table.rows.resize(ranks.total()); });
+            return;
         }
-        steps.done();
-    } else {
-        for (int first = 0; first <= n - K; ++first) {
-            engine.addFirst(first, sets);
-            report(progress, 0, n - K + 1, first);
-        }
-        report(progress, 0, n - K + 1, n - K + 1);
-    }
-
-    // Every combination is listed, so every closed gap counts; then the open runs.
-    const std::vector<RankCounter> &counters = engine.counters();
-    table.rows.reserve(counters.size());
-    int record = engine.longestClosedGap();
-    int top = 0;
-    size_t rank = 0;
-    forEachCombination(range, K, 1, [&](const int *combination) {
-        const RankCounter &counter = counters[rank++];
-        const int since = drawCount - 1 - counter.last;
-        record = std::max(record, since);
-        top = std::max(top, static_cast<int>(counter.drawn));
-        table.addNumbers(combination, K, since, counter.drawn);
+        const int first = item - 1;
+        std::optional<FirstNumberCounter<K>> &counter = counters[static_cast<size_t>(worker)];
+        if (!counter)
+            counter.emplace(ranks);
+        // Every combination is listed, so every closed gap counts; then the open runs.
+        const int closed = counter->count(first, sets);
+        if (!rows.waitUntilMade())
+            return;
+        const Extremes found = listFirst<K>(
+            first, range, drawCount, counter->counters(), table.rows.data() + ranks.blockStart(first));
+        Extremes &all = extremes[static_cast<size_t>(worker)];
+        all.record = std::max({ all.record, closed, found.record });
+        all.top = std::max(all.top, found.top);
     });
-    table.record = record;
-    table.topCount = top;
+    mergeExtremes(extremes, table);
 }
 
 // Neighbouring and related families list a few hundred combinations at most: each is
 // tested against a bit set of every draw.
 void scanFew(const DrawTable &draws, NumberRange range, int k, Family family, StatTable &table,
-    const Progress &progress)
+    const Progress &progress, int threads)
 {
     std::vector<std::array<int, 4>> combinations;
     auto collect = [&](const int *numbers) {
@@ -197,44 +388,47 @@ void scanFew(const DrawTable &draws, NumberRange range, int k, Family family, St
             collect(numbers);
         }
     } else {
-        forEachCombination(range, k, 10, collect);
+        // Two numbers are related when they differ by 10 to 90: in a lottery of 0..100,
+        // 00 and 100 share a last digit but are no related pair.
+        forEachCombination(range, k, 10, [&](const int *numbers) {
+            if (numbers[k - 1] - numbers[0] <= 90)
+                collect(numbers);
+        });
     }
 
-    const std::vector<NumberSet> sets = drawSets(draws, range);
-    SteppedProgress steps(progress, 0, static_cast<int>(combinations.size()));
+    std::vector<NumberSet> candidates(combinations.size());
+    for (size_t i = 0; i < combinations.size(); ++i) {
+        for (int j = 0; j < k; ++j)
+            candidates[i].insert(combinations[i][static_cast<size_t>(j)]);
+    }
+    const std::vector<SetTally> tallies = tallySets(drawSets(draws, range), candidates, threads, progress);
     table.rows.reserve(combinations.size());
     for (size_t i = 0; i < combinations.size(); ++i) {
-        NumberSet candidate;
-        for (int j = 0; j < k; ++j)
-            candidate.insert(combinations[i][static_cast<size_t>(j)]);
-        const SetTally tally = tallySet(sets, candidate);
-        table.record = std::max(table.record, tally.longest);
-        table.topCount = std::max(table.topCount, tally.drawn);
-        table.addNumbers(combinations[i].data(), k, tally.since, tally.drawn);
-        steps.at(static_cast<int>(i));
+        table.record = std::max(table.record, tallies[i].longest);
+        table.topCount = std::max(table.topCount, tallies[i].drawn);
+        table.addNumbers(combinations[i].data(), k, tallies[i].since, tallies[i].drawn);
     }
-    steps.done();
 }
 
 void fillRows(const DrawTable &draws, NumberRange range, int k, Family family, StatTable &table,
-    const Progress &progress)
+    const Progress &progress, int threads)
 {
     if (range.size() < k)
         return;
     if (family != Family::All)
-        scanFew(draws, range, k, family, table, progress);
+        scanFew(draws, range, k, family, table, progress, threads);
     else if (k == 2)
-        scanAll<2>(draws, range, table, progress);
+        scanAll<2>(draws, range, table, progress, threads);
     else if (k == 3)
-        scanAll<3>(draws, range, table, progress);
+        scanAll<3>(draws, range, table, progress, threads);
     else
-        scanAll<4>(draws, range, table, progress);
+        scanAll<4>(draws, range, table, progress, threads);
 }
 
 } // namespace
 
 StatTable combinationStats(const DrawTable &draws, const LotteryDefinition &definition, int k, Family family,
-    const MessageCatalog &messages, const Progress &progress)
+    const MessageCatalog &messages, const Progress &progress, int threads)
 {
     StatTable table;
     table.kind = StatTable::Kind::Numbers;
@@ -242,7 +436,7 @@ StatTable combinationStats(const DrawTable &draws, const LotteryDefinition &defi
     if (k >= 2 && k <= 4) {
         table.title = messages(titleKey(k, family));
         table.modeTag = modeTag(k);
-        fillRows(draws, mainRange(definition), k, family, table, progress);
+        fillRows(draws, mainRange(definition), k, family, table, progress, threads);
     }
     table.recordText = QString::number(table.record);
     table.topText = QString::number(table.topCount);

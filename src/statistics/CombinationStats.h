@@ -8,6 +8,7 @@
 #include "core/Progress.h"
 #include "results/DrawTable.h"
 #include "statistics/StatTable.h"
+#include "statistics/WorkSplit.h"
 
 namespace kivora {
 
@@ -28,7 +29,11 @@ enum class Family {
 // Str25/26/27, Str32/30/31, Str46/47/48; mode tag 0, 33 or 44.
 // A lottery too small for the family, or a k outside 2..4, gives no rows and a record
 // line of "0" and "0".
+// Triples and quadruples are counted on `threads` threads (kEveryCore: one per core),
+// the calling thread among them, pairs (a few milliseconds) on the calling thread; the
+// table is the same for any count. Safe to call from any thread on
+// draws no other thread changes meanwhile; only the calling thread calls progress.
 StatTable combinationStats(const DrawTable &draws, const LotteryDefinition &definition, int k, Family family,
-    const MessageCatalog &messages, const Progress &progress = {});
+    const MessageCatalog &messages, const Progress &progress = {}, int threads = kEveryCore);
 
 } // namespace kivora

@@ -52,6 +52,23 @@ SetTally tallySet(const std::vector<NumberSet> &draws, const NumberSet &candidat
     return tally;
 }
 
+std::vector<SetTally> tallySets(const std::vector<NumberSet> &draws, const std::vector<NumberSet> &candidates,
+    int threads, const Progress &progress)
+{
+    // A few candidates at a time are one item of work.
+    constexpr size_t kPerItem = 8;
+    std::vector<SetTally> tallies(candidates.size());
+    const int items = static_cast<int>((candidates.size() + kPerItem - 1) / kPerItem);
+    threads
+        = threadsForWork(threads, static_cast<double>(candidates.size()) * static_cast<double>(draws.size()));
+    forEachItem(items, threads, progress, [&](int item, int) {
+        const size_t end = std::min(candidates.size(), (static_cast<size_t>(item) + 1) * kPerItem);
+        for (size_t i = static_cast<size_t>(item) * kPerItem; i < end; ++i)
+            tallies[i] = tallySet(draws, candidates[i]);
+    });
+    return tallies;
+}
+
 SteppedProgress::SteppedProgress(const Progress &progress, int min, int max)
     : m_progress(progress)
     , m_min(min)

@@ -7,6 +7,7 @@
 #include "core/LotteryDefinition.h"
 #include "core/Progress.h"
 #include "results/DrawTable.h"
+#include "statistics/WorkSplit.h"
 
 #include <QtGlobal>
 
@@ -46,6 +47,13 @@ struct NumberSet
             result.high = high & ~((quint64(2) << (n - 64)) - 1);
         return result;
     }
+    // How many members lie below n (0..127).
+    int countBelow(int n) const
+    {
+        if (n < 64)
+            return __builtin_popcountll(low & ((quint64(1) << n) - 1));
+        return __builtin_popcountll(low) + __builtin_popcountll(high & ((quint64(1) << (n - 64)) - 1));
+    }
     // Writes the members in ascending order; returns how many there are.
     int members(int *out) const;
 };
@@ -82,6 +90,10 @@ struct SetTally
     int longest = 0;
 };
 SetTally tallySet(const std::vector<NumberSet> &draws, const NumberSet &candidate);
+// The tally of every candidate, each on its own, on up to `threads` threads
+// (kEveryCore: one per core); only the calling thread reports progress.
+std::vector<SetTally> tallySets(const std::vector<NumberSet> &draws, const std::vector<NumberSet> &candidates,
+    int threads, const Progress &progress);
 
 // Calls visit(const int *numbers) for every k-number set c1 < c2 < ... < ck of range
 // whose later numbers each lie a positive multiple of step above the one before, in

@@ -1,12 +1,16 @@
 #pragma once
 
 // Single numbers of one kind of place: a position of the draw, or the additional numbers.
+// A long base is counted in stretches of draws on `threads` threads (kEveryCore: one
+// per core); the table is the same for any count, and only the calling thread reports
+// progress.
 
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
 #include "core/Progress.h"
 #include "results/DrawTable.h"
 #include "statistics/StatTable.h"
+#include "statistics/WorkSplit.h"
 
 #include <QString>
 
@@ -29,7 +33,7 @@ QString positionTitle(const MessageCatalog &messages, PositionOrder order, const
 // A value at the position outside the rows' range counts nowhere. Mode tag 0, not
 // sorted (initialSort -1).
 StatTable positionStats(const DrawTable &draws, const LotteryDefinition &definition, int p,
-    PositionOrder order, const QString &title, const Progress &progress = {});
+    PositionOrder order, const QString &title, const Progress &progress = {}, int threads = kEveryCore);
 
 // Additional numbers: one row per number MinnumberOfAddBall..MaxnumberOfAddBall (cut
 // to 0..100) in ascending order; since and drawn as for a position, a number listed
@@ -37,6 +41,6 @@ StatTable positionStats(const DrawTable &draws, const LotteryDefinition &definit
 // cell reads as 0. A value in 0..100 outside the rows' range is counted (it may raise
 // topCount) but has no row; a value outside 0..100 is skipped. Mode tag 0, not sorted.
 StatTable additionalStats(const DrawTable &draws, const LotteryDefinition &definition, const QString &title,
-    const Progress &progress = {});
+    const Progress &progress = {}, int threads = kEveryCore);
 
 } // namespace kivora

@@ -1,5 +1,6 @@
 #include "statistics/TensStats.h"
 
+#include "statistics/EventRuns.h"
 #include "statistics/NumberSet.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ QString tensTitle(const MessageCatalog &messages, const QString &commandCaption)
 }
 
 StatTable tensStats(const DrawTable &draws, const LotteryDefinition &definition, int k, const QString &title,
-    const Progress &progress)
+    const Progress &progress, int threads)
 {
     StatTable table;
     table.title = title;
@@ -42,30 +43,26 @@ StatTable tensStats(const DrawTable &draws, const LotteryDefinition &definition,
     table.initialSort = 0;
 
     const int groups = groupCountOf(definition);
-    std::vector<int> since(static_cast<size_t>(groups), 0);
-    std::vector<int> hits(static_cast<size_t>(groups), 0);
-    std::vector<int> counts(static_cast<size_t>(groups), 0);
-    SteppedProgress steps(progress, 0, draws.rowCount());
-    for (int t = 0; t < draws.rowCount() && groups > 0; ++t) {
-        countGroups(draws, t, definition.maxNumber, counts);
-        for (size_t g = 0; g < counts.size(); ++g) {
-            if (counts[g] >= k) {
-                ++hits[g];
-                since[g] = 0;
-            } else {
-                ++since[g];
-                table.record = std::max(table.record, since[g]);
+    const int drawCount = draws.rowCount();
+    const std::vector<EventRuns> runs = eventRuns(groups > 0 ? drawCount : 0, groups, threads, progress,
+        [&](int from, int to, std::vector<EventRuns> &hits) {
+            std::vector<int> counts(static_cast<size_t>(groups), 0);
+            for (int t = from; t < to; ++t) {
+                countGroups(draws, t, definition.maxNumber, counts);
+                for (size_t g = 0; g < counts.size(); ++g) {
+                    if (counts[g] >= k)
+                        hits[g].meet(t);
+                }
             }
-        }
-        steps.at(t);
-    }
-    steps.done();
+        });
 
     for (int r = 1; r <= groups; ++r) {
         const bool full = 10 * r <= definition.maxNumber;
-        const size_t g = static_cast<size_t>(r - 1);
-        table.addGroup(10 * r - 9, full ? 10 * r : definition.maxNumber, full, since[g], hits[g]);
-        table.topCount = std::max(table.topCount, hits[g]);
+        const EventRuns &group = runs[static_cast<size_t>(r - 1)];
+        table.addGroup(
+            10 * r - 9, full ? 10 * r : definition.maxNumber, full, group.since(drawCount), group.count);
+        table.topCount = std::max(table.topCount, group.count);
+        table.record = std::max(table.record, group.longestRun(drawCount));
     }
     table.recordText = QString::number(table.record);
     table.topText = QString::number(table.topCount);
@@ -81,27 +78,31 @@ QStringList GroupCountsTable::columnHeaders() const
 }
 
 GroupCountsTable tensByDraw(const DrawTable &draws, const LotteryDefinition &definition,
-    const MessageCatalog &messages, const Progress &progress)
+    const MessageCatalog &messages, const Progress &progress, int threads)
 {
     GroupCountsTable table;
     table.title = messages("Str28");
     table.groupCount = groupCountOf(definition);
     table.rowCount = draws.rowCount();
-    table.counts.reserve(static_cast<size_t>(table.rowCount) * static_cast<size_t>(table.groupCount));
-    std::vector<int> counts(static_cast<size_t>(table.groupCount), 0);
-    SteppedProgress steps(progress, 0, draws.rowCount());
-    for (int t = 0; t < draws.rowCount(); ++t) {
-        countGroups(draws, t, definition.maxNumber, counts);
-        for (int c : counts)
-            table.counts.push_back(static_cast<quint8>(std::min(c, 255)));
-        steps.at(t);
-    }
-    steps.done();
+    const size_t width = static_cast<size_t>(table.groupCount);
+    table.counts.resize(static_cast<size_t>(table.rowCount) * width);
+    // Stretches of draws fill their own rows.
+    constexpr int kStretch = 1 << 15;
+    forEachItem((table.rowCount + kStretch - 1) / kStretch, threads, progress, [&](int stretch, int) {
+        std::vector<int> counts(width, 0);
+        const int end = std::min(table.rowCount, (stretch + 1) * kStretch);
+        for (int t = stretch * kStretch; t < end; ++t) {
+            countGroups(draws, t, definition.maxNumber, counts);
+            quint8 *row = table.counts.data() + static_cast<size_t>(t) * width;
+            for (size_t g = 0; g < width; ++g)
+                row[g] = static_cast<quint8>(std::min(counts[g], 255));
+        }
+    });
     return table;
 }
 
 StatTable tenCombos(const DrawTable &draws, const LotteryDefinition &definition, int lo, int hi, int k,
-    const Progress &progress)
+    const Progress &progress, int threads)
 {
     StatTable table;
     table.kind = StatTable::Kind::Numbers;
@@ -111,20 +112,20 @@ StatTable tenCombos(const DrawTable &draws, const LotteryDefinition &definition,
     if (k < 1 || k > range.size() || range.size() > 10)
         return table;
 
-    const std::vector<NumberSet> sets = drawSets(draws, range);
-    const int lastFirst = range.hi - k + 1;
+    std::vector<NumberSet> candidates;
     forEachCombination(range, k, 1, [&](const int *numbers) {
         NumberSet candidate;
         for (int j = 0; j < k; ++j)
             candidate.insert(numbers[j]);
-        const SetTally tally = tallySet(sets, candidate);
+        candidates.push_back(candidate);
+    });
+    const std::vector<SetTally> tallies = tallySets(drawSets(draws, range), candidates, threads, progress);
+    size_t i = 0;
+    forEachCombination(range, k, 1, [&](const int *numbers) {
+        const SetTally &tally = tallies[i++];
         table.addNumbers(numbers, k, tally.since, tally.drawn);
         // Rows are coloured against the longest gap among these combinations.
         table.record = std::max(table.record, tally.longest);
-        // The last combination with this first number continues with hi - k + 2 ... hi.
-        const bool lastWithThisFirst = k == 1 || numbers[1] == range.hi - k + 2;
-        if (lastWithThisFirst)
-            report(progress, 0, lastFirst, numbers[0]);
     });
     return table;
 }

@@ -2,12 +2,15 @@
 
 // Groups of ten: 1-10, 11-20, ... whatever MinNumber is; the last group ends at
 // MaxNumber ("41-45"). Group r of G = ceil(MaxNumber / 10) holds 10r-9 .. min(10r, MaxNumber).
+// A long base is counted on `threads` threads (kEveryCore: one per core); the result is
+// the same for any count, and only the calling thread reports progress.
 
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
 #include "core/Progress.h"
 #include "results/DrawTable.h"
 #include "statistics/StatTable.h"
+#include "statistics/WorkSplit.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,7 +29,7 @@ QString tensTitle(const MessageCatalog &messages, const QString &commandCaption)
 // the open run included; topCount = the largest drawn. Mode tag k - 1, kind Groups,
 // sorted by caption (initialSort 0).
 StatTable tensStats(const DrawTable &draws, const LotteryDefinition &definition, int k, const QString &title,
-    const Progress &progress = {});
+    const Progress &progress = {}, int threads = kEveryCore);
 
 // The all-draws table: per draw, how many of its main numbers fell into each group.
 struct GroupCountsTable
@@ -50,7 +53,7 @@ struct GroupCountsTable
 };
 
 GroupCountsTable tensByDraw(const DrawTable &draws, const LotteryDefinition &definition,
-    const MessageCatalog &messages, const Progress &progress = {});
+    const MessageCatalog &messages, const Progress &progress = {}, int threads = kEveryCore);
 
 // Numbers from a ten: every k-number combination of lo..hi (a group row's bounds,
 // cut to MinNumber..MaxNumber) in ascending order, first number slowest, with since
@@ -59,6 +62,6 @@ GroupCountsTable tensByDraw(const DrawTable &draws, const LotteryDefinition &def
 // and title stay those of the groups table (record 0, texts empty here), rows are
 // not sorted (initialSort -1).
 StatTable tenCombos(const DrawTable &draws, const LotteryDefinition &definition, int lo, int hi, int k,
-    const Progress &progress = {});
+    const Progress &progress = {}, int threads = kEveryCore);
 
 } // namespace kivora

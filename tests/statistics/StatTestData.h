@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdlib>
 
 #include <initializer_list>
 #include <random>
@@ -139,12 +140,14 @@ inline ReferenceResult referenceScan(
         }
         return out;
     }
-    // Related numbers share the second character of their two-digit text: 03, 13, 43; 10 and 100.
+    // Related numbers share the second character of their two-digit text (03, 13, 43; 10
+    // and 100) and differ by 10 to 90: 00 and 100 are no related pair.
     std::vector<QChar> second;
     for (int n = 0; n <= hi; ++n)
         second.push_back(twoDigits(n).at(1));
-    auto related
-        = [&](int a, int b) { return second[static_cast<size_t>(a)] == second[static_cast<size_t>(b)]; };
+    auto related = [&](int a, int b) {
+        return second[static_cast<size_t>(a)] == second[static_cast<size_t>(b)] && std::abs(a - b) <= 90;
+    };
     const bool onlyRelated = family == Family::Related;
     const int gap = onlyRelated ? 10 : 1; // the bounds only cut what could never qualify
     if (k == 2) {
