@@ -15,6 +15,15 @@ if(KIVORA_SANITIZE)
   target_compile_definitions(kivora_options INTERFACE _GLIBCXX_ASSERTIONS)
 endif()
 
+if(KIVORA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "KIVORA_FUZZ needs clang (CXX=clang++)")
+  endif()
+  target_compile_options(kivora_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined -g)
+  target_link_options(kivora_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 # Collects the sources of one folder; new files are picked up without editing CMake.
 function(kivora_sources out_var)
   set(result)

@@ -4,6 +4,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliHelp.h"
 #include "cli/CliTable.h"
+#include "core/IniFile.h"
 #include "core/LanguageTexts.h"
 #include "core/ProgramFolder.h"
 
@@ -92,6 +93,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         if (!folder.seed(&error))
             return failure(err, error);
     }
+    // A configuration that exists but cannot be read would read as empty, and the next
+    // write would replace it with a few keys.
+    IniDocument config;
+    QString configError;
+    if (!IniFile(folder.configPath()).read(&config, &configError))
+        return failure(err, messages("Str162").arg(configError));
 
     QString tableError;
     const TableOptions table = tableOptions(args, messages, &tableError);

@@ -101,7 +101,11 @@ CommandResult importCommand(const CommandContext &ctx)
     CommandResult loaded = loadWhole(ctx, &load);
     if (loaded.status != ExitOk)
         return loaded;
-    const ImportResult result = importResults(load.basePath, ctx.args.word(1), load.definition, ctx.messages);
+    // Only one load is alive at a time: the count after the import loads the base again.
+    const QString basePath = load.basePath;
+    const LotteryDefinition definition = load.definition;
+    load = LoadResult();
+    const ImportResult result = importResults(basePath, ctx.args.word(1), definition, ctx.messages);
     if (!result.ok)
         return CommandResult::failed(result.error);
     return drawCountOutput(ctx, &result);
@@ -127,7 +131,11 @@ CommandResult addCommand(const CommandContext &ctx)
     draw.ballSet = ctx.value(option::kBallSet);
     draw.mainText = ctx.value(kMain);
     draw.additionalText = ctx.value(kAdditional);
-    const QString refusal = addDraw(load.basePath, draw, load.definition, ctx.messages);
+    // Only one load is alive at a time: the count after the append loads the base again.
+    const QString basePath = load.basePath;
+    const LotteryDefinition definition = load.definition;
+    load = LoadResult();
+    const QString refusal = addDraw(basePath, draw, definition, ctx.messages);
     if (!refusal.isEmpty())
         return CommandResult::failed(refusal);
     return drawCountOutput(ctx);

@@ -8,15 +8,51 @@ namespace kivora {
 
 IniDocument IniFile::load() const
 {
+    IniDocument document;
+    read(&document, nullptr);
+    return document;
+}
+
+bool IniFile::read(IniDocument *document, QString *error) const
+{
+    *document = IniDocument();
+    const QFileInfo info(m_path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
     QString text;
-    if (!QFileInfo::exists(m_path) || !textfile::readText(m_path, &text, nullptr))
-        return IniDocument();
-    return IniDocument(text);
+    if (!textfile::readText(m_path, &text, error))
+        return false;
+    *document = IniDocument(text);
+    return true;
 }
 
 bool IniFile::save(const IniDocument &document)
 {
     m_lastError.clear();
+    textfile::FileLock lock(m_path);
+    if (!lock.lock(&m_lastError))
+        return false;
+    // A document made from a file that could not be read would replace all of it.
+    IniDocument current;
+    if (!read(&current, &m_lastError))
+        return false;
+    return textfile::writeText(m_path, document.toText(), &m_lastError);
+}
+
+// Reads, changes and writes back under one lock, so that no other process writes in
+// between.
+template<typename Change> bool IniFile::change(const Change &apply)
+{
+    m_lastError.clear();
+    textfile::FileLock lock(m_path);
+    if (!lock.lock(&m_lastError))
+        return false;
+    IniDocument document;
+    if (!read(&document, &m_lastError))
+        return false;
+    apply(document);
+    if (!document.isModified())
+        return true;
     return textfile::writeText(m_path, document.toText(), &m_lastError);
 }
 
@@ -52,9 +88,7 @@ bool IniFile::hasSection(const QString &section) const
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    IniDocument document = load();
-    document.writeString(section, key, value);
-    return save(document);
+    return change([&](IniDocument &document) { document.writeString(section, key, value); });
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -69,16 +103,12 @@ bool IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 bool IniFile::deleteKey(const QString &section, const QString &key)
 {
-    IniDocument document = load();
-    document.deleteKey(section, key);
-    return !document.isModified() || save(document);
+    return change([&](IniDocument &document) { document.deleteKey(section, key); });
 }
 
 bool IniFile::eraseSection(const QString &section)
 {
-    IniDocument document = load();
-    document.eraseSection(section);
-    return !document.isModified() || save(document);
+    return change([&](IniDocument &document) { document.eraseSection(section); });
 }
 
 } // namespace kivora

@@ -3,7 +3,9 @@
 // The configuration and language files: every call opens the file, does its work and
 // closes it again, so two windows that write the same file never overwrite each
 // other's changes. A missing file reads as empty and is created by the first write.
-// Writes replace the file through a temporary file beside it.
+// Writes replace the file through a temporary file beside it, under the file's lock. A
+// file that exists but cannot be read (no permission, no text) is never written over:
+// every write refuses with the reason of the read.
 
 #include "core/IniDocument.h"
 
@@ -35,13 +37,17 @@ public:
     bool deleteKey(const QString &section, const QString &key);
     bool eraseSection(const QString &section);
 
-    // The whole file at once, for work that reads or writes many keys together.
+    // The whole file at once, for work that reads or writes many keys together. load()
+    // gives an empty document for a file that cannot be read; read() says why.
     IniDocument load() const;
+    bool read(IniDocument *document, QString *error) const;
     bool save(const IniDocument &document);
 
     const QString &lastError() const { return m_lastError; }
 
 private:
+    template<typename Change> bool change(const Change &apply);
+
     QString m_path;
     QString m_lastError;
 };

@@ -9,23 +9,41 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+
+#include <sys/stat.h>
+
 namespace kivora {
 
 namespace {
 
 const QString kDefaultsRoot = QStringLiteral(":/defaults");
 
+// Creates a folder and the folders above it, naming the system's reason ("Permission
+// denied") and the folder it concerns when one cannot be made.
 bool makeFolder(const QString &path, QString *error)
 {
-    if (QDir().mkpath(path))
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QFileInfo info(clean);
+    if (info.isDir())
+        return true;
+    if (info.exists() || info.isSymLink()) {
+        if (error)
+            *error = textfile::describeError(clean, qt_error_string(ENOTDIR));
+        return false;
+    }
+    const QString parent = info.path();
+    if (parent != clean && !makeFolder(parent, error))
+        return false;
+    if (::mkdir(QFile::encodeName(clean).constData(), 0777) == 0 || errno == EEXIST)
         return true;
     if (error)
-        *error = textfile::describeError(
-            path, QCoreApplication::translate("ProgramFolder", "cannot create the folder"));
+        *error = textfile::describeError(clean, qt_error_string(errno));
     return false;
 }
 
-// Copies one file of the default data; a file that fails half-way is removed.
+// Copies one file of the default data through a temporary file: a file cut short by a
+// full disk never appears under its own name.
 bool copyDefault(const QString &source, const QString &target, QString *error)
 {
     QFile in(source);
@@ -34,14 +52,7 @@ bool copyDefault(const QString &source, const QString &target, QString *error)
             *error = textfile::describeError(source, in.errorString());
         return false;
     }
-    QFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.flush()) {
-        if (error)
-            *error = textfile::describeError(target, out.errorString());
-        out.remove();
-        return false;
-    }
-    return true;
+    return textfile::writeBytes(target, in.readAll(), error);
 }
 
 } // namespace
@@ -95,9 +106,16 @@ bool ProgramFolder::seed(QString *error) const
 {
     if (!makeFolder(m_path, error))
         return false;
+    // The configuration file goes last: a folder with one is never seeded again, so it
+    // must not appear before every other file is whole.
+    QStringList sources;
     QDirIterator it(kDefaultsRoot, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
+    while (it.hasNext())
+        sources.append(it.next());
+    const QString configSource = kDefaultsRoot + QLatin1Char('/') + configFileName();
+    sources.removeAll(configSource);
+    sources.append(configSource);
+    for (const QString &source : std::as_const(sources)) {
         const QString relative = source.mid(kDefaultsRoot.size() + 1);
         QString target = filePath(relative);
         if (relative.startsWith(QLatin1String("lng/"))) {
@@ -108,10 +126,9 @@ bool ProgramFolder::seed(QString *error) const
                 name = QStringLiteral("&russian.lng");
             target = QDir(languageFolder()).filePath(name);
         }
-        if (QFileInfo::exists(target))
+        if (QFileInfo::exists(target) || !QFile::exists(source))
             continue;
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!copyDefault(source, target, error))
+        if (!makeFolder(QFileInfo(target).absolutePath(), error) || !copyDefault(source, target, error))
             return false;
     }
     return true;

@@ -1,12 +1,19 @@
 #include "core/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
+#include <QMutex>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QThread>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 namespace kivora::textfile {
 
@@ -173,15 +180,20 @@ bool isAscii(const QByteArray &bytes)
     return true;
 }
 
+bool isValidUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString probe = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
 bool isUtf8File(const QByteArray &bytes)
 {
     if (bytes.startsWith(utf8Bom()))
         return true;
     if (isAscii(bytes))
         return false;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString probe = decoder.decode(bytes);
-    return !decoder.hasError();
+    return isValidUtf8(bytes);
 }
 
 bool fail(QString *error, const QString &path, const QString &reason)
@@ -191,11 +203,53 @@ bool fail(QString *error, const QString &path, const QString &reason)
     return false;
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TextFile", text);
+}
+
+QString noNameReason()
+{
+    return tr("no file name given");
+}
+
+QString notRegularReason()
+{
+    return tr("not a regular file");
+}
+
+// The reason a device gives, or the system's when the device has none to give.
+QString deviceReason(const QIODevice &device, int systemError)
+{
+    QString reason = device.errorString();
+    if ((reason.isEmpty() || reason == QLatin1String("Unknown error")) && systemError != 0)
+        reason = qt_error_string(systemError);
+    return reason;
+}
+
+enum class Utf16 { None, LittleEndian, BigEndian };
+
+Utf16 utf16Mark(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return Utf16::LittleEndian;
+    if (bytes.startsWith("\xFE\xFF"))
+        return Utf16::BigEndian;
+    return Utf16::None;
+}
+
 } // namespace
 
 QString describeError(const QString &path, const QString &reason)
 {
+    if (path.isEmpty())
+        return reason;
     return QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
+}
+
+int windows1251Byte(char16_t u)
+{
+    return toWindows1251(u);
 }
 
 bool fitsWindows1251(const QString &text)
@@ -207,8 +261,62 @@ bool fitsWindows1251(const QString &text)
     return true;
 }
 
+bool appendWindows1251(QStringView text, QByteArray *out)
+{
+    const qsizetype start = out->size();
+    out->resize(start + text.size());
+    char *to = out->data() + start;
+    const char16_t *from = text.utf16();
+    const qsizetype size = text.size();
+    if (QtPrivate::isAscii(text)) {
+        // The common case, markup and numbers: a loop the compiler vectorises.
+        for (qsizetype i = 0; i < size; ++i)
+            to[i] = static_cast<char>(from[i]);
+        return true;
+    }
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = from[i];
+        if (u < 0x80) {
+            to[i] = static_cast<char>(u);
+            continue;
+        }
+        const int b = toWindows1251(u);
+        if (b < 0) {
+            out->resize(start);
+            return false;
+        }
+        to[i] = static_cast<char>(b);
+    }
+    return true;
+}
+
+bool decodeText(const QByteArray &bytes, QString *text)
+{
+    text->clear();
+    const Utf16 mark = utf16Mark(bytes);
+    if (mark != Utf16::None) {
+        QStringDecoder decoder(
+            mark == Utf16::LittleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+            QStringDecoder::Flag::Stateless);
+        QString decoded = decoder.decode(QByteArrayView(bytes.constData() + 2, bytes.size() - 2));
+        if (QStringView(decoded).contains(QChar(0)))
+            return false;
+        *text = std::move(decoded);
+        return true;
+    }
+    if (std::memchr(bytes.constData(), 0, static_cast<size_t>(bytes.size())) != nullptr)
+        return false;
+    *text = decode(bytes);
+    return true;
+}
+
 QString decode(const QByteArray &bytes)
 {
+    if (utf16Mark(bytes) != Utf16::None) {
+        QString text;
+        decodeText(bytes, &text);
+        return text;
+    }
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     if (bytes.startsWith(utf8Bom()))
@@ -224,14 +332,21 @@ QString decode(const QByteArray &bytes)
     return text;
 }
 
+QByteArray encodeDeclared(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    if (!appendWindows1251(text, &bytes))
+        return utf8Bom() + text.toUtf8();
+    return bytes;
+}
+
 QByteArray encode(const QString &text)
 {
-    if (!fitsWindows1251(text))
+    QByteArray bytes = encodeDeclared(text);
+    // 1251 bytes that also make valid UTF-8 would be read back as UTF-8.
+    if (!bytes.startsWith(utf8Bom()) && !isAscii(bytes) && isValidUtf8(bytes))
         return utf8Bom() + text.toUtf8();
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
-    for (QChar c : text)
-        *out++ = static_cast<char>(toWindows1251(c.unicode()));
     return bytes;
 }
 
@@ -266,12 +381,45 @@ QString joinLines(const QStringList &lines)
     return text;
 }
 
-bool readText(const QString &path, QString *text, QString *error)
+bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailure *failure)
 {
+    auto failWith = [&](ReadFailure kind, const QString &reason) {
+        if (failure)
+            *failure = kind;
+        return fail(error, path, reason);
+    };
+    if (failure)
+        *failure = ReadFailure::None;
+    if (path.isEmpty())
+        return failWith(ReadFailure::System, noNameReason());
+    // Checked before opening: opening a FIFO for reading waits for a writer.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return failWith(ReadFailure::NotRegular, notRegularReason());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(error, path, file.errorString());
-    *text = decode(file.readAll());
+        return failWith(ReadFailure::System, deviceReason(file, errno));
+    if (file.size() > kLargestFile)
+        return failWith(ReadFailure::TooLarge,
+            tr("the file is too large (%1 MB; the program reads files of up to %2 MB)")
+                .arg(file.size() >> 20)
+                .arg(kLargestFile >> 20));
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failWith(ReadFailure::System, deviceReason(file, errno));
+    return true;
+}
+
+bool readText(const QString &path, QString *text, QString *error, ReadFailure *failure)
+{
+    QByteArray bytes;
+    if (!readBytes(path, &bytes, error, failure))
+        return false;
+    if (!decodeText(bytes, text)) {
+        if (failure)
+            *failure = ReadFailure::NotText;
+        return fail(error, path, tr("the file is not text in UTF-8, UTF-16 or Windows-1251"));
+    }
     return true;
 }
 
@@ -284,15 +432,226 @@ bool readLines(const QString &path, QStringList *lines, QString *error)
     return true;
 }
 
+bool checkWritableTarget(const QString &path, QString *error)
+{
+    if (path.isEmpty())
+        return fail(error, path, noNameReason());
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return fail(error, path, notRegularReason());
+    return true;
+}
+
+bool writeAll(QIODevice &device, const char *data, qint64 size, QString *reason)
+{
+    // A short write is tried again: the next attempt names the cause (a full disk).
+    while (size > 0) {
+        errno = 0;
+        const qint64 written = device.write(data, size);
+        if (written <= 0) {
+            if (reason)
+                *reason = deviceReason(device, errno);
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Locks ----------------------------------------------------------------------------
+
+namespace {
+
+struct HeldLock
+{
+    Qt::HANDLE thread = nullptr;
+    int depth = 0;
+};
+
+QMutex &heldLocksMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+QHash<QString, HeldLock> &heldLocks()
+{
+    static QHash<QString, HeldLock> locks;
+    return locks;
+}
+
+constexpr int kLockWaitMs = 20000;
+
+} // namespace
+
+struct FileLock::State
+{
+    QString key;
+    QLockFile file;
+    bool nested = false;
+    bool held = false;
+
+    explicit State(const QString &path)
+        : key(QFileInfo(path).absoluteFilePath())
+        , file(key + QStringLiteral(".lock"))
+    { }
+};
+
+FileLock::FileLock(const QString &path)
+    : m_state(new State(path))
+{ }
+
+FileLock::~FileLock()
+{
+    if (m_state->held) {
+        QMutexLocker locker(&heldLocksMutex());
+        HeldLock &held = heldLocks()[m_state->key];
+        if (--held.depth == 0)
+            heldLocks().remove(m_state->key);
+        if (!m_state->nested)
+            m_state->file.unlock();
+    }
+    delete m_state;
+}
+
+bool FileLock::lock(QString *error)
+{
+    if (m_state->held)
+        return true;
+    const Qt::HANDLE self = QThread::currentThreadId();
+    {
+        QMutexLocker locker(&heldLocksMutex());
+        auto it = heldLocks().find(m_state->key);
+        if (it != heldLocks().end() && it->thread == self) {
+            ++it->depth;
+            m_state->nested = true;
+            m_state->held = true;
+            return true;
+        }
+    }
+    // A lock is stale only when its process is gone: a long write keeps it however long.
+    m_state->file.setStaleLockTime(0);
+    if (!m_state->file.tryLock(kLockWaitMs)) {
+        if (m_state->file.error() != QLockFile::LockFailedError)
+            return true; // no lock file can be made here (a read-only folder): write without
+        return fail(error, m_state->key, tr("the file is being written by another program"));
+    }
+    QMutexLocker locker(&heldLocksMutex());
+    heldLocks().insert(m_state->key, { self, 1 });
+    m_state->held = true;
+    return true;
+}
+
+// Whole-file writes --------------------------------------------------------------
+
+struct FileReplacer::State
+{
+    QString path;
+    FileLock lock;
+    QSaveFile file;
+
+    explicit State(const QString &p)
+        : path(p)
+        , lock(p)
+        , file(p)
+    { }
+};
+
+FileReplacer::FileReplacer(const QString &path)
+    : m_state(new State(path))
+{ }
+
+FileReplacer::~FileReplacer()
+{
+    if (m_state->file.isOpen())
+        m_state->file.cancelWriting();
+    delete m_state;
+}
+
+bool FileReplacer::open(QString *error)
+{
+    const QString &path = m_state->path;
+    if (!checkWritableTarget(path, error) || !m_state->lock.lock(error))
+        return false;
+    // Unbuffered: a write that fails says so at once, with the system's reason.
+    errno = 0;
+    if (!m_state->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(error, path, deviceReason(m_state->file, errno));
+    return true;
+}
+
+bool FileReplacer::write(const QByteArray &bytes, QString *error)
+{
+    QString reason;
+    if (writeAll(m_state->file, bytes.constData(), bytes.size(), &reason))
+        return true;
+    m_state->file.cancelWriting();
+    return fail(error, m_state->path, reason);
+}
+
+bool FileReplacer::commit(QString *error)
+{
+    QSaveFile &file = m_state->file;
+    errno = 0;
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason = deviceReason(file, errno);
+        file.cancelWriting();
+        return fail(error, m_state->path, reason);
+    }
+    if (!file.commit())
+        return fail(error, m_state->path, deviceReason(file, errno));
+    return true;
+}
+
+BufferedTextWriter::BufferedTextWriter(FileReplacer &file, qsizetype pieceBytes)
+    : m_file(file)
+    , m_piece(pieceBytes)
+{
+    m_bytes.resize(m_piece + m_piece / 4);
+}
+
+BufferedTextWriter::~BufferedTextWriter()
+{
+    if (m_write.valid())
+        m_write.wait();
+}
+
+bool BufferedTextWriter::finish(QString *error)
+{
+    if (m_write.valid() && !m_write.get())
+        m_failed = true;
+    if (m_failed && error)
+        *error = m_writeError;
+    return !m_failed;
+}
+
+bool BufferedTextWriter::writePending(QString *error)
+{
+    if (!m_fits)
+        return false;
+    // One piece at a time in flight: the previous one must have been written.
+    if (!finish(error))
+        return false;
+    if (m_used == 0)
+        return true;
+    m_bytes.resize(m_used);
+    std::swap(m_bytes, m_writing);
+    m_used = 0;
+    m_bytes.resize(std::max(m_writing.size(), m_piece + m_piece / 4));
+    m_write = std::async(std::launch::async, [this] { return m_file.write(m_writing, &m_writeError); });
+    return true;
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    FileReplacer file(path);
+    return file.open(error) && file.write(bytes, error) && file.commit(error);
+}
+
 bool writeText(const QString &path, const QString &text, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, path, file.errorString());
-    file.write(encode(text));
-    if (!file.commit())
-        return fail(error, path, file.errorString());
-    return true;
+    return writeBytes(path, encode(text), error);
 }
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error)
@@ -302,39 +661,57 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
 
 bool appendText(const QString &path, const QString &text, QString *error)
 {
+    if (!checkWritableTarget(path, error))
+        return false;
+    FileLock lock(path);
+    if (!lock.lock(error))
+        return false;
     QByteArray existing;
-    if (QFileInfo::exists(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return fail(error, path, file.errorString());
-        existing = file.readAll();
-    }
-    const bool utf8 = isUtf8File(existing);
+    if (QFileInfo::exists(path) && !readBytes(path, &existing, error))
+        return false;
+    QString existingText;
+    if (!decodeText(existing, &existingText))
+        return fail(error, path, tr("the file is not text in UTF-8, UTF-16 or Windows-1251"));
     QByteArray bytes;
-    if (existing.isEmpty())
+    if (existing.isEmpty()) {
         bytes = encode(text);
-    else if (utf8)
+    } else if (utf16Mark(existing) == Utf16::None && isUtf8File(existing)) {
         bytes = text.toUtf8();
-    else if (fitsWindows1251(text))
-        bytes = encode(text);
-    else // the whole file becomes UTF-8, so nothing of the old text is lost
-        return writeText(path, decode(existing) + text, error);
+    } else if (utf16Mark(existing) == Utf16::None && fitsWindows1251(text)) {
+        bytes = encodeDeclared(text);
+        // Old and new 1251 bytes that together validate as UTF-8 would read back as
+        // other text: the file becomes UTF-8 with a mark instead.
+        if (!isAscii(bytes) && isValidUtf8(existing + bytes))
+            return writeText(path, existingText + text, error);
+    } else {
+        // The whole file becomes UTF-8, so nothing of the old text is lost.
+        return writeText(path, existingText + text, error);
+    }
 
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fail(error, path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return fail(error, path, file.errorString());
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return fail(error, path, deviceReason(file, errno));
+    const qint64 oldSize = file.size();
+    QString reason;
+    if (!writeAll(file, bytes.constData(), bytes.size(), &reason) || !file.flush()) {
+        if (reason.isEmpty())
+            reason = deviceReason(file, errno);
+        // No part of a record stays behind: the next append would make it a draw.
+        file.resize(oldSize);
+        return fail(error, path, reason);
+    }
     return true;
 }
 
 bool ensureFileExists(const QString &path, QString *error)
 {
     if (QFileInfo::exists(path))
-        return true;
+        return checkWritableTarget(path, error);
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return fail(error, path, file.errorString());
+        return fail(error, path, deviceReason(file, errno));
     return true;
 }
 

@@ -4,18 +4,45 @@
 // Windows-1251 with CR LF line ends, or in UTF-8 with a byte-order mark when a text
 // holds a character that 1251 cannot; they are read as UTF-8 when they carry the mark
 // or are valid UTF-8 with non-ASCII bytes, otherwise as Windows-1251. Any line end
-// (LF, CR LF, CR) is accepted on reading.
+// (LF, CR LF, CR) is accepted on reading. A file that starts with a UTF-16 byte-order
+// mark is read as UTF-16; text with NUL characters is no text of the program and is
+// refused. Only regular files are read and written (a symbolic link is followed).
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <algorithm>
+#include <cstring>
+#include <future>
+
+class QIODevice;
 
 namespace kivora::textfile {
 
+// The largest file the program reads: a results base of a few million draws stays far
+// below it, and its text and draws still fit in memory.
+inline constexpr qint64 kLargestFile = qint64(512) * 1024 * 1024;
+
+// The text of a file's bytes; false when they hold a NUL character (a file of another
+// kind, or UTF-16 without a byte-order mark). *text is then left empty.
+bool decodeText(const QByteArray &bytes, QString *text);
+// The same, keeping whatever decodes (for callers that only look at the text).
 QString decode(const QByteArray &bytes);
-// Windows-1251 when the text fits, UTF-8 with a byte-order mark otherwise.
+// Windows-1251 when the text fits, UTF-8 with a byte-order mark otherwise. A text whose
+// Windows-1251 bytes would read back as UTF-8 ("Рѕ" is the UTF-8 of "о") is written as
+// UTF-8 with the mark too, so that every text reads back as it was written.
 QByteArray encode(const QString &text);
+// Windows-1251 when the text fits, else UTF-8 with a mark: for documents that name
+// their charset themselves (HTML).
+QByteArray encodeDeclared(const QString &text);
 bool fitsWindows1251(const QString &text);
+// The Windows-1251 byte of a character, or -1 when it has none.
+int windows1251Byte(char16_t u);
+// Appends the Windows-1251 bytes of a text to *out; false (and *out unchanged) when
+// some character of it has none.
+bool appendWindows1251(QStringView text, QByteArray *out);
 
 // Lines of a text; a line end after the last line does not start another line.
 QStringList splitLines(const QString &text);
@@ -30,20 +57,150 @@ inline const QString crlf()
 // "path: reason", the form of every input/output error these routines report.
 QString describeError(const QString &path, const QString &reason);
 
-// Reads a whole file. On failure returns false and puts the system's reason in *error.
-bool readText(const QString &path, QString *text, QString *error);
+// Why a read failed.
+enum class ReadFailure {
+    None,
+    System, // the system refused (missing, no permission, ...)
+    NotRegular, // a folder, a device, a FIFO
+    TooLarge, // over kLargestFile
+    NotText, // NUL characters
+};
+
+// Reads a whole file. On failure returns false and puts "path: reason" in *error.
+bool readText(const QString &path, QString *text, QString *error, ReadFailure *failure = nullptr);
 bool readLines(const QString &path, QStringList *lines, QString *error);
+// The raw bytes of a regular file of at most kLargestFile bytes.
+bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailure *failure = nullptr);
+
+// False with the reason when path names something other than a regular file (a
+// missing file is fine: it will be created).
+bool checkWritableTarget(const QString &path, QString *error);
 
 // Replaces a file through a temporary file beside it: the old file stays as it was
-// when anything fails.
+// when anything fails (a full disk included), and the reason names the cause.
 bool writeText(const QString &path, const QString &text, QString *error);
 bool writeLines(const QString &path, const QStringList &lines, QString *error);
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error);
 
 // Appends text to a file (creating it), keeping the file's own encoding. A text that
-// the file's encoding cannot hold makes the whole file UTF-8 (rewritten safely).
+// the file's encoding cannot hold makes the whole file UTF-8 (rewritten safely). An
+// append that fails cuts the file back to its old size.
 bool appendText(const QString &path, const QString &text, QString *error);
 
 // Creates an empty file when none exists.
 bool ensureFileExists(const QString &path, QString *error);
+
+// Writes bytes to an open device, all of them; false with the device's reason (or the
+// system's) when any of them could not be written.
+bool writeAll(QIODevice &device, const char *data, qint64 size, QString *reason);
+
+// The advisory lock of a file: "<file>.lock" beside it, held while the file is
+// written or read, changed and written back, so that two processes never interleave
+// their rewrites. A thread may take the lock of a file it already holds. A folder
+// where no lock file can be made (read-only) is written without one.
+class FileLock final
+{
+public:
+    explicit FileLock(const QString &path);
+    ~FileLock();
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
+
+    // Waits for the lock; false with the reason when another process keeps it.
+    bool lock(QString *error);
+
+private:
+    struct State;
+    State *m_state;
+};
+
+// Replaces one file through a temporary file, streamed: every write is checked, and
+// commit() flushes and renames. Destroying it before commit() keeps the old file.
+class FileReplacer final
+{
+public:
+    explicit FileReplacer(const QString &path);
+    ~FileReplacer();
+    FileReplacer(const FileReplacer &) = delete;
+    FileReplacer &operator=(const FileReplacer &) = delete;
+
+    bool open(QString *error);
+    bool write(const QByteArray &bytes, QString *error);
+    bool commit(QString *error);
+
+private:
+    struct State;
+    State *m_state;
+};
+
+// Text written to a FileReplacer in Windows-1251 through one buffer of about a
+// megabyte: markup goes in as bytes, texts are converted as they are appended, and the
+// buffer is written whenever it is full, so an export costs one write per megabyte
+// and no copy of the document. When a text holds a character that Windows-1251
+// cannot hold, fits() turns false and nothing more is written.
+class BufferedTextWriter final
+{
+public:
+    explicit BufferedTextWriter(FileReplacer &file, qsizetype pieceBytes = 1 << 20);
+    ~BufferedTextWriter();
+    BufferedTextWriter(const BufferedTextWriter &) = delete;
+    BufferedTextWriter &operator=(const BufferedTextWriter &) = delete;
+
+    void append(QLatin1String markup)
+    {
+        char *to = room(markup.size());
+        std::memcpy(to, markup.data(), static_cast<size_t>(markup.size()));
+        m_used += markup.size();
+    }
+    void append(QStringView text)
+    {
+        char *to = room(text.size());
+        const char16_t *from = text.utf16();
+        const qsizetype size = text.size();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t u = from[i];
+            if (u < 0x80) {
+                to[i] = static_cast<char>(u);
+                continue;
+            }
+            m_ascii = false;
+            const int b = windows1251Byte(u);
+            m_fits = m_fits && b >= 0;
+            to[i] = static_cast<char>(b);
+        }
+        m_used += size;
+    }
+    // Writes the buffer when it has grown past the piece size; false when the write
+    // failed (*error says why) or some text did not fit.
+    bool maybeWrite(QString *error) { return m_used < m_piece ? m_fits : writePending(error); }
+    bool writePending(QString *error);
+    bool fits() const { return m_fits; }
+    // True while every text appended was plain ASCII.
+    bool ascii() const { return m_ascii; }
+    // Waits for the last piece to reach the file; false with the reason when it failed.
+    bool finish(QString *error);
+
+private:
+    // Where the next size bytes go, the buffer grown when they would not fit.
+    char *room(qsizetype size)
+    {
+        if (m_used + size > m_bytes.size())
+            m_bytes.resize(std::max(m_bytes.size() * 2, m_used + size));
+        return m_bytes.data() + m_used;
+    }
+
+    FileReplacer &m_file;
+    qsizetype m_piece;
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+    bool m_fits = true;
+    bool m_ascii = true;
+    bool m_failed = false;
+    // The piece being written by a helper thread while the next one fills: the system's
+    // copy into the file costs a fifth of an export, and the other core does it.
+    QByteArray m_writing;
+    std::future<bool> m_write;
+    QString m_writeError;
+};
 
 } // namespace kivora::textfile

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace kivora {
 
@@ -167,7 +168,15 @@ DrawChoice chooseDraw(const DrawTable &draws, const QString &entry, const Messag
     const QString wrongEntry
         = messages("Str14") + QLatin1Char(' ') + intToText(draws.rowCount()) + messages("Str15");
     int wanted = 0;
-    if (!tryTextToInt(entry, &wanted) || wanted < 1) {
+    // A draw number of more digits than an int holds is past the newest draw, as
+    // 99999 is; it is no wrong entry.
+    const QString digits = entry.trimmed();
+    const bool allDigits = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    if (allDigits && !tryTextToInt(digits, &wanted))
+        wanted = std::numeric_limits<int>::max();
+    else if (!tryTextToInt(entry, &wanted) || wanted < 1) {
         choice.message = wrongEntry;
         return choice;
     }

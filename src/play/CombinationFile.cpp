@@ -6,6 +6,8 @@
 #include "play/CombinationList.h"
 #include "play/Systems.h"
 
+#include <algorithm>
+
 namespace kivora {
 
 QString combinationFileHeader(
@@ -50,8 +52,44 @@ bool writeCombinationFile(const QString &path, const CombinationList &list, cons
             *error = refusal;
         return false;
     }
-    return textfile::writeText(
-        path, combinationFileText(list, lotteryName, systemName, messages, filters), error);
+    auto writeWhole = [&] {
+        return textfile::writeText(
+            path, combinationFileText(list, lotteryName, systemName, messages, filters), error);
+    };
+    // The two head lines decide the encoding; the rows are numbers. A head that needs
+    // UTF-8 (or whose 1251 bytes would read as UTF-8) makes the text built whole.
+    const QString head = lotteryName + textfile::crlf()
+        + combinationFileHeader(systemName, list.rowCount(), messages, filters);
+    const QByteArray headBytes = textfile::encode(head);
+    if (headBytes != textfile::encodeDeclared(head) || headBytes.startsWith("\xEF\xBB\xBF"))
+        return writeWhole();
+    const bool headAscii = !std::any_of(headBytes.begin(), headBytes.end(), [](char c) { return c & 0x80; });
+
+    textfile::FileReplacer file(path);
+    if (!file.open(error))
+        return false;
+    textfile::BufferedTextWriter out(file);
+    out.append(QLatin1String(headBytes.constData(), headBytes.size()));
+    const QLatin1String crlf("\r\n");
+    const QLatin1String gap("   ");
+    for (int row = 0; row < list.rowCount(); ++row) {
+        out.append(crlf);
+        for (int column = 0; column < CombinationList::kColumns; ++column) {
+            out.append(list.cell(row, column));
+            out.append(gap);
+        }
+        if (!out.maybeWrite(error))
+            break;
+    }
+    // Rows that 1251 cannot hold, or non-ASCII rows under an ASCII head (the whole
+    // might read as UTF-8): the text built whole decides.
+    if (!out.writePending(error) || !out.finish(error) || (headAscii && !out.ascii())) {
+        out.finish(nullptr);
+        if (!out.fits() || (headAscii && !out.ascii()))
+            return writeWhole();
+        return false;
+    }
+    return file.commit(error);
 }
 
 } // namespace kivora

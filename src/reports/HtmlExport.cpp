@@ -2,8 +2,6 @@
 
 #include "core/TextFile.h"
 
-#include <QSaveFile>
-
 #include <algorithm>
 
 namespace kivora {
@@ -24,6 +22,11 @@ const QLatin1String kCellClose("</div></td>\r\n");
 const QLatin1String kRowClose("</tr>\r\n");
 const QLatin1String kTableClose("</table>\r\n");
 const QLatin1String kBodyClose("</body>\r\n</html>\r\n");
+// The same markup joined where it meets: row and first cell, cell and cell, last cell and row.
+const QLatin1String kEvenRowFirstCell("<tr>\r\n<td><div align=\"center\">");
+const QLatin1String kOddRowFirstCell("<tr bgcolor=\"#CCCCCC\">\r\n<td><div align=\"center\">");
+const QLatin1String kNextCell("</div></td>\r\n<td><div align=\"center\">");
+const QLatin1String kLastCell("</div></td>\r\n</tr>\r\n");
 
 QString metaLine(const QLatin1String &charset)
 {
@@ -31,7 +34,8 @@ QString metaLine(const QLatin1String &charset)
         + QLatin1String("\">");
 }
 
-// Row i of the table: one cell per column, padded when short, none dropped.
+// Row i of the table: one cell per column, padded when short, none dropped. fits, when
+// given, turns false for a cell that Windows-1251 cannot hold.
 void appendRow(QString &doc, int i, const QStringList &cells, int columns, bool *fits)
 {
     doc += (i % 2 == 0) ? kEvenRow : kOddRow;
@@ -40,7 +44,8 @@ void appendRow(QString &doc, int i, const QStringList &cells, int columns, bool 
         doc += kCellOpen;
         if (c < cells.size()) {
             const QString &text = cells.at(c);
-            *fits = *fits && textfile::fitsWindows1251(text);
+            if (fits)
+                *fits = *fits && textfile::fitsWindows1251(text);
             doc += text;
         }
         doc += kCellClose;
@@ -196,7 +201,8 @@ QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell,
 
 bool writeHtmlDocument(const QString &path, const QString &document, QString *error)
 {
-    return textfile::writeText(path, document, error);
+    // The document names its charset: Windows-1251 whenever the text fits.
+    return textfile::writeBytes(path, textfile::encodeDeclared(document), error);
 }
 
 bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
@@ -214,43 +220,58 @@ bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int 
     if (!fits)
         return writeWhole();
 
-    const QString crlf = textfile::crlf();
-    QString head = kDocType + crlf + kHeadOpen + QLatin1String("<title>(") + kProductWebAddress
-        + QLatin1String(")</title>") + crlf + htmlCharsetMeta(true) + crlf + kHeadClose + heading + crlf
-        + kTableOpen;
-    for (const QString &caption : columnCaptions)
-        head += kCaptionOpen + caption + kCaptionClose;
-    head += kHeaderRowClose;
-
-    QSaveFile file(path);
-    auto failed = [&] {
-        if (error)
-            *error = textfile::describeError(path, file.errorString());
-        file.cancelWriting();
+    textfile::FileReplacer file(path);
+    if (!file.open(error))
         return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed();
-    file.write(textfile::encode(head));
-    const int columns = static_cast<int>(columnCaptions.size());
-    constexpr int kChunkRows = 8192;
-    QString chunk;
-    for (int first = 0; first < rowCount; first += kChunkRows) {
-        chunk.clear();
-        bool chunkFits = true;
-        for (int i = first; i < std::min(rowCount, first + kChunkRows); ++i)
-            appendRow(chunk, i, row(i), columns, &chunkFits);
-        if (!chunkFits) {
-            file.cancelWriting();
-            return writeWhole();
-        }
-        if (file.write(textfile::encode(chunk)) < 0)
-            return failed();
+    textfile::BufferedTextWriter out(file);
+    const QLatin1String crlf("\r\n");
+    out.append(kDocType);
+    out.append(crlf);
+    out.append(kHeadOpen);
+    out.append(QLatin1String("<title>("));
+    out.append(kProductWebAddress);
+    out.append(QLatin1String(")</title>"));
+    out.append(crlf);
+    out.append(htmlCharsetMeta(true));
+    out.append(crlf);
+    out.append(kHeadClose);
+    out.append(heading);
+    out.append(crlf);
+    out.append(kTableOpen);
+    for (const QString &caption : columnCaptions) {
+        out.append(kCaptionOpen);
+        out.append(caption);
+        out.append(kCaptionClose);
     }
-    file.write(textfile::encode(kTableClose + footer + crlf + kBodyClose));
-    if (!file.commit())
-        return failed();
-    return true;
+    out.append(kHeaderRowClose);
+    const int columns = static_cast<int>(columnCaptions.size());
+    for (int i = 0; i < rowCount; ++i) {
+        // The same cells as appendRow: one per column, padded when short, none dropped.
+        // The markup between two cells goes in as one piece.
+        const QStringList cells = row(i);
+        out.append((i % 2 == 0) ? kEvenRowFirstCell : kOddRowFirstCell);
+        const int cellCount = std::max({ 1, columns, static_cast<int>(cells.size()) });
+        for (int c = 0; c < cellCount; ++c) {
+            if (c > 0)
+                out.append(kNextCell);
+            if (c < cells.size())
+                out.append(cells.at(c));
+        }
+        out.append(kLastCell);
+        if (!out.maybeWrite(error)) {
+            out.finish(nullptr);
+            return out.fits() ? false : writeWhole();
+        }
+    }
+    out.append(kTableClose);
+    out.append(footer);
+    out.append(crlf);
+    out.append(kBodyClose);
+    if (!out.writePending(error) || !out.finish(error)) {
+        out.finish(nullptr);
+        return out.fits() ? false : writeWhole();
+    }
+    return file.commit(error);
 }
 
 } // namespace kivora

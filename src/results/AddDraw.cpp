@@ -89,6 +89,17 @@ NumberGroup checkGroup(
     return group;
 }
 
+// A line break in a field would end the record there and start another one.
+bool hasControlCharacter(const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control
+            || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return true;
+    }
+    return false;
+}
+
 bool isRecordField(const QString &text)
 {
     if (text.isEmpty())
@@ -183,6 +194,11 @@ bool appendDrawLine(const QString &basePath, const QString &line, QString *error
 QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefinition &definition,
     const MessageCatalog &messages)
 {
+    for (const QString *field :
+        { &draw.number, &draw.date, &draw.machine, &draw.ballSet, &draw.mainText, &draw.additionalText }) {
+        if (hasControlCharacter(*field))
+            return messages("Str161");
+    }
     for (const QString *field : { &draw.number, &draw.date, &draw.machine, &draw.ballSet }) {
         if (!isRecordField(*field))
             return messages("Str73");

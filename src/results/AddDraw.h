@@ -59,7 +59,8 @@ struct NewDraw
     QString additionalText; // as typed, may be blank
 };
 
-// The add dialog's OK: checks the draw (fields that fit a record, a date that
+// The add dialog's OK: checks the draw (no control characters such as a line break in
+// any field, fields that fit a record, a date that
 // isDrawDate accepts, the two number groups), then appends its record line. Returns the empty
 // text when the line was written, otherwise the message to show (nothing is written).
 QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefinition &definition,

@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
+#include <QStringView>
 
 #include <algorithm>
 #include <optional>
@@ -87,21 +87,44 @@ bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
     const QFileInfo info(basePath);
     if (!info.exists() || info.size() == 0)
         return true;
-    QFile in(basePath);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *error = textfile::describeError(basePath, in.errorString());
+    QByteArray bytes;
+    if (!textfile::readBytes(basePath, &bytes, error))
         return false;
-    }
-    const QByteArray bytes = in.readAll();
     const QString target = importBackupPath(basePath);
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        *error = textfile::describeError(target, out.errorString());
+    if (!textfile::writeBytes(target, bytes, error))
         return false;
-    }
     *backupPath = target;
     return true;
 }
+
+// The lines of a text one by one, cut as textfile::splitLines cuts them, without
+// holding them all at once.
+class LineReader final
+{
+public:
+    explicit LineReader(QStringView text)
+        : m_text(text)
+    { }
+
+    bool next(QStringView *line)
+    {
+        const qsizetype size = m_text.size();
+        if (m_pos >= size)
+            return false;
+        qsizetype i = m_pos;
+        while (i < size && m_text[i] != QLatin1Char('\n') && m_text[i] != QLatin1Char('\r'))
+            ++i;
+        *line = m_text.mid(m_pos, i - m_pos);
+        if (i + 1 < size && m_text[i] == QLatin1Char('\r') && m_text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        m_pos = i + 1;
+        return true;
+    }
+
+private:
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
 
 } // namespace
 
@@ -122,24 +145,33 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
     const LotteryDefinition &definition, const MessageCatalog &messages)
 {
     ImportResult result;
-    QStringList lines;
+    QString text;
     QString reason;
-    if (!textfile::readLines(sourcePath, &lines, &reason)) {
-        result.error = messages("Str56").arg(reason);
+    textfile::ReadFailure failure = textfile::ReadFailure::None;
+    const QString sourceName = QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath());
+    if (!textfile::readText(sourcePath, &text, &reason, &failure)) {
+        // Bytes that are no text of the program (UTF-16 without its mark, a binary
+        // file) would import as draws of zeros.
+        result.error = failure == textfile::ReadFailure::NotText ? messages("Str72").arg(sourceName)
+                                                                 : messages("Str56").arg(reason);
         return result;
     }
-    const QString sourceName = QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath());
     const int fieldLimit = definition.drawNumber + definition.additionalCount() + 4;
-    const QString firstLine = lines.isEmpty() ? QString() : lines.first();
-    if (fieldCount(firstLine, fieldDelimiters()) < fieldLimit) {
+    // The first line decides before the rest is looked at.
+    LineReader reader(text);
+    QStringView firstLine;
+    reader.next(&firstLine);
+    if (fieldCount(firstLine.toString(), fieldDelimiters()) < fieldLimit) {
         result.error = messages("Str72").arg(sourceName);
         return result;
     }
 
     QStringList records;
-    records.reserve(lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QStringList fields = splitFields(lines.at(i), fieldDelimiters());
+    LineReader lines(text);
+    QStringView lineView;
+    for (qsizetype i = 0; lines.next(&lineView); ++i) {
+        const QString line = lineView.toString();
+        QStringList fields = splitFields(line, fieldDelimiters());
         // A line of delimiters only is as blank as an empty one.
         if (fields.isEmpty())
             continue;
@@ -147,18 +179,21 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
             ++result.skipped;
             ++result.skippedBy[static_cast<size_t>(*skip)];
             if (result.firstSkipped.size() < kListedSkippedLines)
-                result.firstSkipped.append({ static_cast<int>(i) + 1, *skip, lines.at(i) });
+                result.firstSkipped.append({ static_cast<int>(i) + 1, *skip, line });
             continue;
         }
         fields.erase(fields.begin() + fieldLimit, fields.end());
         records.append(fields.join(QLatin1Char(',')));
     }
+    text.clear();
     if (records.isEmpty()) {
         result.error
             = messages("Str97").arg(sourceName) + QLatin1Char('\n') + importSkippedText(result, messages);
         return result;
     }
-    if (!keepBackup(basePath, &result.backupPath, &reason)
+    // No other writer of the base may come between the backup and the new base.
+    textfile::FileLock lock(basePath);
+    if (!lock.lock(&reason) || !keepBackup(basePath, &result.backupPath, &reason)
         || !textfile::writeLines(basePath, records, &reason)) {
         result.error = messages("Str56").arg(reason);
         return result;

@@ -7,6 +7,11 @@
 #include "core/StringFn.h"
 #include "core/TextFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -161,10 +166,22 @@ LoadResult loadDraws(
     // "Последние" N keeps the last N lines; a negative N keeps none, N >= T keeps all.
     // Only then are the lines counted before the records are read: a pass over a large
     // text costs as much as a third of the reading.
+    // A text of fewer characters than the limit cannot have more lines; a longer one is
+    // counted first, so that a file of line feeds is refused before any draw is made.
+    int total = -1;
+    if (text.size() > kLargestDrawCount) {
+        total = RecordScanner::countLines(text);
+        if (total > kLargestDrawCount) {
+            result.ok = false;
+            result.tooManyLines = true;
+            return result;
+        }
+    }
     qint64 skip = 0;
     const int lastCount = filter.lastDraws ? textToInt(filter.lastDrawsText) : 0;
     if (lastCount != 0) {
-        const int total = RecordScanner::countLines(text);
+        if (total < 0)
+            total = RecordScanner::countLines(text);
         skip = std::clamp<qint64>(static_cast<qint64>(total) - lastCount, 0, total);
         if (!filter.machine && !filter.ballSet)
             result.draws.reserve(static_cast<int>(total - skip));
@@ -251,14 +268,31 @@ LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition
         return failed;
     }
 
+    // A missing base holds no draws yet; the first draw added creates it. A load never
+    // creates a file, wherever BaseFile points.
     QString reason;
     QString text;
-    if (!textfile::ensureFileExists(basePath, &reason) || !textfile::readText(basePath, &text, &reason)) {
-        failed.error = ioError(messages, reason);
+    const QFileInfo info(basePath);
+    if (info.exists() || info.isSymLink()) {
+        if (!textfile::readText(basePath, &text, &reason)) {
+            failed.error = ioError(messages, reason);
+            return failed;
+        }
+    } else if (!info.absoluteDir().exists()) {
+        // No draw could ever be added there: the lottery is broken, not empty.
+        failed.error = ioError(messages, textfile::describeError(basePath, qt_error_string(ENOENT)));
         return failed;
     }
     LoadResult result = loadDraws(text, definition, filter, progress);
+    text.clear();
     result.basePath = basePath;
+    if (result.tooManyLines) {
+        result = LoadResult();
+        result.definition = definition;
+        result.basePath = basePath;
+        result.error
+            = ioError(messages, textfile::describeError(basePath, messages("Str160").arg(kLargestDrawCount)));
+    }
     return result;
 }
 

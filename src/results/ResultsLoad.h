@@ -33,6 +33,10 @@ struct DrawFilter
     QString ballSetText; // exact, case-sensitive match with the fourth field
 };
 
+// The most lines a base may have: a base of ten million draws still loads in a few
+// seconds and a gigabyte; a larger one (a file of line feeds) is refused at once.
+inline constexpr int kLargestDrawCount = 10'000'000;
+
 struct LoadResult
 {
     bool ok = false;
@@ -45,6 +49,7 @@ struct LoadResult
     // Accepted lines with a main number outside MinNumber..MaxNumber (an empty or
     // non-numeric one reads as 0). Such numbers are shown as read but not counted.
     int outOfRangeLines = 0;
+    bool tooManyLines = false; // !ok: more than kLargestDrawCount lines
     QStringList systems; // keys of the lottery's system-list section, in file order
     QString basePath;
 
@@ -54,7 +59,8 @@ struct LoadResult
 // Loads the named lottery of the configuration file in the program folder. A lottery
 // without a section of its own gets the default definition. Returns ok = false with the
 // message when the definition is outside the limits of the program (nothing is loaded)
-// or when the base can neither be created nor read. A missing base is created empty.
+// or when the base cannot be read (a folder, a device, a file of more than
+// kLargestDrawCount lines or of no text). A missing base loads empty and is not created.
 // Progress: while the base is read, now and then (0, 1000, thousandths of the text
 // read), ending with (0, 1000, 1000); then (0, MaxNumber, n) for every number n.
 LoadResult loadLottery(const ProgramFolder &folder, const QString &lotteryName, const DrawFilter &filter,
@@ -65,7 +71,8 @@ LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition
     const MessageCatalog &messages, const Progress &progress = {});
 
 // The draws of a base already read into memory; totalLines and the counters are set,
-// ok is true. The definition must lie inside the limits (lotteries::validate).
+// ok is true unless the text has more than kLargestDrawCount lines (tooManyLines). The definition must lie
+// inside the limits (lotteries::validate).
 LoadResult loadDraws(QStringView text, const LotteryDefinition &definition, const DrawFilter &filter,
     const Progress &progress = {});
 

@@ -38,7 +38,12 @@ const QString kForm = QStringLiteral("Form");
 
 void MainWindow::readWindowSettings()
 {
-    const IniDocument ini = IniFile(m_folder.configPath()).load();
+    // A configuration that exists but cannot be read is said at once; the window runs
+    // on its defaults and writes nothing over the file (IniFile refuses to).
+    IniDocument ini;
+    QString error;
+    if (!IniFile(m_folder.configPath()).read(&ini, &error))
+        showError(m_messages("Str162").arg(error));
     placeOnScreen(QPoint(ini.readInteger(kForm, QStringLiteral("Left"), 100),
                       ini.readInteger(kForm, QStringLiteral("Top"), 100)),
         QSize(ini.readInteger(kForm, QStringLiteral("Width"), 0),
@@ -188,7 +193,10 @@ void MainWindow::onFirstShow()
 void MainWindow::saveWindowSettings()
 {
     IniFile ini(m_folder.configPath());
-    IniDocument document = ini.load();
+    IniDocument document;
+    QString error;
+    if (!ini.read(&document, &error))
+        return; // said at start: the window's state is not worth the user's configuration
     const bool maximised = isMaximized();
     // Top and Left are where the frame goes (what move() takes). A maximised window
     // keeps the place and size it returns to: its normal geometry, less the frame.

@@ -105,3 +105,28 @@ TEST(CombinationFile, AListWithoutACombinationIsNotWritten)
     QString error;
     EXPECT_TRUE(writeCombinationFile(path, one, s("L"), s("7"), messages, &error)) << error.toStdString();
 }
+
+TEST(CombinationFile, ALargeListIsWrittenInPiecesWithTheSameBytes)
+{
+    test::TempFolder dir;
+    const MessageCatalog messages;
+    QStringList saved;
+    for (int i = 0; i < 60000; ++i)
+        saved.append(
+            QStringLiteral("%1   02   03   04   05   06   ").arg(i % 45 + 1, 2, 10, QLatin1Char('0')));
+    CombinationList list;
+    int wide = 0;
+    ASSERT_TRUE(CombinationList::fromSavedLines(saved, &list, &wide));
+    QString error;
+    // A plain head, a Cyrillic one, and one whose 1251 bytes would read back as UTF-8.
+    for (const char *lottery : { "Loto", "6 из 45", "Рѕ" }) {
+        const QString path = dir.filePath(QStringLiteral("big.ltc"));
+        ASSERT_TRUE(writeCombinationFile(path, list, s(lottery), s("6"), messages, &error))
+            << error.toStdString();
+        const QByteArray expected = textfile::encode(combinationFileText(list, s(lottery), s("6"), messages));
+        EXPECT_EQ(dir.readBytes(QStringLiteral("big.ltc")), expected) << lottery;
+        QString text;
+        ASSERT_TRUE(textfile::readText(path, &text, &error));
+        EXPECT_TRUE(text.startsWith(s(lottery) + s("\r\n"))) << lottery;
+    }
+}

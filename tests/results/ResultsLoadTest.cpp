@@ -9,8 +9,11 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <random>
 #include <vector>
@@ -412,7 +415,7 @@ TEST(ResultsLoad, LotteryIsLoadedWithItsDefinitionAndSystems)
     EXPECT_EQ(loadStatusText(result, messages), s("Проанализировано 3 розыгрышей"));
 }
 
-TEST(ResultsLoad, MissingBaseIsCreatedEmpty)
+TEST(ResultsLoad, MissingBaseLoadsEmptyAndIsNotCreated)
 {
     test::TempFolder dir;
     writeConfig(dir, "[LotoType]\r\nЛото=1\r\n");
@@ -422,8 +425,19 @@ TEST(ResultsLoad, MissingBaseIsCreatedEmpty)
     EXPECT_EQ(result.totalLines, 0);
     EXPECT_EQ(result.definition.drawNumber, 6); // defaults: 6 of 1..80
     EXPECT_EQ(result.draws.resultsColumnCount(), 7);
-    EXPECT_TRUE(QFileInfo::exists(dir.filePath(s("default.lot"))));
+    // A load creates nothing: the first draw added creates the base.
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(s("default.lot"))));
     EXPECT_EQ(numberListTable(result).rowCount(), 80);
+
+    // Nor outside the program folder, wherever BaseFile points.
+    QDir(dir.path()).mkpath(s("home/inner"));
+    const ProgramFolder inner(dir.filePath(s("home/inner")));
+    writeConfig(dir, "[LotoType]\r\nЛото=1\r\n[Лото]\r\nBaseFile=..\\..\\outside.lot\r\n");
+    QFile::copy(dir.filePath(s("kivora.INI")), inner.configPath());
+    const LoadResult outside = loadLottery(inner, s("Лото"), {}, MessageCatalog());
+    EXPECT_TRUE(outside.ok);
+    EXPECT_EQ(outside.basePath, dir.filePath(s("outside.lot")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(s("outside.lot"))));
 }
 
 TEST(ResultsLoad, UnreadableBaseIsAnInputOutputError)
@@ -437,11 +451,23 @@ TEST(ResultsLoad, UnreadableBaseIsAnInputOutputError)
     EXPECT_TRUE(result.error.contains(s("loto.lot")));
     EXPECT_EQ(result.drawCount(), 0);
 
-    // A base in a folder that does not exist cannot be created.
+    // A base in a folder that does not exist could never be written: an error.
     writeConfig(dir, "[Лото]\r\nBaseFile=missing/loto.lot\r\n");
     const LoadResult uncreated = loadLottery(dir.folder(), s("Лото"), {}, MessageCatalog());
     EXPECT_FALSE(uncreated.ok);
     EXPECT_TRUE(uncreated.error.contains(s("missing")));
+
+    // A device or a FIFO is no base: refused at once, by name, instead of read forever.
+    writeConfig(dir, "[Лото]\r\nBaseFile=/dev/zero\r\n");
+    const LoadResult device = loadLottery(dir.folder(), s("Лото"), {}, MessageCatalog());
+    EXPECT_FALSE(device.ok);
+    EXPECT_TRUE(device.error.contains(s("/dev/zero"))) << device.error.toStdString();
+    const QString fifo = dir.filePath(s("fifo.lot"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    writeConfig(dir, "[Лото]\r\nBaseFile=fifo.lot\r\n");
+    const LoadResult pipe = loadLottery(dir.folder(), s("Лото"), {}, MessageCatalog());
+    EXPECT_FALSE(pipe.ok);
+    EXPECT_TRUE(pipe.error.contains(s("fifo.lot")));
 }
 
 TEST(ResultsLoad, DefinitionOutsideTheLimitsIsRefusedAndNothingIsTouched)

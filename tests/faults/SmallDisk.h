@@ -1,0 +1,38 @@
+#pragma once
+
+// A small tmpfs of its own, mounted for one test, that a test fills up to leave as
+// much room as it wants. Mounting needs root; without it the test skips itself.
+
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kivora::test {
+
+class SmallDisk : public ::testing::Test
+{
+protected:
+    // Size of the file system in kilobytes.
+    explicit SmallDisk(int kilobytes = 4096)
+        : m_kilobytes(kilobytes)
+    { }
+
+    void SetUp() override;
+    void TearDown() override;
+
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const;
+    void writeBytes(const QString &name, const QByteArray &bytes) const;
+    QByteArray readBytes(const QString &name) const;
+    // Fills the disk with a dummy file so that about freeBytes stay free (whole pages).
+    void fill(qint64 freeBytes = 0);
+    // The system's text for a full disk, as a failed write reports it.
+    static QString noSpace();
+
+private:
+    int m_kilobytes;
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
+} // namespace kivora::test
