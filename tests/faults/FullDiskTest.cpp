@@ -54,6 +54,10 @@ LotteryDefinition sixOf45()
 class FullDisk : public test::SmallDisk
 {
 protected:
+    // Room for the seeded default folder (its systems take about 4 MB).
+    FullDisk()
+        : SmallDisk(16384)
+    { }
     const MessageCatalog messages;
 };
 
