@@ -12,8 +12,9 @@ namespace kivora::test {
 class SmallDisk : public ::testing::Test
 {
 protected:
-    // Size of the file system in kilobytes.
-    explicit SmallDisk(int kilobytes = 4096)
+    // Size of the file system in kilobytes: room for a program folder seeded with the
+    // default data.
+    explicit SmallDisk(int kilobytes = 16384)
         : m_kilobytes(kilobytes)
     { }
 
