@@ -106,7 +106,12 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         // results behind their frozen draw-number column).
         const int total = m_splitter->width() - m_splitter->handleWidth();
         const int margins = 16;
-        const int results = m_resultsView->contentsWidth() + margins;
+        // The strip of the selected draw below the results is in bold: it needs more
+        // room than the view's cells for the same numbers.
+        int strip = 4;
+        for (int column = 0; column < m_drawStrip->columnCount(); ++column)
+            strip += m_drawStrip->horizontalHeader()->sectionSize(column);
+        const int results = std::max(m_resultsView->contentsWidth(), strip) + margins;
         const int numbers = listWidth(m_numberList) + margins;
         const int statistics = 180;
         const int rightWanted
