@@ -1,4 +1,5 @@
 #include "ui/dialogs/WheelCheckDialog.h"
+#include "ui/dialogs/WheelDialogWidgets.h"
 
 #include "core/MessageCatalog.h"
 
@@ -17,24 +18,11 @@ namespace kivora {
 
 namespace {
 
+using wheeldialog::label;
+using wheeldialog::spinBox;
+
 // The check walks every m-set once; beyond this many the window would wait too long.
 constexpr qint64 kMostSets = 50'000'000;
-
-QSpinBox *spinBox(QWidget *parent, const char *name, int min, int max)
-{
-    auto *box = new QSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setRange(min, max);
-    return box;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, QWidget *buddy)
-{
-    auto *result = new QLabel(text, parent);
-    result->setObjectName(QLatin1String(name));
-    result->setBuddy(buddy);
-    return result;
-}
 
 } // namespace
 
@@ -48,9 +36,9 @@ WheelCheckDialog::WheelCheckDialog(const MessageCatalog &messages, QWidget *pare
     m_system->setObjectName(QStringLiteral("SystemName"));
     m_system->setWordWrap(true);
     m_system->setProperty("dynamicText", true);
-    m_numbers = spinBox(this, "NumbersBox", 1, wheel::kMaxNumbers);
-    m_match = spinBox(this, "MatchBox", 1, 16);
-    m_drawn = spinBox(this, "DrawnBox", 1, 16);
+    m_numbers = spinBox(this, "NumbersBox", 1, wheel::kMaxNumbers, 1);
+    m_match = spinBox(this, "MatchBox", 1, 16, 1);
+    m_drawn = spinBox(this, "DrawnBox", 1, 16, 1);
     auto *form = new QFormLayout;
     form->addRow(label(this, "NumbersLabel", QStringLiteral("Номеров в системе:"), m_numbers), m_numbers);
     form->addRow(label(this, "MatchLabel", QStringLiteral("Гарантия: угадать"), m_match), m_match);

@@ -1,4 +1,5 @@
 #include "ui/dialogs/WheelMakeDialog.h"
+#include "ui/dialogs/WheelDialogWidgets.h"
 
 #include "core/MessageCatalog.h"
 #include "play/SystemTemplate.h"
@@ -21,22 +22,8 @@ namespace kivora {
 
 namespace {
 
-QSpinBox *spinBox(QWidget *parent, const char *name, int min, int max, int value)
-{
-    auto *box = new QSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setRange(min, max);
-    box->setValue(value);
-    return box;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, QWidget *buddy)
-{
-    auto *result = new QLabel(text, parent);
-    result->setObjectName(QLatin1String(name));
-    result->setBuddy(buddy);
-    return result;
-}
+using wheeldialog::label;
+using wheeldialog::spinBox;
 
 } // namespace
 
