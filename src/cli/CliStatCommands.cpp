@@ -330,7 +330,9 @@ CommandResult exportHtmlCommand(const CommandContext &ctx)
     const OutFile out(ctx);
     if (!writeHtmlTable(
             out.path(), list.columns, static_cast<int>(list.order.size()),
-            [&list](int row) { return list.cells(row); },
+            [&list](int row, HtmlRowCells &cells) {
+                statRowCells(list.table, list.order[static_cast<size_t>(row)], cells);
+            },
             htmlHeading(ctx.value(option::kLottery), list.title, loadStatusText(load, ctx.messages)),
             htmlFooter(), &error))
         return CommandResult::failed(ctx.messages("Str56").arg(error));

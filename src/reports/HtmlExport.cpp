@@ -1,6 +1,7 @@
 #include "reports/HtmlExport.h"
 
 #include "core/TextFile.h"
+#include "statistics/StatTable.h"
 
 #include <algorithm>
 
@@ -205,8 +206,99 @@ bool writeHtmlDocument(const QString &path, const QString &document, QString *er
     return textfile::writeBytes(path, textfile::encodeDeclared(document), error);
 }
 
+void HtmlRowCells::number(qint64 value)
+{
+    char digits[24];
+    const bool negative = value < 0;
+    quint64 rest = negative ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+    int at = sizeof digits;
+    do {
+        digits[--at] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    if (negative)
+        digits[--at] = '-';
+    cell(QLatin1String(digits + at, static_cast<qsizetype>(sizeof digits) - at));
+}
+
+void statRowCells(const StatTable &table, int row, HtmlRowCells &cells)
+{
+    const StatRow &item = table.rows[static_cast<size_t>(row)];
+    char caption[StatTable::kMaxCaptionBytes];
+    cells.cell(QLatin1String(caption, table.captionBytes(row, caption)));
+    cells.number(item.since);
+    cells.number(item.drawn);
+}
+
+namespace {
+
+// Cells gathered into a list, for the document built whole.
+class ListCells final : public HtmlRowCells
+{
+public:
+    QStringList cells;
+    void cell(QLatin1String text) override { cells.append(QString(text)); }
+    void cell(QStringView text) override { cells.append(text.toString()); }
+};
+
+// Cells written into the export buffer with the markup between them: one cell per
+// column, padded when short, none dropped (as appendRow lays them out).
+class StreamedCells final : public HtmlRowCells
+{
+public:
+    explicit StreamedCells(textfile::BufferedTextWriter &out)
+        : m_out(out)
+    { }
+    void startRow(int row)
+    {
+        m_out.append((row % 2 == 0) ? kEvenRowFirstCell : kOddRowFirstCell);
+        m_count = 0;
+    }
+    void cell(QLatin1String text) override
+    {
+        next();
+        m_out.append(text);
+    }
+    void cell(QStringView text) override
+    {
+        next();
+        m_out.append(text);
+    }
+    void finishRow(int columns)
+    {
+        // The first cell is open from startRow even when the row wrote none.
+        m_count = std::max(m_count, 1);
+        for (; m_count < columns; ++m_count)
+            m_out.append(kNextCell);
+        m_out.append(kLastCell);
+    }
+
+private:
+    void next()
+    {
+        if (m_count++ > 0)
+            m_out.append(kNextCell);
+    }
+    textfile::BufferedTextWriter &m_out;
+    int m_count = 0;
+};
+
+} // namespace
+
 bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
     const HtmlRowSource &row, const QString &heading, const QString &footer, QString *error)
+{
+    return writeHtmlTable(
+        path, columnCaptions, rowCount,
+        [&row](int i, HtmlRowCells &cells) {
+            for (const QString &text : row(i))
+                cells.cell(QStringView(text));
+        },
+        heading, footer, error);
+}
+
+bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
+    const HtmlRowWriter &row, const QString &heading, const QString &footer, QString *error)
 {
     // The head and the tail decide the charset; rows of numbers always fit 1251. A row
     // that does not fit after all falls back to the document built whole.
@@ -214,8 +306,13 @@ bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int 
     for (const QString &caption : columnCaptions)
         fits = fits && textfile::fitsWindows1251(caption);
     auto writeWhole = [&] {
+        const HtmlRowSource rowList = [&row](int i) {
+            ListCells cells;
+            row(i, cells);
+            return cells.cells;
+        };
         return writeHtmlDocument(
-            path, htmlTableDocument(columnCaptions, rowCount, row, heading, footer), error);
+            path, htmlTableDocument(columnCaptions, rowCount, rowList, heading, footer), error);
     };
     if (!fits)
         return writeWhole();
@@ -245,19 +342,11 @@ bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int 
     }
     out.append(kHeaderRowClose);
     const int columns = static_cast<int>(columnCaptions.size());
+    StreamedCells cells(out);
     for (int i = 0; i < rowCount; ++i) {
-        // The same cells as appendRow: one per column, padded when short, none dropped.
-        // The markup between two cells goes in as one piece.
-        const QStringList cells = row(i);
-        out.append((i % 2 == 0) ? kEvenRowFirstCell : kOddRowFirstCell);
-        const int cellCount = std::max({ 1, columns, static_cast<int>(cells.size()) });
-        for (int c = 0; c < cellCount; ++c) {
-            if (c > 0)
-                out.append(kNextCell);
-            if (c < cells.size())
-                out.append(cells.at(c));
-        }
-        out.append(kLastCell);
+        cells.startRow(i);
+        row(i, cells);
+        cells.finishRow(columns);
         if (!out.maybeWrite(error)) {
             out.finish(nullptr);
             return out.fits() ? false : writeWhole();

@@ -59,22 +59,49 @@ int StatTable::groupHigh(int row) const
     return byteAt(rows[static_cast<size_t>(row)].key, 1);
 }
 
-QString StatTable::caption(int row) const
+namespace {
+
+// value in decimal at out, left-filled with '0' to `width` characters.
+int writeDecimal(int value, int width, char *out)
+{
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    int written = 0;
+    for (; written < width - count; ++written)
+        out[written] = '0';
+    while (count > 0)
+        out[written++] = digits[--count];
+    return written;
+}
+
+} // namespace
+
+int StatTable::captionBytes(int row, char *out) const
 {
     const quint64 key = rows[static_cast<size_t>(row)].key;
     if (kind == Kind::Groups) {
-        const int hi = byteAt(key, 1);
-        return twoDigits(byteAt(key, 0)) + QLatin1Char('-')
-            + (byteAt(key, 2) ? twoDigits(hi) : intToText(hi));
+        int length = writeDecimal(byteAt(key, 0), 2, out);
+        out[length++] = '-';
+        return length + writeDecimal(byteAt(key, 1), byteAt(key, 2) ? 2 : 1, out + length);
     }
-    QString text;
-    const int count = byteAt(key, 7);
+    int length = 0;
+    const int count = std::min(byteAt(key, 7), 7);
     for (int i = 0; i < count; ++i) {
         if (i > 0)
-            text += QLatin1Char(':');
-        text += twoDigits(byteAt(key, i));
+            out[length++] = ':';
+        length += writeDecimal(byteAt(key, i), 2, out + length);
     }
-    return text;
+    return length;
+}
+
+QString StatTable::caption(int row) const
+{
+    char bytes[kMaxCaptionBytes];
+    return QString::fromLatin1(bytes, captionBytes(row, bytes));
 }
 
 int compareCaptions(const QString &a, const QString &b)

@@ -47,6 +47,10 @@ public:
 
     int rowCount() const { return static_cast<int>(rows.size()); }
     QString caption(int row) const;
+    // The caption as Latin-1 bytes in out (room for kMaxCaptionBytes); returns the
+    // length. Exports write these without making a QString per row.
+    static constexpr int kMaxCaptionBytes = 32;
+    int captionBytes(int row, char *out) const;
     // The numbers of a Numbers row, in caption order.
     QList<int> numbers(int row) const;
     // Bounds of a Groups row.

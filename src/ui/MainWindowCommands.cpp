@@ -191,13 +191,10 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
             const int rows = static_cast<int>(order.size());
             const bool written = writeHtmlTable(
                 path, captions, rows,
-                [&](int row) {
+                [&](int row, HtmlRowCells &cells) {
                     if (row % 4096 == 0)
                         report(progress, 0, rows, row);
-                    const int at = order[static_cast<size_t>(row)];
-                    const StatRow &item = table->rows[static_cast<size_t>(at)];
-                    return QStringList { table->caption(at), QString::number(item.since),
-                        QString::number(item.drawn) };
+                    statRowCells(*table, order[static_cast<size_t>(row)], cells);
                 },
                 heading, htmlFooter(), &error);
             return written ? QString() : error;

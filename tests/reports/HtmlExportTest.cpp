@@ -2,10 +2,12 @@
 
 #include "core/StringFn.h"
 #include "core/TextFile.h"
+#include "statistics/StatTable.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 
 using namespace kivora;
@@ -243,4 +245,54 @@ TEST(HtmlTableStreaming, SameBytesAsTheWholeDocument)
         htmlTableDocument(captions, 20000, odd, heading, htmlFooter()), &error));
     EXPECT_EQ(dir.readBytes(QStringLiteral("s.htm")), dir.readBytes(QStringLiteral("w.htm")));
     EXPECT_TRUE(dir.readBytes(QStringLiteral("s.htm")).startsWith("\xEF\xBB\xBF"));
+}
+
+// Rows that write their own cells give the file of the same cells as strings: captions
+// of combinations and groups, numbers of any sign, rows shorter and longer than the
+// header.
+TEST(HtmlTableStreaming, CellsWrittenByTheRowAreTheCellsOfTheList)
+{
+    StatTable table;
+    const int quadruple[] = { 1, 2, 33, 80 };
+    table.addNumbers(quadruple, 4, 0, 12);
+    table.addNumber(7, -3, 2147483647);
+    EXPECT_EQ(table.caption(0), QStringLiteral("01:02:33:80"));
+    EXPECT_EQ(table.caption(1), QStringLiteral("07"));
+    StatTable groups;
+    groups.kind = StatTable::Kind::Groups;
+    groups.addGroup(41, 45, true, 5, 6);
+    groups.addGroup(1, 5, false, 0, 0);
+    EXPECT_EQ(groups.caption(0), QStringLiteral("41-45"));
+    EXPECT_EQ(groups.caption(1), QStringLiteral("01-5"));
+
+    const QStringList captions = { QStringLiteral("№№"), QStringLiteral("a"), QStringLiteral("b") };
+    const int rows = 4;
+    auto writer = [&table](int row, HtmlRowCells &cells) {
+        if (row < table.rowCount()) {
+            statRowCells(table, row, cells);
+        } else if (row == 2) {
+            cells.number(std::numeric_limits<qint64>::min());
+        } else {
+            for (int c = 0; c < 5; ++c)
+                cells.cell(QStringView(u"ячейка"));
+        }
+    };
+    auto strings = [&table](int row) {
+        if (row < table.rowCount()) {
+            const StatRow &item = table.rows[static_cast<size_t>(row)];
+            return QStringList { table.caption(row), QString::number(item.since),
+                QString::number(item.drawn) };
+        }
+        if (row == 2)
+            return QStringList { QString::number(std::numeric_limits<qint64>::min()) };
+        return QStringList(5, QStringLiteral("ячейка"));
+    };
+    test::TempFolder dir;
+    QString error;
+    ASSERT_TRUE(writeHtmlTable(dir.filePath(QStringLiteral("s.htm")), captions, rows, writer,
+        QStringLiteral("h"), htmlFooter(), &error));
+    ASSERT_TRUE(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
+        htmlTableDocument(captions, rows, strings, QStringLiteral("h"), htmlFooter()), &error));
+    EXPECT_EQ(dir.readBytes(QStringLiteral("s.htm")), dir.readBytes(QStringLiteral("w.htm")));
+    EXPECT_TRUE(dir.readBytes(QStringLiteral("s.htm")).contains("-9223372036854775808"));
 }
