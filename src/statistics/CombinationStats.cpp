@@ -104,6 +104,20 @@ public:
         }
     }
 
+    // The same for every draw holding both a and b (a < b), with its numbers from b up.
+    template<class Visit> void forEachHolderOf(int a, int b, Visit &&visit) const
+    {
+        const quint64 *wordsA = m_holders.data() + static_cast<size_t>(a) * m_words;
+        const quint64 *wordsB = m_holders.data() + static_cast<size_t>(b) * m_words;
+        for (size_t w = 0; w < m_words; ++w) {
+            for (quint64 bits = wordsA[w] & wordsB[w]; bits != 0; bits &= bits - 1) {
+                const size_t t = w * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+                const int below = m_sets[t].countBelow(b);
+                visit(static_cast<int>(t), m_lists.data() + t * m_stride + below, m_sizes[t] - below);
+            }
+        }
+    }
+
 private:
     int m_count;
     size_t m_words; // per number
@@ -141,6 +155,17 @@ public:
         return static_cast<size_t>(m_prefix[0][static_cast<size_t>(first)]);
     }
     size_t blockSize(int first) const { return blockStart(first + 1) - blockStart(first); }
+    // The subsets starting with first < second: one block of ranks too.
+    size_t blockStart(int first, int second) const
+    {
+        return blockStart(first)
+            + static_cast<size_t>(
+                m_prefix[1][static_cast<size_t>(second)] - m_prefix[1][static_cast<size_t>(first) + 1]);
+    }
+    size_t blockSize(int /*first*/, int second) const
+    {
+        return static_cast<size_t>(binomial(m_n - 1 - second, K - 2));
+    }
     const qint32 *prefix(int position) const { return m_prefix[static_cast<size_t>(position)].data(); }
 
 private:
@@ -148,32 +173,63 @@ private:
     std::array<std::vector<qint32>, K> m_prefix;
 };
 
-// Counts the subsets of one first number at a time, over all the draws. Its counters
-// hold one block (79,079 quadruples of 1..80 start with 1: 632 KB), so the updates
-// stay in the processor's cache; each thread has its own counter, on a cache line of
-// its own.
-template<int K> class alignas(64) FirstNumberCounter final
+// The subsets that start with one prefix of P numbers (P = 1: a first number, P = 2:
+// a first pair) form one block of ranks.
+template<int P> struct Prefix
 {
+    std::array<int, P> numbers {};
+    int last() const { return numbers[P - 1]; }
+};
+
+// Counts the subsets of one prefix at a time, over all the draws. Its counters hold one
+// block, so the updates stay in the processor's cache: triples by first number (3,081
+// triples of 1..80 start with 1: 24 KB), quadruples by first pair (3,003 start with
+// 1, 2; by first number they would be 79,079, 632 KB, beyond the fastest cache). Each
+// thread has its own counter, on a cache line of its own.
+template<int K, int P> class alignas(64) PrefixCounter final
+{
+    static_assert(P >= 1 && P <= 2 && P < K);
+
 public:
-    explicit FirstNumberCounter(const RankTable<K> &ranks)
+    explicit PrefixCounter(const RankTable<K> &ranks)
         : m_ranks(ranks)
-        , m_counters(ranks.blockSize(0))
+        , m_counters(P == 1 ? ranks.blockSize(0) : ranks.blockSize(0, 1))
     { }
 
-    // The subsets whose smallest number is `first`, over the draws (their numbers
-    // counted from the range's low end), oldest first. Returns the longest closed gap
-    // among them: the run before a first appearance included, the open run not.
-    int count(int first, const DrawNumbers &draws)
+    // The subsets that start with `prefix`, over the draws (their numbers counted from
+    // the range's low end), oldest first. Returns the longest closed gap among them:
+    // the run before a first appearance included, the open run not.
+    int count(const Prefix<P> &prefix, const DrawNumbers &draws)
     {
-        std::fill_n(m_counters.begin(), m_ranks.blockSize(first), RankCounter());
+        std::fill_n(m_counters.begin(), blockSize(prefix), RankCounter());
         m_record = 0;
-        draws.forEachHolder(first, [this, first](int t, const quint8 *numbers, int size) {
-            if (size >= K) {
+        const int last = prefix.last();
+        auto visitDraw = [this, last](int t, const quint8 *numbers, int size) {
+            if (size >= K - P + 1) {
                 m_draw = t;
-                visit<1>(numbers, size, 1, first, 0);
+                visit<P>(numbers, size, 1, last, 0);
             }
-        });
+        };
+        if constexpr (P == 1)
+            draws.forEachHolder(last, visitDraw);
+        else
+            draws.forEachHolderOf(prefix.numbers[0], last, visitDraw);
         return m_record;
+    }
+
+    size_t blockStart(const Prefix<P> &prefix) const
+    {
+        if constexpr (P == 1)
+            return m_ranks.blockStart(prefix.numbers[0]);
+        else
+            return m_ranks.blockStart(prefix.numbers[0], prefix.numbers[1]);
+    }
+    size_t blockSize(const Prefix<P> &prefix) const
+    {
+        if constexpr (P == 1)
+            return m_ranks.blockSize(prefix.numbers[0]);
+        else
+            return m_ranks.blockSize(prefix.numbers[0], prefix.numbers[1]);
     }
 
     // The counters of the block after count(), in rank order.
@@ -266,16 +322,19 @@ private:
     State m_state = State::Making;
 };
 
-// Lists the combinations of one first number (counted from the range's low end) into
-// their rows from their counters; returns the longest open run and the largest drawn.
-template<int K>
-Extremes listFirst(int first, NumberRange range, int drawCount, const RankCounter *counters, StatRow *row)
+// Lists the combinations that start with `prefix` (counted from the range's low end)
+// into their rows from their counters; returns the longest open run and the largest
+// drawn.
+template<int K, int P>
+Extremes listPrefix(
+    const Prefix<P> &prefix, NumberRange range, int drawCount, const RankCounter *counters, StatRow *row)
 {
     Extremes found;
     int combination[K];
-    combination[0] = range.lo + first;
-    forEachCombination(NumberRange { combination[0] + 1, range.hi }, K - 1, 1, [&](const int *rest) {
-        std::copy(rest, rest + K - 1, combination + 1);
+    for (int i = 0; i < P; ++i)
+        combination[i] = range.lo + prefix.numbers[static_cast<size_t>(i)];
+    forEachCombination(NumberRange { combination[P - 1] + 1, range.hi }, K - P, 1, [&](const int *rest) {
+        std::copy(rest, rest + K - P, combination + P);
         const RankCounter &tally = *counters++;
         const int since = drawCount - 1 - tally.last;
         found.record = std::max(found.record, since);
@@ -328,7 +387,7 @@ void scanAll(
         Extremes whole;
         whole.record = countPairs(sets, ranks, counters, progress);
         for (int first = 0; first < firstCount; ++first) {
-            const Extremes found = listFirst<K>(first, range, drawCount,
+            const Extremes found = listPrefix<K, 1>(Prefix<1> { { first } }, range, drawCount,
                 counters.data() + ranks.blockStart(first), table.rows.data() + ranks.blockStart(first));
             whole.record = std::max(whole.record, found.record);
             whole.top = std::max(whole.top, found.top);
@@ -337,33 +396,43 @@ void scanAll(
         return;
     }
 
-    // The subsets of one first number have counters and rows of their own: each first
-    // number is one item of work, and its rows are written where they belong while
-    // its counters are still in the cache. Making the rows (25 MB for all quadruples
-    // of 1..80) is the item before them, so that one thread makes them while the
-    // others count.
+    // The subsets of one prefix have counters and rows of their own: each prefix is
+    // one item of work, and its rows are written where they belong while its counters
+    // are still in the cache. Making the rows (25 MB for all quadruples of 1..80) is
+    // the item before them, so that one thread makes them while the others count.
+    constexpr int P = K >= 4 ? 2 : 1;
+    std::vector<Prefix<P>> prefixes;
+    for (int first = 0; first < firstCount; ++first) {
+        if constexpr (P == 1) {
+            prefixes.push_back({ { first } });
+        } else {
+            for (int second = first + 1; second <= n - K + 1; ++second)
+                prefixes.push_back({ { first, second } });
+        }
+    }
+    const int items = static_cast<int>(prefixes.size());
     threads = threadsForWork(threads,
         static_cast<double>(drawCount) * static_cast<double>(binomial(std::min(draws.drawNumber(), n), K))
             + static_cast<double>(ranks.total()));
-    const int workers = workerCount(firstCount + 1, threads);
-    std::vector<std::optional<FirstNumberCounter<K>>> counters(static_cast<size_t>(workers));
+    const int workers = workerCount(items + 1, threads);
+    std::vector<std::optional<PrefixCounter<K, P>>> counters(static_cast<size_t>(workers));
     std::vector<Extremes> extremes(static_cast<size_t>(workers));
     RowsGate rows;
-    forEachItem(firstCount + 1, threads, progress, [&](int item, int worker) {
+    forEachItem(items + 1, threads, progress, [&](int item, int worker) {
         if (item == 0) {
             rows.make([&] { table.rows.resize(ranks.total()); });
             return;
         }
-        const int first = item - 1;
-        std::optional<FirstNumberCounter<K>> &counter = counters[static_cast<size_t>(worker)];
+        const Prefix<P> &prefix = prefixes[static_cast<size_t>(item - 1)];
+        std::optional<PrefixCounter<K, P>> &counter = counters[static_cast<size_t>(worker)];
         if (!counter)
             counter.emplace(ranks);
         // Every combination is listed, so every closed gap counts; then the open runs.
-        const int closed = counter->count(first, sets);
+        const int closed = counter->count(prefix, sets);
         if (!rows.waitUntilMade())
             return;
-        const Extremes found = listFirst<K>(
-            first, range, drawCount, counter->counters(), table.rows.data() + ranks.blockStart(first));
+        const Extremes found = listPrefix<K, P>(
+            prefix, range, drawCount, counter->counters(), table.rows.data() + counter->blockStart(prefix));
         Extremes &all = extremes[static_cast<size_t>(worker)];
         all.record = std::max({ all.record, closed, found.record });
         all.top = std::max(all.top, found.top);

@@ -15,6 +15,20 @@
 
 namespace kivora {
 
+// The bits set in x. The package is built for every x86-64 processor, where the
+// compiler's popcount is a library call; the arithmetic below is inlined instead.
+inline int bitCount(quint64 x)
+{
+#if defined(__POPCNT__) || !defined(__x86_64__)
+    return __builtin_popcountll(x);
+#else
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
 // A set of the numbers 0..127, one bit each.
 struct NumberSet
 {
@@ -51,8 +65,8 @@ struct NumberSet
     int countBelow(int n) const
     {
         if (n < 64)
-            return __builtin_popcountll(low & ((quint64(1) << n) - 1));
-        return __builtin_popcountll(low) + __builtin_popcountll(high & ((quint64(1) << (n - 64)) - 1));
+            return bitCount(low & ((quint64(1) << n) - 1));
+        return bitCount(low) + bitCount(high & ((quint64(1) << (n - 64)) - 1));
     }
     // Writes the members in ascending order; returns how many there are.
     int members(int *out) const;

@@ -79,11 +79,22 @@ void forEachItem(
         report(progress, 0, count, count);
         return;
     }
+    // Many small items (the 3,003 first pairs of Keno quadruples) report a hundredth
+    // of the way at a time, not after each item.
+    constexpr long long kSteps = 100;
+    long long reportedStep = -1;
+    auto reportDone = [&](int done) {
+        const long long step = static_cast<long long>(done) * kSteps / count;
+        if (step == reportedStep)
+            return;
+        reportedStep = step;
+        report(progress, 0, count, done);
+    };
     const int helpers = workerCount(count, threads) - 1;
     if (helpers == 0) {
         for (int item = 0; item < count; ++item) {
             work(item, 0);
-            report(progress, 0, count, item + 1);
+            reportDone(item + 1);
         }
         return;
     }
@@ -111,7 +122,7 @@ void forEachItem(
         for (int item = queue.take(); item >= 0; item = queue.take()) {
             work(item, 0);
             queue.finished();
-            report(progress, 0, count, queue.done());
+            reportDone(queue.done());
         }
     } catch (...) {
         queue.fail(std::current_exception());
