@@ -242,11 +242,12 @@ private:
             // At the last position each larger number is the next rank (prefix[v] = v).
             // Locals, because the counters are ints too: the compiler would otherwise
             // reload and store the members at every step.
-            RankCounter *counters = m_counters.data() + base;
+            RankCounter *counters = m_counters.data();
+            const qint32 shift = base - prev - 1;
             const int draw = m_draw;
             int record = m_record;
-            for (int j = from; j < m; ++j) {
-                RankCounter &counter = counters[u[j] - prev - 1];
+            for (const quint8 *number = u + from, *end = u + m; number != end; ++number) {
+                RankCounter &counter = counters[*number + shift];
                 record = std::max(record, draw - counter.last - 1);
                 counter.last = draw;
                 ++counter.drawn;
