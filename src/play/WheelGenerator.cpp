@@ -128,28 +128,14 @@ public:
         std::vector<qint64> lost;
         std::vector<qint64> gained;
         std::uniform_real_distribution<double> unit(0.0, 1.0);
+        indexTickets();
         while (!m_uncovered.empty()) {
             if ((++moves & 1023) == 0) {
                 if (timeUp())
                     return false;
             }
             const quint64 target = m_uncovered[static_cast<size_t>(m_rng() % m_uncovered.size())];
-            // A ticket holding the most of the target, chosen at random among equals.
-            int most = -1;
-            unsigned ties = 0;
-            for (size_t i = 0; i < m_blocks.size(); ++i) {
-                const int shared = sizeOf(m_blocks[i] & target);
-                m_shared[i] = static_cast<qint8>(shared);
-                if (shared > most) {
-                    most = shared;
-                    ties = 0;
-                }
-                ties += shared == most ? 1 : 0;
-            }
-            unsigned pick = static_cast<unsigned>(m_rng() % ties);
-            size_t chosen = 0;
-            while (m_shared[chosen] != most || pick-- != 0)
-                ++chosen;
+            const size_t chosen = ticketNextTo(target);
             const quint64 block = m_blocks[chosen];
             const quint64 out = randomBit(block & ~target);
             const quint64 in = randomBit(target & ~block);
@@ -174,6 +160,10 @@ public:
             for (qint64 r : gained)
                 increment(r);
             m_blocks[chosen] = base | in;
+            forEachSubset(base, m_t - 2, [&](quint64 rest) {
+                unindex(rest | out, static_cast<quint32>(chosen));
+                m_holding[rankOfPart(rest | in)].push_back(static_cast<quint32>(chosen));
+            });
         }
         return true;
     }
@@ -211,6 +201,73 @@ private:
     std::vector<quint64> m_uncovered;
     std::vector<quint64> m_blocks;
     std::vector<qint8> m_shared; // how much of the target each ticket holds
+    std::vector<std::vector<quint32>> m_holding; // tickets by the ranks of their (t - 1)-subsets
+    std::vector<size_t> m_parts;
+
+    // A ticket that holds t - 1 numbers of the uncovered set, chosen at random: it
+    // covers the set once one of its other numbers gives way to one of the set's. The
+    // tickets are indexed by their (t - 1)-subsets, so the ones that hold such a part
+    // of the set are looked up, not searched for; when none does, a ticket holding the
+    // most of it.
+    size_t ticketNextTo(quint64 target)
+    {
+        m_parts.clear();
+        size_t holders = 0;
+        forEachSubset(target, m_t - 1, [&](quint64 part) {
+            const size_t r = rankOfPart(part);
+            m_parts.push_back(r);
+            holders += m_holding[r].size();
+        });
+        if (holders > 0) {
+            size_t pick = static_cast<size_t>(m_rng() % holders);
+            for (size_t r : m_parts) {
+                const std::vector<quint32> &tickets = m_holding[r];
+                if (pick < tickets.size())
+                    return tickets[pick];
+                pick -= tickets.size();
+            }
+        }
+        int most = -1;
+        unsigned ties = 0;
+        for (size_t i = 0; i < m_blocks.size(); ++i) {
+            const int shared = sizeOf(m_blocks[i] & target);
+            m_shared[i] = static_cast<qint8>(shared);
+            if (shared > most) {
+                most = shared;
+                ties = 0;
+            }
+            ties += shared == most ? 1 : 0;
+        }
+        unsigned pick = static_cast<unsigned>(m_rng() % ties);
+        size_t chosen = 0;
+        while (m_shared[chosen] != most || pick-- != 0)
+            ++chosen;
+        return chosen;
+    }
+
+    // The colex rank of a (t - 1)-set.
+    size_t rankOfPart(quint64 part) const { return rank(part); }
+
+    void indexTickets()
+    {
+        m_holding.assign(static_cast<size_t>(binomial(m_v, std::max(0, m_t - 1))), {});
+        for (size_t i = 0; i < m_blocks.size(); ++i) {
+            forEachSubset(m_blocks[i], m_t - 1,
+                [&](quint64 part) { m_holding[rankOfPart(part)].push_back(static_cast<quint32>(i)); });
+        }
+    }
+
+    void unindex(quint64 part, quint32 ticket)
+    {
+        std::vector<quint32> &tickets = m_holding[rankOfPart(part)];
+        for (quint32 &held : tickets) {
+            if (held == ticket) {
+                held = tickets.back();
+                tickets.pop_back();
+                return;
+            }
+        }
+    }
 
     bool timeUp()
     {

@@ -6,7 +6,8 @@
 // yet, one number at a time, taking the number that covers the most such sets).
 // Then simulated annealing works on a fixed number of tickets with the count of
 // uncovered m-sets as its cost: a move takes an uncovered m-set, a ticket that holds
-// the most of it, and swaps one of the ticket's other numbers for one of the set's.
+// t - 1 of its numbers (looked up by its (t - 1)-subsets), and swaps one of the
+// ticket's other numbers for one of the set's.
 // Each time the cost reaches zero the ticket that covers the fewest sets alone is
 // dropped and the search goes on one ticket smaller, so the result is never larger
 // than the greedy cover. Every wheel returned has passed the verifier.
