@@ -1,5 +1,7 @@
 #include "play/WheelGenerator.h"
 
+#include "play/KnownDesigns.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -77,6 +79,9 @@ public:
     static constexpr int kMaxDrawn = 16;
 
     void setDeadline(Clock::time_point deadline) { m_deadline = deadline; }
+    // Lets the search go on after its time ran out once (a new deadline was set); a
+    // cancelled search stays stopped.
+    void resume() { m_stopped = m_cancel && m_cancel->load(std::memory_order_relaxed); }
     void setProcessorDeadline(double threadSecondsAtEnd) { m_processorDeadline = threadSecondsAtEnd; }
     bool stopped() const { return m_stopped; }
     const std::vector<quint64> &blocks() const { return m_blocks; }
@@ -166,6 +171,17 @@ public:
             });
         }
         return true;
+    }
+
+    // Replaces the tickets by the given ones (which cover every m-set), less those
+    // that cover no set alone.
+    void startFrom(const std::vector<quint64> &tickets)
+    {
+        while (!m_blocks.empty())
+            removeBlock(m_blocks.size() - 1);
+        for (quint64 ticket : tickets)
+            addBlock(ticket);
+        dropRedundant();
     }
 
     // Drops the ticket that covers the fewest m-sets alone.
@@ -465,25 +481,48 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
         best.push_back(all);
     } else {
         Search search(request, cancel);
-        search.setDeadline(start
-            + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(request.seconds)));
-        if (request.processorTime)
-            search.setProcessorDeadline(processorStart + request.seconds);
-        search.greedy();
-        if (search.uncovered() == 0) {
+        // With a design known in closed form the time is shared: the first half anneals
+        // down from the greedy cover, the second from the design (either may do better).
+        const std::vector<quint64> known
+            = knownCovering(request.guarantee.numbers, k, request.guarantee.match);
+        auto limitTo = [&](double share) {
+            const double seconds = request.seconds * share;
+            search.setDeadline(
+                start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds)));
+            if (request.processorTime)
+                search.setProcessorDeadline(processorStart + seconds);
+            search.resume();
+        };
+        limitTo(known.empty() ? 1.0 : 0.5);
+        const int goal = std::max(result.bound, request.stopAt);
+        auto found = [&] {
             best = search.blocks();
-            result.greedySize = static_cast<int>(best.size());
             if (progress)
                 progress({ static_cast<int>(best.size()), result.bound, elapsed() });
-            const int goal = std::max(result.bound, request.stopAt);
-            while (static_cast<int>(best.size()) > goal) {
+        };
+        // Drops a ticket and anneals, as long as that succeeds; keeps the smallest wheel.
+        auto shrink = [&] {
+            while (static_cast<int>(search.blocks().size()) > goal) {
                 search.dropWeakest();
                 if (!search.anneal())
-                    break;
-                best = search.blocks();
-                if (progress)
-                    progress({ static_cast<int>(best.size()), result.bound, elapsed() });
+                    return;
+                if (best.empty() || search.blocks().size() < best.size())
+                    found();
             }
+        };
+        search.greedy();
+        if (search.uncovered() == 0) {
+            result.greedySize = static_cast<int>(search.blocks().size());
+            found();
+            shrink();
+        }
+        if (!known.empty() && (best.empty() || static_cast<int>(best.size()) > goal)
+            && !(cancel && cancel->load())) {
+            limitTo(1.0);
+            search.startFrom(known);
+            if (best.empty() || search.blocks().size() < best.size())
+                found();
+            shrink();
         }
         result.cancelled = cancel && cancel->load();
     }

@@ -1,3 +1,4 @@
+#include "play/KnownDesigns.h"
 #include "play/SystemTemplate.h"
 #include "play/WheelGenerator.h"
 #include "play/WheelVerifier.h"
@@ -190,4 +191,38 @@ TEST(WheelGenerator, CancelledSearchKeepsTheBestWheelSoFar)
     request.guarantee = { 10, 3, 3 };
     request.ticketSize = 11;
     EXPECT_FALSE(requestProblem(request).isEmpty());
+}
+
+// S(3, 6, 22) holds every three of its 22 numbers exactly once, and its blocks on fewer
+// numbers still hold every three; the search starts from it and keeps to it where the
+// greedy cover is larger (C(22, 6, 3) = 77 at once, where a greedy cover takes 129).
+TEST(WheelGenerator, StartsFromTheSteinerSystemOnTwentyTwoNumbers)
+{
+    const std::vector<quint64> steiner = steinerSystem3622();
+    ASSERT_EQ(steiner.size(), 77U);
+    for (quint64 block : steiner)
+        EXPECT_EQ(sizeOf(block), 6);
+    // 77 blocks of 20 triples each are the 1,540 triples of 22 numbers: all held once.
+    EXPECT_TRUE(verify(steiner, { 22, 3, 3 }).holds);
+    for (int v = 6; v <= 22; ++v) {
+        const std::vector<quint64> tickets = knownCovering(v, 6, 3);
+        ASSERT_FALSE(tickets.empty());
+        EXPECT_LE(tickets.size(), 77U);
+        EXPECT_TRUE(verify(tickets, { v, 3, 3 }).holds) << v;
+        EXPECT_TRUE(verify(tickets, { v, 3, 5 }).holds) << v;
+        for (quint64 ticket : tickets)
+            EXPECT_EQ(sizeOf(ticket), 6);
+    }
+    EXPECT_TRUE(knownCovering(23, 6, 3).empty());
+    EXPECT_TRUE(knownCovering(20, 6, 4).empty());
+    EXPECT_TRUE(knownCovering(20, 5, 3).empty());
+
+    MakeRequest request;
+    request.guarantee = { 22, 3, 3 };
+    request.ticketSize = 6;
+    request.seconds = 10;
+    const MakeResult result = make(request);
+    EXPECT_EQ(result.tickets.size(), 77U);
+    EXPECT_TRUE(result.optimal);
+    EXPECT_TRUE(result.check.holds);
 }
