@@ -27,6 +27,9 @@ void DrawTable::appendRow(const QStringView *texts, int textCount, const int *nu
         m_fieldStart.push_back(static_cast<quint32>(m_pool.size()));
     }
     m_numbers.insert(m_numbers.end(), numbers, numbers + m_drawNumber);
+    const qsizetype width = textCount > 0 ? texts[0].size() : 0;
+    if (m_widestRow < 0 || width > fieldView(m_widestRow, 0).size())
+        m_widestRow = m_rows;
     ++m_rows;
 }
 

@@ -46,6 +46,10 @@ public:
     QString ballSet(int row) const { return field(row, 3); }
     QString additional(int row, int j) const { return field(row, 4 + j); }
     QStringView fieldView(int row, int index) const;
+    // The longest draw-number text (the first row of that length), kept as rows are
+    // appended so that a view of a million draws need not look through them; "" when
+    // there are no rows.
+    QString widestDrawNumberText() const { return m_widestRow < 0 ? QString() : drawNumberText(m_widestRow); }
 
     // Appends a draw: texts[0..3] are number, date, machine, ball set, texts[4..] the
     // additional numbers (missing ones are empty); numbers holds D main numbers.
@@ -59,6 +63,7 @@ private:
     int m_drawNumber = 0;
     int m_additionalCount = 0;
     int m_rows = 0;
+    int m_widestRow = -1;
     std::vector<int> m_numbers;
     QString m_pool;
     std::vector<quint32> m_fieldStart; // fieldsPerRow() starts a row, plus the end

@@ -537,3 +537,20 @@ TEST(ResultsLoad, SampleKenoBase)
     }
     EXPECT_EQ(sum, 20 * 10114);
 }
+
+// The widest draw number is known from the rows as they were read: the first of the
+// longest, none without rows.
+TEST(ResultsLoad, TheWidestDrawNumberIsTheFirstOfTheLongest)
+{
+    DrawTable draws(2, 0);
+    EXPECT_EQ(draws.widestDrawNumberText(), QString());
+    const int numbers[2] = { 1, 2 };
+    for (const char *text : { "7", "123", "", "99999", "12345", "8" }) {
+        const QString number = QString::fromLatin1(text);
+        const QStringView fields[1] = { number };
+        draws.appendRow(fields, 1, numbers);
+    }
+    EXPECT_EQ(draws.widestDrawNumberText(), QStringLiteral("99999"));
+    draws.appendRow(nullptr, 0, numbers);
+    EXPECT_EQ(draws.widestDrawNumberText(), QStringLiteral("99999"));
+}

@@ -18,12 +18,8 @@ void DrawTableModel::setDraws(const DrawTable *draws)
     beginResetModel();
     m_draws = draws;
     m_highlight.assign(draws ? static_cast<size_t>(draws->rowCount()) : 0, false);
-    m_widestDrawNumber = QStringLiteral("0000");
-    for (int row = 0; draws && row < draws->rowCount(); ++row) {
-        const QString text = draws->drawNumberText(row);
-        if (text.size() > m_widestDrawNumber.size())
-            m_widestDrawNumber = text;
-    }
+    const QString widest = draws ? draws->widestDrawNumberText() : QString();
+    m_widestDrawNumber = widest.size() > 4 ? widest : QStringLiteral("0000");
     endResetModel();
 }
 
