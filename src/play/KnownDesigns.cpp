@@ -29,7 +29,7 @@ std::vector<quint64> steinerSystem3622()
 
 std::vector<quint64> knownCovering(int v, int k, int t)
 {
-    if (k != 6 || t < 1 || t > 3 || v < k || v > 22)
+    if (k != 6 || t != 3 || v < k || v > 22)
         return {};
     const quint64 all = (quint64(1) << v) - 1;
     std::vector<quint64> tickets;

@@ -483,8 +483,9 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
         Search search(request, cancel);
         // With a design known in closed form the time is shared: the first half anneals
         // down from the greedy cover, the second from the design (either may do better).
-        const std::vector<quint64> known
-            = knownCovering(request.guarantee.numbers, k, request.guarantee.match);
+        const std::vector<quint64> known = request.guarantee.drawn == request.guarantee.match
+            ? knownCovering(request.guarantee.numbers, k, request.guarantee.match)
+            : std::vector<quint64>();
         auto limitTo = [&](double share) {
             const double seconds = request.seconds * share;
             search.setDeadline(

@@ -215,6 +215,7 @@ TEST(WheelGenerator, StartsFromTheSteinerSystemOnTwentyTwoNumbers)
     }
     EXPECT_TRUE(knownCovering(23, 6, 3).empty());
     EXPECT_TRUE(knownCovering(20, 6, 4).empty());
+    EXPECT_TRUE(knownCovering(20, 6, 2).empty());
     EXPECT_TRUE(knownCovering(20, 5, 3).empty());
 
     MakeRequest request;
