@@ -481,8 +481,9 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
         best.push_back(all);
     } else {
         Search search(request, cancel);
-        // With a design known in closed form the time is shared: the first half anneals
-        // down from the greedy cover, the second from the design (either may do better).
+        // With a design known in closed form the time is shared: half of it anneals down
+        // from the smaller of the greedy cover and the design, the rest from the other
+        // (either may do better).
         const std::vector<quint64> known = request.guarantee.drawn == request.guarantee.match
             ? knownCovering(request.guarantee.numbers, k, request.guarantee.match)
             : std::vector<quint64>();
@@ -494,36 +495,44 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
                 search.setProcessorDeadline(processorStart + seconds);
             search.resume();
         };
-        limitTo(known.empty() ? 1.0 : 0.5);
         const int goal = std::max(result.bound, request.stopAt);
         auto found = [&] {
             best = search.blocks();
             if (progress)
                 progress({ static_cast<int>(best.size()), result.bound, elapsed() });
         };
-        // Drops a ticket and anneals, as long as that succeeds; keeps the smallest wheel.
-        auto shrink = [&] {
+        auto stopped = [&] {
+            return (!best.empty() && static_cast<int>(best.size()) <= goal) || (cancel && cancel->load());
+        };
+        // From the given cover: drops a ticket and anneals, as long as that succeeds;
+        // keeps the smallest wheel.
+        auto annealDownFrom = [&](const std::vector<quint64> &cover) {
+            search.startFrom(cover);
+            if (best.empty() || search.blocks().size() < best.size())
+                found();
             while (static_cast<int>(search.blocks().size()) > goal) {
                 search.dropWeakest();
                 if (!search.anneal())
                     return;
-                if (best.empty() || search.blocks().size() < best.size())
+                if (search.blocks().size() < best.size())
                     found();
             }
         };
+        limitTo(known.empty() ? 1.0 : 0.5);
         search.greedy();
+        std::vector<quint64> greedy;
         if (search.uncovered() == 0) {
-            result.greedySize = static_cast<int>(search.blocks().size());
-            found();
-            shrink();
+            greedy = search.blocks();
+            result.greedySize = static_cast<int>(greedy.size());
         }
-        if (!known.empty() && (best.empty() || static_cast<int>(best.size()) > goal)
-            && !(cancel && cancel->load())) {
+        const bool knownFirst = !known.empty() && (greedy.empty() || known.size() < greedy.size());
+        const std::vector<quint64> &first = knownFirst ? known : greedy;
+        const std::vector<quint64> &second = knownFirst ? greedy : known;
+        if (!first.empty())
+            annealDownFrom(first);
+        if (!second.empty() && !stopped()) {
             limitTo(1.0);
-            search.startFrom(known);
-            if (best.empty() || search.blocks().size() < best.size())
-                found();
-            shrink();
+            annealDownFrom(second);
         }
         result.cancelled = cancel && cancel->load();
     }
