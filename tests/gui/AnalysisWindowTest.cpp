@@ -10,7 +10,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTextBrowser>
@@ -90,6 +92,20 @@ TEST_F(AnalysisWindow, TheFrequencyChartDrawsEachCountAsItsBar)
     EXPECT_TRUE(dialog->saveSvg(svg));
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_TRUE(dir.readBytes(s("chart.svg")).contains("<svg"));
+
+    // A picture that cannot be stored is refused with the reason, and what was there
+    // stays: a missing folder, a folder in the file's place.
+    QString error;
+    EXPECT_FALSE(dialog->savePng(dir.filePath(s("missing/chart.png")), &error));
+    EXPECT_TRUE(error.startsWith(dir.filePath(s("missing/chart.png")) + s(": "))) << error.toStdString();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(s("folder.svg")));
+    EXPECT_FALSE(dialog->saveSvg(dir.filePath(s("folder.svg")), &error));
+    EXPECT_TRUE(QFileInfo(dir.filePath(s("folder.svg"))).isDir());
+    // The Save button tells the player which file and why.
+    services.saveAnswers.enqueue(dir.filePath(s("missing/chart.svg")));
+    dialog->findChild<QPushButton *>(s("SaveBtn"))->click();
+    EXPECT_TRUE(services.lastMessage().contains(dir.filePath(s("missing/chart.svg")) + s(": ")))
+        << services.lastMessage().toStdString();
 }
 
 TEST_F(AnalysisWindow, EveryChartIsDrawnAndFollowsTheLottery)

@@ -1,5 +1,7 @@
 #include "ui/dialogs/ChartsDialog.h"
 
+#include "core/TextFile.h"
+
 #include "statistics/ChartData.h"
 #include "ui/PlatformServices.h"
 
@@ -7,6 +9,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -277,24 +280,46 @@ QImage ChartsDialog::render(const QSize &size) const
     return image;
 }
 
-bool ChartsDialog::savePng(const QString &path) const
+// The picture is made in memory and stored like every other file the program writes:
+// through a temporary file renamed over the old one, so a failed save keeps the old
+// picture and says why.
+bool ChartsDialog::savePng(const QString &path, QString *error) const
 {
-    return render(m_view->size().expandedTo(QSize(800, 500))).save(path, "PNG");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!render(m_view->size().expandedTo(QSize(800, 500))).save(&buffer, "PNG")) {
+        if (error)
+            *error = path;
+        return false;
+    }
+    return textfile::writeBytes(path, bytes, error);
 }
 
-bool ChartsDialog::saveSvg(const QString &path) const
+bool ChartsDialog::saveSvg(const QString &path, QString *error) const
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setFileName(path);
+    generator.setOutputDevice(&buffer);
     const QSize size = m_view->size().expandedTo(QSize(800, 500));
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setTitle(chart()->title());
     QPainter painter;
-    if (!painter.begin(&generator))
+    if (!painter.begin(&generator)) {
+        if (error)
+            *error = path;
         return false;
+    }
     m_view->render(&painter, QRectF(QPointF(0, 0), size), m_view->rect());
-    return painter.end();
+    if (!painter.end()) {
+        if (error)
+            *error = path;
+        return false;
+    }
+    return textfile::writeBytes(path, bytes, error);
 }
 
 void ChartsDialog::saveAs()
@@ -307,8 +332,9 @@ void ChartsDialog::saveAs()
     if (path.isEmpty())
         return;
     const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    if (!(svg ? saveSvg(path) : savePng(path)))
-        m_services.showMessage(this, m_messages("Str56").arg(path), PlatformServices::MessageKind::Error);
+    QString error;
+    if (!(svg ? saveSvg(path, &error) : savePng(path, &error)))
+        m_services.showMessage(this, m_messages("Str56").arg(error), PlatformServices::MessageKind::Error);
 }
 
 } // namespace kivora

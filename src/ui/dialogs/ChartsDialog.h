@@ -39,8 +39,10 @@ public:
     QChartView *chartView() const { return m_view; }
     // The chart drawn into a picture of the given size.
     QImage render(const QSize &size) const;
-    bool savePng(const QString &path) const;
-    bool saveSvg(const QString &path) const;
+    // false with "path: reason" in *error when the file cannot be written; the old
+    // file stays.
+    bool savePng(const QString &path, QString *error = nullptr) const;
+    bool saveSvg(const QString &path, QString *error = nullptr) const;
 
 private:
     void saveAs();
