@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 
 namespace kivora {
@@ -14,5 +15,33 @@ inline void report(const Progress &progress, int min, int max, int position)
     if (progress)
         progress(min, max, position);
 }
+
+// Reports a loop over min..max at most about a hundred times, and always its end.
+class SteppedProgress final
+{
+public:
+    SteppedProgress(const Progress &progress, int min, int max)
+        : m_progress(progress)
+        , m_min(min)
+        , m_max(max)
+        , m_step(std::max(1, (max - min) / 100))
+        , m_next(min)
+    { }
+    void at(int position)
+    {
+        if (position >= m_next) {
+            report(m_progress, m_min, m_max, position);
+            m_next = position + m_step;
+        }
+    }
+    void done() { report(m_progress, m_min, m_max, m_max); }
+
+private:
+    const Progress &m_progress;
+    int m_min;
+    int m_max;
+    int m_step;
+    int m_next;
+};
 
 } // namespace kivora

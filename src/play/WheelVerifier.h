@@ -9,6 +9,8 @@
 // in t numbers is covered with its whole subtree, and on the last level the numbers
 // that complete a covering are the union of the tickets one short of t.
 
+#include "core/Binomial.h"
+
 #include <QString>
 #include <QtAlgorithms>
 #include <QtGlobal>
@@ -65,8 +67,7 @@ inline int sizeOf(quint64 set)
     return static_cast<int>(qPopulationCount(set));
 }
 
-// C(n, k) for n <= 64 (0 when k is out of range); saturates at the qint64 maximum.
-qint64 binomial(int n, int k);
+using kivora::binomial;
 
 } // namespace wheel
 } // namespace kivora

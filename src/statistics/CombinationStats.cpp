@@ -1,7 +1,7 @@
 #include "statistics/CombinationStats.h"
 
+#include "core/Binomial.h"
 #include "statistics/NumberSet.h"
-
 #include "statistics/WorkSplit.h"
 
 #include <algorithm>
@@ -31,16 +31,6 @@ int modeTag(int k)
     if (k == 4)
         return StatTable::kTagQuadruples;
     return StatTable::kTagNumbers;
-}
-
-qint64 binomial(int n, int r)
-{
-    if (r < 0 || r > n)
-        return 0;
-    qint64 result = 1;
-    for (int i = 1; i <= r; ++i)
-        result = result * (n - r + i) / i;
-    return result;
 }
 
 struct RankCounter

@@ -69,12 +69,4 @@ std::vector<SetTally> tallySets(const std::vector<NumberSet> &draws, const std::
     return tallies;
 }
 
-SteppedProgress::SteppedProgress(const Progress &progress, int min, int max)
-    : m_progress(progress)
-    , m_min(min)
-    , m_max(max)
-    , m_step(std::max(1, (max - min) / 100))
-    , m_next(min)
-{ }
-
 } // namespace kivora

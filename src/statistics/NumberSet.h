@@ -134,26 +134,4 @@ template<class Visit> void forEachCombination(NumberRange range, int k, int step
     }
 }
 
-// Reports a loop over min..max at most about a hundred times, and always its end.
-class SteppedProgress final
-{
-public:
-    SteppedProgress(const Progress &progress, int min, int max);
-    void at(int position)
-    {
-        if (position >= m_next) {
-            report(m_progress, m_min, m_max, position);
-            m_next = position + m_step;
-        }
-    }
-    void done() { report(m_progress, m_min, m_max, m_max); }
-
-private:
-    const Progress &m_progress;
-    int m_min;
-    int m_max;
-    int m_step;
-    int m_next;
-};
-
 } // namespace kivora

@@ -1,7 +1,5 @@
 #include "statistics/StatTable.h"
 
-#include "core/StringFn.h"
-
 #include <algorithm>
 #include <numeric>
 

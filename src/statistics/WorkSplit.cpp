@@ -81,21 +81,14 @@ void forEachItem(
     }
     // Many small items (the 3,003 first pairs of Keno quadruples) report a hundredth
     // of the way at a time, not after each item.
-    constexpr long long kSteps = 100;
-    long long reportedStep = -1;
-    auto reportDone = [&](int done) {
-        const long long step = static_cast<long long>(done) * kSteps / count;
-        if (step == reportedStep)
-            return;
-        reportedStep = step;
-        report(progress, 0, count, done);
-    };
+    SteppedProgress steps(progress, 0, count);
     const int helpers = workerCount(count, threads) - 1;
     if (helpers == 0) {
         for (int item = 0; item < count; ++item) {
             work(item, 0);
-            reportDone(item + 1);
+            steps.at(item + 1);
         }
+        steps.done();
         return;
     }
 
@@ -122,7 +115,7 @@ void forEachItem(
         for (int item = queue.take(); item >= 0; item = queue.take()) {
             work(item, 0);
             queue.finished();
-            reportDone(queue.done());
+            steps.at(queue.done());
         }
     } catch (...) {
         queue.fail(std::current_exception());
@@ -131,7 +124,7 @@ void forEachItem(
         thread.join();
     if (queue.error())
         std::rethrow_exception(queue.error());
-    report(progress, 0, count, count);
+    steps.done();
 }
 
 } // namespace kivora
