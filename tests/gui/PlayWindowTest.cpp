@@ -33,14 +33,6 @@ protected:
         start();
     }
 
-    StatTableModel *numbers()
-    {
-        return qobject_cast<StatTableModel *>(find<QTableView>("ListView1")->model());
-    }
-    CombinationListModel *combinations()
-    {
-        return qobject_cast<CombinationListModel *>(find<QTableView>("StringGrid1")->model());
-    }
     // Ticks a number's check box as the user does.
     void tick(const QString &number)
     {

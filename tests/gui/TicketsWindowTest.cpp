@@ -44,19 +44,6 @@ protected:
                 s("1 2 3 5 6 7"), s("1 2 4 5 6 7"), s("1 3 4 5 6 7"), s("2 3 4 5 6 7") });
         start();
     }
-    StatTableModel *numbers()
-    {
-        return qobject_cast<StatTableModel *>(find<QTableView>("ListView1")->model());
-    }
-    CombinationListModel *combinations()
-    {
-        return qobject_cast<CombinationListModel *>(find<QTableView>("StringGrid1")->model());
-    }
-    void tickFirst(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            numbers()->setData(numbers()->index(i, 0), Qt::Checked, Qt::CheckStateRole);
-    }
 };
 
 } // namespace

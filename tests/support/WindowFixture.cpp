@@ -1,8 +1,12 @@
 #include "support/WindowFixture.h"
 
+#include "ui/models/CombinationListModel.h"
+#include "ui/models/StatTableModel.h"
+
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QTableView>
 
 namespace kivora::test {
 
@@ -55,6 +59,22 @@ void WindowFixture::screenshot(const char *name)
         return;
     QApplication::processEvents();
     m_window->grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png")));
+}
+
+StatTableModel *WindowFixture::numbers()
+{
+    return qobject_cast<StatTableModel *>(find<QTableView>("ListView1")->model());
+}
+
+CombinationListModel *WindowFixture::combinations()
+{
+    return qobject_cast<CombinationListModel *>(find<QTableView>("StringGrid1")->model());
+}
+
+void WindowFixture::tickFirst(int count)
+{
+    for (int i = 0; i < count; ++i)
+        numbers()->setData(numbers()->index(i, 0), Qt::Checked, Qt::CheckStateRole);
 }
 
 } // namespace kivora::test

@@ -11,6 +11,11 @@
 
 #include <memory>
 
+namespace kivora {
+class CombinationListModel;
+class StatTableModel;
+} // namespace kivora
+
 namespace kivora::test {
 
 // A main window on a temporary program folder with scripted platform services.
@@ -35,6 +40,11 @@ protected:
     // Lets pending events run and waits for the window's job (a load, a statistic) to end.
     void settle();
     QString status(int panel);
+    // The number list and the combination list of the play tab.
+    StatTableModel *numbers();
+    CombinationListModel *combinations();
+    // Ticks the check boxes of the first `count` rows of the number list.
+    void tickFirst(int count);
     // Saves a picture of the window when KIVORA_SCREENSHOTS names a folder.
     void screenshot(const char *name);
 
