@@ -40,6 +40,24 @@ struct CliRun
     }
 };
 
+// Runs kivora-cli with the arguments as given, its output and errors caught.
+inline CliRun runCli(const QStringList &arguments)
+{
+    CliRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.status = cli::run(arguments, out, err);
+    out.flush();
+    err.flush();
+    return result;
+}
+
+// The same on the program folder `home`.
+inline CliRun runCli(const QString &home, const QStringList &arguments)
+{
+    return runCli(QStringList { QStringLiteral("--home"), home } + arguments);
+}
+
 class CliFixture : public ::testing::Test
 {
 protected:
@@ -49,18 +67,7 @@ protected:
         ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
     }
 
-    CliRun run(QStringList arguments) const
-    {
-        CliRun result;
-        QTextStream out(&result.out);
-        QTextStream err(&result.err);
-        arguments.prepend(dir.path());
-        arguments.prepend(QStringLiteral("--home"));
-        result.status = cli::run(arguments, out, err);
-        out.flush();
-        err.flush();
-        return result;
-    }
+    CliRun run(const QStringList &arguments) const { return runCli(dir.path(), arguments); }
 
     LoadResult load(const QString &lottery, const DrawFilter &filter = {}) const
     {

@@ -29,16 +29,7 @@ protected:
     }
 
     // Runs without --home: for the invocations that name no folder at all.
-    static CliRun bare(const QStringList &arguments)
-    {
-        CliRun result;
-        QTextStream out(&result.out);
-        QTextStream err(&result.err);
-        result.status = cli::run(arguments, out, err);
-        out.flush();
-        err.flush();
-        return result;
-    }
+    static CliRun bare(const QStringList &arguments) { return runCli(arguments); }
 };
 
 int lineCount(const QString &text)

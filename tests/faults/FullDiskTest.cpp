@@ -3,7 +3,7 @@
 
 #include "SmallDisk.h"
 
-#include "cli/CliApp.h"
+#include "cli/CliTestRun.h"
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
@@ -25,6 +25,8 @@
 #include <QTextStream>
 
 using namespace kivora;
+using kivora::test::CliRun;
+using kivora::test::runCli;
 
 namespace {
 
@@ -60,26 +62,6 @@ protected:
     { }
     const MessageCatalog messages;
 };
-
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QString &home, QStringList arguments)
-{
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    arguments.prepend(home);
-    arguments.prepend(s("--home"));
-    result.status = cli::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
 
 } // namespace
 

@@ -4,7 +4,7 @@
 
 #include "SmallDisk.h"
 
-#include "cli/CliApp.h"
+#include "cli/CliTestRun.h"
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
@@ -29,6 +29,8 @@
 #include <unistd.h>
 
 using namespace kivora;
+using kivora::test::CliRun;
+using kivora::test::runCli;
 
 namespace {
 
@@ -45,29 +47,6 @@ LotteryDefinition sixOf45()
     d.maxNumber = 45;
     d.drawNumber = 6;
     return d;
-}
-
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(QStringList arguments)
-{
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = cli::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
-CliRun runIn(const QString &home, QStringList arguments)
-{
-    return runCli(QStringList { s("--home"), home } + arguments);
 }
 
 // Qt's own warnings while a block runs.
@@ -174,7 +153,7 @@ TEST_F(OddFiles, ALineBreakInAFieldWritesNothing)
     for (const char *date : { "01.01.2030\n1740", "01.01.2030\r1740", "01.01.2030\r\n" }) {
         NewDraw draw { s("1740"), s(date), s("-"), s("-"), s("03,15,22,31,40,44"), QString() };
         EXPECT_EQ(addDraw(dir.filePath(s("6x45.lot")), draw, sixOf45(), messages), messages("Str161"));
-        const CliRun r = runIn(dir.path(),
+        const CliRun r = runCli(dir.path(),
             { s("add"), s("--lottery"), s("6 из 45"), s("--number"), s("1740"), s("--date"), s(date),
                 s("--machine"), s("-"), s("--ballset"), s("-"), s("--main"), s("03,15,22,31,40,44") });
         EXPECT_EQ(r.status, 1);
@@ -187,7 +166,7 @@ TEST_F(OddFiles, ALineBreakInAFieldWritesNothing)
 TEST_F(OddFiles, Windows1251TextThatLooksLikeUtf8ReadsBackAsWritten)
 {
     // "Рѕ" in Windows-1251 is D0 BE, the UTF-8 of "о".
-    const CliRun r = runIn(dir.path(),
+    const CliRun r = runCli(dir.path(),
         { s("add"), s("--lottery"), s("6 из 45"), s("--number"), s("1740"), s("--date"), s("01.01.2030"),
             s("--machine"), s("Рѕ"), s("--ballset"), s("-"), s("--main"), s("03,15,22,31,40,44") });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -220,7 +199,7 @@ TEST_F(OddFiles, AnUnreadableConfigurationIsAnErrorAndIsNeverWrittenOver)
     EXPECT_FALSE(ini.lastError().isEmpty());
     EXPECT_EQ(dir.readBytes(ProgramFolder::configFileName()), broken);
 
-    const CliRun r = runIn(dir.path(), { s("lotteries") });
+    const CliRun r = runCli(dir.path(), { s("lotteries") });
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.startsWith(messages("Str162").arg(QString()).left(10))) << r.err.toStdString();
@@ -231,7 +210,7 @@ TEST_F(OddFiles, AnUnreadableConfigurationIsAnErrorAndIsNeverWrittenOver)
         dir.writeBytes(ProgramFolder::configFileName(), "[LotoType]\r\nA=1\r\n");
         ASSERT_TRUE(QFile::setPermissions(dir.folder().configPath(), QFileDevice::WriteOwner));
         EXPECT_FALSE(ini.writeString(s("Form"), s("Left"), s("10")));
-        EXPECT_EQ(runIn(dir.path(), { s("lotteries") }).status, 1);
+        EXPECT_EQ(runCli(dir.path(), { s("lotteries") }).status, 1);
         QFile::setPermissions(dir.folder().configPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         EXPECT_EQ(dir.readBytes(ProgramFolder::configFileName()), QByteArray("[LotoType]\r\nA=1\r\n"));
     }
@@ -296,7 +275,7 @@ TEST_F(OddFiles, CommandLineMessagesSayWhatFailedWhereAndWhy)
     CliRun r = runCli({ s("--home"), QString(), s("lotteries") });
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains(s("--home"))) << r.err.toStdString();
-    r = runIn(dir.path(), { s("check"), s("--lottery"), s("6 из 45"), s("--file"), QString() });
+    r = runCli(dir.path(), { s("check"), s("--lottery"), s("6 из 45"), s("--file"), QString() });
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(r.err.contains(s("QFSFileEngine")));
     qInstallMessageHandler(previous);
