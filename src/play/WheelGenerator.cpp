@@ -167,7 +167,7 @@ public:
             m_blocks[chosen] = base | in;
             forEachSubset(base, m_t - 2, [&](quint64 rest) {
                 unindex(rest | out, static_cast<quint32>(chosen));
-                m_holding[rankOfPart(rest | in)].push_back(static_cast<quint32>(chosen));
+                m_holding[rank(rest | in)].push_back(static_cast<quint32>(chosen));
             });
         }
         return true;
@@ -230,7 +230,7 @@ private:
         m_parts.clear();
         size_t holders = 0;
         forEachSubset(target, m_t - 1, [&](quint64 part) {
-            const size_t r = rankOfPart(part);
+            const size_t r = rank(part);
             m_parts.push_back(r);
             holders += m_holding[r].size();
         });
@@ -261,21 +261,18 @@ private:
         return chosen;
     }
 
-    // The colex rank of a (t - 1)-set.
-    size_t rankOfPart(quint64 part) const { return rank(part); }
-
     void indexTickets()
     {
         m_holding.assign(static_cast<size_t>(binomial(m_v, std::max(0, m_t - 1))), {});
         for (size_t i = 0; i < m_blocks.size(); ++i) {
             forEachSubset(m_blocks[i], m_t - 1,
-                [&](quint64 part) { m_holding[rankOfPart(part)].push_back(static_cast<quint32>(i)); });
+                [&](quint64 part) { m_holding[rank(part)].push_back(static_cast<quint32>(i)); });
         }
     }
 
     void unindex(quint64 part, quint32 ticket)
     {
-        std::vector<quint32> &tickets = m_holding[rankOfPart(part)];
+        std::vector<quint32> &tickets = m_holding[rank(part)];
         for (quint32 &held : tickets) {
             if (held == ticket) {
                 held = tickets.back();
@@ -504,10 +501,9 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
         auto stopped = [&] {
             return (!best.empty() && static_cast<int>(best.size()) <= goal) || (cancel && cancel->load());
         };
-        // From the given cover: drops a ticket and anneals, as long as that succeeds;
-        // keeps the smallest wheel.
-        auto annealDownFrom = [&](const std::vector<quint64> &cover) {
-            search.startFrom(cover);
+        // From the tickets the search holds: drops a ticket and anneals, as long as that
+        // succeeds; keeps the smallest wheel.
+        auto annealDown = [&] {
             if (best.empty() || search.blocks().size() < best.size())
                 found();
             while (static_cast<int>(search.blocks().size()) > goal) {
@@ -526,13 +522,16 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
             result.greedySize = static_cast<int>(greedy.size());
         }
         const bool knownFirst = !known.empty() && (greedy.empty() || known.size() < greedy.size());
-        const std::vector<quint64> &first = knownFirst ? known : greedy;
         const std::vector<quint64> &second = knownFirst ? greedy : known;
-        if (!first.empty())
-            annealDownFrom(first);
+        // The search holds the greedy cover already; the design replaces it when first.
+        if (knownFirst)
+            search.startFrom(known);
+        if (knownFirst || !greedy.empty())
+            annealDown();
         if (!second.empty() && !stopped()) {
             limitTo(1.0);
-            annealDownFrom(second);
+            search.startFrom(second);
+            annealDown();
         }
         result.cancelled = cancel && cancel->load();
     }
