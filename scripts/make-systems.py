@@ -2,10 +2,14 @@
 """Writes the shipped system templates into data/defaults/System and the system-list
 sections of data/defaults/kivora.INI. Run from the repository root with a built
 kivora-cli (path in KIVORA_CLI, default build/rel/src/kivora-cli): the abbreviated
-systems (wheels) are found and verified by the program itself ("wheel make").
+systems (wheels) are found and verified by the program itself ("wheel make"). A wheel
+already in the folder is kept when the new search does not find a smaller one, so
+running it again never makes a shipped wheel larger. Wheels are searched two at a time
+(one per core; JOBS in the environment to change it).
 
   python3 scripts/make-systems.py [SECONDS_PER_WHEEL]
 """
+import concurrent.futures
 import itertools
 import json
 import math
@@ -25,6 +29,7 @@ OUT = os.path.join("data", "defaults", "System")
 INI = os.path.join("data", "defaults", "kivora.INI")
 CLI = os.environ.get("KIVORA_CLI", os.path.join("build", "rel", "src", "kivora-cli"))
 SECONDS = int(sys.argv[1]) if len(sys.argv) > 1 else 1
+JOBS = int(os.environ.get("JOBS", "2"))
 
 
 def plural(n, forms=("номер", "номера", "номеров")):
@@ -74,31 +79,66 @@ def guarantees(k):
     return sorted(g)
 
 
-MADE = {}
+def ticket_count(path):
+    """Tickets of a template file: its lines that are not comments or blank."""
+    with open(path, "rb") as f:
+        lines = f.read().decode("cp1251").splitlines()
+    return sum(1 for line in lines if line.strip() and not line.lstrip().startswith(";"))
 
 
-def make_wheel(v, k, t, m, home):
-    """The wheel's ticket count and file name, or None when it is too large. A wheel
-    that two lists offer (4 numbers a ticket: 4 of 20 and Keno) is made once."""
-    if (v, k, t, m) not in MADE:
-        MADE[(v, k, t, m)] = search_wheel(v, k, t, m, home)
-    return MADE[(v, k, t, m)]
-
-
-def search_wheel(v, k, t, m, home):
+def search_wheel(spec, home):
+    """(count, file name) of the wheel, or None when it is too large. The smaller of the
+    new wheel and the one already shipped is kept."""
+    v, k, t, m = spec
     if lower_bound(v, k, t, m) > MOST_TICKETS or math.comb(v, m) > 5_000_000:
         return None
     name = f"wheel{k}_{v}_{t}if{m}.ltt"
+    home = os.path.join(home, name[:-4])  # a folder of its own: two searches run at once
+    os.makedirs(home)
+    fresh = os.path.join(home, name)
     out = subprocess.run([CLI, "--home", home, "wheel", "make", "--numbers", str(v), "--ticket", str(k),
                           "--guarantee", str(t), "--if", str(m), "--seconds", str(SECONDS), "--seed", "1",
-                          "--out", os.path.join(OUT, name), "--json"],
+                          "--out", fresh, "--json"],
                          check=True, capture_output=True, text=True).stdout
     result = json.loads(out)
     assert result["verified"]
-    if result["count"] > MOST_TICKETS:
-        os.remove(os.path.join(OUT, name))
+    count = result["count"]
+    shipped = os.path.join(OUT, name)
+    if os.path.exists(shipped) and ticket_count(shipped) <= count:
+        os.remove(fresh)
+        count = ticket_count(shipped)
+    else:
+        os.replace(fresh, shipped)
+    if count > MOST_TICKETS:
+        os.remove(shipped)
         return None
-    return result["count"], name
+    return count, name
+
+
+def wheel_specs():
+    """Every (v, k, t, m) some list offers; a wheel two lists offer (4 numbers a ticket:
+    4 of 20 and Keno) is made once."""
+    specs = set()
+    for d in DRAW_SIZES:
+        for v in range(d + 2, MOST_NUMBERS + 1):
+            specs |= {(v, d, t, m) for t, m in guarantees(d)}
+    for v in range(min(KENO_SPOTS) + 2, MOST_NUMBERS + 1):
+        for k in KENO_SPOTS:
+            if v >= k + 2:
+                specs |= {(v, k, t, m) for t, m in guarantees(k)}
+    return sorted(specs)
+
+
+def make_all_wheels():
+    made = {}
+    with tempfile.TemporaryDirectory() as home:
+        with concurrent.futures.ThreadPoolExecutor(JOBS) as pool:
+            jobs = {spec: pool.submit(search_wheel, spec, home) for spec in wheel_specs()}
+            for spec, job in jobs.items():
+                made[spec] = job.result()
+                if made[spec]:
+                    print(f"  {spec}: {made[spec][0]}", file=sys.stderr)
+    return made
 
 
 def wheel_name(v, k, t, m, count, keno):
@@ -106,47 +146,47 @@ def wheel_name(v, k, t, m, count, keno):
     return f"{v} {plural(v)}:{spots} {t} из {m}, {count} {tickets_word(count)}"
 
 
-def wheels_for(v, sizes, keno, home):
+def wheels_for(v, sizes, keno, made):
     entries = []
     for k in sizes:
         if v < k + 2:
             continue
         for t, m in guarantees(k):
-            made = make_wheel(v, k, t, m, home)
-            if made:
-                entries.append((wheel_name(v, k, t, m, made[0], keno), made[1]))
-                print(f"  {entries[-1][0]}", file=sys.stderr)
+            if made.get((v, k, t, m)):
+                count, name = made[(v, k, t, m)]
+                entries.append((wheel_name(v, k, t, m, count, keno), name))
     return entries
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
+    made = make_all_wheels()
+    offered = {made[spec][1] for spec in made if made[spec]}
     for stale in os.listdir(OUT):
-        if stale.startswith("wheel") or stale.startswith("full20of"):
+        if (stale.startswith("wheel") and stale not in offered) or stale.startswith("full20of"):
             os.remove(os.path.join(OUT, stale))
     write(os.path.join(OUT, "default.ltt"), [
         "; Одна комбинация из первых десяти отмеченных номеров.",
         "1 2 3 4 5 6 7 8 9 10",
     ])
     sections = {}
-    with tempfile.TemporaryDirectory() as home:
-        for d in DRAW_SIZES:
-            entries = []
-            for v in range(d, MOST_NUMBERS + 1):
-                if v <= d + EXTRA:
-                    key = f"{d} {plural(d)}" if v == d else f"{v} {plural(v)} (полная система)"
-                    entries.append((key, full_system(d, v)))
-                entries += wheels_for(v, [d], False, home)
-            sections[d] = entries
+    for d in DRAW_SIZES:
         entries = []
+        for v in range(d, MOST_NUMBERS + 1):
+            if v <= d + EXTRA:
+                key = f"{d} {plural(d)}" if v == d else f"{v} {plural(v)} (полная система)"
+                entries.append((key, full_system(d, v)))
+            entries += wheels_for(v, [d], False, made)
+        sections[d] = entries
+    entries = []
+    for k in KENO_SPOTS:
+        entries.append((f"{k} {plural(k)} (один билет)", full_system(k, k)))
+    for v in range(min(KENO_SPOTS) + 1, MOST_NUMBERS + 1):
         for k in KENO_SPOTS:
-            entries.append((f"{k} {plural(k)} (один билет)", full_system(k, k)))
-        for v in range(min(KENO_SPOTS) + 1, MOST_NUMBERS + 1):
-            for k in KENO_SPOTS:
-                if k + 1 <= v <= k + KENO_EXTRA:
-                    entries.append((f"{v} {plural(v)}: билеты по {k} (полная система)", full_system(k, v)))
-            entries += wheels_for(v, list(KENO_SPOTS), True, home)
-        sections[KENO] = entries
+            if k + 1 <= v <= k + KENO_EXTRA:
+                entries.append((f"{v} {plural(v)}: билеты по {k} (полная система)", full_system(k, v)))
+        entries += wheels_for(v, list(KENO_SPOTS), True, made)
+    sections[KENO] = entries
 
     # The system-list sections of the configuration are replaced; the rest stays.
     with open(INI, "rb") as f:
