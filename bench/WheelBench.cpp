@@ -91,8 +91,13 @@ BENCHMARK(BM_VerifyThreeIfSixOn49)->Unit(benchmark::kMillisecond)->Iterations(3)
 BENCHMARK(BM_VerifyWithHoles)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // t = 3 and 4 for v = 9..20, t = 5 for v = 9..14: the designs of up to a few hundred
-// tickets. The sizes are the smallest published coverings as we know them; C(13, 6, 3)
-// is 21 (20 is the lower bound, and no 20-block covering is known).
+// tickets. The sizes are the smallest published coverings as we know them: C(12, 6, 3) =
+// 15, C(16, 6, 3) = 38, C(12, 6, 4) = 41, C(20, 6, 4) = 382 and C(12, 6, 5) = 132 are
+// the public repository's; C(13, 6, 3) is 21 (20 is the lower bound, and no 20-block
+// covering is known); the others were written down without access to its tables and may
+// be off by a few tickets (C(14, 6, 3) = 22 in particular: every search here stops at
+// 25, and no covering of 24 or fewer blocks is invariant under a permutation of one cycle
+// of 10 to 14 numbers or of two cycles of 7 or of 6).
 BENCHMARK(BM_GeneratorCover)
     ->Args({ 9, 3, 7 })
     ->Args({ 10, 3, 10 })
