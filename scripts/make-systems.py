@@ -86,10 +86,10 @@ def ticket_count(path):
     return sum(1 for line in lines if line.strip() and not line.lstrip().startswith(";"))
 
 
-def search_wheel(spec, home):
+def search_wheel(params, home):
     """(count, file name) of the wheel, or None when it is too large. The smaller of the
     new wheel and the one already shipped is kept."""
-    v, k, t, m = spec
+    v, k, t, m = params
     if lower_bound(v, k, t, m) > MOST_TICKETS or math.comb(v, m) > 5_000_000:
         return None
     name = f"wheel{k}_{v}_{t}if{m}.ltt"
@@ -104,9 +104,10 @@ def search_wheel(spec, home):
     assert result["verified"]
     count = result["count"]
     shipped = os.path.join(OUT, name)
-    if os.path.exists(shipped) and ticket_count(shipped) <= count:
+    kept = ticket_count(shipped) if os.path.exists(shipped) else None
+    if kept is not None and kept <= count:
         os.remove(fresh)
-        count = ticket_count(shipped)
+        count = kept
     else:
         os.replace(fresh, shipped)
     if count > MOST_TICKETS:
@@ -115,29 +116,30 @@ def search_wheel(spec, home):
     return count, name
 
 
-def wheel_specs():
-    """Every (v, k, t, m) some list offers; a wheel two lists offer (4 numbers a ticket:
-    4 of 20 and Keno) is made once."""
-    specs = set()
-    for d in DRAW_SIZES:
-        for v in range(d + 2, MOST_NUMBERS + 1):
-            specs |= {(v, d, t, m) for t, m in guarantees(d)}
-    for v in range(min(KENO_SPOTS) + 2, MOST_NUMBERS + 1):
-        for k in KENO_SPOTS:
-            if v >= k + 2:
-                specs |= {(v, k, t, m) for t, m in guarantees(k)}
-    return sorted(specs)
+def offered(v, sizes):
+    """The wheels (v, k, t, m) a list offers on v numbers for tickets of these sizes."""
+    return [(v, k, t, m) for k in sizes if v >= k + 2 for t, m in guarantees(k)]
+
+
+def wheel_parameters():
+    """Every wheel some list offers; a wheel two lists offer (4 numbers a ticket: 4 of 20
+    and Keno) is made once."""
+    wanted = set()
+    for v in range(MOST_NUMBERS + 1):
+        for sizes in [[d] for d in DRAW_SIZES] + [list(KENO_SPOTS)]:
+            wanted.update(offered(v, sizes))
+    return sorted(wanted)
 
 
 def make_all_wheels():
     made = {}
     with tempfile.TemporaryDirectory() as home:
         with concurrent.futures.ThreadPoolExecutor(JOBS) as pool:
-            jobs = {spec: pool.submit(search_wheel, spec, home) for spec in wheel_specs()}
-            for spec, job in jobs.items():
-                made[spec] = job.result()
-                if made[spec]:
-                    print(f"  {spec}: {made[spec][0]}", file=sys.stderr)
+            jobs = {params: pool.submit(search_wheel, params, home) for params in wheel_parameters()}
+            for params, job in jobs.items():
+                made[params] = job.result()
+                if made[params]:
+                    print(f"  {params}: {made[params][0]}", file=sys.stderr)
     return made
 
 
@@ -147,21 +149,14 @@ def wheel_name(v, k, t, m, count, keno):
 
 
 def wheels_for(v, sizes, keno, made):
-    entries = []
-    for k in sizes:
-        if v < k + 2:
-            continue
-        for t, m in guarantees(k):
-            if made.get((v, k, t, m)):
-                count, name = made[(v, k, t, m)]
-                entries.append((wheel_name(v, k, t, m, count, keno), name))
-    return entries
+    return [(wheel_name(*params, made[params][0], keno), made[params][1])
+            for params in offered(v, sizes) if made.get(params)]
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
     made = make_all_wheels()
-    offered = {made[spec][1] for spec in made if made[spec]}
+    offered = {made[params][1] for params in made if made[params]}
     for stale in os.listdir(OUT):
         if (stale.startswith("wheel") and stale not in offered) or stale.startswith("full20of"):
             os.remove(os.path.join(OUT, stale))

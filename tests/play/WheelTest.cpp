@@ -12,6 +12,16 @@ using namespace kivora::wheel;
 
 namespace {
 
+MakeRequest wheelRequest(Guarantee guarantee, int ticketSize, double seconds, quint64 seed = 1)
+{
+    MakeRequest request;
+    request.guarantee = guarantee;
+    request.ticketSize = ticketSize;
+    request.seconds = seconds;
+    request.seed = seed;
+    return request;
+}
+
 quint64 setOf(std::initializer_list<int> positions)
 {
     quint64 set = 0;
@@ -142,19 +152,13 @@ TEST(WheelGenerator, LowerBoundIsTheSchoenheimBound)
 
 TEST(WheelGenerator, FindsVerifiedWheelsAndRepeatsWithTheSameSeed)
 {
-    MakeRequest request;
-    request.guarantee = { 7, 2, 2 };
-    request.ticketSize = 3;
-    request.seconds = 20;
+    MakeRequest request = wheelRequest({ 7, 2, 2 }, 3, 20);
     const MakeResult fano = make(request);
     EXPECT_EQ(fano.tickets.size(), 7U);
     EXPECT_TRUE(fano.optimal);
     EXPECT_TRUE(fano.check.holds);
 
-    request.guarantee = { 12, 3, 4 };
-    request.ticketSize = 6;
-    request.seconds = 1;
-    request.seed = 42;
+    request = wheelRequest({ 12, 3, 4 }, 6, 1, 42);
     const MakeResult first = make(request);
     ASSERT_FALSE(first.tickets.empty());
     EXPECT_TRUE(verify(first.tickets, request.guarantee).holds);
@@ -171,10 +175,7 @@ TEST(WheelGenerator, FindsVerifiedWheelsAndRepeatsWithTheSameSeed)
 
 TEST(WheelGenerator, CancelledSearchKeepsTheBestWheelSoFar)
 {
-    MakeRequest request;
-    request.guarantee = { 16, 4, 4 };
-    request.ticketSize = 6;
-    request.seconds = 60;
+    MakeRequest request = wheelRequest({ 16, 4, 4 }, 6, 60);
     std::atomic_bool cancel { false };
     int reports = 0;
     const MakeResult result = make(request, &cancel, [&](const MakeProgress &p) {
@@ -218,11 +219,7 @@ TEST(WheelGenerator, StartsFromTheSteinerSystemOnTwentyTwoNumbers)
     EXPECT_TRUE(knownCovering(20, 6, 2).empty());
     EXPECT_TRUE(knownCovering(20, 5, 3).empty());
 
-    MakeRequest request;
-    request.guarantee = { 22, 3, 3 };
-    request.ticketSize = 6;
-    request.seconds = 10;
-    const MakeResult result = make(request);
+    const MakeResult result = make(wheelRequest({ 22, 3, 3 }, 6, 10));
     EXPECT_EQ(result.tickets.size(), 77U);
     EXPECT_TRUE(result.optimal);
     EXPECT_TRUE(result.check.holds);
