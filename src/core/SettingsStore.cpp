@@ -23,11 +23,6 @@ bool nameTaken(const QString &name, const QStringList &others)
         others.begin(), others.end(), [&](const QString &other) { return sameName(name, other); });
 }
 
-bool hasLineBreak(const QString &name)
-{
-    return name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'));
-}
-
 // The caption as a message quotes it: the editor's captions may end in a blank.
 QString captionOf(int row)
 {
@@ -110,8 +105,24 @@ QStringList readParams(const IniDocument &ini, const QString &lottery)
     return values;
 }
 
+bool holdsControlCharacter(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control
+            || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return true;
+    }
+    return false;
+}
+
 ParamsCheck checkParams(const QString &lottery, const QStringList &values, const MessageCatalog &messages)
 {
+    // A line break would end the key there and make the rest a line of its own; other
+    // control characters (a pasted escape sequence) are no part of any value.
+    for (int row = 0; row < kParamCount; ++row) {
+        if (holdsControlCharacter(values.value(row)))
+            return { row, messages("Str74").arg(captionOf(row), messages("Str420")) };
+    }
     int numbers[6] = {};
     for (int row = 0; row < 6; ++row) {
         if (!tryTextToInt(values.value(row), &numbers[row])) {
@@ -199,13 +210,14 @@ QString newLotteryName(const QStringList &names)
 
 QString lotteryNameProblem(const QString &name, const QStringList &others, const MessageCatalog &messages)
 {
+    if (holdsControlCharacter(name))
+        return messages("Str420");
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
         return messages("Str76");
     // The name is a section header "[name]" and a key "name=1" at once.
     if (trimmed.contains(QLatin1Char('[')) || trimmed.contains(QLatin1Char(']'))
-        || trimmed.contains(QLatin1Char('=')) || trimmed.startsWith(QLatin1Char(';'))
-        || hasLineBreak(trimmed))
+        || trimmed.contains(QLatin1Char('=')) || trimmed.startsWith(QLatin1Char(';')))
         return messages("Str77").arg(trimmed);
     // A lottery called "Form" would share its section with the window state, and
     // deleting it would erase that.
@@ -221,12 +233,14 @@ QString lotteryNameProblem(const QString &name, const QStringList &others, const
 
 QString systemNameProblem(const QString &name, const QStringList &others, const MessageCatalog &messages)
 {
+    if (holdsControlCharacter(name))
+        return messages("Str420");
     const QString trimmed = name.trimmed();
     // A row without a name is allowed while editing; it is not written.
     if (trimmed.isEmpty())
         return {};
     if (trimmed.contains(QLatin1Char('=')) || trimmed.startsWith(QLatin1Char('['))
-        || trimmed.startsWith(QLatin1Char(';')) || hasLineBreak(trimmed))
+        || trimmed.startsWith(QLatin1Char(';')))
         return messages("Str80").arg(trimmed);
     if (nameTaken(trimmed, others))
         return messages("Str81").arg(trimmed);

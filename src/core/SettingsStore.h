@@ -36,6 +36,10 @@ const QStringList &paramDefaults();
 // True for the six rows that must hold an integer.
 bool isNumericParam(int row);
 
+// True when the text holds a line break, a tab or another control character (C0, DEL,
+// C1, U+2028, U+2029): no field of the settings may hold one.
+bool holdsControlCharacter(const QString &text);
+
 // The ten values of a lottery as the editor shows them.
 QStringList readParams(const IniDocument &ini, const QString &lottery);
 

@@ -194,3 +194,31 @@ TEST(SettingsParams, TicketPriceIsOptionalCheckedAndRemovedWhenEmptied)
     EXPECT_FALSE(ini.load().value(s("L"), s("TicketPrice")).has_value());
     EXPECT_EQ(ini.load().readString(s("L"), s("Extra"), QString()), s("kept"));
 }
+
+// A pasted escape sequence or line break would be written into the configuration file:
+// a line break ends the key there and makes the rest a line of its own.
+TEST(SettingsParams, ControlCharactersInAnyFieldAreRefused)
+{
+    const MessageCatalog messages;
+    const QStringList controls { s("\n"), s("\r"), s("\t"), s("\x1b[2J"), s("\x7f"), QString(QChar(0x85)),
+        QString(QChar(0x2028)), QString(QChar(0x2029)), QString(QChar(0)) };
+    for (int row = 0; row < kParamCount; ++row) {
+        for (const QString &control : controls) {
+            QStringList values = paramDefaults();
+            values[row] = s("4") + control + s("5");
+            const ParamsCheck check = checkParams(s("Лото"), values, messages);
+            EXPECT_EQ(check.row, row) << row;
+            EXPECT_TRUE(check.message.contains(messages("Str420"))) << check.message.toStdString();
+            EXPECT_TRUE(check.message.contains(paramCaptions().at(row).trimmed()));
+        }
+    }
+    // Blanks are no control characters.
+    QStringList values = paramDefaults();
+    values[7] = s(" M1, M2 ");
+    EXPECT_TRUE(checkParams(s("Лото"), values, messages).ok());
+
+    for (const QString &control : controls) {
+        EXPECT_EQ(lotteryNameProblem(s("Ло") + control + s("то"), {}, messages), messages("Str420"));
+        EXPECT_EQ(systemNameProblem(s("7") + control + s("номеров"), {}, messages), messages("Str420"));
+    }
+}

@@ -371,3 +371,38 @@ TEST_F(SettingsDialogTest, TicketPriceIsWrittenOnlyWhenGiven)
     EXPECT_EQ(read("A", "TicketPrice"), s("<none>"));
     EXPECT_EQ(read("A", "WWW"), s("http://a"));
 }
+
+TEST_F(SettingsDialogTest, PastedControlCharactersAreRefusedAndNothingIsWritten)
+{
+    const QByteArray before = bytes();
+    setParam(7, s("M1\x1b[2J,M2"));
+    click("BitBtn5");
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_EQ(services.messages[0].kind, PlatformServices::MessageKind::Warning);
+    EXPECT_TRUE(services.lastMessage().contains(messages("Str420")));
+    EXPECT_TRUE(services.lastMessage().contains(s("Названия лототронов")));
+    EXPECT_EQ(params()->currentRow(), 7);
+    click("BitBtn4");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(bytes(), before);
+    click("BitBtn3");
+
+    services.messages.clear();
+    dialog->onLotteryRenamed(0, s("A") + QChar(0x2028) + s("B"));
+    EXPECT_EQ(services.lastMessage(), messages("Str420"));
+    EXPECT_EQ(rowNames(), QStringList({ s("A"), s("B") }));
+    EXPECT_EQ(bytes(), before);
+
+    // The system page: a name goes back to what it was, a file name is refused by Apply.
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    services.messages.clear();
+    templates()->item(0, 0)->setText(s("6\tномеров"));
+    QApplication::processEvents();
+    EXPECT_EQ(templates()->item(0, 0)->text(), s("6 номеров"));
+    EXPECT_EQ(services.lastMessage(), messages("Str420"));
+    templates()->item(1, 1)->setText(s("seven.ltt\r\n[Form]"));
+    click("BitBtn5");
+    EXPECT_EQ(services.lastMessage(), messages("Str420"));
+    EXPECT_EQ(templates()->currentRow(), 1);
+    EXPECT_EQ(bytes(), before);
+}

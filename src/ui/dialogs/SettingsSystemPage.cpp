@@ -3,6 +3,7 @@
 #include "ui/dialogs/SettingsDialog.h"
 
 #include "core/IniFile.h"
+#include "core/MessageCatalog.h"
 #include "core/SettingsStore.h"
 
 #include <QHBoxLayout>
@@ -88,6 +89,12 @@ bool SettingsDialog::applyTemplates()
         const QTableWidgetItem *name = m_systemsEditor->item(r, 0);
         const QTableWidgetItem *file = m_systemsEditor->item(r, 1);
         rows.append({ name ? name->text() : QString(), file ? file->text() : QString() });
+        if (settings::holdsControlCharacter(rows.last().name)
+            || settings::holdsControlCharacter(rows.last().file)) {
+            m_systemsEditor->setCurrentCell(r, settings::holdsControlCharacter(rows.last().name) ? 0 : 1);
+            refuse(m_messages("Str420"));
+            return false;
+        }
     }
     IniFile ini(m_folder.configPath());
     const QString section = settings::systemSection(ini.load(), m_systemLotteryList->item(row)->text());
