@@ -156,7 +156,10 @@ QString htmlTableDocument(const QStringList &columnCaptions, int rowCount, const
 
 QString htmlHeading(const QString &lotteryName, const QString &groupCaption, const QString &statusText)
 {
-    return lotteryName + QLatin1String(" - ") + groupCaption + QLatin1String(".<br>") + statusText;
+    // The name comes from the configuration and the caption from the language file:
+    // texts, never markup.
+    return lotteryName.toHtmlEscaped() + QLatin1String(" - ") + groupCaption.toHtmlEscaped()
+        + QLatin1String(".<br>") + statusText.toHtmlEscaped();
 }
 
 QString htmlFooter()
@@ -232,13 +235,34 @@ void statRowCells(const StatTable &table, int row, HtmlRowCells &cells)
 
 namespace {
 
+// Most texts of a list (numbers, "01:02", "41-45") hold nothing to escape; they are
+// written without a copy.
+bool holdsMarkupCharacter(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'<' || u == u'>' || u == u'&' || u == u'"')
+            return true;
+    }
+    return false;
+}
+
+QStringList escapedTexts(const QStringList &texts)
+{
+    QStringList escaped;
+    escaped.reserve(texts.size());
+    for (const QString &text : texts)
+        escaped.append(text.toHtmlEscaped());
+    return escaped;
+}
+
 // Cells gathered into a list, for the document built whole.
 class ListCells final : public HtmlRowCells
 {
 public:
     QStringList cells;
     void cell(QLatin1String text) override { cells.append(QString(text)); }
-    void cell(QStringView text) override { cells.append(text.toString()); }
+    void cell(QStringView text) override { cells.append(text.toString().toHtmlEscaped()); }
 };
 
 // Cells written into the export buffer with the markup between them: one cell per
@@ -262,7 +286,10 @@ public:
     void cell(QStringView text) override
     {
         next();
-        m_out.append(text);
+        if (holdsMarkupCharacter(text))
+            m_out.append(QStringView(text.toString().toHtmlEscaped()));
+        else
+            m_out.append(text);
     }
     void finishRow(int columns)
     {
@@ -297,9 +324,11 @@ bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int 
         heading, footer, error);
 }
 
-bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
+bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int rowCount,
     const HtmlRowWriter &row, const QString &heading, const QString &footer, QString *error)
 {
+    // Column captions come from the language file: texts, never markup.
+    const QStringList columnCaptions = escapedTexts(captionTexts);
     // The head and the tail decide the charset; rows of numbers always fit 1251. A row
     // that does not fit after all falls back to the document built whole.
     bool fits = textfile::fitsWindows1251(heading) && textfile::fitsWindows1251(footer);

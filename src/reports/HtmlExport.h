@@ -35,7 +35,8 @@ QString htmlTableDocument(const QStringList &columnCaptions, const QList<QString
 QString htmlTableDocument(const QStringList &columnCaptions, int rowCount, const HtmlRowSource &row,
     const QString &heading, const QString &footer);
 
-// "6 из 45 - Пары номеров.<br>Проанализировано 125 розыгрышей."
+// "6 из 45 - Пары номеров.<br>Проанализировано 125 розыгрышей.": the three texts
+// escaped (a lottery named "A&B" or "<script>" is shown as it is named), joined by markup.
 QString htmlHeading(const QString &lotteryName, const QString &groupCaption, const QString &statusText);
 // Создано программой <a href="https://kivora.app/" target="_blank">Kivora</a>.
 QString htmlFooter();
@@ -52,8 +53,10 @@ QString gridDocument(int rowCount, const std::function<QString(int row, int colu
 bool writeHtmlDocument(const QString &path, const QString &document, QString *error);
 
 // The table document written straight to the file a few thousand rows at a time, so
-// that exporting 1.5 million rows never holds the whole text in memory. The bytes are
-// those of writeHtmlDocument(htmlTableDocument(...)).
+// that exporting 1.5 million rows never holds the whole text in memory. Unlike
+// htmlTableDocument it escapes the column captions and every cell given as text; the
+// heading and the footer are markup (htmlHeading escapes its texts). The bytes are
+// those of writeHtmlDocument(htmlTableDocument(...)) of the escaped captions and cells.
 bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
     const HtmlRowSource &row, const QString &heading, const QString &footer, QString *error);
 
@@ -62,7 +65,10 @@ class HtmlRowCells
 {
 public:
     virtual ~HtmlRowCells() = default;
+    // Text the program wrote itself (digits and separators: "07", "01:02:33:80"),
+    // written as it is.
     virtual void cell(QLatin1String text) = 0;
+    // Any other text, escaped.
     virtual void cell(QStringView text) = 0;
     void number(qint64 value);
 };

@@ -108,6 +108,33 @@ TEST(HtmlTable, CaptionsAndValuesAreNotEscaped)
     EXPECT_TRUE(doc.contains(s("<body>\r\n<b>H</b>\r\n<table")));
 }
 
+// The exports of the lists write the lottery's name (from the configuration), the
+// captions (from the language file) and text cells as texts: a page the program opens
+// in the browser itself runs nothing and shows "A&B" and "<5>" as they are.
+TEST(HtmlTableStreaming, NamesCaptionsAndTextCellsAreEscaped)
+{
+    test::TempFolder dir;
+    const QString heading = htmlHeading(
+        s("<script>alert(1)</script>"), s("<img src=x onerror=alert(2)>"), s("A&B \"<5>\""));
+    EXPECT_EQ(heading,
+        s("&lt;script&gt;alert(1)&lt;/script&gt; - &lt;img src=x onerror=alert(2)&gt;.<br>"
+          "A&amp;B &quot;&lt;5&gt;&quot;"));
+    const QStringList captions { s("<b>№</b>"), s("A&B") };
+    auto rows = [](int row) { return QStringList { s("<i>%1</i>").arg(row), s("1 < 2") }; };
+    for (const QString &footer : { htmlFooter(), s("日本") }) { // Windows-1251 and UTF-8
+        QString error;
+        const QString path = dir.filePath(s("list.htm"));
+        ASSERT_TRUE(writeHtmlTable(path, captions, 3, rows, heading, footer, &error)) << error.toStdString();
+        const QString html = textfile::decode(dir.readBytes(s("list.htm")));
+        EXPECT_TRUE(html.contains(captionLine("&lt;b&gt;№&lt;/b&gt;"))) << html.toStdString();
+        EXPECT_TRUE(html.contains(captionLine("A&amp;B")));
+        EXPECT_TRUE(html.contains(cellLine(s("&lt;i&gt;2&lt;/i&gt;"))));
+        EXPECT_TRUE(html.contains(cellLine(s("1 &lt; 2"))));
+        for (const char *tag : { "<script", "<img", "<i>", "<b>", "<5>", "A&B" })
+            EXPECT_FALSE(html.contains(s(tag))) << tag;
+    }
+}
+
 TEST(HtmlTable, EmptyListGivesTheHeaderRowOnly)
 {
     const QString doc = htmlTableDocument({ s("№ "), s("Выпадал") }, QList<QStringList>(), s("H"), s("F"));
