@@ -35,7 +35,12 @@ void DesktopServices::openUrl(const QString &fileOrAddress)
         if (hash > 0)
             url.setFragment(fileOrAddress.mid(hash + 1));
     } else {
-        url = QUrl::fromUserInput(fileOrAddress);
+        // Anything that is not a file must be a web address: never a script, a share
+        // or a program handed to the desktop's opener.
+        url = QUrl(fileOrAddress, QUrl::StrictMode);
+        const QString scheme = url.scheme().toLower();
+        if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+            return;
     }
     QDesktopServices::openUrl(url);
 }

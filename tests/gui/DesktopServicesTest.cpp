@@ -1,0 +1,57 @@
+// The real desktop services, with the desktop's opener replaced by URL handlers.
+
+#include "ui/DesktopServices.h"
+
+#include "support/TempFolder.h"
+
+#include <QDesktopServices>
+#include <QList>
+#include <QObject>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace kivora;
+
+namespace {
+
+class OpenedUrls final : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+const QStringList kSchemes { QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file"),
+    QStringLiteral("javascript"), QStringLiteral("smb"), QStringLiteral("data"), QStringLiteral("ftp") };
+
+} // namespace
+
+TEST(DesktopServices, OnlyWebAddressesAndExistingFilesReachTheDesktop)
+{
+    OpenedUrls opened;
+    for (const QString &scheme : kSchemes)
+        QDesktopServices::setUrlHandler(scheme, &opened, "open");
+    test::TempFolder dir;
+    dir.writeLines(QStringLiteral("page.htm"), { QStringLiteral("<p>x</p>") });
+    DesktopServices services;
+
+    for (const char *hostile : { "javascript:alert(1)", "smb://server/share/x.exe", "data:text/html,<b>x</b>",
+             "ftp://example.com/x", "file:///etc/passwd", "no-such-file.html" })
+        services.openUrl(QString::fromUtf8(hostile));
+    EXPECT_TRUE(opened.urls.isEmpty());
+
+    services.openUrl(QStringLiteral("https://example.com/results"));
+    services.openUrl(dir.filePath(QStringLiteral("page.htm")) + QStringLiteral("#topic"));
+    ASSERT_EQ(opened.urls.size(), 2);
+    EXPECT_EQ(opened.urls.at(0), QUrl(QStringLiteral("https://example.com/results")));
+    EXPECT_EQ(opened.urls.at(1).toLocalFile(), dir.filePath(QStringLiteral("page.htm")));
+    EXPECT_EQ(opened.urls.at(1).fragment(), QStringLiteral("topic"));
+
+    for (const QString &scheme : kSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+#include "DesktopServicesTest.moc"
