@@ -41,7 +41,7 @@ int main(int argc, char **argv)
     }
     if (!kivora::systemlists::addMissingShippedSystems(folder, &error))
         std::fprintf(stderr, "kivora: %s\n", qPrintable(error));
-    kivora::DesktopServices services(folder.configPath());
+    kivora::DesktopServices services;
     kivora::MainWindow window(folder, services);
     services.setMessages(&window.messages());
     window.start();

@@ -1,6 +1,5 @@
 #include "ui/DesktopServices.h"
 
-#include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "ui/TextEditorWindow.h"
 #include "ui/TicketPrinting.h"
@@ -19,10 +18,6 @@
 #include <QUrl>
 
 namespace kivora {
-
-DesktopServices::DesktopServices(QString configPath)
-    : m_configPath(std::move(configPath))
-{ }
 
 void DesktopServices::openUrl(const QString &fileOrAddress)
 {
@@ -59,14 +54,6 @@ bool DesktopServices::startProgram(const QString &program, const QStringList &ar
 
 void DesktopServices::editTextFile(QWidget *parent, const QString &path, bool wait)
 {
-    const QString editor
-        = IniFile(m_configPath).readString(QStringLiteral("Form"), QStringLiteral("Editor"), QString());
-    if (!editor.trimmed().isEmpty()) {
-        QStringList command = QProcess::splitCommand(editor);
-        const QString program = command.takeFirst();
-        if (startProgram(program, command << path, wait))
-            return;
-    }
     auto message = [this](const char *key) {
         return m_messages ? m_messages->text(QLatin1String(key))
                           : MessageCatalog::builtInText(QLatin1String(key));

@@ -10,7 +10,6 @@ class MessageCatalog;
 class DesktopServices final : public PlatformServices
 {
 public:
-    explicit DesktopServices(QString configPath);
     // The texts of the program's own editor window follow the language file.
     void setMessages(const MessageCatalog *messages) { m_messages = messages; }
 
@@ -28,7 +27,6 @@ public:
     quint32 randomSeed() override;
 
 private:
-    QString m_configPath; // for the configured text editor (key Editor of section Form)
     const MessageCatalog *m_messages = nullptr;
 };
 

@@ -253,6 +253,9 @@ private:
     void addResults();
     void importResultsFile();
     void editResultsBase();
+    // Shows a text file in the editor the user chose in the settings, or else in the
+    // program's own editor window; with wait, returns after it is closed.
+    void showTextFile(const QString &path, bool wait);
     void exportCombinationViewHtml();
     void exportNumberListHtml();
     void exportCombinationListHtml();
@@ -260,8 +263,8 @@ private:
     void showLedger();
     void startCalculator();
     void openResultsWebPage();
-    // The lottery's address to open: a web address, or a file of the program folder.
-    QString lotteryAddress() const;
+    // True when the lottery names an address (which may still be refused when opened).
+    bool hasLotteryAddress() const;
     void openHomePage();
     void showHelp();
     void openHelp(const QString &topic);

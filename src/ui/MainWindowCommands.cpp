@@ -4,7 +4,9 @@
 
 #include "ui/StatusPanel.h"
 
+#include "core/LotteryLink.h"
 #include "core/TextFile.h"
+#include "core/UserPrograms.h"
 #include "reports/Calculator.h"
 #include "reports/HtmlExport.h"
 #include "reports/Odds.h"
@@ -22,9 +24,7 @@
 #include <QLabel>
 #include <QTableView>
 
-#include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace kivora {
 
@@ -100,28 +100,49 @@ void MainWindow::editResultsBase()
         showError(m_messages("Str56").arg(error));
         return;
     }
-    m_services.editTextFile(this, load().basePath, true);
+    showTextFile(load().basePath, true);
     loadCurrentLottery();
 }
 
-QString MainWindow::lotteryAddress() const
+void MainWindow::showTextFile(const QString &path, bool wait)
 {
-    const QString address = load().definition.www.trimmed();
-    if (address.isEmpty() || address == QLatin1String("http://"))
-        return {};
-    // A web address as it is; anything else names a file, found from the program
-    // folder when it is not absolute.
-    const QUrl url(address);
-    if (url.isValid() && url.scheme().size() > 1)
-        return address;
-    return QDir::isAbsolutePath(address) ? address : m_folder.filePath(address);
+    // The editor comes from the user's own settings, never from the program folder, and
+    // gets the file as its only argument: nothing goes through a shell.
+    const QString editor = UserPrograms::path(UserPrograms::TextEditor);
+    if (!editor.isEmpty()) {
+        if (m_services.startProgram(editor, { path }, wait))
+            return;
+        m_services.showMessage(
+            this, m_messages("Str425").arg(editor), PlatformServices::MessageKind::Warning);
+    }
+    m_services.editTextFile(this, path, wait);
+}
+
+bool MainWindow::hasLotteryAddress() const
+{
+    return lotteryLink(load().definition.www, m_folder.path()).kind != LotteryLink::Kind::None;
 }
 
 void MainWindow::openResultsWebPage()
 {
-    const QString address = lotteryAddress();
-    if (!address.isEmpty())
-        m_services.openUrl(address);
+    // The address comes from the configuration, which may come from someone else: the
+    // desktop gets a web address, or after a question a page of the program folder.
+    const LotteryLink link = lotteryLink(load().definition.www, m_folder.path());
+    switch (link.kind) {
+    case LotteryLink::Kind::None:
+        return;
+    case LotteryLink::Kind::Web:
+        m_services.openUrl(link.target);
+        return;
+    case LotteryLink::Kind::LocalPage:
+        if (m_services.confirm(this, m_messages("Str422").arg(link.target)))
+            m_services.openUrl(link.target);
+        return;
+    case LotteryLink::Kind::Refused:
+        m_services.showMessage(
+            this, m_messages("Str421").arg(link.target), PlatformServices::MessageKind::Warning);
+        return;
+    }
 }
 
 void MainWindow::openHomePage()
@@ -237,7 +258,10 @@ void MainWindow::exportCombinationListHtml()
 
 void MainWindow::startCalculator()
 {
-    const QString calculator = findCalculator();
+    // The user's own choice, or the first calculator installed.
+    QString calculator = UserPrograms::path(UserPrograms::Calculator);
+    if (calculator.isEmpty())
+        calculator = findCalculator();
     if (calculator.isEmpty()) {
         m_services.showMessage(this, m_messages("Str64"), PlatformServices::MessageKind::Information);
         return;

@@ -328,7 +328,7 @@ void MainWindow::showSavedCombinationsAsText()
     if (path.isEmpty())
         return;
     rememberFolder(FileKind::Combinations, path);
-    m_services.editTextFile(this, path, false);
+    showTextFile(path, false);
 }
 
 void MainWindow::showCombinationsAsText()
@@ -342,7 +342,7 @@ void MainWindow::showCombinationsAsText()
         showError(m_messages("Str56").arg(error));
         return;
     }
-    m_services.editTextFile(this, path, false);
+    showTextFile(path, false);
 }
 
 void MainWindow::checkSavedCombinations()
@@ -384,7 +384,7 @@ void MainWindow::checkSavedCombinations()
         showError(m_messages("Str56").arg(error));
         return;
     }
-    m_services.editTextFile(this, reportPath, false);
+    showTextFile(reportPath, false);
 }
 
 void MainWindow::chooseSystemFor(int marked)

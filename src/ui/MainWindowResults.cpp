@@ -152,7 +152,7 @@ void MainWindow::showLoad()
     }
     rebuildPositionMenus();
     m_additionalAction->setEnabled(d.hasAdditionalNumbers());
-    m_lotteryInfoAction->setVisible(!lotteryAddress().isEmpty());
+    m_lotteryInfoAction->setVisible(hasLotteryAddress());
     m_additionalPopupAction->setEnabled(d.hasAdditionalNumbers());
     fillChoiceLists();
     {

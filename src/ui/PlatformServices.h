@@ -36,8 +36,9 @@ public:
     // Starts a program; when wait is true, returns after it ends. False when it
     // could not be started.
     virtual bool startProgram(const QString &program, const QStringList &arguments, bool wait) = 0;
-    // Shows a text file in the plain-text editor: the configured one, or the
-    // program's own editor window. When wait is true returns after it is closed.
+    // Shows a text file in the program's own plain-text editor window (the window
+    // starts the editor the user chose, when there is one, through startProgram).
+    // When wait is true returns after it is closed.
     virtual void editTextFile(QWidget *parent, const QString &path, bool wait) = 0;
     // Empty when the user cancels.
     virtual QString openFileName(QWidget *parent, const FileDialogRequest &request) = 0;

@@ -3,10 +3,13 @@
 #include "ui/DesktopServices.h"
 
 #include "support/TempFolder.h"
+#include "ui/TextEditorWindow.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QList>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -52,6 +55,27 @@ TEST(DesktopServices, OnlyWebAddressesAndExistingFilesReachTheDesktop)
 
     for (const QString &scheme : kSchemes)
         QDesktopServices::unsetUrlHandler(scheme);
+}
+
+// The services start no program of their own: a text file opens in the program's own
+// window (the window starts the editor the user chose, through startProgram).
+TEST(DesktopServices, TextFilesOpenInTheProgramsOwnWindow)
+{
+    test::TempFolder dir;
+    dir.writeLines(QStringLiteral("result.tmp"), { QStringLiteral("3 numbers - 2 combinations") });
+    DesktopServices services;
+    services.editTextFile(nullptr, dir.filePath(QStringLiteral("result.tmp")), false);
+    TextEditorWindow *shown = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<TextEditorWindow *>(widget); window && window->isVisible())
+            shown = window;
+    }
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->findChild<QPlainTextEdit *>(QStringLiteral("Editor"))
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("3 numbers - 2 combinations")));
+    shown->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 #include "DesktopServicesTest.moc"

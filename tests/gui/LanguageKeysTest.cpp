@@ -47,7 +47,11 @@ QStringList addedSince10()
         s("MainForm/N15Filters_Caption"), s("MainForm/N4Charts_Caption"), s("MainForm/N4Random_Caption"),
         s("MainForm/N4Backtest_Caption"), s("MainForm/N40Chart_Caption"),
         s("FormSettings/ParamsListEditor_Strings[10]"), s("MainForm/N15Make_Caption"),
-        s("MainForm/N15Check_Caption") };
+        s("MainForm/N15Check_Caption"), s("FormSettings/TabSheet3_Caption"),
+        s("FormSettings/EditorLabel_Caption"), s("FormSettings/EditorChooseBtn_Caption"),
+        s("FormSettings/EditorClearBtn_Caption"), s("FormSettings/CalculatorLabel_Caption"),
+        s("FormSettings/CalculatorChooseBtn_Caption"), s("FormSettings/CalculatorClearBtn_Caption"),
+        s("FormSettings/ProgramsNote_Caption") };
 }
 
 // Every text a language file can set, as the widgets show it now.

@@ -7,6 +7,7 @@
 #include "core/IniFile.h"
 #include "ui/ApplicationIdentity.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -237,14 +238,18 @@ TEST_F(WindowFit, SmallThingsANewcomerTripsOn)
     dir.writeLines(s("a.lot"),
         { s("1,-,-,-,01,02,03,04,05,06"), s("2,-,-,-,07,08,09,10,11,12"), s("3,-,-,-,01,13,14,15,16,17") });
     dir.writeLines(s("b.lot"), { s("1,-,-,-,01,02,03,04,05,06") });
+    dir.writeLines(s("rules/a.html"), { s("<p>rules</p>") });
     start();
 
-    // The lottery's information opens its address; a file is found in the program folder.
+    // The lottery's information opens its address; a page is found in the program folder
+    // and opened after a question.
     auto *info = window().findChild<QAction *>(s("N26"));
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());
+    services.confirmAnswers.enqueue(true);
     info->trigger();
-    EXPECT_EQ(services.openedUrls.last(), dir.filePath(s("rules/a.html")));
+    EXPECT_EQ(services.confirmQuestions.size(), 1);
+    EXPECT_EQ(services.openedUrls.last(), QFileInfo(dir.filePath(s("rules/a.html"))).canonicalFilePath());
 
     // The statistics panel's title goes with its list.
     trigger("N35");

@@ -2,6 +2,7 @@
 
 #include "support/FakeServices.h"
 #include "support/TempFolder.h"
+#include "support/UserSettingsFolder.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -49,6 +50,8 @@ protected:
     void screenshot(const char *name);
 
     TempFolder dir;
+    // The user's own settings (text editor, calculator), empty for each test.
+    UserSettingsFolder userSettings;
     FakeServices services;
 
 private:

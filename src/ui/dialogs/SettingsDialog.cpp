@@ -38,10 +38,14 @@ SettingsDialog::SettingsDialog(
     m_lotteryPage->setObjectName(QStringLiteral("TabSheet1"));
     m_systemPage = new QWidget(m_pages);
     m_systemPage->setObjectName(QStringLiteral("TabSheet2"));
+    m_programsPage = new QWidget(m_pages);
+    m_programsPage->setObjectName(QStringLiteral("TabSheet3"));
     createLotteryPage(m_lotteryPage);
     createTemplatePage(m_systemPage);
+    createProgramsPage(m_programsPage);
     m_pages->addTab(m_lotteryPage, QStringLiteral("Список лотерей"));
     m_pages->addTab(m_systemPage, QStringLiteral("Шаблоны систем"));
+    m_pages->addTab(m_programsPage, QStringLiteral("Программы"));
 
     m_applyButton = makeButton(this, "BitBtn5", QStringLiteral("&Применить"));
     m_okButton = makeButton(this, "BitBtn4", QStringLiteral("OK"));
@@ -86,13 +90,23 @@ void SettingsDialog::onPageChanged(int index)
 {
     if (index == 0)
         showLotteryPage();
-    else
+    else if (index == 1)
         showSystemPage();
+    else
+        showProgramsPage();
 }
 
 bool SettingsDialog::applyPage()
 {
-    return m_pages->currentIndex() == 0 ? applyParams() : applyTemplates();
+    switch (m_pages->currentIndex()) {
+    case 0:
+        return applyParams();
+    case 1:
+        return applyTemplates();
+    default:
+        // The programs are stored as soon as they are chosen.
+        return true;
+    }
 }
 
 void SettingsDialog::acceptSettings()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/ProgramFolder.h"
+#include "core/UserPrograms.h"
 
 #include <QDialog>
 
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -17,9 +19,12 @@ class MessageCatalog;
 class PlatformServices;
 
 // The settings dialog: the lottery list with shown ticks and the ten keys of each
-// lottery on the first page, the system lists per draw size on the second. Deletions
-// and renames are written at once, parameter values by Apply or OK, the list's order
-// and ticks by OK. Values that would make a lottery unloadable are refused.
+// lottery on the first page, the system lists per draw size on the second, the text
+// editor and the calculator of this computer's user on the third. Deletions and
+// renames are written at once, parameter values by Apply or OK, the list's order and
+// ticks by OK. Values that would make a lottery unloadable, and control characters in
+// any field, are refused. The programs go to the user's own settings, outside the
+// program folder, as soon as they are chosen.
 class SettingsDialog final : public QDialog
 {
     Q_OBJECT
@@ -49,6 +54,12 @@ private:
     static QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption);
     void createLotteryPage(QWidget *page);
     void createTemplatePage(QWidget *page);
+    void createProgramsPage(QWidget *page);
+    void showProgramsPage();
+    // Asks for a program file and stores it in the user's own settings; a cancelled
+    // choice keeps the old one.
+    void chooseProgram(UserPrograms::Program program);
+    void forgetProgram(UserPrograms::Program program);
     void fillLotteryList();
     QStringList lotteryNames(int exceptRow = -1) const;
     int selectedLottery() const;
@@ -84,6 +95,9 @@ private:
     QTabWidget *m_pages = nullptr;
     QWidget *m_lotteryPage = nullptr;
     QWidget *m_systemPage = nullptr;
+    QWidget *m_programsPage = nullptr;
+    QLineEdit *m_editorPath = nullptr;
+    QLineEdit *m_calculatorPath = nullptr;
     QListWidget *m_lotteryList = nullptr;
     QTableWidget *m_paramsEditor = nullptr;
     QListWidget *m_systemLotteryList = nullptr;
