@@ -86,8 +86,8 @@ TEST(LotteryDefinition, ValuesThatAreNoNumbersAreRefusedByName)
     auto check = [&](const QString &section) {
         return lotteries::validate(lotteries::readDefinition(IniDocument(section), s("Лото")), messages);
     };
-    const char *keys[]
-        = { "MinNumber", "MaxNumber", "DrawNumber", "CountOfAddBall", "MinnumberOfAddBall", "MaxnumberOfAddBall" };
+    const char *keys[] = { "MinNumber", "MaxNumber", "DrawNumber", "CountOfAddBall", "MinnumberOfAddBall",
+        "MaxnumberOfAddBall" };
     for (const char *key : keys) {
         QString section = s("[Лото]\r\n");
         for (const char *other : { "MaxNumber=45", "CountOfAddBall=1" }) {
