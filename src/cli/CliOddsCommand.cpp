@@ -44,7 +44,12 @@ CommandResult oddsCommand(const CommandContext &ctx)
         listed = listed || entry.name == name;
     if (!listed)
         return CommandResult::failed(ctx.messages("Str59").arg(name));
-    const OddsReport report = oddsReport(lotteries::readDefinition(ini, name), ctx.messages);
+    // A definition every other command refuses has no odds either.
+    const LotteryDefinition definition = lotteries::readDefinition(ini, name);
+    const QString refusal = lotteries::validate(definition, ctx.messages);
+    if (!refusal.isEmpty())
+        return CommandResult::failed(refusal);
+    const OddsReport report = oddsReport(definition, ctx.messages);
     if (!report.problem.isEmpty())
         return CommandResult::failed(report.problem);
 

@@ -26,6 +26,12 @@ QString skipName(ImportSkip reason)
         return QStringLiteral("wrongCount");
     case ImportSkip::OutOfRange:
         return QStringLiteral("outOfRange");
+    case ImportSkip::Repeated:
+        return QStringLiteral("repeated");
+    case ImportSkip::NotADate:
+        return QStringLiteral("notADate");
+    case ImportSkip::ControlCharacter:
+        return QStringLiteral("controlCharacter");
     }
     return {};
 }
@@ -37,7 +43,7 @@ void writeImportCounts(JsonWriter &json, const ImportResult &result, const Messa
     json.key(QStringLiteral("read")).value(result.records);
     json.key(QStringLiteral("skipped")).value(result.skipped);
     json.key(QStringLiteral("skippedBy")).beginObject();
-    for (ImportSkip reason : { ImportSkip::NotNumbers, ImportSkip::WrongCount, ImportSkip::OutOfRange })
+    for (ImportSkip reason : kImportSkipReasons)
         json.key(skipName(reason)).value(result.skippedFor(reason));
     json.endObject();
     json.key(QStringLiteral("skippedLines")).beginArray();

@@ -2,6 +2,7 @@
 
 #include "core/CharSet.h"
 #include "core/MessageCatalog.h"
+#include "core/StringFn.h"
 #include "core/TextFields.h"
 
 #include <algorithm>
@@ -42,12 +43,26 @@ LotteryDefinition readDefinition(const IniDocument &ini, const QString &name)
 {
     LotteryDefinition d;
     d.name = name;
-    d.drawNumber = ini.readInteger(name, QStringLiteral("DrawNumber"), 6);
-    d.maxNumber = ini.readInteger(name, QStringLiteral("MaxNumber"), 80);
-    d.minNumber = ini.readInteger(name, QStringLiteral("MinNumber"), 1);
-    d.countOfAddBall = ini.readInteger(name, QStringLiteral("CountOfAddBall"), 0);
-    d.minnumberOfAddBall = ini.readInteger(name, QStringLiteral("MinnumberOfAddBall"), 0);
-    d.maxnumberOfAddBall = ini.readInteger(name, QStringLiteral("MaxnumberOfAddBall"), 9);
+    // A value that is there but no number would silently become another lottery.
+    auto number = [&](const char *key, int *value) {
+        const QString keyName = QLatin1String(key);
+        const std::optional<QString> text = ini.value(name, keyName);
+        if (!text || text->trimmed().isEmpty())
+            return;
+        int parsed = 0;
+        if (tryTextToInt(*text, &parsed))
+            *value = parsed;
+        else if (d.unreadableKey.isEmpty()) {
+            d.unreadableKey = keyName;
+            d.unreadableValue = *text;
+        }
+    };
+    number("MinNumber", &d.minNumber);
+    number("MaxNumber", &d.maxNumber);
+    number("DrawNumber", &d.drawNumber);
+    number("CountOfAddBall", &d.countOfAddBall);
+    number("MinnumberOfAddBall", &d.minnumberOfAddBall);
+    number("MaxnumberOfAddBall", &d.maxnumberOfAddBall);
     d.baseFile = ini.readString(name, QStringLiteral("BaseFile"), QStringLiteral("default.lot"));
     d.machine = ini.readString(name, QStringLiteral("Machine"), QString());
     d.setOfBall = ini.readString(name, QStringLiteral("SetOfBall"), QString());
@@ -58,8 +73,13 @@ LotteryDefinition readDefinition(const IniDocument &ini, const QString &name)
 DefinitionProblem findProblem(const LotteryDefinition &d)
 {
     auto refuse = [](const char *key, int value, const QString &limits) {
-        return DefinitionProblem { QLatin1String(key), value, limits };
+        return DefinitionProblem { QLatin1String(key), value, limits, QString() };
     };
+    // The additional numbers' range matters only to a lottery that has them.
+    const bool additionalKey = d.unreadableKey.endsWith(QLatin1String("OfAddBall"), Qt::CaseInsensitive)
+        && !d.unreadableKey.startsWith(QLatin1String("Count"), Qt::CaseInsensitive);
+    if (!d.unreadableKey.isEmpty() && (!additionalKey || d.countOfAddBall > 0))
+        return DefinitionProblem { d.unreadableKey, 0, QString(), d.unreadableValue };
     const QString numberRange = QStringLiteral("0..%1").arg(kLargestNumber);
     if (d.minNumber < 0 || d.minNumber > kLargestNumber)
         return refuse("MinNumber", d.minNumber, numberRange);
@@ -91,7 +111,9 @@ QString validate(const LotteryDefinition &d, const MessageCatalog &messages)
     const DefinitionProblem problem = findProblem(d);
     if (problem.isNone())
         return {};
-    const QString reason = messages("Str55").arg(problem.key, QString::number(problem.value), problem.limits);
+    const QString reason = problem.limits.isEmpty()
+        ? messages("Str446").arg(problem.key, problem.unreadable)
+        : messages("Str55").arg(problem.key, QString::number(problem.value), problem.limits);
     return messages("Str54").arg(d.name, reason);
 }
 

@@ -34,6 +34,10 @@ struct LotteryDefinition
     QString machine;
     QString setOfBall;
     QString www;
+    // The first numeric key whose value is no whole number ("MaxNumber=45abc"): the
+    // default stands in for it, and validate refuses the definition. Empty when none.
+    QString unreadableKey;
+    QString unreadableValue;
 
     // "for 6 numbers": the configuration section listing the systems of this draw size.
     QString systemSection() const;
@@ -47,7 +51,8 @@ inline const QString kListSection = QStringLiteral("LotoType");
 
 QList<LotteryEntry> readList(const IniDocument &ini);
 QStringList shownNames(const IniDocument &ini);
-// The definition with the defaults of the main load for every missing or bad value.
+// The definition with the defaults of the main load for every missing, empty or bad
+// value; the first value that is no whole number is named in unreadableKey.
 LotteryDefinition readDefinition(const IniDocument &ini, const QString &name);
 // The first value of a definition outside the limits every table of the program
 // relies on: its key, the value and the limits as text; an empty key when none is.
@@ -56,6 +61,7 @@ struct DefinitionProblem
     QString key;
     int value = 0;
     QString limits;
+    QString unreadable; // the value as written when it is no whole number (limits empty)
     bool isNone() const { return key.isEmpty(); }
 };
 DefinitionProblem findProblem(const LotteryDefinition &definition);

@@ -661,6 +661,17 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
 
 bool appendText(const QString &path, const QString &text, QString *error)
 {
+    return appendText(
+        path,
+        [&text](const QString &, QString *added, QString *) {
+            *added = text;
+            return true;
+        },
+        error);
+}
+
+bool appendText(const QString &path, const AppendPlan &plan, QString *error)
+{
     if (!checkWritableTarget(path, error))
         return false;
     FileLock lock(path);
@@ -672,6 +683,9 @@ bool appendText(const QString &path, const QString &text, QString *error)
     QString existingText;
     if (!decodeText(existing, &existingText))
         return fail(error, path, tr("the file is not text in UTF-8, UTF-16 or Windows-1251"));
+    QString text;
+    if (!plan(existingText, &text, error))
+        return false;
     QByteArray bytes;
     if (existing.isEmpty()) {
         bytes = encode(text);

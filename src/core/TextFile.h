@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <future>
 
 class QIODevice;
@@ -86,6 +87,11 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error);
 // the file's encoding cannot hold makes the whole file UTF-8 (rewritten safely). An
 // append that fails cuts the file back to its old size.
 bool appendText(const QString &path, const QString &text, QString *error);
+// The text an append adds, decided under the file's lock from the text the file holds
+// then (empty for a missing file): false refuses the append, with the reason in *error.
+using AppendPlan = std::function<bool(const QString &existing, QString *text, QString *error)>;
+// appendText with the text decided by plan once the file is locked and read.
+bool appendText(const QString &path, const AppendPlan &plan, QString *error);
 
 // Creates an empty file when none exists.
 bool ensureFileExists(const QString &path, QString *error);

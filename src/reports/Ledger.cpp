@@ -5,6 +5,7 @@
 #include "core/TextFile.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QtNumeric>
 
@@ -228,6 +229,55 @@ QStringList ledgerFileLines(const Ledger &ledger)
             lines.append(ledgerLine(row));
     }
     return lines;
+}
+
+namespace {
+
+// An amount as a ledger stores it: "100", "-12", "12,50", "$1F", or nothing.
+bool looksLikeAmount(const QString &text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool digit = (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F') || (u >= u'a' && u <= u'f');
+        if (!digit && u != u'+' && u != u'-' && u != u'$' && u != u'x' && u != u',' && u != u'.' && u != u' ')
+            return false;
+    }
+    return true;
+}
+
+bool looksLikeEntry(const QString &line)
+{
+    if (line.trimmed().isEmpty())
+        return true;
+    const QStringList fields = line.split(QLatin1Char(';'));
+    if (fields.size() < 3)
+        return false;
+    for (QChar c : line) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    }
+    return looksLikeAmount(fields.at(1)) && looksLikeAmount(fields.at(2));
+}
+
+} // namespace
+
+QString ledgerWriteRefusal(const QString &path, const MessageCatalog &messages)
+{
+    const QFileInfo info(path);
+    const QString name = QDir::toNativeSeparators(info.absoluteFilePath());
+    if (!info.exists())
+        return info.isSymLink() ? messages("Str448").arg(name) : QString();
+    QString reason;
+    textfile::ReadFailure failure = textfile::ReadFailure::None;
+    QString text;
+    if (!textfile::readText(path, &text, &reason, &failure))
+        return failure == textfile::ReadFailure::NotText ? messages("Str448").arg(name)
+                                                         : messages("Str56").arg(reason);
+    for (const QString &line : textfile::splitLines(text)) {
+        if (!looksLikeEntry(line))
+            return messages("Str448").arg(name);
+    }
+    return {};
 }
 
 bool writeLedgerFile(const QString &path, const Ledger &ledger, QString *error)

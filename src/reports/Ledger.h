@@ -134,6 +134,13 @@ bool openLedger(const QString &path, const QString &today, Ledger *ledger, QStri
 
 // The file lines of a ledger: every entry that has an amount, top to bottom.
 QStringList ledgerFileLines(const Ledger &ledger);
+// Empty when the program may write the ledger at path: a file that does not exist yet
+// (nor is a dangling link), or a text file each of whose non-blank lines reads as an
+// entry: at least the three fields, amounts of digits, signs and separators only.
+// Otherwise the message naming the file: the ledger lies beside a results base that
+// a configuration may place anywhere.
+QString ledgerWriteRefusal(const QString &path, const MessageCatalog &messages);
+
 // Replaces the ledger file with ledgerFileLines (through a temporary file). Returns
 // false with "path: reason" in *error; the old file is then kept as it was.
 bool writeLedgerFile(const QString &path, const Ledger &ledger, QString *error);

@@ -5,11 +5,12 @@
 #include "core/ShortDate.h"
 #include "core/StringFn.h"
 #include "core/TextFile.h"
+#include "results/BaseWriteGuard.h"
+#include "results/ResultsLoad.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <set>
 
 namespace kivora {
@@ -60,44 +61,21 @@ NumberGroup checkGroup(
     const QString &typed, int count, int lo, int hi, const char *duplicateKey, const MessageCatalog &messages)
 {
     NumberGroup group;
-    group.error = messages("Str63").arg(count).arg(lo).arg(hi);
-    const QStringList parts = typed.split(QLatin1Char(','));
-    if (parts.size() != count)
-        return group;
     QStringList numbers;
-    std::set<int> seen;
+    for (const QString &part : typed.split(QLatin1Char(',')))
+        numbers.append(stripBlanks(part));
     QString repeated;
-    for (const QString &part : parts) {
-        const QString digits = stripBlanks(part);
-        if (!isDigits(digits) || digits.size() > 9)
-            return group;
-        const int n = digits.toInt();
-        if (n < lo || n > hi)
-            return group;
-        if (!seen.insert(n).second && repeated.isEmpty())
-            repeated = digits;
-        numbers.append(digits);
-    }
-    // A draw never holds a number twice: "05,11,22,33,44,05" is a typing slip.
-    if (!repeated.isEmpty()) {
+    const std::optional<DrawFault> fault = numberGroupFault(numbers, count, lo, hi, &repeated);
+    if (!fault) {
+        group.ok = true;
+        group.text = numbers.join(QLatin1Char(','));
+    } else if (*fault == DrawFault::Repeated) {
+        // A draw never holds a number twice: "05,11,22,33,44,05" is a typing slip.
         group.error = messages(duplicateKey).arg(repeated);
-        return group;
+    } else {
+        group.error = messages("Str63").arg(count).arg(lo).arg(hi);
     }
-    group.ok = true;
-    group.text = numbers.join(QLatin1Char(','));
-    group.error.clear();
     return group;
-}
-
-// A line break in a field would end the record there and start another one.
-bool hasControlCharacter(const QString &text)
-{
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control
-            || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            return true;
-    }
-    return false;
 }
 
 bool isRecordField(const QString &text)
@@ -112,23 +90,15 @@ bool isRecordField(const QString &text)
     return true;
 }
 
-// True when the file is not empty and its last byte ends no line. A UTF-8 or 1251 file
-// ends a line with CR or LF, both single bytes.
-bool lacksFinalLineEnd(const QString &path, QString *error)
+// The text that appends a record line to a base holding existing: the line and its
+// line end, after a line end of its own when the base's last line has none (an edited
+// file), so that the new draw never merges into the old last line. Decided on the
+// decoded text: a UTF-16 base ends its lines with two bytes.
+QString appendedText(const QString &existing, const QString &line)
 {
-    QFile file(path);
-    if (!file.exists())
-        return false;
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = textfile::describeError(path, file.errorString());
-        return false;
-    }
-    const qint64 size = file.size();
-    if (size == 0 || !file.seek(size - 1))
-        return false;
-    const QByteArray last = file.read(1);
-    return last.size() == 1 && last.at(0) != '\n' && last.at(0) != '\r';
+    const bool endsLine
+        = existing.isEmpty() || existing.endsWith(QLatin1Char('\n')) || existing.endsWith(QLatin1Char('\r'));
+    return endsLine ? QString(line + textfile::crlf()) : QString(textfile::crlf() + line + textfile::crlf());
 }
 
 } // namespace
@@ -177,22 +147,80 @@ QString addDrawLine(const QString &number, const QString &date, const QString &m
         + trimSpaces(additionalText);
 }
 
+bool hasControlCharacter(const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control
+            || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return true;
+    }
+    return false;
+}
+
+std::optional<DrawFault> numberGroupFault(
+    const QStringList &numbers, int count, int lo, int hi, QString *repeated)
+{
+    for (const QString &number : numbers) {
+        if (!isDigits(number) || number.size() > 9)
+            return DrawFault::NotNumbers;
+    }
+    if (numbers.size() != count)
+        return DrawFault::WrongCount;
+    std::set<int> seen;
+    QString twice;
+    for (const QString &number : numbers) {
+        const int n = number.toInt();
+        if (n < lo || n > hi)
+            return DrawFault::OutOfRange;
+        if (!seen.insert(n).second && twice.isEmpty())
+            twice = number;
+    }
+    if (twice.isEmpty())
+        return std::nullopt;
+    if (repeated)
+        *repeated = twice;
+    return DrawFault::Repeated;
+}
+
+std::optional<DrawFault> recordFault(const QStringList &fields, const LotteryDefinition &definition)
+{
+    const int mainEnd = 4 + definition.drawNumber;
+    const int fieldLimit = mainEnd + definition.additionalCount();
+    for (int i = 0; i < fields.size() && i < fieldLimit; ++i) {
+        if (hasControlCharacter(fields.at(i)))
+            return DrawFault::ControlCharacter;
+    }
+    int addLo = 0;
+    int addHi = 0;
+    additionalNumberRange(definition, &addLo, &addHi);
+    // A header names its columns where the numbers go ("N1", "Доп"), however many
+    // there are: the faults of both groups are weighed in the order of DrawFault.
+    const std::optional<DrawFault> main = numberGroupFault(fields.mid(4, definition.drawNumber),
+        definition.drawNumber, definition.minNumber, definition.maxNumber);
+    std::optional<DrawFault> additional;
+    if (definition.additionalCount() > 0)
+        additional = numberGroupFault(
+            fields.mid(mainEnd, definition.additionalCount()), definition.additionalCount(), addLo, addHi);
+    if (main || additional)
+        return std::min(main.value_or(DrawFault::NotADate), additional.value_or(DrawFault::NotADate));
+    if (!isDrawDate(fields.at(1)))
+        return DrawFault::NotADate;
+    return std::nullopt;
+}
+
 bool appendDrawLine(const QString &basePath, const QString &line, QString *error)
 {
-    QString reason;
-    const bool needsLineEnd = lacksFinalLineEnd(basePath, &reason);
-    if (!reason.isEmpty()) {
-        if (error)
-            *error = reason;
-        return false;
-    }
-    const QString text = needsLineEnd ? QString(textfile::crlf() + line + textfile::crlf())
-                                      : QString(line + textfile::crlf());
-    return textfile::appendText(basePath, text, error);
+    return textfile::appendText(
+        basePath,
+        [&line](const QString &existing, QString *text, QString *) {
+            *text = appendedText(existing, line);
+            return true;
+        },
+        error);
 }
 
 QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefinition &definition,
-    const MessageCatalog &messages)
+    const MessageCatalog &messages, int lineLimit)
 {
     for (const QString *field :
         { &draw.number, &draw.date, &draw.machine, &draw.ballSet, &draw.mainText, &draw.additionalText }) {
@@ -213,8 +241,28 @@ QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefin
         return additional.error;
     const QString line
         = addDrawLine(draw.number, draw.date, draw.machine, draw.ballSet, main.text, additional.text);
+    const QString refusal = baseWriteRefusal(basePath, definition, messages);
+    if (!refusal.isEmpty())
+        return refusal;
+    // The size is looked at under the base's lock: two adds at the limit do not both pass.
+    QString tooLarge;
     QString reason;
-    if (!appendDrawLine(basePath, line, &reason))
+    const bool appended = textfile::appendText(
+        basePath,
+        [&](const QString &existing, QString *text, QString *error) {
+            if (countBaseLines(existing) + 1 > lineLimit) {
+                tooLarge = messages("Str442").arg(
+                    textfile::describeError(basePath, messages("Str160").arg(lineLimit)));
+                *error = tooLarge;
+                return false;
+            }
+            *text = appendedText(existing, line);
+            return true;
+        },
+        &reason);
+    if (!tooLarge.isEmpty())
+        return tooLarge;
+    if (!appended)
         return messages("Str56").arg(reason);
     return {};
 }

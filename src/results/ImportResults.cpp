@@ -5,6 +5,7 @@
 #include "core/TextFields.h"
 #include "core/TextFile.h"
 #include "results/AddDraw.h"
+#include "results/BaseWriteGuard.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,45 +23,6 @@ namespace {
 // A line longer than this is cut where a message lists it.
 constexpr int kListedLineLength = 100;
 
-bool isNumberField(const QString &field, int *value)
-{
-    if (field.isEmpty() || field.size() > 9)
-        return false;
-    for (QChar c : field) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    *value = field.toInt();
-    return true;
-}
-
-// Why the fields of a line are no draw of the lottery, or nothing when they are one.
-// Fields 5 .. are the main numbers, then the additional numbers.
-std::optional<ImportSkip> skipReason(const QStringList &fields, const LotteryDefinition &d)
-{
-    const int mainEnd = 4 + d.drawNumber;
-    const int fieldLimit = mainEnd + d.additionalCount();
-    int addLo = 0;
-    int addHi = 0;
-    additionalNumberRange(d, &addLo, &addHi);
-    bool outOfRange = false;
-    const int present = std::min(static_cast<int>(fields.size()), fieldLimit);
-    for (int i = 4; i < present; ++i) {
-        int n = 0;
-        // A header names its columns where the numbers go: "N1", "Доп".
-        if (!isNumberField(fields.at(i), &n))
-            return ImportSkip::NotNumbers;
-        const bool main = i < mainEnd;
-        if ((main && (n < d.minNumber || n > d.maxNumber)) || (!main && (n < addLo || n > addHi)))
-            outOfRange = true;
-    }
-    if (fields.size() < fieldLimit)
-        return ImportSkip::WrongCount;
-    if (outOfRange)
-        return ImportSkip::OutOfRange;
-    return std::nullopt;
-}
-
 QString reasonText(ImportSkip reason, const MessageCatalog &messages)
 {
     switch (reason) {
@@ -70,6 +32,12 @@ QString reasonText(ImportSkip reason, const MessageCatalog &messages)
         return messages("Str93");
     case ImportSkip::OutOfRange:
         return messages("Str94");
+    case ImportSkip::Repeated:
+        return messages("Str443");
+    case ImportSkip::NotADate:
+        return messages("Str444");
+    case ImportSkip::ControlCharacter:
+        return messages("Str445");
     }
     return {};
 }
@@ -142,9 +110,12 @@ QString importBackupPath(const QString &basePath)
 }
 
 ImportResult importResults(const QString &basePath, const QString &sourcePath,
-    const LotteryDefinition &definition, const MessageCatalog &messages)
+    const LotteryDefinition &definition, const MessageCatalog &messages, int lineLimit)
 {
     ImportResult result;
+    result.error = baseWriteRefusal(basePath, definition, messages);
+    if (!result.error.isEmpty())
+        return result;
     QString text;
     QString reason;
     textfile::ReadFailure failure = textfile::ReadFailure::None;
@@ -175,7 +146,7 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
         // A line of delimiters only is as blank as an empty one.
         if (fields.isEmpty())
             continue;
-        if (const std::optional<ImportSkip> skip = skipReason(fields, definition)) {
+        if (const std::optional<ImportSkip> skip = recordFault(fields, definition)) {
             ++result.skipped;
             ++result.skippedBy[static_cast<size_t>(*skip)];
             if (result.firstSkipped.size() < kListedSkippedLines)
@@ -189,6 +160,12 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
     if (records.isEmpty()) {
         result.error
             = messages("Str97").arg(sourceName) + QLatin1Char('\n') + importSkippedText(result, messages);
+        return result;
+    }
+    // A base no command could load is not written, and the old one stays in place.
+    if (records.size() > lineLimit) {
+        result.error
+            = messages("Str442").arg(textfile::describeError(basePath, messages("Str160").arg(lineLimit)));
         return result;
     }
     // No other writer of the base may come between the backup and the new base.
@@ -215,7 +192,7 @@ QString importSummaryText(const ImportResult &result, const MessageCatalog &mess
     if (result.skipped == 0)
         return text;
     QStringList reasons;
-    for (ImportSkip reason : { ImportSkip::NotNumbers, ImportSkip::WrongCount, ImportSkip::OutOfRange }) {
+    for (ImportSkip reason : kImportSkipReasons) {
         if (result.skippedFor(reason) > 0)
             reasons.append(reasonText(reason, messages) + QStringLiteral(": ")
                 + QString::number(result.skippedFor(reason)));

@@ -5,6 +5,8 @@
 // replaced base is kept beside it as "<base>.bak" (the last one replaced).
 
 #include "core/LotteryDefinition.h"
+#include "results/AddDraw.h"
+#include "results/ResultsLoad.h"
 
 #include <QList>
 #include <QString>
@@ -15,13 +17,13 @@ namespace kivora {
 
 class MessageCatalog;
 
-// Why a line of the source is not imported.
-enum class ImportSkip {
-    NotNumbers, // a number field is not a number: a header such as "Тираж;Дата;...;N1;..."
-    WrongCount, // fewer fields than a record has
-    OutOfRange, // a main or additional number outside the lottery's range
-};
-inline constexpr int kImportSkipKinds = 3;
+// Why a line of the source is not imported: the faults that make the add dialog
+// refuse a typed draw.
+using ImportSkip = DrawFault;
+inline constexpr int kImportSkipKinds = kDrawFaultKinds;
+// Every reason, in the order summaries list them.
+inline constexpr ImportSkip kImportSkipReasons[] = { ImportSkip::NotNumbers, ImportSkip::WrongCount,
+    ImportSkip::OutOfRange, ImportSkip::Repeated, ImportSkip::NotADate, ImportSkip::ControlCharacter };
 
 struct SkippedLine
 {
@@ -49,14 +51,16 @@ struct ImportResult
 // The records of sourcePath: the first DrawNumber + CountOfAddBall + 4 fields of each
 // line joined with ",". The first line must hold that many fields (a short header or a
 // file of another format is refused). A later line is skipped, counted and never
-// written when it has fewer fields, a number field that is not a number, or a number
-// outside the lottery's range; blank lines and lines of delimiters only are dropped.
-// A file without a single draw is refused. The source is read whole before the base is
-// touched; the base is copied to "<base>.bak" and then replaced through a temporary
-// file, so importing the base onto itself normalises it in place, and importing the
-// backup brings the previous base back.
+// written when recordFault finds a fault in it (the rules of a typed draw: numbers,
+// their count, range and repetition, the date, control characters); blank lines and
+// lines of delimiters only are dropped. A file without a single draw is refused, and
+// so is a base that baseWriteRefusal refuses or one that would have more than
+// lineLimit lines. The source is read whole before the base is touched; the base is
+// copied to "<base>.bak" and then replaced through a temporary file, so importing the
+// base onto itself normalises it in place, and importing the backup brings the
+// previous base back.
 ImportResult importResults(const QString &basePath, const QString &sourcePath,
-    const LotteryDefinition &definition, const MessageCatalog &messages);
+    const LotteryDefinition &definition, const MessageCatalog &messages, int lineLimit = kLargestDrawCount);
 
 // The record of one source line: its first fieldLimit fields joined with ",".
 QString importRecord(const QString &line, int fieldLimit);

@@ -8,7 +8,10 @@
 #include "core/TextFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 #include <cerrno>
 
@@ -142,6 +145,14 @@ int numberOf(QStringView field)
             return value;
     }
     return textToInt(field.toString());
+}
+
+// Whether the system refuses the path for its length (a file name of more than 255
+// bytes, a path past the system's limit).
+bool nameTooLong(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) != 0 && errno == ENAMETOOLONG;
 }
 
 QString ioError(const MessageCatalog &messages, const QString &reason)
@@ -278,6 +289,10 @@ LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition
             failed.error = ioError(messages, reason);
             return failed;
         }
+    } else if (nameTooLong(basePath)) {
+        // The system cannot even look for such a file: no draw could ever be added.
+        failed.error = ioError(messages, textfile::describeError(basePath, messages("Str447")));
+        return failed;
     } else if (!info.absoluteDir().exists()) {
         // No draw could ever be added there: the lottery is broken, not empty.
         failed.error = ioError(messages, textfile::describeError(basePath, qt_error_string(ENOENT)));
@@ -306,6 +321,11 @@ LoadResult loadLottery(const ProgramFolder &folder, const QString &lotteryName, 
     if (result.ok)
         result.systems = ini.keys(definition.systemSection());
     return result;
+}
+
+int countBaseLines(QStringView text)
+{
+    return RecordScanner::countLines(text);
 }
 
 QString loadStatusText(const LoadResult &result, const MessageCatalog &messages)

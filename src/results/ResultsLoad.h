@@ -76,6 +76,10 @@ LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition
 LoadResult loadDraws(QStringView text, const LotteryDefinition &definition, const DrawFilter &filter,
     const Progress &progress = {});
 
+// The lines of a base as the load counts them: LF, CR LF and CR each end a line, and a
+// line end after the last line starts no further line.
+int countBaseLines(QStringView text);
+
 // The status bar text after a load: "Проанализировано 125 розыгрышей", followed by
 // "; строк с номерами вне диапазона: 3" when some accepted lines held such numbers.
 QString loadStatusText(const LoadResult &result, const MessageCatalog &messages);

@@ -10,6 +10,7 @@
 #include "reports/Calculator.h"
 #include "reports/HtmlExport.h"
 #include "reports/Odds.h"
+#include "results/BaseWriteGuard.h"
 #include "results/ImportResults.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
@@ -34,6 +35,12 @@ bool MainWindow::baseIsWritable()
         return false;
     if (!load().ok) {
         showError(m_messages("Str124").arg(currentLottery(), load().error));
+        return false;
+    }
+    // Add, import and edit write only to a results base, wherever BaseFile points.
+    const QString refusal = baseWriteRefusal(load().basePath, load().definition, m_messages);
+    if (!refusal.isEmpty()) {
+        showError(refusal);
         return false;
     }
     return true;

@@ -282,7 +282,8 @@ TEST_F(CliPlay, ImportReplacesTheBaseAndPrintsTheDrawCount)
     EXPECT_EQ(json.value(s("read")).toInt(), 1);
     EXPECT_EQ(json.value(s("skipped")).toInt(), 3);
     EXPECT_EQ(json.value(s("skippedBy")).toObject(),
-        (QJsonObject { { s("notNumbers"), 1 }, { s("wrongCount"), 1 }, { s("outOfRange"), 1 } }));
+        (QJsonObject { { s("notNumbers"), 1 }, { s("wrongCount"), 1 }, { s("outOfRange"), 1 },
+            { s("repeated"), 0 }, { s("notADate"), 0 }, { s("controlCharacter"), 0 } }));
     const QJsonArray skipped = json.value(s("skippedLines")).toArray();
     ASSERT_EQ(skipped.size(), 3);
     EXPECT_EQ(skipped.at(0).toObject().value(s("line")).toInt(), 1);

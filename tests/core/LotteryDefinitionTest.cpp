@@ -77,3 +77,31 @@ TEST(LotteryDefinition, ValuesOutsideTheLimitsAreRefusedByName)
     EXPECT_TRUE(check("[Лото]\r\nMinNumber=1\r\nMaxNumber=5\r\nDrawNumber=6\r\n").contains(s("DrawNumber")));
     EXPECT_TRUE(check("[Лото]\r\nMaxNumber=45\r\nCountOfAddBall=-1\r\n").contains(s("CountOfAddBall")));
 }
+
+// "MaxNumber=45abc" must not quietly become a lottery of 1..80: the value is named as
+// an out-of-range one is.
+TEST(LotteryDefinition, ValuesThatAreNoNumbersAreRefusedByName)
+{
+    const MessageCatalog messages;
+    auto check = [&](const QString &section) {
+        return lotteries::validate(lotteries::readDefinition(IniDocument(section), s("Лото")), messages);
+    };
+    const char *keys[] = { "MinNumber", "MaxNumber", "DrawNumber", "CountOfAddBall", "MinnumberOfAddBall",
+        "MaxnumberOfAddBall" };
+    for (const char *key : keys) {
+        QString section = s("[Лото]\r\n");
+        for (const char *other : { "MaxNumber=45", "CountOfAddBall=1" }) {
+            if (!QLatin1String(other).startsWith(QLatin1String(key)))
+                section += QLatin1String(other) + s("\r\n");
+        }
+        section += QLatin1String(key) + s("=45abc\r\n");
+        EXPECT_EQ(check(section),
+            messages("Str54").arg(s("Лото"), messages("Str446").arg(QLatin1String(key), s("45abc"))))
+            << key;
+    }
+    // The first such value is named; an empty value is a missing one.
+    EXPECT_TRUE(check(s("[Лото]\r\nMaxNumber=x\r\nDrawNumber=y\r\n")).contains(s("MaxNumber = x")));
+    EXPECT_TRUE(check(s("[Лото]\r\nMaxNumber=\r\nDrawNumber= 6 \r\n")).isEmpty());
+    // The range of additional numbers means nothing to a lottery without them.
+    EXPECT_TRUE(check(s("[Лото]\r\nMaxNumber=45\r\nMaxnumberOfAddBall=nine\r\n")).isEmpty());
+}

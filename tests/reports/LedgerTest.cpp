@@ -3,6 +3,7 @@
 #include "core/MessageCatalog.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -241,4 +242,25 @@ TEST(Ledger, FilesThatCannotBeCreatedOrWrittenAreReported)
     error.clear();
     EXPECT_FALSE(writeLedgerFile(inMissingFolder, Ledger({ row("d", "1", "2") }), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+// The ledger lies beside a results base a configuration may place anywhere: only a
+// ledger, or no file yet, is written there.
+TEST(Ledger, OnlyALedgerOrNoFileAtAllIsWritten)
+{
+    test::TempFolder dir;
+    const MessageCatalog messages;
+    EXPECT_EQ(ledgerWriteRefusal(dir.filePath(QStringLiteral("new.bls")), messages), QString());
+    dir.writeLines(QStringLiteral("kept.bls"),
+        { QStringLiteral("01.02.2005;100;0"), QString(), QStringLiteral(";;500"),
+            QStringLiteral("08.02.2005;12,50;$1F") });
+    EXPECT_EQ(ledgerWriteRefusal(dir.filePath(QStringLiteral("kept.bls")), messages), QString());
+    for (const char *foreign :
+        { "remember the keys", "shopping;milk;bread", "01.02.2005;100", "x;1;2\x1b[0m" }) {
+        dir.writeLines(
+            QStringLiteral("notes.bls"), { QStringLiteral("01.02.2005;100;0"), QString::fromUtf8(foreign) });
+        EXPECT_EQ(ledgerWriteRefusal(dir.filePath(QStringLiteral("notes.bls")), messages),
+            messages("Str448").arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("notes.bls")))))
+            << foreign;
+    }
 }

@@ -190,3 +190,46 @@ TEST(AddDraw, TheDateIsARealDateOrTheUnknownDash)
     EXPECT_EQ(addDraw(base, shown, d, messages), QString());
     EXPECT_EQ(dir.readLines(s("loto.lot")).size(), 3);
 }
+
+// A base saved by Windows Notepad as "Unicode" (UTF-16LE with its mark) ends its
+// lines with two bytes: whether it ends its last line is seen in its text.
+TEST(AddDraw, AUtf16BaseGetsTheDrawOnALineOfItsOwnAndNoEmptyLine)
+{
+    const MessageCatalog messages;
+    const LotteryDefinition d = sixOf45();
+    const QString first = s("1,01.01.2005,-,-,1,2,3,4,5,6");
+    for (const QString &ending : { s("\r\n"), QString() }) {
+        test::TempFolder dir;
+        const QString text = first + ending;
+        QByteArray bytes("\xFF\xFE");
+        bytes.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        dir.writeBytes(s("loto.lot"), bytes);
+        const QString base = dir.filePath(s("loto.lot"));
+
+        EXPECT_EQ(addDraw(base, typedDraw("03,15,22,31,40,44"), d, messages), QString());
+        EXPECT_EQ(textfile::decode(dir.readBytes(s("loto.lot"))),
+            first + s("\r\n126,08.02.2005,2,5,03,15,22,31,40,44,\r\n"));
+        const LoadResult loaded = loadBase(base, d, {}, messages);
+        ASSERT_EQ(loaded.drawCount(), 2) << ending.size();
+        EXPECT_EQ(loaded.draws.number(1, 0), 3);
+    }
+}
+
+// A base of the largest size takes no further draw: a base no command could load is
+// never written, and the old one stays as it was.
+TEST(AddDraw, ABaseAtTheLineLimitTakesNoMoreDraws)
+{
+    test::TempFolder dir;
+    // Blank lines count: the load counts every line of a base.
+    const QByteArray full("1,01.01.2005,-,-,1,2,3,4,5,6\r\n\r\n2,08.01.2005,-,-,7,8,9,10,11,12");
+    dir.writeBytes(s("loto.lot"), full);
+    const QString base = dir.filePath(s("loto.lot"));
+    const MessageCatalog messages;
+    const QString refusal
+        = addDraw(base, typedDraw("03,15,22,31,40,44"), sixOf45(), messages, /*lineLimit=*/3);
+    EXPECT_EQ(refusal, messages("Str442").arg(textfile::describeError(base, messages("Str160").arg(3))));
+    EXPECT_EQ(dir.readBytes(s("loto.lot")), full);
+
+    EXPECT_EQ(addDraw(base, typedDraw("03,15,22,31,40,44"), sixOf45(), messages, /*lineLimit=*/4), QString());
+    EXPECT_EQ(loadBase(base, sixOf45(), {}, messages).drawCount(), 4);
+}

@@ -1,10 +1,12 @@
 #include "results/ImportResults.h"
 
 #include "core/MessageCatalog.h"
+#include "core/TextFile.h"
 #include "results/ResultsLoad.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace kivora;
@@ -55,7 +57,7 @@ TEST(ImportResults, RecordsKeepExactlyTheirFieldsAndBlankLinesGo)
 TEST(ImportResults, ShortFirstLineIsRefusedAndTheBaseKeepsItsBytes)
 {
     test::TempFolder dir;
-    const QByteArray base("9,01.01.2000,1,1,1,2,3,4,5,6,7\r\n8 without line end");
+    const QByteArray base("9,01.01.2000,1,1,1,2,3,4,5,6,7\r\n8,-,-,-,1,2,3,4,5,6,7 without line end");
     dir.writeBytes(s("old.lot"), base);
     dir.writeLines(s("source.txt"), { s("Номер Дата Номера"), s("1 01.01.2005 A 1 1 2 3 4 5 6 7") });
     const ImportResult result = importResults(
@@ -90,12 +92,12 @@ TEST(ImportResults, BaseImportedOntoItselfIsNormalisedInPlace)
 TEST(ImportResults, UnreadableSourceChangesNothing)
 {
     test::TempFolder dir;
-    dir.writeBytes(s("loto.lot"), QByteArray("keep\r\n"));
+    dir.writeBytes(s("loto.lot"), QByteArray("1,-,-,-,1,2,3,4,5,6,7\r\n"));
     const ImportResult result = importResults(
         dir.filePath(s("loto.lot")), dir.filePath(s("nowhere.txt")), sixOf45WithOne(), MessageCatalog());
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.startsWith(s("Ошибка ввода-вывода: ")));
-    EXPECT_EQ(dir.readBytes(s("loto.lot")), QByteArray("keep\r\n"));
+    EXPECT_EQ(dir.readBytes(s("loto.lot")), QByteArray("1,-,-,-,1,2,3,4,5,6,7\r\n"));
 }
 
 // Lines that are no draw of the lottery are skipped, counted and never written.
@@ -258,4 +260,77 @@ TEST(ImportResults, QuestionAndSummaryNameTheCountsAndTheBackup)
     result.backupPath = s("/data/6x45.lot.bak");
     // The status line tells the counts only; the backup is named by the question.
     EXPECT_EQ(importSummaryText(result, messages), s("Прочитано розыгрышей: 3."));
+}
+
+// What the add dialog refuses is no draw to import either: repeated numbers would be
+// counted twice in every statistic, and a control character would reach the terminal
+// of whoever prints the base.
+TEST(ImportResults, LinesAddWouldRefuseAreSkippedAndCountedByReason)
+{
+    test::TempFolder dir;
+    dir.writeLines(s("old.lot"), { s("9,01.01.2000,1,1,1,2,3,4,5,6,7") });
+    dir.writeLines(s("source.txt"),
+        { s("1;01.01.2005;A;1;1;2;3;4;5;6;7"), //
+            s("2;08.01.2005;A;1;5;5;5;5;5;5;7"), // line 2: one number six times
+            s("3;notadate;A;1;1;2;3;4;5;6;7"), // line 3
+            s("4;99.99.9999;A;1;1;2;3;4;5;6;7"), // line 4
+            s("5;15.01.2005;A\x1b[31m;1;1;2;3;4;5;6;7"), // line 5: an escape sequence
+            s("6;22.01.2005;A\u2028B;1;1;2;3;4;5;6;7"), // line 6: a line separator
+            s("7;29.01.2005;A;1;1;2;3;4;5;6;05;2"), // an additional number equal to a main one
+            s("8;-;A;1;1;2;3;4;5;6;1"), // an unknown date
+            s("9;05.02.2005;A;1;1;2;3;4;5;6;9;\x07") }); // a control character after the record
+    const MessageCatalog messages;
+    LotteryDefinition d = sixOf45WithOne();
+    d.minnumberOfAddBall = 1;
+    d.maxnumberOfAddBall = 9;
+    const ImportResult result
+        = importResults(dir.filePath(s("old.lot")), dir.filePath(s("source.txt")), d, messages);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(dir.readLines(s("old.lot")),
+        QStringList({ s("1,01.01.2005,A,1,1,2,3,4,5,6,7"), s("7,29.01.2005,A,1,1,2,3,4,5,6,05"),
+            s("8,-,A,1,1,2,3,4,5,6,1"), s("9,05.02.2005,A,1,1,2,3,4,5,6,9") }));
+    EXPECT_EQ(result.skipped, 5);
+    EXPECT_EQ(result.skippedFor(ImportSkip::Repeated), 1);
+    EXPECT_EQ(result.skippedFor(ImportSkip::NotADate), 2);
+    EXPECT_EQ(result.skippedFor(ImportSkip::ControlCharacter), 2);
+    ASSERT_EQ(result.firstSkipped.size(), 5);
+    EXPECT_EQ(result.firstSkipped.at(0).line, 2);
+    EXPECT_EQ(result.firstSkipped.at(0).reason, ImportSkip::Repeated);
+    EXPECT_EQ(result.firstSkipped.at(3).reason, ImportSkip::ControlCharacter);
+
+    EXPECT_EQ(importSummaryText(result, messages),
+        s("Прочитано розыгрышей: 4. Пропущено строк: 5 (номера повторяются: 1, дата не является датой: 2, "
+          "управляющие символы в полях: 2)."));
+    // A repeated additional number is refused as in the add dialog.
+    LotteryDefinition two = sixOf45WithOne();
+    two.countOfAddBall = 2;
+    two.minnumberOfAddBall = 1;
+    two.maxnumberOfAddBall = 9;
+    EXPECT_EQ(recordFault(QStringList { s("1"), s("-"), s("A"), s("1"), s("1"), s("2"), s("3"), s("4"),
+                              s("5"), s("6"), s("4"), s("4") },
+                  two),
+        DrawFault::Repeated);
+}
+
+TEST(ImportResults, ASourceLargerThanABaseMayBeIsRefusedBeforeTheBaseIsTouched)
+{
+    test::TempFolder dir;
+    const QByteArray base("9,01.01.2000,1,1,1,2,3,4,5,6,7\r\n8,01.01.2000,1,1,1,2,3,4,5,6,7\r\n");
+    dir.writeBytes(s("old.lot"), base);
+    dir.writeLines(s("source.txt"),
+        { s("1 01.01.2005 A 1 1 2 3 4 5 6 7"), s("2 08.01.2005 A 1 1 2 3 4 5 6 7"),
+            s("3 15.01.2005 A 1 1 2 3 4 5 6 7") });
+    const MessageCatalog messages;
+    const QString basePath = dir.filePath(s("old.lot"));
+    const ImportResult refused
+        = importResults(basePath, dir.filePath(s("source.txt")), sixOf45WithOne(), messages, /*lineLimit=*/2);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(
+        refused.error, messages("Str442").arg(textfile::describeError(basePath, messages("Str160").arg(2))));
+    EXPECT_EQ(dir.readBytes(s("old.lot")), base);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(s("old.lot.bak"))));
+
+    EXPECT_TRUE(
+        importResults(basePath, dir.filePath(s("source.txt")), sixOf45WithOne(), messages, /*lineLimit=*/3)
+            .ok);
 }

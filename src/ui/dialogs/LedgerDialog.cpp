@@ -147,6 +147,12 @@ bool LedgerDialog::openFor(const QString &lotteryName, const QString &resultsBas
     m_lotteryGroup->setTitle(lotteryName);
     m_entriesGrid->setHorizontalHeaderLabels(
         { m_messages("Str37"), m_messages("Str38"), m_messages("Str39"), m_messages("Str40") });
+    // Opening creates a missing ledger, and closing replaces it.
+    const QString refusal = ledgerWriteRefusal(m_path, m_messages);
+    if (!refusal.isEmpty()) {
+        m_services.showMessage(parentWidget(), refusal, PlatformServices::MessageKind::Error);
+        return false;
+    }
     QString error;
     if (!openLedger(m_path, ledgerDateText(m_services.today()), &m_ledger, &error)) {
         m_services.showMessage(
@@ -266,6 +272,11 @@ void LedgerDialog::deleteEntry()
 
 void LedgerDialog::saveAndClose()
 {
+    const QString refusal = ledgerWriteRefusal(m_path, m_messages);
+    if (!refusal.isEmpty()) {
+        m_services.showMessage(this, refusal, PlatformServices::MessageKind::Error);
+        return;
+    }
     QString error;
     if (!writeLedgerFile(m_path, m_ledger, &error)) {
         m_services.showMessage(this, m_messages("Str56").arg(error), PlatformServices::MessageKind::Error);
