@@ -19,7 +19,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -D
 cmake --build "$build" -j2 --target fuzzers >/dev/null
 
 all=(ResultsBaseFuzz IniRoundTripFuzz SystemTemplateFuzz CombinationCheckFuzz LanguageFileFuzz LedgerFuzz
-    ImportFuzz TextFieldsFuzz)
+    ImportFuzz TextFieldsFuzz CliArgumentsFuzz)
 harnesses=("$@")
 [ ${#harnesses[@]} -eq 0 ] && harnesses=("${all[@]}")
 
@@ -27,7 +27,7 @@ harnesses=("$@")
 # for the field routines (each of which walks the text from its start).
 max_len_of() {
     case "$1" in
-    TextFieldsFuzz) echo 4096 ;;
+    TextFieldsFuzz | CliArgumentsFuzz) echo 4096 ;;
     *) echo 65536 ;;
     esac
 }

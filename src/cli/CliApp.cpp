@@ -7,8 +7,10 @@
 #include "core/IniFile.h"
 #include "core/LanguageTexts.h"
 #include "core/ProgramFolder.h"
+#include "core/TextFile.h"
 
 #include <QDir>
+#include <QIODevice>
 
 namespace kivora::cli {
 
@@ -27,6 +29,19 @@ int failure(QTextStream &err, const QString &message)
     err << message << '\n';
     err.flush();
     return ExitFailed;
+}
+
+// What was printed must have reached standard output: on a full disk, a closed pipe or
+// /dev/full the command fails instead of reporting success.
+int finishOutput(QTextStream &out, QTextStream &err, const MessageCatalog &messages)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return ExitOk;
+    QString reason = out.device() ? out.device()->errorString() : QString();
+    if (reason.isEmpty())
+        reason = QStringLiteral("write error");
+    return failure(err, messages("Str56").arg(textfile::describeError(messages("Str471"), reason)));
 }
 
 // --help, -h, help [COMMAND], COMMAND --help and --version; -1 when the invocation is
@@ -49,8 +64,7 @@ int answerHelp(const CliArguments &args, QTextStream &out, QTextStream &err, con
         return -1;
     }
     out << text;
-    out.flush();
-    return ExitOk;
+    return finishOutput(out, err, messages);
 }
 
 } // namespace
@@ -118,8 +132,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     out << result.output;
     if (!result.output.isEmpty() && !result.output.endsWith(QLatin1Char('\n')))
         out << '\n';
-    out.flush();
-    return ExitOk;
+    return finishOutput(out, err, messages);
 }
 
 } // namespace kivora::cli

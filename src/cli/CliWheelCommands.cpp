@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
+#include "cli/CliProgress.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
@@ -26,14 +27,14 @@ const QString kSystem = QStringLiteral("system");
 const QString kFile = QStringLiteral("file");
 const QString kHoles = QStringLiteral("holes");
 
-// A whole number of an option, or the default when the option is not given.
+// A whole number of an option, 0 or more, or the default when the option is not given.
 QString countOption(const CommandContext &ctx, const QString &name, int def, int *value)
 {
     *value = def;
     if (!ctx.has(name))
         return {};
-    if (!parseCount(ctx.value(name), value))
-        return badValue(ctx, optionName(name), ctx.value(name), QStringLiteral("a whole number"));
+    if (!parseCount(ctx.value(name), value) || *value < 0)
+        return badValue(ctx, optionName(name), ctx.value(name), ctx.messages("Str312"));
     return {};
 }
 
@@ -88,10 +89,9 @@ CommandResult makeWheel(const CommandContext &ctx)
         error = countOption(ctx, kSeed, seed, &seed);
     request.seconds = seconds;
     request.seed = static_cast<quint64>(seed);
+    request.widestTicket = SystemTemplate::kColumns;
     if (error.isEmpty())
-        error = wheel::requestProblem(request);
-    if (error.isEmpty() && request.ticketSize > SystemTemplate::kColumns)
-        error = QStringLiteral("the ticket size must be at most %1").arg(SystemTemplate::kColumns);
+        error = wheel::requestProblem(request, ctx.messages);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
 
@@ -107,7 +107,7 @@ CommandResult makeWheel(const CommandContext &ctx)
         QString reason;
         const QStringList lines = wheel::templateLines(shape, result.tickets, result.check, ctx.messages);
         if (!textfile::writeLines(out.path(), lines, &reason))
-            return CommandResult::failed(reason);
+            return CommandResult::failed(ctx.messages("Str56").arg(reason));
         if (out.toStandardOutput())
             return out.printed();
     }
@@ -134,10 +134,9 @@ CommandResult makeWheel(const CommandContext &ctx)
         json.endObject();
         return CommandResult::ok(json.text() + QLatin1Char('\n'));
     }
-    QString text = QStringLiteral("# %1; lower bound %2; verified; %3 s\n")
-                       .arg(name)
-                       .arg(result.bound)
-                       .arg(QString::number(result.seconds, 'f', 2));
+    QString text = QStringLiteral("# ")
+        + ctx.messages("Str468").arg(name).arg(result.bound).arg(QString::number(result.seconds, 'f', 2))
+        + QLatin1Char('\n');
     if (!ctx.has(option::kOut))
         text += setsText(result.tickets);
     return CommandResult::ok(text);
@@ -174,9 +173,9 @@ CommandResult checkWheel(const CommandContext &ctx)
         commonOptions() << option::kLottery << kSystem << kFile << kNumbers << kGuarantee << kIf << kHoles, 2,
         { kGuarantee });
     if (error.isEmpty() && ctx.has(kSystem) == ctx.has(kFile))
-        error = QStringLiteral("give either --system (with --lottery) or --file");
+        error = ctx.messages("Str469");
     if (error.isEmpty() && ctx.has(kSystem) && !ctx.has(option::kLottery))
-        error = QStringLiteral("missing option --lottery");
+        error = ctx.messages("Str302").arg(optionName(option::kLottery));
     wheel::Guarantee g;
     int holeLimit = 10;
     if (error.isEmpty())
@@ -185,8 +184,6 @@ CommandResult checkWheel(const CommandContext &ctx)
         error = countOption(ctx, kIf, g.match, &g.drawn);
     if (error.isEmpty())
         error = countOption(ctx, kHoles, holeLimit, &holeLimit);
-    if (error.isEmpty() && holeLimit < 0)
-        error = QStringLiteral("bad --holes value: %1 (0 or more)").arg(holeLimit);
     int numbers = 0;
     if (error.isEmpty())
         error = countOption(ctx, kNumbers, 0, &numbers);
@@ -200,17 +197,20 @@ CommandResult checkWheel(const CommandContext &ctx)
         return loaded;
     std::vector<quint64> tickets;
     QString problem;
-    if (!wheel::ticketsOf(system, &tickets, &problem))
+    if (!wheel::ticketsOf(system, &tickets, &problem, ctx.messages))
         return CommandResult::failed(textfile::describeError(path, problem));
     // By default the wheel is checked on the numbers the template uses.
     g.numbers = ctx.has(kNumbers) ? numbers : system.uses();
     if (g.numbers < system.uses())
         return CommandResult::failed(ctx.messages("Str215").arg(system.uses()).arg(g.numbers));
-    problem = wheel::guaranteeProblem(g);
+    problem = wheel::guaranteeProblem(g, ctx.messages);
     if (!problem.isEmpty())
         return CommandResult::wrongUsage(problem);
 
-    const wheel::CheckResult check = wheel::verify(tickets, g, holeLimit);
+    // A wheel that leaves many holes of a large m takes long to check: the share of the
+    // sets decided is shown as the check goes.
+    const wheel::CheckResult check = wheel::verify(tickets, g, holeLimit, nullptr,
+        terminalProgress(ctx.messages("Str331").arg(ctx.args.words().join(QLatin1Char(' ')))));
     const QString summary = check.holds
         ? ctx.messages("Str206").arg(g.match).arg(g.drawn).arg(g.numbers).arg(check.sets)
         : ctx.messages("Str207").arg(g.match).arg(g.drawn).arg(g.numbers).arg(check.holes).arg(check.sets);
@@ -241,8 +241,8 @@ CommandResult wheelCommand(const CommandContext &ctx)
     if (action == QLatin1String("check"))
         return checkWheel(ctx);
     return CommandResult::wrongUsage(action.isEmpty()
-            ? QStringLiteral("wheel needs make or check")
-            : QStringLiteral("unknown wheel command: %1").arg(action));
+            ? ctx.messages("Str322").arg(QStringLiteral("wheel"), QStringLiteral("make, check"))
+            : ctx.messages("Str304").arg(QStringLiteral("wheel ") + action));
 }
 
 } // namespace kivora::cli

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <limits>
 
 namespace kivora {
@@ -69,28 +70,51 @@ struct LineScore
     int fields = 0;
 };
 
-LineScore scoreLine(const QString &line, const QStringList &drawCells)
+// Scores lines against the distinct numbers of one draw. A hit is a drawn number the
+// line holds: a number the line lists twice (or the draw does) is still one number,
+// so no line hits more numbers than are drawn.
+class LineScorer
 {
-    LineScore score;
-    const int length = static_cast<int>(line.size());
-    int i = 0;
-    while (i < length) {
-        while (i < length && isComboDelimiter(line.at(i)))
-            ++i;
-        if (i >= length)
-            break;
-        const int start = i;
-        while (i < length && !isComboDelimiter(line.at(i)))
-            ++i;
-        ++score.fields;
-        const QStringView field = QStringView(line).mid(start, i - start);
+public:
+    explicit LineScorer(const QStringList &drawCells)
+    {
         for (const QString &cell : drawCells) {
-            if (fieldEquals(field, cell))
-                ++score.hits;
+            if (!m_cells.contains(cell))
+                m_cells.append(cell);
         }
+        m_hit.assign(static_cast<size_t>(m_cells.size()), 0);
     }
-    return score;
-}
+
+    LineScore score(const QString &line)
+    {
+        std::fill(m_hit.begin(), m_hit.end(), 0);
+        LineScore score;
+        const int length = static_cast<int>(line.size());
+        int i = 0;
+        while (i < length) {
+            while (i < length && isComboDelimiter(line.at(i)))
+                ++i;
+            if (i >= length)
+                break;
+            const int start = i;
+            while (i < length && !isComboDelimiter(line.at(i)))
+                ++i;
+            ++score.fields;
+            const QStringView field = QStringView(line).mid(start, i - start);
+            for (qsizetype j = 0; j < m_cells.size(); ++j) {
+                if (!m_hit[static_cast<size_t>(j)] && fieldEquals(field, m_cells.at(j))) {
+                    m_hit[static_cast<size_t>(j)] = 1;
+                    ++score.hits;
+                }
+            }
+        }
+        return score;
+    }
+
+private:
+    QStringList m_cells; // each drawn number once
+    std::vector<char> m_hit;
+};
 
 // Whether any line holds a field: blank lines and lines of delimiters are no combination.
 bool hasCombination(const QStringList &lines)
@@ -197,7 +221,7 @@ DrawChoice chooseDraw(const DrawTable &draws, const QString &entry, const Messag
 }
 
 CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &draws, int targetRow,
-    const LotteryDefinition &lottery, const MessageCatalog &messages)
+    const LotteryDefinition &lottery, const MessageCatalog &messages, const Progress &progress)
 {
     CheckResult result;
     if (targetRow < 0 || targetRow >= draws.rowCount())
@@ -210,30 +234,32 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     for (int j = 1; j <= draws.drawNumber(); ++j)
         drawCells.append(draws.resultsCell(targetRow, j));
 
-    // Hits of every line (-1 for a blank one, which is no combination), then the lines
-    // of each category in file order. The categories reach the longest combination, so
-    // a shorter or blank last line hides none of them.
-    std::vector<int> hitsOf;
-    hitsOf.reserve(static_cast<size_t>(file.lines.size()));
+    // Every line is scored once (a blank one is no combination); each category keeps
+    // the first lines it lists in file order, and one more to know that it was cut.
+    // The categories reach the longest combination, so a shorter or blank last line
+    // hides none of them, but not beyond the numbers drawn: no line can hit more.
+    LineScorer scorer(drawCells);
+    const int mostHits = static_cast<int>(drawCells.size());
+    result.counts.assign(static_cast<size_t>(mostHits) + 1, 0);
+    std::vector<std::vector<qsizetype>> listedLines(static_cast<size_t>(mostHits) + 1);
     int longest = 0;
-    for (const QString &line : file.lines) {
-        const LineScore score = scoreLine(line, drawCells);
-        if (score.fields == 0) {
-            hitsOf.push_back(-1);
+    const qsizetype lineCount = file.lines.size();
+    for (qsizetype i = 0; i < lineCount; ++i) {
+        if (i % 1024 == 0 && lineCount > 1024)
+            report(progress, 0, static_cast<int>(std::min<qsizetype>(lineCount, INT_MAX)),
+                static_cast<int>(std::min<qsizetype>(i, INT_MAX)));
+        const LineScore score = scorer.score(file.lines.at(i));
+        if (score.fields == 0)
             continue;
-        }
-        hitsOf.push_back(score.hits);
-        if (score.hits >= static_cast<int>(result.counts.size()))
-            result.counts.resize(static_cast<size_t>(score.hits) + 1, 0);
-        ++result.counts[static_cast<size_t>(score.hits)];
+        const size_t k = static_cast<size_t>(score.hits);
+        ++result.counts[k];
+        if (listedLines[k].size() <= static_cast<size_t>(check::kMaxListedPerCategory))
+            listedLines[k].push_back(i);
         longest = std::max(longest, score.fields);
     }
     result.played = longest;
-    // A base edited by hand may hold a number twice in a draw, so that one field hits
-    // twice; no count is ever left out.
-    result.reportedUpTo = std::max(result.played, static_cast<int>(result.counts.size()) - 1);
-    if (static_cast<int>(result.counts.size()) <= result.reportedUpTo)
-        result.counts.resize(static_cast<size_t>(result.reportedUpTo) + 1, 0);
+    result.reportedUpTo = std::min(result.played, mostHits);
+    result.counts.resize(static_cast<size_t>(result.reportedUpTo) + 1);
 
     const QString crlf = textfile::crlf();
     QString summary;
@@ -266,19 +292,10 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     report += messages("Str23") + crlf;
     for (int k = 0; k <= result.reportedUpTo; ++k) {
         report += categoryText(k, result.counts[static_cast<size_t>(k)], messages) + QLatin1Char(':') + crlf;
-        int listed = 0;
-        bool cut = false;
-        for (qsizetype i = 0; i < file.lines.size(); ++i) {
-            const QString &line = file.lines.at(i);
-            if (hitsOf[static_cast<size_t>(i)] != k)
-                continue;
-            if (listed == check::kMaxListedPerCategory) {
-                cut = true;
-                break;
-            }
-            report += line + crlf;
-            ++listed;
-        }
+        const std::vector<qsizetype> &lines = listedLines[static_cast<size_t>(k)];
+        const bool cut = lines.size() > static_cast<size_t>(check::kMaxListedPerCategory);
+        for (size_t i = 0; i < lines.size() && i < static_cast<size_t>(check::kMaxListedPerCategory); ++i)
+            report += file.lines.at(lines[i]) + crlf;
         if (cut) {
             const QString note = messages("Str66").arg(k).arg(check::kMaxListedPerCategory);
             result.notes.append(note);

@@ -16,6 +16,8 @@
 // spreadsheet are checked as well. Every number of a line is compared; a blank line is
 // no combination.
 
+#include "core/Progress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -96,9 +98,10 @@ struct CheckResult
     // (and the Keno prize row).
     int played = 0;
     // Combinations with k hits, for k = 0 .. reportedUpTo; blank lines are not counted.
+    // A hit is a drawn number the line holds, counted once however often it is listed.
     std::vector<int> counts;
-    // The report lists k = 0 .. reportedUpTo: up to the longest line's size, or further
-    // when a line lists a hit number more than once.
+    // The report lists k = 0 .. reportedUpTo: up to the longest line's size, but never
+    // beyond the numbers drawn (no line can hit more).
     int reportedUpTo = 0;
     bool keno = false;
     // Keno only: P(k) = prize for k guessed times counts[k], for k = 0 .. reportedUpTo,
@@ -114,8 +117,9 @@ struct CheckResult
 // Scores every combination line of the file against the draw in targetRow and makes
 // the report. lottery gives the name and the number range of the sorted draw line.
 // A row that is not a loaded draw gives a result with targetRow -1 and no report.
+// Each line is read once; progress hears of the lines scored.
 CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &draws, int targetRow,
-    const LotteryDefinition &lottery, const MessageCatalog &messages);
+    const LotteryDefinition &lottery, const MessageCatalog &messages, const Progress &progress = {});
 
 // Writes the report (replacing the previous one). Returns false with the reason in *error.
 bool writeCheckReport(const QString &path, const CheckResult &result, QString *error);

@@ -1,5 +1,6 @@
 #include "play/WheelGenerator.h"
 
+#include "core/MessageCatalog.h"
 #include "play/KnownDesigns.h"
 
 #include <algorithm>
@@ -77,6 +78,10 @@ public:
     }
 
     static constexpr int kMaxDrawn = 16;
+    // The m-sets visited between two looks at the clock and the cancel flag: well under
+    // a millisecond of search. Every loop of the search counts the sets it visits, so
+    // none runs on after the time is up, however large one step of it is.
+    static constexpr qint64 kWorkBetweenChecks = qint64(1) << 15;
 
     void setDeadline(Clock::time_point deadline) { m_deadline = deadline; }
     // Lets the search go on after its time ran out once (a new deadline was set); a
@@ -93,8 +98,6 @@ public:
         for (quint64 set : allSets())
             uncover(set);
         while (!m_uncovered.empty()) {
-            if (timeUp())
-                return;
             const quint64 target = m_uncovered[static_cast<size_t>(m_rng() % m_uncovered.size())];
             quint64 block = target;
             while (sizeOf(block) > m_t)
@@ -106,7 +109,13 @@ public:
                 for (quint64 rest = m_all & ~block; rest != 0; rest &= rest - 1) {
                     const quint64 y = rest & (~rest + 1);
                     int gain = 0;
-                    forEachWith(block, y, 0, [&](quint64 set) { gain += m_counts[rank(set)] == 0 ? 1 : 0; });
+                    qint64 visited = 0;
+                    forEachWith(block, y, 0, [&](quint64 set) {
+                        gain += m_counts[rank(set)] == 0 ? 1 : 0;
+                        ++visited;
+                    });
+                    if (spent(visited))
+                        return; // the cover is left incomplete: no wheel
                     if (gain > bestGain) {
                         bestGain = gain;
                         best = y;
@@ -117,7 +126,8 @@ public:
                 }
                 block |= best;
             }
-            addBlock(block);
+            if (spent(addBlock(block)))
+                return;
         }
         dropRedundant();
     }
@@ -128,17 +138,15 @@ public:
     {
         // Found by trial on C(v, 6, t): about 0.4 for tens of tickets, 0.25 for hundreds.
         const double temperature = 1.5 / std::log(std::max<double>(3, static_cast<double>(m_blocks.size())));
-        qint64 moves = 0;
+        qint64 moveWork = 0;
         m_shared.resize(m_blocks.size());
         std::vector<qint64> lost;
         std::vector<qint64> gained;
         std::uniform_real_distribution<double> unit(0.0, 1.0);
         indexTickets();
         while (!m_uncovered.empty()) {
-            if ((++moves & 1023) == 0) {
-                if (timeUp())
-                    return false;
-            }
+            if (spent(moveWork))
+                return false;
             const quint64 target = m_uncovered[static_cast<size_t>(m_rng() % m_uncovered.size())];
             const size_t chosen = ticketNextTo(target);
             const quint64 block = m_blocks[chosen];
@@ -158,6 +166,7 @@ public:
                 gained.push_back(r);
                 delta -= m_counts[static_cast<size_t>(r)] == 0 ? 1 : 0;
             });
+            moveWork = static_cast<qint64>(lost.size() + gained.size()) + 1;
             if (delta > 0 && unit(m_rng) >= std::exp(-delta / temperature))
                 continue;
             for (qint64 r : lost)
@@ -174,30 +183,46 @@ public:
     }
 
     // Replaces the tickets by the given ones (which cover every m-set), less those
-    // that cover no set alone.
-    void startFrom(const std::vector<quint64> &tickets)
+    // that cover no set alone. False when the time ran out first: the search then holds
+    // only part of them, and uncovered() says so.
+    bool startFrom(const std::vector<quint64> &tickets)
     {
-        while (!m_blocks.empty())
-            removeBlock(m_blocks.size() - 1);
-        for (quint64 ticket : tickets)
-            addBlock(ticket);
+        while (!m_blocks.empty()) {
+            if (spent(removeBlock(m_blocks.size() - 1)))
+                return false;
+        }
+        for (quint64 ticket : tickets) {
+            if (spent(addBlock(ticket)))
+                return false;
+        }
         dropRedundant();
+        return true;
     }
 
-    // Drops the ticket that covers the fewest m-sets alone.
-    void dropWeakest()
+    // Drops the ticket that covers the fewest m-sets alone. False, with nothing
+    // dropped, when the time ran out first.
+    bool dropWeakest()
     {
         size_t weakest = 0;
         int fewest = -1;
         for (size_t i = 0; i < m_blocks.size(); ++i) {
             int alone = 0;
-            forEachCovered(m_blocks[i], [&](quint64 set) { alone += m_counts[rank(set)] == 1 ? 1 : 0; });
+            qint64 visited = 0;
+            forEachCovered(m_blocks[i], [&](quint64 set) {
+                alone += m_counts[rank(set)] == 1 ? 1 : 0;
+                ++visited;
+            });
+            if (spent(visited))
+                return false;
             if (fewest < 0 || alone < fewest) {
                 fewest = alone;
                 weakest = i;
             }
         }
-        removeBlock(weakest);
+        if (m_blocks.empty())
+            return false;
+        spent(removeBlock(weakest));
+        return true;
     }
 
 private:
@@ -211,6 +236,7 @@ private:
     Clock::time_point m_deadline = Clock::time_point::max();
     double m_processorDeadline = 0; // when above 0, the limit in threadSeconds()
     bool m_stopped = false;
+    qint64 m_work = 0; // sets visited since the last look at the clock
     qint64 m_binomial[65][kMaxDrawn + 1] = {};
     std::vector<quint32> m_counts; // tickets covering each m-set, by rank
     std::vector<qint32> m_where; // index in m_uncovered, or -1
@@ -280,6 +306,17 @@ private:
                 return;
             }
         }
+    }
+
+    // Counts the sets a step of the search visited; true when the time is up or the
+    // search was cancelled (looked at once enough work has been done since the last look).
+    bool spent(qint64 work)
+    {
+        m_work += work;
+        if (m_work < kWorkBetweenChecks)
+            return m_stopped;
+        m_work = 0;
+        return timeUp();
     }
 
     bool timeUp()
@@ -384,27 +421,46 @@ private:
         return set;
     }
 
-    void addBlock(quint64 block)
+    // These return the m-sets they visited.
+    qint64 addBlock(quint64 block)
     {
         m_blocks.push_back(block);
-        forEachCovered(block, [&](quint64 set) { increment(static_cast<qint64>(rank(set))); });
+        qint64 visited = 0;
+        forEachCovered(block, [&](quint64 set) {
+            increment(static_cast<qint64>(rank(set)));
+            ++visited;
+        });
+        return visited;
     }
 
-    void removeBlock(size_t index)
+    qint64 removeBlock(size_t index)
     {
         const quint64 block = m_blocks[index];
         m_blocks[index] = m_blocks.back();
         m_blocks.pop_back();
-        forEachCovered(block, [&](quint64 set) { decrement(static_cast<qint64>(rank(set))); });
+        qint64 visited = 0;
+        forEachCovered(block, [&](quint64 set) {
+            decrement(static_cast<qint64>(rank(set)));
+            ++visited;
+        });
+        return visited;
     }
 
+    // Tickets that cover no set alone are dropped while there is time; the tickets stay
+    // a cover either way.
     void dropRedundant()
     {
         for (size_t i = m_blocks.size(); i-- > 0;) {
             bool needed = false;
-            forEachCovered(m_blocks[i], [&](quint64 set) { needed = needed || m_counts[rank(set)] == 1; });
+            qint64 visited = 0;
+            forEachCovered(m_blocks[i], [&](quint64 set) {
+                needed = needed || m_counts[rank(set)] == 1;
+                ++visited;
+            });
             if (!needed)
-                removeBlock(i);
+                visited += removeBlock(i);
+            if (spent(visited))
+                return;
         }
     }
 };
@@ -416,27 +472,21 @@ qint64 ceilDiv(qint64 a, qint64 b)
 
 } // namespace
 
-QString requestProblem(const MakeRequest &request)
+QString requestProblem(const MakeRequest &request, const MessageCatalog &messages)
 {
     const Guarantee &g = request.guarantee;
-    QString problem = guaranteeProblem(g);
+    QString problem = guaranteeProblem(g, messages);
     if (!problem.isEmpty())
         return problem;
-    if (request.ticketSize < g.match || request.ticketSize > g.numbers)
-        return QStringLiteral("the ticket size must be %1 to %2, not %3")
-            .arg(g.match)
-            .arg(g.numbers)
-            .arg(request.ticketSize);
+    const int widest = std::min(g.numbers, request.widestTicket);
+    if (request.ticketSize < g.match || request.ticketSize > widest)
+        return messages("Str464").arg(g.match).arg(widest).arg(request.ticketSize);
     if (g.drawn > Search::kMaxDrawn)
-        return QStringLiteral("the drawn count must be at most %1").arg(Search::kMaxDrawn);
+        return messages("Str465").arg(Search::kMaxDrawn);
     if (binomial(g.numbers, g.drawn) > kMaxSets)
-        return QStringLiteral("C(%1, %2) = %3 sets are too many to search (at most %4)")
-            .arg(g.numbers)
-            .arg(g.drawn)
-            .arg(binomial(g.numbers, g.drawn))
-            .arg(kMaxSets);
+        return messages("Str466").arg(g.numbers).arg(g.drawn).arg(binomial(g.numbers, g.drawn)).arg(kMaxSets);
     if (!(request.seconds > 0))
-        return QStringLiteral("the time limit must be above 0 seconds");
+        return messages("Str467");
     return {};
 }
 
@@ -463,7 +513,7 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
     const std::function<void(const MakeProgress &)> &progress)
 {
     MakeResult result;
-    if (!requestProblem(request).isEmpty())
+    if (!requestProblem(request, MessageCatalog()).isEmpty())
         return result;
     const Clock::time_point start = Clock::now();
     const double processorStart = threadSeconds();
@@ -502,13 +552,15 @@ MakeResult make(const MakeRequest &request, const std::atomic_bool *cancel,
             return (!best.empty() && static_cast<int>(best.size()) <= goal) || (cancel && cancel->load());
         };
         // From the tickets the search holds: drops a ticket and anneals, as long as that
-        // succeeds; keeps the smallest wheel.
+        // succeeds; keeps the smallest wheel. A search whose time ran out while it took
+        // the tickets up holds no cover, and gives none.
         auto annealDown = [&] {
+            if (search.uncovered() != 0)
+                return;
             if (best.empty() || search.blocks().size() < best.size())
                 found();
             while (static_cast<int>(search.blocks().size()) > goal) {
-                search.dropWeakest();
-                if (!search.anneal())
+                if (!search.dropWeakest() || !search.anneal())
                     return;
                 if (search.blocks().size() < best.size())
                     found();

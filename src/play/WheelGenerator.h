@@ -23,6 +23,10 @@
 #include <functional>
 #include <vector>
 
+namespace kivora {
+class MessageCatalog;
+}
+
 namespace kivora::wheel {
 
 // The m-sets are counted in a table; larger searches are refused.
@@ -39,6 +43,8 @@ struct MakeRequest
     // The limit counts the searching thread's processor time instead of the clock's
     // (measurements on a machine shared with other work).
     bool processorTime = false;
+    // The most numbers a ticket may hold (a system template's row holds at most ten).
+    int widestTicket = kMaxNumbers;
 };
 
 struct MakeProgress
@@ -60,8 +66,8 @@ struct MakeResult
     CheckResult check; // the verifier's result for tickets
 };
 
-// The usage error of a request ("" when it can be searched).
-QString requestProblem(const MakeRequest &request);
+// The usage error of a request ("" when it can be searched), in the catalogue's language.
+QString requestProblem(const MakeRequest &request, const MessageCatalog &messages);
 
 // A lower bound on the tickets any wheel needs: the Schönheim bound
 // ceil(v/k * ceil((v-1)/(k-1) * ... ceil((v-t+1)/(k-t+1)))) for "t if t", and for

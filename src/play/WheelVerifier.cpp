@@ -1,5 +1,6 @@
 #include "play/WheelVerifier.h"
 
+#include "core/MessageCatalog.h"
 #include "play/SystemTemplate.h"
 
 #include <QStringList>
@@ -13,17 +14,48 @@ namespace {
 
 // Per-ticket counters are bytes, processed in blocks the compiler can vectorise.
 constexpr int kLane = 32;
+// Steps of the walk between two looks at the cancel flag and two progress reports: a
+// few milliseconds even for thousands of tickets.
+constexpr qint64 kStepsBetweenChecks = 4096;
+
+// C(n, r) for n up to 64, exactly: every one fits in 63 bits (C(64, 32) is about 1.8e18).
+class ExactBinomials
+{
+public:
+    ExactBinomials()
+    {
+        for (int n = 0; n <= kMaxNumbers; ++n) {
+            m_table[n][0] = 1;
+            for (int r = 1; r <= n; ++r)
+                m_table[n][r] = m_table[n - 1][r - 1] + (r < n ? m_table[n - 1][r] : 0);
+        }
+    }
+    qint64 operator()(int n, int r) const
+    {
+        return n < 0 || r < 0 || r > n || n > kMaxNumbers ? 0 : m_table[n][r];
+    }
+
+private:
+    qint64 m_table[kMaxNumbers + 1][kMaxNumbers + 1] = {};
+};
+
+const ExactBinomials &exactBinomial()
+{
+    static const ExactBinomials table;
+    return table;
+}
 
 class Walker
 {
 public:
     Walker(const std::vector<quint64> &tickets, const Guarantee &g, int holeLimit,
-        const std::atomic_bool *cancel, CheckResult *result)
+        const std::atomic_bool *cancel, const Progress &progress, CheckResult *result)
         : m_v(g.numbers)
         , m_t(g.match)
         , m_m(g.drawn)
         , m_holeLimit(holeLimit)
         , m_cancel(cancel)
+        , m_progress(progress)
         , m_result(result)
     {
         const quint64 all = m_v >= 64 ? ~quint64(0) : (quint64(1) << m_v) - 1;
@@ -46,12 +78,15 @@ public:
     void run()
     {
         if (m_width == 0) {
-            // No ticket holds a number of the wheel: every m-set is a hole.
-            m_result->holes = 0;
-            walkEmpty(0, 0, 0);
+            // No ticket holds a number of the wheel: every m-set is a hole, the first
+            // ones are listed.
+            m_result->holes = m_result->sets;
+            listFirstSets(0, 0, 0);
             return;
         }
         walk(0, 0, 0);
+        if (!m_result->cancelled)
+            report(1000);
     }
 
 private:
@@ -60,7 +95,11 @@ private:
     int m_m;
     int m_holeLimit;
     const std::atomic_bool *m_cancel;
+    const Progress &m_progress;
     CheckResult *m_result;
+    qint64 m_steps = 0;
+    qint64 m_decided = 0; // m-sets found covered or counted as holes so far
+    int m_reported = -1; // per mille
     int m_width = 0;
     std::vector<quint64> m_tickets;
     std::vector<uint8_t> m_incidence;
@@ -71,6 +110,25 @@ private:
         if (m_cancel && m_cancel->load(std::memory_order_relaxed))
             m_result->cancelled = true;
         return m_result->cancelled;
+    }
+
+    void report(int perMille)
+    {
+        if (perMille != m_reported) {
+            m_reported = perMille;
+            kivora::report(m_progress, 0, 1000, perMille);
+        }
+    }
+
+    // Every few thousand steps: the cancel flag, and the share of the m-sets decided.
+    bool interrupted()
+    {
+        if (++m_steps % kStepsBetweenChecks != 0)
+            return false;
+        if (m_result->sets > 0)
+            report(
+                static_cast<int>(static_cast<double>(m_decided) / static_cast<double>(m_result->sets) * 999));
+        return cancelled();
     }
 
     void addHoles(quint64 prefix, quint64 candidates)
@@ -102,14 +160,15 @@ private:
                 closing |= m_tickets[static_cast<size_t>(j)] & oneShort;
             }
             addHoles(prefix, fromBit(next, m_v) & ~closing);
+            m_decided += m_v - next;
             return;
         }
-        if (depth <= 2 && cancelled())
-            return;
         uint8_t *deeper = m_counts.data() + static_cast<size_t>(depth + 1) * m_width;
         const int last = m_v - (m_m - depth);
         const uint8_t target = static_cast<uint8_t>(m_t);
         for (int x = next; x <= last; ++x) {
+            if (interrupted())
+                return;
             const uint8_t *holds = m_incidence.data() + static_cast<size_t>(x) * m_width;
             uint8_t reached = 0;
             for (int j = 0; j < m_width; ++j) {
@@ -120,52 +179,61 @@ private:
             // A ticket already holds t of the prefix: every m-set below it is covered.
             if (reached == 0)
                 walk(depth + 1, x + 1, prefix | (quint64(1) << x));
+            else
+                m_decided += exactBinomial()(m_v - x - 1, m_m - depth - 1);
             if (m_result->cancelled)
                 return;
         }
     }
 
-    void walkEmpty(int depth, int next, quint64 prefix)
+    // The first m-sets in lexicographic order, as many as are listed.
+    void listFirstSets(int depth, int next, quint64 prefix)
     {
-        if (depth == m_m - 1) {
-            addHoles(prefix, fromBit(next, m_v));
-            return;
+        for (int x = next; x <= m_v - (m_m - depth); ++x) {
+            if (static_cast<int>(m_result->firstHoles.size()) >= m_holeLimit)
+                return;
+            const quint64 set = prefix | (quint64(1) << x);
+            if (depth == m_m - 1)
+                m_result->firstHoles.push_back(set);
+            else
+                listFirstSets(depth + 1, x + 1, set);
         }
-        for (int x = next; x <= m_v - (m_m - depth); ++x)
-            walkEmpty(depth + 1, x + 1, prefix | (quint64(1) << x));
     }
 };
 
 } // namespace
 
-QString guaranteeProblem(const Guarantee &g)
+bool isSound(const Guarantee &g)
+{
+    return g.numbers >= 1 && g.numbers <= kMaxNumbers && g.match >= 1 && g.match <= g.drawn
+        && g.drawn <= g.numbers;
+}
+
+QString guaranteeProblem(const Guarantee &g, const MessageCatalog &messages)
 {
     if (g.numbers < 1 || g.numbers > kMaxNumbers)
-        return QStringLiteral("the numbers must be 1 to %1, not %2").arg(kMaxNumbers).arg(g.numbers);
+        return messages("Str460").arg(kMaxNumbers).arg(g.numbers);
     if (g.match < 1 || g.match > g.drawn)
-        return QStringLiteral("the guarantee must be 1 to the drawn count (%1), not %2")
-            .arg(g.drawn)
-            .arg(g.match);
+        return messages("Str461").arg(g.drawn).arg(g.match);
     if (g.drawn > g.numbers)
-        return QStringLiteral("the drawn count must be at most the numbers (%1), not %2")
-            .arg(g.numbers)
-            .arg(g.drawn);
+        return messages("Str462").arg(g.numbers).arg(g.drawn);
     return {};
 }
 
 CheckResult verify(const std::vector<quint64> &tickets, const Guarantee &guarantee, int holeLimit,
-    const std::atomic_bool *cancel)
+    const std::atomic_bool *cancel, const Progress &progress)
 {
     CheckResult result;
-    if (!guaranteeProblem(guarantee).isEmpty())
+    if (!isSound(guarantee))
         return result;
-    result.sets = binomial(guarantee.numbers, guarantee.drawn);
-    Walker(tickets, guarantee, std::max(holeLimit, 0), cancel, &result).run();
+    result.sets = exactBinomial()(guarantee.numbers, guarantee.drawn);
+    Walker(tickets, guarantee, std::max(holeLimit, 0), cancel, progress, &result).run();
     result.holds = !result.cancelled && result.holes == 0;
     return result;
 }
 
-bool ticketsOf(const SystemTemplate &system, std::vector<quint64> *tickets, QString *problem)
+bool ticketsOf(const SystemTemplate &system, std::vector<quint64> *tickets, QString *problem,
+    const MessageCatalog &messages)
 {
     tickets->clear();
     tickets->reserve(static_cast<size_t>(system.rowCount()));
@@ -177,10 +245,7 @@ bool ticketsOf(const SystemTemplate &system, std::vector<quint64> *tickets, QStr
                 continue;
             if (code > kMaxNumbers) {
                 if (problem)
-                    *problem = QStringLiteral("row %1 names position %2; a wheel has at most %3 numbers")
-                                   .arg(row + 1)
-                                   .arg(code)
-                                   .arg(kMaxNumbers);
+                    *problem = messages("Str463").arg(row + 1).arg(code).arg(kMaxNumbers);
                 return false;
             }
             set |= quint64(1) << (code - 1);

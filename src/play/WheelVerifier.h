@@ -10,6 +10,7 @@
 // that complete a covering are the union of the tickets one short of t.
 
 #include "core/Binomial.h"
+#include "core/Progress.h"
 
 #include <QString>
 #include <QtAlgorithms>
@@ -20,6 +21,7 @@
 
 namespace kivora {
 
+class MessageCatalog;
 class SystemTemplate;
 
 namespace wheel {
@@ -34,8 +36,9 @@ struct Guarantee
     int drawn = 0; // m
 };
 
-// The usage error for v, t and m ("" when sound): 1 <= t <= m <= v <= 64.
-QString guaranteeProblem(const Guarantee &guarantee);
+// Whether 1 <= t <= m <= v <= 64; guaranteeProblem says what is wrong ("" when sound).
+bool isSound(const Guarantee &guarantee);
+QString guaranteeProblem(const Guarantee &guarantee, const MessageCatalog &messages);
 
 struct CheckResult
 {
@@ -47,13 +50,17 @@ struct CheckResult
 };
 
 // Checks the guarantee exactly. Tickets may hold numbers above v: only their part
-// within 1..v counts. `cancel`, when given, stops the check early (cancelled is set).
+// within 1..v counts. `cancel`, when given, stops the check within milliseconds
+// (cancelled is set). `progress` hears of the share of the m-sets decided, in per mille
+// (0..1000), every few milliseconds: a check can take long when m is large and the
+// wheel leaves many holes.
 CheckResult verify(const std::vector<quint64> &tickets, const Guarantee &guarantee, int holeLimit = 10,
-    const std::atomic_bool *cancel = nullptr);
+    const std::atomic_bool *cancel = nullptr, const Progress &progress = {});
 
 // The rows of a template as tickets. Placeholders and empty cells are left out.
 // Returns false with the reason when a position is above 64.
-bool ticketsOf(const SystemTemplate &system, std::vector<quint64> *tickets, QString *problem);
+bool ticketsOf(const SystemTemplate &system, std::vector<quint64> *tickets, QString *problem,
+    const MessageCatalog &messages);
 
 // The largest ticket size (numbers in one row).
 int widestTicket(const std::vector<quint64> &tickets);

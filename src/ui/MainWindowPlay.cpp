@@ -232,7 +232,7 @@ void MainWindow::makeWheelSystem()
     QString error;
     if (!textfile::writeLines(folder.filePath(file),
             wheel::templateLines(shape, tickets, dialog->result().check, m_messages), &error)) {
-        showError(error);
+        showError(m_messages("Str56").arg(error));
         return;
     }
     if (!config.writeString(section, name, file)) {
@@ -261,7 +261,7 @@ void MainWindow::checkCurrentSystem()
     QString error;
     const std::shared_ptr<const SystemTemplate> system = m_templates.load(path, &error);
     std::vector<quint64> tickets;
-    if (!system || !wheel::ticketsOf(*system, &tickets, &error)) {
+    if (!system || !wheel::ticketsOf(*system, &tickets, &error, m_messages)) {
         showError(error.isEmpty() ? m_messages("Str216") : textfile::describeError(path, error));
         return;
     }
@@ -377,14 +377,27 @@ void MainWindow::checkSavedCombinations()
         m_detailsModel->index(choice.row, std::max(0, m_detailsView->currentIndex().column())));
     m_resultsView->setCurrentIndex(
         m_resultsModel->index(choice.row, std::max(0, m_resultsView->currentIndex().column())));
-    const CheckResult result
-        = checkCombinations(file, load().draws, choice.row, load().definition, m_messages);
+    // A file of many or very long lines takes a while: the check and the report run as
+    // a job, with the wait window and its Cancel.
     const QString reportPath = m_folder.filePath(check::reportFileName());
-    if (!writeCheckReport(reportPath, result, &error)) {
-        showError(m_messages("Str56").arg(error));
-        return;
-    }
-    showTextFile(reportPath, false);
+    const std::shared_ptr<const LoadResult> loaded = m_loaded;
+    const MessageCatalog messages = m_messages;
+    const int row = choice.row;
+    runJob<QString>(
+        true,
+        [file, loaded, messages, row, reportPath](const Progress &progress) {
+            const CheckResult result
+                = checkCombinations(file, loaded->draws, row, loaded->definition, messages, progress);
+            QString error;
+            return writeCheckReport(reportPath, result, &error) ? QString() : error;
+        },
+        [this, reportPath](QString error) {
+            if (!error.isEmpty()) {
+                showError(m_messages("Str56").arg(error));
+                return;
+            }
+            showTextFile(reportPath, false);
+        });
 }
 
 void MainWindow::chooseSystemFor(int marked)

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTextStream>
 
 #include <algorithm>
 
@@ -228,4 +230,36 @@ TEST_F(CliUnix, SortLimitAndFormatReshapeTheFullRows)
     ASSERT_EQ(lotteries.status, 0) << lotteries.err.toStdString();
     EXPECT_EQ(lotteries.json().value(s("lotteries")).toArray().size(), 2);
     EXPECT_EQ(run(pairs + QStringList { s("--sort"), s("nosuch") }).status, 2);
+}
+
+// Output that cannot be written (a full disk; /dev/full refuses every byte) is a
+// failure with the reason on standard error, not a success that printed nothing.
+TEST_F(CliUnix, OutputThatCannotBeWrittenFails)
+{
+    QFile full(s("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "no /dev/full";
+    QString errors;
+    QTextStream out(&full);
+    QTextStream err(&errors);
+    for (const QStringList &arguments : { QStringList { s("--home"), dir.path(), s("lotteries") },
+             QStringList { s("--home"), dir.path(), s("--help") } }) {
+        errors.clear();
+        out.resetStatus();
+        EXPECT_EQ(cli::run(arguments, out, err), 1) << arguments.join(QLatin1Char(' ')).toStdString();
+        err.flush();
+        EXPECT_TRUE(errors.startsWith(s("Ошибка ввода-вывода: стандартный вывод: "))) << errors.toStdString();
+    }
+
+#ifdef KIVORA_CLI_BINARY
+    // The program itself, its standard output on /dev/full.
+    QProcess cli;
+    cli.setStandardOutputFile(s("/dev/full"));
+    cli.start(s(KIVORA_CLI_BINARY), { s("--home"), dir.path(), s("numbers"), s("--lottery"), kSix });
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 1);
+    const QString message = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_TRUE(message.startsWith(s("Ошибка ввода-вывода: стандартный вывод: "))) << message.toStdString();
+#endif
 }

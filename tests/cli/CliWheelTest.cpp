@@ -2,6 +2,9 @@
 
 #include "cli/CliTestRun.h"
 
+#include "core/IniFile.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 using namespace kivora;
@@ -75,4 +78,48 @@ TEST_F(CliWheel, CheckTakesASystemOfTheListAndBadInputIsUsage)
     CliRun missing
         = run({ s("wheel"), s("check"), s("--file"), dir.filePath(s("none.ltt")), s("--guarantee"), s("3") });
     EXPECT_EQ(missing.status, 1);
+}
+
+// Every sentence wheel make and wheel check print is in the folder's language: the
+// refusals, the summary line and the wrong words.
+TEST_F(CliWheel, MessagesAreInTheFolderLanguage)
+{
+    const QStringList tooWide = { s("wheel"), s("make"), s("--numbers"), s("20"), s("--ticket"), s("12"),
+        s("--guarantee"), s("3") };
+    const QStringList tooMany = { s("wheel"), s("make"), s("--numbers"), s("49"), s("--ticket"), s("6"),
+        s("--guarantee"), s("3"), s("--if"), s("7") };
+    const QStringList made = { s("wheel"), s("make"), s("--numbers"), s("8"), s("--ticket"), s("5"),
+        s("--guarantee"), s("3"), s("--seconds"), s("1") };
+    const QStringList neither = { s("wheel"), s("check"), s("--guarantee"), s("3") };
+    const QStringList negative = { s("wheel"), s("check"), s("--file"), s("x.ltt"), s("--guarantee"), s("3"),
+        s("--holes"), s("-1") };
+
+    EXPECT_TRUE(run(tooWide).err.contains(s("в билете должно быть от 3 до 10 номеров, а не 12")));
+    EXPECT_TRUE(run(tooMany).err.contains(s("слишком много для поиска")));
+    EXPECT_TRUE(run(made).out.contains(s("; нижняя граница ")));
+    EXPECT_TRUE(run(neither).err.contains(s("укажите либо --system")));
+    EXPECT_TRUE(run(negative).err.contains(s("неверное значение --holes: -1")));
+    EXPECT_TRUE(run({ s("wheel") }).err.contains(s("после wheel нужно одно из: make, check")));
+    EXPECT_TRUE(run({ s("wheel"), s("spin") }).err.contains(s("неизвестная команда: wheel spin")));
+
+    ASSERT_TRUE(IniFile(dir.folder().configPath()).writeString(s("Form"), s("LangFile"), s("english.lng")));
+    EXPECT_TRUE(run(tooWide).err.contains(s("the ticket size must be 3 to 10, not 12")));
+    EXPECT_TRUE(run(tooMany).err.contains(s("too many to search")));
+    EXPECT_TRUE(run(made).out.contains(s("; lower bound ")));
+    EXPECT_TRUE(run(neither).err.contains(s("give either --system")));
+    EXPECT_TRUE(run({ s("wheel") }).err.contains(s("wheel needs one of make, check")));
+}
+
+// A template that cannot be written fails like every other write: the I/O prefix, the
+// file and the reason.
+TEST_F(CliWheel, MakeOutFailureNamesTheFileAfterTheInputOutputPrefix)
+{
+    const QString file = dir.filePath(s("no-such-folder/w.ltt"));
+    const CliRun made = run({ s("wheel"), s("make"), s("--numbers"), s("8"), s("--ticket"), s("5"),
+        s("--guarantee"), s("3"), s("--seconds"), s("1"), s("--out"), file });
+    EXPECT_EQ(made.status, 1);
+    EXPECT_TRUE(made.out.isEmpty());
+    EXPECT_TRUE(made.err.startsWith(s("Ошибка ввода-вывода: "))) << made.err.toStdString();
+    EXPECT_TRUE(made.err.contains(file) || made.err.contains(QDir::toNativeSeparators(file)))
+        << made.err.toStdString();
 }

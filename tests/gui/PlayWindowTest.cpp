@@ -4,6 +4,7 @@
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QTableView>
 
@@ -154,4 +155,27 @@ TEST_F(PlayWindow, DeletedCombinationsComeBackWithTheNextMark)
     EXPECT_EQ(combinations()->rowCount(), 1); // the list keeps one row
     tick(s("08"));
     EXPECT_EQ(combinations()->rowCount(), 2);
+}
+
+// A combination file of many lines is checked as a job: the window answers and shows
+// the wait window while it runs, and the report follows when it ends.
+TEST_F(PlayWindow, TheCheckOfAFileRunsOffTheEventLoop)
+{
+    QStringList lines = { s("6 из 45"), s("Выбрано:  6 номеров - 20000 комбинаций") };
+    for (int i = 0; i < 20000; ++i)
+        lines.append(i % 2 == 0 ? s("03   15   22   01   02   04   ") : s("05   06   07   08   09   10   "));
+    dir.writeLines(s("many.ltc"), lines);
+    services.openAnswers.enqueue(dir.filePath(s("many.ltc")));
+    services.textAnswers.enqueue(s("125"));
+    auto *action = window().findChild<QAction *>(s("N19"));
+    ASSERT_NE(action, nullptr);
+    action->trigger();
+    EXPECT_TRUE(window().isBusy());
+    EXPECT_TRUE(services.editedFiles.isEmpty());
+    settle();
+    ASSERT_EQ(services.editedFiles.size(), 1);
+    const QStringList report = dir.readLines(s("result.tmp"));
+    EXPECT_TRUE(report.contains(s("3 номеров - угадано 10000 комбинаций")))
+        << report.mid(0, 12).join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(report.contains(s("7 номеров - угадано   0 комбинаций")));
 }

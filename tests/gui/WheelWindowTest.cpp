@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 
 #include <set>
@@ -28,6 +29,14 @@ namespace {
 QString s(const char *text)
 {
     return QString::fromUtf8(text);
+}
+
+// Clicks Check and waits for the check, which runs on a thread of its own.
+void checkAndWait(WheelCheckDialog *dialog)
+{
+    QSignalSpy finished(dialog, &WheelCheckDialog::checkFinished);
+    dialog->findChild<QPushButton *>(s("CheckBtn"))->click();
+    ASSERT_TRUE(finished.wait(60000));
 }
 
 class WheelWindow : public test::WindowFixture
@@ -135,7 +144,7 @@ TEST_F(WheelWindow, CheckShowsWhetherTheCurrentSystemHoldsAndItsFirstHoles)
         // them; only two of the seven sets of 6 are a ticket.
         dialog->findChild<QSpinBox *>(s("MatchBox"))->setValue(5);
         dialog->findChild<QSpinBox *>(s("DrawnBox"))->setValue(6);
-        dialog->findChild<QPushButton *>(s("CheckBtn"))->click();
+        checkAndWait(dialog);
         const QString holds = dialog->findChild<QLabel *>(s("CheckResult"))->text();
         EXPECT_TRUE(holds.contains(s("выполняется")) && !holds.contains(s("не выполняется")))
             << holds.toStdString();
@@ -143,7 +152,7 @@ TEST_F(WheelWindow, CheckShowsWhetherTheCurrentSystemHoldsAndItsFirstHoles)
 
         dialog->findChild<QSpinBox *>(s("MatchBox"))->setValue(6);
         dialog->findChild<QSpinBox *>(s("DrawnBox"))->setValue(6);
-        dialog->findChild<QPushButton *>(s("CheckBtn"))->click();
+        checkAndWait(dialog);
         const QString fails = dialog->findChild<QLabel *>(s("CheckResult"))->text();
         EXPECT_TRUE(fails.contains(s("не выполняется"))) << fails.toStdString();
         EXPECT_EQ(dialog->findChild<QPlainTextEdit *>(s("HolesList"))->toPlainText(),
@@ -153,4 +162,39 @@ TEST_F(WheelWindow, CheckShowsWhetherTheCurrentSystemHoldsAndItsFirstHoles)
     });
     trigger("N15Check");
     EXPECT_TRUE(checked);
+}
+
+// "2 if 7" of the seven-number system stretched over 64 numbers: hundreds of millions
+// of sets, most of them holes. The check runs while the dialog answers, and Cancel
+// stops it.
+TEST_F(WheelWindow, ALongCheckRunsOffTheEventLoopAndCancelStopsIt)
+{
+    bool cancelled = false;
+    QTimer::singleShot(0, &window(), [&] {
+        auto *dialog = window().findChild<WheelCheckDialog *>(s("WheelCheckDialog"));
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QSpinBox *>(s("NumbersBox"))->setValue(64);
+        dialog->findChild<QSpinBox *>(s("MatchBox"))->setValue(2);
+        dialog->findChild<QSpinBox *>(s("DrawnBox"))->setValue(7);
+        QSignalSpy finished(dialog, &WheelCheckDialog::checkFinished);
+        dialog->findChild<QPushButton *>(s("CheckBtn"))->click();
+        EXPECT_TRUE(dialog->isChecking());
+        auto *cancel = dialog->findChild<QPushButton *>(s("CancelBtn"));
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_TRUE(cancel->isEnabled());
+        EXPECT_FALSE(dialog->findChild<QPushButton *>(s("CheckBtn"))->isEnabled());
+        // The dialog goes on answering while the check runs.
+        QTest::qWait(300);
+        EXPECT_TRUE(dialog->isChecking());
+        cancel->click();
+        ASSERT_TRUE(finished.wait(30000));
+        EXPECT_FALSE(dialog->isChecking());
+        EXPECT_EQ(dialog->findChild<QLabel *>(s("CheckResult"))->text(), s("Проверка прервана."));
+        EXPECT_TRUE(dialog->findChild<QPlainTextEdit *>(s("HolesList"))->toPlainText().isEmpty());
+        EXPECT_TRUE(dialog->findChild<QPushButton *>(s("CheckBtn"))->isEnabled());
+        cancelled = true;
+        dialog->reject();
+    });
+    trigger("N15Check");
+    EXPECT_TRUE(cancelled);
 }

@@ -4,6 +4,7 @@
 
 #include "core/IniDocument.h"
 #include "core/IniFile.h"
+#include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
 #include "play/SystemListUpgrade.h"
@@ -65,7 +66,7 @@ TEST(ShippedSystems, EveryWheelHoldsItsGuaranteeAndEverySystemFitsItsList)
             EXPECT_EQ(systems::neededCount(name), system.uses());
             std::vector<quint64> tickets;
             QString problem;
-            ASSERT_TRUE(wheel::ticketsOf(system, &tickets, &problem));
+            ASSERT_TRUE(wheel::ticketsOf(system, &tickets, &problem, MessageCatalog()));
             EXPECT_LE(wheel::widestTicket(tickets), std::min(drawn, SystemTemplate::kColumns));
             const QRegularExpressionMatch match = wheelFile.match(file);
             if (!match.hasMatch())

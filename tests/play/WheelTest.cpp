@@ -1,3 +1,4 @@
+#include "core/MessageCatalog.h"
 #include "play/KnownDesigns.h"
 #include "play/SystemTemplate.h"
 #include "play/WheelGenerator.h"
@@ -5,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <random>
+#include <thread>
 
 using namespace kivora;
 using namespace kivora::wheel;
@@ -123,21 +128,88 @@ TEST(WheelVerifier, FindsTheHoleOfAWheelWithOneTicketRemoved)
     EXPECT_FALSE(verify(fano, { 7, 2, 3 }).holds);
 }
 
+// "2 if 32" on 64 numbers with one ticket of ten: the holes are beyond counting one
+// by one. The check tells how far it got and stops on Cancel; a wheel with no ticket
+// on its numbers has every set as a hole, counted at once.
+TEST(WheelVerifier, ALongCheckReportsProgressAndStopsOnCancel)
+{
+    const std::vector<quint64> one = { setOf({ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }) };
+    std::atomic_bool cancel { false };
+    std::vector<int> reported;
+    // Cancel as soon as the check first says how far it got.
+    const CheckResult stopped = verify(one, { 64, 2, 32 }, 10, &cancel, [&](int min, int max, int position) {
+        EXPECT_EQ(min, 0);
+        EXPECT_EQ(max, 1000);
+        reported.push_back(position);
+        cancel = true;
+    });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_FALSE(stopped.holds);
+    EXPECT_EQ(stopped.sets, 1832624140942590534LL); // C(64, 32)
+    // Every subtree under two numbers of the ticket is decided at once: a share is
+    // reported, but not the end.
+    ASSERT_EQ(reported.size(), 1U);
+    EXPECT_GE(reported.front(), 0);
+    EXPECT_LT(reported.front(), 1000);
+
+    // A check that ends reports its end; the shares in between only grow.
+    reported.clear();
+    const std::vector<quint64> halves = { setOf({ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }),
+        setOf({ 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22 }) };
+    const CheckResult done = verify(
+        halves, { 22, 2, 5 }, 10, nullptr, [&](int, int, int position) { reported.push_back(position); });
+    EXPECT_TRUE(done.holds); // five of two halves put two in one
+    ASSERT_FALSE(reported.empty());
+    EXPECT_EQ(reported.back(), 1000);
+    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+
+    const CheckResult none = verify({ setOf({ 64 }) }, { 32, 2, 16 }, 2);
+    EXPECT_EQ(none.holes, 601080390); // C(32, 16): every set
+    EXPECT_EQ(none.holes, none.sets);
+    ASSERT_EQ(none.firstHoles.size(), 2U);
+    EXPECT_EQ(positionsText(none.firstHoles.at(1)), QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 17"));
+}
+
 TEST(WheelVerifier, ReadsTemplatesAndRefusesBadGuarantees)
 {
     const SystemTemplate system
         = SystemTemplate::parse(QStringLiteral("; three\r\n1 2 K\r\n2,3;0\r\n\r\n1 3\r\n"));
+    const MessageCatalog messages;
     std::vector<quint64> tickets;
     QString problem;
-    ASSERT_TRUE(ticketsOf(system, &tickets, &problem));
+    ASSERT_TRUE(ticketsOf(system, &tickets, &problem, messages));
     EXPECT_EQ(tickets, (std::vector<quint64> { setOf({ 1, 2 }), setOf({ 2, 3 }), setOf({ 1, 3 }) }));
     EXPECT_TRUE(verify(tickets, { 3, 2, 2 }).holds);
-    EXPECT_FALSE(ticketsOf(SystemTemplate::parse(QStringLiteral("1 65")), &tickets, &problem));
-    EXPECT_FALSE(problem.isEmpty());
-    EXPECT_FALSE(guaranteeProblem({ 6, 4, 3 }).isEmpty());
-    EXPECT_FALSE(guaranteeProblem({ 6, 3, 7 }).isEmpty());
-    EXPECT_FALSE(guaranteeProblem({ 65, 3, 3 }).isEmpty());
-    EXPECT_TRUE(guaranteeProblem({ 49, 3, 6 }).isEmpty());
+    EXPECT_FALSE(ticketsOf(SystemTemplate::parse(QStringLiteral("1 65")), &tickets, &problem, messages));
+    EXPECT_EQ(problem, messages("Str463").arg(1).arg(65).arg(64));
+    EXPECT_FALSE(guaranteeProblem({ 6, 4, 3 }, messages).isEmpty());
+    EXPECT_FALSE(guaranteeProblem({ 6, 3, 7 }, messages).isEmpty());
+    EXPECT_FALSE(guaranteeProblem({ 65, 3, 3 }, messages).isEmpty());
+    EXPECT_TRUE(guaranteeProblem({ 49, 3, 6 }, messages).isEmpty());
+    EXPECT_FALSE(isSound({ 6, 4, 3 }));
+    EXPECT_TRUE(isSound({ 49, 3, 6 }));
+}
+
+// The wheel's refusals are sentences of the program's language: they come from the
+// catalogue a language file fills.
+TEST(WheelGenerator, RefusalsComeFromTheMessageCatalogue)
+{
+    MessageCatalog english;
+    for (const char *key : { "Str460", "Str461", "Str462", "Str464", "Str465", "Str466", "Str467" })
+        english.setText(QLatin1String(key), QLatin1String(key) + QStringLiteral(": %1 %2 %3 %4"));
+    auto problemOf = [&](Guarantee g, int k, double seconds, int widest = kMaxNumbers) {
+        MakeRequest request = wheelRequest(g, k, seconds);
+        request.widestTicket = widest;
+        return requestProblem(request, english);
+    };
+    EXPECT_TRUE(problemOf({ 65, 3, 3 }, 6, 1).startsWith(QStringLiteral("Str460: 64 65")));
+    EXPECT_TRUE(problemOf({ 10, 4, 3 }, 6, 1).startsWith(QStringLiteral("Str461: 3 4")));
+    EXPECT_TRUE(problemOf({ 10, 3, 11 }, 6, 1).startsWith(QStringLiteral("Str462: 10 11")));
+    EXPECT_TRUE(problemOf({ 20, 3, 3 }, 12, 1, 10).startsWith(QStringLiteral("Str464: 3 10 12")));
+    EXPECT_TRUE(problemOf({ 40, 3, 17 }, 6, 1).startsWith(QStringLiteral("Str465: 16")));
+    EXPECT_TRUE(problemOf({ 49, 3, 7 }, 6, 1).startsWith(QStringLiteral("Str466: 49 7 85900584 5000000")));
+    EXPECT_TRUE(problemOf({ 10, 3, 3 }, 6, 0).startsWith(QStringLiteral("Str467")));
+    EXPECT_TRUE(problemOf({ 10, 3, 3 }, 6, 1).isEmpty());
 }
 
 TEST(WheelGenerator, LowerBoundIsTheSchoenheimBound)
@@ -187,11 +259,40 @@ TEST(WheelGenerator, CancelledSearchKeepsTheBestWheelSoFar)
     EXPECT_TRUE(result.check.holds);
     EXPECT_LT(result.seconds, 30);
 
+    const MessageCatalog messages;
     request.guarantee = { 49, 3, 7 };
-    EXPECT_FALSE(requestProblem(request).isEmpty());
+    EXPECT_FALSE(requestProblem(request, messages).isEmpty());
     request.guarantee = { 10, 3, 3 };
     request.ticketSize = 11;
-    EXPECT_FALSE(requestProblem(request).isEmpty());
+    EXPECT_FALSE(requestProblem(request, messages).isEmpty());
+}
+
+// Requests whose single steps are large: a greedy step of "1 if 6" on 40 numbers
+// weighs hundreds of thousands of sets for each number it tries, a move of "2 if 6"
+// as many. The search looks at its limit and at Cancel between any two steps, so it
+// ends soon after either; the bounds leave ample room for a slow machine.
+TEST(WheelGenerator, LargeStepsStillHeedTheTimeLimitAndCancel)
+{
+    const Guarantee heavy[] = { { 40, 1, 6 }, { 40, 2, 6 }, { 22, 1, 10 } };
+    for (const Guarantee &g : heavy) {
+        MakeRequest request = wheelRequest(g, 10, 0.2);
+        request.processorTime = true;
+        const MakeResult result = make(request);
+        EXPECT_LT(result.processorSeconds, 3.0) << g.numbers << ' ' << g.match << ' ' << g.drawn;
+    }
+
+    // Cancel from another thread a moment after the search began: it stops, long
+    // before its hour is up.
+    MakeRequest request = wheelRequest({ 40, 2, 6 }, 10, 3600);
+    std::atomic_bool cancel { false };
+    std::thread canceller([&cancel] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        cancel = true;
+    });
+    const MakeResult result = make(request, &cancel);
+    canceller.join();
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_LT(result.processorSeconds, 3.0);
 }
 
 // S(3, 6, 22) holds every three of its 22 numbers exactly once, and its blocks on fewer

@@ -3,13 +3,15 @@
 
 #include "core/MessageCatalog.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,9 +22,6 @@ namespace {
 
 using wheeldialog::label;
 using wheeldialog::spinBox;
-
-// The check walks every m-set once; beyond this many the window would wait too long.
-constexpr qint64 kMostSets = 50'000'000;
 
 } // namespace
 
@@ -46,6 +45,11 @@ WheelCheckDialog::WheelCheckDialog(const MessageCatalog &messages, QWidget *pare
     connect(
         m_match, qOverload<int>(&QSpinBox::valueChanged), this, [this](int t) { m_drawn->setMinimum(t); });
 
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("CheckProgress"));
+    m_bar->setRange(0, 1000);
+    m_bar->setValue(0);
+    m_bar->setTextVisible(false);
     m_result = new QLabel(this);
     m_result->setObjectName(QStringLiteral("CheckResult"));
     m_result->setWordWrap(true);
@@ -53,22 +57,41 @@ WheelCheckDialog::WheelCheckDialog(const MessageCatalog &messages, QWidget *pare
     m_holes = new QPlainTextEdit(this);
     m_holes->setObjectName(QStringLiteral("HolesList"));
     m_holes->setReadOnly(true);
+    m_clock = new QTimer(this);
+    m_clock->setInterval(100);
+    connect(m_clock, &QTimer::timeout, this, [this] {
+        if (m_perMille)
+            m_bar->setValue(m_perMille->load());
+    });
 
     auto *buttons = new QDialogButtonBox(this);
     m_check = buttons->addButton(QStringLiteral("Проверить"), QDialogButtonBox::ActionRole);
     m_check->setObjectName(QStringLiteral("CheckBtn"));
     m_check->setDefault(true);
+    m_cancel = buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::ActionRole);
+    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
+    m_cancel->setEnabled(false);
     QPushButton *close = buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("CloseBtn"));
     connect(m_check, &QPushButton::clicked, this, &WheelCheckDialog::check);
+    connect(m_cancel, &QPushButton::clicked, this, &WheelCheckDialog::cancelCheck);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_system);
     layout->addLayout(form);
+    layout->addWidget(m_bar);
     layout->addWidget(m_result);
     layout->addWidget(m_holes, 1);
     layout->addWidget(buttons);
+}
+
+WheelCheckDialog::~WheelCheckDialog()
+{
+    if (m_thread) {
+        m_stop = true;
+        m_thread->wait();
+    }
 }
 
 void WheelCheckDialog::prepare(
@@ -84,35 +107,89 @@ void WheelCheckDialog::prepare(
     m_match->setValue(std::min(3, k));
     m_drawn->setRange(m_match->value(), std::min(16, std::max(1, uses)));
     m_drawn->setValue(m_match->value());
+    m_bar->setValue(0);
     m_result->clear();
     m_holes->clear();
 }
 
+void WheelCheckDialog::setChecking(bool checking)
+{
+    for (QWidget *w : { static_cast<QWidget *>(m_numbers), static_cast<QWidget *>(m_match),
+             static_cast<QWidget *>(m_drawn), static_cast<QWidget *>(m_check) })
+        w->setEnabled(!checking);
+    m_cancel->setEnabled(checking);
+}
+
 void WheelCheckDialog::check()
 {
+    if (m_thread)
+        return;
     const wheel::Guarantee g { m_numbers->value(), m_match->value(), m_drawn->value() };
     m_holes->clear();
-    QString problem = wheel::guaranteeProblem(g);
-    if (problem.isEmpty() && wheel::binomial(g.numbers, g.drawn) > kMostSets)
-        problem = QStringLiteral("C(%1, %2) > %3").arg(g.numbers).arg(g.drawn).arg(kMostSets);
+    m_bar->setValue(0);
+    const QString problem = wheel::guaranteeProblem(g, m_messages);
     if (!problem.isEmpty()) {
         m_result->setText(problem);
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const wheel::CheckResult result = wheel::verify(m_tickets, g, 20);
-    QApplication::restoreOverrideCursor();
-    if (result.holds) {
-        m_result->setText(m_messages("Str206").arg(g.match).arg(g.drawn).arg(g.numbers).arg(result.sets));
-        return;
+    m_result->setText(m_messages("Str68"));
+    m_checked = g;
+    m_stop = false;
+    m_running = std::make_shared<wheel::CheckResult>();
+    m_perMille = std::make_shared<std::atomic_int>(0);
+    auto running = m_running;
+    auto perMille = m_perMille;
+    const std::vector<quint64> tickets = m_tickets;
+    m_thread = QThread::create([this, tickets, g, running, perMille] {
+        *running = wheel::verify(
+            tickets, g, 20, &m_stop, [perMille](int, int, int position) { perMille->store(position); });
+    });
+    m_thread->setObjectName(QStringLiteral("WheelCheck"));
+    connect(m_thread, &QThread::finished, this, &WheelCheckDialog::onFinished);
+    setChecking(true);
+    m_clock->start();
+    m_thread->start();
+}
+
+void WheelCheckDialog::onFinished()
+{
+    m_clock->stop();
+    m_thread->deleteLater();
+    m_thread = nullptr;
+    m_perMille.reset();
+    const std::shared_ptr<wheel::CheckResult> result = std::move(m_running);
+    setChecking(false);
+    const wheel::Guarantee &g = m_checked;
+    if (result->cancelled) {
+        m_bar->setValue(0);
+        m_result->setText(m_messages("Str470"));
+    } else if (result->holds) {
+        m_bar->setValue(1000);
+        m_result->setText(m_messages("Str206").arg(g.match).arg(g.drawn).arg(g.numbers).arg(result->sets));
+    } else {
+        m_bar->setValue(1000);
+        m_result->setText(
+            m_messages("Str207").arg(g.match).arg(g.drawn).arg(g.numbers).arg(result->holes).arg(result->sets)
+            + QLatin1Char('\n') + m_messages("Str208"));
+        QStringList lines;
+        for (quint64 hole : result->firstHoles)
+            lines.append(wheel::positionsText(hole));
+        m_holes->setPlainText(lines.join(QLatin1Char('\n')));
     }
-    m_result->setText(
-        m_messages("Str207").arg(g.match).arg(g.drawn).arg(g.numbers).arg(result.holes).arg(result.sets)
-        + QLatin1Char('\n') + m_messages("Str208"));
-    QStringList lines;
-    for (quint64 hole : result.firstHoles)
-        lines.append(wheel::positionsText(hole));
-    m_holes->setPlainText(lines.join(QLatin1Char('\n')));
+    emit checkFinished();
+}
+
+void WheelCheckDialog::cancelCheck()
+{
+    if (m_thread)
+        m_stop = true;
+}
+
+void WheelCheckDialog::reject()
+{
+    // Closing abandons a running check.
+    cancelCheck();
+    QDialog::reject();
 }
 
 } // namespace kivora

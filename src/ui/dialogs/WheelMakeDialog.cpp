@@ -133,7 +133,8 @@ void WheelMakeDialog::startSearch()
     request.ticketSize = m_ticket->value();
     request.seconds = m_seconds->value();
     request.seed = 1;
-    const QString problem = wheel::requestProblem(request);
+    request.widestTicket = SystemTemplate::kColumns;
+    const QString problem = wheel::requestProblem(request, m_messages);
     if (!problem.isEmpty()) {
         m_status->setText(problem);
         return;

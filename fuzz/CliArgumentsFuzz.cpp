@@ -1,0 +1,78 @@
+// The command line as kivora-cli reads it: the words and options of any argument list,
+// the table options, the usage checks every command makes first and the reshaping of
+// printed rows. No command runs: nothing is read from or written to a program folder.
+
+#include "FuzzSupport.h"
+
+#include "cli/CliArguments.h"
+#include "cli/CliContext.h"
+#include "cli/CliHelp.h"
+#include "cli/CliTable.h"
+#include "core/LanguageTexts.h"
+#include "core/ProgramFolder.h"
+
+#include <QDir>
+
+namespace {
+
+// The arguments: one a line of the input (a line end cannot be typed into one).
+QStringList argumentsOf(const QString &text)
+{
+    return text.split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    using namespace kivora;
+    using namespace kivora::cli;
+    const QString text
+        = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QStringList arguments = argumentsOf(text);
+
+    CliArguments args;
+    QString optionWithoutValue;
+    if (!args.parse(arguments, &optionWithoutValue)) {
+        // The option is named as written on the command line.
+        fuzz::require(optionWithoutValue.startsWith(QLatin1Char('-')));
+        return 0;
+    }
+    // A word is never an option: "-" alone, or anything not starting with a dash.
+    for (const QString &word : args.words())
+        fuzz::require(word == QLatin1String("-") || !word.startsWith(QLatin1Char('-')));
+    fuzz::require(args.words().size() <= arguments.size());
+    fuzz::require(args.unknown({}).size() + args.words().size() <= arguments.size());
+
+    // Help and usage texts for whatever word came first.
+    const QString command = args.word(0);
+    if (isCommand(command))
+        fuzz::require(!commandUsage(command).isEmpty());
+
+    // A folder that does not exist: the built-in texts, nothing read or written.
+    static const ProgramFolder folder(QDir::tempPath() + QStringLiteral("/kivora-fuzz-no-such-folder"));
+    static const LanguageTexts texts(folder);
+    const MessageCatalog &messages = texts.messages();
+    const CommandContext ctx { folder, args, messages, texts };
+    ctx.json();
+    checkUsage(ctx, selectionOptions(), 3, { option::kLottery });
+    DrawFilter filter;
+    drawFilter(ctx, true, &filter);
+
+    QString tableError;
+    const TableOptions table = tableOptions(args, messages, &tableError);
+    if (!tableError.isEmpty() || !table.reshapes())
+        return 0;
+    // The rows of a table and of a JSON object, sorted, cut and formatted as asked.
+    static const CommandResult tsv = CommandResult::ok(
+        QStringLiteral("# list; draws 3\ncaption\tsince\tdrawn\n01\t0\t3\n02\t2\t1\n10\t1\t2\n"));
+    static const CommandResult json = CommandResult::ok(
+        QStringLiteral(
+            "{\"title\":\"t\",\"rows\":[[\"01\",0,3],[\"02\",2,1],[\"10\",1,2]],\"record\":\"2\"}\n"),
+        { QStringLiteral("caption"), QStringLiteral("since"), QStringLiteral("drawn") });
+    for (const CommandResult &printed : { tsv, json }) {
+        const CommandResult reshaped = reshapeRows(printed, table, command, messages);
+        fuzz::require(reshaped.status == ExitOk || !reshaped.error.isEmpty());
+    }
+    return 0;
+}
