@@ -131,11 +131,11 @@ void BM_WindowMarkAllKenoBigSystem(benchmark::State &state)
                                             .arg(f));
     textfile::writeLines(folder.filePath(QStringLiteral("System/six-of-twenty.ltt")), rows, &error);
     IniFile ini(folder.configPath());
-    IniDocument doc = ini.load();
-    doc.eraseSection(QStringLiteral("for 20 numbers"));
-    doc.writeString(QStringLiteral("for 20 numbers"), QStringLiteral("20 номеров, 6 из 20"),
-        QStringLiteral("six-of-twenty.ltt"));
-    ini.save(doc);
+    ini.update([](IniDocument &doc) {
+        doc.eraseSection(QStringLiteral("for 20 numbers"));
+        doc.writeString(QStringLiteral("for 20 numbers"), QStringLiteral("20 номеров, 6 из 20"),
+            QStringLiteral("six-of-twenty.ltt"));
+    });
 
     NullServices services;
     MainWindow window(folder, services);

@@ -36,7 +36,8 @@ int main(int argc, char **argv)
     const kivora::ProgramFolder folder(kivora::ProgramFolder::resolveForApplication());
     QString error;
     if (!folder.hasConfig() && !folder.seed(&error)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Kivora"), error);
+        QMessageBox::critical(
+            nullptr, QStringLiteral("Kivora"), kivora::MessageCatalog()("Str56").arg(error));
         return 1;
     }
     if (!kivora::systemlists::addMissingShippedSystems(folder, &error))

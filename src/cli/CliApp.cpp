@@ -85,6 +85,14 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const ProgramFolder folder(home);
     const LanguageTexts texts(folder);
     const MessageCatalog &messages = texts.messages();
+    // The file layer's reasons in the same language, for this run only (the tests run
+    // many in one process).
+    struct Restore
+    {
+        MessageCatalog previous;
+        ~Restore() { textfile::useMessages(previous); }
+    } restore { textfile::messagesInUse() };
+    textfile::useMessages(messages);
 
     if (!parsed)
         return usageError(err, messages, messages("Str303").arg(optionWithoutValue));
@@ -105,7 +113,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return failure(err, messages("Str328").arg(QDir::toNativeSeparators(home)));
         QString error;
         if (!folder.seed(&error))
-            return failure(err, error);
+            return failure(err, messages("Str56").arg(error));
     }
     // A configuration that exists but cannot be read would read as empty, and the next
     // write would replace it with a few keys.

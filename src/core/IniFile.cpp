@@ -26,31 +26,18 @@ bool IniFile::read(IniDocument *document, QString *error) const
     return true;
 }
 
-bool IniFile::save(const IniDocument &document)
+bool IniFile::updateDocument(const std::function<bool(IniDocument &)> &edit)
 {
     m_lastError.clear();
     textfile::FileLock lock(m_path);
     if (!lock.lock(&m_lastError))
         return false;
     // A document made from a file that could not be read would replace all of it.
-    IniDocument current;
-    if (!read(&current, &m_lastError))
-        return false;
-    return textfile::writeText(m_path, document.toText(), &m_lastError);
-}
-
-// Reads, changes and writes back under one lock, so that no other process writes in
-// between.
-template<typename Change> bool IniFile::change(const Change &apply)
-{
-    m_lastError.clear();
-    textfile::FileLock lock(m_path);
-    if (!lock.lock(&m_lastError))
-        return false;
     IniDocument document;
     if (!read(&document, &m_lastError))
         return false;
-    apply(document);
+    if (!edit(document))
+        return false;
     if (!document.isModified())
         return true;
     return textfile::writeText(m_path, document.toText(), &m_lastError);
@@ -88,7 +75,7 @@ bool IniFile::hasSection(const QString &section) const
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    return change([&](IniDocument &document) { document.writeString(section, key, value); });
+    return update([&](IniDocument &document) { document.writeString(section, key, value); });
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -103,12 +90,12 @@ bool IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 bool IniFile::deleteKey(const QString &section, const QString &key)
 {
-    return change([&](IniDocument &document) { document.deleteKey(section, key); });
+    return update([&](IniDocument &document) { document.deleteKey(section, key); });
 }
 
 bool IniFile::eraseSection(const QString &section)
 {
-    return change([&](IniDocument &document) { document.eraseSection(section); });
+    return update([&](IniDocument &document) { document.eraseSection(section); });
 }
 
 } // namespace kivora

@@ -12,6 +12,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <type_traits>
+
 namespace kivora {
 
 class IniFile final
@@ -37,16 +40,32 @@ public:
     bool deleteKey(const QString &section, const QString &key);
     bool eraseSection(const QString &section);
 
-    // The whole file at once, for work that reads or writes many keys together. load()
-    // gives an empty document for a file that cannot be read; read() says why.
+    // The whole file at once, for work that reads many keys together. load() gives an
+    // empty document for a file that cannot be read; read() says why.
     IniDocument load() const;
     bool read(IniDocument *document, QString *error) const;
-    bool save(const IniDocument &document);
+
+    // Changes many keys at once: reads the file under its lock, lets edit change that
+    // document and writes it back when edit changed it, all before the lock is let
+    // go. What another process wrote since this one last read the file is kept; a
+    // document read earlier is never written whole. An edit may return false to leave
+    // the file as it was (update then returns false with no lastError of its own).
+    template<typename Edit> bool update(Edit &&edit)
+    {
+        return updateDocument([&edit](IniDocument &document) {
+            if constexpr (std::is_void_v<std::invoke_result_t<Edit &, IniDocument &>>) {
+                edit(document);
+                return true;
+            } else {
+                return static_cast<bool>(edit(document));
+            }
+        });
+    }
 
     const QString &lastError() const { return m_lastError; }
 
 private:
-    template<typename Change> bool change(const Change &apply);
+    bool updateDocument(const std::function<bool(IniDocument &)> &edit);
 
     QString m_path;
     QString m_lastError;

@@ -29,7 +29,7 @@ bool makeFolder(const QString &path, QString *error)
         return true;
     if (info.exists() || info.isSymLink()) {
         if (error)
-            *error = textfile::describeError(clean, qt_error_string(ENOTDIR));
+            *error = textfile::describeError(clean, textfile::systemReason(ENOTDIR));
         return false;
     }
     const QString parent = info.path();
@@ -38,7 +38,7 @@ bool makeFolder(const QString &path, QString *error)
     if (::mkdir(QFile::encodeName(clean).constData(), 0777) == 0 || errno == EEXIST)
         return true;
     if (error)
-        *error = textfile::describeError(clean, qt_error_string(errno));
+        *error = textfile::describeError(clean, textfile::systemReason(errno));
     return false;
 }
 
@@ -49,7 +49,7 @@ bool copyDefault(const QString &source, const QString &target, QString *error)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = textfile::describeError(source, in.errorString());
+            *error = textfile::describeError(source, textfile::deviceReason(in));
         return false;
     }
     return textfile::writeBytes(target, in.readAll(), error);

@@ -159,28 +159,26 @@ ParamsCheck checkParams(const QString &lottery, const QStringList &values, const
 
 bool writeParams(IniFile &ini, const QString &lottery, const QStringList &values)
 {
-    IniDocument document = ini.load();
-    writeValues(document, lottery, values);
-    return ini.save(document);
+    return ini.update([&](IniDocument &document) { writeValues(document, lottery, values); });
 }
 
 bool renameLottery(IniFile &ini, const QString &oldName, const QString &newName, const QStringList &values)
 {
-    IniDocument document = ini.load();
-    // Deleting first sends the key to the end of the list, shown.
-    document.deleteKey(lotteries::kListSection, oldName);
-    document.writeString(lotteries::kListSection, newName, QStringLiteral("1"));
-    writeValues(document, newName, values);
-    // "Loto" renamed "LOTO" is the same section: erasing it would lose what was just written.
-    if (!sameName(oldName, newName)) {
-        // Keys the editor does not show (the ticket filters) go with the lottery.
-        for (const QString &key : document.keys(oldName)) {
-            if (!paramKeys().contains(key, Qt::CaseInsensitive))
-                document.writeString(newName, key, document.value(oldName, key).value_or(QString()));
+    return ini.update([&](IniDocument &document) {
+        // Deleting first sends the key to the end of the list, shown.
+        document.deleteKey(lotteries::kListSection, oldName);
+        document.writeString(lotteries::kListSection, newName, QStringLiteral("1"));
+        writeValues(document, newName, values);
+        // "Loto" renamed "LOTO" is the same section: erasing it would lose what was just written.
+        if (!sameName(oldName, newName)) {
+            // Keys the editor does not show (the ticket filters) go with the lottery.
+            for (const QString &key : document.keys(oldName)) {
+                if (!paramKeys().contains(key, Qt::CaseInsensitive))
+                    document.writeString(newName, key, document.value(oldName, key).value_or(QString()));
+            }
+            document.eraseSection(oldName);
         }
-        document.eraseSection(oldName);
-    }
-    return ini.save(document);
+    });
 }
 
 bool deleteLottery(IniFile &ini, const QString &lottery)
@@ -190,12 +188,12 @@ bool deleteLottery(IniFile &ini, const QString &lottery)
 
 bool writeList(IniFile &ini, const QList<LotteryEntry> &list)
 {
-    IniDocument document = ini.load();
-    document.eraseSection(lotteries::kListSection);
-    for (const LotteryEntry &entry : list)
-        document.writeString(
-            lotteries::kListSection, entry.name, entry.shown ? QStringLiteral("1") : QStringLiteral("0"));
-    return ini.save(document);
+    return ini.update([&](IniDocument &document) {
+        document.eraseSection(lotteries::kListSection);
+        for (const LotteryEntry &entry : list)
+            document.writeString(
+                lotteries::kListSection, entry.name, entry.shown ? QStringLiteral("1") : QStringLiteral("0"));
+    });
 }
 
 QString newLotteryName(const QStringList &names)
@@ -264,13 +262,13 @@ QList<SystemRow> readSystems(const IniDocument &ini, const QString &section)
 
 bool writeSystems(IniFile &ini, const QString &section, const QList<SystemRow> &rows)
 {
-    IniDocument document = ini.load();
-    document.eraseSection(section);
-    for (const SystemRow &row : rows) {
-        if (!row.name.trimmed().isEmpty())
-            document.writeString(section, row.name, row.file);
-    }
-    return ini.save(document);
+    return ini.update([&](IniDocument &document) {
+        document.eraseSection(section);
+        for (const SystemRow &row : rows) {
+            if (!row.name.trimmed().isEmpty())
+                document.writeString(section, row.name, row.file);
+        }
+    });
 }
 
 } // namespace kivora::settings

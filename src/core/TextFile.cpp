@@ -1,18 +1,24 @@
 #include "core/TextFile.h"
 
-#include <QCoreApplication>
+#include "core/MessageCatalog.h"
+
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
 #include <QMutex>
+#include <QReadWriteLock>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QSysInfo>
 #include <QThread>
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace kivora::textfile {
@@ -203,29 +209,83 @@ bool fail(QString *error, const QString &path, const QString &reason)
     return false;
 }
 
-QString tr(const char *text)
+// The catalogue of the reasons, shared by every thread.
+struct Reasons
 {
-    return QCoreApplication::translate("TextFile", text);
+    QReadWriteLock lock;
+    MessageCatalog messages;
+};
+
+Reasons &reasons()
+{
+    static Reasons shared;
+    return shared;
+}
+
+QString reason(const char *key)
+{
+    Reasons &shared = reasons();
+    QReadLocker locker(&shared.lock);
+    return shared.messages(key);
+}
+
+// The catalogue's key for the common system errors.
+const char *reasonKey(int code)
+{
+    switch (code) {
+    case ENOSPC:
+        return "Str400";
+    case EACCES:
+    case EPERM:
+        return "Str401";
+    case ENOENT:
+        return "Str402";
+    case EISDIR:
+        return "Str403";
+    case EROFS:
+        return "Str404";
+    case EDQUOT:
+        return "Str405";
+    case ENAMETOOLONG:
+        return "Str412";
+    case ENOTDIR:
+        return "Str413";
+    case EIO:
+        return "Str414";
+    default:
+        return nullptr;
+    }
+}
+
+// The common error whose system text a device gave, or 0.
+int codeOfSystemText(const QString &text)
+{
+    static const int kCodes[]
+        = { ENOSPC, EACCES, EPERM, ENOENT, EISDIR, EROFS, EDQUOT, ENAMETOOLONG, ENOTDIR, EIO };
+    for (int code : kCodes) {
+        if (text == qt_error_string(code))
+            return code;
+    }
+    return 0;
 }
 
 QString noNameReason()
 {
-    return tr("no file name given");
+    return reason("Str410");
 }
 
 QString notRegularReason()
 {
-    return tr("not a regular file");
+    return reason("Str406");
 }
 
-// The reason a device gives, or the system's when the device has none to give.
-QString deviceReason(const QIODevice &device, int systemError)
+QString notTextReason()
 {
-    QString reason = device.errorString();
-    if ((reason.isEmpty() || reason == QLatin1String("Unknown error")) && systemError != 0)
-        reason = qt_error_string(systemError);
-    return reason;
+    return reason("Str409");
 }
+
+// What is read at a time from a file past the size the system gave.
+constexpr qint64 kProbeBytes = qint64(1) << 16;
 
 enum class Utf16 { None, LittleEndian, BigEndian };
 
@@ -239,6 +299,37 @@ Utf16 utf16Mark(const QByteArray &bytes)
 }
 
 } // namespace
+
+void useMessages(const MessageCatalog &messages)
+{
+    Reasons &shared = reasons();
+    QWriteLocker locker(&shared.lock);
+    shared.messages = messages;
+}
+
+MessageCatalog messagesInUse()
+{
+    Reasons &shared = reasons();
+    QReadLocker locker(&shared.lock);
+    return shared.messages;
+}
+
+QString systemReason(int code)
+{
+    if (const char *key = reasonKey(code))
+        return reason(key);
+    return qt_error_string(code);
+}
+
+QString deviceReason(const QIODevice &device, int code)
+{
+    const QString text = device.errorString();
+    if (const int known = codeOfSystemText(text))
+        return systemReason(known);
+    if ((text.isEmpty() || text == QLatin1String("Unknown error")) && code != 0)
+        return systemReason(code);
+    return text;
+}
 
 QString describeError(const QString &path, const QString &reason)
 {
@@ -381,7 +472,7 @@ QString joinLines(const QStringList &lines)
     return text;
 }
 
-bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailure *failure)
+bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailure *failure, qint64 largest)
 {
     auto failWith = [&](ReadFailure kind, const QString &reason) {
         if (failure)
@@ -397,28 +488,51 @@ bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailu
     if (info.exists() && !info.isFile())
         return failWith(ReadFailure::NotRegular, notRegularReason());
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         return failWith(ReadFailure::System, deviceReason(file, errno));
-    if (file.size() > kLargestFile)
+    auto tooLarge = [&](qint64 size) {
         return failWith(ReadFailure::TooLarge,
-            tr("the file is too large (%1 MB; the program reads files of up to %2 MB)")
-                .arg(file.size() >> 20)
-                .arg(kLargestFile >> 20));
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failWith(ReadFailure::System, deviceReason(file, errno));
+            size > largest ? reason("Str407").arg(size >> 20).arg(largest >> 20)
+                           : reason("Str408").arg(largest >> 20));
+    };
+    const qint64 size = file.size();
+    if (size > largest)
+        return tooLarge(size);
+    // The size is what the system says the file holds; a file of /proc says 0 and
+    // may hold gigabytes. One byte past the limit tells that it is too large.
+    QByteArray data;
+    data.reserve(size + kProbeBytes);
+    for (;;) {
+        const qint64 room = largest + 1 - data.size();
+        if (room <= 0)
+            break;
+        const qint64 want = std::min(room, std::max(size - data.size(), kProbeBytes));
+        const qsizetype start = data.size();
+        data.resize(start + want);
+        errno = 0;
+        const qint64 got = file.read(data.data() + start, want);
+        if (got < 0)
+            return failWith(ReadFailure::System, deviceReason(file, errno));
+        data.resize(start + got);
+        if (got == 0)
+            break;
+    }
+    if (data.size() > largest)
+        return tooLarge(-1);
+    *bytes = std::move(data);
     return true;
 }
 
-bool readText(const QString &path, QString *text, QString *error, ReadFailure *failure)
+bool readText(const QString &path, QString *text, QString *error, ReadFailure *failure, qint64 largest)
 {
     QByteArray bytes;
-    if (!readBytes(path, &bytes, error, failure))
+    if (!readBytes(path, &bytes, error, failure, largest))
         return false;
     if (!decodeText(bytes, text)) {
         if (failure)
             *failure = ReadFailure::NotText;
-        return fail(error, path, tr("the file is not text in UTF-8, UTF-16 or Windows-1251"));
+        return fail(error, path, notTextReason());
     }
     return true;
 }
@@ -481,20 +595,62 @@ QHash<QString, HeldLock> &heldLocks()
     return locks;
 }
 
-constexpr int kLockWaitMs = 20000;
+// True when the lock file can be taken over although its process may seem alive:
+// when it holds no lock's record (empty, cut short, something else), or when it was
+// written on another computer long ago. A lock of a process on this computer is
+// judged by QLockFile itself, which looks whether that process still runs.
+bool isStaleLock(const QString &lockPath)
+{
+    QFile file(lockPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // gone (free now), or not ours to judge
+    // pid, program name, host name, and since Qt 5.10 the machine's and boot's ids.
+    const QList<QByteArray> lines = file.read(4096).split('\n');
+    bool isNumber = false;
+    const qint64 pid = lines.value(0).trimmed().toLongLong(&isNumber);
+    if (!isNumber || pid <= 0 || lines.size() < 4)
+        return true;
+    const QByteArray machine = lines.value(3).trimmed();
+    const bool otherComputer = machine.isEmpty()
+        ? QString::fromUtf8(lines.value(2).trimmed()) != QSysInfo::machineHostName()
+        : machine != QSysInfo::machineUniqueId();
+    if (!otherComputer)
+        return false;
+    const QDateTime written = QFileInfo(lockPath).lastModified();
+    return std::abs(written.secsTo(QDateTime::currentDateTime())) > kForeignLockSeconds;
+}
+
+// Removes a stale lock file. Two processes that found it stale remove it one after
+// the other, each looking again first, so that neither removes the lock the other
+// has just made in its place. Removal fails while a live process holds the file (it
+// keeps a system lock on it), so a lock being written this moment is never taken.
+bool takeOverStaleLock(QLockFile &lock, const QString &lockPath)
+{
+    if (!isStaleLock(lockPath))
+        return false;
+    QLockFile removal(lockPath + QStringLiteral(".rmlock"));
+    return removal.tryLock(0) && isStaleLock(lockPath) && lock.removeStaleLockFile();
+}
+
+QString lockHeldReason(const QString &lockPath)
+{
+    return reason("Str411").arg(QDir::toNativeSeparators(lockPath));
+}
 
 } // namespace
 
 struct FileLock::State
 {
     QString key;
+    QString lockPath;
     QLockFile file;
     bool nested = false;
     bool held = false;
 
     explicit State(const QString &path)
         : key(QFileInfo(path).absoluteFilePath())
-        , file(key + QStringLiteral(".lock"))
+        , lockPath(key + QStringLiteral(".lock"))
+        , file(lockPath)
     { }
 };
 
@@ -515,7 +671,7 @@ FileLock::~FileLock()
     delete m_state;
 }
 
-bool FileLock::lock(QString *error)
+bool FileLock::lock(QString *error, int waitMs)
 {
     if (m_state->held)
         return true;
@@ -530,12 +686,25 @@ bool FileLock::lock(QString *error)
             return true;
         }
     }
-    // A lock is stale only when its process is gone: a long write keeps it however long.
+    // A lock of this computer is stale only when its process is gone: a long write
+    // keeps it however long.
     m_state->file.setStaleLockTime(0);
-    if (!m_state->file.tryLock(kLockWaitMs)) {
+    QElapsedTimer waited;
+    waited.start();
+    int pause = 10;
+    int takenOver = 0;
+    while (!m_state->file.tryLock(0)) {
         if (m_state->file.error() != QLockFile::LockFailedError)
             return true; // no lock file can be made here (a read-only folder): write without
-        return fail(error, m_state->key, tr("the file is being written by another program"));
+        if (takenOver < 3 && takeOverStaleLock(m_state->file, m_state->lockPath)) {
+            ++takenOver;
+            continue;
+        }
+        const qint64 left = waitMs - waited.elapsed();
+        if (left <= 0)
+            return fail(error, m_state->key, lockHeldReason(m_state->lockPath));
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(pause, left)));
+        pause = std::min(pause * 2, 200);
     }
     QMutexLocker locker(&heldLocksMutex());
     heldLocks().insert(m_state->key, { self, 1 });
@@ -682,7 +851,7 @@ bool appendText(const QString &path, const AppendPlan &plan, QString *error)
         return false;
     QString existingText;
     if (!decodeText(existing, &existingText))
-        return fail(error, path, tr("the file is not text in UTF-8, UTF-16 or Windows-1251"));
+        return fail(error, path, notTextReason());
     QString text;
     if (!plan(existingText, &text, error))
         return false;

@@ -20,6 +20,10 @@
 
 class QIODevice;
 
+namespace kivora {
+class MessageCatalog;
+}
+
 namespace kivora::textfile {
 
 // The largest file the program reads: a results base of a few million draws stays far
@@ -58,6 +62,20 @@ inline const QString crlf()
 // "path: reason", the form of every input/output error these routines report.
 QString describeError(const QString &path, const QString &reason);
 
+// The reasons these routines give come from a message catalogue, in the program's
+// language: the built-in one until the program sets the catalogue of its language
+// file here (a copy is kept; any thread may read or write files meanwhile).
+void useMessages(const MessageCatalog &messages);
+// The catalogue in use (a copy).
+MessageCatalog messagesInUse();
+// The reason for a system error code: the catalogue's text for the common causes (a
+// full disk, no permission, a missing file, a read-only disk, ...), the system's own
+// text for the rest.
+QString systemReason(int code);
+// Why an operation on a device failed, in the same terms: the device's reason when it
+// names no common cause, or the system's for code when the device has no reason.
+QString deviceReason(const QIODevice &device, int code = 0);
+
 // Why a read failed.
 enum class ReadFailure {
     None,
@@ -67,11 +85,16 @@ enum class ReadFailure {
     NotText, // NUL characters
 };
 
-// Reads a whole file. On failure returns false and puts "path: reason" in *error.
-bool readText(const QString &path, QString *text, QString *error, ReadFailure *failure = nullptr);
+// Reads a whole file of at most largest bytes. On failure returns false and puts
+// "path: reason" in *error.
+bool readText(const QString &path, QString *text, QString *error, ReadFailure *failure = nullptr,
+    qint64 largest = kLargestFile);
 bool readLines(const QString &path, QStringList *lines, QString *error);
-// The raw bytes of a regular file of at most kLargestFile bytes.
-bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailure *failure = nullptr);
+// The raw bytes of a regular file of at most largest bytes. No more than that (and
+// one byte to tell) is ever read, also from a file whose size the system does not
+// know (the files of /proc say 0).
+bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailure *failure = nullptr,
+    qint64 largest = kLargestFile);
 
 // False with the reason when path names something other than a regular file (a
 // missing file is fine: it will be created).
@@ -100,10 +123,20 @@ bool ensureFileExists(const QString &path, QString *error);
 // system's) when any of them could not be written.
 bool writeAll(QIODevice &device, const char *data, qint64 size, QString *reason);
 
+// How long a writer waits for the lock of a file another process holds.
+inline constexpr int kLockWaitMs = 20000;
+// A lock file written on another computer (a program folder on a shared or removable
+// disk) is taken over once it is this old: whether its process lives cannot be seen
+// from here, and no write of the program takes that long.
+inline constexpr int kForeignLockSeconds = 5 * 60;
+
 // The advisory lock of a file: "<file>.lock" beside it, held while the file is
 // written or read, changed and written back, so that two processes never interleave
 // their rewrites. A thread may take the lock of a file it already holds. A folder
-// where no lock file can be made (read-only) is written without one.
+// where no lock file can be made (read-only) is written without one. A lock file is
+// stale, and taken over at once, when its process on this computer is gone, when it
+// cannot be read (empty, or not written by a lock), or when it was written on another
+// computer more than kForeignLockSeconds ago.
 class FileLock final
 {
 public:
@@ -112,8 +145,9 @@ public:
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
 
-    // Waits for the lock; false with the reason when another process keeps it.
-    bool lock(QString *error);
+    // Waits up to waitMs for the lock; false with the reason, which names the lock
+    // file, when another process keeps it.
+    bool lock(QString *error, int waitMs = kLockWaitMs);
 
 private:
     struct State;

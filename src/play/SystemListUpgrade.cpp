@@ -43,38 +43,42 @@ bool addMissingShippedSystems(const ProgramFolder &folder, QString *error)
     if (!folder.hasConfig())
         return true;
     IniFile config(folder.configPath());
-    IniDocument ini = config.load();
-    if (ini.readInteger(kForm, kRevisionKey, 0) >= kRevision)
+    if (config.load().readInteger(kForm, kRevisionKey, 0) >= kRevision)
         return true;
 
     QFile shippedFile(kShippedConfig);
     if (!shippedFile.open(QIODevice::ReadOnly))
         return true;
     const IniDocument shipped(textfile::decode(shippedFile.readAll()));
-    for (const QString &section : shipped.sectionNames()) {
-        // Only the lists the folder has: a list the player removed stays removed.
-        if (!isSystemList(section) || !ini.hasSection(section))
-            continue;
-        QStringList files;
-        for (const QString &key : ini.keys(section))
-            files.append(ini.readString(section, key, QString()).trimmed().toLower());
-        for (const QString &key : shipped.keys(section)) {
-            const QString file = shipped.readString(section, key, QString()).trimmed();
-            if (ini.value(section, key) || files.contains(file.toLower()))
+    // Decided on the file as it is under the lock: a list changed since by another
+    // process is upgraded as it stands now, and that change is kept.
+    QString copyError;
+    const bool written = config.update([&](IniDocument &ini) {
+        if (ini.readInteger(kForm, kRevisionKey, 0) >= kRevision)
+            return true;
+        for (const QString &section : shipped.sectionNames()) {
+            // Only the lists the folder has: a list the player removed stays removed.
+            if (!isSystemList(section) || !ini.hasSection(section))
                 continue;
-            if (!copyTemplate(file, folder, error))
-                return false;
-            ini.writeString(section, key, file);
-            files.append(file.toLower());
+            QStringList files;
+            for (const QString &key : ini.keys(section))
+                files.append(ini.readString(section, key, QString()).trimmed().toLower());
+            for (const QString &key : shipped.keys(section)) {
+                const QString file = shipped.readString(section, key, QString()).trimmed();
+                if (ini.value(section, key) || files.contains(file.toLower()))
+                    continue;
+                if (!copyTemplate(file, folder, &copyError))
+                    return false;
+                ini.writeString(section, key, file);
+                files.append(file.toLower());
+            }
         }
-    }
-    ini.writeString(kForm, kRevisionKey, QString::number(kRevision));
-    if (!config.save(ini)) {
-        if (error)
-            *error = config.lastError();
-        return false;
-    }
-    return true;
+        ini.writeString(kForm, kRevisionKey, QString::number(kRevision));
+        return true;
+    });
+    if (!written && error)
+        *error = copyError.isEmpty() ? config.lastError() : copyError;
+    return written;
 }
 
 } // namespace kivora::systemlists

@@ -87,9 +87,7 @@ void writeTicketFilters(IniDocument &ini, const QString &lottery, const TicketFi
 
 bool storeTicketFilters(IniFile &ini, const QString &lottery, const TicketFilters &filters)
 {
-    IniDocument document = ini.load();
-    writeTicketFilters(document, lottery, filters);
-    return ini.save(document);
+    return ini.update([&](IniDocument &document) { writeTicketFilters(document, lottery, filters); });
 }
 
 } // namespace kivora

@@ -295,7 +295,7 @@ LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition
         return failed;
     } else if (!info.absoluteDir().exists()) {
         // No draw could ever be added there: the lottery is broken, not empty.
-        failed.error = ioError(messages, textfile::describeError(basePath, qt_error_string(ENOENT)));
+        failed.error = ioError(messages, textfile::describeError(basePath, textfile::systemReason(ENOENT)));
         return failed;
     }
     LoadResult result = loadDraws(text, definition, filter, progress);

@@ -38,15 +38,14 @@ FileDialogRequest MainWindow::inRememberedFolder(FileDialogRequest request, File
 void MainWindow::rememberFolder(FileKind kind, const QString &chosenPath)
 {
     const QString folder = QFileInfo(chosenPath).absolutePath();
-    IniFile ini(m_folder.configPath());
-    IniDocument doc = ini.load();
-    if (doc.readString(QStringLiteral("Form"), folderKey(kind), QString()) == folder)
-        return;
-    // The program folder is where dialogs start anyway: no need to keep it.
-    if (QDir(folder) == QDir(m_folder.path()) && !doc.value(QStringLiteral("Form"), folderKey(kind)))
-        return;
-    doc.writeString(QStringLiteral("Form"), folderKey(kind), folder);
-    ini.save(doc);
+    IniFile(m_folder.configPath()).update([&](IniDocument &doc) {
+        if (doc.readString(QStringLiteral("Form"), folderKey(kind), QString()) == folder)
+            return;
+        // The program folder is where dialogs start anyway: no need to keep it.
+        if (QDir(folder) == QDir(m_folder.path()) && !doc.value(QStringLiteral("Form"), folderKey(kind)))
+            return;
+        doc.writeString(QStringLiteral("Form"), folderKey(kind), folder);
+    });
 }
 
 } // namespace kivora

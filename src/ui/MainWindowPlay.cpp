@@ -32,6 +32,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTableView>
@@ -235,8 +236,21 @@ void MainWindow::makeWheelSystem()
         showError(m_messages("Str56").arg(error));
         return;
     }
-    if (!config.writeString(section, name, file)) {
-        showError(m_messages("Str56").arg(config.lastError()));
+    // Listed only when the name is still free in the file as it is now.
+    bool taken = false;
+    const bool listed = config.update([&](IniDocument &ini) {
+        taken = ini.value(section, name).has_value();
+        if (!taken)
+            ini.writeString(section, name, file);
+        return !taken;
+    });
+    if (!listed) {
+        QFile::remove(folder.filePath(file));
+        if (taken)
+            m_services.showMessage(
+                this, m_messages("Str213").arg(name), PlatformServices::MessageKind::Warning);
+        else
+            showError(m_messages("Str56").arg(config.lastError()));
         return;
     }
     {

@@ -8,6 +8,7 @@
 #include "core/IniFile.h"
 #include "core/LanguageIdentity.h"
 #include "core/LotteryDefinition.h"
+#include "core/TextFile.h"
 #include "ui/LanguageResource.h"
 
 #include <QAction>
@@ -33,6 +34,20 @@ namespace kivora {
 namespace {
 
 const QString kForm = QStringLiteral("Form");
+
+// The texts a language file lacked, or held empty, that applying it wrote into from:
+// copied into to where it still lacks them.
+void addMissingTexts(const IniDocument &from, IniDocument &to)
+{
+    for (const QString &section : from.sectionNames()) {
+        for (const QString &key : from.keys(section)) {
+            const QString text = from.readString(section, key, QString());
+            const std::optional<QString> now = to.value(section, key);
+            if (!now || (now->trimmed().isEmpty() && !text.isEmpty()))
+                to.writeString(section, key, text);
+        }
+    }
+}
 
 } // namespace
 
@@ -148,6 +163,7 @@ void MainWindow::applyLanguage(bool atStart)
     LanguageResource(this, LanguageResource::Kind::MainWindow).apply(doc);
     m_messages.restoreBuiltIn();
     LanguageResource::applyMessages(m_messages, doc);
+    textfile::useMessages(m_messages);
     for (QWidget *dialog : languageDialogs(atStart))
         LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
     m_languageCode = languageIdentity(doc, m_langFile).code;
@@ -156,7 +172,8 @@ void MainWindow::applyLanguage(bool atStart)
     applyMetrics();
     m_statGroupCaption
         = doc.readString(QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statGroupCaption);
-    if (doc.isModified() && !file.save(doc))
+    // Only the texts that were missing go back, into the file as it is now.
+    if (doc.isModified() && !file.update([&doc](IniDocument &current) { addMissingTexts(doc, current); }))
         m_statusText->setText(m_messages("Str56").arg(file.lastError()));
 }
 
@@ -193,9 +210,9 @@ void MainWindow::onFirstShow()
 void MainWindow::saveWindowSettings()
 {
     IniFile ini(m_folder.configPath());
-    IniDocument document;
+    IniDocument current;
     QString error;
-    if (!ini.read(&document, &error))
+    if (!ini.read(&current, &error))
         return; // said at start: the window's state is not worth the user's configuration
     const bool maximised = isMaximized();
     // Top and Left are where the frame goes (what move() takes). A maximised window
@@ -209,27 +226,31 @@ void MainWindow::saveWindowSettings()
         normal = m_startGeometry;
         position = m_startGeometry.topLeft();
     }
-    document.writeString(kForm, QStringLiteral("Top"), QString::number(position.y()));
-    document.writeString(kForm, QStringLiteral("Left"), QString::number(position.x()));
-    document.writeString(kForm, QStringLiteral("Width"), QString::number(normal.width()));
-    document.writeString(kForm, QStringLiteral("Height"), QString::number(normal.height()));
-    document.writeString(
-        kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
-    document.writeString(kForm, QStringLiteral("LangFile"), m_langFile);
-    document.writeString(kForm, QStringLiteral("LastDraws"),
-        QString::number(m_lastDrawsFilter->isChecked() ? m_lastDrawsSpin->value() : 0));
-    document.writeString(kForm, QStringLiteral("LastLottery"), currentLottery());
     auto joined = [](const QList<int> &sizes) {
         QStringList texts;
         for (int size : sizes)
             texts.append(QString::number(size));
         return texts.join(QLatin1Char(','));
     };
-    document.writeString(kForm, QStringLiteral("Splitter"), joined(m_splitter->sizes()));
-    document.writeString(kForm, QStringLiteral("RightSplitter"), joined(m_rightSplitter->sizes()));
-    document.writeString(kForm, QStringLiteral("NumberListSort"), QString::number(m_numberListSort));
-    document.writeString(kForm, QStringLiteral("StatListSort"), QString::number(m_statListSort));
-    if (!ini.save(document))
+    // The window's own keys only, on the file as it is now: what a script or another
+    // window changed while this one was open stays.
+    const bool written = ini.update([&](IniDocument &document) {
+        document.writeString(kForm, QStringLiteral("Top"), QString::number(position.y()));
+        document.writeString(kForm, QStringLiteral("Left"), QString::number(position.x()));
+        document.writeString(kForm, QStringLiteral("Width"), QString::number(normal.width()));
+        document.writeString(kForm, QStringLiteral("Height"), QString::number(normal.height()));
+        document.writeString(
+            kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
+        document.writeString(kForm, QStringLiteral("LangFile"), m_langFile);
+        document.writeString(kForm, QStringLiteral("LastDraws"),
+            QString::number(m_lastDrawsFilter->isChecked() ? m_lastDrawsSpin->value() : 0));
+        document.writeString(kForm, QStringLiteral("LastLottery"), currentLottery());
+        document.writeString(kForm, QStringLiteral("Splitter"), joined(m_splitter->sizes()));
+        document.writeString(kForm, QStringLiteral("RightSplitter"), joined(m_rightSplitter->sizes()));
+        document.writeString(kForm, QStringLiteral("NumberListSort"), QString::number(m_numberListSort));
+        document.writeString(kForm, QStringLiteral("StatListSort"), QString::number(m_statListSort));
+    });
+    if (!written)
         showError(m_messages("Str56").arg(ini.lastError()));
 }
 

@@ -354,9 +354,7 @@ TEST_F(CliPlay, ExpandTellsTheCountTheCompletenessAndTheCost)
     EXPECT_TRUE(json.value(s("cost")).isNull()); // no ticket price: no cost
 
     IniFile config(dir.folder().configPath());
-    IniDocument doc = config.load();
-    doc.writeString(kSix, s("TicketPrice"), s("50"));
-    ASSERT_TRUE(config.save(doc));
+    ASSERT_TRUE(config.update([](IniDocument &doc) { doc.writeString(kSix, s("TicketPrice"), s("50")); }));
     json = run(expand).json();
     EXPECT_EQ(json.value(s("cost")).toString(), s("350"));
 

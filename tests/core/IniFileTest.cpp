@@ -2,6 +2,7 @@
 
 #include "support/TempFolder.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kivora;
@@ -104,4 +105,36 @@ TEST(IniFile, UnwritableFileReportsAndChangesNothing)
     IniFile ini(dir.filePath(QStringLiteral("missing-folder/kivora.INI")));
     EXPECT_FALSE(ini.writeString(s("A"), s("b"), s("c")));
     EXPECT_FALSE(ini.lastError().isEmpty());
+}
+
+TEST(IniFile, AnUpdateChangesTheFileAsItIsNowNotAsItWasRead)
+{
+    test::TempFolder dir;
+    const QString path = dir.filePath(QStringLiteral("kivora.INI"));
+    IniFile mine(path);
+    ASSERT_TRUE(mine.writeString(s("A"), s("x"), s("1")));
+    const IniDocument seen = mine.load();
+    // Another writer (another process) changes a key between that read and the update.
+    ASSERT_TRUE(IniFile(path).writeString(s("B"), s("y"), s("2")));
+
+    ASSERT_TRUE(mine.update([&](IniDocument &document) {
+        EXPECT_EQ(document.readString(s("B"), s("y"), QString()), s("2"));
+        document.writeString(s("A"), s("x"), seen.readString(s("A"), s("x"), QString()) + s("0"));
+    }));
+    const IniDocument after = IniFile(path).load();
+    EXPECT_EQ(after.readString(s("A"), s("x"), QString()), s("10"));
+    EXPECT_EQ(after.readString(s("B"), s("y"), QString()), s("2"));
+
+    // An edit that declines leaves the file as it was; one that changes nothing
+    // does not write it.
+    const QByteArray bytes = dir.readBytes(QStringLiteral("kivora.INI"));
+    EXPECT_FALSE(mine.update([](IniDocument &document) {
+        document.writeString(s("A"), s("x"), s("99"));
+        return false;
+    }));
+    EXPECT_TRUE(mine.lastError().isEmpty());
+    EXPECT_EQ(dir.readBytes(QStringLiteral("kivora.INI")), bytes);
+    QFile::remove(path);
+    EXPECT_TRUE(mine.update([](IniDocument &document) { document.readString(s("A"), s("x"), QString()); }));
+    EXPECT_FALSE(QFile::exists(path));
 }

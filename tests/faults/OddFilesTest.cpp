@@ -195,7 +195,7 @@ TEST_F(OddFiles, AnUnreadableConfigurationIsAnErrorAndIsNeverWrittenOver)
     QString error;
     EXPECT_FALSE(ini.read(&document, &error));
     EXPECT_FALSE(ini.writeString(s("Form"), s("Left"), s("10")));
-    EXPECT_FALSE(ini.save(IniDocument(s("[Form]\r\nLeft=10\r\n"))));
+    EXPECT_FALSE(ini.update([](IniDocument &doc) { doc.writeString(s("Form"), s("Left"), s("10")); }));
     EXPECT_FALSE(ini.lastError().isEmpty());
     EXPECT_EQ(dir.readBytes(ProgramFolder::configFileName()), broken);
 
@@ -295,13 +295,17 @@ class ReadOnlyDisk : public test::SmallDisk
 {
 };
 
-TEST_F(ReadOnlyDisk, SeedingNamesTheSystemsReason)
+TEST_F(ReadOnlyDisk, SeedingNamesTheReasonAsEveryOtherWriteFailure)
 {
     ASSERT_EQ(
         ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    const MessageCatalog messages;
     QString error;
     EXPECT_FALSE(ProgramFolder(filePath(s("home"))).seed(&error));
-    EXPECT_TRUE(error.contains(qt_error_string(EROFS))) << error.toStdString();
-    EXPECT_FALSE(error.contains(qt_error_string(ENOENT)));
+    EXPECT_EQ(error, textfile::describeError(filePath(s("home")), messages("Str404")));
+    EXPECT_FALSE(error.contains(qt_error_string(EROFS)));
+    const CliRun r = runCli({ s("--home"), filePath(s("home")), s("--init"), s("lotteries") });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, messages("Str56").arg(error) + s("\n"));
     ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", MS_REMOUNT, nullptr);
 }

@@ -1,5 +1,7 @@
 #include "SmallDisk.h"
 
+#include "core/MessageCatalog.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -60,7 +62,7 @@ void SmallDisk::fill(qint64 freeBytes)
 
 QString SmallDisk::noSpace()
 {
-    return qt_error_string(ENOSPC);
+    return MessageCatalog()("Str400");
 }
 
 } // namespace kivora::test

@@ -27,7 +27,7 @@ protected:
     QByteArray readBytes(const QString &name) const;
     // Fills the disk with a dummy file so that about freeBytes stay free (whole pages).
     void fill(qint64 freeBytes = 0);
-    // The system's text for a full disk, as a failed write reports it.
+    // The reason a failed write gives for a full disk, in the program's language.
     static QString noSpace();
 
 private:

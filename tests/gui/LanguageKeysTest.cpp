@@ -5,6 +5,7 @@
 #include "support/WindowFixture.h"
 
 #include "core/IniFile.h"
+#include "core/TextFile.h"
 #include "ui/FileDialogTexts.h"
 
 #include <QAbstractButton>
@@ -125,7 +126,7 @@ protected:
         ASSERT_GT(keys.size(), 150);
         const QString path = dir.filePath(s("lng/marked.lng"));
         QDir().mkpath(dir.filePath(s("lng")));
-        ASSERT_TRUE(IniFile(path).save(marked));
+        ASSERT_TRUE(textfile::writeText(path, marked.toText(), nullptr));
 
         writeConfig({ s("[Form]"), s("LangFile=marked.lng"), s("[LotoType]"), s("L=1"), s("[L]"),
             s("MaxNumber=45") });

@@ -5,14 +5,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTreeWidget>
+
+#include <chrono>
+#include <thread>
 
 using namespace kivora;
 
@@ -136,6 +141,33 @@ TEST_F(MainWindowTest, ClosingStoresTheWindowStateAndTheNextStartUsesIt)
     EXPECT_EQ(IniFile(dir.filePath(s("kivora.INI"))).readInteger(s("Form"), s("LastDraws"), -1), 0);
     start();
     EXPECT_FALSE(find<QCheckBox>("LastDrawBox")->isChecked());
+}
+
+TEST_F(MainWindowTest, ClosingKeepsWhatAnotherProgramWroteWhileTheWindowWaitedForTheFile)
+{
+    twoLotteries();
+    start();
+    find<QLineEdit>("Edit1")->setText(s("2"));
+    find<QCheckBox>("LastDrawBox")->setChecked(true);
+    // A script holds the configuration while it adds a section, and lets go only
+    // after the window has begun to write its state.
+    const QString config = dir.filePath(s("kivora.INI"));
+    QLockFile script(config + s(".lock"));
+    ASSERT_TRUE(script.tryLock(0));
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        QFile file(config);
+        if (file.open(QIODevice::Append))
+            file.write("[Script]\r\nRuns=3\r\n");
+        file.close();
+        script.unlock();
+    });
+    window().close();
+    writer.join();
+    const IniDocument ini = IniFile(config).load();
+    EXPECT_EQ(ini.readInteger(s("Script"), s("Runs"), 0), 3);
+    EXPECT_EQ(ini.readInteger(s("Вторая"), s("MaxNumber"), 0), 45);
+    EXPECT_EQ(ini.readInteger(s("Form"), s("LastDraws"), -1), 2);
 }
 
 TEST_F(MainWindowTest, WithoutAnyShownLotteryTheWindowSaysWhatToDo)

@@ -57,9 +57,7 @@ TEST_F(TicketsWindow, TheStatusCountsTicketsAndTheirCost)
 
     // Without a price there is no cost.
     IniFile config(dir.filePath(s("kivora.INI")));
-    IniDocument doc = config.load();
-    doc.deleteKey(s("6 из 45"), s("TicketPrice"));
-    ASSERT_TRUE(config.save(doc));
+    ASSERT_TRUE(config.update([](IniDocument &doc) { doc.deleteKey(s("6 из 45"), s("TicketPrice")); }));
     tickFirst(8);
     EXPECT_EQ(status(2), s("Комбинаций: 7; отмечено 8, система использует 7"));
 }

@@ -211,9 +211,8 @@ TEST_F(WindowFit, ALargeFontFromTheLanguageFileKeepsEveryCellReadable)
     QStringList lines = { s("[MainForm]"), s("MainForm_FontSize=14") };
     dir.writeLines(s("lng/big.lng"), lines);
     IniFile config(dir.filePath(s("kivora.INI")));
-    IniDocument doc = config.load();
-    doc.writeString(s("Form"), s("LangFile"), s("big.lng"));
-    ASSERT_TRUE(config.save(doc));
+    ASSERT_TRUE(
+        config.update([](IniDocument &doc) { doc.writeString(s("Form"), s("LangFile"), s("big.lng")); }));
     start();
     chooseLottery(s("Кено (20 из 80)"));
     EXPECT_EQ(window().font().pointSize(), 14);

@@ -104,19 +104,19 @@ TEST(ShippedSystems, OlderFolderGetsTheNewSystemsOnceAndKeepsItsOwn)
     // The folder as an older version left it: no wheels, no upgrade mark, a system of the
     // player's own and a shipped template the player changed.
     IniFile config(dir.filePath(s("kivora.INI")));
-    IniDocument old = config.load();
-    old.deleteKey(s("Form"), systemlists::kRevisionKey);
     int removed = 0;
-    for (const QString &key : old.keys(s("for 6 numbers"))) {
-        if (old.readString(s("for 6 numbers"), key, QString()).startsWith(s("wheel"))) {
-            old.deleteKey(s("for 6 numbers"), key);
-            ++removed;
+    ASSERT_TRUE(config.update([&](IniDocument &old) {
+        old.deleteKey(s("Form"), systemlists::kRevisionKey);
+        for (const QString &key : old.keys(s("for 6 numbers"))) {
+            if (old.readString(s("for 6 numbers"), key, QString()).startsWith(s("wheel"))) {
+                old.deleteKey(s("for 6 numbers"), key);
+                ++removed;
+            }
         }
-    }
+        old.writeString(s("for 6 numbers"), s("8 номеров (моя)"), s("mine.ltt"));
+        old.writeString(s("for 6 numbers"), s("12 номеров (моё имя)"), s("wheel6_12_4if4.ltt"));
+    }));
     ASSERT_GT(removed, 10);
-    old.writeString(s("for 6 numbers"), s("8 номеров (моя)"), s("mine.ltt"));
-    old.writeString(s("for 6 numbers"), s("12 номеров (моё имя)"), s("wheel6_12_4if4.ltt"));
-    ASSERT_TRUE(config.save(old));
     dir.writeLines(s("System/mine.ltt"), { s("1 2 3 4 5 6") });
     dir.writeLines(s("System/wheel6_10_3if3.ltt"), { s("; changed by the player"), s("1 2 3 4 5 6") });
     QFile::remove(dir.filePath(s("System/wheel6_9_3if3.ltt")));
@@ -142,10 +142,8 @@ TEST(ShippedSystems, OlderFolderGetsTheNewSystemsOnceAndKeepsItsOwn)
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(s("System/wheel6_9_3if3.ltt"))));
 
     // Once done, a system the player removes stays removed.
-    IniDocument later = config.load();
-    const QString dropped = later.keys(s("for 6 numbers")).constLast();
-    later.deleteKey(s("for 6 numbers"), dropped);
-    ASSERT_TRUE(config.save(later));
+    const QString dropped = config.load().keys(s("for 6 numbers")).constLast();
+    ASSERT_TRUE(config.deleteKey(s("for 6 numbers"), dropped));
     ASSERT_TRUE(systemlists::addMissingShippedSystems(dir.folder(), &error));
     EXPECT_FALSE(config.load().value(s("for 6 numbers"), dropped));
 }
