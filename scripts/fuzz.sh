@@ -19,7 +19,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -D
 cmake --build "$build" -j2 --target fuzzers >/dev/null
 
 all=(ResultsBaseFuzz IniRoundTripFuzz SystemTemplateFuzz CombinationCheckFuzz LanguageFileFuzz LedgerFuzz
-    ImportFuzz TextFieldsFuzz CliArgumentsFuzz)
+    ImportFuzz TextFieldsFuzz CliArgumentsFuzz ConfigUpgradeFuzz)
 harnesses=("$@")
 [ ${#harnesses[@]} -eq 0 ] && harnesses=("${all[@]}")
 
@@ -44,6 +44,8 @@ seed() {
         files=(data/defaults/*.lot "$shared"/*.lot) ;;
     IniRoundTripFuzz)
         files=(data/defaults/kivora.INI data/defaults/lng/*.lng tests/data/lng/*.lng) ;;
+    ConfigUpgradeFuzz)
+        files=(data/defaults/kivora.INI) ;;
     LanguageFileFuzz)
         files=(data/defaults/lng/*.lng tests/data/lng/*.lng) ;;
     SystemTemplateFuzz)

@@ -35,16 +35,15 @@ namespace {
 
 const QString kForm = QStringLiteral("Form");
 
-// The texts a language file lacked, or held empty, that applying it wrote into from:
-// copied into to where it still lacks them.
-void addMissingTexts(const IniDocument &from, IniDocument &to)
+// What applying a language file wrote into its document (the texts it lacked or held
+// empty, the font it did not name), written into another reading of the file.
+void copyWrittenKeys(const IniDocument &read, const IniDocument &applied, IniDocument &to)
 {
-    for (const QString &section : from.sectionNames()) {
-        for (const QString &key : from.keys(section)) {
-            const QString text = from.readString(section, key, QString());
-            const std::optional<QString> now = to.value(section, key);
-            if (!now || (now->trimmed().isEmpty() && !text.isEmpty()))
-                to.writeString(section, key, text);
+    for (const QString &section : applied.sectionNames()) {
+        for (const QString &key : applied.keys(section)) {
+            const std::optional<QString> value = applied.value(section, key);
+            if (value != read.value(section, key))
+                to.writeString(section, key, value.value_or(QString()));
         }
     }
 }
@@ -160,6 +159,7 @@ void MainWindow::applyLanguage(bool atStart)
     QDir().mkpath(m_folder.languageFolder());
     IniFile file(languagePath());
     IniDocument doc = file.load();
+    const IniDocument read = doc;
     LanguageResource(this, LanguageResource::Kind::MainWindow).apply(doc);
     m_messages.restoreBuiltIn();
     LanguageResource::applyMessages(m_messages, doc);
@@ -172,8 +172,8 @@ void MainWindow::applyLanguage(bool atStart)
     applyMetrics();
     m_statGroupCaption
         = doc.readString(QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statGroupCaption);
-    // Only the texts that were missing go back, into the file as it is now.
-    if (doc.isModified() && !file.update([&doc](IniDocument &current) { addMissingTexts(doc, current); }))
+    // Only what was missing goes back, into the file as it is now.
+    if (doc.isModified() && !file.update([&](IniDocument &current) { copyWrittenKeys(read, doc, current); }))
         m_statusText->setText(m_messages("Str56").arg(file.lastError()));
 }
 
