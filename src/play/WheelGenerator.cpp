@@ -95,8 +95,8 @@ public:
     // Covers every m-set greedily.
     void greedy()
     {
-        for (quint64 set : allSets())
-            uncover(set);
+        m_uncovered.reserve(m_counts.size());
+        forEachSubset(m_all, m_m, [&](quint64 set) { uncover(set); });
         while (!m_uncovered.empty()) {
             const quint64 target = m_uncovered[static_cast<size_t>(m_rng() % m_uncovered.size())];
             quint64 block = target;
@@ -346,14 +346,6 @@ private:
         for (; set != 0; set &= set - 1)
             r += m_binomial[lowestBit(set)][i++];
         return static_cast<size_t>(r);
-    }
-
-    std::vector<quint64> allSets() const
-    {
-        std::vector<quint64> sets;
-        sets.reserve(m_counts.size());
-        forEachSubset(m_all, m_m, [&](quint64 set) { sets.push_back(set); });
-        return sets;
     }
 
     // The m-sets that hold `special`, exactly t-1 numbers of `base` and the rest
