@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QIODevice>
 
+#include <cerrno>
+
 namespace kivora::cli {
 
 namespace {
@@ -38,9 +40,9 @@ int finishOutput(QTextStream &out, QTextStream &err, const MessageCatalog &messa
     out.flush();
     if (out.status() == QTextStream::Ok)
         return ExitOk;
-    QString reason = out.device() ? out.device()->errorString() : QString();
-    if (reason.isEmpty())
-        reason = QStringLiteral("write error");
+    const int code = errno;
+    const QString reason
+        = out.device() ? textfile::deviceReason(*out.device(), code) : textfile::systemReason(code);
     return failure(err, messages("Str56").arg(textfile::describeError(messages("Str471"), reason)));
 }
 

@@ -261,5 +261,7 @@ TEST_F(CliUnix, OutputThatCannotBeWrittenFails)
     EXPECT_EQ(cli.exitCode(), 1);
     const QString message = QString::fromUtf8(cli.readAllStandardError());
     EXPECT_TRUE(message.startsWith(s("Ошибка ввода-вывода: стандартный вывод: "))) << message.toStdString();
+    // The reason in the program's language, not the system's English.
+    EXPECT_TRUE(message.contains(s("на диске нет места"))) << message.toStdString();
 #endif
 }
