@@ -352,23 +352,10 @@ CommandResult filterCommand(const CommandContext &ctx)
     if (!given)
         filters = readTicketFilters(ini, lottery);
 
-    // The marked numbers in the given order, as the number list holds them.
-    const StatTable numbers = numberListTable(load);
     QStringList captions;
-    for (const QString &part : ctx.value(kMarked).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        int value = 0;
-        int row = -1;
-        if (parseCount(part, &value)) {
-            for (int r = 0; r < numbers.rowCount() && row < 0; ++r) {
-                if (numbers.numbers(r).value(0) == value)
-                    row = r;
-            }
-        }
-        if (row < 0 || captions.contains(numbers.caption(row)))
-            return CommandResult::wrongUsage(
-                badValue(ctx, QStringLiteral("--marked"), part.trimmed(), ctx.messages("Str315")));
-        captions.append(numbers.caption(row));
-    }
+    const QString markedError = markedCaptions(ctx, load, &captions);
+    if (!markedError.isEmpty())
+        return CommandResult::wrongUsage(markedError);
     const QString systemError = unknownSystem(ctx, ini, load.definition);
     if (!systemError.isEmpty())
         return CommandResult::failed(systemError);

@@ -6,6 +6,7 @@
 #include "core/LotteryDefinition.h"
 #include "core/TextFile.h"
 #include "play/Systems.h"
+#include "results/NumberList.h"
 
 namespace kivora::cli {
 
@@ -97,6 +98,23 @@ CommandResult OutFile::printed() const
         return CommandResult::failed(error);
     text.replace(QLatin1String("charset=windows-1251"), QLatin1String("charset=utf-8"));
     return CommandResult::ok(withLineFeeds(text));
+}
+
+QString markedCaptions(const CommandContext &ctx, const LoadResult &load, QStringList *captions)
+{
+    const MarkedNumbers marked
+        = readMarkedNumbers(numberListTable(load), ctx.value(QStringLiteral("marked")));
+    *captions = marked.captions;
+    switch (marked.fault) {
+    case MarkedNumbers::Fault::None:
+        return {};
+    case MarkedNumbers::Fault::NotInList:
+        return badValue(ctx, QStringLiteral("--marked"), marked.item,
+            ctx.messages("Str316").arg(load.definition.minNumber).arg(load.definition.maxNumber));
+    case MarkedNumbers::Fault::Repeated:
+        return badValue(ctx, QStringLiteral("--marked"), marked.item, ctx.messages("Str317"));
+    }
+    return {};
 }
 
 QString unknownSystem(const CommandContext &ctx, const IniDocument &ini, const LotteryDefinition &lottery)

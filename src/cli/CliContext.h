@@ -92,6 +92,10 @@ private:
 // would expand the default template instead); empty for a listed one.
 QString unknownSystem(const CommandContext &ctx, const IniDocument &ini, const LotteryDefinition &lottery);
 
+// The captions of the number list for --marked "05,11,17", in that order; the usage
+// error for a number the list does not hold or one given twice.
+QString markedCaptions(const CommandContext &ctx, const LoadResult &load, QStringList *captions);
+
 // Loads the lottery of --lottery through the filter. Fails (status 1) with the
 // message when the name is no lottery of the list, or the load fails.
 CommandResult loadLottery(const CommandContext &ctx, const DrawFilter &filter, LoadResult *load);

@@ -38,34 +38,6 @@ CommandResult loadFor(const CommandContext &ctx, const QStringList &extra, int w
     return loadLottery(ctx, filter, load);
 }
 
-// The captions of the number list for --marked "05,11,17", in that order. Returns
-// the usage error for a number the list does not hold or one given twice.
-QString markedCaptions(const CommandContext &ctx, const LoadResult &load, QStringList *captions)
-{
-    const StatTable numbers = numberListTable(load);
-    const QString given = ctx.value(kMarked);
-    for (const QString &part : given.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        if (part.trimmed().isEmpty())
-            continue;
-        int value = 0;
-        int row = -1;
-        if (parseCount(part, &value)) {
-            for (int r = 0; r < numbers.rowCount() && row < 0; ++r) {
-                if (numbers.numbers(r).value(0) == value)
-                    row = r;
-            }
-        }
-        if (row < 0)
-            return badValue(ctx, QStringLiteral("--marked"), part.trimmed(),
-                ctx.messages("Str316").arg(load.definition.minNumber).arg(load.definition.maxNumber));
-        const QString caption = numbers.caption(row);
-        if (captions->contains(caption))
-            return badValue(ctx, QStringLiteral("--marked"), caption, ctx.messages("Str317"));
-        captions->append(caption);
-    }
-    return {};
-}
-
 // The combination list of --system for the --marked numbers, as the window's system
 // selector expands it after every mark.
 CommandResult expandMarked(const CommandContext &ctx, const LoadResult &load, SystemExpansion *expansion)

@@ -188,6 +188,27 @@ TEST_F(CliAnalysis, FilterKeepsWhatTheCoreKeepsAndNamesItInTheFile)
     EXPECT_EQ(r.json().value(s("description")).toString(), QString());
 }
 
+TEST_F(CliAnalysis, FilterAndExpandReadMarkedNumbersAlike)
+{
+    // A blank item is skipped by both; a number outside the list or given twice is
+    // refused by both, in the same words.
+    for (const QString &command : { s("filter"), s("expand") }) {
+        const CliRun r = run({ command, s("--lottery"), kSix, s("--system"), kSeven, s("--marked"),
+            s("1,2,3, ,4,5,6,7"), s("--json") });
+        EXPECT_EQ(r.status, 0) << command.toStdString() << ": " << r.err.toStdString();
+    }
+    for (const QString &marked : { s("1,2,46"), s("5,05"), s("5,x") }) {
+        QStringList errors;
+        for (const QString &command : { s("filter"), s("expand") }) {
+            const CliRun r
+                = run({ command, s("--lottery"), kSix, s("--system"), kSeven, s("--marked"), marked });
+            EXPECT_EQ(r.status, 2) << command.toStdString() << " " << marked.toStdString();
+            errors.append(r.err);
+        }
+        EXPECT_EQ(errors.at(0), errors.at(1)) << marked.toStdString();
+    }
+}
+
 TEST_F(CliAnalysis, FilterRefusesWrongUsage)
 {
     const QStringList base
