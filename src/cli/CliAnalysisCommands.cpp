@@ -14,7 +14,7 @@
 #include "play/TicketFilters.h"
 #include "reports/AnalysisReports.h"
 #include "reports/HtmlExport.h"
-#include "results/NumberList.h"
+#include "statistics/NumberList.h"
 
 namespace kivora::cli {
 

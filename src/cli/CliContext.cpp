@@ -6,7 +6,7 @@
 #include "core/LotteryDefinition.h"
 #include "core/TextFile.h"
 #include "play/Systems.h"
-#include "results/NumberList.h"
+#include "statistics/NumberList.h"
 
 namespace kivora::cli {
 

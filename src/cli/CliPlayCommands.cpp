@@ -10,8 +10,8 @@
 #include "play/CombinationFile.h"
 #include "play/Systems.h"
 #include "play/TicketSummary.h"
-#include "results/NumberList.h"
 #include "statistics/CombinationStats.h"
+#include "statistics/NumberList.h"
 
 #include <set>
 

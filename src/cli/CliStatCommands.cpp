@@ -7,8 +7,8 @@
 #include "cli/CliProgress.h"
 #include "cli/JsonWriter.h"
 #include "reports/HtmlExport.h"
-#include "results/NumberList.h"
 #include "statistics/CombinationStats.h"
+#include "statistics/NumberList.h"
 #include "statistics/PositionStats.h"
 #include "statistics/TensStats.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/MessageCatalog.h"
 #include "core/StringFn.h"
-#include "play/TicketSummary.h"
+#include "core/TicketPrice.h"
 
 #include <QRegularExpression>
 

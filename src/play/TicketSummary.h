@@ -4,6 +4,8 @@
 // are complete (as many numbers marked as the system uses) and, when the lottery has
 // a ticket price (key TicketPrice of its section, absent by default), what they cost.
 
+#include "core/TicketPrice.h"
+
 #include <QString>
 
 #include <optional>
@@ -37,16 +39,5 @@ QString filterOutcomeText(const struct FilterOutcome &outcome, const struct Tick
 
 // The note the header line of a saved file carries: "стоимость: 350", or empty.
 QString costNote(const TicketSummary &summary, const MessageCatalog &messages);
-
-// A price as typed: "50", "50,5", "50.50" (two decimals at most), or empty for none.
-// Returns false for any other text.
-bool parsePrice(const QString &text, std::optional<qint64> *cents);
-// Cents as money: "350", "350,50".
-QString moneyText(qint64 cents);
-
-// The lottery's ticket price from the configuration; none when the key is absent,
-// empty or not a price.
-std::optional<qint64> ticketPrice(const IniDocument &ini, const QString &lottery);
-inline const QString kTicketPriceKey = QStringLiteral("TicketPrice");
 
 } // namespace kivora

@@ -11,7 +11,7 @@
 
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
-#include "results/NumberList.h"
+#include "statistics/NumberList.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"

@@ -8,8 +8,8 @@
 #include "forecast/Forecast.h"
 #include "play/CombinationFile.h"
 #include "play/Systems.h"
-#include "results/NumberList.h"
 #include "statistics/CombinationStats.h"
+#include "statistics/NumberList.h"
 
 #include <QDir>
 #include <QFile>

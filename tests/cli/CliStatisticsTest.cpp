@@ -4,8 +4,8 @@
 #include "cli/CliTestRun.h"
 
 #include "reports/HtmlExport.h"
-#include "results/NumberList.h"
 #include "statistics/CombinationStats.h"
+#include "statistics/NumberList.h"
 #include "statistics/PositionStats.h"
 #include "statistics/TensStats.h"
 

@@ -8,8 +8,8 @@
 #include "forecast/Backtest.h"
 #include "forecast/Forecast.h"
 #include "forecast/ForecastCounters.h"
-#include "results/NumberList.h"
 #include "results/ResultsLoad.h"
+#include "statistics/NumberList.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "core/StringFn.h"
 #include "core/TextFields.h"
 #include "core/TextFile.h"
-#include "results/NumberList.h"
+#include "statistics/NumberList.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "results/NumberList.h"
+#include "statistics/NumberList.h"
 
 #include "core/StringFn.h"
 
