@@ -2,6 +2,7 @@
 
 #include "core/CharSet.h"
 #include "core/MessageCatalog.h"
+#include "core/SettingsStore.h"
 #include "core/ShortDate.h"
 #include "core/StringFn.h"
 #include "core/TextFile.h"
@@ -149,12 +150,8 @@ QString addDrawLine(const QString &number, const QString &date, const QString &m
 
 bool hasControlCharacter(const QString &text)
 {
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control
-            || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            return true;
-    }
-    return false;
+    // The same characters the settings dialog refuses in a lottery's values.
+    return settings::holdsControlCharacter(text);
 }
 
 std::optional<DrawFault> numberGroupFault(
