@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -107,9 +108,6 @@ public:
     // load was shown.
     void loadCurrentLottery(std::function<void()> then = {});
 
-public slots:
-    void onLotteryTabChanged();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -120,14 +118,14 @@ private:
     void createPanes();
     QWidget *createToolbar();
     QToolButton *addToolButton(QHBoxLayout *row, const char *name, const char *icon, const QString &hint,
-        void (MainWindow::*handler)());
+        std::function<void()> command);
     QWidget *createFilterBar();
     QWidget *createResultsGroup();
     QWidget *createRightPanel();
     void createStatusBar();
     void createMenus();
     void createPopupMenus();
-    QAction *addCommand(QMenu *menu, const char *name, const QString &caption, void (MainWindow::*slot)());
+    QAction *addCommand(QMenu *menu, const char *name, const QString &caption, std::function<void()> command);
     void updateLayout(bool resizeRightPanel);
     // Sizes from the font and the data (MainWindowMetrics.cpp).
     void applyMetrics();
@@ -154,11 +152,8 @@ private:
     void onLastDrawsCountChanged();
     void fillChoiceLists();
     void showLoad();
-    void onResultsDoubleClicked();
-    void onDetailsDoubleClicked();
     void showResultsView();
     void showDetailsView();
-    void resultsRowChanged(int row);
     void detailsCellChanged(int row, int column);
     void fillDrawStrip(int row);
     void showNewestDraw();
@@ -167,7 +162,6 @@ private:
     // Number list (MainWindowNumbers.cpp).
     void sortNumberList(int column);
     void onNumberSelected();
-    void onMarksChanged();
     void alignNumberRecordLine();
     void setNumberListStyle(int style);
 
@@ -186,29 +180,13 @@ private:
     void prepareCombinationViewMenu();
     void onTensGridCellSelected(int column, int row);
 
-    void showAllPairs();
-    void showNeighbouringPairs();
-    void showRelatedPairs();
-    void showAllTriples();
-    void showNeighbouringTriples();
-    void showRelatedTriples();
-    void showAllQuadruples();
-    void showNeighbouringQuadruples();
-    void showRelatedQuadruples();
-    void showTwoInTen();
-    void showThreeInTen();
-    void showFourInTen();
-    void showFiveInTen();
-    void showSixInTen();
     void showTensByDraw();
-    void showPositionInDrawingOrder();
-    void showPositionInAscendingOrder();
     void showAdditionalNumbers();
     void showNumbersFromTen();
     void rebuildPositionMenus();
     void runCombinations(int k, Family family, bool wait, std::function<void()> then = {});
     void runTens(int k, const char *toolbarItem);
-    void runPositions(PositionOrder order);
+    void runPositions(int p, PositionOrder order);
     int selectedStatRow() const;
     void markStatRow(int row);
 
@@ -233,7 +211,6 @@ private:
     void showCharts();
     void showNumberChart();
     void showRandomness();
-    void showBacktest();
     void openBacktest(int method);
     void runBacktest(const backtest::Options &options);
     void offerBacktest(int method, int marked);
@@ -266,7 +243,6 @@ private:
     // True when the lottery names an address (which may still be refused when opened).
     bool hasLotteryAddress() const;
     void openHomePage();
-    void showHelp();
     void openHelp(const QString &topic);
     void showAbout();
     void showSettings();

@@ -62,11 +62,6 @@ void MainWindow::showRandomness()
         });
 }
 
-void MainWindow::showBacktest()
-{
-    openBacktest(static_cast<int>(backtest::Method::ForecastNumbers));
-}
-
 void MainWindow::openBacktest(int method)
 {
     if (!load().ok)

@@ -157,11 +157,6 @@ void MainWindow::openHomePage()
     m_services.openUrl(kProductWebAddress);
 }
 
-void MainWindow::showHelp()
-{
-    openHelp(QString());
-}
-
 void MainWindow::openHelp(const QString &topic)
 {
     // A folder seeded by an older version gets the help page now, and nothing else.

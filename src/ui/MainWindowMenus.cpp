@@ -29,12 +29,12 @@ QMenu *subMenu(QWidget *parent, QMenu *owner, const char *name, const QString &t
 } // namespace
 
 QAction *MainWindow::addCommand(
-    QMenu *menu, const char *name, const QString &caption, void (MainWindow::*slot)())
+    QMenu *menu, const char *name, const QString &caption, std::function<void()> command)
 {
     auto *action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
-    if (slot)
-        connect(action, &QAction::triggered, this, slot);
+    if (command)
+        connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
     menu->addAction(action);
     return action;
 }
@@ -47,109 +47,118 @@ void MainWindow::createMenus()
     QMenu *file = subMenu(this, nullptr, "N1", QStringLiteral("&Файл"));
     bar->addMenu(file);
     addCommand(
-        file, "N11", QStringLiteral("&Открыть сохраненные комбинации"), &MainWindow::openSavedCombinations);
+        file, "N11", QStringLiteral("&Открыть сохраненные комбинации"), [this] { openSavedCombinations(); });
     addCommand(file, "N11Text", QStringLiteral("Показать сохраненные комбинации как &текст"),
-        &MainWindow::showSavedCombinationsAsText);
-    addCommand(file, "N12", QStringLiteral("&Сохранить выбранные комбинации"), &MainWindow::saveCombinations)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        [this] { showSavedCombinationsAsText(); });
+    addCommand(file, "N12", QStringLiteral("&Сохранить выбранные комбинации"), [this] {
+        saveCombinations();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    QAction *exit = addCommand(file, "N13", QStringLiteral("&Выход"), nullptr);
-    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-    connect(exit, &QAction::triggered, this, &MainWindow::close);
+    addCommand(file, "N13", QStringLiteral("&Выход"), [this] {
+        close();
+    })->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 
     QMenu *draw = subMenu(this, nullptr, "N2", QStringLiteral("&Розыгрыш"));
     bar->addMenu(draw);
-    addCommand(draw, "N9", QStringLiteral("&Добавить результаты"), &MainWindow::addResults);
+    addCommand(draw, "N9", QStringLiteral("&Добавить результаты"), [this] { addResults(); });
     addCommand(
-        draw, "N31", QStringLiteral("&Посмотреть результаты в Интернете"), &MainWindow::openResultsWebPage);
-    addCommand(draw, "N82", QStringLiteral("&Редактировать базу результатов"), &MainWindow::editResultsBase);
-    addCommand(draw, "N34", QStringLiteral("&Импорт результатов"), &MainWindow::importResultsFile);
+        draw, "N31", QStringLiteral("&Посмотреть результаты в Интернете"), [this] { openResultsWebPage(); });
+    addCommand(draw, "N82", QStringLiteral("&Редактировать базу результатов"), [this] { editResultsBase(); });
+    addCommand(draw, "N34", QStringLiteral("&Импорт результатов"), [this] { importResultsFile(); });
 
     QMenu *numbers = subMenu(this, nullptr, "N3", QStringLiteral("&Номера"));
     bar->addMenu(numbers);
-    addCommand(numbers, "N22", QStringLiteral("Выбрать все"), &MainWindow::markAllNumbers);
-    addCommand(numbers, "N23", QStringLiteral("Убрать все пометки"), &MainWindow::clearMarks);
-    addCommand(numbers, "N24", QStringLiteral("Случайный выбор"), &MainWindow::markRandomNumbers);
+    addCommand(numbers, "N22", QStringLiteral("Выбрать все"), [this] { markAllNumbers(); });
+    addCommand(numbers, "N23", QStringLiteral("Убрать все пометки"), [this] { clearMarks(); });
+    addCommand(numbers, "N24", QStringLiteral("Случайный выбор"), [this] { markRandomNumbers(); });
 
     QMenu *stat = subMenu(this, nullptr, "N4", QStringLiteral("С&татистика"));
     bar->addMenu(stat);
     QMenu *pairs = subMenu(this, stat, "N5", QStringLiteral("&Пары номеров"));
-    addCommand(pairs, "N35", QStringLiteral("&все"), &MainWindow::showAllPairs);
-    addCommand(pairs, "N37", QStringLiteral("&соседние"), &MainWindow::showNeighbouringPairs);
-    addCommand(pairs, "N38", QStringLiteral("&родственные"), &MainWindow::showRelatedPairs);
+    addCommand(pairs, "N35", QStringLiteral("&все"), [this] { runCombinations(2, Family::All, true); });
+    addCommand(pairs, "N37", QStringLiteral("&соседние"),
+        [this] { runCombinations(2, Family::Neighbouring, false); });
+    addCommand(
+        pairs, "N38", QStringLiteral("&родственные"), [this] { runCombinations(2, Family::Related, false); });
     QMenu *triples = subMenu(this, stat, "N6", QStringLiteral("&Тройки номеров"));
-    addCommand(triples, "N74", QStringLiteral("все"), &MainWindow::showAllTriples);
-    addCommand(triples, "N66", QStringLiteral("соседние"), &MainWindow::showNeighbouringTriples);
-    addCommand(triples, "N67", QStringLiteral("родственные"), &MainWindow::showRelatedTriples);
+    addCommand(triples, "N74", QStringLiteral("все"), [this] { runCombinations(3, Family::All, true); });
+    addCommand(triples, "N66", QStringLiteral("соседние"),
+        [this] { runCombinations(3, Family::Neighbouring, true); });
+    addCommand(
+        triples, "N67", QStringLiteral("родственные"), [this] { runCombinations(3, Family::Related, true); });
     QMenu *quads = subMenu(this, stat, "Menu_4", QStringLiteral("&Четверки номеров"));
-    addCommand(quads, "Menu_4_1", QStringLiteral("все"), &MainWindow::showAllQuadruples);
-    addCommand(quads, "Menu_4_2", QStringLiteral("соседние"), &MainWindow::showNeighbouringQuadruples);
-    addCommand(quads, "Menu_4_3", QStringLiteral("родственные"), &MainWindow::showRelatedQuadruples);
+    addCommand(quads, "Menu_4_1", QStringLiteral("все"), [this] { runCombinations(4, Family::All, true); });
+    addCommand(quads, "Menu_4_2", QStringLiteral("соседние"),
+        [this] { runCombinations(4, Family::Neighbouring, true); });
+    addCommand(quads, "Menu_4_3", QStringLiteral("родственные"),
+        [this] { runCombinations(4, Family::Related, true); });
     QMenu *tens = subMenu(this, stat, "N7", QStringLiteral("&Десятки номеров"));
-    addCommand(tens, "N210", QStringLiteral("2 номера в десятке"), &MainWindow::showTwoInTen);
-    addCommand(tens, "N3101", QStringLiteral("3 номера в десятке"), &MainWindow::showThreeInTen);
-    addCommand(tens, "N4101", QStringLiteral("4 номера в десятке"), &MainWindow::showFourInTen);
-    addCommand(tens, "N5101", QStringLiteral("5 номеров в десятке"), &MainWindow::showFiveInTen);
-    addCommand(tens, "N6101", QStringLiteral("6 номеров в десятке"), &MainWindow::showSixInTen);
+    addCommand(tens, "N210", QStringLiteral("2 номера в десятке"), [this] { runTens(2, "popupN210"); });
+    addCommand(tens, "N3101", QStringLiteral("3 номера в десятке"), [this] { runTens(3, "popupN3101"); });
+    addCommand(tens, "N4101", QStringLiteral("4 номера в десятке"), [this] { runTens(4, "popupN4101"); });
+    addCommand(tens, "N5101", QStringLiteral("5 номеров в десятке"), [this] { runTens(5, "popupN5101"); });
+    addCommand(tens, "N6101", QStringLiteral("6 номеров в десятке"), [this] { runTens(6, "popupN6101"); });
     tens->addSeparator();
-    addCommand(tens, "N60", QStringLiteral("Все розыгрыши"), &MainWindow::showTensByDraw);
+    addCommand(tens, "N60", QStringLiteral("Все розыгрыши"), [this] { showTensByDraw(); });
     QMenu *positions = subMenu(this, stat, "N8", QStringLiteral("П&озиционный анализ"));
     m_drawingOrderMenu = subMenu(this, positions, "Mesto_1", QStringLiteral("в порядке выпадения номеров"));
     m_ascendingOrderMenu
         = subMenu(this, positions, "Mesto_2", QStringLiteral("в порядке возрастания номеров"));
     m_additionalAction = addCommand(
-        stat, "DopNomer", QStringLiteral("Дополнительные номера"), &MainWindow::showAdditionalNumbers);
+        stat, "DopNomer", QStringLiteral("Дополнительные номера"), [this] { showAdditionalNumbers(); });
     stat->addSeparator();
-    addCommand(stat, "N4Charts", QStringLiteral("&Графики..."), &MainWindow::showCharts);
-    addCommand(stat, "N4Random", QStringLiteral("Проверка &случайности..."), &MainWindow::showRandomness);
+    addCommand(stat, "N4Charts", QStringLiteral("&Графики..."), [this] { showCharts(); });
+    addCommand(stat, "N4Random", QStringLiteral("Проверка &случайности..."), [this] { showRandomness(); });
     addCommand(stat, "N4Backtest", QStringLiteral("Проверка прогнозов на &прошлых розыгрышах..."),
-        &MainWindow::showBacktest);
+        [this] { openBacktest(static_cast<int>(backtest::Method::ForecastNumbers)); });
 
     QMenu *forecast = subMenu(this, nullptr, "N10", QStringLiteral("&Прогноз"));
     bar->addMenu(forecast);
     QMenu *tarvela = subMenu(this, forecast, "N52", QStringLiteral("по методу Tarvela"));
-    addCommand(tarvela, "N53", QStringLiteral("номера"), &MainWindow::forecastNumbers);
-    addCommand(tarvela, "N54", QStringLiteral("пары номеров"), &MainWindow::forecastPairs);
+    addCommand(tarvela, "N53", QStringLiteral("номера"), [this] { forecastNumbers(); });
+    addCommand(tarvela, "N54", QStringLiteral("пары номеров"), [this] { forecastPairs(); });
 
     QMenu *system = subMenu(this, nullptr, "N15", QStringLiteral("Игра по &системе"));
     bar->addMenu(system);
-    addCommand(system, "N14", QStringLiteral("Выбрать систему"), &MainWindow::chooseSystem);
+    addCommand(system, "N14", QStringLiteral("Выбрать систему"), [this] { chooseSystem(); });
     addCommand(
-        system, "N16", QStringLiteral("Удалить выделенную комбинацию"), &MainWindow::deleteCombination);
+        system, "N16", QStringLiteral("Удалить выделенную комбинацию"), [this] { deleteCombination(); });
     addCommand(
-        system, "N18", QStringLiteral("Сохранить выбранные комбинации"), &MainWindow::saveCombinations);
-    addCommand(system, "N15Filters", QStringLiteral("&Фильтры билетов..."), &MainWindow::editTicketFilters);
-    addCommand(system, "N15Make", QStringLiteral("&Создать систему..."), &MainWindow::makeWheelSystem);
-    addCommand(system, "N15Check", QStringLiteral("Про&верить систему..."), &MainWindow::checkCurrentSystem);
+        system, "N18", QStringLiteral("Сохранить выбранные комбинации"), [this] { saveCombinations(); });
+    addCommand(system, "N15Filters", QStringLiteral("&Фильтры билетов..."), [this] { editTicketFilters(); });
+    addCommand(system, "N15Make", QStringLiteral("&Создать систему..."), [this] { makeWheelSystem(); });
+    addCommand(system, "N15Check", QStringLiteral("Про&верить систему..."), [this] { checkCurrentSystem(); });
     // Their dialogs live as long as the window, so that a language switch reaches them.
     new WheelMakeDialog(m_messages, this);
     new WheelCheckDialog(m_messages, this);
-    addCommand(system, "N18Print", QStringLiteral("&Печать..."), &MainWindow::printCombinations)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    addCommand(system, "N18Print", QStringLiteral("&Печать..."), [this] {
+        printCombinations();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),
-        &MainWindow::checkSavedCombinations);
+        [this] { checkSavedCombinations(); });
 
     QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Нас&тройка"));
     bar->addMenu(settings);
     m_languageMenu = subMenu(this, settings, "Lang", QStringLiteral("&Язык"));
     m_langGroup = new QActionGroup(this);
     m_langGroup->setExclusive(true);
-    addCommand(settings, "N21", QStringLiteral("&Параметры"), &MainWindow::showSettings);
+    addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { showSettings(); });
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));
     bar->addMenu(service);
-    m_lotteryInfoAction
-        = addCommand(service, "N26", QStringLiteral("Информация о лотерее"), &MainWindow::openResultsWebPage);
-    addCommand(service, "N78", QStringLiteral("Доходы и расходы"), &MainWindow::showLedger);
-    addCommand(service, "N80", QStringLiteral("Калькулятор"), &MainWindow::startCalculator);
+    m_lotteryInfoAction = addCommand(
+        service, "N26", QStringLiteral("Информация о лотерее"), [this] { openResultsWebPage(); });
+    addCommand(service, "N78", QStringLiteral("Доходы и расходы"), [this] { showLedger(); });
+    addCommand(service, "N80", QStringLiteral("Калькулятор"), [this] { startCalculator(); });
 
     QMenu *help = subMenu(this, nullptr, "N27", QStringLiteral("Справка"));
     bar->addMenu(help);
-    addCommand(help, "N28", QStringLiteral("Помощь"), &MainWindow::showHelp)
-        ->setShortcut(QKeySequence(Qt::Key_F1));
-    addCommand(help, "N17", QStringLiteral("Шансы на выигрыш"), &MainWindow::showOdds);
-    addCommand(help, "N29", QStringLiteral("Kivora в Интернете"), &MainWindow::openHomePage);
-    addCommand(help, "N30", QStringLiteral("О программе"), &MainWindow::showAbout);
+    addCommand(help, "N28", QStringLiteral("Помощь"), [this] {
+        openHelp(QString());
+    })->setShortcut(QKeySequence(Qt::Key_F1));
+    addCommand(help, "N17", QStringLiteral("Шансы на выигрыш"), [this] { showOdds(); });
+    addCommand(help, "N29", QStringLiteral("Kivora в Интернете"), [this] { openHomePage(); });
+    addCommand(help, "N30", QStringLiteral("О программе"), [this] { showAbout(); });
 
     createPopupMenus();
 }
@@ -164,78 +173,90 @@ void MainWindow::createPopupMenus()
     const QString styleCaptions[4] = { QStringLiteral("Значки"), QStringLiteral("Список"),
         QStringLiteral("Маленькие значки"), QStringLiteral("Таблица") };
     for (int i = 0; i < 4; ++i) {
-        QAction *action = addCommand(m_numberListMenu, styleNames[i], styleCaptions[i], nullptr);
+        QAction *action = addCommand(
+            m_numberListMenu, styleNames[i], styleCaptions[i], [this, i] { setNumberListStyle(i); });
         action->setCheckable(true);
         action->setChecked(i == 3);
         styles->addAction(action);
-        connect(action, &QAction::triggered, this, [this, i] { setNumberListStyle(i); });
         m_viewStyleActions.push_back(action);
     }
     m_numberListMenu->addSeparator();
     addCommand(
-        m_numberListMenu, "N40Chart", QStringLiteral("График номера..."), &MainWindow::showNumberChart);
+        m_numberListMenu, "N40Chart", QStringLiteral("График номера..."), [this] { showNumberChart(); });
     addCommand(
-        m_numberListMenu, "HTML2", QStringLiteral("Сохранить в HTML"), &MainWindow::exportNumberListHtml);
+        m_numberListMenu, "HTML2", QStringLiteral("Сохранить в HTML"), [this] { exportNumberListHtml(); });
 
     // The toolbar's statistics menu runs the same commands as the main menu.
     m_statMenu = new QMenu(this);
     m_statMenu->setObjectName(QStringLiteral("StatPopupMenu"));
     QMenu *pairs = subMenu(this, m_statMenu, "popupPairs", QStringLiteral("Статистика по парам номеров"));
-    addCommand(pairs, "popupN35", QStringLiteral("все"), &MainWindow::showAllPairs);
-    addCommand(pairs, "popupN37", QStringLiteral("соседние"), &MainWindow::showNeighbouringPairs);
-    addCommand(pairs, "popupN38", QStringLiteral("родственные"), &MainWindow::showRelatedPairs);
+    addCommand(pairs, "popupN35", QStringLiteral("все"), [this] { runCombinations(2, Family::All, true); });
+    addCommand(pairs, "popupN37", QStringLiteral("соседние"),
+        [this] { runCombinations(2, Family::Neighbouring, false); });
+    addCommand(pairs, "popupN38", QStringLiteral("родственные"),
+        [this] { runCombinations(2, Family::Related, false); });
     QMenu *triples
         = subMenu(this, m_statMenu, "popupTriples", QStringLiteral("Статистика по тройкам номеров"));
-    addCommand(triples, "popupN74", QStringLiteral("все"), &MainWindow::showAllTriples);
-    addCommand(triples, "popupN66", QStringLiteral("соседние"), &MainWindow::showNeighbouringTriples);
-    addCommand(triples, "popupN67", QStringLiteral("родственные"), &MainWindow::showRelatedTriples);
+    addCommand(triples, "popupN74", QStringLiteral("все"), [this] { runCombinations(3, Family::All, true); });
+    addCommand(triples, "popupN66", QStringLiteral("соседние"),
+        [this] { runCombinations(3, Family::Neighbouring, true); });
+    addCommand(triples, "popupN67", QStringLiteral("родственные"),
+        [this] { runCombinations(3, Family::Related, true); });
     QMenu *quads = subMenu(this, m_statMenu, "popupQuads", QStringLiteral("Статистика по четверкам номеров"));
-    addCommand(quads, "popupMenu_4_1", QStringLiteral("все"), &MainWindow::showAllQuadruples);
-    addCommand(quads, "popupMenu_4_2", QStringLiteral("соседние"), &MainWindow::showNeighbouringQuadruples);
-    addCommand(quads, "popupMenu_4_3", QStringLiteral("родственные"), &MainWindow::showRelatedQuadruples);
+    addCommand(
+        quads, "popupMenu_4_1", QStringLiteral("все"), [this] { runCombinations(4, Family::All, true); });
+    addCommand(quads, "popupMenu_4_2", QStringLiteral("соседние"),
+        [this] { runCombinations(4, Family::Neighbouring, true); });
+    addCommand(quads, "popupMenu_4_3", QStringLiteral("родственные"),
+        [this] { runCombinations(4, Family::Related, true); });
     QMenu *tens = subMenu(this, m_statMenu, "popupTens", QStringLiteral("Статистика по десяткам"));
-    addCommand(tens, "popupN210", QStringLiteral("по 2 номера в десятке"), &MainWindow::showTwoInTen);
-    addCommand(tens, "popupN3101", QStringLiteral("по 3 номера в десятке"), &MainWindow::showThreeInTen);
-    addCommand(tens, "popupN4101", QStringLiteral("по 4 номера в десятке"), &MainWindow::showFourInTen);
-    addCommand(tens, "popupN5101", QStringLiteral("по 5 номеров в десятке"), &MainWindow::showFiveInTen);
-    addCommand(tens, "popupN6101", QStringLiteral("по 6 номеров в десятке"), &MainWindow::showSixInTen);
+    addCommand(
+        tens, "popupN210", QStringLiteral("по 2 номера в десятке"), [this] { runTens(2, "popupN210"); });
+    addCommand(
+        tens, "popupN3101", QStringLiteral("по 3 номера в десятке"), [this] { runTens(3, "popupN3101"); });
+    addCommand(
+        tens, "popupN4101", QStringLiteral("по 4 номера в десятке"), [this] { runTens(4, "popupN4101"); });
+    addCommand(
+        tens, "popupN5101", QStringLiteral("по 5 номеров в десятке"), [this] { runTens(5, "popupN5101"); });
+    addCommand(
+        tens, "popupN6101", QStringLiteral("по 6 номеров в десятке"), [this] { runTens(6, "popupN6101"); });
     tens->addSeparator();
-    addCommand(tens, "popupN60", QStringLiteral("все розыгрыши"), &MainWindow::showTensByDraw);
+    addCommand(tens, "popupN60", QStringLiteral("все розыгрыши"), [this] { showTensByDraw(); });
     QMenu *positions = subMenu(this, m_statMenu, "popupPositions", QStringLiteral("Позиционный анализ"));
     m_drawingOrderPopup = subMenu(this, positions, "popupN45", QStringLiteral("в порядке выпадения номеров"));
     m_ascendingOrderPopup
         = subMenu(this, positions, "popupN55", QStringLiteral("в порядке возрастания номеров"));
     m_additionalPopupAction = addCommand(m_statMenu, "popupdopnumber",
-        QStringLiteral("Статистика по дополнительным номерам"), &MainWindow::showAdditionalNumbers);
+        QStringLiteral("Статистика по дополнительным номерам"), [this] { showAdditionalNumbers(); });
 
     m_combinationViewMenu = new QMenu(this);
     m_combinationViewMenu->setObjectName(QStringLiteral("SortMenu"));
     m_numbersFromTenAction = addCommand(m_combinationViewMenu, "N73",
-        QStringLiteral("Показать номера из десятка"), &MainWindow::showNumbersFromTen);
+        QStringLiteral("Показать номера из десятка"), [this] { showNumbersFromTen(); });
     m_numbersFromTenAction->setEnabled(false);
     m_combinationViewMenu->addSeparator();
     addCommand(m_combinationViewMenu, "HTML1", QStringLiteral("Сохранить в HTML"),
-        &MainWindow::exportCombinationViewHtml);
+        [this] { exportCombinationViewHtml(); });
 
     m_combinationListMenu = new QMenu(this);
     m_combinationListMenu->setObjectName(QStringLiteral("CombMenu"));
     addCommand(m_combinationListMenu, "N46", QStringLiteral("Удалить комбинацию под курсором"),
-        &MainWindow::deleteCombination);
+        [this] { deleteCombination(); });
     m_combinationListMenu->addSeparator();
     addCommand(m_combinationListMenu, "N47", QStringLiteral("Сохранить выбранные комбинации"),
-        &MainWindow::saveCombinations);
+        [this] { saveCombinations(); });
     addCommand(m_combinationListMenu, "HTML3", QStringLiteral("Сохранить в HTML"),
-        &MainWindow::exportCombinationListHtml);
+        [this] { exportCombinationListHtml(); });
     addCommand(
-        m_combinationListMenu, "N47Print", QStringLiteral("Печать..."), &MainWindow::printCombinations);
+        m_combinationListMenu, "N47Print", QStringLiteral("Печать..."), [this] { printCombinations(); });
 
     m_resultsMenu = new QMenu(this);
     m_resultsMenu->setObjectName(QStringLiteral("PopupMenu2"));
     auto *views = new QActionGroup(this);
     m_showResultsAction = addCommand(
-        m_resultsMenu, "N86", QStringLiteral("Показывать результаты"), &MainWindow::showResultsView);
+        m_resultsMenu, "N86", QStringLiteral("Показывать результаты"), [this] { showResultsView(); });
     m_showDetailsAction = addCommand(
-        m_resultsMenu, "N87", QStringLiteral("Не показывать результаты"), &MainWindow::showDetailsView);
+        m_resultsMenu, "N87", QStringLiteral("Не показывать результаты"), [this] { showDetailsView(); });
     for (QAction *action : { m_showResultsAction, m_showDetailsAction }) {
         action->setCheckable(true);
         views->addAction(action);

@@ -35,11 +35,6 @@ void MainWindow::onNumberSelected()
     setHighlight(drawsWithNumber(load().draws, numbers.first()));
 }
 
-void MainWindow::onMarksChanged()
-{
-    expandMarkedNumbers();
-}
-
 void MainWindow::alignNumberRecordLine()
 {
     QHeaderView *header = m_numberList->horizontalHeader();

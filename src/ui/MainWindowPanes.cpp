@@ -138,7 +138,7 @@ void MainWindow::createPanes()
     setCentralWidget(central);
     createStatusBar();
 
-    connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] { onLotteryTabChanged(); });
+    connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] { loadCurrentLottery(); });
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
         m_userSplit = true;
         updateLayout(false);
@@ -182,10 +182,10 @@ QWidget *MainWindow::createResultsGroup()
         [this](const QPoint &pos) { m_resultsMenu->popup(m_resultsView->viewport()->mapToGlobal(pos)); });
     connect(m_detailsView, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &pos) { m_resultsMenu->popup(m_detailsView->viewport()->mapToGlobal(pos)); });
-    connect(m_resultsView, &QTableView::doubleClicked, this, [this] { onResultsDoubleClicked(); });
-    connect(m_detailsView, &QTableView::doubleClicked, this, [this] { onDetailsDoubleClicked(); });
+    connect(m_resultsView, &QTableView::doubleClicked, this, [this] { showDetailsView(); });
+    connect(m_detailsView, &QTableView::doubleClicked, this, [this] { showResultsView(); });
     connect(m_resultsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [this](const QModelIndex &current) { resultsRowChanged(current.row()); });
+        [this](const QModelIndex &current) { fillDrawStrip(current.row()); });
     connect(m_detailsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex &current) { detailsCellChanged(current.row(), current.column()); });
     connect(m_drawStrip, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
@@ -310,7 +310,7 @@ QWidget *MainWindow::createRightPanel()
         [this] { alignNumberRecordLine(); });
     connect(m_numberList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         [this] { onNumberSelected(); });
-    connect(m_numberModel, &StatTableModel::flagToggled, this, [this] { onMarksChanged(); });
+    connect(m_numberModel, &StatTableModel::flagToggled, this, [this] { expandMarkedNumbers(); });
     connect(m_numberList, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &pos) { m_numberListMenu->popup(m_numberList->viewport()->mapToGlobal(pos)); });
     connect(m_numberIcons, &QWidget::customContextMenuRequested, this,

@@ -38,11 +38,6 @@
 
 namespace kivora {
 
-void MainWindow::onLotteryTabChanged()
-{
-    loadCurrentLottery();
-}
-
 void MainWindow::onMachineFilterChanged()
 {
     if (m_machineFilter->isChecked())
@@ -222,16 +217,6 @@ void MainWindow::showNewestDraw()
     QTimer::singleShot(0, this, scroll);
 }
 
-void MainWindow::onResultsDoubleClicked()
-{
-    showDetailsView();
-}
-
-void MainWindow::onDetailsDoubleClicked()
-{
-    showResultsView();
-}
-
 void MainWindow::showDetailsView()
 {
     // Hide the results, show the details on the same draw.
@@ -249,11 +234,6 @@ void MainWindow::showResultsView()
     m_showResultsAction->setChecked(true);
     m_resultsStack->setCurrentWidget(m_resultsView);
     m_resultsView->setFocus();
-}
-
-void MainWindow::resultsRowChanged(int row)
-{
-    fillDrawStrip(row);
 }
 
 void MainWindow::detailsCellChanged(int row, int column)

@@ -95,43 +95,6 @@ void MainWindow::runCombinations(int k, Family family, bool wait, std::function<
         std::move(then));
 }
 
-void MainWindow::showAllPairs()
-{
-    runCombinations(2, Family::All, true);
-}
-void MainWindow::showNeighbouringPairs()
-{
-    runCombinations(2, Family::Neighbouring, false);
-}
-void MainWindow::showRelatedPairs()
-{
-    runCombinations(2, Family::Related, false);
-}
-void MainWindow::showAllTriples()
-{
-    runCombinations(3, Family::All, true);
-}
-void MainWindow::showNeighbouringTriples()
-{
-    runCombinations(3, Family::Neighbouring, true);
-}
-void MainWindow::showRelatedTriples()
-{
-    runCombinations(3, Family::Related, true);
-}
-void MainWindow::showAllQuadruples()
-{
-    runCombinations(4, Family::All, true);
-}
-void MainWindow::showNeighbouringQuadruples()
-{
-    runCombinations(4, Family::Neighbouring, true);
-}
-void MainWindow::showRelatedQuadruples()
-{
-    runCombinations(4, Family::Related, true);
-}
-
 void MainWindow::runTens(int k, const char *toolbarItem)
 {
     if (!load().ok)
@@ -143,27 +106,6 @@ void MainWindow::runTens(int k, const char *toolbarItem)
     runStatistic(false, [loaded, k, title](const Progress &progress) {
         return tensStats(loaded->draws, loaded->definition, k, title, progress);
     });
-}
-
-void MainWindow::showTwoInTen()
-{
-    runTens(2, "popupN210");
-}
-void MainWindow::showThreeInTen()
-{
-    runTens(3, "popupN3101");
-}
-void MainWindow::showFourInTen()
-{
-    runTens(4, "popupN4101");
-}
-void MainWindow::showFiveInTen()
-{
-    runTens(5, "popupN5101");
-}
-void MainWindow::showSixInTen()
-{
-    runTens(6, "popupN6101");
 }
 
 void MainWindow::showTensByDraw()
@@ -204,22 +146,18 @@ void MainWindow::rebuildPositionMenus()
     for (int p = 1; p <= load().definition.drawNumber && load().ok; ++p) {
         const QString caption = m_messages("Str53") + QLatin1Char(' ') + QString::number(p);
         for (QMenu *menu : { m_drawingOrderMenu, m_drawingOrderPopup }) {
-            QAction *item = menu->addAction(caption, this, &MainWindow::showPositionInDrawingOrder);
-            item->setData(p);
+            menu->addAction(caption, this, [this, p] { runPositions(p, PositionOrder::Drawing); });
         }
         for (QMenu *menu : { m_ascendingOrderMenu, m_ascendingOrderPopup }) {
-            QAction *item = menu->addAction(caption, this, &MainWindow::showPositionInAscendingOrder);
-            item->setData(p);
+            menu->addAction(caption, this, [this, p] { runPositions(p, PositionOrder::Ascending); });
         }
     }
 }
 
-void MainWindow::runPositions(PositionOrder order)
+void MainWindow::runPositions(int p, PositionOrder order)
 {
-    const auto *item = qobject_cast<QAction *>(sender());
-    if (!item || !load().ok)
+    if (!load().ok)
         return;
-    const int p = item->data().toInt();
     // The title always names the item of the main menu's drawing-order submenu.
     const QList<QAction *> items = m_drawingOrderMenu->actions();
     const QString caption = p - 1 < items.size() ? withoutAccessKeys(items.at(p - 1)->text()) : QString();
@@ -228,15 +166,6 @@ void MainWindow::runPositions(PositionOrder order)
     runStatistic(true, [loaded, p, order, title](const Progress &progress) {
         return positionStats(loaded->draws, loaded->definition, p, order, title, progress);
     });
-}
-
-void MainWindow::showPositionInDrawingOrder()
-{
-    runPositions(PositionOrder::Drawing);
-}
-void MainWindow::showPositionInAscendingOrder()
-{
-    runPositions(PositionOrder::Ascending);
 }
 
 void MainWindow::showAdditionalNumbers()

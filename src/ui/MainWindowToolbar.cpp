@@ -31,12 +31,12 @@ QToolButton *toolButton(QWidget *parent, const char *name, const char *icon, con
 } // namespace
 
 QToolButton *MainWindow::addToolButton(
-    QHBoxLayout *row, const char *name, const char *icon, const QString &hint, void (MainWindow::*handler)())
+    QHBoxLayout *row, const char *name, const char *icon, const QString &hint, std::function<void()> command)
 {
     QToolButton *button = toolButton(m_toolbar, name, icon, hint);
     row->addWidget(button);
-    if (handler)
-        connect(button, &QToolButton::clicked, this, handler);
+    if (command)
+        connect(button, &QToolButton::clicked, this, [command = std::move(command)] { command(); });
     return button;
 }
 
@@ -50,13 +50,12 @@ QWidget *MainWindow::createToolbar()
 
     // Each button: its language-file name, picture, hint and command.
     m_addButton = addToolButton(
-        row, "BitBtn5", "add", QStringLiteral("Добавить результаты розыгрыша"), &MainWindow::addResults);
+        row, "BitBtn5", "add", QStringLiteral("Добавить результаты розыгрыша"), [this] { addResults(); });
     m_clearButton = addToolButton(
-        row, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"), &MainWindow::clearMarks);
+        row, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"), [this] { clearMarks(); });
     m_randomButton = addToolButton(row, "BitBtn1", "random",
-        QStringLiteral("Номера выберет компьютер случайно"), &MainWindow::markRandomNumbers);
-    m_statButton = addToolButton(row, "BitBtn3", "stat", QStringLiteral("Статистика"), nullptr);
-    connect(m_statButton, &QToolButton::clicked, this,
+        QStringLiteral("Номера выберет компьютер случайно"), [this] { markRandomNumbers(); });
+    m_statButton = addToolButton(row, "BitBtn3", "stat", QStringLiteral("Статистика"),
         [this] { m_statMenu->popup(m_statButton->mapToGlobal(QPoint(10, m_statButton->height()))); });
     row->addSpacing(8);
 
@@ -74,16 +73,16 @@ QWidget *MainWindow::createToolbar()
     row->addWidget(m_systemBox);
 
     m_saveButton = addToolButton(row, "BitBtn4", "save", QStringLiteral("Сохранить выбранные комбинации"),
-        &MainWindow::saveCombinations);
+        [this] { saveCombinations(); });
     m_checkButton = addToolButton(row, "BitBtn2", "check",
         QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"),
-        &MainWindow::checkSavedCombinations);
-    m_exitButton = addToolButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"), nullptr);
-    connect(m_exitButton, &QToolButton::clicked, this, &MainWindow::close);
+        [this] { checkSavedCombinations(); });
+    m_exitButton
+        = addToolButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"), [this] { close(); });
     m_markAllButton = addToolButton(
-        row, "BitBtn8", "all", QStringLiteral("Выбрать все номера"), &MainWindow::markAllNumbers);
+        row, "BitBtn8", "all", QStringLiteral("Выбрать все номера"), [this] { markAllNumbers(); });
     m_webButton = addToolButton(row, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"),
-        &MainWindow::openResultsWebPage);
+        [this] { openResultsWebPage(); });
     row->addStretch(1);
     return m_toolbar;
 }
