@@ -68,6 +68,7 @@ class TicketFiltersDialog;
 class ChartsDialog;
 class AnalysisDialog;
 class JobRunner;
+class NumberPane;
 
 class MainWindow final : public QMainWindow
 {
@@ -159,12 +160,6 @@ private:
     void showNewestDraw();
     void setHighlight(const std::vector<bool> &rows);
 
-    // Number list (MainWindowNumbers.cpp).
-    void sortNumberList(int column);
-    void onNumberSelected();
-    void alignNumberRecordLine();
-    void setNumberListStyle(int style);
-
     // Statistics panel (MainWindowStatistics.cpp).
     void showStatTable(std::shared_ptr<const StatTable> table, std::vector<int> order, int sort);
     // Computes a statistic off the event loop and shows it in the combination view.
@@ -176,7 +171,6 @@ private:
     void onCombinationSelected();
     void onCombinationDoubleClicked();
     void alignStatRecordLine();
-    void showSortArrow(QTableView *list, int column);
     void prepareCombinationViewMenu();
     void onTensGridCellSelected(int column, int row);
 
@@ -333,7 +327,6 @@ private:
     QSplitter *m_rightSplitter = nullptr;
     QGroupBox *m_combinationGroup = nullptr;
     QGroupBox *m_statGroup = nullptr;
-    QGroupBox *m_numberGroup = nullptr;
     QGroupBox *m_resultsGroup = nullptr;
     QWidget *m_rightPanel = nullptr;
     QStackedWidget *m_resultsStack = nullptr;
@@ -341,11 +334,7 @@ private:
     FrozenColumnView *m_detailsView = nullptr;
     QTableWidget *m_drawStrip = nullptr;
     QTableView *m_combinationList = nullptr;
-    QTreeWidget *m_numberRecordLine = nullptr;
     QTreeWidget *m_statRecordLine = nullptr;
-    QStackedWidget *m_numberStack = nullptr;
-    QTableView *m_numberList = nullptr;
-    QListView *m_numberIcons = nullptr;
     QTableView *m_combinationView = nullptr;
     QTableView *m_tenNumberList = nullptr;
     QTableView *m_tensGrid = nullptr;
@@ -356,7 +345,8 @@ private:
 
     DrawTableModel *m_resultsModel = nullptr;
     DrawTableModel *m_detailsModel = nullptr;
-    StatTableModel *m_numberModel = nullptr;
+    NumberPane *m_numberPane = nullptr;
+    StatTableModel *m_numberModel = nullptr; // the number pane's
     StatTableModel *m_statModel = nullptr;
     StatTableModel *m_tenModel = nullptr;
     TensGridModel *m_tensModel = nullptr;
@@ -385,9 +375,7 @@ private:
     QMenu *m_statMenu = nullptr;
     QMenu *m_combinationViewMenu = nullptr;
     QMenu *m_combinationListMenu = nullptr;
-    QMenu *m_numberListMenu = nullptr;
     QMenu *m_resultsMenu = nullptr;
-    std::vector<QAction *> m_viewStyleActions;
 
     std::unique_ptr<WaitWindow> m_wait;
     JobRunner *m_jobs = nullptr;

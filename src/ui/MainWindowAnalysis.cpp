@@ -11,7 +11,7 @@
 #include "ui/PlatformServices.h"
 #include "ui/dialogs/AnalysisDialog.h"
 #include "ui/dialogs/ChartsDialog.h"
-#include "ui/models/StatTableModel.h"
+#include "ui/panes/NumberPane.h"
 
 #include <QTableView>
 
@@ -31,10 +31,7 @@ void MainWindow::showNumberChart()
     // The gaps of the number selected in the list.
     if (!load().ok)
         return;
-    const QModelIndexList selected = m_numberList->selectionModel()->selectedRows();
-    const int number = selected.isEmpty()
-        ? load().definition.minNumber
-        : m_numberModel->table().numbers(m_numberModel->tableRow(selected.first().row())).value(0);
+    const int number = m_numberPane->selectedNumber(load().definition.minNumber);
     m_charts->setLoad(m_loaded, currentLottery());
     m_charts->showChart(ChartsDialog::Kind::Gaps, number);
     m_charts->show();

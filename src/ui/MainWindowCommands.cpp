@@ -20,6 +20,7 @@
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
+#include "ui/panes/NumberPane.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -238,7 +239,7 @@ void MainWindow::exportCombinationViewHtml()
 
 void MainWindow::exportNumberListHtml()
 {
-    exportList(m_numberModel, m_numberGroup->title());
+    exportList(m_numberModel, m_numberPane->title());
 }
 
 void MainWindow::exportCombinationListHtml()

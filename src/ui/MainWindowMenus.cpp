@@ -165,27 +165,6 @@ void MainWindow::createMenus()
 
 void MainWindow::createPopupMenus()
 {
-    // The number list's view styles.
-    m_numberListMenu = new QMenu(this);
-    m_numberListMenu->setObjectName(QStringLiteral("PopupMenu1"));
-    auto *styles = new QActionGroup(this);
-    const char *styleNames[4] = { "N40", "N41", "N42", "N43" };
-    const QString styleCaptions[4] = { QStringLiteral("Значки"), QStringLiteral("Список"),
-        QStringLiteral("Маленькие значки"), QStringLiteral("Таблица") };
-    for (int i = 0; i < 4; ++i) {
-        QAction *action = addCommand(
-            m_numberListMenu, styleNames[i], styleCaptions[i], [this, i] { setNumberListStyle(i); });
-        action->setCheckable(true);
-        action->setChecked(i == 3);
-        styles->addAction(action);
-        m_viewStyleActions.push_back(action);
-    }
-    m_numberListMenu->addSeparator();
-    addCommand(
-        m_numberListMenu, "N40Chart", QStringLiteral("График номера..."), [this] { showNumberChart(); });
-    addCommand(
-        m_numberListMenu, "HTML2", QStringLiteral("Сохранить в HTML"), [this] { exportNumberListHtml(); });
-
     // The toolbar's statistics menu runs the same commands as the main menu.
     m_statMenu = new QMenu(this);
     m_statMenu->setObjectName(QStringLiteral("StatPopupMenu"));

@@ -9,6 +9,8 @@
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
+#include "ui/panes/NumberPane.h"
+#include "ui/panes/PaneViews.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -20,39 +22,19 @@
 
 namespace kivora {
 
-namespace {
-
-int rowHeightFor(const QWidget *widget)
-{
-    return QFontMetrics(widget->font()).height() + 6;
-}
-
-int scrollBarExtent(const QWidget *widget)
-{
-    return widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, widget);
-}
-
-// The width of a list that shows all its columns and its vertical scroll bar.
-int listWidth(const QTableView *list)
-{
-    int width = 2 * list->frameWidth() + scrollBarExtent(list);
-    for (int column = 0; list->model() && column < list->model()->columnCount(); ++column)
-        width += list->columnWidth(column);
-    return width;
-}
-
-} // namespace
+using paneviews::listWidth;
+using paneviews::rowHeightFor;
+using paneviews::scrollBarExtent;
 
 void MainWindow::applyMetrics()
 {
     for (QTableView *view :
-        { static_cast<QTableView *>(m_resultsView), static_cast<QTableView *>(m_detailsView), m_numberList,
+        { static_cast<QTableView *>(m_resultsView), static_cast<QTableView *>(m_detailsView),
             m_combinationView, m_tenNumberList, m_tensGrid, m_combinationList }) {
         view->verticalHeader()->setMinimumSectionSize(rowHeightFor(view));
         view->verticalHeader()->setDefaultSectionSize(rowHeightFor(view));
     }
-    for (QTreeWidget *line : { m_numberRecordLine, m_statRecordLine })
-        line->setFixedHeight(line->header()->sizeHint().height() + 2);
+    m_statRecordLine->setFixedHeight(m_statRecordLine->header()->sizeHint().height() + 2);
 
     fitCombinationCells();
 
@@ -62,8 +44,9 @@ void MainWindow::applyMetrics()
     m_drawStrip->setFixedHeight(m_drawStrip->rowCount() * rowHeightFor(m_drawStrip) + 4);
 
     fitResultsColumns();
-    for (QTableView *list : { m_numberList, m_combinationView, m_tenNumberList })
+    for (QTableView *list : { m_combinationView, m_tenNumberList })
         fitListColumns(list);
+    m_numberPane->applyMetrics();
 }
 
 void MainWindow::fitCombinationCells()
@@ -90,11 +73,7 @@ void MainWindow::fitListColumns(QTableView *list)
     if (!model)
         return;
     fitColumns(list, [model](int column) { return model->widestText(column); });
-    if (list == m_numberList) {
-        alignNumberRecordLine();
-    } else {
-        alignStatRecordLine();
-    }
+    alignStatRecordLine();
 }
 
 void MainWindow::updateLayout(bool resizeRightPanel)
@@ -112,7 +91,7 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         for (int column = 0; column < m_drawStrip->columnCount(); ++column)
             strip += m_drawStrip->horizontalHeader()->sectionSize(column);
         const int results = std::max(m_resultsView->contentsWidth(), strip) + margins;
-        const int numbers = listWidth(m_numberList) + margins;
+        const int numbers = listWidth(m_numberPane->list()) + margins;
         const int statistics = 180;
         const int rightWanted
             = numbers + statistics + m_combinationWidth + 2 * m_rightSplitter->handleWidth();
@@ -141,7 +120,7 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
     if (m_statusText) {
         m_statusText->setPreferredWidth(m_resultsGroup->width() + 4);
-        m_markStatus->setPreferredWidth(m_numberGroup->width() + 2);
+        m_markStatus->setPreferredWidth(m_numberPane->width() + 2);
         m_ticketStatus->setPreferredWidth(m_statGroup->width() + 2);
     }
 }

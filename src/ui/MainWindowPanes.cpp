@@ -4,6 +4,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "statistics/DrawHighlight.h"
 #include "ui/FrozenColumnView.h"
 #include "ui/Pictures.h"
 #include "ui/StatusPanel.h"
@@ -11,7 +12,10 @@
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 #include "ui/models/TensGridModel.h"
+#include "ui/panes/NumberPane.h"
+#include "ui/panes/PaneViews.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -39,75 +43,15 @@ namespace kivora {
 
 namespace {
 
-// A grid of small cells: no headers, whole-row selection, centred text. Cell sizes
-// follow the font (MainWindowMetrics.cpp).
 template<typename View = QTableView> View *cellGrid(QWidget *parent, const char *name)
 {
     auto *grid = new View(parent);
-    grid->setObjectName(QLatin1String(name));
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setMinimumSectionSize(12);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setWordWrap(false);
+    paneviews::setUpCellGrid(grid, name);
     return grid;
 }
 
-// A report-style list: header, grid lines, whole-row selection kept visible without
-// the focus, no editing in place.
-QTableView *reportList(QWidget *parent, const char *name)
-{
-    auto *list = new QTableView(parent);
-    list->setObjectName(QLatin1String(name));
-    list->verticalHeader()->hide();
-    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list->horizontalHeader()->setHighlightSections(false);
-    list->horizontalHeader()->setSectionsClickable(true);
-    // The arrow shows the sort column; the lists sort their value columns descending.
-    list->horizontalHeader()->setSortIndicatorShown(true);
-    list->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
-    list->horizontalHeader()->setStretchLastSection(false);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setShowGrid(true);
-    list->setWordWrap(false);
-    list->setIconSize(QSize(16, 16));
-    list->setMinimumWidth(60);
-    list->horizontalHeader()->setMinimumSectionSize(24);
-    QPalette palette = list->palette();
-    palette.setColor(
-        QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-        palette.color(QPalette::Active, QPalette::HighlightedText));
-    list->setPalette(palette);
-    return list;
-}
-
-// The one-line record list above a list: three maroon headers and no rows.
-QTreeWidget *recordLine(QWidget *parent, const char *name)
-{
-    auto *line = new QTreeWidget(parent);
-    line->setObjectName(QLatin1String(name));
-    line->setColumnCount(3);
-    line->setHeaderLabels({ QStringLiteral("Рекорд"), QStringLiteral("0"), QStringLiteral("0") });
-    line->setRootIsDecorated(false);
-    line->header()->setSectionsClickable(false);
-    line->header()->setStretchLastSection(true);
-    line->header()->setDefaultAlignment(Qt::AlignCenter);
-    line->setStyleSheet(QStringLiteral("QHeaderView::section { color: rgb(128, 0, 0); font-weight: bold; }"));
-    line->setFixedHeight(line->header()->sizeHint().height() + 2);
-    line->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    line->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    line->setFocusPolicy(Qt::NoFocus);
-    line->setMinimumWidth(60);
-    line->setProperty("captionColumns", 1); // the other two show values
-    line->header()->setMinimumSectionSize(20);
-    return line;
-}
+using paneviews::recordLine;
+using paneviews::reportList;
 
 } // namespace
 
@@ -214,29 +158,18 @@ QWidget *MainWindow::createRightPanel()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
 
-    // Numbers.
-    m_numberGroup = new QGroupBox(QStringLiteral("Номера"), m_rightPanel);
-    m_numberGroup->setObjectName(QStringLiteral("GroupBox3"));
-    auto *numbers = new QVBoxLayout(m_numberGroup);
-    numbers->setContentsMargins(3, 3, 3, 3);
-    numbers->setSpacing(0);
-    m_numberRecordLine = recordLine(m_numberGroup, "ListView3");
-    m_numberModel = new StatTableModel(StatTableModel::Style::NumberList, this);
-    m_numberStack = new QStackedWidget(m_numberGroup);
-    m_numberList = reportList(m_numberStack, "ListView1");
-    m_numberList->setModel(m_numberModel);
-    m_numberList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_numberIcons = new QListView(m_numberStack);
-    m_numberIcons->setObjectName(QStringLiteral("ListView1Icons"));
-    m_numberIcons->setModel(m_numberModel);
-    m_numberIcons->setSelectionModel(m_numberList->selectionModel());
-    m_numberIcons->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_numberIcons->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_numberIcons->setResizeMode(QListView::Adjust);
-    m_numberStack->addWidget(m_numberList);
-    m_numberStack->addWidget(m_numberIcons);
-    numbers->addWidget(m_numberRecordLine);
-    numbers->addWidget(m_numberStack, 1);
+    m_numberPane = new NumberPane(m_rightPanel);
+    m_numberModel = m_numberPane->model();
+    connect(m_numberPane, &NumberPane::sortChosen, this, [this](int column) {
+        m_sortColumn = column;
+        m_numberListSort = column;
+        expandMarkedNumbers();
+    });
+    connect(m_numberPane, &NumberPane::marksChanged, this, [this] { expandMarkedNumbers(); });
+    connect(m_numberPane, &NumberPane::numberSelected, this,
+        [this](int number) { setHighlight(drawsWithNumber(load().draws, number)); });
+    connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
+    connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
 
     // Statistics.
     m_statGroup = new QGroupBox(QStringLiteral("Статистика"), m_rightPanel);
@@ -263,7 +196,7 @@ QWidget *MainWindow::createRightPanel()
     m_tenNumberList->setModel(m_tenModel);
     m_tenNumberList->hide();
     // Columns follow the data a list shows.
-    for (QTableView *list : { m_numberList, m_combinationView, m_tenNumberList })
+    for (QTableView *list : { m_combinationView, m_tenNumberList })
         connect(list->model(), &QAbstractItemModel::modelReset, this, [this, list] { fitListColumns(list); });
     stats->addWidget(m_statRecordLine);
     stats->addWidget(m_combinationView, 1);
@@ -287,7 +220,7 @@ QWidget *MainWindow::createRightPanel()
     m_rightSplitter = new QSplitter(Qt::Horizontal, m_rightPanel);
     m_rightSplitter->setObjectName(QStringLiteral("Splitter2"));
     m_rightSplitter->setChildrenCollapsible(false);
-    m_rightSplitter->addWidget(m_numberGroup);
+    m_rightSplitter->addWidget(m_numberPane);
     m_rightSplitter->addWidget(m_statGroup);
     m_rightSplitter->addWidget(m_combinationGroup);
     m_rightSplitter->setStretchFactor(0, 0);
@@ -299,22 +232,9 @@ QWidget *MainWindow::createRightPanel()
         updateLayout(false);
     });
 
-    // The record lines scroll sideways with their lists.
-    connect(m_numberList->horizontalScrollBar(), &QAbstractSlider::valueChanged, m_numberRecordLine->header(),
-        &QHeaderView::setOffset);
+    // The record line scrolls sideways with its list.
     connect(m_combinationView->horizontalScrollBar(), &QAbstractSlider::valueChanged,
         m_statRecordLine->header(), &QHeaderView::setOffset);
-    connect(m_numberList->horizontalHeader(), &QHeaderView::sectionClicked, this,
-        [this](int column) { sortNumberList(column); });
-    connect(m_numberList->horizontalHeader(), &QHeaderView::sectionResized, this,
-        [this] { alignNumberRecordLine(); });
-    connect(m_numberList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-        [this] { onNumberSelected(); });
-    connect(m_numberModel, &StatTableModel::flagToggled, this, [this] { expandMarkedNumbers(); });
-    connect(m_numberList, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint &pos) { m_numberListMenu->popup(m_numberList->viewport()->mapToGlobal(pos)); });
-    connect(m_numberIcons, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint &pos) { m_numberListMenu->popup(m_numberIcons->viewport()->mapToGlobal(pos)); });
 
     connect(m_combinationView->horizontalHeader(), &QHeaderView::sectionClicked, this,
         [this](int column) { sortCombinationView(column); });

@@ -16,6 +16,7 @@
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 #include "ui/models/TensGridModel.h"
+#include "ui/panes/NumberPane.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -183,19 +184,13 @@ void MainWindow::showLoad()
 
     // The number list, sorted by "Не выпадал"; every row starts unmarked.
     StatTable numbers = numberListTable(load());
-    m_numberRecordLine->headerItem()->setText(1, numbers.recordText);
-    m_numberRecordLine->headerItem()->setText(2, numbers.topText);
-    setNumberListStyle(3);
-    m_numberModel->setTable(std::move(numbers));
+    m_sortColumn = m_numberListSort;
+    m_numberPane->showTable(std::move(numbers), m_sortColumn);
     m_statusText->setText(load().ok ? loadStatusText(load(), m_messages) : QString());
     if (!load().ok) {
         m_combinationModel->setList(CombinationList());
         m_markStatus->clear();
     }
-    m_sortColumn = m_numberListSort;
-    m_numberModel->sortBy(m_sortColumn);
-    showSortArrow(m_numberList, m_sortColumn);
-    alignNumberRecordLine();
     // The panes share the width by what this lottery's draws need, unless the player
     // placed the splitters.
     if (load().ok && !m_userSplit)

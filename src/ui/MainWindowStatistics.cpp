@@ -13,6 +13,7 @@
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 #include "ui/models/TensGridModel.h"
+#include "ui/panes/PaneViews.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -79,7 +80,7 @@ void MainWindow::showStatTable(std::shared_ptr<const StatTable> table, std::vect
     if (sort >= 0)
         m_sortColumn = sort;
     m_combinationView->horizontalHeader()->setSortIndicatorShown(sort >= 0);
-    showSortArrow(m_combinationView, sort);
+    paneviews::showSortArrow(m_combinationView, sort);
     alignStatRecordLine();
 }
 
@@ -220,7 +221,7 @@ void MainWindow::sortCombinationView(int column)
     m_sortColumn = column;
     m_statListSort = column;
     m_combinationView->horizontalHeader()->setSortIndicatorShown(true);
-    showSortArrow(m_combinationView, column);
+    paneviews::showSortArrow(m_combinationView, column);
     if (!big) {
         m_statModel->sortBy(column);
         return;
@@ -240,15 +241,7 @@ void MainWindow::sortTenNumberList(int column)
 {
     m_sortColumn = column;
     m_tenModel->sortBy(column);
-    showSortArrow(m_tenNumberList, column);
-}
-
-void MainWindow::showSortArrow(QTableView *list, int column)
-{
-    // Captions sort up, values down.
-    if (column >= 0)
-        list->horizontalHeader()->setSortIndicator(
-            column, column == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    paneviews::showSortArrow(m_tenNumberList, column);
 }
 
 void MainWindow::onCombinationSelected()

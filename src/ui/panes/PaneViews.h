@@ -1,0 +1,30 @@
+#pragma once
+
+// The kinds of view the panes are built from, and the sizes they take from the font.
+
+class QTableView;
+class QTreeWidget;
+class QWidget;
+
+namespace kivora::paneviews {
+
+// A grid of small cells: no headers, whole-row selection, centred text.
+void setUpCellGrid(QTableView *grid, const char *name);
+// A report-style list: header, grid lines, whole-row selection kept visible without
+// the focus, no editing in place.
+QTableView *reportList(QWidget *parent, const char *name);
+// The one-line record list above a list: three maroon headers and no rows.
+QTreeWidget *recordLine(QWidget *parent, const char *name);
+// Shows the sort arrow of a list's column: captions sort up, values down. A negative
+// column leaves the arrow as it is.
+void showSortArrow(QTableView *list, int column);
+
+// The height of a row of cells in the widget's font.
+int rowHeightFor(const QWidget *widget);
+// Sets the row height of the view's cells from its font.
+void fitRowHeight(QTableView *view);
+int scrollBarExtent(const QWidget *widget);
+// The width of a list that shows all its columns and its vertical scroll bar.
+int listWidth(const QTableView *list);
+
+} // namespace kivora::paneviews
