@@ -69,6 +69,7 @@ class ChartsDialog;
 class AnalysisDialog;
 class JobRunner;
 class NumberPane;
+class ResultsPane;
 
 class MainWindow final : public QMainWindow
 {
@@ -121,7 +122,6 @@ private:
     QToolButton *addToolButton(QHBoxLayout *row, const char *name, const char *icon, const QString &hint,
         std::function<void()> command);
     QWidget *createFilterBar();
-    QWidget *createResultsGroup();
     QWidget *createRightPanel();
     void createStatusBar();
     void createMenus();
@@ -130,7 +130,6 @@ private:
     void updateLayout(bool resizeRightPanel);
     // Sizes from the font and the data (MainWindowMetrics.cpp).
     void applyMetrics();
-    void fitResultsColumns();
     void fitCombinationCells();
     void fitListColumns(QTableView *list);
 
@@ -153,12 +152,6 @@ private:
     void onLastDrawsCountChanged();
     void fillChoiceLists();
     void showLoad();
-    void showResultsView();
-    void showDetailsView();
-    void detailsCellChanged(int row, int column);
-    void fillDrawStrip(int row);
-    void showNewestDraw();
-    void setHighlight(const std::vector<bool> &rows);
 
     // Statistics panel (MainWindowStatistics.cpp).
     void showStatTable(std::shared_ptr<const StatTable> table, std::vector<int> order, int sort);
@@ -327,12 +320,7 @@ private:
     QSplitter *m_rightSplitter = nullptr;
     QGroupBox *m_combinationGroup = nullptr;
     QGroupBox *m_statGroup = nullptr;
-    QGroupBox *m_resultsGroup = nullptr;
     QWidget *m_rightPanel = nullptr;
-    QStackedWidget *m_resultsStack = nullptr;
-    FrozenColumnView *m_resultsView = nullptr;
-    FrozenColumnView *m_detailsView = nullptr;
-    QTableWidget *m_drawStrip = nullptr;
     QTableView *m_combinationList = nullptr;
     QTreeWidget *m_statRecordLine = nullptr;
     QTableView *m_combinationView = nullptr;
@@ -343,8 +331,7 @@ private:
     StatusPanel *m_ticketStatus = nullptr; // the combination list: count, completeness, cost
     QProgressBar *m_progressBar = nullptr;
 
-    DrawTableModel *m_resultsModel = nullptr;
-    DrawTableModel *m_detailsModel = nullptr;
+    ResultsPane *m_resultsPane = nullptr;
     NumberPane *m_numberPane = nullptr;
     StatTableModel *m_numberModel = nullptr; // the number pane's
     StatTableModel *m_statModel = nullptr;
@@ -370,12 +357,9 @@ private:
     QAction *m_additionalPopupAction = nullptr;
     QAction *m_numbersFromTenAction = nullptr;
     QAction *m_lotteryInfoAction = nullptr; // shown only for a lottery with an address
-    QAction *m_showResultsAction = nullptr;
-    QAction *m_showDetailsAction = nullptr;
     QMenu *m_statMenu = nullptr;
     QMenu *m_combinationViewMenu = nullptr;
     QMenu *m_combinationListMenu = nullptr;
-    QMenu *m_resultsMenu = nullptr;
 
     std::unique_ptr<WaitWindow> m_wait;
     JobRunner *m_jobs = nullptr;

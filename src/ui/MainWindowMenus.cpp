@@ -228,19 +228,6 @@ void MainWindow::createPopupMenus()
         [this] { exportCombinationListHtml(); });
     addCommand(
         m_combinationListMenu, "N47Print", QStringLiteral("Печать..."), [this] { printCombinations(); });
-
-    m_resultsMenu = new QMenu(this);
-    m_resultsMenu->setObjectName(QStringLiteral("PopupMenu2"));
-    auto *views = new QActionGroup(this);
-    m_showResultsAction = addCommand(
-        m_resultsMenu, "N86", QStringLiteral("Показывать результаты"), [this] { showResultsView(); });
-    m_showDetailsAction = addCommand(
-        m_resultsMenu, "N87", QStringLiteral("Не показывать результаты"), [this] { showDetailsView(); });
-    for (QAction *action : { m_showResultsAction, m_showDetailsAction }) {
-        action->setCheckable(true);
-        views->addAction(action);
-    }
-    m_showDetailsAction->setChecked(true);
 }
 
 } // namespace kivora

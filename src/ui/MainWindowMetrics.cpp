@@ -11,6 +11,7 @@
 #include "ui/models/StatTableModel.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/PaneViews.h"
+#include "ui/panes/ResultsPane.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -28,9 +29,7 @@ using paneviews::scrollBarExtent;
 
 void MainWindow::applyMetrics()
 {
-    for (QTableView *view :
-        { static_cast<QTableView *>(m_resultsView), static_cast<QTableView *>(m_detailsView),
-            m_combinationView, m_tenNumberList, m_tensGrid, m_combinationList }) {
+    for (QTableView *view : { m_combinationView, m_tenNumberList, m_tensGrid, m_combinationList }) {
         view->verticalHeader()->setMinimumSectionSize(rowHeightFor(view));
         view->verticalHeader()->setDefaultSectionSize(rowHeightFor(view));
     }
@@ -38,12 +37,7 @@ void MainWindow::applyMetrics()
 
     fitCombinationCells();
 
-    m_drawStrip->verticalHeader()->setDefaultSectionSize(rowHeightFor(m_drawStrip));
-    m_drawStrip->horizontalHeader()->setDefaultSectionSize(
-        QFontMetrics(m_drawStrip->font()).horizontalAdvance(QStringLiteral("00")) + 12);
-    m_drawStrip->setFixedHeight(m_drawStrip->rowCount() * rowHeightFor(m_drawStrip) + 4);
-
-    fitResultsColumns();
+    m_resultsPane->applyMetrics();
     for (QTableView *list : { m_combinationView, m_tenNumberList })
         fitListColumns(list);
     m_numberPane->applyMetrics();
@@ -58,13 +52,6 @@ void MainWindow::fitCombinationCells()
         m_combinationList->horizontalHeader()->resizeSection(column, cell);
     m_combinationWidth
         = cell * 10 + scrollBarExtent(m_combinationList) + 2 * m_combinationList->frameWidth() + 12;
-}
-
-void MainWindow::fitResultsColumns()
-{
-    fitColumns(m_resultsView, [this](int column) { return m_resultsModel->widestText(column); });
-    m_detailsView->resizeColumnsToContents();
-    m_detailsView->horizontalHeader()->resizeSection(0, m_resultsView->columnWidth(0));
 }
 
 void MainWindow::fitListColumns(QTableView *list)
@@ -85,12 +72,7 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         // results behind their frozen draw-number column).
         const int total = m_splitter->width() - m_splitter->handleWidth();
         const int margins = 16;
-        // The strip of the selected draw below the results is in bold: it needs more
-        // room than the view's cells for the same numbers.
-        int strip = 4;
-        for (int column = 0; column < m_drawStrip->columnCount(); ++column)
-            strip += m_drawStrip->horizontalHeader()->sectionSize(column);
-        const int results = std::max(m_resultsView->contentsWidth(), strip) + margins;
+        const int results = m_resultsPane->wantedWidth() + margins;
         const int numbers = listWidth(m_numberPane->list()) + margins;
         const int statistics = 180;
         const int rightWanted
@@ -119,7 +101,7 @@ void MainWindow::updateLayout(bool resizeRightPanel)
     if (m_tenNumberList && m_tenNumberList->isVisible())
         m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
     if (m_statusText) {
-        m_statusText->setPreferredWidth(m_resultsGroup->width() + 4);
+        m_statusText->setPreferredWidth(m_resultsPane->width() + 4);
         m_markStatus->setPreferredWidth(m_numberPane->width() + 2);
         m_ticketStatus->setPreferredWidth(m_statGroup->width() + 2);
     }

@@ -14,6 +14,7 @@
 #include "ui/models/TensGridModel.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/PaneViews.h"
+#include "ui/panes/ResultsPane.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -74,7 +75,8 @@ void MainWindow::createPanes()
     m_splitter = new QSplitter(Qt::Horizontal, central);
     m_splitter->setObjectName(QStringLiteral("Splitter1"));
     m_splitter->setChildrenCollapsible(false);
-    m_splitter->addWidget(createResultsGroup());
+    m_resultsPane = new ResultsPane(m_splitter);
+    m_splitter->addWidget(m_resultsPane);
     m_splitter->addWidget(createRightPanel());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -87,67 +89,6 @@ void MainWindow::createPanes()
         m_userSplit = true;
         updateLayout(false);
     });
-}
-
-QWidget *MainWindow::createResultsGroup()
-{
-    m_resultsGroup = new QGroupBox(QStringLiteral("Результаты розыгрышей"), this);
-    m_resultsGroup->setObjectName(QStringLiteral("GroupBox4"));
-    auto *layout = new QVBoxLayout(m_resultsGroup);
-    layout->setContentsMargins(3, 3, 3, 3);
-
-    m_resultsStack = new QStackedWidget(m_resultsGroup);
-    m_resultsView = cellGrid<FrozenColumnView>(m_resultsStack, "StringGrid2");
-    m_detailsView = cellGrid<FrozenColumnView>(m_resultsStack, "DateGrid");
-    m_detailsView->setSelectionBehavior(QAbstractItemView::SelectItems);
-    m_resultsModel = new DrawTableModel(DrawTableModel::View::Results, this);
-    m_detailsModel = new DrawTableModel(DrawTableModel::View::Details, this);
-    m_resultsView->setModel(m_resultsModel);
-    m_detailsView->setModel(m_detailsModel);
-    m_resultsStack->addWidget(m_resultsView);
-    m_resultsStack->addWidget(m_detailsView);
-    layout->addWidget(m_resultsStack, 1);
-
-    m_drawStrip = new QTableWidget(1, 7, m_resultsGroup);
-    m_drawStrip->setObjectName(QStringLiteral("StringGrid3"));
-    m_drawStrip->horizontalHeader()->hide();
-    m_drawStrip->verticalHeader()->hide();
-    m_drawStrip->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_drawStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_drawStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont bold = m_drawStrip->font();
-    bold.setBold(true);
-    m_drawStrip->setFont(bold);
-    layout->addWidget(m_drawStrip);
-
-    m_resultsView->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_detailsView->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_resultsView, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint &pos) { m_resultsMenu->popup(m_resultsView->viewport()->mapToGlobal(pos)); });
-    connect(m_detailsView, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint &pos) { m_resultsMenu->popup(m_detailsView->viewport()->mapToGlobal(pos)); });
-    connect(m_resultsView, &QTableView::doubleClicked, this, [this] { showDetailsView(); });
-    connect(m_detailsView, &QTableView::doubleClicked, this, [this] { showResultsView(); });
-    connect(m_resultsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [this](const QModelIndex &current) { fillDrawStrip(current.row()); });
-    connect(m_detailsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [this](const QModelIndex &current) { detailsCellChanged(current.row(), current.column()); });
-    connect(m_drawStrip, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-        // The selected cell keeps its own colours.
-        const QTableWidgetItem *item = m_drawStrip->item(row, column);
-        QPalette palette = m_drawStrip->palette();
-        const QColor background = item && item->background().style() != Qt::NoBrush
-            ? item->background().color()
-            : palette.color(QPalette::Base);
-        const QColor text = item && item->foreground().style() != Qt::NoBrush ? item->foreground().color()
-                                                                              : palette.color(QPalette::Text);
-        for (auto group : { QPalette::Active, QPalette::Inactive }) {
-            palette.setColor(group, QPalette::Highlight, background);
-            palette.setColor(group, QPalette::HighlightedText, text);
-        }
-        m_drawStrip->setPalette(palette);
-    });
-    return m_resultsGroup;
 }
 
 QWidget *MainWindow::createRightPanel()
@@ -167,7 +108,7 @@ QWidget *MainWindow::createRightPanel()
     });
     connect(m_numberPane, &NumberPane::marksChanged, this, [this] { expandMarkedNumbers(); });
     connect(m_numberPane, &NumberPane::numberSelected, this,
-        [this](int number) { setHighlight(drawsWithNumber(load().draws, number)); });
+        [this](int number) { m_resultsPane->setHighlight(drawsWithNumber(load().draws, number)); });
     connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
     connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
 

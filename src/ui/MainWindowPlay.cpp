@@ -29,6 +29,7 @@
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
+#include "ui/panes/ResultsPane.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -387,10 +388,7 @@ void MainWindow::checkSavedCombinations()
         m_services.showMessage(this, choice.message, PlatformServices::MessageKind::Information);
         return;
     }
-    m_detailsView->setCurrentIndex(
-        m_detailsModel->index(choice.row, std::max(0, m_detailsView->currentIndex().column())));
-    m_resultsView->setCurrentIndex(
-        m_resultsModel->index(choice.row, std::max(0, m_resultsView->currentIndex().column())));
+    m_resultsPane->selectDraw(choice.row);
     // A file of many or very long lines takes a while: the check and the report run as
     // a job, with the wait window and its Cancel.
     const QString reportPath = m_folder.filePath(check::reportFileName());

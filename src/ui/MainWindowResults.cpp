@@ -3,7 +3,6 @@
 
 #include "ui/MainWindow.h"
 
-#include "ui/FrozenColumnView.h"
 #include "ui/PlatformServices.h"
 #include "ui/dialogs/ChartsDialog.h"
 
@@ -13,10 +12,10 @@
 #include "core/LotteryDefinition.h"
 #include "statistics/NumberList.h"
 #include "ui/models/CombinationListModel.h"
-#include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 #include "ui/models/TensGridModel.h"
 #include "ui/panes/NumberPane.h"
+#include "ui/panes/ResultsPane.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,17 +24,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QTabBar>
 #include <QTableView>
-#include <QTableWidget>
-#include <QTimer>
 #include <QTreeWidget>
-
-#include <cmath>
 
 namespace kivora {
 
@@ -168,19 +161,8 @@ void MainWindow::showLoad()
     m_statRecordLine->headerItem()->setText(1, QString());
     m_statRecordLine->headerItem()->setText(2, QString());
 
-    m_resultsModel->setDraws(&load().draws);
-    m_detailsModel->setDraws(&load().draws);
+    m_resultsPane->showLoad(m_loaded);
     m_tensModel->setDraws(&load().draws);
-    fitResultsColumns();
-    const int rows = load().draws.rowCount();
-    if (rows > 0) {
-        // The newest draw becomes current.
-        m_resultsView->setCurrentIndex(m_resultsModel->index(rows - 1, m_resultsModel->columnCount() - 1));
-        m_detailsView->setCurrentIndex(m_detailsModel->index(rows - 1, m_detailsModel->columnCount() - 1));
-        showNewestDraw();
-    } else {
-        m_drawStrip->clearContents();
-    }
 
     // The number list, sorted by "Не выпадал"; every row starts unmarked.
     StatTable numbers = numberListTable(load());
@@ -195,132 +177,6 @@ void MainWindow::showLoad()
     // placed the splitters.
     if (load().ok && !m_userSplit)
         updateLayout(true);
-}
-
-void MainWindow::showNewestDraw()
-{
-    // The newest draw whole, from its first column: once now and once more after the
-    // layout settles, when a horizontal scroll bar may have taken the bottom row.
-    auto scroll = [this] {
-        for (QTableView *view :
-            { static_cast<QTableView *>(m_resultsView), static_cast<QTableView *>(m_detailsView) }) {
-            view->scrollToBottom();
-            view->horizontalScrollBar()->setValue(0);
-        }
-    };
-    scroll();
-    QTimer::singleShot(0, this, scroll);
-}
-
-void MainWindow::showDetailsView()
-{
-    // Hide the results, show the details on the same draw.
-    m_showDetailsAction->setChecked(true);
-    const int row = m_resultsView->currentIndex().row();
-    m_resultsStack->setCurrentWidget(m_detailsView);
-    m_detailsView->setFocus();
-    if (row >= 0)
-        m_detailsView->setCurrentIndex(
-            m_detailsModel->index(row, std::max(0, m_detailsView->currentIndex().column())));
-}
-
-void MainWindow::showResultsView()
-{
-    m_showResultsAction->setChecked(true);
-    m_resultsStack->setCurrentWidget(m_resultsView);
-    m_resultsView->setFocus();
-}
-
-void MainWindow::detailsCellChanged(int row, int column)
-{
-    if (row < 0)
-        return;
-    const int resultsColumn
-        = column < m_resultsModel->columnCount() ? column : m_resultsView->currentIndex().column();
-    m_resultsView->setCurrentIndex(m_resultsModel->index(row, std::max(0, resultsColumn)));
-}
-
-namespace {
-
-struct StripColours
-{
-    QColor background;
-    QColor text;
-};
-
-bool stripColours(int value, StripColours *colours)
-{
-    if (value <= 0)
-        return false;
-    static const StripColours table[4] = {
-        { QColor(128, 0, 128), Qt::white }, // 1-10, 41-50, above 80
-        { QColor(255, 255, 0), Qt::black }, // 11-20, 51-60
-        { QColor(0, 128, 0), Qt::white }, // 21-30, 61-70
-        { QColor(0, 0, 255), Qt::white }, // 31-40, 71-80
-    };
-    *colours = value > 80 ? table[0] : table[((value - 1) / 10) % 4];
-    return true;
-}
-
-} // namespace
-
-void MainWindow::fillDrawStrip(int row)
-{
-    m_drawStrip->clearContents();
-    if (row < 0 || row >= load().draws.rowCount())
-        return;
-    const DrawTable &draws = load().draws;
-    const int c = draws.resultsColumnCount();
-    const bool twoRows = c > 11;
-    // C / 2 rounded to the nearest integer (a half to the even one), plus 1.
-    const int columns = twoRows ? static_cast<int>(std::nearbyint(c / 2.0)) + 1 : c;
-    m_drawStrip->setRowCount(twoRows ? 2 : 1);
-    m_drawStrip->setColumnCount(columns);
-    m_drawStrip->setFixedHeight(
-        m_drawStrip->rowCount() * m_drawStrip->verticalHeader()->defaultSectionSize() + 4);
-
-    auto put = [this](int r, int col, const QString &text) {
-        auto *item = new QTableWidgetItem(text);
-        item->setTextAlignment(Qt::AlignCenter);
-        m_drawStrip->setItem(r, col, item);
-    };
-    put(0, 0, draws.drawNumberText(row));
-    m_drawStrip->horizontalHeader()->resizeSection(0,
-        std::max(m_drawStrip->horizontalHeader()->defaultSectionSize(),
-            m_drawStrip->fontMetrics().horizontalAdvance(draws.drawNumberText(row)) + 16));
-    if (twoRows)
-        put(1, 0, draws.machine(row) + draws.ballSet(row));
-
-    // The draw's numbers in ascending order of value, wrapping into the second row.
-    int filledRow = 0;
-    int filledColumn = 1;
-    const LotteryDefinition &d = load().definition;
-    for (int value : sortedDrawNumbers(draws, row, d.minNumber, d.maxNumber)) {
-        if (filledColumn >= columns) {
-            if (!twoRows || filledRow == 1)
-                break;
-            filledRow = 1;
-            filledColumn = 1;
-        }
-        put(filledRow, filledColumn++, twoDigits(value));
-    }
-    for (int r = 0; r < m_drawStrip->rowCount(); ++r) {
-        for (int col = 1; col < columns; ++col) {
-            QTableWidgetItem *item = m_drawStrip->item(r, col);
-            StripColours colours;
-            if (item && stripColours(textToInt(item->text()), &colours)) {
-                item->setBackground(colours.background);
-                item->setForeground(colours.text);
-            }
-        }
-    }
-    m_drawStrip->setCurrentCell(0, 0);
-}
-
-void MainWindow::setHighlight(const std::vector<bool> &rows)
-{
-    m_resultsModel->setHighlight(rows);
-    m_detailsModel->setHighlight(rows);
 }
 
 } // namespace kivora

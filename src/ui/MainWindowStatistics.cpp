@@ -14,6 +14,7 @@
 #include "ui/models/StatTableModel.h"
 #include "ui/models/TensGridModel.h"
 #include "ui/panes/PaneViews.h"
+#include "ui/panes/ResultsPane.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -248,7 +249,8 @@ void MainWindow::onCombinationSelected()
 {
     const int row = selectedStatRow();
     if (row >= 0)
-        setHighlight(highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), load().draws));
+        m_resultsPane->setHighlight(
+            highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), load().draws));
     m_tenNumberList->hide();
 }
 
@@ -300,8 +302,7 @@ void MainWindow::onTensGridCellSelected(int, int row)
 {
     if (row < 0 || row >= load().draws.rowCount())
         return;
-    m_detailsView->setCurrentIndex(
-        m_detailsModel->index(row, std::max(0, m_detailsView->currentIndex().column())));
+    m_resultsPane->selectDetailsRow(row);
 }
 
 } // namespace kivora
