@@ -70,6 +70,7 @@ class AnalysisDialog;
 class JobRunner;
 class NumberPane;
 class ResultsPane;
+class StatisticsPane;
 
 class MainWindow final : public QMainWindow
 {
@@ -123,6 +124,7 @@ private:
         std::function<void()> command);
     QWidget *createFilterBar();
     QWidget *createRightPanel();
+    void connectStatisticsPane();
     void createStatusBar();
     void createMenus();
     void createPopupMenus();
@@ -131,7 +133,6 @@ private:
     // Sizes from the font and the data (MainWindowMetrics.cpp).
     void applyMetrics();
     void fitCombinationCells();
-    void fitListColumns(QTableView *list);
 
     // Start-up and closing (MainWindowState.cpp).
     void readWindowSettings();
@@ -158,14 +159,7 @@ private:
     // Computes a statistic off the event loop and shows it in the combination view.
     void runStatistic(
         bool wait, std::function<StatTable(const Progress &)> compute, std::function<void()> then = {});
-    void showCombinationView();
     void sortCombinationView(int column);
-    void sortTenNumberList(int column);
-    void onCombinationSelected();
-    void onCombinationDoubleClicked();
-    void alignStatRecordLine();
-    void prepareCombinationViewMenu();
-    void onTensGridCellSelected(int column, int row);
 
     void showTensByDraw();
     void showAdditionalNumbers();
@@ -174,7 +168,6 @@ private:
     void runCombinations(int k, Family family, bool wait, std::function<void()> then = {});
     void runTens(int k, const char *toolbarItem);
     void runPositions(int p, PositionOrder order);
-    int selectedStatRow() const;
     void markStatRow(int row);
 
     // Play (MainWindowPlay.cpp).
@@ -319,13 +312,8 @@ private:
     QSplitter *m_splitter = nullptr;
     QSplitter *m_rightSplitter = nullptr;
     QGroupBox *m_combinationGroup = nullptr;
-    QGroupBox *m_statGroup = nullptr;
     QWidget *m_rightPanel = nullptr;
     QTableView *m_combinationList = nullptr;
-    QTreeWidget *m_statRecordLine = nullptr;
-    QTableView *m_combinationView = nullptr;
-    QTableView *m_tenNumberList = nullptr;
-    QTableView *m_tensGrid = nullptr;
     StatusPanel *m_statusText = nullptr;
     StatusPanel *m_markStatus = nullptr;
     StatusPanel *m_ticketStatus = nullptr; // the combination list: count, completeness, cost
@@ -333,16 +321,14 @@ private:
 
     ResultsPane *m_resultsPane = nullptr;
     NumberPane *m_numberPane = nullptr;
+    StatisticsPane *m_statisticsPane = nullptr;
     StatTableModel *m_numberModel = nullptr; // the number pane's
-    StatTableModel *m_statModel = nullptr;
-    StatTableModel *m_tenModel = nullptr;
-    TensGridModel *m_tensModel = nullptr;
+    StatTableModel *m_statModel = nullptr; // the statistics pane's
     CombinationListModel *m_combinationModel = nullptr;
     TemplateCache m_templates;
     QString m_reportedTemplate; // the unreadable template last reported
     TicketSummary m_ticketSummary; // of the combination list on show
     QString m_filtersNote; // the filters that cut the list, for a saved file's header
-    QString m_statGroupCaption = QStringLiteral("Статистика"); // the panel's title with no statistic
     FileDialogTexts *m_openDialogTexts = nullptr;
     FileDialogTexts *m_saveDialogTexts = nullptr;
 
@@ -355,10 +341,8 @@ private:
     QMenu *m_ascendingOrderPopup = nullptr;
     QAction *m_additionalAction = nullptr;
     QAction *m_additionalPopupAction = nullptr;
-    QAction *m_numbersFromTenAction = nullptr;
     QAction *m_lotteryInfoAction = nullptr; // shown only for a lottery with an address
     QMenu *m_statMenu = nullptr;
-    QMenu *m_combinationViewMenu = nullptr;
     QMenu *m_combinationListMenu = nullptr;
 
     std::unique_ptr<WaitWindow> m_wait;

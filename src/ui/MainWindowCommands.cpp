@@ -21,6 +21,7 @@
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 #include "ui/panes/NumberPane.h"
+#include "ui/panes/StatisticsPane.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -234,7 +235,7 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
 
 void MainWindow::exportCombinationViewHtml()
 {
-    exportList(m_statModel, m_statGroup->title());
+    exportList(m_statModel, m_statisticsPane->title());
 }
 
 void MainWindow::exportNumberListHtml()

@@ -208,15 +208,6 @@ void MainWindow::createPopupMenus()
     m_additionalPopupAction = addCommand(m_statMenu, "popupdopnumber",
         QStringLiteral("Статистика по дополнительным номерам"), [this] { showAdditionalNumbers(); });
 
-    m_combinationViewMenu = new QMenu(this);
-    m_combinationViewMenu->setObjectName(QStringLiteral("SortMenu"));
-    m_numbersFromTenAction = addCommand(m_combinationViewMenu, "N73",
-        QStringLiteral("Показать номера из десятка"), [this] { showNumbersFromTen(); });
-    m_numbersFromTenAction->setEnabled(false);
-    m_combinationViewMenu->addSeparator();
-    addCommand(m_combinationViewMenu, "HTML1", QStringLiteral("Сохранить в HTML"),
-        [this] { exportCombinationViewHtml(); });
-
     m_combinationListMenu = new QMenu(this);
     m_combinationListMenu->setObjectName(QStringLiteral("CombMenu"));
     addCommand(m_combinationListMenu, "N46", QStringLiteral("Удалить комбинацию под курсором"),

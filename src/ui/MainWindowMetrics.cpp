@@ -12,6 +12,7 @@
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
+#include "ui/panes/StatisticsPane.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -29,17 +30,11 @@ using paneviews::scrollBarExtent;
 
 void MainWindow::applyMetrics()
 {
-    for (QTableView *view : { m_combinationView, m_tenNumberList, m_tensGrid, m_combinationList }) {
-        view->verticalHeader()->setMinimumSectionSize(rowHeightFor(view));
-        view->verticalHeader()->setDefaultSectionSize(rowHeightFor(view));
-    }
-    m_statRecordLine->setFixedHeight(m_statRecordLine->header()->sizeHint().height() + 2);
-
+    paneviews::fitRowHeight(m_combinationList);
     fitCombinationCells();
 
     m_resultsPane->applyMetrics();
-    for (QTableView *list : { m_combinationView, m_tenNumberList })
-        fitListColumns(list);
+    m_statisticsPane->applyMetrics();
     m_numberPane->applyMetrics();
 }
 
@@ -52,15 +47,6 @@ void MainWindow::fitCombinationCells()
         m_combinationList->horizontalHeader()->resizeSection(column, cell);
     m_combinationWidth
         = cell * 10 + scrollBarExtent(m_combinationList) + 2 * m_combinationList->frameWidth() + 12;
-}
-
-void MainWindow::fitListColumns(QTableView *list)
-{
-    const auto *model = qobject_cast<const StatTableModel *>(list->model());
-    if (!model)
-        return;
-    fitColumns(list, [model](int column) { return model->widestText(column); });
-    alignStatRecordLine();
 }
 
 void MainWindow::updateLayout(bool resizeRightPanel)
@@ -97,13 +83,12 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         m_rightSplitter->setSizes(
             { numbersWidth, std::max(0, room - numbersWidth - combinationsWidth), combinationsWidth });
     }
-    // The numbers of a ten take half the statistics panel, whatever its height.
-    if (m_tenNumberList && m_tenNumberList->isVisible())
-        m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
+    if (m_statisticsPane)
+        m_statisticsPane->fitTenNumberList();
     if (m_statusText) {
         m_statusText->setPreferredWidth(m_resultsPane->width() + 4);
         m_markStatus->setPreferredWidth(m_numberPane->width() + 2);
-        m_ticketStatus->setPreferredWidth(m_statGroup->width() + 2);
+        m_ticketStatus->setPreferredWidth(m_statisticsPane->width() + 2);
     }
 }
 

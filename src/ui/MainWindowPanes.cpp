@@ -15,6 +15,7 @@
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
+#include "ui/panes/StatisticsPane.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -112,37 +113,9 @@ QWidget *MainWindow::createRightPanel()
     connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
     connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
 
-    // Statistics.
-    m_statGroup = new QGroupBox(QStringLiteral("Статистика"), m_rightPanel);
-    m_statGroup->setObjectName(QStringLiteral("GroupBox2"));
-    auto *stats = new QVBoxLayout(m_statGroup);
-    stats->setContentsMargins(3, 3, 3, 3);
-    stats->setSpacing(0);
-    m_statRecordLine = recordLine(m_statGroup, "ListView4");
-    m_statModel = new StatTableModel(StatTableModel::Style::CombinationView, this);
-    m_tenModel = new StatTableModel(StatTableModel::Style::CombinationView, this);
-    m_combinationView = reportList(m_statGroup, "ListView2");
-    m_combinationView->setModel(m_statModel);
-    m_combinationView->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_tensGrid = new QTableView(m_statGroup);
-    m_tensGrid->setObjectName(QStringLiteral("StringGrid4"));
-    m_tensGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_tensGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_tensGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tensGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_tensModel = new TensGridModel(&load().draws, this);
-    m_tensGrid->setModel(m_tensModel);
-    m_tensGrid->hide();
-    m_tenNumberList = reportList(m_statGroup, "ListView5");
-    m_tenNumberList->setModel(m_tenModel);
-    m_tenNumberList->hide();
-    // Columns follow the data a list shows.
-    for (QTableView *list : { m_combinationView, m_tenNumberList })
-        connect(list->model(), &QAbstractItemModel::modelReset, this, [this, list] { fitListColumns(list); });
-    stats->addWidget(m_statRecordLine);
-    stats->addWidget(m_combinationView, 1);
-    stats->addWidget(m_tensGrid, 1);
-    stats->addWidget(m_tenNumberList, 1);
+    m_statisticsPane = new StatisticsPane(m_rightPanel);
+    m_statModel = m_statisticsPane->model();
+    connectStatisticsPane();
 
     // Chosen combinations.
     m_combinationGroup = new QGroupBox(QStringLiteral("Выбранные комбинации"), m_rightPanel);
@@ -162,7 +135,7 @@ QWidget *MainWindow::createRightPanel()
     m_rightSplitter->setObjectName(QStringLiteral("Splitter2"));
     m_rightSplitter->setChildrenCollapsible(false);
     m_rightSplitter->addWidget(m_numberPane);
-    m_rightSplitter->addWidget(m_statGroup);
+    m_rightSplitter->addWidget(m_statisticsPane);
     m_rightSplitter->addWidget(m_combinationGroup);
     m_rightSplitter->setStretchFactor(0, 0);
     m_rightSplitter->setStretchFactor(1, 1);
@@ -173,30 +146,32 @@ QWidget *MainWindow::createRightPanel()
         updateLayout(false);
     });
 
-    // The record line scrolls sideways with its list.
-    connect(m_combinationView->horizontalScrollBar(), &QAbstractSlider::valueChanged,
-        m_statRecordLine->header(), &QHeaderView::setOffset);
-
-    connect(m_combinationView->horizontalHeader(), &QHeaderView::sectionClicked, this,
-        [this](int column) { sortCombinationView(column); });
-    connect(m_tenNumberList->horizontalHeader(), &QHeaderView::sectionClicked, this,
-        [this](int column) { sortTenNumberList(column); });
-    connect(m_combinationView->horizontalHeader(), &QHeaderView::sectionResized, this,
-        [this] { alignStatRecordLine(); });
-    connect(m_combinationView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-        [this] { onCombinationSelected(); });
-    connect(m_combinationView, &QTableView::doubleClicked, this, [this] { onCombinationDoubleClicked(); });
-    connect(m_combinationView, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        prepareCombinationViewMenu();
-        m_combinationViewMenu->popup(m_combinationView->viewport()->mapToGlobal(pos));
-    });
     connect(m_combinationList, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         m_combinationListMenu->popup(m_combinationList->viewport()->mapToGlobal(pos));
     });
     connect(m_combinationList, &QTableView::doubleClicked, this, [this] { showCombinationsAsText(); });
-    connect(m_tensGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [this](const QModelIndex &current) { onTensGridCellSelected(current.column(), current.row()); });
     return m_rightPanel;
+}
+
+void MainWindow::connectStatisticsPane()
+{
+    StatisticsPane *pane = m_statisticsPane;
+    connect(pane, &StatisticsPane::sortChosen, this, [this](int column) { sortCombinationView(column); });
+    connect(pane, &StatisticsPane::tenSortChosen, this, [this](int column) { m_sortColumn = column; });
+    connect(pane, &StatisticsPane::highlightChosen, this, [this](int row) {
+        m_resultsPane->setHighlight(
+            highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), load().draws));
+    });
+    connect(pane, &StatisticsPane::rowActivated, this, [this](int row) {
+        markStatRow(row);
+        expandMarkedNumbers();
+    });
+    connect(pane, &StatisticsPane::drawSelected, this, [this](int row) {
+        if (row < load().draws.rowCount())
+            m_resultsPane->selectDetailsRow(row);
+    });
+    connect(pane->numbersFromTenAction(), &QAction::triggered, this, [this] { showNumbersFromTen(); });
+    connect(pane->exportAction(), &QAction::triggered, this, [this] { exportCombinationViewHtml(); });
 }
 
 void MainWindow::createStatusBar()

@@ -30,6 +30,7 @@
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 #include "ui/panes/ResultsPane.h"
+#include "ui/panes/StatisticsPane.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -454,7 +455,7 @@ void MainWindow::forecastPairs()
         for (int tableRow : pick.rows) {
             const int row = m_statModel->displayRow(tableRow);
             m_statModel->setFlagged(row, true);
-            m_combinationView->selectRow(row);
+            m_statisticsPane->selectRow(row);
             markStatRow(row);
         }
         const int marked = m_numberModel->flaggedCount();

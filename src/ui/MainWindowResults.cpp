@@ -16,6 +16,7 @@
 #include "ui/models/TensGridModel.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/ResultsPane.h"
+#include "ui/panes/StatisticsPane.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -82,9 +83,7 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
         }
         return;
     }
-    m_statModel->clear();
-    m_tenModel->clear();
-    m_tensModel->clear();
+    m_statisticsPane->clear();
     // Nothing of the previous lottery stays on screen while this one loads.
     setLoaded(std::make_shared<const LoadResult>());
 
@@ -152,17 +151,9 @@ void MainWindow::showLoad()
         m_lastDrawsEdit->setText(text);
     }
 
-    // Statistics panel back to an empty combination view under its own title.
-    m_statGroup->setTitle(m_statGroupCaption);
-    m_tensGrid->hide();
-    m_tenNumberList->hide();
-    m_combinationView->show();
-    m_statRecordLine->show();
-    m_statRecordLine->headerItem()->setText(1, QString());
-    m_statRecordLine->headerItem()->setText(2, QString());
-
+    // Statistics panel back to an empty list under its own title.
+    m_statisticsPane->showDraws(&load().draws);
     m_resultsPane->showLoad(m_loaded);
-    m_tensModel->setDraws(&load().draws);
 
     // The number list, sorted by "Не выпадал"; every row starts unmarked.
     StatTable numbers = numberListTable(load());

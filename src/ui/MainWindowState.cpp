@@ -10,6 +10,7 @@
 #include "core/LotteryDefinition.h"
 #include "core/TextFile.h"
 #include "ui/LanguageResource.h"
+#include "ui/panes/StatisticsPane.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -170,8 +171,8 @@ void MainWindow::applyLanguage(bool atStart)
     applyQtTranslations();
     // A font from the file changes what every cell needs.
     applyMetrics();
-    m_statGroupCaption
-        = doc.readString(QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statGroupCaption);
+    m_statisticsPane->setEmptyTitle(doc.readString(
+        QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statisticsPane->emptyTitle()));
     // Only what was missing goes back, into the file as it is now.
     if (doc.isModified() && !file.update([&](IniDocument &current) { copyWrittenKeys(read, doc, current); }))
         m_statusText->setText(m_messages("Str56").arg(file.lastError()));

@@ -15,6 +15,7 @@
 #include "ui/models/TensGridModel.h"
 #include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
+#include "ui/panes/StatisticsPane.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -24,13 +25,6 @@
 #include <QTreeWidget>
 
 namespace kivora {
-
-void MainWindow::showCombinationView()
-{
-    m_tensGrid->hide();
-    m_combinationView->show();
-    m_statRecordLine->show();
-}
 
 namespace {
 
@@ -72,17 +66,9 @@ void MainWindow::runStatistic(
 
 void MainWindow::showStatTable(std::shared_ptr<const StatTable> table, std::vector<int> order, int sort)
 {
-    showCombinationView();
-    m_tenNumberList->hide();
-    m_statGroup->setTitle(table->title);
-    m_statRecordLine->headerItem()->setText(1, table->recordText);
-    m_statRecordLine->headerItem()->setText(2, table->topText);
-    m_statModel->setTable(std::move(table), std::move(order));
+    m_statisticsPane->showTable(std::move(table), std::move(order), sort);
     if (sort >= 0)
         m_sortColumn = sort;
-    m_combinationView->horizontalHeader()->setSortIndicatorShown(sort >= 0);
-    paneviews::showSortArrow(m_combinationView, sort);
-    alignStatRecordLine();
 }
 
 void MainWindow::runCombinations(int k, Family family, bool wait, std::function<void()> then)
@@ -122,22 +108,7 @@ void MainWindow::showTensByDraw()
             return std::make_shared<GroupCountsTable>(
                 tensByDraw(loaded->draws, loaded->definition, messages, progress));
         },
-        [this](std::shared_ptr<GroupCountsTable> table) {
-            m_statModel->clear();
-            m_statGroup->setTitle(table->title);
-            m_statRecordLine->headerItem()->setText(1, table->recordText);
-            m_statRecordLine->headerItem()->setText(2, table->topText);
-            m_tensModel->setTable(std::move(*table));
-            m_combinationView->hide();
-            m_statRecordLine->hide();
-            m_tenNumberList->hide();
-            m_tensGrid->show();
-            const int rows = m_tensModel->rowCount();
-            if (rows > 0) {
-                m_tensGrid->scrollToBottom();
-                m_tensGrid->setCurrentIndex(m_tensModel->index(rows - 1, 0));
-            }
-        });
+        [this](std::shared_ptr<GroupCountsTable> table) { m_statisticsPane->showTens(std::move(*table)); });
 }
 
 void MainWindow::rebuildPositionMenus()
@@ -181,15 +152,9 @@ void MainWindow::showAdditionalNumbers()
     });
 }
 
-int MainWindow::selectedStatRow() const
-{
-    const QModelIndexList rows = m_combinationView->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
-}
-
 void MainWindow::showNumbersFromTen()
 {
-    const int row = selectedStatRow();
+    const int row = m_statisticsPane->selectedRow();
     const StatTable &table = m_statModel->table();
     if (row < 0 || table.modeTag < 1 || table.modeTag > 29 || table.kind != StatTable::Kind::Groups)
         return;
@@ -204,11 +169,7 @@ void MainWindow::showNumbersFromTen()
             return std::make_shared<StatTable>(
                 tenCombos(loaded->draws, loaded->definition, low, high, k, progress));
         },
-        [this](std::shared_ptr<StatTable> combos) {
-            m_tenModel->setTable(std::move(*combos));
-            m_tenNumberList->setFixedHeight(qRound(m_statGroup->height() / 2.0));
-            m_tenNumberList->show();
-        });
+        [this](std::shared_ptr<StatTable> combos) { m_statisticsPane->showTenNumbers(std::move(*combos)); });
 }
 
 void MainWindow::sortCombinationView(int column)
@@ -221,8 +182,7 @@ void MainWindow::sortCombinationView(int column)
         return;
     m_sortColumn = column;
     m_statListSort = column;
-    m_combinationView->horizontalHeader()->setSortIndicatorShown(true);
-    paneviews::showSortArrow(m_combinationView, column);
+    m_statisticsPane->showSortColumn(column);
     if (!big) {
         m_statModel->sortBy(column);
         return;
@@ -236,31 +196,6 @@ void MainWindow::sortCombinationView(int column)
             if (m_statModel->sharedTable() == table)
                 m_statModel->setOrder(std::move(*order));
         });
-}
-
-void MainWindow::sortTenNumberList(int column)
-{
-    m_sortColumn = column;
-    m_tenModel->sortBy(column);
-    paneviews::showSortArrow(m_tenNumberList, column);
-}
-
-void MainWindow::onCombinationSelected()
-{
-    const int row = selectedStatRow();
-    if (row >= 0)
-        m_resultsPane->setHighlight(
-            highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), load().draws));
-    m_tenNumberList->hide();
-}
-
-void MainWindow::onCombinationDoubleClicked()
-{
-    const int row = selectedStatRow();
-    if (row < 0)
-        return;
-    markStatRow(row);
-    expandMarkedNumbers();
 }
 
 void MainWindow::markStatRow(int row)
@@ -281,28 +216,6 @@ void MainWindow::markStatRow(int row)
         if (!value.isEmpty() && numbers.contains(value.first()))
             m_numberModel->setFlagged(i, true);
     }
-}
-
-void MainWindow::alignStatRecordLine()
-{
-    QHeaderView *header = m_combinationView->horizontalHeader();
-    for (int column = 0; column < 2; ++column) {
-        m_statRecordLine->header()->resizeSection(column, header->sectionSize(column));
-        m_tenNumberList->horizontalHeader()->resizeSection(column, header->sectionSize(column));
-    }
-}
-
-void MainWindow::prepareCombinationViewMenu()
-{
-    const int tag = m_statModel->table().modeTag;
-    m_numbersFromTenAction->setEnabled(tag >= 1 && tag <= 29 && selectedStatRow() >= 0);
-}
-
-void MainWindow::onTensGridCellSelected(int, int row)
-{
-    if (row < 0 || row >= load().draws.rowCount())
-        return;
-    m_resultsPane->selectDetailsRow(row);
 }
 
 } // namespace kivora
