@@ -1,9 +1,11 @@
 #pragma once
 
-// The main window: it owns the run-time state (the loaded draws, the number list and
-// its marks, the statistics panel, the combination list) and wires every command to
-// the domain functions. Building the panes and menus, and each group of commands,
-// live in their own MainWindow*.cpp files.
+// The main window: a shell over four panes (results, numbers, statistics, tickets),
+// each of which owns its views, models and pop-up menu. The window keeps the menu bar,
+// the tool and filter bars, the status bar, the tabs and splitters, the language and
+// the long-lived dialogs; it holds the last load and wires every command to the
+// domain functions. Building the window and menus, and each group of commands, live
+// in their own MainWindow*.cpp files.
 
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
@@ -19,7 +21,6 @@
 #include "ui/PlatformServices.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QTranslator>
 
 #include <functional>
@@ -30,28 +31,19 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QHBoxLayout;
-class QLabel;
 class QLineEdit;
-class QListView;
 class QMenu;
 class QProgressBar;
 class QSpinBox;
 class QSplitter;
-class QStackedWidget;
 class QTabBar;
-class QTableView;
-class QTableWidget;
 class QTimer;
 class QToolButton;
-
-class QTreeWidget;
 
 namespace kivora {
 
 class CombinationListModel;
-class DrawTableModel;
 class FileDialogTexts;
 class SystemDialog;
 class AboutDialog;
@@ -61,8 +53,6 @@ class SettingsDialog;
 class PlatformServices;
 class StatTableModel;
 class StatusPanel;
-class FrozenColumnView;
-class TensGridModel;
 class WaitWindow;
 class TicketFiltersDialog;
 class ChartsDialog;
@@ -71,6 +61,7 @@ class JobRunner;
 class NumberPane;
 class ResultsPane;
 class StatisticsPane;
+class TicketsPane;
 
 class MainWindow final : public QMainWindow
 {
@@ -132,7 +123,6 @@ private:
     void updateLayout(bool resizeRightPanel);
     // Sizes from the font and the data (MainWindowMetrics.cpp).
     void applyMetrics();
-    void fitCombinationCells();
 
     // Start-up and closing (MainWindowState.cpp).
     void readWindowSettings();
@@ -285,7 +275,6 @@ private:
     QString m_savedRightSplitter; // "numbers,statistics,combinations"
     bool m_userSplit = false; // the splitter was placed by the user, not by the data
     QRect m_startGeometry; // where the window was put at start, before any maximising
-    int m_combinationWidth = 250; // ten cells of the combination list and its scroll bar
     bool m_loading = false;
 
     // Panes (names are the component names the language files and tests use).
@@ -311,9 +300,7 @@ private:
     QLineEdit *m_lastDrawsEdit = nullptr;
     QSplitter *m_splitter = nullptr;
     QSplitter *m_rightSplitter = nullptr;
-    QGroupBox *m_combinationGroup = nullptr;
     QWidget *m_rightPanel = nullptr;
-    QTableView *m_combinationList = nullptr;
     StatusPanel *m_statusText = nullptr;
     StatusPanel *m_markStatus = nullptr;
     StatusPanel *m_ticketStatus = nullptr; // the combination list: count, completeness, cost
@@ -322,9 +309,10 @@ private:
     ResultsPane *m_resultsPane = nullptr;
     NumberPane *m_numberPane = nullptr;
     StatisticsPane *m_statisticsPane = nullptr;
+    TicketsPane *m_ticketsPane = nullptr;
     StatTableModel *m_numberModel = nullptr; // the number pane's
     StatTableModel *m_statModel = nullptr; // the statistics pane's
-    CombinationListModel *m_combinationModel = nullptr;
+    CombinationListModel *m_combinationModel = nullptr; // the tickets pane's
     TemplateCache m_templates;
     QString m_reportedTemplate; // the unreadable template last reported
     TicketSummary m_ticketSummary; // of the combination list on show
@@ -343,7 +331,6 @@ private:
     QAction *m_additionalPopupAction = nullptr;
     QAction *m_lotteryInfoAction = nullptr; // shown only for a lottery with an address
     QMenu *m_statMenu = nullptr;
-    QMenu *m_combinationListMenu = nullptr;
 
     std::unique_ptr<WaitWindow> m_wait;
     JobRunner *m_jobs = nullptr;

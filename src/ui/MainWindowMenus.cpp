@@ -207,18 +207,6 @@ void MainWindow::createPopupMenus()
         = subMenu(this, positions, "popupN55", QStringLiteral("в порядке возрастания номеров"));
     m_additionalPopupAction = addCommand(m_statMenu, "popupdopnumber",
         QStringLiteral("Статистика по дополнительным номерам"), [this] { showAdditionalNumbers(); });
-
-    m_combinationListMenu = new QMenu(this);
-    m_combinationListMenu->setObjectName(QStringLiteral("CombMenu"));
-    addCommand(m_combinationListMenu, "N46", QStringLiteral("Удалить комбинацию под курсором"),
-        [this] { deleteCombination(); });
-    m_combinationListMenu->addSeparator();
-    addCommand(m_combinationListMenu, "N47", QStringLiteral("Сохранить выбранные комбинации"),
-        [this] { saveCombinations(); });
-    addCommand(m_combinationListMenu, "HTML3", QStringLiteral("Сохранить в HTML"),
-        [this] { exportCombinationListHtml(); });
-    addCommand(
-        m_combinationListMenu, "N47Print", QStringLiteral("Печать..."), [this] { printCombinations(); });
 }
 
 } // namespace kivora

@@ -13,6 +13,7 @@
 #include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/panes/TicketsPane.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -25,28 +26,13 @@
 namespace kivora {
 
 using paneviews::listWidth;
-using paneviews::rowHeightFor;
-using paneviews::scrollBarExtent;
 
 void MainWindow::applyMetrics()
 {
-    paneviews::fitRowHeight(m_combinationList);
-    fitCombinationCells();
-
     m_resultsPane->applyMetrics();
-    m_statisticsPane->applyMetrics();
     m_numberPane->applyMetrics();
-}
-
-void MainWindow::fitCombinationCells()
-{
-    // Ten cells and the vertical scroll bar of the combination list fit without
-    // scrolling sideways.
-    const int cell = cellWidthFor(m_combinationList, 0, QStringLiteral("00"));
-    for (int column = 0; column < m_combinationModel->columnCount(); ++column)
-        m_combinationList->horizontalHeader()->resizeSection(column, cell);
-    m_combinationWidth
-        = cell * 10 + scrollBarExtent(m_combinationList) + 2 * m_combinationList->frameWidth() + 12;
+    m_statisticsPane->applyMetrics();
+    m_ticketsPane->applyMetrics();
 }
 
 void MainWindow::updateLayout(bool resizeRightPanel)
@@ -62,7 +48,7 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         const int numbers = listWidth(m_numberPane->list()) + margins;
         const int statistics = 180;
         const int rightWanted
-            = numbers + statistics + m_combinationWidth + 2 * m_rightSplitter->handleWidth();
+            = numbers + statistics + m_ticketsPane->wantedWidth() + 2 * m_rightSplitter->handleWidth();
         int left = results;
         if (total < results + rightWanted)
             left = std::max(std::min(150, total / 3),
@@ -71,13 +57,13 @@ void MainWindow::updateLayout(bool resizeRightPanel)
         m_splitter->setSizes({ left, right });
         const int room = right - 2 * m_rightSplitter->handleWidth();
         int numbersWidth = numbers;
-        int combinationsWidth = m_combinationWidth;
+        int combinationsWidth = m_ticketsPane->wantedWidth();
         const int leastStatistics = 120;
         if (room - numbersWidth - combinationsWidth < leastStatistics) {
             // Too narrow: the number and combination lists give up width in proportion.
             const int spare = std::max(0, room - leastStatistics);
-            numbersWidth
-                = static_cast<int>(static_cast<qint64>(spare) * numbers / (numbers + m_combinationWidth));
+            numbersWidth = static_cast<int>(
+                static_cast<qint64>(spare) * numbers / (numbers + m_ticketsPane->wantedWidth()));
             combinationsWidth = spare - numbersWidth;
         }
         m_rightSplitter->setSizes(

@@ -16,6 +16,7 @@
 #include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/panes/TicketsPane.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -117,17 +118,14 @@ QWidget *MainWindow::createRightPanel()
     m_statModel = m_statisticsPane->model();
     connectStatisticsPane();
 
-    // Chosen combinations.
-    m_combinationGroup = new QGroupBox(QStringLiteral("Выбранные комбинации"), m_rightPanel);
-    m_combinationGroup->setObjectName(QStringLiteral("GroupBox1"));
-    auto *combos = new QVBoxLayout(m_combinationGroup);
-    combos->setContentsMargins(3, 3, 3, 3);
-    m_combinationList = cellGrid(m_combinationGroup, "StringGrid1");
-    m_combinationModel = new CombinationListModel(this);
-    m_combinationList->setModel(m_combinationModel);
-    m_combinationList->setContextMenuPolicy(Qt::CustomContextMenu);
-    combos->addWidget(m_combinationList);
-    connect(m_combinationModel, &QAbstractItemModel::modelReset, this, [this] { fitCombinationCells(); });
+    m_ticketsPane = new TicketsPane(m_rightPanel);
+    m_combinationModel = m_ticketsPane->model();
+    connect(m_ticketsPane, &TicketsPane::activated, this, [this] { showCombinationsAsText(); });
+    connect(m_ticketsPane->deleteAction(), &QAction::triggered, this, [this] { deleteCombination(); });
+    connect(m_ticketsPane->saveAction(), &QAction::triggered, this, [this] { saveCombinations(); });
+    connect(
+        m_ticketsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationListHtml(); });
+    connect(m_ticketsPane->printAction(), &QAction::triggered, this, [this] { printCombinations(); });
 
     // The three panes share the width by a splitter of their own, so that none forces
     // the window wider than a small screen.
@@ -136,7 +134,7 @@ QWidget *MainWindow::createRightPanel()
     m_rightSplitter->setChildrenCollapsible(false);
     m_rightSplitter->addWidget(m_numberPane);
     m_rightSplitter->addWidget(m_statisticsPane);
-    m_rightSplitter->addWidget(m_combinationGroup);
+    m_rightSplitter->addWidget(m_ticketsPane);
     m_rightSplitter->setStretchFactor(0, 0);
     m_rightSplitter->setStretchFactor(1, 1);
     m_rightSplitter->setStretchFactor(2, 0);
@@ -146,10 +144,6 @@ QWidget *MainWindow::createRightPanel()
         updateLayout(false);
     });
 
-    connect(m_combinationList, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        m_combinationListMenu->popup(m_combinationList->viewport()->mapToGlobal(pos));
-    });
-    connect(m_combinationList, &QTableView::doubleClicked, this, [this] { showCombinationsAsText(); });
     return m_rightPanel;
 }
 

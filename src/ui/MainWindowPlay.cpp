@@ -31,6 +31,7 @@
 #include "ui/models/StatTableModel.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/panes/TicketsPane.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -145,9 +146,7 @@ void MainWindow::onSystemChosen(int index)
 
 void MainWindow::deleteCombination()
 {
-    const QModelIndex current = m_combinationList->currentIndex();
-    if (current.isValid())
-        m_combinationModel->removeListRow(current.row());
+    m_ticketsPane->removeCurrent();
 }
 
 void MainWindow::saveCombinations()
