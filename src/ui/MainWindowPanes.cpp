@@ -1,62 +1,28 @@
-// The panes of the main window: tabs, results views, number list, statistics panel,
-// combination list and status bar. The tool bar and the filter bar are in
-// MainWindowToolbar.cpp.
+// The layout of the main window: the tabs, the four panes in their splitters and the
+// status bar, and what the window does when a pane reports the user's choice. The tool
+// bar and the filter bar are in MainWindowToolbar.cpp.
 
 #include "ui/MainWindow.h"
 
 #include "statistics/DrawHighlight.h"
-#include "ui/FrozenColumnView.h"
-#include "ui/Pictures.h"
 #include "ui/StatusPanel.h"
 #include "ui/models/CombinationListModel.h"
-#include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
-#include "ui/models/TensGridModel.h"
 #include "ui/panes/NumberPane.h"
-#include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
 #include "ui/panes/TicketsPane.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
 #include <QProgressBar>
-#include <QScrollBar>
-#include <QSpinBox>
 #include <QSplitter>
-#include <QStackedWidget>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabBar>
-#include <QTableView>
-#include <QTableWidget>
-#include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace kivora {
-
-namespace {
-
-template<typename View = QTableView> View *cellGrid(QWidget *parent, const char *name)
-{
-    auto *grid = new View(parent);
-    paneviews::setUpCellGrid(grid, name);
-    return grid;
-}
-
-using paneviews::recordLine;
-using paneviews::reportList;
-
-} // namespace
 
 void MainWindow::createPanes()
 {
