@@ -32,11 +32,12 @@ MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, 
     , m_wait(std::make_unique<WaitWindow>(this))
 {
     setObjectName(QStringLiteral("MainForm"));
-    m_jobs = new JobRunner(this);
+    m_session = new LotterySession(this);
     m_progressTimer = new QTimer(this);
     m_progressTimer->setInterval(50);
     connect(m_progressTimer, &QTimer::timeout, this, &MainWindow::showJobProgress);
-    connect(m_jobs, &JobRunner::busyChanged, this, &MainWindow::onBusyChanged);
+    connect(m_session, &LotterySession::busyChanged, this, &MainWindow::onBusyChanged);
+    connect(m_session, &LotterySession::loadChanged, this, &MainWindow::onLoadChanged);
     connect(m_wait.get(), &WaitWindow::cancelRequested, this, &MainWindow::onJobCancelledByUser);
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
     m_openDialogTexts = new FileDialogTexts("OpenDialog1", QStringLiteral("Сохраненные комбинации"),
@@ -103,7 +104,7 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A job still running is cancelled: nothing it would show or write is wanted now.
-    m_jobs->cancel();
+    m_session->jobs().cancel();
     saveWindowSettings();
     QMainWindow::closeEvent(event);
 }

@@ -13,11 +13,10 @@
 #include "forecast/Backtest.h"
 #include "play/SystemTemplate.h"
 #include "play/TicketSummary.h"
-#include "results/ResultsLoad.h"
 #include "statistics/CombinationStats.h"
 #include "statistics/PositionStats.h"
 #include "statistics/StatTable.h"
-#include "ui/JobRunner.h"
+#include "ui/LotterySession.h"
 #include "ui/PlatformServices.h"
 
 #include <QMainWindow>
@@ -80,7 +79,7 @@ public:
     // State the dialogs and tests read.
     const ProgramFolder &folder() const { return m_folder; }
     const MessageCatalog &messages() const { return m_messages; }
-    const LoadResult &loaded() const { return *m_loaded; }
+    const LoadResult &loaded() const { return m_session->load(); }
     // True while a long job (a load, a statistic, an export ...) runs off the event loop.
     bool isBusy() const;
     // Waits, letting events run, until no job runs.
@@ -237,11 +236,11 @@ private:
     void runJob(bool wait, std::function<Result(const Progress &)> work, std::function<void(Result)> done,
         bool supersede = false)
     {
-        if (m_jobs->isBusy() && !supersede)
+        if (m_session->isBusy() && !supersede)
             return;
         if (wait)
             showWait();
-        m_jobs->start<Result>(std::move(work), std::move(done),
+        m_session->jobs().start<Result>(std::move(work), std::move(done),
             [this](const QString &error) { showError(m_messages("Str56").arg(error)); });
     }
     void onBusyChanged(bool busy);
@@ -260,12 +259,10 @@ private:
     QString m_languageCode = QStringLiteral("ru"); // of the current language file
     std::unique_ptr<QTranslator> m_qtTranslator;
 
-    // The last load and the state derived from it.
-    // The last load, shared with the jobs that read it; replaced, never changed.
-    std::shared_ptr<const LoadResult> m_loaded = std::make_shared<const LoadResult>();
-    const LoadResult &load() const { return *m_loaded; }
-    void setLoaded(std::shared_ptr<const LoadResult> loaded);
-    bool m_loadPending = false; // a load job runs
+    // The lottery, its last load and the jobs; the state derived from the load.
+    LotterySession *m_session = nullptr;
+    const LoadResult &load() const { return m_session->load(); }
+    void onLoadChanged();
     int m_sortColumn = 1;
     // The sorts the user chose, kept across starts: the number list's column and the
     // combination view's (-1: each statistic's own order).
@@ -275,7 +272,6 @@ private:
     QString m_savedRightSplitter; // "numbers,statistics,combinations"
     bool m_userSplit = false; // the splitter was placed by the user, not by the data
     QRect m_startGeometry; // where the window was put at start, before any maximising
-    bool m_loading = false;
 
     // Panes (names are the component names the language files and tests use).
     QTabBar *m_lotteryTabs = nullptr;
@@ -333,7 +329,6 @@ private:
     QMenu *m_statMenu = nullptr;
 
     std::unique_ptr<WaitWindow> m_wait;
-    JobRunner *m_jobs = nullptr;
     QTimer *m_progressTimer = nullptr;
 
     // Dialogs live for the whole run.

@@ -21,7 +21,7 @@ void MainWindow::showCharts()
 {
     if (!load().ok)
         return;
-    m_charts->setLoad(m_loaded, currentLottery());
+    m_charts->setLoad(m_session->loaded(), currentLottery());
     m_charts->show();
     m_charts->raise();
 }
@@ -32,7 +32,7 @@ void MainWindow::showNumberChart()
     if (!load().ok)
         return;
     const int number = m_numberPane->selectedNumber(load().definition.minNumber);
-    m_charts->setLoad(m_loaded, currentLottery());
+    m_charts->setLoad(m_session->loaded(), currentLottery());
     m_charts->showChart(ChartsDialog::Kind::Gaps, number);
     m_charts->show();
     m_charts->raise();
@@ -42,7 +42,7 @@ void MainWindow::showRandomness()
 {
     if (!load().ok)
         return;
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
     m_analysis->showRandomness();
@@ -76,7 +76,7 @@ void MainWindow::runBacktest(const backtest::Options &options)
 {
     if (!load().ok)
         return;
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
     runJob<QString>(
@@ -109,7 +109,7 @@ void MainWindow::showOdds()
     // links to the back-test of the numbers forecast on this base.
     const QString path = m_folder.filePath(kOddsPageFileName);
     const QString backtestPath = m_folder.filePath(QStringLiteral("backtest.htm"));
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
     const QString code = m_languageCode;

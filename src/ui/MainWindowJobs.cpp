@@ -21,7 +21,7 @@ namespace kivora {
 
 bool MainWindow::isBusy() const
 {
-    return m_jobs->isBusy();
+    return m_session->isBusy();
 }
 
 void MainWindow::waitUntilIdle()
@@ -64,7 +64,7 @@ void MainWindow::onBusyChanged(bool busy)
 
 void MainWindow::showJobProgress()
 {
-    const JobRunner::Snapshot now = m_jobs->progress();
+    const JobRunner::Snapshot now = m_session->jobs().progress();
     if (now.max > now.min && now.position < now.max) {
         m_progressBar->setRange(now.min, now.max);
         m_progressBar->setValue(now.position);
@@ -73,18 +73,12 @@ void MainWindow::showJobProgress()
 
 void MainWindow::onJobCancelledByUser()
 {
-    if (!m_jobs->isBusy())
+    if (!isBusy())
         return;
-    m_jobs->cancel();
     // A cancelled load leaves no lottery loaded: nothing is shown of it and nothing
     // is written for it.
-    if (m_loadPending) {
-        m_loadPending = false;
-        auto cancelled = std::make_shared<LoadResult>();
-        cancelled->error = m_messages("Str146").arg(currentLottery());
-        setLoaded(std::move(cancelled));
+    if (m_session->cancel(m_messages("Str146").arg(currentLottery())))
         m_statusText->setText(load().error);
-    }
 }
 
 } // namespace kivora

@@ -392,7 +392,7 @@ void MainWindow::checkSavedCombinations()
     // A file of many or very long lines takes a while: the check and the report run as
     // a job, with the wait window and its Cancel.
     const QString reportPath = m_folder.filePath(check::reportFileName());
-    const std::shared_ptr<const LoadResult> loaded = m_loaded;
+    const std::shared_ptr<const LoadResult> loaded = m_session->loaded();
     const MessageCatalog messages = m_messages;
     const int row = choice.row;
     runJob<QString>(

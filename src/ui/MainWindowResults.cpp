@@ -85,7 +85,7 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
     }
     m_statisticsPane->clear();
     // Nothing of the previous lottery stays on screen while this one loads.
-    setLoaded(std::make_shared<const LoadResult>());
+    m_session->beginLoad();
 
     DrawFilter filter;
     filter.lastDraws = m_lastDrawsFilter->isChecked();
@@ -96,7 +96,7 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
     filter.ballSetText = m_ballSetBox->currentText();
     const ProgramFolder folder = m_folder;
     const MessageCatalog messages = m_messages;
-    m_loadPending = true;
+    m_session->setFilter(filter);
     runJob<std::shared_ptr<const LoadResult>>(
         true,
         [folder, name, filter, messages](const Progress &progress) {
@@ -104,8 +104,7 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
                 std::make_shared<LoadResult>(loadLottery(folder, name, filter, messages, progress)));
         },
         [this, then](std::shared_ptr<const LoadResult> result) {
-            m_loadPending = false;
-            setLoaded(std::move(result));
+            m_session->finishLoad(std::move(result));
             if (!load().ok) {
                 // The failed load keeps this lottery's definition and paths: the commands
                 // that write refuse with its reason, never touching another lottery's files.
@@ -120,13 +119,12 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
         true);
 }
 
-void MainWindow::setLoaded(std::shared_ptr<const LoadResult> loaded)
+void MainWindow::onLoadChanged()
 {
-    m_loaded = std::move(loaded);
     showLoad();
     // Open charts follow the lottery and its filters.
     if (m_charts->isVisible())
-        m_charts->setLoad(m_loaded, currentLottery());
+        m_charts->setLoad(m_session->loaded(), currentLottery());
 }
 
 void MainWindow::showLoad()
@@ -153,7 +151,7 @@ void MainWindow::showLoad()
 
     // Statistics panel back to an empty list under its own title.
     m_statisticsPane->showDraws(&load().draws);
-    m_resultsPane->showLoad(m_loaded);
+    m_resultsPane->showLoad(m_session->loaded());
 
     // The number list, sorted by "Не выпадал"; every row starts unmarked.
     StatTable numbers = numberListTable(load());

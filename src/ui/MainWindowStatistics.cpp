@@ -73,7 +73,7 @@ void MainWindow::showStatTable(std::shared_ptr<const StatTable> table, std::vect
 
 void MainWindow::runCombinations(int k, Family family, bool wait, std::function<void()> then)
 {
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     const MessageCatalog messages = m_messages;
     runStatistic(
         wait,
@@ -90,7 +90,7 @@ void MainWindow::runTens(int k, const char *toolbarItem)
     // The title names the toolbar menu's command, whichever menu was used.
     const auto *item = findChild<QAction *>(QLatin1String(toolbarItem));
     const QString title = tensTitle(m_messages, item ? withoutAccessKeys(item->text()) : QString());
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     runStatistic(false, [loaded, k, title](const Progress &progress) {
         return tensStats(loaded->draws, loaded->definition, k, title, progress);
     });
@@ -100,7 +100,7 @@ void MainWindow::showTensByDraw()
 {
     if (!load().ok)
         return;
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     const MessageCatalog messages = m_messages;
     runJob<std::shared_ptr<GroupCountsTable>>(
         false,
@@ -135,7 +135,7 @@ void MainWindow::runPositions(int p, PositionOrder order)
     const QList<QAction *> items = m_drawingOrderMenu->actions();
     const QString caption = p - 1 < items.size() ? withoutAccessKeys(items.at(p - 1)->text()) : QString();
     const QString title = positionTitle(m_messages, order, caption);
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     runStatistic(true, [loaded, p, order, title](const Progress &progress) {
         return positionStats(loaded->draws, loaded->definition, p, order, title, progress);
     });
@@ -146,7 +146,7 @@ void MainWindow::showAdditionalNumbers()
     if (!load().ok || !load().definition.hasAdditionalNumbers())
         return;
     const QString title = withoutAccessKeys(m_additionalAction->text());
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     runStatistic(true, [loaded, title](const Progress &progress) {
         return additionalStats(loaded->draws, loaded->definition, title, progress);
     });
@@ -162,7 +162,7 @@ void MainWindow::showNumbersFromTen()
     const int low = table.groupLow(tableRow);
     const int high = table.groupHigh(tableRow);
     const int k = table.modeTag + 1;
-    auto loaded = m_loaded;
+    auto loaded = m_session->loaded();
     runJob<std::shared_ptr<StatTable>>(
         false,
         [loaded, low, high, k](const Progress &progress) {
