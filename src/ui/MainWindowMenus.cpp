@@ -1,5 +1,6 @@
-// The main menu and the pop-up menus. Every entry has a component name, so that
-// language files and tests can find it.
+// The main menu and the tool bar's statistics menu; the panes make their own pop-up
+// menus. Every entry has a component name, so that language files and tests can find
+// it.
 
 #include "ui/MainWindow.h"
 
@@ -50,13 +51,12 @@ void MainWindow::createMenus()
         file, "N11", QStringLiteral("&Открыть сохраненные комбинации"), [this] { openSavedCombinations(); });
     addCommand(file, "N11Text", QStringLiteral("Показать сохраненные комбинации как &текст"),
         [this] { showSavedCombinationsAsText(); });
-    addCommand(file, "N12", QStringLiteral("&Сохранить выбранные комбинации"), [this] {
-        saveCombinations();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction *save = addCommand(
+        file, "N12", QStringLiteral("&Сохранить выбранные комбинации"), [this] { saveCombinations(); });
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    addCommand(file, "N13", QStringLiteral("&Выход"), [this] {
-        close();
-    })->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    QAction *exit = addCommand(file, "N13", QStringLiteral("&Выход"), [this] { close(); });
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 
     QMenu *draw = subMenu(this, nullptr, "N2", QStringLiteral("&Розыгрыш"));
     bar->addMenu(draw);
@@ -131,9 +131,9 @@ void MainWindow::createMenus()
     // Their dialogs live as long as the window, so that a language switch reaches them.
     new WheelMakeDialog(m_messages, this);
     new WheelCheckDialog(m_messages, this);
-    addCommand(system, "N18Print", QStringLiteral("&Печать..."), [this] {
-        printCombinations();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction *print
+        = addCommand(system, "N18Print", QStringLiteral("&Печать..."), [this] { printCombinations(); });
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),
         [this] { checkSavedCombinations(); });
 
@@ -153,9 +153,8 @@ void MainWindow::createMenus()
 
     QMenu *help = subMenu(this, nullptr, "N27", QStringLiteral("Справка"));
     bar->addMenu(help);
-    addCommand(help, "N28", QStringLiteral("Помощь"), [this] {
-        openHelp(QString());
-    })->setShortcut(QKeySequence(Qt::Key_F1));
+    QAction *helpItem = addCommand(help, "N28", QStringLiteral("Помощь"), [this] { openHelp(QString()); });
+    helpItem->setShortcut(QKeySequence(Qt::Key_F1));
     addCommand(help, "N17", QStringLiteral("Шансы на выигрыш"), [this] { showOdds(); });
     addCommand(help, "N29", QStringLiteral("Kivora в Интернете"), [this] { openHomePage(); });
     addCommand(help, "N30", QStringLiteral("О программе"), [this] { showAbout(); });

@@ -1,27 +1,16 @@
-// Sizes that follow the font and the data: row heights, column widths, the draw strip,
-// the combination list's cells, and how the window shares its width between panes.
+// Sizes that follow the font and the data: each pane fits its own views, and the
+// window shares its width between the panes.
 
 #include "ui/MainWindow.h"
 
-#include "ui/ColumnFit.h"
-#include "ui/FrozenColumnView.h"
 #include "ui/StatusPanel.h"
-#include "ui/models/CombinationListModel.h"
-#include "ui/models/DrawTableModel.h"
-#include "ui/models/StatTableModel.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
 #include "ui/panes/TicketsPane.h"
 
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QScrollBar>
 #include <QSplitter>
-#include <QStyle>
-#include <QTableWidget>
-#include <QTreeWidget>
 
 namespace kivora {
 

@@ -1,5 +1,5 @@
-// The load of the current lottery, the filter bar, the results and details views and
-// the sorted draw strip.
+// The load of the current lottery, the filter bar, and what a new load shows in the
+// panes.
 
 #include "ui/MainWindow.h"
 
@@ -13,7 +13,6 @@
 #include "statistics/NumberList.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
-#include "ui/models/TensGridModel.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
@@ -21,15 +20,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabBar>
-#include <QTableView>
-#include <QTreeWidget>
 
 namespace kivora {
 

@@ -1,28 +1,20 @@
-// The statistics panel: every statistic's command, the combination view's sorting,
-// draw highlight and marking, the statistics grid and the ten's number list.
+// The statistics commands: each statistic computed off the event loop and handed to
+// the statistics pane, the sort of a large list, and the marks a row of the list sets
+// in the number list.
 
 #include "ui/MainWindow.h"
-
-#include "ui/FrozenColumnView.h"
 
 #include "core/LanguageTexts.h"
 #include "statistics/CombinationStats.h"
 #include "statistics/DrawHighlight.h"
 #include "statistics/PositionStats.h"
 #include "statistics/TensStats.h"
-#include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
-#include "ui/models/TensGridModel.h"
-#include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QMenu>
-#include <QTableView>
-#include <QTreeWidget>
 
 namespace kivora {
 
