@@ -1,13 +1,15 @@
 // The command line as kivora-cli reads it: the words and options of any argument list,
-// the table options, the usage checks every command makes first and the reshaping of
-// printed rows. No command runs: nothing is read from or written to a program folder.
+// the table options, the usage checks every command makes first and the rendering of
+// rows as asked. No command runs: nothing is read from or written to a program folder.
 
 #include "FuzzSupport.h"
 
 #include "cli/CliArguments.h"
 #include "cli/CliContext.h"
 #include "cli/CliHelp.h"
+#include "cli/CliRender.h"
 #include "cli/CliTable.h"
+#include "cli/JsonWriter.h"
 #include "core/LanguageTexts.h"
 #include "core/ProgramFolder.h"
 
@@ -61,18 +63,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QString tableError;
     const TableOptions table = tableOptions(args, messages, &tableError);
-    if (!tableError.isEmpty() || !table.reshapes())
+    if (!tableError.isEmpty())
         return 0;
-    // The rows of a table and of a JSON object, sorted, cut and formatted as asked.
-    static const CommandResult tsv = CommandResult::ok(
-        QStringLiteral("# list; draws 3\ncaption\tsince\tdrawn\n01\t0\t3\n02\t2\t1\n10\t1\t2\n"));
-    static const CommandResult json = CommandResult::ok(
-        QStringLiteral(
-            "{\"title\":\"t\",\"rows\":[[\"01\",0,3],[\"02\",2,1],[\"10\",1,2]],\"record\":\"2\"}\n"),
-        { QStringLiteral("caption"), QStringLiteral("since"), QStringLiteral("drawn") });
-    for (const CommandResult &printed : { tsv, json }) {
-        const CommandResult reshaped = reshapeRows(printed, table, command, messages);
-        fuzz::require(reshaped.status == ExitOk || !reshaped.error.isEmpty());
-    }
+    // Rows as a table and in a JSON object, sorted, cut and written as asked.
+    static const CommandOutput output = [] {
+        CommandOutput rows;
+        rows.notes.append(QStringLiteral("list; draws 3"));
+        rows.table.columns
+            = QStringList { QStringLiteral("caption"), QStringLiteral("since"), QStringLiteral("drawn") };
+        rows.table.add({ QStringLiteral("01"), qint64(0), qint64(3) });
+        rows.table.add({ QStringLiteral("02"), qint64(2), qint64(1) });
+        rows.table.add({ QStringLiteral("10"), qint64(1), qint64(2) });
+        JsonWriter json;
+        json.beginObject().key(QStringLiteral("title")).value(QStringLiteral("t"));
+        json.key(QStringLiteral("rows")).rowsSlot();
+        json.key(QStringLiteral("record")).value(QStringLiteral("2")).endObject();
+        rows.setJson(json);
+        return rows;
+    }();
+    const Rendered rendered = render(output, table, command, messages);
+    fuzz::require(rendered.usageError.isEmpty() || rendered.text.isEmpty());
+    if (rendered.usageError.isEmpty() && table.format == TableOptions::Format::Json)
+        fuzz::require(rendered.text.startsWith(QLatin1String("{\"title\": \"t\", \"rows\": [")));
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
@@ -20,38 +21,25 @@ namespace kivora::cli {
 
 namespace {
 
-const QString kMethod = QStringLiteral("method");
-const QString kSize = QStringLiteral("size");
-const QString kFrom = QStringLiteral("from");
-const QString kSeed = QStringLiteral("seed");
-const QString kSystem = QStringLiteral("system");
-const QString kMarked = QStringLiteral("marked");
-const QString kSum = QStringLiteral("sum");
-const QString kOdd = QStringLiteral("odd");
-const QString kLow = QStringLiteral("low");
-const QString kRun = QStringLiteral("run");
-const QString kTen = QStringLiteral("ten");
-const QString kNotPast = QStringLiteral("not-past");
+using option::kFrom;
+using option::kLow;
+using option::kMarked;
+using option::kMethod;
+using option::kNotPast;
+using option::kOdd;
+using option::kRun;
+using option::kSeed;
+using option::kSize;
+using option::kSum;
+using option::kSystem;
+using option::kTen;
 
 // The names of the filters in JSON, in TicketFilter order.
-const QStringList kFilterNames = { kSum, kOdd, kLow, kRun, kTen, kNotPast };
+const QStringList kFilterNames = option::filters();
 
 QStringList filterOptions()
 {
-    return { kSum, kOdd, kLow, kRun, kTen, kNotPast };
-}
-
-CommandResult loadWith(const CommandContext &ctx, const QStringList &extra, int words,
-    const QStringList &required, LoadResult *load)
-{
-    QString error
-        = checkUsage(ctx, selectionOptions() + extra, words, QStringList { option::kLottery } + required);
-    DrawFilter filter;
-    if (error.isEmpty())
-        error = drawFilter(ctx, true, &filter);
-    if (!error.isEmpty())
-        return CommandResult::wrongUsage(error);
-    return loadLottery(ctx, filter, load);
+    return option::filters();
 }
 
 // "100-150" or "3" (3-3).
@@ -92,7 +80,7 @@ QString parseFilters(const CommandContext &ctx, TicketFilters *filters, bool *gi
         *given = true;
         int most = 0;
         if (!parseCount(ctx.value(kTen), &most) || most < 0)
-            return badValue(ctx, QStringLiteral("--ten"), ctx.value(kTen), ctx.messages("Str310"));
+            return badValue(ctx, optionName(option::kTen), ctx.value(kTen), ctx.messages("Str310"));
         filters->tenOn = true;
         filters->tenMost = most;
     }
@@ -101,22 +89,6 @@ QString parseFilters(const CommandContext &ctx, TicketFilters *filters, bool *gi
         filters->notPastDraw = true;
     }
     return {};
-}
-
-void writeFilterRules(JsonWriter &json, const TicketFilters &filters, const LotteryDefinition &definition,
-    const MessageCatalog &messages)
-{
-    json.beginArray();
-    for (int f = 0; f < kTicketFilterCount; ++f) {
-        if (!filterOn(filters, static_cast<TicketFilter>(f)))
-            continue;
-        json.beginObject();
-        json.key(QStringLiteral("filter")).value(kFilterNames.at(f));
-        json.key(QStringLiteral("rule"))
-            .value(filterRule(filters, static_cast<TicketFilter>(f), definition, messages));
-        json.endObject();
-    }
-    json.endArray();
 }
 
 void writeChiSquare(JsonWriter &json, const ChiSquareTest &test, const MessageCatalog &messages)
@@ -155,12 +127,21 @@ void writeTally(JsonWriter &json, const backtest::Tally &tally, const MessageCat
     writeDistribution(json, tally);
 }
 
-QString tableText(const QStringList &notes, const QStringList &columns, const QList<QStringList> &rows)
+CommandOutput tableOutput(
+    const QStringList &notes, const QStringList &columns, const QList<QStringList> &rows)
 {
-    QString text;
-    for (const QString &note : notes)
-        text += QStringLiteral("# ") + note + QLatin1Char('\n');
-    text += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    CommandOutput output;
+    output.notes = notes;
+    output.table.columns = columns;
+    for (const QStringList &row : rows)
+        output.table.add(row);
+    return output;
+}
+
+// A second table under the first, printed as it is.
+QString tableText(const QStringList &columns, const QList<QStringList> &rows)
+{
+    QString text = columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (const QStringList &row : rows)
         text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     return text;
@@ -171,12 +152,12 @@ CommandResult writeHtmlOut(const CommandContext &ctx, const QString &document)
     if (!ctx.has(option::kOut))
         return CommandResult::ok({});
     if (ctx.value(option::kOut).isEmpty())
-        return CommandResult::wrongUsage(ctx.messages("Str308").arg(QStringLiteral("--out")));
+        return CommandResult::wrongUsage(ctx.messages("Str308").arg(optionName(option::kOut)));
     QString error;
     const OutFile out(ctx);
     if (!writeHtmlDocument(out.path(), document, &error))
         return CommandResult::failed(ctx.messages("Str56").arg(error));
-    // The page itself is the output of "--out -"; an empty output lets the report follow.
+    // The page itself is the output of "--out -"; otherwise the report follows.
     return out.toStandardOutput() ? out.printed() : CommandResult::ok({});
 }
 
@@ -197,19 +178,16 @@ int rowOfDraw(const DrawTable &draws, const QString &text)
 
 CommandResult randomnessCommand(const CommandContext &ctx)
 {
-    LoadResult load;
-    CommandResult loaded = loadWith(ctx, { option::kOut }, 1, {}, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    const LoadResult &load = *ctx.load;
     const RandomnessReport report = testRandomness(load.draws, load.definition);
     const QString lottery = ctx.value(option::kLottery);
     CommandResult written = writeHtmlOut(ctx, randomnessHtml(report, lottery, ctx.messages));
-    if (written.status != ExitOk || !written.output.isEmpty())
+    if (written.status != ExitOk || written.output.verbatim)
         return written;
 
-    if (!ctx.json())
-        return CommandResult::ok(tableText(randomnessNotes(report, ctx.messages),
-            randomnessColumns(ctx.messages), randomnessRows(report, ctx.messages)));
+    // The table of the tests as text; the JSON gives each test its own fields.
+    CommandOutput output = tableOutput(randomnessNotes(report, ctx.messages), randomnessColumns(ctx.messages),
+        randomnessRows(report, ctx.messages));
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("lottery")).value(lottery);
@@ -241,66 +219,71 @@ CommandResult randomnessCommand(const CommandContext &ctx)
     json.key(QStringLiteral("verdict")).value(absenceVerdict(report.absence, ctx.messages));
     json.endObject();
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    output.setJson(json);
+    return CommandResult::ok(output);
 }
 
-CommandResult backtestCommand(const CommandContext &ctx)
+// The options of backtest, their values checked before the base is read.
+QString backtestOptions(const CommandContext &ctx, backtest::Options &options)
 {
-    // Everything about the options is checked before the base is read.
-    QString error
-        = checkUsage(ctx, selectionOptions() + QStringList { kMethod, kSize, kFrom, kSeed, option::kOut }, 1,
-            { option::kLottery, kMethod });
-    backtest::Options options;
-    if (error.isEmpty() && !backtest::methodFromKey(ctx.value(kMethod), &options.method))
-        error = badValue(ctx, QStringLiteral("--method"), ctx.value(kMethod),
+    QString error;
+    if (!backtest::methodFromKey(ctx.value(kMethod), &options.method))
+        error = badValue(ctx, optionName(option::kMethod), ctx.value(kMethod),
             ctx.messages("Str318").arg(
                 QStringLiteral("forecast-numbers, forecast-pairs, frequent, absent, random")));
     if (error.isEmpty() && ctx.has(kSize)) {
         if (!backtest::takesSize(options.method))
             error = ctx.messages("Str332");
         else if (!parseCount(ctx.value(kSize), &options.size) || options.size < 1)
-            error = badValue(ctx, QStringLiteral("--size"), ctx.value(kSize), ctx.messages("Str311"));
+            error = badValue(ctx, optionName(option::kSize), ctx.value(kSize), ctx.messages("Str311"));
     }
     if (error.isEmpty() && ctx.has(kSeed)) {
         bool ok = false;
         options.seed = ctx.value(kSeed).trimmed().toUInt(&ok);
         if (!ok)
-            error = badValue(ctx, QStringLiteral("--seed"), ctx.value(kSeed), ctx.messages("Str312"));
+            error = badValue(ctx, optionName(option::kSeed), ctx.value(kSeed), ctx.messages("Str312"));
     }
+    return error;
+}
+
+QString backtestUsage(const CommandContext &ctx)
+{
+    backtest::Options options;
+    return backtestOptions(ctx, options);
+}
+
+CommandResult backtestCommand(const CommandContext &ctx)
+{
+    backtest::Options options;
+    const QString error = backtestOptions(ctx, options);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
-
-    LoadResult load;
-    CommandResult loaded
-        = loadWith(ctx, { kMethod, kSize, kFrom, kSeed, option::kOut }, 1, { kMethod }, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    const LoadResult &load = *ctx.load;
     const DrawTable &draws = load.draws;
     const int range = load.definition.maxNumber - load.definition.minNumber + 1;
     if (options.size > range)
-        return CommandResult::wrongUsage(badValue(
-            ctx, QStringLiteral("--size"), QString::number(options.size), ctx.messages("Str313").arg(range)));
+        return CommandResult::wrongUsage(badValue(ctx, optionName(option::kSize),
+            QString::number(options.size), ctx.messages("Str313").arg(range)));
     if (ctx.has(kFrom)) {
         options.fromRow = rowOfDraw(draws, ctx.value(kFrom));
         if (options.fromRow < 0)
             return CommandResult::wrongUsage(
-                badValue(ctx, QStringLiteral("--from"), ctx.value(kFrom), ctx.messages("Str314")));
+                badValue(ctx, optionName(option::kFrom), ctx.value(kFrom), ctx.messages("Str314")));
     }
     const backtest::Result result = backtest::run(draws, load.definition, options);
     const QString first = result.walked > 0 ? draws.drawNumberText(result.fromRow) : QString();
     const QString last = result.walked > 0 ? draws.drawNumberText(draws.rowCount() - 1) : QString();
     const QString lottery = ctx.value(option::kLottery);
     CommandResult written = writeHtmlOut(ctx, backtestHtml(result, lottery, first, last, ctx.messages));
-    if (written.status != ExitOk || !written.output.isEmpty())
+    if (written.status != ExitOk || written.output.verbatim)
         return written;
 
-    if (!ctx.json()) {
-        QString text = tableText({ ctx.messages("Str265").arg(first, last, QString::number(result.walked)) },
+    // As text the picks' table, then the distribution of hits after a blank line.
+    CommandOutput output
+        = tableOutput({ ctx.messages("Str265").arg(first, last, QString::number(result.walked)) },
             backtestColumns(ctx.messages), backtestRows(result, ctx.messages));
-        text += QLatin1Char('\n')
-            + tableText({}, distributionColumns(result, ctx.messages), distributionRows(result));
-        return CommandResult::ok(text);
-    }
+    output.textAfter
+        = QLatin1Char('\n') + tableText(distributionColumns(result, ctx.messages), distributionRows(result));
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("lottery")).value(lottery);
@@ -324,28 +307,30 @@ CommandResult backtestCommand(const CommandContext &ctx)
         json.null();
     }
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    output.setJson(json);
+    return CommandResult::ok(output);
+}
+
+QString filterUsage(const CommandContext &ctx)
+{
+    TicketFilters filters;
+    bool given = false;
+    const QString bad = parseFilters(ctx, &filters, &given);
+    if (!bad.isEmpty())
+        return bad;
+    if (ctx.has(option::kOut) && ctx.value(option::kOut).isEmpty())
+        return ctx.messages("Str308").arg(optionName(option::kOut));
+    return {};
 }
 
 CommandResult filterCommand(const CommandContext &ctx)
 {
-    const QStringList extra = QStringList { kSystem, kMarked, option::kOut } + filterOptions();
-    const QString usage
-        = checkUsage(ctx, selectionOptions() + extra, 1, { option::kLottery, kSystem, kMarked });
-    if (!usage.isEmpty())
-        return CommandResult::wrongUsage(usage);
     TicketFilters filters;
     bool given = false;
     const QString bad = parseFilters(ctx, &filters, &given);
     if (!bad.isEmpty())
         return CommandResult::wrongUsage(bad);
-    if (ctx.has(option::kOut) && ctx.value(option::kOut).isEmpty())
-        return CommandResult::wrongUsage(ctx.messages("Str308").arg(QStringLiteral("--out")));
-
-    LoadResult load;
-    CommandResult loaded = loadWith(ctx, extra, 1, { kSystem, kMarked }, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    const LoadResult &load = *ctx.load;
     const QString lottery = ctx.value(option::kLottery);
     const IniDocument ini = IniFile(ctx.folder.configPath()).load();
     // Without a filter option, the filters kept for the lottery.
@@ -379,44 +364,35 @@ CommandResult filterCommand(const CommandContext &ctx)
             return out.printed();
     }
 
-    if (!ctx.json()) {
-        QString text = QStringLiteral("# ")
-            + combinationFileHeader(ctx.value(kSystem), list.rowCount(), ctx.messages, description)
-            + QStringLiteral("\n# before ") + QString::number(outcome.before) + QStringLiteral("; after ")
-            + QString::number(outcome.after) + QStringLiteral("\nfilter\trule\tremoved\trejected\n");
-        for (int f = 0; f < kTicketFilterCount; ++f) {
-            if (filterOn(filters, static_cast<TicketFilter>(f)))
-                text += kFilterNames.at(f) + QLatin1Char('\t')
-                    + filterRule(filters, static_cast<TicketFilter>(f), load.definition, ctx.messages)
-                    + QLatin1Char('\t') + QString::number(outcome.removed[static_cast<size_t>(f)])
-                    + QLatin1Char('\t') + QString::number(outcome.rejected[static_cast<size_t>(f)])
-                    + QLatin1Char('\n');
-        }
-        text += QLatin1Char('\n');
-        for (int row = 0; row < list.rowCount(); ++row)
-            text += list.row(row).join(QLatin1Char('\t')) + QLatin1Char('\n');
-        return CommandResult::ok(text);
+    // The filters' table with what each removed; as text the tickets follow it after a
+    // blank line.
+    const QString header
+        = combinationFileHeader(ctx.value(kSystem), list.rowCount(), ctx.messages, description);
+    CommandOutput output;
+    output.notes = QStringList { header,
+        QStringLiteral("before ") + QString::number(outcome.before) + QStringLiteral("; after ")
+            + QString::number(outcome.after) };
+    output.table.columns = QStringList { QStringLiteral("filter"), QStringLiteral("rule"),
+        QStringLiteral("removed"), QStringLiteral("rejected") };
+    output.table.asObjects = true;
+    for (int f = 0; f < kTicketFilterCount; ++f) {
+        if (filterOn(filters, static_cast<TicketFilter>(f)))
+            output.table.add({ kFilterNames.at(f),
+                filterRule(filters, static_cast<TicketFilter>(f), load.definition, ctx.messages),
+                qint64(outcome.removed[static_cast<size_t>(f)]),
+                qint64(outcome.rejected[static_cast<size_t>(f)]) });
     }
+    output.textAfter = QStringLiteral("\n");
+    for (int row = 0; row < list.rowCount(); ++row)
+        output.textAfter += list.row(row).join(QLatin1Char('\t')) + QLatin1Char('\n');
+
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("system")).value(ctx.value(kSystem));
     json.key(QStringLiteral("before")).value(outcome.before);
     json.key(QStringLiteral("after")).value(outcome.after);
-    json.key(QStringLiteral("filters")).beginArray();
-    for (int f = 0; f < kTicketFilterCount; ++f) {
-        if (!filterOn(filters, static_cast<TicketFilter>(f)))
-            continue;
-        json.beginObject();
-        json.key(QStringLiteral("filter")).value(kFilterNames.at(f));
-        json.key(QStringLiteral("rule"))
-            .value(filterRule(filters, static_cast<TicketFilter>(f), load.definition, ctx.messages));
-        json.key(QStringLiteral("removed")).value(outcome.removed[static_cast<size_t>(f)]);
-        json.key(QStringLiteral("rejected")).value(outcome.rejected[static_cast<size_t>(f)]);
-        json.endObject();
-    }
-    json.endArray();
-    json.key(QStringLiteral("header"))
-        .value(combinationFileHeader(ctx.value(kSystem), list.rowCount(), ctx.messages, description));
+    json.key(QStringLiteral("filters")).rowsSlot();
+    json.key(QStringLiteral("header")).value(header);
     json.key(QStringLiteral("rows")).beginArray();
     for (int row = 0; row < list.rowCount(); ++row) {
         json.beginArray();
@@ -426,27 +402,35 @@ CommandResult filterCommand(const CommandContext &ctx)
     }
     json.endArray();
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    output.setJson(json);
+    return CommandResult::ok(output);
+}
+
+QString filtersUsage(const CommandContext &ctx)
+{
+    const QString action = ctx.args.word(1);
+    if (action != QLatin1String("show") && action != QLatin1String("set"))
+        return action.isEmpty()
+            ? ctx.messages("Str322").arg(QStringLiteral("filters"), QStringLiteral("show, set"))
+            : badValue(ctx, QStringLiteral("filters"), action,
+                ctx.messages("Str318").arg(QStringLiteral("show, set")));
+    // Only "set" takes filters.
+    const QStringList known = commonOptions() + QStringList { option::kLottery }
+        + (action == QLatin1String("set") ? filterOptions() : QStringList());
+    const QString usage = checkUsage(ctx, known, 2, { option::kLottery });
+    if (!usage.isEmpty())
+        return usage;
+    TicketFilters filters;
+    bool given = false;
+    return parseFilters(ctx, &filters, &given);
 }
 
 CommandResult filtersCommand(const CommandContext &ctx)
 {
     const QString action = ctx.args.word(1);
-    if (action != QLatin1String("show") && action != QLatin1String("set"))
-        return CommandResult::wrongUsage(action.isEmpty()
-                ? ctx.messages("Str322").arg(QStringLiteral("filters"), QStringLiteral("show, set"))
-                : badValue(ctx, QStringLiteral("filters"), action,
-                    ctx.messages("Str318").arg(QStringLiteral("show, set"))));
-    const QStringList known = commonOptions() + QStringList { option::kLottery }
-        + (action == QLatin1String("set") ? filterOptions() : QStringList());
-    const QString usage = checkUsage(ctx, known, 2, { option::kLottery });
-    if (!usage.isEmpty())
-        return CommandResult::wrongUsage(usage);
     TicketFilters filters;
     bool given = false;
-    const QString bad = parseFilters(ctx, &filters, &given);
-    if (!bad.isEmpty())
-        return CommandResult::wrongUsage(bad);
+    parseFilters(ctx, &filters, &given);
 
     const QString lottery = ctx.value(option::kLottery);
     IniFile file(ctx.folder.configPath());
@@ -463,24 +447,22 @@ CommandResult filtersCommand(const CommandContext &ctx)
     const LotteryDefinition definition = lotteries::readDefinition(ini, lottery);
     const QString description = filterDescription(filters, definition, ctx.messages);
 
-    if (!ctx.json()) {
-        QString text = QStringLiteral("filter\trule\n");
-        for (int f = 0; f < kTicketFilterCount; ++f) {
-            if (filterOn(filters, static_cast<TicketFilter>(f)))
-                text += kFilterNames.at(f) + QLatin1Char('\t')
-                    + filterRule(filters, static_cast<TicketFilter>(f), definition, ctx.messages)
-                    + QLatin1Char('\n');
-        }
-        return CommandResult::ok(text);
+    CommandOutput output;
+    output.table.columns = QStringList { QStringLiteral("filter"), QStringLiteral("rule") };
+    output.table.asObjects = true;
+    for (int f = 0; f < kTicketFilterCount; ++f) {
+        if (filterOn(filters, static_cast<TicketFilter>(f)))
+            output.table.add(QStringList { kFilterNames.at(f),
+                filterRule(filters, static_cast<TicketFilter>(f), definition, ctx.messages) });
     }
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("lottery")).value(lottery);
-    json.key(QStringLiteral("filters"));
-    writeFilterRules(json, filters, definition, ctx.messages);
+    json.key(QStringLiteral("filters")).rowsSlot();
     json.key(QStringLiteral("description")).value(description);
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    output.setJson(json);
+    return CommandResult::ok(output);
 }
 
 } // namespace kivora::cli

@@ -2,7 +2,10 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CliContext.h"
 #include "cli/CliHelp.h"
+#include "cli/CliOptions.h"
+#include "cli/CliRender.h"
 #include "cli/CliTable.h"
 #include "core/IniFile.h"
 #include "core/LanguageTexts.h"
@@ -50,7 +53,7 @@ int finishOutput(QTextStream &out, QTextStream &err, const MessageCatalog &messa
 // none of these.
 int answerHelp(const CliArguments &args, QTextStream &out, QTextStream &err, const MessageCatalog &messages)
 {
-    const bool helpOption = args.has(QStringLiteral("help")) || args.has(QStringLiteral("h"));
+    const bool helpOption = args.has(option::kHelp) || args.has(option::kHelpShort);
     QString text;
     if (args.word(0) == QLatin1String("help")) {
         if (args.words().size() > 2)
@@ -60,7 +63,7 @@ int answerHelp(const CliArguments &args, QTextStream &out, QTextStream &err, con
             return usageError(err, messages, messages("Str304").arg(args.word(1)));
     } else if (helpOption) {
         text = args.words().isEmpty() || !isCommand(args.word(0)) ? usage() : commandUsage(args.word(0));
-    } else if (args.has(QStringLiteral("version")) && args.words().isEmpty()) {
+    } else if (args.has(option::kVersion) && args.words().isEmpty()) {
         text = versionText() + QLatin1Char('\n');
     } else {
         return -1;
@@ -81,9 +84,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const bool parsed = args.parse(arguments, &optionWithoutValue);
 
     // The messages are those of the folder's language, also for wrong usage.
-    const bool homeGiven = args.has(QStringLiteral("home"));
-    const QString home
-        = homeGiven ? args.value(QStringLiteral("home")) : ProgramFolder::resolveForApplication();
+    const bool homeGiven = args.has(option::kHome);
+    const QString home = homeGiven ? args.value(option::kHome) : ProgramFolder::resolveForApplication();
     const ProgramFolder folder(home);
     const LanguageTexts texts(folder);
     const MessageCatalog &messages = texts.messages();
@@ -106,12 +108,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (!isCommand(args.word(0)))
         return usageError(err, messages, messages("Str304").arg(args.word(0)));
     if (homeGiven && home.trimmed().isEmpty())
-        return usageError(err, messages, messages("Str308").arg(QStringLiteral("--home")));
+        return usageError(err, messages, messages("Str308").arg(optionName(option::kHome)));
 
     if (!folder.hasConfig()) {
         // A folder named on the command line that does not exist is a mistyped path
         // more often than a wish for a new one.
-        if (homeGiven && !QDir(home).exists() && !args.has(QStringLiteral("init")))
+        if (homeGiven && !QDir(home).exists() && !args.has(option::kInit))
             return failure(err, messages("Str328").arg(QDir::toNativeSeparators(home)));
         QString error;
         if (!folder.seed(&error))
@@ -129,9 +131,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (!tableError.isEmpty())
         return usageError(err, messages, tableError);
 
-    CommandResult result = runCommand(folder, args);
-    if (result.status == ExitOk && table.reshapes())
-        result = reshapeRows(result, table, args.word(0), messages);
+    const CommandResult result = runCommand(folder, args);
     if (result.status == ExitUsage)
         return usageError(err, messages, result.error);
     if (result.status != ExitOk) {
@@ -139,8 +139,11 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err.flush();
         return result.status;
     }
-    out << result.output;
-    if (!result.output.isEmpty() && !result.output.endsWith(QLatin1Char('\n')))
+    const Rendered printed = render(result.output, table, args.word(0), messages);
+    if (!printed.usageError.isEmpty())
+        return usageError(err, messages, printed.usageError);
+    out << printed.text;
+    if (!printed.text.isEmpty() && !printed.text.endsWith(QLatin1Char('\n')))
         out << '\n';
     return finishOutput(out, err, messages);
 }

@@ -1,5 +1,7 @@
 #include "cli/CliArguments.h"
 
+#include "cli/CliOptions.h"
+
 namespace kivora::cli {
 
 namespace {
@@ -7,9 +9,7 @@ namespace {
 // Options that never take a value.
 bool isFlag(const QString &name)
 {
-    static const QStringList flags { QStringLiteral("json"), QStringLiteral("all-draws"),
-        QStringLiteral("not-past"), QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("version"),
-        QStringLiteral("init") };
+    static const QStringList flags = option::flags();
     return flags.contains(name);
 }
 

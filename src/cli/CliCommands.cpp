@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliArguments.h"
+#include "cli/CliCommandTable.h"
 #include "cli/CliContext.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
@@ -11,31 +12,6 @@
 namespace kivora::cli {
 
 namespace {
-
-CommandResult lotteriesCommand(const CommandContext &ctx)
-{
-    const QString error = checkUsage(ctx, commonOptions(), 1);
-    if (!error.isEmpty())
-        return CommandResult::wrongUsage(error);
-    const auto list = lotteries::readList(IniFile(ctx.folder.configPath()).load());
-    if (ctx.json()) {
-        JsonWriter json;
-        json.beginObject().key(QStringLiteral("lotteries")).beginArray();
-        for (const LotteryEntry &entry : list) {
-            json.beginObject();
-            json.key(QStringLiteral("name")).value(entry.name);
-            json.key(QStringLiteral("shown")).value(entry.shown);
-            json.endObject();
-        }
-        json.endArray().endObject();
-        return CommandResult::ok(json.text() + QLatin1Char('\n'));
-    }
-    QString text = QStringLiteral("name\tshown\n");
-    for (const LotteryEntry &entry : list)
-        text += entry.name + QLatin1Char('\t') + (entry.shown ? QStringLiteral("1") : QStringLiteral("0"))
-            + QLatin1Char('\n');
-    return CommandResult::ok(text);
-}
 
 // The lottery --lottery names: its name in any letter case, or its position in the
 // list from 1. Any lottery of the list counts, shown or hidden; a name without an entry
@@ -66,7 +42,44 @@ QString resolveLottery(
     return messages("Str327").arg(given, names.join(QStringLiteral("; ")));
 }
 
+// What every command goes through before it runs: its usage as the table declares it,
+// its own finer checks, then the load of the lottery's draws when it needs them.
+CommandResult runSpec(const CommandSpec &spec, CommandContext &ctx)
+{
+    QString error = checkUsage(ctx, knownOptions(spec), spec.words, requiredOptions(spec));
+    if (error.isEmpty() && spec.check)
+        error = spec.check(ctx);
+    const bool loads = spec.needs == CommandSpec::Needs::Draws || spec.needs == CommandSpec::Needs::WholeBase;
+    DrawFilter filter;
+    if (error.isEmpty() && loads)
+        error = drawFilter(ctx, spec.needs == CommandSpec::Needs::Draws, &filter);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+    if (!loads)
+        return spec.run(ctx);
+    LoadResult load;
+    CommandResult loaded = loadLottery(ctx, filter, &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+    ctx.load = &load;
+    return spec.run(ctx);
+}
+
 } // namespace
+
+CommandResult lotteriesCommand(const CommandContext &ctx)
+{
+    const auto list = lotteries::readList(IniFile(ctx.folder.configPath()).load());
+    CommandOutput output;
+    output.table.columns = QStringList { QStringLiteral("name"), QStringLiteral("shown") };
+    output.table.asObjects = true;
+    for (const LotteryEntry &entry : list)
+        output.table.add({ entry.name, entry.shown });
+    JsonWriter json;
+    json.beginObject().key(QStringLiteral("lotteries")).rowsSlot().endObject();
+    output.setJson(json);
+    return CommandResult::ok(output);
+}
 
 CommandResult runCommand(const ProgramFolder &folder, const CliArguments &given)
 {
@@ -80,39 +93,11 @@ CommandResult runCommand(const ProgramFolder &folder, const CliArguments &given)
             return CommandResult::failed(error);
         args.setValue(option::kLottery, name);
     }
-    const CommandContext ctx { folder, args, texts.messages(), texts };
-    const QString command = args.word(0);
-    if (command == QLatin1String("lotteries"))
-        return lotteriesCommand(ctx);
-    if (command == QLatin1String("numbers") || command == QLatin1String("stat"))
-        return listCommand(ctx);
-    if (command == QLatin1String("export-html"))
-        return exportHtmlCommand(ctx);
-    if (command == QLatin1String("forecast"))
-        return forecastCommand(ctx);
-    if (command == QLatin1String("expand"))
-        return expandCommand(ctx);
-    if (command == QLatin1String("save"))
-        return saveCommand(ctx);
-    if (command == QLatin1String("check"))
-        return checkCommand(ctx);
-    if (command == QLatin1String("import"))
-        return importCommand(ctx);
-    if (command == QLatin1String("add"))
-        return addCommand(ctx);
-    if (command == QLatin1String("randomness"))
-        return randomnessCommand(ctx);
-    if (command == QLatin1String("backtest"))
-        return backtestCommand(ctx);
-    if (command == QLatin1String("filter"))
-        return filterCommand(ctx);
-    if (command == QLatin1String("filters"))
-        return filtersCommand(ctx);
-    if (command == QLatin1String("odds"))
-        return oddsCommand(ctx);
-    if (command == QLatin1String("wheel"))
-        return wheelCommand(ctx);
-    return CommandResult::wrongUsage(ctx.messages("Str304").arg(command));
+    CommandContext ctx { folder, args, texts.messages(), texts };
+    const CommandSpec *spec = findCommand(args.word(0));
+    if (!spec)
+        return CommandResult::wrongUsage(ctx.messages("Str304").arg(args.word(0)));
+    return runSpec(*spec, ctx);
 }
 
 } // namespace kivora::cli

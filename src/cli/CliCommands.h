@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliApp.h"
+#include "cli/CommandOutput.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,28 +17,26 @@ class CliArguments;
 struct CommandResult
 {
     int status = 0;
-    QString output; // written to standard output when status is 0
+    CommandOutput output; // rendered to standard output when status is 0
     QString error; // written to standard error otherwise
-    // The names of the columns of the rows it printed, for --sort on JSON rows that are
-    // arrays; the table header of the text output names them too.
-    QStringList columns;
 
-    static CommandResult ok(QString text, QStringList columns = {})
-    {
-        return { 0, std::move(text), {}, std::move(columns) };
-    }
-    static CommandResult failed(QString message) { return { 1, {}, std::move(message), {} }; }
-    static CommandResult wrongUsage(QString message) { return { 2, {}, std::move(message), {} }; }
+    static CommandResult ok(CommandOutput output) { return { 0, std::move(output), {} }; }
+    static CommandResult failed(QString message) { return { 1, {}, std::move(message) }; }
+    static CommandResult wrongUsage(QString message) { return { 2, {}, std::move(message) }; }
 };
 
 // Runs the command the words name. Every command checks its words and options before
-// it touches a file, so wrong usage never leaves a change behind.
+// it touches a file, so wrong usage never leaves a change behind; then the front end
+// loads what the command needs (CliCommandTable.h) and runs it.
 CommandResult runCommand(const ProgramFolder &folder, const CliArguments &args);
 
 struct CommandContext;
 
-// The commands, one function each (CliStatCommands.cpp, CliPlayCommands.cpp,
-// CliResultsCommands.cpp, CliAnalysisCommands.cpp).
+// The commands, one function each (CliCommands.cpp, CliStatCommands.cpp,
+// CliPlayCommands.cpp, CliResultsCommands.cpp, CliAnalysisCommands.cpp,
+// CliOddsCommand.cpp, CliWheelCommands.cpp). Those that need the lottery's draws find
+// them loaded in the context.
+CommandResult lotteriesCommand(const CommandContext &ctx);
 CommandResult listCommand(const CommandContext &ctx); // numbers, stat ...
 CommandResult exportHtmlCommand(const CommandContext &ctx);
 CommandResult forecastCommand(const CommandContext &ctx);
@@ -50,7 +49,17 @@ CommandResult randomnessCommand(const CommandContext &ctx);
 CommandResult backtestCommand(const CommandContext &ctx);
 CommandResult filterCommand(const CommandContext &ctx); // filter: expand, then filter the tickets
 CommandResult filtersCommand(const CommandContext &ctx); // filters show|set: the stored filters
-CommandResult oddsCommand(const CommandContext &ctx); // CliOddsCommand.cpp
-CommandResult wheelCommand(const CommandContext &ctx); // wheel make|check: CliWheelCommands.cpp
+CommandResult oddsCommand(const CommandContext &ctx);
+CommandResult wheelCommand(const CommandContext &ctx); // wheel make|check
+
+// The finer usage checks of the commands that have them (a form's own options, the
+// values of options), made before anything is loaded; empty when the invocation is sound.
+QString listUsage(const CommandContext &ctx);
+QString exportHtmlUsage(const CommandContext &ctx);
+QString forecastUsage(const CommandContext &ctx);
+QString importUsage(const CommandContext &ctx);
+QString backtestUsage(const CommandContext &ctx);
+QString filterUsage(const CommandContext &ctx);
+QString filtersUsage(const CommandContext &ctx);
 
 } // namespace kivora::cli

@@ -14,8 +14,7 @@ QStringList commonOptions()
 {
     // --init, --format, --sort and --limit are read by the front end, before and after
     // the command.
-    return { option::kHome, option::kJson, QStringLiteral("init"), QStringLiteral("format"),
-        QStringLiteral("sort"), QStringLiteral("limit") };
+    return { option::kHome, option::kJson, option::kInit, option::kFormat, option::kSort, option::kLimit };
 }
 
 QStringList selectionOptions()
@@ -67,7 +66,7 @@ QString drawFilter(const CommandContext &ctx, bool selection, DrawFilter *filter
         // As the count box of the window: a count of 0 or less keeps no draw.
         int count = 0;
         if (!parseCount(ctx.value(option::kLast), &count))
-            return badValue(ctx, QStringLiteral("--last"), ctx.value(option::kLast), ctx.messages("Str321"));
+            return badValue(ctx, optionName(option::kLast), ctx.value(option::kLast), ctx.messages("Str321"));
         filter->lastDraws = true;
         filter->lastDrawsText = QString::number(count);
     }
@@ -97,29 +96,28 @@ CommandResult OutFile::printed() const
     if (!textfile::readText(m_path, &text, &error))
         return CommandResult::failed(error);
     text.replace(QLatin1String("charset=windows-1251"), QLatin1String("charset=utf-8"));
-    return CommandResult::ok(withLineFeeds(text));
+    return CommandResult::ok(CommandOutput::text(withLineFeeds(text), true));
 }
 
 QString markedCaptions(const CommandContext &ctx, const LoadResult &load, QStringList *captions)
 {
-    const MarkedNumbers marked
-        = readMarkedNumbers(numberListTable(load), ctx.value(QStringLiteral("marked")));
+    const MarkedNumbers marked = readMarkedNumbers(numberListTable(load), ctx.value(option::kMarked));
     *captions = marked.captions;
     switch (marked.fault) {
     case MarkedNumbers::Fault::None:
         return {};
     case MarkedNumbers::Fault::NotInList:
-        return badValue(ctx, QStringLiteral("--marked"), marked.item,
+        return badValue(ctx, optionName(option::kMarked), marked.item,
             ctx.messages("Str316").arg(load.definition.minNumber).arg(load.definition.maxNumber));
     case MarkedNumbers::Fault::Repeated:
-        return badValue(ctx, QStringLiteral("--marked"), marked.item, ctx.messages("Str317"));
+        return badValue(ctx, optionName(option::kMarked), marked.item, ctx.messages("Str317"));
     }
     return {};
 }
 
 QString unknownSystem(const CommandContext &ctx, const IniDocument &ini, const LotteryDefinition &lottery)
 {
-    const QString system = ctx.value(QStringLiteral("system"));
+    const QString system = ctx.value(option::kSystem);
     const QStringList known = systems::names(ini, lottery);
     if (known.contains(system))
         return {};

@@ -8,6 +8,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
 #include "core/IniDocument.h"
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
@@ -19,27 +20,19 @@
 
 namespace kivora::cli {
 
-namespace option {
-inline const QString kHome = QStringLiteral("home");
-inline const QString kJson = QStringLiteral("json");
-inline const QString kLottery = QStringLiteral("lottery");
-inline const QString kLast = QStringLiteral("last");
-inline const QString kMachine = QStringLiteral("machine");
-inline const QString kBallSet = QStringLiteral("ballset");
-inline const QString kOut = QStringLiteral("out"); // the file export-html and save write
-} // namespace option
-
 struct CommandContext
 {
     const ProgramFolder &folder;
     const CliArguments &args;
     const MessageCatalog &messages;
     const LanguageTexts &texts; // captions of the window, as the language file has them
+    // The lottery's draws, loaded before the command runs when the command needs them.
+    LoadResult *load = nullptr;
 
     bool json() const
     {
         return args.has(option::kJson)
-            || args.value(QStringLiteral("format")).compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
+            || args.value(option::kFormat).compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
     }
     QString value(const QString &name) const { return args.value(name); }
     bool has(const QString &name) const { return args.has(name); }
@@ -79,7 +72,8 @@ public:
 
     QString path() const { return m_path; }
     bool toStandardOutput() const { return m_standardOutput; }
-    // The text written, as standard output prints it (UTF-8; an HTML page says so).
+    // The text written, as standard output prints it in every format (UTF-8; an HTML
+    // page says so).
     CommandResult printed() const;
 
 private:

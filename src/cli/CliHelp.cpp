@@ -1,5 +1,7 @@
 #include "cli/CliHelp.h"
 
+#include "cli/CliCommandTable.h"
+
 #include <QStringList>
 
 #ifndef KIVORA_VERSION
@@ -9,73 +11,6 @@
 namespace kivora::cli {
 
 namespace {
-
-struct CommandHelp
-{
-    const char *name;
-    const char *synopsis; // one or more lines, each starting with the command
-    const char *details; // may be empty
-};
-
-// In the order the usage lists them.
-const CommandHelp kCommands[] = {
-    { "lotteries", "lotteries", "Lists the lotteries of kivora.INI in file order with their shown flag.\n" },
-    { "numbers", "numbers",
-        "The number list after a load: caption, draws since it was last drawn, times drawn.\n" },
-    { "stat",
-        "stat pairs|triples|quads [--family all|neighbouring|related]   (default all)\n"
-        "stat tens -k K | --all-draws                                  (K = 2..6)\n"
-        "stat positions -p P [--order drawing|ascending]                (default drawing)\n"
-        "stat additional\n"
-        "stat ten-combos -k K --group LO-HI                             (e.g. --group 11-20)\n",
-        "The statistics lists of the window, rows in the order the window shows them.\n" },
-    { "forecast", "forecast numbers|pairs", "Marks the numbers the rating forecast picks.\n" },
-    { "expand", "expand --system NAME --marked 05,11,17",
-        "Expands the marked numbers by a system of the lottery's draw size into tickets.\n" },
-    { "save", "save --system NAME --marked LIST --out FILE",
-        "Expands, then writes the tickets as a combination file (--out - : to standard output).\n" },
-    { "check", "check --file FILE [--draw N]                                   (default the newest draw)",
-        "Checks a combination file against a draw and writes result.tmp as the window does.\n" },
-    { "export-html", "export-html numbers|stat ... --out FILE",
-        "Writes the number list or a statistics list as an HTML page (--out - : to standard output).\n" },
-    { "import", "import FILE",
-        "Replaces the base by the draws of FILE; the old base is kept as <base>.bak.\n" },
-    { "add", "add --number N --date D --machine M --ballset B --main LIST [--additional LIST]",
-        "Appends one draw to the base.\n" },
-    { "randomness", "randomness [--out FILE]                                        (HTML report to FILE)",
-        "Tests the loaded draws against a fair drawing machine (chi-square, runs, gaps).\n" },
-    { "backtest",
-        "backtest --method forecast-numbers|forecast-pairs|frequent|absent|random\n"
-        "         [--size N] [--from DRAW] [--seed S] [--out FILE]",
-        "Picks for every draw from DRAW (default the second loaded draw) to the newest,\n"
-        "using only the draws before it, and compares the hits with a random pick of the\n"
-        "same size. --size is for frequent, absent and random (default the lottery's draw\n"
-        "size, at most 10); --seed fixes the random picks.\n" },
-    { "filter",
-        "filter --system NAME --marked LIST [FILTERS] [--out FILE]      (no FILTERS: the stored ones)",
-        "FILTERS keep only the tickets that pass all of them:\n"
-        "  --sum A-B     sum of the numbers       --odd A-B   count of odd numbers\n"
-        "  --low A-B     count of low numbers (the lower half of the range)\n"
-        "  --run A-B     longest run of consecutive numbers\n"
-        "  --ten N       at most N numbers from one group of ten\n"
-        "  --not-past    no ticket equal to a loaded draw\n" },
-    { "filters", "filters show | filters set [FILTERS]                           (set: store exactly these)",
-        "Shows or stores the ticket filters of the lottery (FILTERS as for filter).\n" },
-    { "odds",
-        "odds                                                           (every prize category's chance)",
-        "The exact chance of every prize category of the lottery.\n" },
-    { "wheel",
-        "wheel make --numbers V --ticket K --guarantee T [--if M] [--seconds S] [--seed N]\n"
-        "           [--out FILE]                                        (default M = T, 10 s, seed 1)\n"
-        "wheel check (--system NAME --lottery L | --file FILE) --guarantee T [--if M]\n"
-        "            [--numbers V] [--holes N]                          (default V: the numbers it uses)",
-        "A wheel on V numbers guarantees \"T if M\" when, whichever M of its V numbers are\n"
-        "drawn, one ticket holds T of them. wheel make searches for a small wheel of tickets\n"
-        "of K numbers for at most S seconds (the same seed repeats the search), verifies it\n"
-        "and prints its tickets, or writes them to FILE as a system template. wheel check\n"
-        "verifies a template exactly and lists the first N sets no ticket covers (default 10);\n"
-        "with --system it needs --lottery.\n" },
-};
 
 const char kShared[]
     = "Every command but lotteries, odds and wheel needs --lottery NAME: a name that lotteries\n"
@@ -98,21 +33,12 @@ const char kShared[]
       "--help, -h, --version.\n"
       "Exit status: 0 done, 1 the command could not be done, 2 wrong usage.\n";
 
-QString commandLines(const CommandHelp &help)
+QString commandLines(const CommandSpec &command)
 {
     QString lines;
-    for (const QString &line : QString::fromUtf8(help.synopsis).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    for (const QString &line : command.synopsis.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         lines += QStringLiteral("  ") + line + QLatin1Char('\n');
     return lines;
-}
-
-const CommandHelp *find(const QString &command)
-{
-    for (const CommandHelp &help : kCommands) {
-        if (command == QLatin1String(help.name))
-            return &help;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -121,31 +47,29 @@ QString usage()
 {
     QString text = QStringLiteral("Usage: kivora-cli [--home DIR] COMMAND [OPTIONS] [--format json|tsv|csv]\n"
                                   "       kivora-cli COMMAND --help | --help | --version\n\nCommands:\n");
-    for (const CommandHelp &help : kCommands)
-        text += commandLines(help);
+    for (const CommandSpec &command : commandTable())
+        text += commandLines(command);
     return text + QLatin1Char('\n') + QString::fromUtf8(kShared);
 }
 
 QString commandUsage(const QString &command)
 {
-    const CommandHelp *help = find(command);
-    if (!help)
+    const CommandSpec *spec = findCommand(command);
+    if (!spec)
         return {};
     QString text = QStringLiteral("Usage:\n");
-    const QString name = QString::fromUtf8(help->name);
-    for (const QString &line :
-        QString::fromUtf8(help->synopsis).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    const QString &name = spec->name;
+    for (const QString &line : spec->synopsis.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         // Continuation lines keep their place under the words they continue.
         text += (line.startsWith(name) ? QStringLiteral("  kivora-cli ") : QStringLiteral("           "))
             + line + QLatin1Char('\n');
     }
-    return text + QLatin1Char('\n') + QString::fromUtf8(help->details) + QLatin1Char('\n')
-        + QString::fromUtf8(kShared);
+    return text + QLatin1Char('\n') + spec->details + QLatin1Char('\n') + QString::fromUtf8(kShared);
 }
 
 bool isCommand(const QString &word)
 {
-    return find(word) != nullptr;
+    return findCommand(word) != nullptr;
 }
 
 QString versionText()

@@ -34,9 +34,6 @@ QString plainDigits(QString text)
 
 CommandResult oddsCommand(const CommandContext &ctx)
 {
-    const QString error = checkUsage(ctx, commonOptions() << option::kLottery, 1, { option::kLottery });
-    if (!error.isEmpty())
-        return CommandResult::wrongUsage(error);
     const QString name = ctx.value(option::kLottery);
     const IniDocument ini = IniFile(ctx.folder.configPath()).load();
     bool listed = false;
@@ -77,7 +74,7 @@ CommandResult oddsCommand(const CommandContext &ctx)
             json.endObject();
         }
         json.endArray().endObject();
-        return CommandResult::ok(json.text() + QLatin1Char('\n'));
+        return CommandResult::ok(CommandOutput::ofJson(json));
     }
 
     QString text;
@@ -94,7 +91,7 @@ CommandResult oddsCommand(const CommandContext &ctx)
                 + QLatin1Char('\n');
         }
     }
-    return CommandResult::ok(text);
+    return CommandResult::ok(CommandOutput::text(text));
 }
 
 } // namespace kivora::cli

@@ -25,8 +25,21 @@ QStringList combinationViewColumns(const LanguageTexts &texts)
         texts.columnCaption(QStringLiteral("ListView2"), 2, QStringLiteral("Выпадала")) };
 }
 
-QString listJson(const ShownList &list)
+CommandOutput listOutput(const ShownList &list)
 {
+    CommandOutput output;
+    QString note = list.title + QStringLiteral("; draws ") + QString::number(list.draws);
+    if (list.lines >= 0)
+        note += QStringLiteral("; lines ") + QString::number(list.lines);
+    note += QStringLiteral("; record ") + list.recordText + QStringLiteral("; top ") + list.topText;
+    output.notes.append(note);
+    output.table.columns
+        = QStringList { QStringLiteral("caption"), QStringLiteral("since"), QStringLiteral("drawn") };
+    for (int tableRow : list.order) {
+        const StatRow &row = list.table.rows[static_cast<size_t>(tableRow)];
+        output.table.add({ list.table.caption(tableRow), qint64(row.since), qint64(row.drawn) });
+    }
+
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("title")).value(list.title);
@@ -35,34 +48,24 @@ QString listJson(const ShownList &list)
         json.key(QStringLiteral("lines")).value(qint64(list.lines));
     json.key(QStringLiteral("record")).value(list.recordText);
     json.key(QStringLiteral("top")).value(list.topText);
-    json.key(QStringLiteral("rows")).beginArray();
-    for (int tableRow : list.order) {
-        const StatRow &row = list.table.rows[static_cast<size_t>(tableRow)];
-        json.beginArray()
-            .value(list.table.caption(tableRow))
-            .value(qint64(row.since))
-            .value(qint64(row.drawn))
-            .endArray();
+    json.key(QStringLiteral("rows")).rowsSlot();
+    json.endObject();
+    output.setJson(json);
+    return output;
+}
+
+CommandOutput groupCountsOutput(const GroupCountsTable &table, const QStringList &drawNumbers)
+{
+    CommandOutput output;
+    output.notes.append(table.title + QStringLiteral("; draws ") + QString::number(table.rowCount));
+    output.table.columns = QStringList { QStringLiteral("draw") } + table.columnHeaders();
+    for (int row = 0; row < table.rowCount; ++row) {
+        std::vector<Cell> cells { drawNumbers.at(row) };
+        for (int group = 1; group <= table.groupCount; ++group)
+            cells.emplace_back(qint64(table.count(row, group)));
+        output.table.add(std::move(cells));
     }
-    json.endArray().endObject();
-    return json.text() + QLatin1Char('\n');
-}
 
-QString listText(const ShownList &list)
-{
-    QString text
-        = QStringLiteral("# ") + list.title + QStringLiteral("; draws ") + QString::number(list.draws);
-    if (list.lines >= 0)
-        text += QStringLiteral("; lines ") + QString::number(list.lines);
-    text += QStringLiteral("; record ") + list.recordText + QStringLiteral("; top ") + list.topText;
-    text += QStringLiteral("\ncaption\tsince\tdrawn\n");
-    for (int row = 0; row < static_cast<int>(list.order.size()); ++row)
-        text += list.cells(row).join(QLatin1Char('\t')) + QLatin1Char('\n');
-    return text;
-}
-
-QString groupCountsJson(const GroupCountsTable &table, const QStringList &drawNumbers)
-{
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("title")).value(table.title);
@@ -71,29 +74,10 @@ QString groupCountsJson(const GroupCountsTable &table, const QStringList &drawNu
     for (const QString &caption : table.columnHeaders())
         json.value(caption);
     json.endArray();
-    json.key(QStringLiteral("rows")).beginArray();
-    for (int row = 0; row < table.rowCount; ++row) {
-        json.beginArray().value(drawNumbers.at(row));
-        for (int group = 1; group <= table.groupCount; ++group)
-            json.value(qint64(table.count(row, group)));
-        json.endArray();
-    }
-    json.endArray().endObject();
-    return json.text() + QLatin1Char('\n');
-}
-
-QString groupCountsText(const GroupCountsTable &table, const QStringList &drawNumbers)
-{
-    QString text = QStringLiteral("# ") + table.title + QStringLiteral("; draws ")
-        + QString::number(table.rowCount) + QStringLiteral("\ndraw\t")
-        + table.columnHeaders().join(QLatin1Char('\t')) + QLatin1Char('\n');
-    for (int row = 0; row < table.rowCount; ++row) {
-        text += drawNumbers.at(row);
-        for (int group = 1; group <= table.groupCount; ++group)
-            text += QLatin1Char('\t') + QString::number(table.count(row, group));
-        text += QLatin1Char('\n');
-    }
-    return text;
+    json.key(QStringLiteral("rows")).rowsSlot();
+    json.endObject();
+    output.setJson(json);
+    return output;
 }
 
 QString withLineFeeds(QString text)

@@ -5,6 +5,7 @@
 // The lists of the window as kivora-cli prints them, as one JSON object or as a
 // tab-separated table.
 
+#include "cli/CommandOutput.h"
 #include "statistics/StatTable.h"
 #include "statistics/TensStats.h"
 
@@ -36,14 +37,14 @@ struct ShownList
 QStringList numberListColumns(const LanguageTexts &texts);
 QStringList combinationViewColumns(const LanguageTexts &texts);
 
-// {"title", "draws", ["lines",] "record", "top", "rows": [[caption, since, drawn], ...]}
-QString listJson(const ShownList &list);
-// "# title; draws R; ..." then the header "caption<TAB>since<TAB>drawn" and the rows.
-QString listText(const ShownList &list);
+// The rows [caption, since, drawn]; as JSON
+// {"title", "draws", ["lines",] "record", "top", "rows": [[caption, since, drawn], ...]},
+// as text "# title; draws R; ..." then the header "caption<TAB>since<TAB>drawn" and the rows.
+CommandOutput listOutput(const ShownList &list);
 
-// {"title", "draws", "columns": ["1", ...], "rows": [[draw, c1, c2, ...], ...]}
-QString groupCountsJson(const GroupCountsTable &table, const QStringList &drawNumbers);
-QString groupCountsText(const GroupCountsTable &table, const QStringList &drawNumbers);
+// The rows [draw, c1, c2, ...]; as JSON
+// {"title", "draws", "columns": ["1", ...], "rows": [[draw, c1, c2, ...], ...]}.
+CommandOutput groupCountsOutput(const GroupCountsTable &table, const QStringList &drawNumbers);
 
 // Lines ending in CR LF as a terminal shows them: "a\r\nb" gives "a\nb".
 QString withLineFeeds(QString text);

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
@@ -19,24 +20,10 @@ namespace kivora::cli {
 
 namespace {
 
-const QString kSystem = QStringLiteral("system");
-const QString kMarked = QStringLiteral("marked");
-const QString kFile = QStringLiteral("file");
-const QString kDraw = QStringLiteral("draw");
-
-// Checks the usage, then loads the lottery through the draw selection.
-CommandResult loadFor(const CommandContext &ctx, const QStringList &extra, int words,
-    const QStringList &required, LoadResult *load)
-{
-    QString error
-        = checkUsage(ctx, selectionOptions() + extra, words, QStringList { option::kLottery } + required);
-    DrawFilter filter;
-    if (error.isEmpty())
-        error = drawFilter(ctx, true, &filter);
-    if (!error.isEmpty())
-        return CommandResult::wrongUsage(error);
-    return loadLottery(ctx, filter, load);
-}
+using option::kDraw;
+using option::kFile;
+using option::kMarked;
+using option::kSystem;
 
 // The combination list of --system for the --marked numbers, as the window's system
 // selector expands it after every mark.
@@ -59,16 +46,14 @@ CommandResult expandMarked(const CommandContext &ctx, const LoadResult &load, Sy
     return CommandResult::ok({});
 }
 
-QString forecastOutput(const CommandContext &ctx, const QStringList &marked, const QString &system)
+CommandOutput forecastOutput(const CommandContext &ctx, const QStringList &marked, const QString &system)
 {
     const QString message = marked.isEmpty() ? ctx.messages("Str29") : QString();
-    if (!ctx.json()) {
-        QString text = QStringLiteral("marked\t") + marked.join(QLatin1Char(','))
-            + QStringLiteral("\nsystem\t") + system + QLatin1Char('\n');
-        if (!message.isEmpty())
-            text += QStringLiteral("message\t") + message + QLatin1Char('\n');
-        return text;
-    }
+    CommandOutput output;
+    output.textAfter = QStringLiteral("marked\t") + marked.join(QLatin1Char(','))
+        + QStringLiteral("\nsystem\t") + system + QLatin1Char('\n');
+    if (!message.isEmpty())
+        output.textAfter += QStringLiteral("message\t") + message + QLatin1Char('\n');
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("marked")).beginArray();
@@ -82,23 +67,27 @@ QString forecastOutput(const CommandContext &ctx, const QStringList &marked, con
     else
         json.value(message);
     json.endObject();
-    return json.text() + QLatin1Char('\n');
+    output.setJson(json);
+    return output;
 }
 
 } // namespace
 
-CommandResult forecastCommand(const CommandContext &ctx)
+QString forecastUsage(const CommandContext &ctx)
 {
     const QString kind = ctx.args.word(1);
     if (kind != QLatin1String("numbers") && kind != QLatin1String("pairs"))
-        return CommandResult::wrongUsage(kind.isEmpty()
-                ? ctx.messages("Str322").arg(QStringLiteral("forecast"), QStringLiteral("numbers, pairs"))
-                : badValue(ctx, QStringLiteral("forecast"), kind,
-                    ctx.messages("Str318").arg(QStringLiteral("numbers, pairs"))));
-    LoadResult load;
-    CommandResult loaded = loadFor(ctx, {}, 2, {}, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+        return kind.isEmpty()
+            ? ctx.messages("Str322").arg(QStringLiteral("forecast"), QStringLiteral("numbers, pairs"))
+            : badValue(ctx, QStringLiteral("forecast"), kind,
+                ctx.messages("Str318").arg(QStringLiteral("numbers, pairs")));
+    return {};
+}
+
+CommandResult forecastCommand(const CommandContext &ctx)
+{
+    const QString kind = ctx.args.word(1);
+    const LoadResult &load = *ctx.load;
 
     // The number list as the load leaves it, no number marked.
     const StatTable numbers = numberListTable(load);
@@ -135,38 +124,23 @@ CommandResult forecastCommand(const CommandContext &ctx)
 
 CommandResult expandCommand(const CommandContext &ctx)
 {
-    LoadResult load;
-    CommandResult loaded = loadFor(ctx, { kSystem, kMarked }, 1, { kSystem, kMarked }, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    const LoadResult &load = *ctx.load;
     SystemExpansion expansion;
     CommandResult expanded = expandMarked(ctx, load, &expansion);
     if (expanded.status != ExitOk)
         return expanded;
 
     const CombinationList &list = expansion.list;
-    if (!ctx.json()) {
-        QString text = QStringLiteral("# ") + ctx.value(kSystem) + QStringLiteral("; ") + expansion.status
-            + QLatin1Char('\n');
-        QStringList header;
-        for (int column = 1; column <= list.columnCount(); ++column)
-            header.append(QString::number(column));
-        text += header.join(QLatin1Char('\t')) + QLatin1Char('\n');
-        for (int row = 0; row < list.rowCount(); ++row)
-            text += list.row(row).join(QLatin1Char('\t')) + QLatin1Char('\n');
-        return CommandResult::ok(text);
-    }
+    CommandOutput output;
+    output.notes.append(ctx.value(kSystem) + QStringLiteral("; ") + expansion.status);
+    for (int column = 1; column <= list.columnCount(); ++column)
+        output.table.columns.append(QString::number(column));
+    for (int row = 0; row < list.rowCount(); ++row)
+        output.table.add(list.row(row));
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("system")).value(ctx.value(kSystem));
-    json.key(QStringLiteral("rows")).beginArray();
-    for (int row = 0; row < list.rowCount(); ++row) {
-        json.beginArray();
-        for (int column = 0; column < list.columnCount(); ++column)
-            json.value(list.cell(row, column));
-        json.endArray();
-    }
-    json.endArray();
+    json.key(QStringLiteral("rows")).rowsSlot();
     json.key(QStringLiteral("status")).value(expansion.status);
     // How many tickets, how many numbers the system uses and, with a ticket price, the cost.
     const TicketSummary summary = ticketSummary(list, expansion.uses,
@@ -180,18 +154,15 @@ CommandResult expandCommand(const CommandContext &ctx)
     else
         json.null();
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    output.setJson(json);
+    return CommandResult::ok(output);
 }
 
 CommandResult saveCommand(const CommandContext &ctx)
 {
-    LoadResult load;
-    CommandResult loaded
-        = loadFor(ctx, { kSystem, kMarked, option::kOut }, 1, { kSystem, kMarked, option::kOut }, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    const LoadResult &load = *ctx.load;
     if (ctx.value(option::kOut).isEmpty())
-        return CommandResult::wrongUsage(ctx.messages("Str308").arg(QStringLiteral("--out")));
+        return CommandResult::wrongUsage(ctx.messages("Str308").arg(optionName(option::kOut)));
     SystemExpansion expansion;
     CommandResult expanded = expandMarked(ctx, load, &expansion);
     if (expanded.status != ExitOk)
@@ -208,22 +179,20 @@ CommandResult saveCommand(const CommandContext &ctx)
         return CommandResult::failed(ctx.messages("Str56").arg(error));
     if (out.toStandardOutput())
         return out.printed();
-    if (!ctx.json())
-        return CommandResult::ok({});
+    // Nothing as text; the file and its row count as JSON.
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("file")).value(ctx.value(option::kOut));
     json.key(QStringLiteral("rows")).value(expansion.list.rowCount());
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    CommandOutput output;
+    output.setJson(json);
+    return CommandResult::ok(output);
 }
 
 CommandResult checkCommand(const CommandContext &ctx)
 {
-    LoadResult load;
-    CommandResult loaded = loadFor(ctx, { kFile, kDraw }, 1, { kFile }, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    const LoadResult &load = *ctx.load;
     SavedCombinations file;
     QString error;
     if (!readSavedCombinations(ctx.value(kFile), &file, &error))
@@ -241,8 +210,8 @@ CommandResult checkCommand(const CommandContext &ctx)
     if (!writeCheckReport(ctx.folder.filePath(check::reportFileName()), result, &error))
         return CommandResult::failed(ctx.messages("Str56").arg(error));
 
-    if (!ctx.json())
-        return CommandResult::ok(withLineFeeds(result.report));
+    CommandOutput output;
+    output.textAfter = withLineFeeds(result.report);
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("target")).value(result.targetNumber);
@@ -253,7 +222,8 @@ CommandResult checkCommand(const CommandContext &ctx)
     json.endArray();
     json.key(QStringLiteral("report")).value(result.report);
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    output.setJson(json);
+    return CommandResult::ok(output);
 }
 
 } // namespace kivora::cli

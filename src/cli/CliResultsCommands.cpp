@@ -3,6 +3,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/JsonWriter.h"
 #include "core/MessageCatalog.h"
 #include "results/AddDraw.h"
@@ -12,10 +13,10 @@ namespace kivora::cli {
 
 namespace {
 
-const QString kNumber = QStringLiteral("number");
-const QString kDate = QStringLiteral("date");
-const QString kMain = QStringLiteral("main");
-const QString kAdditional = QStringLiteral("additional");
+using option::kAdditional;
+using option::kDate;
+using option::kMain;
+using option::kNumber;
 
 QString skipName(ImportSkip reason)
 {
@@ -63,50 +64,41 @@ void writeImportCounts(JsonWriter &json, const ImportResult &result, const Messa
     json.key(QStringLiteral("message")).value(importSummaryText(result, messages));
 }
 
-// Loads the whole base of --lottery, as the reload after a change shows it.
-CommandResult loadWhole(const CommandContext &ctx, LoadResult *load)
-{
-    return loadLottery(ctx, DrawFilter(), load);
-}
-
 CommandResult drawCountOutput(const CommandContext &ctx, const ImportResult *import = nullptr)
 {
+    // The whole base of --lottery, as the reload after a change shows it.
     LoadResult reloaded;
-    CommandResult loaded = loadWhole(ctx, &reloaded);
+    CommandResult loaded = loadLottery(ctx, DrawFilter(), &reloaded);
     if (loaded.status != ExitOk)
         return loaded;
-    if (!ctx.json()) {
-        QString text = QString::number(reloaded.drawCount()) + QLatin1Char('\n');
-        if (import) {
-            text += importSummaryText(*import, ctx.messages) + QLatin1Char('\n');
-            const QString skipped = importSkippedText(*import, ctx.messages);
-            if (!skipped.isEmpty())
-                text += skipped + QLatin1Char('\n');
-        }
-        return CommandResult::ok(text);
+    CommandOutput output;
+    QString &text = output.textAfter;
+    text = QString::number(reloaded.drawCount()) + QLatin1Char('\n');
+    if (import) {
+        text += importSummaryText(*import, ctx.messages) + QLatin1Char('\n');
+        const QString skipped = importSkippedText(*import, ctx.messages);
+        if (!skipped.isEmpty())
+            text += skipped + QLatin1Char('\n');
     }
     JsonWriter json;
     json.beginObject().key(QStringLiteral("draws")).value(reloaded.drawCount());
     if (import)
         writeImportCounts(json, *import, ctx.messages);
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    output.setJson(json);
+    return CommandResult::ok(output);
 }
 
 } // namespace
 
+QString importUsage(const CommandContext &ctx)
+{
+    return ctx.args.word(1).isEmpty() ? ctx.messages("Str333") : QString();
+}
+
 CommandResult importCommand(const CommandContext &ctx)
 {
-    QString error
-        = checkUsage(ctx, commonOptions() + QStringList { option::kLottery }, 2, { option::kLottery });
-    if (error.isEmpty() && ctx.args.word(1).isEmpty())
-        error = ctx.messages("Str333");
-    if (!error.isEmpty())
-        return CommandResult::wrongUsage(error);
-    LoadResult load;
-    CommandResult loaded = loadWhole(ctx, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    LoadResult &load = *ctx.load;
     // Only one load is alive at a time: the count after the import loads the base again.
     const QString basePath = load.basePath;
     const LotteryDefinition definition = load.definition;
@@ -120,16 +112,7 @@ CommandResult importCommand(const CommandContext &ctx)
 CommandResult addCommand(const CommandContext &ctx)
 {
     // Here --machine and --ballset are the new draw's fields, not filters.
-    const QStringList fields { kNumber, kDate, option::kMachine, option::kBallSet, kMain };
-    const QString error
-        = checkUsage(ctx, commonOptions() + QStringList { option::kLottery, kAdditional } + fields, 1,
-            QStringList { option::kLottery } + fields);
-    if (!error.isEmpty())
-        return CommandResult::wrongUsage(error);
-    LoadResult load;
-    CommandResult loaded = loadWhole(ctx, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    LoadResult &load = *ctx.load;
     NewDraw draw;
     draw.number = ctx.value(kNumber);
     draw.date = ctx.value(kDate);

@@ -3,6 +3,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
 #include "cli/JsonWriter.h"
@@ -18,12 +19,12 @@ namespace kivora::cli {
 
 namespace {
 
-const QString kFamily = QStringLiteral("family");
-const QString kK = QStringLiteral("k");
-const QString kAllDraws = QStringLiteral("all-draws");
-const QString kP = QStringLiteral("p");
-const QString kOrder = QStringLiteral("order");
-const QString kGroup = QStringLiteral("group");
+using option::kAllDraws;
+using option::kFamily;
+using option::kGroup;
+using option::kK;
+using option::kOrder;
+const QString &kP = option::kPosition;
 const QString kStatistics = QStringLiteral("pairs, triples, quads, tens, positions, additional, ten-combos");
 
 // The list a command names: "numbers", "stat pairs --family related", ...
@@ -52,7 +53,7 @@ QString parseFamily(const CommandContext &ctx, Family *family)
     else if (value == QLatin1String("related"))
         *family = Family::Related;
     else
-        return badValue(ctx, QStringLiteral("--family"), value,
+        return badValue(ctx, optionName(option::kFamily), value,
             ctx.messages("Str318").arg(QStringLiteral("all, neighbouring, related")));
     return {};
 }
@@ -62,7 +63,7 @@ QString parseTensK(const CommandContext &ctx, int *k)
 {
     const CliArguments &args = ctx.args;
     if (!parseCount(args.value(kK), k) || *k < 2 || *k > 6)
-        return badValue(ctx, QStringLiteral("-k"), args.value(kK), ctx.messages("Str319").arg(2).arg(6));
+        return badValue(ctx, optionName(option::kK), args.value(kK), ctx.messages("Str319").arg(2).arg(6));
     return {};
 }
 
@@ -112,14 +113,14 @@ QString parseListRequest(const CommandContext &ctx, int first, const QStringList
         if (!error.isEmpty())
             return error;
         if (!parseCount(args.value(kP), &request->position) || request->position < 1)
-            return badValue(ctx, QStringLiteral("-p"), args.value(kP), ctx.messages("Str320"));
+            return badValue(ctx, optionName(option::kPosition), args.value(kP), ctx.messages("Str320"));
         const QString order = args.has(kOrder) ? args.value(kOrder) : QStringLiteral("drawing");
         if (order == QLatin1String("drawing"))
             request->order = PositionOrder::Drawing;
         else if (order == QLatin1String("ascending"))
             request->order = PositionOrder::Ascending;
         else
-            return badValue(ctx, QStringLiteral("--order"), order,
+            return badValue(ctx, optionName(option::kOrder), order,
                 ctx.messages("Str318").arg(QStringLiteral("drawing, ascending")));
         return {};
     }
@@ -218,7 +219,7 @@ CommandResult makeList(
     }
     case Kind::Positions: {
         if (request.position > d.drawNumber)
-            return CommandResult::wrongUsage(badValue(ctx, QStringLiteral("-p"),
+            return CommandResult::wrongUsage(badValue(ctx, optionName(option::kPosition),
                 QString::number(request.position), ctx.messages("Str319").arg(1).arg(d.drawNumber)));
         // The title names the position's menu item, "Позиция 3".
         const QString item = ctx.messages("Str53") + QLatin1Char(' ') + QString::number(request.position);
@@ -247,7 +248,7 @@ CommandResult makeList(
             QStringList labels;
             for (int r = 0; r < groups.rowCount(); ++r)
                 labels.append(groups.caption(r));
-            return CommandResult::wrongUsage(badValue(ctx, QStringLiteral("--group"), request.group,
+            return CommandResult::wrongUsage(badValue(ctx, optionName(option::kGroup), request.group,
                 ctx.messages("Str318").arg(labels.join(QStringLiteral(", ")))));
         }
         list->title = groups.title;
@@ -268,14 +269,7 @@ CommandResult runList(const CommandContext &ctx, int first)
     const QString error = parseListRequest(ctx, first, {}, &request);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
-    DrawFilter filter;
-    const QString filterError = drawFilter(ctx, true, &filter);
-    if (!filterError.isEmpty())
-        return CommandResult::wrongUsage(filterError);
-    LoadResult load;
-    CommandResult loaded = loadLottery(ctx, filter, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    const LoadResult &load = *ctx.load;
 
     if (request.kind == ListRequest::Kind::TensAllDraws) {
         const GroupCountsTable table = tensByDraw(load.draws, load.definition, ctx.messages);
@@ -283,16 +277,13 @@ CommandResult runList(const CommandContext &ctx, int first)
         drawNumbers.reserve(load.draws.rowCount());
         for (int row = 0; row < load.draws.rowCount(); ++row)
             drawNumbers.append(load.draws.drawNumberText(row));
-        return CommandResult::ok(
-            ctx.json() ? groupCountsJson(table, drawNumbers) : groupCountsText(table, drawNumbers),
-            QStringList { QStringLiteral("draw") } + table.columnHeaders());
+        return CommandResult::ok(groupCountsOutput(table, drawNumbers));
     }
     ShownList list;
     CommandResult made = makeList(ctx, load, request, &list);
     if (made.status != ExitOk)
         return made;
-    return CommandResult::ok(ctx.json() ? listJson(list) : listText(list),
-        { QStringLiteral("caption"), QStringLiteral("since"), QStringLiteral("drawn") });
+    return CommandResult::ok(listOutput(list));
 }
 
 } // namespace
@@ -302,7 +293,13 @@ CommandResult listCommand(const CommandContext &ctx)
     return runList(ctx, 0);
 }
 
-CommandResult exportHtmlCommand(const CommandContext &ctx)
+QString listUsage(const CommandContext &ctx)
+{
+    ListRequest request;
+    return parseListRequest(ctx, 0, {}, &request);
+}
+
+QString exportHtmlUsage(const CommandContext &ctx)
 {
     ListRequest request;
     QString error = parseListRequest(ctx, 1, { option::kOut }, &request);
@@ -310,16 +307,17 @@ CommandResult exportHtmlCommand(const CommandContext &ctx)
         && (request.kind == ListRequest::Kind::TensAllDraws || request.kind == ListRequest::Kind::TenCombos))
         error = ctx.messages("Str325");
     if (error.isEmpty() && ctx.value(option::kOut).isEmpty())
-        error = ctx.messages("Str308").arg(QStringLiteral("--out"));
-    DrawFilter filter;
-    if (error.isEmpty())
-        error = drawFilter(ctx, true, &filter);
+        error = ctx.messages("Str308").arg(optionName(option::kOut));
+    return error;
+}
+
+CommandResult exportHtmlCommand(const CommandContext &ctx)
+{
+    ListRequest request;
+    QString error = parseListRequest(ctx, 1, { option::kOut }, &request);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
-    LoadResult load;
-    CommandResult loaded = loadLottery(ctx, filter, &load);
-    if (loaded.status != ExitOk)
-        return loaded;
+    const LoadResult &load = *ctx.load;
     ShownList list;
     CommandResult made = makeList(ctx, load, request, &list);
     if (made.status != ExitOk)
@@ -338,14 +336,15 @@ CommandResult exportHtmlCommand(const CommandContext &ctx)
         return CommandResult::failed(ctx.messages("Str56").arg(error));
     if (out.toStandardOutput())
         return out.printed();
-    if (!ctx.json())
-        return CommandResult::ok({});
+    // Nothing as text; the file and its row count as JSON.
     JsonWriter json;
     json.beginObject();
     json.key(QStringLiteral("file")).value(path);
     json.key(QStringLiteral("rows")).value(static_cast<int>(list.order.size()));
     json.endObject();
-    return CommandResult::ok(json.text() + QLatin1Char('\n'));
+    CommandOutput output;
+    output.setJson(json);
+    return CommandResult::ok(output);
 }
 
 } // namespace kivora::cli

@@ -1,9 +1,7 @@
 #pragma once
 
-// --sort, --limit and --format: the rows a command printed, reordered, cut or written
-// as CSV, the same way for every command that prints rows.
-
-#include "cli/CliCommands.h"
+// --sort, --limit and --format (or --json): how the rows of every command that prints
+// rows are ordered, cut and written (CliRender.h writes them).
 
 #include <QString>
 
@@ -23,18 +21,9 @@ struct TableOptions
     bool descending = false; // "--sort -drawn"
     int limit = -1; // the first rows only; -1: all
     Format format = Format::Tsv;
-
-    bool reshapes() const { return !sortColumn.isEmpty() || limit >= 0 || format == Format::Csv; }
 };
 
 // The options of the invocation; a usage error in *error for a bad value.
 TableOptions tableOptions(const CliArguments &args, const MessageCatalog &messages, QString *error);
-
-// The output of a successful command with its rows sorted, limited and formatted. The
-// rows of a table are the lines after its "# ..." summary and its header; of a JSON
-// object, the array "rows" (else its first array). A command that prints no rows is
-// refused (usage).
-CommandResult reshapeRows(const CommandResult &result, const TableOptions &options, const QString &command,
-    const MessageCatalog &messages);
 
 } // namespace kivora::cli

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliProgress.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
@@ -17,15 +18,15 @@ namespace kivora::cli {
 
 namespace {
 
-const QString kNumbers = QStringLiteral("numbers");
-const QString kTicket = QStringLiteral("ticket");
-const QString kGuarantee = QStringLiteral("guarantee");
-const QString kIf = QStringLiteral("if");
-const QString kSeconds = QStringLiteral("seconds");
-const QString kSeed = QStringLiteral("seed");
-const QString kSystem = QStringLiteral("system");
-const QString kFile = QStringLiteral("file");
-const QString kHoles = QStringLiteral("holes");
+using option::kFile;
+using option::kGuarantee;
+using option::kHoles;
+using option::kIf;
+using option::kNumbers;
+using option::kSeconds;
+using option::kSeed;
+using option::kSystem;
+using option::kTicket;
 
 // A whole number of an option, 0 or more, or the default when the option is not given.
 QString countOption(const CommandContext &ctx, const QString &name, int def, int *value)
@@ -132,14 +133,14 @@ CommandResult makeWheel(const CommandContext &ctx)
             json.null();
         writeSets(json, QStringLiteral("tickets"), result.tickets);
         json.endObject();
-        return CommandResult::ok(json.text() + QLatin1Char('\n'));
+        return CommandResult::ok(CommandOutput::ofJson(json));
     }
     QString text = QStringLiteral("# ")
         + ctx.messages("Str468").arg(name).arg(result.bound).arg(QString::number(result.seconds, 'f', 2))
         + QLatin1Char('\n');
     if (!ctx.has(option::kOut))
         text += setsText(result.tickets);
-    return CommandResult::ok(text);
+    return CommandResult::ok(CommandOutput::text(text));
 }
 
 // The template of --system (a system of the lottery's draw size) or of --file.
@@ -226,9 +227,10 @@ CommandResult checkWheel(const CommandContext &ctx)
         writeSets(json, kHoles, check.firstHoles);
         json.key(QStringLiteral("message")).value(summary);
         json.endObject();
-        return CommandResult::ok(json.text() + QLatin1Char('\n'));
+        return CommandResult::ok(CommandOutput::ofJson(json));
     }
-    return CommandResult::ok(QStringLiteral("# ") + summary + QLatin1Char('\n') + setsText(check.firstHoles));
+    return CommandResult::ok(
+        CommandOutput::text(QStringLiteral("# ") + summary + QLatin1Char('\n') + setsText(check.firstHoles)));
 }
 
 } // namespace

@@ -90,6 +90,14 @@ JsonWriter &JsonWriter::null()
     return *this;
 }
 
+JsonWriter &JsonWriter::rowsSlot()
+{
+    separate();
+    m_rowsAt = static_cast<int>(m_text.size());
+    m_needComma = true;
+    return *this;
+}
+
 QString JsonWriter::quote(const QString &text)
 {
     QString out;

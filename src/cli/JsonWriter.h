@@ -23,6 +23,10 @@ public:
     // it is not finite.
     JsonWriter &value(double number);
     JsonWriter &null();
+    // Where the rows of a table go after a key: the renderer writes them there, sorted
+    // and cut as asked. The writing goes on as after a value.
+    JsonWriter &rowsSlot();
+    int rowsAt() const { return m_rowsAt; }
 
     const QString &text() const { return m_text; }
     static QString quote(const QString &text);
@@ -31,6 +35,7 @@ private:
     void separate();
     QString m_text;
     bool m_needComma = false;
+    int m_rowsAt = -1;
 };
 
 } // namespace kivora::cli
