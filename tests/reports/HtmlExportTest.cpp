@@ -114,8 +114,8 @@ TEST(HtmlTable, CaptionsAndValuesAreNotEscaped)
 TEST(HtmlTableStreaming, NamesCaptionsAndTextCellsAreEscaped)
 {
     test::TempFolder dir;
-    const QString heading = htmlHeading(
-        s("<script>alert(1)</script>"), s("<img src=x onerror=alert(2)>"), s("A&B \"<5>\""));
+    const QString heading
+        = htmlHeading(s("<script>alert(1)</script>"), s("<img src=x onerror=alert(2)>"), s("A&B \"<5>\""));
     EXPECT_EQ(heading,
         s("&lt;script&gt;alert(1)&lt;/script&gt; - &lt;img src=x onerror=alert(2)&gt;.<br>"
           "A&amp;B &quot;&lt;5&gt;&quot;"));
