@@ -2,7 +2,7 @@
 // ticket, every ticket as wide as the system's tickets, and a check of them is priced
 // by the Keno prize table.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"

@@ -1,6 +1,6 @@
 // kivora-cli odds: the odds page's tables for scripts, with exact counts.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include <QJsonArray>
 

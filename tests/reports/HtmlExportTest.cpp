@@ -4,6 +4,7 @@
 #include "core/TextFile.h"
 #include "statistics/StatTable.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 // The lines of the document before the first caption.
 QString tableHead(const char *charset, const QString &heading)

@@ -8,6 +8,7 @@
 #include "results/DrawTable.h"
 #include "statistics/CombinationStats.h"
 #include "statistics/StatTable.h"
+#include "support/TestText.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,11 +19,6 @@
 #include <vector>
 
 namespace kivora::test {
-
-inline QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 inline LotteryDefinition lottery(int minNumber, int maxNumber, int drawNumber)
 {
