@@ -130,7 +130,7 @@ CommandResult reshapeJson(const CommandResult &result, const TableOptions &optio
         if (column < 0)
             return unknownColumn(options, names, messages);
         if (rows.front().isObject()) {
-            const QString name = names.at(column);
+            const QString &name = names.at(column);
             sortAndLimit(rows, options, 0,
                 [&](const QJsonValue &row, int) { return jsonCell(row.toObject().value(name)); });
             column = -1;
