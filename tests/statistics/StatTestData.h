@@ -30,6 +30,19 @@ inline LotteryDefinition lottery(int minNumber, int maxNumber, int drawNumber)
     return definition;
 }
 
+// The base as text, its first `rows` records: what a load of a shorter base reads.
+inline QString prefixText(const DrawTable &draws, int rows)
+{
+    QString text;
+    for (int r = 0; r < rows; ++r) {
+        text += draws.drawNumberText(r) + QStringLiteral(",-,-,-");
+        for (int j = 0; j < draws.drawNumber(); ++j)
+            text += QLatin1Char(',') + QString::number(draws.number(r, j));
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
 // Rows of main numbers (a shorter row is padded with 0, the value of an empty cell);
 // draw numbers 1, 2, ...; additional numbers as texts, one list per row.
 inline DrawTable makeDraws(int drawNumber, const std::vector<std::vector<int>> &rows,
