@@ -4,6 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n poppler-utils desktop-file-utils appstream libgtest-dev libgmock-dev libbenchmark-dev
+          clang-format clang-tidy
           fonts-dejavu-core xvfb xauth)
 if [ "${KIVORA_WITH_SCREENSHOT_TOOLS:-0}" = 1 ]; then packages+=(imagemagick); fi
 

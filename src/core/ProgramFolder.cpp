@@ -58,7 +58,7 @@ bool copyDefault(const QString &source, const QString &target, QString *error)
 } // namespace
 
 ProgramFolder::ProgramFolder(QString path)
-    : m_path(QDir::cleanPath(std::move(path)))
+    : m_path(QDir::cleanPath(path))
 { }
 
 QString ProgramFolder::resolve(

@@ -1,7 +1,7 @@
 // kivora-cli: the randomness report, the back-test and the ticket filters give what the
 // core functions give, in the program's language.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include "core/IniFile.h"
 #include "forecast/Backtest.h"

@@ -1,7 +1,7 @@
 // kivora-cli on a program folder from someone else: its configuration may name any
 // file as a lottery's base or define a lottery no command can work with.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include <QDir>
 #include <QFileInfo>

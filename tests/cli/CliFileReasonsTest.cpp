@@ -1,7 +1,7 @@
 // The reasons of failed reads and writes in kivora-cli's messages are in the folder's
 // language, like the rest of each message.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include "core/IniFile.h"
 #include "core/TextFile.h"

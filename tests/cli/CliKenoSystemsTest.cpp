@@ -2,7 +2,7 @@
 // ticket, every ticket as wide as the system's tickets, and a check of them is priced
 // by the Keno prize table.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
@@ -54,8 +54,8 @@ TEST_F(CliKenoSystems, EverySystemMakesTicketsOfTwoToTenDistinctNumbersThatThePr
         QStringList marked;
         for (int n = 1; n <= needed; ++n)
             marked.append(QString::number(n));
-        const CliRun expanded
-            = run({ s("expand"), s("--lottery"), kKeno, s("--system"), name, s("--marked"), marked.join(QLatin1Char(',')), s("--json") });
+        const CliRun expanded = run({ s("expand"), s("--lottery"), kKeno, s("--system"), name, s("--marked"),
+            marked.join(QLatin1Char(',')), s("--json") });
         ASSERT_EQ(expanded.status, 0) << expanded.err.toStdString();
         const QJsonObject json = expanded.json();
         EXPECT_TRUE(json.value(s("complete")).toBool());
@@ -87,7 +87,8 @@ TEST_F(CliKenoSystems, EverySystemMakesTicketsOfTwoToTenDistinctNumbersThatThePr
         SavedCombinations combinations;
         QString error;
         ASSERT_TRUE(readSavedCombinations(file, &combinations, &error)) << error.toStdString();
-        const CheckResult result = checkCombinations(combinations, keno.draws, newest, keno.definition, messages);
+        const CheckResult result
+            = checkCombinations(combinations, keno.draws, newest, keno.definition, messages);
         EXPECT_TRUE(result.keno);
         EXPECT_EQ(result.played, width);
         ASSERT_EQ(result.prizes.size(), result.counts.size());
@@ -95,7 +96,8 @@ TEST_F(CliKenoSystems, EverySystemMakesTicketsOfTwoToTenDistinctNumbersThatThePr
         EXPECT_GT(check::kenoPrize(result.played, result.played), 0);
         qint64 total = 0;
         for (size_t k = 0; k < result.counts.size(); ++k)
-            total += static_cast<qint64>(check::kenoPrize(result.played, static_cast<int>(k))) * result.counts[k];
+            total += static_cast<qint64>(check::kenoPrize(result.played, static_cast<int>(k)))
+                * result.counts[k];
         EXPECT_EQ(result.total, total);
     }
 }

@@ -1,6 +1,6 @@
 // kivora-cli odds: the odds page's tables for scripts, with exact counts.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include <QJsonArray>
 
@@ -14,7 +14,14 @@ class CliOdds : public CliFixture
 protected:
     QJsonObject firstRow(const QJsonObject &json, int table = 0)
     {
-        return json.value(s("tables")).toArray().at(table).toObject().value(s("rows")).toArray().first().toObject();
+        return json.value(s("tables"))
+            .toArray()
+            .at(table)
+            .toObject()
+            .value(s("rows"))
+            .toArray()
+            .first()
+            .toObject();
     }
 };
 

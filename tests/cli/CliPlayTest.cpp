@@ -1,7 +1,7 @@
 // kivora-cli: the forecast, the system expansion and its file, the check, and the two
 // changes of a results base.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include "core/IniFile.h"
 #include "core/TextFile.h"

@@ -1,7 +1,7 @@
 // kivora-cli: usage, the lottery list, the number list, every statistic and the HTML
 // export, each compared with the domain function the window calls.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include "reports/HtmlExport.h"
 #include "statistics/CombinationStats.h"

@@ -2,7 +2,7 @@
 // language, the traps of lottery and system names, --out -, --home, and the rows of
 // every listing sorted, limited and written as CSV.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include "core/IniFile.h"
 

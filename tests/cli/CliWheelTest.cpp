@@ -1,6 +1,6 @@
 // kivora-cli wheel make and wheel check.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
 
 #include "core/IniFile.h"
 

@@ -1,6 +1,7 @@
 #include "core/IniFile.h"
 
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -8,10 +9,7 @@
 using namespace kivora;
 
 namespace {
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 } // namespace
 
 TEST(IniDocument, NamesCompareWithoutCaseAndValuesAreTrimmed)

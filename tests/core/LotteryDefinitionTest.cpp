@@ -1,16 +1,14 @@
 #include "core/LotteryDefinition.h"
 
 #include "core/MessageCatalog.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
 using namespace kivora;
 
 namespace {
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 } // namespace
 
 TEST(LotteryList, ShownFlagsAndTabOrder)

@@ -3,6 +3,7 @@
 
 #include "core/MessageCatalog.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,7 @@ using namespace kivora::settings;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 QStringList params(std::initializer_list<const char *> numbers)
 {

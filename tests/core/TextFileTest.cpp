@@ -2,6 +2,7 @@
 
 #include "core/MessageCatalog.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,10 +16,7 @@
 using namespace kivora;
 
 namespace {
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 } // namespace
 
 TEST(TextFile, CyrillicRoundTripsThroughWindows1251)

@@ -1,5 +1,6 @@
 #include "core/StringFn.h"
 #include "core/TextFields.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +8,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "core/LotteryDefinition.h"
 #include "play/TicketFilterSettings.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -16,10 +17,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 struct Writer
 {

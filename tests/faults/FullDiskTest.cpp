@@ -3,7 +3,6 @@
 
 #include "SmallDisk.h"
 
-#include "cli/CliTestRun.h"
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
@@ -17,6 +16,9 @@
 #include "results/AddDraw.h"
 #include "results/ImportResults.h"
 #include "results/ResultsLoad.h"
+#include "support/CliRunner.h"
+#include "support/TestLotteries.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -30,10 +32,7 @@ using kivora::test::runCli;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 QByteArray drawLines(int first, int count)
 {
@@ -43,15 +42,7 @@ QByteArray drawLines(int first, int count)
     return bytes;
 }
 
-LotteryDefinition sixOf45()
-{
-    LotteryDefinition d;
-    d.name = s("6 из 45");
-    d.minNumber = 1;
-    d.maxNumber = 45;
-    d.drawNumber = 6;
-    return d;
-}
+using kivora::test::sixOf45;
 
 class FullDisk : public test::SmallDisk
 {

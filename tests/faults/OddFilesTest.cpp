@@ -4,7 +4,6 @@
 
 #include "SmallDisk.h"
 
-#include "cli/CliTestRun.h"
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
@@ -13,7 +12,10 @@
 #include "results/AddDraw.h"
 #include "results/ImportResults.h"
 #include "results/ResultsLoad.h"
+#include "support/CliRunner.h"
 #include "support/TempFolder.h"
+#include "support/TestLotteries.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,20 +36,8 @@ using kivora::test::runCli;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-LotteryDefinition sixOf45()
-{
-    LotteryDefinition d;
-    d.name = s("6 из 45");
-    d.minNumber = 1;
-    d.maxNumber = 45;
-    d.drawNumber = 6;
-    return d;
-}
+using kivora::test::s;
+using kivora::test::sixOf45;
 
 // Qt's own warnings while a block runs.
 QStringList *g_warnings = nullptr;

@@ -21,19 +21,6 @@ using namespace kivora::test;
 
 namespace {
 
-// The base as text, its first `rows` records: what a load of a shorter base reads.
-QString prefixText(const DrawTable &draws, int rows)
-{
-    QString text;
-    for (int r = 0; r < rows; ++r) {
-        text += draws.drawNumberText(r) + QStringLiteral(",-,-,-");
-        for (int j = 0; j < draws.drawNumber(); ++j)
-            text += QLatin1Char(',') + QString::number(draws.number(r, j));
-        text += QStringLiteral("\r\n");
-    }
-    return text;
-}
-
 struct SampleBase
 {
     QString lottery;

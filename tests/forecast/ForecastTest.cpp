@@ -1,5 +1,6 @@
 #include "forecast/Forecast.h"
 #include "statistics/StatTable.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,7 @@
 using namespace kivora;
 
 namespace {
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 std::vector<int> viewOrder(const StatTable &table)
 {

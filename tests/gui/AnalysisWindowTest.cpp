@@ -3,6 +3,7 @@
 #include "support/WindowFixture.h"
 
 #include "statistics/ChartData.h"
+#include "support/TestText.h"
 #include "ui/dialogs/ChartsDialog.h"
 
 #include <QBarSeries>
@@ -21,10 +22,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class AnalysisWindow : public test::WindowFixture
 {

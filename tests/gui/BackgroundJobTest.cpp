@@ -3,6 +3,7 @@
 #include "support/WindowFixture.h"
 
 #include "statistics/CombinationStats.h"
+#include "support/TestText.h"
 #include "ui/models/StatTableModel.h"
 
 #include <QGroupBox>
@@ -15,10 +16,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class BackgroundJob : public test::WindowFixture
 {
@@ -27,16 +25,7 @@ protected:
     {
         seedDefaults();
         start();
-        chooseTab(s("Кено (20 из 80)"));
-    }
-    void chooseTab(const QString &name)
-    {
-        auto *tabs = find<QTabBar>("TabControl1");
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            if (tabs->tabText(tab) == name)
-                tabs->setCurrentIndex(tab);
-        }
-        settle();
+        chooseLottery(s("Кено (20 из 80)"));
     }
     StatTableModel *statistics()
     {
@@ -76,7 +65,7 @@ TEST_F(BackgroundJob, ATabSwitchDuringAJobShowsOnlyTheNewTab)
 {
     begin("Menu_4_1");
     ASSERT_TRUE(window().isBusy());
-    chooseTab(s("6 из 45"));
+    chooseLottery(s("6 из 45"));
     // Whatever the quadruples job did meanwhile, none of it shows under the new tab.
     for (int i = 0; i < 20; ++i) {
         QTest::qWait(20);

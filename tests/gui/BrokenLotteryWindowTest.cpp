@@ -1,6 +1,7 @@
 // A lottery whose base cannot be read: nothing of the previous lottery stays on screen
 // or receives what the user does under the new tab.
 
+#include "support/TestText.h"
 #include "support/WindowFixture.h"
 
 #include <QDialog>
@@ -13,10 +14,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class BrokenLotteryWindow : public test::WindowFixture
 {

@@ -1,9 +1,10 @@
 // kivora-cli and the window show the same rows, record line and title for every
 // sample base.
 
+#include "support/CliRunner.h"
 #include "support/WindowFixture.h"
 
-#include "cli/CliApp.h"
+#include "support/TestText.h"
 #include "ui/models/StatTableModel.h"
 
 #include <QGroupBox>
@@ -20,24 +21,17 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class CliAgreement : public test::WindowFixture
 {
 protected:
     QJsonObject cli(QStringList arguments)
     {
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        arguments << s("--home") << dir.path() << s("--json");
-        EXPECT_EQ(cli::run(arguments, outStream, errStream), 0) << err.toStdString();
-        outStream.flush();
-        return QJsonDocument::fromJson(out.toUtf8()).object();
+        arguments << s("--json");
+        const test::CliRun run = test::runCli(dir.path(), arguments);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        return run.json();
     }
 
     // The rows of a list as the window shows them, in its order.

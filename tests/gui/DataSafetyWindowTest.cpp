@@ -3,6 +3,7 @@
 
 #include "support/WindowFixture.h"
 
+#include "support/TestText.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -18,10 +19,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class DataSafetyWindow : public test::WindowFixture
 {

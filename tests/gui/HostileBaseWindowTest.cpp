@@ -4,6 +4,7 @@
 #include "support/WindowFixture.h"
 
 #include "core/MessageCatalog.h"
+#include "support/TestText.h"
 
 #include <QDialog>
 #include <QDir>
@@ -16,10 +17,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 const QByteArray kShellStartUp("# ~/.bashrc\nexport PATH=$HOME/bin:$PATH\nalias ll='ls -l'\n");
 const QByteArray kNotes("shopping; milk; bread\nremember the keys\n");

@@ -6,6 +6,7 @@
 
 #include "core/IniFile.h"
 #include "core/TextFile.h"
+#include "support/TestText.h"
 #include "ui/FileDialogTexts.h"
 
 #include <QAbstractButton>
@@ -26,10 +27,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 // Window texts only: the message catalogue and the fonts are not components' texts.
 bool isComponentKey(const QString &key)

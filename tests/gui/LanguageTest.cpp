@@ -2,6 +2,7 @@
 
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
+#include "support/TestText.h"
 
 #include <QDialog>
 #include <QDir>
@@ -20,10 +21,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 QStringList keysOf(const IniDocument &doc)
 {

@@ -1,6 +1,7 @@
 #include "support/WindowFixture.h"
 
 #include "core/IniFile.h"
+#include "support/TestText.h"
 #include "ui/models/DrawTableModel.h"
 
 #include <QCheckBox>
@@ -23,10 +24,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class MainWindowTest : public test::WindowFixture
 {

@@ -1,6 +1,7 @@
 #include "support/WindowFixture.h"
 
 #include "forecast/Forecast.h"
+#include "support/TestText.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -12,10 +13,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 // "6 из 45" with two systems and three draws, the newest 125: 03 15 22 31 40 44.
 class PlayWindow : public test::WindowFixture

@@ -1,3 +1,4 @@
+#include "support/TestText.h"
 #include "support/WindowFixture.h"
 
 #include <QDialog>
@@ -10,10 +11,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class ResultsChangeWindow : public test::WindowFixture
 {

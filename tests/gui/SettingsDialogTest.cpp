@@ -4,6 +4,7 @@
 #include "core/MessageCatalog.h"
 #include "support/FakeServices.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -20,10 +21,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class SettingsDialogTest : public ::testing::Test
 {

@@ -7,6 +7,7 @@
 
 #include "core/MessageCatalog.h"
 #include "core/UserPrograms.h"
+#include "support/TestText.h"
 #include "ui/dialogs/SettingsDialog.h"
 
 #include <QDir>
@@ -20,10 +21,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 // "6 из 45" with a hostile text editor named in the folder's configuration.
 class SharedFolderWindow : public test::WindowFixture

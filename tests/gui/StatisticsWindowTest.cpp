@@ -2,6 +2,7 @@
 
 #include "core/MessageCatalog.h"
 #include "statistics/CombinationStats.h"
+#include "support/TestText.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -15,10 +16,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 // Draws {1,2,3}, {2,3,4}, {1,5,6} on a lottery 1..6 with three numbers a draw, and a
 // second lottery with additional numbers.

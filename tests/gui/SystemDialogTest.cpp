@@ -1,6 +1,7 @@
 #include "ui/dialogs/SystemDialog.h"
 
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -16,10 +17,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class SystemDialogTest : public ::testing::Test
 {

@@ -5,6 +5,7 @@
 #include "core/IniFile.h"
 #include "play/CombinationList.h"
 #include "play/SystemTemplate.h"
+#include "support/TestText.h"
 #include "ui/TicketPrinting.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
@@ -24,10 +25,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class TicketsWindow : public test::WindowFixture
 {

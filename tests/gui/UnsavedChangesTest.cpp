@@ -2,6 +2,7 @@
 
 #include "support/FakeServices.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 #include "support/WindowFixture.h"
 #include "ui/TextEditorWindow.h"
 
@@ -19,10 +20,7 @@ using Choice = PlatformServices::SaveChoice;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class TextEditor : public ::testing::Test
 {

@@ -4,6 +4,7 @@
 #include "core/IniFile.h"
 #include "play/SystemTemplate.h"
 #include "play/WheelVerifier.h"
+#include "support/TestText.h"
 #include "support/WindowFixture.h"
 #include "ui/dialogs/WheelCheckDialog.h"
 #include "ui/dialogs/WheelMakeDialog.h"
@@ -26,10 +27,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 // Clicks Check and waits for the check, which runs on a thread of its own.
 void checkAndWait(WheelCheckDialog *dialog)

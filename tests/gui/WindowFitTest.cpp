@@ -5,6 +5,7 @@
 #include "support/WindowFixture.h"
 
 #include "core/IniFile.h"
+#include "support/TestText.h"
 #include "ui/ApplicationIdentity.h"
 
 #include <QFileInfo>
@@ -22,25 +23,11 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class WindowFit : public test::WindowFixture
 {
 protected:
-    void chooseLottery(const QString &name)
-    {
-        auto *tabs = find<QTabBar>("TabControl1");
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            if (tabs->tabText(tab) == name)
-                tabs->setCurrentIndex(tab);
-        }
-        settle();
-        ASSERT_EQ(window().currentLottery(), name);
-    }
-
     // Every cell and header text of the view fits its column.
     void expectColumnsFitTheirTexts(const char *viewName)
     {

@@ -4,6 +4,7 @@
 #include "support/WindowFixture.h"
 
 #include "core/MessageCatalog.h"
+#include "support/TestText.h"
 
 #include <QFile>
 
@@ -13,10 +14,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 class WriteFailureWindow : public test::WindowFixture
 {

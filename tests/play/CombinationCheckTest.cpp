@@ -8,6 +8,7 @@
 #include "results/DrawTable.h"
 
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 using Draw = std::pair<const char *, std::vector<int>>;
 

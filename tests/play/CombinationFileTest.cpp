@@ -14,10 +14,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 QStringList captions(std::initializer_list<const char *> items)
 {

@@ -13,6 +13,7 @@
 #include "play/WheelVerifier.h"
 
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,10 +23,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 IniDocument shippedConfig()
 {

@@ -268,9 +268,9 @@ TEST(TicketFilters, DescriptionNamesTheFiltersOnOneLine)
     filters.tenMost = 2;
     filters.notPastDraw = true;
     EXPECT_EQ(filterDescription(filters, six, messages),
-        u8("Фильтры: сумма 100-150, малых (до 22) 2-4, из одной десятки не больше 2, не совпадает с "
-           "прошедшим "
-           "розыгрышем"));
+        s("Фильтры: сумма 100-150, малых (до 22) 2-4, из одной десятки не больше 2, не совпадает с "
+          "прошедшим "
+          "розыгрышем"));
     // A language file's text cannot break the header line.
     messages.setText(QStringLiteral("Str240"), QStringLiteral("Filters\r\nof the ticket:"));
     EXPECT_FALSE(filterDescription(filters, six, messages).contains(QLatin1Char('\n')));
@@ -283,7 +283,7 @@ TEST(TicketFilters, SavedFileNamesTheFiltersAndStillChecks)
     TempFolder dir;
     const MessageCatalog messages;
     LotteryDefinition six = lottery(1, 45, 6);
-    six.name = u8("6 из 45");
+    six.name = s("6 из 45");
     CombinationList list = expandSystem(
         SystemTemplate::parse(fullTemplate(7, 6)), texts({ "03", "15", "22", "31", "40", "44", "07" }));
     TicketFilters filters;
@@ -293,14 +293,14 @@ TEST(TicketFilters, SavedFileNamesTheFiltersAndStillChecks)
     const QString description = filterDescription(filters, six, messages);
     const QString path = dir.filePath(QStringLiteral("filtered.ltc"));
     QString error;
-    ASSERT_TRUE(writeCombinationFile(path, list, six.name, u8("7 номеров"), messages, &error, description))
+    ASSERT_TRUE(writeCombinationFile(path, list, six.name, s("7 номеров"), messages, &error, description))
         << error.toStdString();
 
     SavedCombinations file;
     ASSERT_TRUE(readSavedCombinations(path, &file, &error)) << error.toStdString();
     EXPECT_EQ(file.lotteryName, six.name);
     EXPECT_EQ(
-        file.header, u8("Выбрано:  7 номеров - %1 комбинаций; Фильтры: нечётных 2-3").arg(list.rowCount()));
+        file.header, s("Выбрано:  7 номеров - %1 комбинаций; Фильтры: нечётных 2-3").arg(list.rowCount()));
     EXPECT_EQ(file.lines.size(), list.rowCount());
 
     const DrawTable draws = makeDraws(6, { { 3, 15, 22, 31, 40, 44 } });
@@ -320,8 +320,8 @@ TEST(TicketFilterSettings, StoredPerLotteryBesideEveryOtherKey)
     ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
     IniFile ini(dir.folder().configPath());
     const IniDocument before = ini.load();
-    const QString six = u8("6 из 45");
-    const QString keno = u8("Кено (20 из 80)");
+    const QString six = s("6 из 45");
+    const QString keno = s("Кено (20 из 80)");
     const TicketFilters off = readTicketFilters(before, six);
     EXPECT_FALSE(off.anyOn());
     for (const QString &key : ticketFilterKeys())
@@ -379,17 +379,17 @@ TEST(TicketFilterSettings, RenamingALotteryKeepsItsFilters)
     QString error;
     ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
     IniFile ini(dir.folder().configPath());
-    const QString six = u8("6 из 45");
+    const QString six = s("6 из 45");
     TicketFilters filters;
     filters.low = { true, 2, 3 };
     ASSERT_TRUE(storeTicketFilters(ini, six, filters));
     const QStringList values = settings::readParams(ini.load(), six);
-    ASSERT_TRUE(settings::renameLottery(ini, six, u8("Лото 6 из 45"), values));
+    ASSERT_TRUE(settings::renameLottery(ini, six, s("Лото 6 из 45"), values));
     const IniDocument after = ini.load();
     EXPECT_FALSE(after.hasSection(six));
-    const TicketFilters moved = readTicketFilters(after, u8("Лото 6 из 45"));
+    const TicketFilters moved = readTicketFilters(after, s("Лото 6 из 45"));
     EXPECT_TRUE(moved.low.on);
     EXPECT_EQ(moved.low.min, 2);
     EXPECT_EQ(moved.low.max, 3);
-    EXPECT_EQ(lotteries::readDefinition(after, u8("Лото 6 из 45")).maxNumber, 45);
+    EXPECT_EQ(lotteries::readDefinition(after, s("Лото 6 из 45")).maxNumber, 45);
 }

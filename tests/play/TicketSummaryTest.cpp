@@ -4,6 +4,7 @@
 #include "play/CombinationList.h"
 #include "play/SystemTemplate.h"
 #include "play/TicketsDocument.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 const SystemTemplate kSevenOfSix
     = SystemTemplate::parse(s("1 2 3 4 5 6\n1 2 3 4 5 7\n1 2 3 4 6 7\n"

@@ -38,18 +38,17 @@ TEST(AnalysisReports, VerdictsInThePlainWords)
 {
     const MessageCatalog messages;
     EXPECT_EQ(randomnessVerdict(chiSquare(0.05, true), messages),
-        u8("согласуется с честным розыгрышем на уровне 5%"));
+        s("согласуется с честным розыгрышем на уровне 5%"));
     EXPECT_EQ(randomnessVerdict(chiSquare(0.0499, true), messages),
-        u8("не согласуется с честным розыгрышем на уровне 5%"));
-    EXPECT_EQ(
-        randomnessVerdict(chiSquare(0.0001, false), messages), u8("слишком мало розыгрышей для вывода"));
+        s("не согласуется с честным розыгрышем на уровне 5%"));
+    EXPECT_EQ(randomnessVerdict(chiSquare(0.0001, false), messages), s("слишком мало розыгрышей для вывода"));
 
     // z = +-2.5 is beyond 1.96 either way; z = 1 is not.
-    EXPECT_EQ(backtestVerdict(tally(125, 100, 100), messages), u8("лучше случайного выбора на уровне 5%"));
-    EXPECT_EQ(backtestVerdict(tally(75, 100, 100), messages), u8("хуже случайного выбора на уровне 5%"));
+    EXPECT_EQ(backtestVerdict(tally(125, 100, 100), messages), s("лучше случайного выбора на уровне 5%"));
+    EXPECT_EQ(backtestVerdict(tally(75, 100, 100), messages), s("хуже случайного выбора на уровне 5%"));
     EXPECT_EQ(backtestVerdict(tally(110, 100, 100), messages),
-        u8("не отличается от случайного выбора на уровне 5%"));
-    EXPECT_EQ(backtestVerdict(backtest::Tally(), messages), u8("слишком мало розыгрышей для вывода"));
+        s("не отличается от случайного выбора на уровне 5%"));
+    EXPECT_EQ(backtestVerdict(backtest::Tally(), messages), s("слишком мало розыгрышей для вывода"));
 
     EXPECT_EQ(formatProbability(0.254773), QStringLiteral("0.2548"));
     EXPECT_EQ(formatProbability(0.0000123), QStringLiteral("1.2e-05"));
@@ -70,13 +69,13 @@ TEST(AnalysisReports, RandomnessTableAndDocument)
     const QList<QStringList> rows = randomnessRows(report, messages);
     ASSERT_EQ(rows.size(), 5);
     EXPECT_EQ(rows[0],
-        (QStringList { u8("Частоты номеров"), QStringLiteral("2.00"), QStringLiteral("3"),
+        (QStringList { s("Частоты номеров"), QStringLiteral("2.00"), QStringLiteral("3"),
             formatProbability(report.frequency.p), randomnessVerdict(report.frequency, messages) }));
-    EXPECT_EQ(rows[2].first(), u8("Частоты на позиции 2"));
-    EXPECT_EQ(rows[4].first(), u8("Самое долгое отсутствие номера"));
+    EXPECT_EQ(rows[2].first(), s("Частоты на позиции 2"));
+    EXPECT_EQ(rows[4].first(), s("Самое долгое отсутствие номера"));
     const QStringList notes = randomnessNotes(report, messages);
-    EXPECT_EQ(notes.first(),
-        u8("Проверено розыгрышей: 12; пропущено (номер повторён, пуст или вне диапазона): 1."));
+    EXPECT_EQ(
+        notes.first(), s("Проверено розыгрышей: 12; пропущено (номер повторён, пуст или вне диапазона): 1."));
     EXPECT_TRUE(notes.at(1).contains(QStringLiteral("= 1.50;")));
 
     const QString html = randomnessHtml(report, QStringLiteral("A<B"), messages);
@@ -105,15 +104,15 @@ TEST(AnalysisReports, BacktestTableAndDocument)
     const QList<QStringList> rows = backtestRows(result, messages);
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0].mid(0, 5),
-        (QStringList { u8("самые частые номера"), QStringLiteral("3"), QStringLiteral("6.00"),
+        (QStringList { s("самые частые номера"), QStringLiteral("3"), QStringLiteral("6.00"),
             QStringLiteral("1.00"), QStringLiteral("0.50") }));
-    EXPECT_EQ(rows[1].first(), u8("случайный выбор"));
+    EXPECT_EQ(rows[1].first(), s("случайный выбор"));
     EXPECT_EQ(distributionRows(result).size(), 3);
     EXPECT_EQ(distributionRows(result)[1],
         (QStringList {
             QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1.30"), QStringLiteral("0") }));
     const QString html
-        = backtestHtml(result, u8("6 из 45"), QStringLiteral("2"), QStringLiteral("4"), messages);
-    EXPECT_TRUE(html.contains(u8("с 2 по 4 (всего 3)")));
+        = backtestHtml(result, s("6 из 45"), QStringLiteral("2"), QStringLiteral("4"), messages);
+    EXPECT_TRUE(html.contains(s("с 2 по 4 (всего 3)")));
     EXPECT_EQ(html.count(QStringLiteral("<table")), 2);
 }

@@ -1,6 +1,7 @@
 #include "reports/Calculator.h"
 
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,10 +11,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 void makeProgram(const test::TempFolder &dir, const QString &name, bool executable)
 {

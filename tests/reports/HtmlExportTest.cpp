@@ -4,6 +4,7 @@
 #include "core/TextFile.h"
 #include "statistics/StatTable.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 // The lines of the document before the first caption.
 QString tableHead(const char *charset, const QString &heading)
@@ -114,8 +112,8 @@ TEST(HtmlTable, CaptionsAndValuesAreNotEscaped)
 TEST(HtmlTableStreaming, NamesCaptionsAndTextCellsAreEscaped)
 {
     test::TempFolder dir;
-    const QString heading = htmlHeading(
-        s("<script>alert(1)</script>"), s("<img src=x onerror=alert(2)>"), s("A&B \"<5>\""));
+    const QString heading
+        = htmlHeading(s("<script>alert(1)</script>"), s("<img src=x onerror=alert(2)>"), s("A&B \"<5>\""));
     EXPECT_EQ(heading,
         s("&lt;script&gt;alert(1)&lt;/script&gt; - &lt;img src=x onerror=alert(2)&gt;.<br>"
           "A&amp;B &quot;&lt;5&gt;&quot;"));

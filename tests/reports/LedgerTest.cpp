@@ -2,6 +2,7 @@
 
 #include "core/MessageCatalog.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,10 +14,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 const QString kToday = s("15.03.2024");
 

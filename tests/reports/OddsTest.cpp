@@ -1,4 +1,5 @@
 #include "reports/Odds.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 // Chance texts use a no-break space between digit groups; compare with plain spaces.
 QString plain(QString text)

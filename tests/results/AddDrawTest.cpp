@@ -5,6 +5,8 @@
 #include "core/TextFile.h"
 #include "results/ResultsLoad.h"
 #include "support/TempFolder.h"
+#include "support/TestLotteries.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +14,8 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-LotteryDefinition sixOf45(int additional = 0)
-{
-    LotteryDefinition d;
-    d.minNumber = 1;
-    d.maxNumber = 45;
-    d.drawNumber = 6;
-    d.countOfAddBall = additional;
-    d.minnumberOfAddBall = 1;
-    d.maxnumberOfAddBall = 12;
-    return d;
-}
+using kivora::test::s;
+using kivora::test::sixOf45;
 
 NewDraw typedDraw(const char *main, const char *additional = "")
 {

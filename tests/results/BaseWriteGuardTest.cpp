@@ -8,6 +8,8 @@
 #include "results/ImportResults.h"
 #include "results/ResultsLoad.h"
 #include "support/TempFolder.h"
+#include "support/TestLotteries.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,19 +20,8 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-LotteryDefinition sixOf45()
-{
-    LotteryDefinition d;
-    d.minNumber = 1;
-    d.maxNumber = 45;
-    d.drawNumber = 6;
-    return d;
-}
+using kivora::test::s;
+using kivora::test::sixOf45;
 
 NewDraw typedDraw()
 {

@@ -4,6 +4,7 @@
 #include "core/TextFile.h"
 #include "results/ResultsLoad.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,10 +14,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 LotteryDefinition sixOf45WithOne()
 {

@@ -7,6 +7,7 @@
 #include "core/TextFile.h"
 #include "statistics/NumberList.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,10 +23,7 @@ using namespace kivora;
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+using kivora::test::s;
 
 LotteryDefinition lottery(int minNumber, int maxNumber, int drawNumber, int additional = 0)
 {

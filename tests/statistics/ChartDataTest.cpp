@@ -24,19 +24,6 @@ LoadResult loadSample(const QString &file, const LotteryDefinition &definition)
     return loadDraws(text, definition, DrawFilter());
 }
 
-// The base as text, its first `rows` records.
-QString prefixText(const DrawTable &draws, int rows)
-{
-    QString text;
-    for (int r = 0; r < rows; ++r) {
-        text += draws.drawNumberText(r) + QStringLiteral(",-,-,-");
-        for (int j = 0; j < draws.drawNumber(); ++j)
-            text += QLatin1Char(',') + QString::number(draws.number(r, j));
-        text += QStringLiteral("\r\n");
-    }
-    return text;
-}
-
 } // namespace
 
 // The bars are the number list's "Выпадал"; the band is R p +- 2 sqrt(R p (1 - p)).

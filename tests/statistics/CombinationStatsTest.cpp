@@ -50,27 +50,27 @@ TEST(CombinationStats, PairsOfThreeDraws)
 {
     const DrawTable draws = makeDraws(3, { { 1, 2, 3 }, { 2, 3, 4 }, { 1, 5, 6 } });
     const StatTable table = run(draws, lottery(1, 6, 3), 2, Family::All);
-    EXPECT_EQ(table.title, u8("Пары номеров"));
+    EXPECT_EQ(table.title, s("Пары номеров"));
     EXPECT_EQ(table.modeTag, StatTable::kTagNumbers);
     EXPECT_EQ(table.kind, StatTable::Kind::Numbers);
     EXPECT_EQ(table.initialSort, 1);
     ASSERT_EQ(table.rowCount(), 15);
-    EXPECT_EQ(table.caption(0), u8("01:02"));
-    EXPECT_EQ(table.caption(14), u8("05:06"));
+    EXPECT_EQ(table.caption(0), s("01:02"));
+    EXPECT_EQ(table.caption(14), s("05:06"));
 
     const auto values = byCaption(table);
-    EXPECT_EQ(values.at(u8("01:02")).since, 2);
-    EXPECT_EQ(values.at(u8("01:02")).drawn, 1);
-    EXPECT_EQ(values.at(u8("02:03")).since, 1);
-    EXPECT_EQ(values.at(u8("02:03")).drawn, 2);
-    EXPECT_EQ(values.at(u8("01:06")).since, 0); // in the newest draw
-    EXPECT_EQ(values.at(u8("05:06")).drawn, 1);
-    EXPECT_EQ(values.at(u8("04:05")).since, 3); // never drawn: R
-    EXPECT_EQ(values.at(u8("04:05")).drawn, 0);
+    EXPECT_EQ(values.at(s("01:02")).since, 2);
+    EXPECT_EQ(values.at(s("01:02")).drawn, 1);
+    EXPECT_EQ(values.at(s("02:03")).since, 1);
+    EXPECT_EQ(values.at(s("02:03")).drawn, 2);
+    EXPECT_EQ(values.at(s("01:06")).since, 0); // in the newest draw
+    EXPECT_EQ(values.at(s("05:06")).drawn, 1);
+    EXPECT_EQ(values.at(s("04:05")).since, 3); // never drawn: R
+    EXPECT_EQ(values.at(s("04:05")).drawn, 0);
     EXPECT_EQ(table.record, 3);
     EXPECT_EQ(table.topCount, 2);
-    EXPECT_EQ(table.recordText, u8("3"));
-    EXPECT_EQ(table.topText, u8("2"));
+    EXPECT_EQ(table.recordText, s("3"));
+    EXPECT_EQ(table.topText, s("2"));
 
     // Sorted by since, the never-drawn pairs come first.
     const std::vector<int> order = sortedOrder(table, table.initialSort);
@@ -82,28 +82,27 @@ TEST(CombinationStats, NeighbouringTriplesAndQuadruples)
 {
     const DrawTable three = makeDraws(3, { { 1, 2, 3 }, { 2, 3, 4 }, { 1, 5, 6 } });
     const StatTable triples = run(three, lottery(1, 6, 3), 3, Family::Neighbouring);
-    EXPECT_EQ(triples.title, u8("Соседние тройки номеров"));
+    EXPECT_EQ(triples.title, s("Соседние тройки номеров"));
     EXPECT_EQ(triples.modeTag, StatTable::kTagTriples);
-    EXPECT_EQ(
-        captions(triples), QStringList({ u8("01:02:03"), u8("02:03:04"), u8("03:04:05"), u8("04:05:06") }));
+    EXPECT_EQ(captions(triples), QStringList({ s("01:02:03"), s("02:03:04"), s("03:04:05"), s("04:05:06") }));
     const auto t = byCaption(triples);
-    EXPECT_EQ(t.at(u8("01:02:03")).since, 2);
-    EXPECT_EQ(t.at(u8("02:03:04")).since, 1);
-    EXPECT_EQ(t.at(u8("03:04:05")).since, 3);
-    EXPECT_EQ(t.at(u8("04:05:06")).drawn, 0);
+    EXPECT_EQ(t.at(s("01:02:03")).since, 2);
+    EXPECT_EQ(t.at(s("02:03:04")).since, 1);
+    EXPECT_EQ(t.at(s("03:04:05")).since, 3);
+    EXPECT_EQ(t.at(s("04:05:06")).drawn, 0);
     EXPECT_EQ(triples.record, 3);
     EXPECT_EQ(triples.topCount, 1);
 
     const DrawTable four = makeDraws(4, { { 1, 2, 3, 4 }, { 2, 3, 4, 5 }, { 1, 2, 3, 4 } });
     const StatTable quads = run(four, lottery(1, 6, 4), 4, Family::Neighbouring);
-    EXPECT_EQ(quads.title, u8("Соседние четверки номеров"));
+    EXPECT_EQ(quads.title, s("Соседние четверки номеров"));
     EXPECT_EQ(quads.modeTag, StatTable::kTagQuadruples);
     ASSERT_EQ(quads.rowCount(), 3);
     const auto q = byCaption(quads);
-    EXPECT_EQ(q.at(u8("01:02:03:04")).since, 0);
-    EXPECT_EQ(q.at(u8("01:02:03:04")).drawn, 2);
-    EXPECT_EQ(q.at(u8("02:03:04:05")).since, 1);
-    EXPECT_EQ(q.at(u8("03:04:05:06")).since, 3);
+    EXPECT_EQ(q.at(s("01:02:03:04")).since, 0);
+    EXPECT_EQ(q.at(s("01:02:03:04")).drawn, 2);
+    EXPECT_EQ(q.at(s("02:03:04:05")).since, 1);
+    EXPECT_EQ(q.at(s("03:04:05:06")).since, 3);
     EXPECT_EQ(quads.record, 3);
     EXPECT_EQ(quads.topCount, 2);
 }
@@ -122,7 +121,7 @@ TEST(CombinationStats, TitlesAndTags)
     for (int k = 2; k <= 4; ++k) {
         for (int f = 0; f < 3; ++f) {
             const StatTable table = run(none, definition, k, families[f]);
-            EXPECT_EQ(table.title, u8(titles[k - 2][f]));
+            EXPECT_EQ(table.title, s(titles[k - 2][f]));
             EXPECT_EQ(table.modeTag, tags[k - 2]);
             EXPECT_EQ(table.initialSort, 1);
         }
@@ -136,11 +135,11 @@ TEST(CombinationStats, NeighbouringCandidates)
     const DrawTable none;
     const StatTable pairs = run(none, lottery(1, 45, 6), 2, Family::Neighbouring);
     ASSERT_EQ(pairs.rowCount(), 44);
-    EXPECT_EQ(pairs.caption(0), u8("01:02"));
-    EXPECT_EQ(pairs.caption(43), u8("44:45"));
+    EXPECT_EQ(pairs.caption(0), s("01:02"));
+    EXPECT_EQ(pairs.caption(43), s("44:45"));
     const StatTable triples = run(none, lottery(1, 45, 6), 3, Family::Neighbouring);
     ASSERT_EQ(triples.rowCount(), 43);
-    EXPECT_EQ(triples.caption(42), u8("43:44:45"));
+    EXPECT_EQ(triples.caption(42), s("43:44:45"));
 }
 
 TEST(CombinationStats, RelatedCandidatesOf45And36)
@@ -149,43 +148,43 @@ TEST(CombinationStats, RelatedCandidatesOf45And36)
     const StatTable pairs = run(none, lottery(1, 45, 6), 2, Family::Related);
     ASSERT_EQ(pairs.rowCount(), 80);
     EXPECT_EQ(captions(pairs).mid(0, 5),
-        QStringList({ u8("01:11"), u8("01:21"), u8("01:31"), u8("01:41"), u8("02:12") }));
-    EXPECT_EQ(pairs.caption(79), u8("35:45"));
+        QStringList({ s("01:11"), s("01:21"), s("01:31"), s("01:41"), s("02:12") }));
+    EXPECT_EQ(pairs.caption(79), s("35:45"));
 
     const StatTable triples = run(none, lottery(1, 45, 6), 3, Family::Related);
     ASSERT_EQ(triples.rowCount(), 70);
     EXPECT_EQ(captions(triples).mid(0, 4),
-        QStringList({ u8("01:11:21"), u8("01:11:31"), u8("01:11:41"), u8("01:21:31") }));
-    EXPECT_EQ(triples.caption(69), u8("25:35:45"));
+        QStringList({ s("01:11:21"), s("01:11:31"), s("01:11:41"), s("01:21:31") }));
+    EXPECT_EQ(triples.caption(69), s("25:35:45"));
 
     const StatTable quads = run(none, lottery(1, 45, 6), 4, Family::Related);
     ASSERT_EQ(quads.rowCount(), 30);
-    EXPECT_EQ(quads.caption(0), u8("01:11:21:31"));
-    EXPECT_TRUE(captions(quads).contains(u8("06:16:26:36")));
-    EXPECT_TRUE(captions(quads).contains(u8("10:20:30:40")));
-    EXPECT_EQ(quads.caption(29), u8("15:25:35:45"));
+    EXPECT_EQ(quads.caption(0), s("01:11:21:31"));
+    EXPECT_TRUE(captions(quads).contains(s("06:16:26:36")));
+    EXPECT_TRUE(captions(quads).contains(s("10:20:30:40")));
+    EXPECT_EQ(quads.caption(29), s("15:25:35:45"));
 
     EXPECT_EQ(run(none, lottery(1, 36, 5), 3, Family::Related).rowCount(), 28);
     const StatTable quads36 = run(none, lottery(1, 36, 5), 4, Family::Related);
     ASSERT_EQ(quads36.rowCount(), 6);
-    EXPECT_EQ(quads36.caption(0), u8("01:11:21:31"));
-    EXPECT_EQ(quads36.caption(5), u8("06:16:26:36"));
+    EXPECT_EQ(quads36.caption(0), s("01:11:21:31"));
+    EXPECT_EQ(quads36.caption(5), s("06:16:26:36"));
 }
 
 TEST(CombinationStats, HundredIsRelatedToNumbersEndingInZeroButNotToZero)
 {
     const DrawTable none;
     const QStringList pairs = captions(run(none, lottery(0, 100, 6), 2, Family::Related));
-    EXPECT_FALSE(pairs.contains(u8("00:100"))); // a difference of 100, not 10 to 90
-    EXPECT_TRUE(pairs.contains(u8("10:100")));
-    EXPECT_TRUE(pairs.contains(u8("90:100")));
-    EXPECT_FALSE(pairs.contains(u8("01:100")));
-    EXPECT_EQ(pairs.last(), u8("90:100"));
+    EXPECT_FALSE(pairs.contains(s("00:100"))); // a difference of 100, not 10 to 90
+    EXPECT_TRUE(pairs.contains(s("10:100")));
+    EXPECT_TRUE(pairs.contains(s("90:100")));
+    EXPECT_FALSE(pairs.contains(s("01:100")));
+    EXPECT_EQ(pairs.last(), s("90:100"));
     EXPECT_EQ(pairs.size(), 10 * 10 * 9 / 2 + 9); // ten per last digit 0..9, plus 100 with 10..90
 
     const QStringList quads = captions(run(none, lottery(0, 100, 6), 4, Family::Related));
-    EXPECT_EQ(quads.last(), u8("70:80:90:100"));
-    EXPECT_FALSE(quads.contains(u8("00:10:20:100")));
+    EXPECT_EQ(quads.last(), s("70:80:90:100"));
+    EXPECT_FALSE(quads.contains(s("00:10:20:100")));
 }
 
 TEST(CombinationStats, AllCandidatesCount)
@@ -195,8 +194,8 @@ TEST(CombinationStats, AllCandidatesCount)
     EXPECT_EQ(run(none, lottery(1, 80, 20), 3, Family::All).rowCount(), 82160);
     const StatTable quads = run(none, lottery(1, 45, 6), 4, Family::All);
     ASSERT_EQ(quads.rowCount(), 148995);
-    EXPECT_EQ(quads.caption(0), u8("01:02:03:04"));
-    EXPECT_EQ(quads.caption(quads.rowCount() - 1), u8("42:43:44:45"));
+    EXPECT_EQ(quads.caption(0), s("01:02:03:04"));
+    EXPECT_EQ(quads.caption(quads.rowCount() - 1), s("42:43:44:45"));
 }
 
 // Edge rules
@@ -220,8 +219,8 @@ TEST(CombinationStats, LotteriesTooSmallForAFamilyListNothing)
         const StatTable table = run(draws, lottery(c.lo, c.hi, 3), c.k, c.family);
         EXPECT_EQ(table.rowCount(), 0) << c.lo << ".." << c.hi << " k " << c.k;
         EXPECT_EQ(table.record, 0);
-        EXPECT_EQ(table.recordText, u8("0"));
-        EXPECT_EQ(table.topText, u8("0"));
+        EXPECT_EQ(table.recordText, s("0"));
+        EXPECT_EQ(table.topText, s("0"));
         EXPECT_FALSE(table.title.isEmpty());
     }
     EXPECT_EQ(run(draws, lottery(1, 11, 3), 2, Family::Related).rowCount(), 1); // 01:11
@@ -249,15 +248,15 @@ TEST(CombinationStats, EmptyCellsRepeatsAndStrangeNumbers)
     const DrawTable draws = makeDraws(4, { { 3, 7, 7, 0 }, { 150, 3, -3, 9 } });
     // With MinNumber 0 the empty cell is the number 0.
     const auto withZero = byCaption(run(draws, lottery(0, 10, 4), 2, Family::All));
-    EXPECT_EQ(withZero.at(u8("00:03")).drawn, 1);
-    EXPECT_EQ(withZero.at(u8("03:07")).drawn, 1); // 7 twice: still one draw
-    EXPECT_EQ(withZero.at(u8("03:07")).since, 1);
-    EXPECT_EQ(withZero.at(u8("03:09")).since, 0);
-    EXPECT_EQ(withZero.count(u8("07:07")), 0u);
+    EXPECT_EQ(withZero.at(s("00:03")).drawn, 1);
+    EXPECT_EQ(withZero.at(s("03:07")).drawn, 1); // 7 twice: still one draw
+    EXPECT_EQ(withZero.at(s("03:07")).since, 1);
+    EXPECT_EQ(withZero.at(s("03:09")).since, 0);
+    EXPECT_EQ(withZero.count(s("07:07")), 0u);
 
     const StatTable fromOne = run(draws, lottery(1, 10, 4), 2, Family::All);
-    EXPECT_EQ(fromOne.caption(0), u8("01:02"));
-    EXPECT_EQ(byCaption(fromOne).at(u8("03:09")).drawn, 1);
+    EXPECT_EQ(fromOne.caption(0), s("01:02"));
+    EXPECT_EQ(byCaption(fromOne).at(s("03:09")).drawn, 1);
     EXPECT_EQ(fromOne.topCount, 1);
 }
 

@@ -44,19 +44,19 @@ TEST(DrawHighlight, CombinationRowsPaintTheDrawsHoldingAllTheirNumbers)
 
     const StatTable pairs = combinationStats(draws, definition, 2, Family::All, messages);
     EXPECT_EQ(
-        paintedRows(highlightedDraws(pairs, rowOf(pairs, u8("03:17")), draws)), std::vector<int>({ 0, 2 }));
+        paintedRows(highlightedDraws(pairs, rowOf(pairs, s("03:17")), draws)), std::vector<int>({ 0, 2 }));
     const StatTable triples = combinationStats(draws, definition, 3, Family::All, messages);
-    EXPECT_EQ(paintedRows(highlightedDraws(triples, rowOf(triples, u8("03:05:09")), draws)),
+    EXPECT_EQ(paintedRows(highlightedDraws(triples, rowOf(triples, s("03:05:09")), draws)),
         std::vector<int>({ 0, 1 }));
     const StatTable quads = combinationStats(draws, definition, 4, Family::All, messages);
-    EXPECT_EQ(paintedRows(highlightedDraws(quads, rowOf(quads, u8("03:05:09:17")), draws)),
-        std::vector<int>({ 0 }));
-    EXPECT_EQ(paintedRows(highlightedDraws(quads, rowOf(quads, u8("03:05:09:40")), draws)),
-        std::vector<int>({ 1 }));
+    EXPECT_EQ(
+        paintedRows(highlightedDraws(quads, rowOf(quads, s("03:05:09:17")), draws)), std::vector<int>({ 0 }));
+    EXPECT_EQ(
+        paintedRows(highlightedDraws(quads, rowOf(quads, s("03:05:09:40")), draws)), std::vector<int>({ 1 }));
 
     // Single numbers of a position paint nothing; a row that is not there neither.
     const StatTable position = positionStats(draws, definition, 1, PositionOrder::Drawing, QString());
-    EXPECT_TRUE(paintedRows(highlightedDraws(position, rowOf(position, u8("03")), draws)).empty());
+    EXPECT_TRUE(paintedRows(highlightedDraws(position, rowOf(position, s("03")), draws)).empty());
     EXPECT_TRUE(paintedRows(highlightedDraws(pairs, -1, draws)).empty());
     EXPECT_TRUE(paintedRows(highlightedDraws(pairs, pairs.rowCount(), draws)).empty());
     EXPECT_EQ(highlightedDraws(pairs, 0, draws).size(), 4u);
@@ -73,12 +73,12 @@ TEST(DrawHighlight, GroupRowsPaintDrawsWithMoreThanTagNumbersInTheGroup)
     const LotteryDefinition definition = lottery(1, 45, 6);
     const StatTable three = tensStats(draws, definition, 3, QString());
     EXPECT_EQ(
-        paintedRows(highlightedDraws(three, rowOf(three, u8("11-20")), draws)), std::vector<int>({ 0, 3 }));
+        paintedRows(highlightedDraws(three, rowOf(three, s("11-20")), draws)), std::vector<int>({ 0, 3 }));
     const StatTable two = tensStats(draws, definition, 2, QString());
     EXPECT_EQ(
-        paintedRows(highlightedDraws(two, rowOf(two, u8("11-20")), draws)), std::vector<int>({ 0, 1, 3 }));
-    EXPECT_EQ(paintedRows(highlightedDraws(two, rowOf(two, u8("41-45")), draws)), std::vector<int>({ 2 }));
-    EXPECT_TRUE(paintedRows(highlightedDraws(three, rowOf(three, u8("41-45")), draws)).empty());
+        paintedRows(highlightedDraws(two, rowOf(two, s("11-20")), draws)), std::vector<int>({ 0, 1, 3 }));
+    EXPECT_EQ(paintedRows(highlightedDraws(two, rowOf(two, s("41-45")), draws)), std::vector<int>({ 2 }));
+    EXPECT_TRUE(paintedRows(highlightedDraws(three, rowOf(three, s("41-45")), draws)).empty());
 }
 
 TEST(DrawHighlight, NumberListRows)

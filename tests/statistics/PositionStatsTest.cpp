@@ -37,19 +37,19 @@ TEST(PositionStats, GapsAtOnePosition)
     // Position 1 holds 1, 2, 3, 1, 3: number 3 stands there in draws 3 and 5 (from 1),
     // absent 2 draws before and 1 between; number 1 misses 2 draws between its two.
     const DrawTable draws = makeDraws(2, { { 1, 5 }, { 2, 5 }, { 3, 4 }, { 1, 5 }, { 3, 2 } });
-    const StatTable table = positionStats(draws, lottery(1, 5, 2), 1, PositionOrder::Drawing, u8("Позиция"));
-    EXPECT_EQ(table.title, u8("Позиция"));
+    const StatTable table = positionStats(draws, lottery(1, 5, 2), 1, PositionOrder::Drawing, s("Позиция"));
+    EXPECT_EQ(table.title, s("Позиция"));
     EXPECT_EQ(table.modeTag, StatTable::kTagNumbers);
     EXPECT_EQ(table.initialSort, -1);
     ASSERT_EQ(table.rowCount(), 5);
-    EXPECT_EQ(table.caption(0), u8("01"));
-    EXPECT_EQ(table.caption(4), u8("05"));
+    EXPECT_EQ(table.caption(0), s("01"));
+    EXPECT_EQ(table.caption(4), s("05"));
     EXPECT_EQ(sinceColumn(table), std::vector<int>({ 1, 3, 0, 5, 5 }));
     EXPECT_EQ(drawnColumn(table), std::vector<int>({ 2, 1, 2, 0, 0 }));
     EXPECT_EQ(table.record, 2); // open runs (5 for numbers 4 and 5) do not count
     EXPECT_EQ(table.topCount, 2);
-    EXPECT_EQ(table.recordText, u8("2"));
-    EXPECT_EQ(table.topText, u8("2"));
+    EXPECT_EQ(table.recordText, s("2"));
+    EXPECT_EQ(table.topText, s("2"));
 
     // The second position in drawing order, then in ascending order (the largest).
     const StatTable second = positionStats(draws, lottery(1, 5, 2), 2, PositionOrder::Drawing, QString());
@@ -72,7 +72,7 @@ TEST(PositionStats, ValuesOutsideTheRowsCountNowhere)
 
     // With MinNumber 0 the empty cell is the number 0.
     const StatTable fromZero = positionStats(draws, lottery(0, 5, 3), 1, PositionOrder::Drawing, QString());
-    EXPECT_EQ(fromZero.caption(0), u8("00"));
+    EXPECT_EQ(fromZero.caption(0), s("00"));
     EXPECT_EQ(fromZero.rows[0].drawn, 2);
     EXPECT_EQ(fromZero.rows[0].since, 1);
 
@@ -120,10 +120,10 @@ TEST(PositionStats, NoDrawsAndMissingPositions)
 TEST(PositionStats, Title)
 {
     const MessageCatalog messages;
-    EXPECT_EQ(positionTitle(messages, PositionOrder::Drawing, u8("Позиция 1")),
-        u8("В порядке выпадения номеров (Позиция 1)"));
-    EXPECT_EQ(positionTitle(messages, PositionOrder::Ascending, u8("Позиция 3")),
-        u8("В порядке возрастания номеров (Позиция 3)"));
+    EXPECT_EQ(positionTitle(messages, PositionOrder::Drawing, s("Позиция 1")),
+        s("В порядке выпадения номеров (Позиция 1)"));
+    EXPECT_EQ(positionTitle(messages, PositionOrder::Ascending, s("Позиция 3")),
+        s("В порядке возрастания номеров (Позиция 3)"));
 }
 
 // Additional numbers
@@ -132,14 +132,14 @@ TEST(AdditionalStats, DefaultRangeAndTwoNumbersADraw)
 {
     LotteryDefinition definition = lottery(1, 45, 6);
     definition.countOfAddBall = 2;
-    const DrawTable draws = makeDraws(
-        6, { {}, {}, {} }, { { u8("3"), u8("07") }, { u8("3"), u8("3") }, { u8("9"), u8("0") } }, 2);
-    const StatTable table = additionalStats(draws, definition, u8("Дополнительные номера"));
-    EXPECT_EQ(table.title, u8("Дополнительные номера"));
+    const DrawTable draws
+        = makeDraws(6, { {}, {}, {} }, { { s("3"), s("07") }, { s("3"), s("3") }, { s("9"), s("0") } }, 2);
+    const StatTable table = additionalStats(draws, definition, s("Дополнительные номера"));
+    EXPECT_EQ(table.title, s("Дополнительные номера"));
     EXPECT_EQ(table.initialSort, -1);
     ASSERT_EQ(table.rowCount(), 10);
-    EXPECT_EQ(table.caption(0), u8("00"));
-    EXPECT_EQ(table.caption(9), u8("09"));
+    EXPECT_EQ(table.caption(0), s("00"));
+    EXPECT_EQ(table.caption(9), s("09"));
     EXPECT_EQ(drawnColumn(table), std::vector<int>({ 1, 0, 0, 3, 0, 0, 0, 1, 0, 1 }));
     EXPECT_EQ(sinceColumn(table), std::vector<int>({ 0, 3, 3, 1, 3, 3, 3, 2, 3, 0 }));
     const std::vector<int> drawn = drawnColumn(table);
@@ -155,8 +155,8 @@ TEST(AdditionalStats, ValuesOutsideTheRows)
     definition.minnumberOfAddBall = 1;
     definition.maxnumberOfAddBall = 4;
     // 15 is counted without a row and raises the top count; 150 and -1 count nowhere.
-    const DrawTable draws = makeDraws(6, { {}, {}, {}, {}, {} },
-        { { u8("15") }, { u8("15") }, { u8("150") }, { u8("-1") }, { u8("2") } }, 1);
+    const DrawTable draws = makeDraws(
+        6, { {}, {}, {}, {}, {} }, { { s("15") }, { s("15") }, { s("150") }, { s("-1") }, { s("2") } }, 1);
     const StatTable table = additionalStats(draws, definition, QString());
     ASSERT_EQ(table.rowCount(), 4);
     EXPECT_EQ(drawnColumn(table), std::vector<int>({ 0, 1, 0, 0 }));
@@ -183,5 +183,5 @@ TEST(AdditionalStats, NoDraws)
         EXPECT_EQ(row.drawn, 0);
     }
     EXPECT_EQ(table.record, 0);
-    EXPECT_EQ(table.recordText, u8("0"));
+    EXPECT_EQ(table.recordText, s("0"));
 }

@@ -8,6 +8,7 @@
 #include "results/DrawTable.h"
 #include "statistics/CombinationStats.h"
 #include "statistics/StatTable.h"
+#include "support/TestText.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,11 +20,6 @@
 
 namespace kivora::test {
 
-inline QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 inline LotteryDefinition lottery(int minNumber, int maxNumber, int drawNumber)
 {
     LotteryDefinition definition;
@@ -32,6 +28,19 @@ inline LotteryDefinition lottery(int minNumber, int maxNumber, int drawNumber)
     definition.maxNumber = maxNumber;
     definition.drawNumber = drawNumber;
     return definition;
+}
+
+// The base as text, its first `rows` records: what a load of a shorter base reads.
+inline QString prefixText(const DrawTable &draws, int rows)
+{
+    QString text;
+    for (int r = 0; r < rows; ++r) {
+        text += draws.drawNumberText(r) + QStringLiteral(",-,-,-");
+        for (int j = 0; j < draws.drawNumber(); ++j)
+            text += QLatin1Char(',') + QString::number(draws.number(r, j));
+        text += QStringLiteral("\r\n");
+    }
+    return text;
 }
 
 // Rows of main numbers (a shorter row is padded with 0, the value of an empty cell);

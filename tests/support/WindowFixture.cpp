@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QTabBar>
 #include <QTableView>
 
 namespace kivora::test {
@@ -37,6 +38,17 @@ void WindowFixture::trigger(const char *actionName)
     ASSERT_NE(action, nullptr) << actionName;
     action->trigger();
     settle();
+}
+
+void WindowFixture::chooseLottery(const QString &name)
+{
+    auto *tabs = find<QTabBar>("TabControl1");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        if (tabs->tabText(tab) == name)
+            tabs->setCurrentIndex(tab);
+    }
+    settle();
+    ASSERT_EQ(m_window->currentLottery(), name);
 }
 
 void WindowFixture::settle()

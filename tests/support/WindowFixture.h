@@ -38,6 +38,8 @@ protected:
         return child;
     }
     void trigger(const char *actionName);
+    // Shows the lottery of that name, as a click on its tab does, and waits for its load.
+    void chooseLottery(const QString &name);
     // Lets pending events run and waits for the window's job (a load, a statistic) to end.
     void settle();
     QString status(int panel);

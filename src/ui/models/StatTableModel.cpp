@@ -241,6 +241,8 @@ bool StatTableModel::setHeaderData(int section, Qt::Orientation orientation, con
 
 Qt::ItemFlags StatTableModel::flags(const QModelIndex &index) const
 {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (m_style == Style::NumberList && index.column() == 0)
         result |= Qt::ItemIsUserCheckable;

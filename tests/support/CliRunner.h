@@ -8,6 +8,7 @@
 #include "results/ResultsLoad.h"
 #include "statistics/StatTable.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,11 +19,6 @@
 #include <vector>
 
 namespace kivora::test {
-
-inline QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 struct CliRun
 {
