@@ -3,7 +3,8 @@
 // asked of its rows; commands that print no rows refuse them; the help and the usage
 // checks follow the one table of commands.
 
-#include "cli/CliTestRun.h"
+#include "support/CliRunner.h"
+#include "support/TestText.h"
 
 #include "cli/CliCommandTable.h"
 
