@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cli/CliApp.h"
+#include "core/Failure.h"
+#include "core/MessageCatalog.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,11 @@ struct CommandResult
     }
     static CommandResult failed(QString message) { return { 1, {}, std::move(message), {} }; }
     static CommandResult wrongUsage(QString message) { return { 2, {}, std::move(message), {} }; }
+    // Wrong usage exits 2, every other failure 1.
+    static CommandResult failed(const Failure &failure, const MessageCatalog &messages)
+    {
+        return { failure.kind == Failure::Kind::Usage ? 2 : 1, {}, failureMessage(failure, messages), {} };
+    }
 };
 
 // Runs the command the words name. Every command checks its words and options before
