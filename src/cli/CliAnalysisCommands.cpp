@@ -10,6 +10,7 @@
 #include "core/StringFn.h"
 #include "forecast/Backtest.h"
 #include "play/CombinationFile.h"
+#include "play/ExpandAndFilter.h"
 #include "play/Systems.h"
 #include "play/TicketFilterSettings.h"
 #include "play/TicketFilters.h"
@@ -345,15 +346,14 @@ CommandResult filterCommand(const CommandContext &ctx)
     if (!systemError.isEmpty())
         return CommandResult::failed(systemError);
     TemplateCache templates;
-    SystemExpansion expansion = expandCurrentSystem(
-        templates, ini, load.definition, ctx.value(kSystem), ctx.folder, captions, ctx.messages);
-    if (!expansion.applied)
-        return CommandResult::failed(expansion.message);
+    const FilteredExpansion played = expandAndFilter(templates, ini, load.definition, load.draws,
+        ctx.value(kSystem), ctx.folder, captions, filters, ctx.messages);
+    if (!played.expansion.applied)
+        return CommandResult::failed(played.expansion.message);
 
-    CombinationList list = expansion.list;
-    const PastDraws past = filters.notPastDraw ? PastDraws(load.draws) : PastDraws();
-    const FilterOutcome outcome = filterCombinations(&list, filters, load.definition, past);
-    const QString description = filterDescription(filters, load.definition, ctx.messages);
+    const CombinationList &list = played.expansion.list;
+    const FilterOutcome &outcome = played.outcome;
+    const QString &description = played.description;
     if (ctx.has(option::kOut)) {
         QString error;
         const OutFile out(ctx);

@@ -2,6 +2,8 @@
 
 #include "cli/CliApp.h"
 #include "cli/CommandOutput.h"
+#include "core/Failure.h"
+#include "core/MessageCatalog.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +25,11 @@ struct CommandResult
     static CommandResult ok(CommandOutput output) { return { 0, std::move(output), {} }; }
     static CommandResult failed(QString message) { return { 1, {}, std::move(message) }; }
     static CommandResult wrongUsage(QString message) { return { 2, {}, std::move(message) }; }
+    // Wrong usage exits 2, every other failure 1.
+    static CommandResult failed(const Failure &failure, const MessageCatalog &messages)
+    {
+        return { failure.kind == Failure::Kind::Usage ? 2 : 1, {}, failureMessage(failure, messages) };
+    }
 };
 
 // Runs the command the words name. Every command checks its words and options before

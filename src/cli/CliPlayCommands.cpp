@@ -9,6 +9,7 @@
 #include "forecast/Forecast.h"
 #include "play/CombinationCheck.h"
 #include "play/CombinationFile.h"
+#include "play/SavedCheck.h"
 #include "play/Systems.h"
 #include "play/TicketSummary.h"
 #include "statistics/CombinationStats.h"
@@ -143,8 +144,8 @@ CommandResult expandCommand(const CommandContext &ctx)
     json.key(QStringLiteral("rows")).rowsSlot();
     json.key(QStringLiteral("status")).value(expansion.status);
     // How many tickets, how many numbers the system uses and, with a ticket price, the cost.
-    const TicketSummary summary = ticketSummary(list, expansion.uses,
-        ticketPrice(IniFile(ctx.folder.configPath()).load(), ctx.value(option::kLottery)));
+    const TicketSummary summary = ticketSummary(
+        list, expansion.uses, IniFile(ctx.folder.configPath()).load(), ctx.value(option::kLottery));
     json.key(QStringLiteral("count")).value(static_cast<qint64>(summary.tickets));
     json.key(QStringLiteral("uses")).value(static_cast<qint64>(summary.uses));
     json.key(QStringLiteral("complete")).value(summary.complete());
@@ -171,8 +172,8 @@ CommandResult saveCommand(const CommandContext &ctx)
     if (!refusal.isEmpty())
         return CommandResult::failed(refusal);
     QString error;
-    const TicketSummary summary = ticketSummary(expansion.list, expansion.uses,
-        ticketPrice(IniFile(ctx.folder.configPath()).load(), ctx.value(option::kLottery)));
+    const TicketSummary summary = ticketSummary(
+        expansion.list, expansion.uses, IniFile(ctx.folder.configPath()).load(), ctx.value(option::kLottery));
     const OutFile out(ctx);
     if (!writeCombinationFile(out.path(), expansion.list, ctx.value(option::kLottery), ctx.value(kSystem),
             ctx.messages, &error, costNote(summary, ctx.messages)))
@@ -193,22 +194,20 @@ CommandResult saveCommand(const CommandContext &ctx)
 CommandResult checkCommand(const CommandContext &ctx)
 {
     const LoadResult &load = *ctx.load;
-    SavedCombinations file;
-    QString error;
-    if (!readSavedCombinations(ctx.value(kFile), &file, &error))
-        return CommandResult::failed(ctx.messages("Str56").arg(error));
-    const CheckReadiness readiness
-        = checkReadiness(file, ctx.value(option::kLottery), load.draws, ctx.messages);
-    if (!readiness.ok())
-        return CommandResult::failed(readiness.message);
+    const Outcome<SavedCombinations> file
+        = readFileToCheck(ctx.value(kFile), ctx.value(option::kLottery), load.draws, ctx.messages);
+    if (!file)
+        return CommandResult::failed(file.failure(), ctx.messages);
     // Without --draw the draw the window's question proposes: the newest one.
     const QString entry = ctx.has(kDraw) ? ctx.value(kDraw) : proposedDrawEntry(load.draws);
     const DrawChoice choice = chooseDraw(load.draws, entry, ctx.messages);
     if (!choice.ok())
         return CommandResult::failed(choice.message);
-    const CheckResult result = checkCombinations(file, load.draws, choice.row, load.definition, ctx.messages);
-    if (!writeCheckReport(ctx.folder.filePath(check::reportFileName()), result, &error))
-        return CommandResult::failed(ctx.messages("Str56").arg(error));
+    const Outcome<CheckResult> checked = checkAndReport(*file, load.draws, choice.row, load.definition,
+        ctx.folder.filePath(check::reportFileName()), ctx.messages);
+    if (!checked)
+        return CommandResult::failed(checked.failure(), ctx.messages);
+    const CheckResult &result = *checked;
 
     CommandOutput output;
     output.textAfter = withLineFeeds(result.report);

@@ -18,6 +18,12 @@ TicketSummary ticketSummary(const CombinationList &list, int uses, const std::op
     return summary;
 }
 
+TicketSummary ticketSummary(
+    const CombinationList &list, int uses, const IniDocument &config, const QString &lottery)
+{
+    return ticketSummary(list, uses, ticketPrice(config, lottery));
+}
+
 QString ticketSummaryText(const TicketSummary &summary, const MessageCatalog &messages)
 {
     QString text = messages("Str148").arg(summary.tickets);

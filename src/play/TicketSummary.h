@@ -28,6 +28,9 @@ struct TicketSummary
 };
 
 TicketSummary ticketSummary(const CombinationList &list, int uses, const std::optional<qint64> &priceInCents);
+// The same at the ticket price the configuration keeps for the lottery.
+TicketSummary ticketSummary(
+    const CombinationList &list, int uses, const IniDocument &config, const QString &lottery);
 
 // "Комбинаций: 7; отмечено 8, система использует 6; стоимость: 350".
 QString ticketSummaryText(const TicketSummary &summary, const MessageCatalog &messages);

@@ -13,13 +13,17 @@
 #include "forecast/Forecast.h"
 #include "play/CombinationCheck.h"
 #include "play/CombinationFile.h"
+#include "play/ExpandAndFilter.h"
+#include "play/MadeWheel.h"
 #include "play/NumberSelection.h"
+#include "play/SavedCheck.h"
 #include "play/Systems.h"
 #include "play/TicketFilterSettings.h"
 #include "play/TicketFilters.h"
 #include "play/TicketSummary.h"
 #include "play/TicketsDocument.h"
 #include "play/WheelTemplate.h"
+#include "ui/FailureMessage.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/dialogs/SystemDialog.h"
@@ -49,20 +53,17 @@ void MainWindow::expandMarkedNumbers()
     if (!load().ok)
         return;
     const IniDocument ini = IniFile(m_folder.configPath()).load();
-    SystemExpansion expansion = expandCurrentSystem(m_templates, ini, load().definition,
-        m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), m_messages);
     // The player's ticket filters keep only the tickets that pass.
     const TicketFilters filters = readTicketFilters(ini, currentLottery());
-    QString filtered;
-    m_filtersNote.clear();
-    if (filters.anyOn() && expansion.applied) {
-        const PastDraws past = filters.notPastDraw ? PastDraws(load().draws) : PastDraws();
-        const FilterOutcome outcome = filterCombinations(&expansion.list, filters, load().definition, past);
-        filtered = filterOutcomeText(outcome, filters, load().definition, m_messages);
-        m_filtersNote = filterDescription(filters, load().definition, m_messages);
-    }
+    FilteredExpansion played = expandAndFilter(m_templates, ini, load().definition, load().draws,
+        m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), filters, m_messages);
+    SystemExpansion &expansion = played.expansion;
+    m_filtersNote = played.description;
+    const QString filtered = m_filtersNote.isEmpty()
+        ? QString()
+        : filterOutcomeText(played.outcome, filters, load().definition, m_messages);
     // A template that cannot be read leaves an empty list, never another system's.
-    m_ticketSummary = ticketSummary(expansion.list, expansion.uses, ticketPrice(ini, currentLottery()));
+    m_ticketSummary = ticketSummary(expansion.list, expansion.uses, ini, currentLottery());
     m_combinationModel->setList(std::move(expansion.list));
     m_markStatus->setText(expansion.status);
     QString summary = ticketSummaryText(m_ticketSummary, m_messages);
@@ -203,55 +204,22 @@ void MainWindow::makeWheelSystem()
     const wheel::WheelShape shape = dialog->shape();
     const std::vector<quint64> tickets = dialog->tickets();
     const QString section = load().definition.systemSection();
-    IniFile config(m_folder.configPath());
+    const IniFile config(m_folder.configPath());
     QString name = wheel::systemName(shape, static_cast<int>(tickets.size()), m_messages);
     // The name must be new, and its first word the count of numbers the system needs.
     for (;;) {
         if (!m_services.askText(this, dialog->windowTitle(), m_messages("Str212"), &name))
             return;
         name = name.trimmed();
-        const IniDocument ini = config.load();
-        if (systems::neededCount(name) != shape.guarantee.numbers || name.contains(QLatin1Char('='))
-            || name.startsWith(QLatin1Char('[')) || name.startsWith(QLatin1Char(';'))) {
-            m_services.showMessage(this, m_messages("Str214").arg(shape.guarantee.numbers),
-                PlatformServices::MessageKind::Warning);
-            continue;
-        }
-        if (ini.value(section, name)) {
-            m_services.showMessage(
-                this, m_messages("Str213").arg(name), PlatformServices::MessageKind::Warning);
-            continue;
-        }
-        break;
+        const QString problem = wheel::nameProblem(name, shape, config.load(), section, m_messages);
+        if (problem.isEmpty())
+            break;
+        m_services.showMessage(this, problem, PlatformServices::MessageKind::Warning);
     }
-    // A file name of its own in "System": wheel6_12_4if4.ltt, wheel6_12_4if4-2.ltt, ...
-    const QDir folder(m_folder.systemFolder());
-    QDir().mkpath(folder.path());
-    const QString base = wheel::fileName(shape).chopped(4);
-    QString file = base + QStringLiteral(".ltt");
-    for (int i = 2; QFileInfo::exists(folder.filePath(file)); ++i)
-        file = base + QStringLiteral("-%1.ltt").arg(i);
-    QString error;
-    if (!textfile::writeLines(folder.filePath(file),
-            wheel::templateLines(shape, tickets, dialog->result().check, m_messages), &error)) {
-        showError(m_messages("Str56").arg(error));
-        return;
-    }
-    // Listed only when the name is still free in the file as it is now.
-    bool taken = false;
-    const bool listed = config.update([&](IniDocument &ini) {
-        taken = ini.value(section, name).has_value();
-        if (!taken)
-            ini.writeString(section, name, file);
-        return !taken;
-    });
-    if (!listed) {
-        QFile::remove(folder.filePath(file));
-        if (taken)
-            m_services.showMessage(
-                this, m_messages("Str213").arg(name), PlatformServices::MessageKind::Warning);
-        else
-            showError(m_messages("Str56").arg(config.lastError()));
+    const Outcome<QString> added
+        = wheel::addToSystems(m_folder, section, name, shape, tickets, dialog->result().check, m_messages);
+    if (!added) {
+        showFailure(m_services, this, added.failure(), m_messages);
         return;
     }
     {
@@ -259,7 +227,7 @@ void MainWindow::makeWheelSystem()
         m_systemBox->addItem(name);
     }
     onSystemChosen(m_systemBox->count() - 1);
-    m_statusText->setText(m_messages("Str218").arg(name, QDir::toNativeSeparators(folder.filePath(file))));
+    m_statusText->setText(m_messages("Str218").arg(name, QDir::toNativeSeparators(*added)));
 }
 
 void MainWindow::checkCurrentSystem()
@@ -331,7 +299,7 @@ void MainWindow::openSavedCombinations()
         return;
     }
     m_ticketSummary = ticketSummary(list, static_cast<int>(list.markedCaptions().size()),
-        ticketPrice(IniFile(m_folder.configPath()).load(), currentLottery()));
+        IniFile(m_folder.configPath()).load(), currentLottery());
     m_combinationModel->setList(std::move(list));
     m_ticketStatus->setText(ticketSummaryText(m_ticketSummary, m_messages));
 }
@@ -369,17 +337,12 @@ void MainWindow::checkSavedCombinations()
     if (path.isEmpty())
         return;
     rememberFolder(FileKind::Combinations, path);
-    SavedCombinations file;
-    QString error;
-    if (!readSavedCombinations(path, &file, &error)) {
-        showError(m_messages("Str56").arg(error));
+    Outcome<SavedCombinations> read = readFileToCheck(path, currentLottery(), load().draws, m_messages);
+    if (!read) {
+        showFailure(m_services, this, read.failure(), m_messages);
         return;
     }
-    const CheckReadiness readiness = checkReadiness(file, currentLottery(), load().draws, m_messages);
-    if (!readiness.ok()) {
-        m_services.showMessage(this, readiness.message, PlatformServices::MessageKind::Warning);
-        return;
-    }
+    const SavedCombinations file = std::move(read).value();
     // A cancelled question checks the proposed draw.
     QString entry = proposedDrawEntry(load().draws);
     m_services.askText(this, m_messages("Str12"), m_messages("Str13"), &entry);
@@ -395,17 +358,15 @@ void MainWindow::checkSavedCombinations()
     const std::shared_ptr<const LoadResult> loaded = m_session->loaded();
     const MessageCatalog messages = m_messages;
     const int row = choice.row;
-    runJob<QString>(
+    runJob<Done>(
         true,
         [file, loaded, messages, row, reportPath](const Progress &progress) {
-            const CheckResult result
-                = checkCombinations(file, loaded->draws, row, loaded->definition, messages, progress);
-            QString error;
-            return writeCheckReport(reportPath, result, &error) ? QString() : error;
+            return checkAndReport(
+                file, loaded->draws, row, loaded->definition, reportPath, messages, progress);
         },
-        [this, reportPath](QString error) {
-            if (!error.isEmpty()) {
-                showError(m_messages("Str56").arg(error));
+        [this, reportPath](const Done &checked) {
+            if (!checked) {
+                showFailure(m_services, this, checked.failure(), m_messages);
                 return;
             }
             showTextFile(reportPath, false);

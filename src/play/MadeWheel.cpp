@@ -1,0 +1,67 @@
+#include "play/MadeWheel.h"
+
+#include "core/IniFile.h"
+#include "core/MessageCatalog.h"
+#include "core/ProgramFolder.h"
+#include "core/TextFile.h"
+#include "play/Systems.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kivora::wheel {
+
+namespace {
+
+// A file name not yet used in the folder: the shape's name, then "-2", "-3", ...
+QString freeFileName(const QDir &folder, const WheelShape &shape)
+{
+    const QString base = fileName(shape).chopped(4);
+    QString file = base + QStringLiteral(".ltt");
+    for (int i = 2; QFileInfo::exists(folder.filePath(file)); ++i)
+        file = base + QStringLiteral("-%1.ltt").arg(i);
+    return file;
+}
+
+} // namespace
+
+QString nameProblem(const QString &name, const WheelShape &shape, const IniDocument &ini,
+    const QString &section, const MessageCatalog &messages)
+{
+    if (systems::neededCount(name) != shape.guarantee.numbers || name.contains(QLatin1Char('='))
+        || name.startsWith(QLatin1Char('[')) || name.startsWith(QLatin1Char(';')))
+        return messages("Str214").arg(shape.guarantee.numbers);
+    if (ini.value(section, name))
+        return messages("Str213").arg(name);
+    return {};
+}
+
+Outcome<QString> addToSystems(const ProgramFolder &folder, const QString &section, const QString &name,
+    const WheelShape &shape, const std::vector<quint64> &tickets, const CheckResult &check,
+    const MessageCatalog &messages)
+{
+    const QDir systems(folder.systemFolder());
+    QDir().mkpath(systems.path());
+    const QString file = freeFileName(systems, shape);
+    const QString path = systems.filePath(file);
+    QString error;
+    if (!textfile::writeLines(path, templateLines(shape, tickets, check, messages), &error))
+        return Failure::io(error);
+    IniFile config(folder.configPath());
+    bool taken = false;
+    const bool listed = config.update([&](IniDocument &ini) {
+        taken = ini.value(section, name).has_value();
+        if (!taken)
+            ini.writeString(section, name, file);
+        return !taken;
+    });
+    if (listed)
+        return path;
+    QFile::remove(path);
+    if (taken)
+        return Failure::refused(messages("Str213").arg(name));
+    return Failure::io(config.lastError());
+}
+
+} // namespace kivora::wheel
