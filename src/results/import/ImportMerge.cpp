@@ -1,0 +1,370 @@
+#include "results/import/ImportMerge.h"
+
+#include "core/CharSet.h"
+#include "core/MessageCatalog.h"
+#include "core/ShortDate.h"
+#include "core/TextFields.h"
+#include "core/TextFile.h"
+#include "results/AddDraw.h"
+#include "results/BaseWriteGuard.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+
+namespace kivora {
+
+namespace {
+
+bool isNumberText(const QString &text, int *value)
+{
+    bool ok = false;
+    *value = text.toInt(&ok);
+    return ok && *value >= 0 && !text.startsWith(QLatin1Char('+'));
+}
+
+std::vector<int> sortedMain(const DrawTable &base, int row)
+{
+    std::vector<int> numbers(base.numbers(row), base.numbers(row) + base.drawNumber());
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+std::vector<int> sortedAdditional(const DrawTable &base, int row)
+{
+    std::vector<int> numbers;
+    for (int j = 0; j < base.additionalCount(); ++j)
+        numbers.push_back(base.additional(row, j).toInt());
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+std::vector<int> sortedSlice(const quint8 *numbers, int count)
+{
+    std::vector<int> out(numbers, numbers + count);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+QString baseNumbersText(const DrawTable &base, int row)
+{
+    QStringList main;
+    for (int j = 0; j < base.drawNumber(); ++j)
+        main.append(QString::number(base.number(row, j)));
+    QStringList additional;
+    for (int j = 0; j < base.additionalCount(); ++j)
+        additional.append(base.additional(row, j));
+    return main.join(QLatin1Char(','))
+        + (additional.isEmpty() ? QString() : QStringLiteral(" + ") + additional.join(QLatin1Char(',')));
+}
+
+QString importedNumbersText(const ImportedDraws &imported, const ImportedDraw &draw)
+{
+    const QString additional = imported.additionalText(draw);
+    return imported.mainText(draw) + (additional.isEmpty() ? QString() : QStringLiteral(" + ") + additional);
+}
+
+// A draw of either side as the merge compares them.
+struct Known
+{
+    int number = -1;
+    std::vector<int> main; // sorted
+    std::vector<int> additional;
+    int baseRow = -1; // -1 for a draw planned from the import
+    bool matched = false;
+};
+
+bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
+{
+    backupPath->clear();
+    const QFileInfo info(basePath);
+    if (!info.exists() || info.size() == 0)
+        return true;
+    QByteArray bytes;
+    if (!textfile::readBytes(basePath, &bytes, error))
+        return false;
+    const QString target = importBackupPath(basePath);
+    if (!textfile::writeBytes(target, bytes, error))
+        return false;
+    *backupPath = target;
+    return true;
+}
+
+QString recordDateText(const QDate &date)
+{
+    return date.isValid() ? shortDate(date) : QStringLiteral("-");
+}
+
+QString tooLargeMessage(const QString &basePath, int lineLimit, const MessageCatalog &messages)
+{
+    return messages("Str442").arg(textfile::describeError(basePath, messages("Str160").arg(lineLimit)));
+}
+
+} // namespace
+
+QDate baseRecordDate(const QString &text)
+{
+    if (text == QLatin1String("-"))
+        return {};
+    QDate date = QDate::fromString(text, sampleDateFormat());
+    if (!date.isValid() && isDrawDate(text)) {
+        const QString format = shortDateFormat();
+        date = QDate::fromString(text, asRecordField(format));
+        if (!date.isValid())
+            date = QDate::fromString(text, format);
+    }
+    return date;
+}
+
+QString importedRecordLine(const ImportedDraws &imported, int index, int number)
+{
+    const ImportedDraw &draw = imported.draws[static_cast<size_t>(index)];
+    QString machine = QStringLiteral("-");
+    QString ballSet = QStringLiteral("-");
+    if (draw.extra >= 0) {
+        const QString &extra = imported.extras.at(draw.extra);
+        const int comma = extra.indexOf(QLatin1Char(','));
+        machine = extra.left(comma);
+        ballSet = extra.mid(comma + 1);
+    }
+    return addDrawLine(QString::number(number), recordDateText(draw.date), machine, ballSet,
+        imported.mainText(draw), imported.additionalText(draw));
+}
+
+MergePlan planMerge(const DrawTable &base, const ImportedDraws &imported)
+{
+    MergePlan plan;
+    plan.baseBefore = base.rowCount();
+    QHash<qint64, std::vector<Known>> byDate; // julian day
+    QHash<int, std::vector<Known>> undatedByNumber;
+    int lastNumber = 0;
+    QDate lastBaseDate;
+    for (int row = 0; row < base.rowCount(); ++row) {
+        Known known;
+        int number = 0;
+        if (isNumberText(base.drawNumberText(row), &number)) {
+            known.number = number;
+            lastNumber = std::max(lastNumber, number);
+        }
+        known.main = sortedMain(base, row);
+        known.additional = sortedAdditional(base, row);
+        known.baseRow = row;
+        const QDate date = baseRecordDate(base.date(row));
+        if (date.isValid()) {
+            byDate[date.toJulianDay()].push_back(known);
+            if (!lastBaseDate.isValid() || date > lastBaseDate)
+                lastBaseDate = date;
+            plan.firstDate = plan.firstDate.isValid() ? std::min(plan.firstDate, date) : date;
+        } else if (known.number >= 0) {
+            undatedByNumber[known.number].push_back(known);
+        }
+    }
+    plan.lastDate = lastBaseDate;
+    for (int i = 0; i < imported.size(); ++i) {
+        const ImportedDraw &draw = imported.draws[static_cast<size_t>(i)];
+        const std::vector<int> main = sortedSlice(imported.numbersOf(draw), imported.mainCount);
+        const std::vector<int> additional
+            = sortedSlice(imported.numbersOf(draw) + imported.mainCount, imported.additionalCount);
+        std::vector<Known> &same
+            = draw.date.isValid() ? byDate[draw.date.toJulianDay()] : undatedByNumber[draw.number];
+        Known *equal = nullptr;
+        Known *other = nullptr;
+        for (Known &known : same) {
+            if (known.matched)
+                continue;
+            // Two draws of one day with numbers of their own are different draws.
+            if (draw.number >= 0 && known.number >= 0 && known.number != draw.number)
+                continue;
+            if (known.main == main && known.additional == additional)
+                equal = equal ? equal : &known;
+            else
+                other = other ? other : &known;
+        }
+        if (equal) {
+            equal->matched = true;
+            ++plan.duplicates;
+            continue;
+        }
+        if (other && (draw.date.isValid() || draw.number >= 0)) {
+            other->matched = true;
+            ++plan.conflicts;
+            if (plan.firstConflicts.size() < kListedConflicts) {
+                MergeConflict conflict;
+                conflict.date = draw.date;
+                conflict.line = draw.line;
+                conflict.baseNumbers
+                    = other->baseRow >= 0 ? baseNumbersText(base, other->baseRow) : QString();
+                conflict.importedNumbers = importedNumbersText(imported, draw);
+                plan.firstConflicts.append(conflict);
+            }
+            continue;
+        }
+        // Known from now on: the same draw twice in the source is taken once.
+        Known planned;
+        planned.number = draw.number;
+        planned.main = main;
+        planned.additional = additional;
+        same.push_back(planned);
+        plan.newDraws.push_back(i);
+        if (draw.date.isValid() && lastBaseDate.isValid() && draw.date < lastBaseDate)
+            plan.rewrite = true;
+    }
+    for (int index : plan.newDraws) {
+        const ImportedDraw &draw = imported.draws[static_cast<size_t>(index)];
+        plan.newNumbers.push_back(draw.number >= 0 ? draw.number : ++lastNumber);
+        if (draw.number > lastNumber)
+            lastNumber = draw.number;
+        if (draw.date.isValid()) {
+            plan.firstDate = plan.firstDate.isValid() ? std::min(plan.firstDate, draw.date) : draw.date;
+            plan.lastDate = plan.lastDate.isValid() ? std::max(plan.lastDate, draw.date) : draw.date;
+        }
+    }
+    plan.fresh = static_cast<int>(plan.newDraws.size());
+    plan.baseAfter = plan.baseBefore + plan.fresh;
+    return plan;
+}
+
+MergePlan planReplace(int baseDraws, const ImportedDraws &imported)
+{
+    MergePlan plan;
+    plan.baseBefore = baseDraws;
+    int lastNumber = 0;
+    for (int i = 0; i < imported.size(); ++i) {
+        const ImportedDraw &draw = imported.draws[static_cast<size_t>(i)];
+        plan.newDraws.push_back(i);
+        plan.newNumbers.push_back(draw.number >= 0 ? draw.number : ++lastNumber);
+        lastNumber = std::max(lastNumber, draw.number);
+        if (draw.date.isValid()) {
+            plan.firstDate = plan.firstDate.isValid() ? std::min(plan.firstDate, draw.date) : draw.date;
+            plan.lastDate = plan.lastDate.isValid() ? std::max(plan.lastDate, draw.date) : draw.date;
+        }
+    }
+    plan.fresh = imported.size();
+    plan.baseAfter = plan.fresh;
+    plan.rewrite = true;
+    return plan;
+}
+
+ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const ImportedDraws &imported,
+    const LotteryDefinition &definition, const MessageCatalog &messages, int lineLimit)
+{
+    ImportWrite result;
+    result.message = baseWriteRefusal(basePath, definition, messages);
+    if (!result.message.isEmpty())
+        return result;
+    if (plan.newDraws.empty()) {
+        result.ok = true;
+        return result;
+    }
+    QStringList newLines;
+    for (size_t i = 0; i < plan.newDraws.size(); ++i)
+        newLines.append(importedRecordLine(imported, plan.newDraws[i], plan.newNumbers[i]));
+    QString reason;
+    if (!plan.rewrite) {
+        QString refusal;
+        const bool appended = textfile::appendText(
+            basePath,
+            [&](const QString &existing, QString *text, QString *error) {
+                const int lines = countBaseLines(existing);
+                if (lines + newLines.size() > lineLimit)
+                    refusal = tooLargeMessage(basePath, lineLimit, messages);
+                else if (lines < plan.baseBefore)
+                    refusal = messages("Str523").arg(basePath);
+                if (!refusal.isEmpty()) {
+                    *error = refusal;
+                    return false;
+                }
+                const bool endsLine = existing.isEmpty() || existing.endsWith(QLatin1Char('\n'))
+                    || existing.endsWith(QLatin1Char('\r'));
+                *text = (endsLine ? QString() : textfile::crlf()) + textfile::joinLines(newLines);
+                return true;
+            },
+            &reason);
+        if (!appended)
+            result.message = refusal.isEmpty() ? messages("Str56").arg(reason) : refusal;
+        result.ok = appended;
+        return result;
+    }
+    // Rewritten in date order: the base's lines as they are, the new ones among them.
+    textfile::FileLock lock(basePath);
+    QString text;
+    if (!lock.lock(&reason)
+        || (QFileInfo::exists(basePath) && !textfile::readText(basePath, &text, &reason))) {
+        result.message = messages("Str56").arg(reason);
+        return result;
+    }
+    const QStringList baseLines = textfile::splitLines(text);
+    if (countBaseLines(text) < plan.baseBefore) {
+        result.message = messages("Str523").arg(basePath);
+        return result;
+    }
+    struct Placed
+    {
+        qint64 day;
+        int order;
+        const QString *line;
+    };
+    std::vector<Placed> placed;
+    qint64 day = 0;
+    int order = 0;
+    for (const QString &line : baseLines) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const QDate date = baseRecordDate(extractField(2, line, fieldDelimiters()));
+        if (date.isValid())
+            day = date.toJulianDay();
+        placed.push_back({ day, order++, &line });
+    }
+    for (size_t i = 0; i < plan.newDraws.size(); ++i) {
+        const QDate date = imported.draws[static_cast<size_t>(plan.newDraws[i])].date;
+        if (date.isValid())
+            day = date.toJulianDay();
+        placed.push_back({ day, order++, &newLines.at(static_cast<int>(i)) });
+    }
+    std::stable_sort(
+        placed.begin(), placed.end(), [](const Placed &a, const Placed &b) { return a.day < b.day; });
+    if (static_cast<int>(placed.size()) > lineLimit) {
+        result.message = tooLargeMessage(basePath, lineLimit, messages);
+        return result;
+    }
+    QStringList lines;
+    lines.reserve(static_cast<int>(placed.size()));
+    for (const Placed &p : placed)
+        lines.append(*p.line);
+    if (!keepBackup(basePath, &result.backupPath, &reason)
+        || !textfile::writeLines(basePath, lines, &reason)) {
+        result.message = messages("Str56").arg(reason);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+ImportWrite writeReplace(const QString &basePath, const MergePlan &plan, const ImportedDraws &imported,
+    const LotteryDefinition &definition, const MessageCatalog &messages, int lineLimit)
+{
+    ImportWrite result;
+    result.message = baseWriteRefusal(basePath, definition, messages);
+    if (!result.message.isEmpty())
+        return result;
+    if (static_cast<int>(plan.newDraws.size()) > lineLimit) {
+        result.message = tooLargeMessage(basePath, lineLimit, messages);
+        return result;
+    }
+    QStringList lines;
+    lines.reserve(static_cast<int>(plan.newDraws.size()));
+    for (size_t i = 0; i < plan.newDraws.size(); ++i)
+        lines.append(importedRecordLine(imported, plan.newDraws[i], plan.newNumbers[i]));
+    QString reason;
+    textfile::FileLock lock(basePath);
+    if (!lock.lock(&reason) || !keepBackup(basePath, &result.backupPath, &reason)
+        || !textfile::writeLines(basePath, lines, &reason)) {
+        result.message = messages("Str56").arg(reason);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace kivora

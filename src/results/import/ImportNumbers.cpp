@@ -1,0 +1,55 @@
+#include "results/import/ImportNumbers.h"
+
+namespace kivora {
+
+namespace {
+
+bool isSeparator(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char('|') || c == QLatin1Char('-') || c == QLatin1Char(',')
+        || c == QLatin1Char(';') || c == QLatin1Char('+');
+}
+
+} // namespace
+
+bool packedNumberTexts(QStringView field, QStringList *numbers)
+{
+    numbers->clear();
+    const qsizetype n = field.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (isSeparator(field[i])) {
+            ++i;
+            continue;
+        }
+        qsizetype j = i;
+        while (j < n && !isSeparator(field[j]))
+            ++j;
+        const QStringView piece = field.mid(i, j - i);
+        for (QChar c : piece) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+                numbers->clear();
+                return false;
+            }
+        }
+        numbers->append(piece.toString());
+        i = j;
+    }
+    return true;
+}
+
+std::vector<int> packedNumbers(QStringView field)
+{
+    QStringList texts;
+    std::vector<int> numbers;
+    if (!packedNumberTexts(field, &texts))
+        return numbers;
+    for (const QString &text : texts) {
+        if (text.size() > 9)
+            return {};
+        numbers.push_back(text.toInt());
+    }
+    return numbers;
+}
+
+} // namespace kivora
