@@ -49,7 +49,8 @@ TEST(ImportRefusal, EmptyBinaryAndForeignFilesAreRefusedNamingTheFile)
 TEST(ImportRefusal, AFileOfAnotherLotteryHasNoDrawsOfThisOne)
 {
     // Five numbers a draw, five plus stars, four plus four: none is a draw of 6 of 45.
-    for (const char *file : { "ny_megamillions.csv", "ny_take5.csv", "fdj_euromillions_bom.csv", "ru_4x20.txt" }) {
+    for (const char *file :
+        { "ny_megamillions.csv", "ny_take5.csv", "fdj_euromillions_bom.csv", "ru_4x20.txt" }) {
         const ImportFileRead r = readFile(importFile(file), test::lottery("6 из 45", 45, 6));
         EXPECT_EQ(r.refusal, ImportRefusal::NotResults) << file;
         EXPECT_TRUE(r.message.contains(QStringLiteral("6 из 45"))) << r.message.toStdString();
@@ -77,21 +78,25 @@ TEST(ImportRefusal, DatesThatNeverSettleTheOrderAskForTheFormat)
     EXPECT_EQ(monthFirst.read.draws.draws.back().date, QDate(2020, 5, 6));
     EXPECT_EQ(dayFirst.read.draws.draws.back().date, QDate(2020, 6, 5));
     settings.dateFormat = QStringLiteral("sometimes");
-    EXPECT_EQ(readFile(importFile("ambiguous_dates.csv"), five, settings).refusal, ImportRefusal::BadSettings);
+    EXPECT_EQ(
+        readFile(importFile("ambiguous_dates.csv"), five, settings).refusal, ImportRefusal::BadSettings);
 }
 
 TEST(ImportRefusal, UnknownEncodingAndBadColumnListsAreRefused)
 {
     ImportSettings settings;
     settings.encoding = QStringLiteral("ebcdic");
-    EXPECT_EQ(readFile(importFile("ny_cash4life.csv"), test::cash4Life(), settings).refusal, ImportRefusal::Source);
+    EXPECT_EQ(
+        readFile(importFile("ny_cash4life.csv"), test::cash4Life(), settings).refusal, ImportRefusal::Source);
     settings = {};
     settings.columns = QStringLiteral("main=\"No Such Column\"");
     const ImportFileRead missing = readFile(importFile("ny_cash4life.csv"), test::cash4Life(), settings);
     EXPECT_EQ(missing.refusal, ImportRefusal::BadSettings);
     EXPECT_TRUE(missing.message.contains(QStringLiteral("No Such Column"))) << missing.message.toStdString();
     settings.columns = QStringLiteral("winning=2");
-    EXPECT_EQ(readFile(importFile("ny_cash4life.csv"), test::cash4Life(), settings).refusal, ImportRefusal::BadSettings);
+    EXPECT_EQ(readFile(importFile("ny_cash4life.csv"), test::cash4Life(), settings).refusal,
+        ImportRefusal::BadSettings);
     settings.columns = QStringLiteral("date=1");
-    EXPECT_EQ(readFile(importFile("ny_cash4life.csv"), test::cash4Life(), settings).refusal, ImportRefusal::BadSettings);
+    EXPECT_EQ(readFile(importFile("ny_cash4life.csv"), test::cash4Life(), settings).refusal,
+        ImportRefusal::BadSettings);
 }

@@ -17,8 +17,8 @@ inline QString importFile(const char *name)
     return QDir(QStringLiteral(KIVORA_TEST_DATA "/import")).filePath(QString::fromUtf8(name));
 }
 
-inline LotteryDefinition lottery(const char *name, int maxNumber, int drawNumber, int additional = 0,
-    int addMin = 0, int addMax = 9)
+inline LotteryDefinition lottery(
+    const char *name, int maxNumber, int drawNumber, int additional = 0, int addMin = 0, int addMax = 9)
 {
     LotteryDefinition d;
     d.name = QString::fromUtf8(name);
@@ -31,14 +31,38 @@ inline LotteryDefinition lottery(const char *name, int maxNumber, int drawNumber
     return d;
 }
 
-inline LotteryDefinition megaMillions() { return lottery("Mega Millions", 70, 5, 1, 1, 25); }
-inline LotteryDefinition cash4Life() { return lottery("Cash4Life", 60, 5, 1, 1, 4); }
-inline LotteryDefinition take5() { return lottery("Take 5", 39, 5); }
-inline LotteryDefinition euroMillions() { return lottery("EuroMillions", 50, 5, 2, 1, 12); }
-inline LotteryDefinition lotto6aus49() { return lottery("6 aus 49", 49, 6, 1, 0, 9); }
-inline LotteryDefinition fourOf20() { return lottery("4 из 20", 20, 4, 4, 1, 20); }
-inline LotteryDefinition powerball() { return lottery("Powerball", 69, 5, 1, 1, 26); }
-inline LotteryDefinition fantasy5() { return lottery("Fantasy 5", 39, 5); }
+inline LotteryDefinition megaMillions()
+{
+    return lottery("Mega Millions", 70, 5, 1, 1, 25);
+}
+inline LotteryDefinition cash4Life()
+{
+    return lottery("Cash4Life", 60, 5, 1, 1, 4);
+}
+inline LotteryDefinition take5()
+{
+    return lottery("Take 5", 39, 5);
+}
+inline LotteryDefinition euroMillions()
+{
+    return lottery("EuroMillions", 50, 5, 2, 1, 12);
+}
+inline LotteryDefinition lotto6aus49()
+{
+    return lottery("6 aus 49", 49, 6, 1, 0, 9);
+}
+inline LotteryDefinition fourOf20()
+{
+    return lottery("4 из 20", 20, 4, 4, 1, 20);
+}
+inline LotteryDefinition powerball()
+{
+    return lottery("Powerball", 69, 5, 1, 1, 26);
+}
+inline LotteryDefinition fantasy5()
+{
+    return lottery("Fantasy 5", 39, 5);
+}
 
 // Each draw as "yyyy-MM-dd number main|additional", oldest first.
 inline QStringList drawTexts(const ImportedDraws &draws)

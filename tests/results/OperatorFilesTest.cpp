@@ -33,15 +33,17 @@ TEST(OperatorFiles, NewYorkMegaMillionsIsReadOldestFirstWithItsPackedNumbers)
     EXPECT_EQ(r.format.delimiter, QLatin1Char(','));
     EXPECT_TRUE(r.format.header);
     EXPECT_TRUE(r.format.certain());
-    EXPECT_EQ(columnsOf(r), QStringLiteral("date=\"Draw Date\",main=\"Winning Numbers\",additional=\"Mega Ball\""));
+    EXPECT_EQ(
+        columnsOf(r), QStringLiteral("date=\"Draw Date\",main=\"Winning Numbers\",additional=\"Mega Ball\""));
     EXPECT_EQ(r.format.dateOrder, DateOrder::MonthFirst);
     EXPECT_EQ(r.format.order, RowOrder::NewestFirst);
     // The old eras' numbers above 70 or Mega Balls above 25 do not fit the lottery.
     EXPECT_EQ(r.read.skipped, 2);
     EXPECT_EQ(r.read.skippedFor(ImportSkip::OutOfRange), 2);
     EXPECT_EQ(drawTexts(r.read.draws),
-        texts({ "2017-10-27 -1 8,15,23,43,47|25", "2017-10-31 -1 6,28,31,52,53|12", "2017-11-03 -1 10,22,42,61,69|3",
-            "2020-09-18 -1 6,13,20,53,68|1", "2020-09-22 -1 3,15,26,27,58|11", "2020-09-25 -1 20,36,37,48,67|14" }));
+        texts({ "2017-10-27 -1 8,15,23,43,47|25", "2017-10-31 -1 6,28,31,52,53|12",
+            "2017-11-03 -1 10,22,42,61,69|3", "2020-09-18 -1 6,13,20,53,68|1",
+            "2020-09-22 -1 3,15,26,27,58|11", "2020-09-25 -1 20,36,37,48,67|14" }));
 }
 
 TEST(OperatorFiles, SinceTakesOnlyTheCurrentEraAndSkipsNothingOlder)
@@ -56,7 +58,8 @@ TEST(OperatorFiles, SinceTakesOnlyTheCurrentEraAndSkipsNothingOlder)
     EXPECT_EQ(r.read.draws.draws.front().date, QDate(2017, 10, 31));
 
     settings.since = QStringLiteral("2017-11-01");
-    EXPECT_EQ(readFile(importFile("ny_megamillions.csv"), test::megaMillions(), settings).read.draws.size(), 4);
+    EXPECT_EQ(
+        readFile(importFile("ny_megamillions.csv"), test::megaMillions(), settings).read.draws.size(), 4);
     settings.since = QStringLiteral("2021-01-01");
     const ImportFileRead none = readFile(importFile("ny_megamillions.csv"), test::megaMillions(), settings);
     EXPECT_EQ(none.refusal, ImportRefusal::NotResults);
@@ -71,7 +74,8 @@ TEST(OperatorFiles, Cash4LifeTakesItsCashBallAsTheAdditionalNumber)
     ASSERT_TRUE(r.ok()) << r.message.toStdString();
     EXPECT_EQ(r.format.order, RowOrder::OldestFirst);
     EXPECT_EQ(drawTexts(r.read.draws),
-        texts({ "2014-06-16 -1 15,21,31,39,56|4", "2014-06-19 -1 6,12,41,47,54|2", "2014-06-23 -1 3,18,25,40,60|1" }));
+        texts({ "2014-06-16 -1 15,21,31,39,56|4", "2014-06-19 -1 6,12,41,47,54|2",
+            "2014-06-23 -1 3,18,25,40,60|1" }));
 }
 
 TEST(OperatorFiles, TakeFiveRowsHoldTheMiddayAndTheEveningDrawAndAnEmptyGroupIsNoDraw)
@@ -93,12 +97,14 @@ TEST(OperatorFiles, FrenchEuroMillionsPrefersTheDrawingOrderOverTheSortedCopy)
         ASSERT_TRUE(r.ok()) << r.message.toStdString();
         EXPECT_EQ(r.format.delimiter, QLatin1Char(';'));
         EXPECT_EQ(r.format.encoding,
-            QString::fromLatin1(std::string(name).find("latin1") != std::string::npos ? "iso-8859-1" : "utf-8"));
+            QString::fromLatin1(
+                std::string(name).find("latin1") != std::string::npos ? "iso-8859-1" : "utf-8"));
         // The accented header name reads as written in either encoding.
         EXPECT_TRUE(r.format.headerNames.contains(QString::fromUtf8("numéro_jokerplus")));
         EXPECT_EQ(columnsOf(r),
-            QStringLiteral("number=\"annee_numero_de_tirage\",date=\"date_de_tirage\",main=\"boule_1\"..\"boule_5\","
-                           "additional=\"etoile_1\"..\"etoile_2\""));
+            QStringLiteral(
+                "number=\"annee_numero_de_tirage\",date=\"date_de_tirage\",main=\"boule_1\"..\"boule_5\","
+                "additional=\"etoile_1\"..\"etoile_2\""));
         EXPECT_EQ(r.format.dateOrder, DateOrder::DayFirst);
         EXPECT_EQ(drawTexts(r.read.draws),
             texts({ "2020-10-16 2020083 30,1,45,22,8|1,12", "2020-10-20 2020084 5,41,12,33,20|7,9",
@@ -136,7 +142,8 @@ TEST(OperatorFiles, PipeSeparatedPowerballWithWeekdaysAndCommasInItsDates)
     EXPECT_EQ(r.format.delimiter, QLatin1Char('|'));
     EXPECT_EQ(columnsOf(r), QStringLiteral("date=\"Draw Date\",main=\"WB1\"..\"WB5\",additional=\"PB\""));
     EXPECT_EQ(drawTexts(r.read.draws),
-        texts({ "2020-06-10 -1 13,15,29,50,69|10", "2020-06-13 -1 2,12,32,50,65|5", "2020-06-16 -1 10,31,41,63,1|18" }));
+        texts({ "2020-06-10 -1 13,15,29,50,69|10", "2020-06-13 -1 2,12,32,50,65|5",
+            "2020-06-16 -1 10,31,41,63,1|18" }));
 }
 
 TEST(OperatorFiles, FixedWidthFantasyFiveAfterAPreambleAndARule)
@@ -146,7 +153,8 @@ TEST(OperatorFiles, FixedWidthFantasyFiveAfterAPreambleAndARule)
     EXPECT_EQ(r.format.kind, ImportKind::Fixed);
     EXPECT_EQ(columnsOf(r), QStringLiteral("number=\"Draw\",date=\"Draw Date\",main=\"Numbers\""));
     EXPECT_EQ(drawTexts(r.read.draws),
-        texts({ "2020-06-13 8499 1,30,12,25,38", "2020-06-14 8500 5,9,13,22,39", "2020-06-15 8501 16,19,34,27,2" }));
+        texts({ "2020-06-13 8499 1,30,12,25,38", "2020-06-14 8500 5,9,13,22,39",
+            "2020-06-15 8501 16,19,34,27,2" }));
 }
 
 TEST(OperatorFiles, Utf16WithItsMarkReadsAsTheSameFile)

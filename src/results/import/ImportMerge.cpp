@@ -178,7 +178,7 @@ MergePlan planMerge(const DrawTable &base, const ImportedDraws &imported)
                 continue;
             if (known.main == main && known.additional == additional)
                 equal = equal ? equal : &known;
-            else
+            else if (known.baseRow >= 0)
                 other = other ? other : &known;
         }
         if (equal) {
