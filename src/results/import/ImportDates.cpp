@@ -246,8 +246,13 @@ QDate dateFromParts(const DateParts &parts, DateOrder order)
         return {};
     if (parts.named || parts.isoOrder)
         return QDate(parts.year, parts.second, parts.first);
-    if (parts.dotted && order == DateOrder::Unknown)
-        order = DateOrder::DayFirst;
+    // A date that settles the order itself needs no vote.
+    if (order == DateOrder::Unknown) {
+        if (parts.dotted || (parts.first > 12 && parts.second <= 12))
+            order = DateOrder::DayFirst;
+        else if (parts.second > 12 && parts.first <= 12)
+            order = DateOrder::MonthFirst;
+    }
     if (parts.first == parts.second)
         return QDate(parts.year, parts.first, parts.first);
     if (order == DateOrder::DayFirst)

@@ -5,16 +5,6 @@
 
 namespace kivora {
 
-namespace {
-
-// A value keeps its blanks and a ";" as written only inside quotes.
-QString quoted(const QString &value)
-{
-    return QLatin1Char('"') + value + QLatin1Char('"');
-}
-
-} // namespace
-
 ImportSettings readImportProfile(const IniDocument &ini, const QString &lottery)
 {
     using namespace importprofile;
@@ -38,7 +28,7 @@ ProfileWrite saveImportProfile(IniFile &ini, const QString &lottery, const Impor
             if (value.isEmpty())
                 document.deleteKey(lottery, key);
             else
-                document.writeString(lottery, key, quoted(value));
+                document.writeString(lottery, key, value);
         };
         put(kEncoding, settings.encoding);
         put(kDelimiter, settings.delimiter);

@@ -92,6 +92,9 @@ QStringList splitDelimited(QStringView line, QChar delimiter)
                     ++i;
                 } else {
                     quoted = false;
+                    // Blanks between the closing quote and the delimiter are no part of the field.
+                    while (i + 1 < n && line[i + 1] != delimiter && line[i + 1].isSpace())
+                        ++i;
                 }
             } else {
                 field += c;
