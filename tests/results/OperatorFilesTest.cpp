@@ -184,4 +184,6 @@ TEST(OperatorFiles, SkippedRowsAreCountedByReasonAndTheFirstListed)
     ASSERT_EQ(r.read.firstSkipped.size(), 5);
     EXPECT_EQ(r.read.firstSkipped.front().line, 3);
     EXPECT_EQ(r.read.firstSkipped.front().text, QStringLiteral("02.06.2020;1;2;3;4;99"));
+    EXPECT_EQ(r.read.firstSkipped.back().text, QStringLiteral("31.02.2020;1;2;3;4;5"));
+    EXPECT_EQ(r.read.firstSkipped.back().reason, ImportSkip::NotADate);
 }

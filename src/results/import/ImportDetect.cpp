@@ -580,8 +580,11 @@ DetectResult detectImportFormat(const ImportSource &source, const LotteryDefinit
     }
     ImportRowReader reader(source.text, format);
     ImportRow row;
-    while (static_cast<int>(result.sample.size()) < kDetectionRows && reader.next(&row))
+    while (static_cast<int>(result.sample.size()) < kDetectionRows && reader.next(&row)) {
+        row.text = row.written();
+        row.raw = {};
         result.sample.push_back(row);
+    }
     if (format.kind == ImportKind::Native) {
         format.columns.number = 0;
         format.columns.date = 1;

@@ -19,6 +19,7 @@ struct PendingRow
 {
     DateParts date;
     bool undated = false; // "-" in a record of the program's own
+    bool isDraw = false; // a draw read (its fault, if any, came with its date); else a skipped row
     std::optional<DrawFault> fault;
     int line = 0;
     QString text; // kept for skipped rows only
@@ -150,12 +151,16 @@ ImportRead readImportRows(const ImportSource &source, const ImportFormat &format
             draws.push_back(draw);
             ++drawsOfRow;
         }
-        if (!rowFault && drawsOfRow > 0 && !base.date.valid() && !base.undated)
+        // A date that no order of its parts makes real ("31.02.2020") is refused at once.
+        const bool realDate = base.date.valid()
+            && (dateFromParts(base.date, DateOrder::DayFirst).isValid()
+                || dateFromParts(base.date, DateOrder::MonthFirst).isValid());
+        if (!rowFault && drawsOfRow > 0 && !realDate && !base.undated)
             rowFault = DrawFault::NotADate;
         if (rowFault) {
             draws.resize(firstDraw);
             base.fault = rowFault;
-            base.text = row.text;
+            base.text = row.written();
             pending.push_back(std::move(base));
             continue;
         }
@@ -176,6 +181,7 @@ ImportRead readImportRows(const ImportSource &source, const ImportFormat &format
                 out.extras.append(extra);
             }
             PendingRow drawRow;
+            drawRow.isDraw = true;
             drawRow.date = base.date;
             drawRow.undated = base.undated;
             drawRow.line = row.line;
@@ -191,27 +197,29 @@ ImportRead readImportRows(const ImportSource &source, const ImportFormat &format
     }
     // Dates settled: skipped rows and draws in file order, since applied to both.
     size_t next = 0;
+    int lastSkippedLine = 0;
     std::vector<QDate> fileDates;
     for (PendingRow &p : pending) {
         QDate date = p.undated ? QDate() : dateFromParts(p.date, result.dateOrder);
         if (!p.fault && !p.undated && !date.isValid())
             p.fault = DrawFault::NotADate;
         if (since.isValid() && date.isValid() && date < since) {
-            if (!p.fault) {
+            if (p.isDraw) {
                 ++result.beforeSince;
                 ++next;
             }
             continue;
         }
         if (p.fault) {
-            if (p.line > 0 && (result.firstSkipped.isEmpty() || result.firstSkipped.back().line != p.line)) {
+            if (p.line != lastSkippedLine) {
+                lastSkippedLine = p.line;
                 ++result.skipped;
                 ++result.skippedBy[static_cast<size_t>(*p.fault)];
                 if (result.firstSkipped.size() < kListedSkippedLines)
                     result.firstSkipped.append({ p.line, *p.fault, p.text });
             }
             // A draw of a row whose other draw was taken stays out with it.
-            if (p.text.isEmpty())
+            if (p.isDraw)
                 ++next;
             continue;
         }

@@ -221,13 +221,13 @@ bool ImportRowReader::next(ImportRow *row)
         if (line.trimmed().isEmpty() || isRuleLine(line))
             continue;
         row->line = m_line;
-        row->text = line.toString();
+        row->raw = line;
         switch (m_format.kind) {
         case ImportKind::Fixed:
             row->fields = splitFixed(line, m_format.fixedColumns);
             break;
         case ImportKind::Native:
-            row->fields = splitFields(row->text, fieldDelimiters());
+            row->fields = splitFields(line.toString(), fieldDelimiters());
             break;
         default:
             row->fields = splitDelimited(line, m_format.delimiter);

@@ -18,7 +18,11 @@ struct ImportRow
 {
     QStringList fields;
     int line = 0; // from 1, as an editor counts; JSON: the object's position from 1
-    QString text; // the line as written (JSON: the object), for the list of skipped rows
+    QString text; // JSON: the object as written; text rows leave it empty and give raw
+    QStringView raw; // the line as written, valid until the next row is read
+
+    // The row as written, for the list of skipped rows and a preview.
+    QString written() const { return text.isEmpty() ? raw.toString() : text; }
 };
 
 // The fields of one delimited line. A field in double quotes may hold the delimiter
