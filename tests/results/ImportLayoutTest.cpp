@@ -34,6 +34,8 @@ TEST(ImportLayout, CommaTabAndBlankSeparatedFilesGiveTheSameDraws)
         texts({ "No   Date        N1 N2 N3 N4 N5", "12   2020-06-14   3  1  2 36  7",
             "13   2020-06-15   5  4  9  8 33" }),
         texts({ "12 14.06.2020 3-1-2-36-7", "13 15.06.2020 5-4-9-8-33" }),
+        texts({ "Draw  Draw Date    Numbers", " 12   06/14/2020   3  1  2 36  7",
+            " 13   06/15/2020   5  4  9  8 33" }),
     };
     test::TempFolder dir;
     for (size_t i = 0; i < files.size(); ++i) {

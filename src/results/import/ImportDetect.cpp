@@ -132,7 +132,8 @@ std::vector<int> ruleStarts(QStringView rule)
     return starts;
 }
 
-// Starts of the columns that the data lines leave blank between them.
+// Starts of the columns that the lines from `from` on (a header and the data) leave
+// blank between them.
 std::vector<int> gapStarts(const std::vector<Line> &lines, size_t from)
 {
     int width = 0;
@@ -238,7 +239,18 @@ void detectLayout(const std::vector<Line> &lines, const ImportSettings &settings
         return;
     }
     format->kind = ImportKind::Fixed;
-    format->fixedColumns = columnsFromStarts(gapStarts(lines, firstData));
+    // The header takes part: numbers aligned under one name ("Numbers") stay one column.
+    std::vector<int> starts = gapStarts(lines, header ? firstData - 1 : firstData);
+    if (header) {
+        // Numbers that reach past their name to the right belong to the column of that name.
+        const QStringView names = lines[firstData - 1].text;
+        for (size_t i = starts.size(); i-- > 1;) {
+            const qsizetype end = i + 1 < starts.size() ? starts[i + 1] : names.size();
+            if (starts[i] >= names.size() || names.mid(starts[i], end - starts[i]).trimmed().isEmpty())
+                starts.erase(starts.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+    format->fixedColumns = columnsFromStarts(starts);
     if (header)
         format->headerNames = splitFixed(lines[firstData - 1].text, format->fixedColumns);
 }
