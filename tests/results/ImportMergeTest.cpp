@@ -5,6 +5,7 @@
 #include "ImportTestFiles.h"
 #include "core/ShortDate.h"
 #include "results/ResultsLoad.h"
+#include "results/import/ImportReport.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -111,6 +112,12 @@ TEST(ImportMerge, AConflictIsReportedAndNeverWritten)
     EXPECT_EQ(merged.plan.firstConflicts.front().baseNumbers, QStringLiteral("6,12,41,47,55 + 2"));
     EXPECT_EQ(merged.plan.firstConflicts.front().importedNumbers, QStringLiteral("6,12,41,47,54 + 2"));
     EXPECT_EQ(merged.plan.fresh, 2);
+    const MessageCatalog messages;
+    EXPECT_EQ(mergeSummaryText(merged.plan, messages),
+        QString::fromUtf8("Новых розыгрышей: 2, уже в базе: 0, конфликтов: 1."));
+    EXPECT_EQ(mergeConflictsText(merged.plan, messages),
+        QString::fromUtf8("Конфликт: ") + d(2014, 6, 19)
+            + QString::fromUtf8(" — в базе 6,12,41,47,55 + 2, в файле 6,12,41,47,54 + 2 (строка 3)"));
     const QStringList lines = dir.readLines(QStringLiteral("c4l.lot"));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("6,12,41,47,54")));
