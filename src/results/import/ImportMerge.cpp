@@ -9,9 +9,11 @@
 #include "results/BaseWriteGuard.h"
 
 #include <QFileInfo>
-#include <QHash>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
+#include <numeric>
 
 namespace kivora {
 
@@ -40,13 +42,6 @@ std::vector<int> sortedAdditional(const DrawTable &base, int row)
     return numbers;
 }
 
-std::vector<int> sortedSlice(const quint8 *numbers, int count)
-{
-    std::vector<int> out(numbers, numbers + count);
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 QString baseNumbersText(const DrawTable &base, int row)
 {
     QStringList main;
@@ -68,9 +63,9 @@ QString importedNumbersText(const ImportedDraws &imported, const ImportedDraw &d
 // A draw of either side as the merge compares them.
 struct Known
 {
+    qint64 day = 0; // julian day; 0 when undated
     int number = -1;
-    std::vector<int> main; // sorted
-    std::vector<int> additional;
+    quint32 at = 0; // its sorted numbers in the plan's flat array
     int baseRow = -1; // -1 for a draw planned from the import
     bool matched = false;
 };
@@ -136,8 +131,12 @@ MergePlan planMerge(const DrawTable &base, const ImportedDraws &imported)
 {
     MergePlan plan;
     plan.baseBefore = base.rowCount();
-    QHash<qint64, std::vector<Known>> byDate; // julian day
-    QHash<int, std::vector<Known>> undatedByNumber;
+    const int width = imported.mainCount + imported.additionalCount;
+    // Every draw of either side as the merge compares them: its numbers sorted in
+    // each group, in one flat array.
+    std::vector<quint8> numbers;
+    std::vector<Known> baseDated;
+    std::vector<Known> baseUndated;
     int lastNumber = 0;
     QDate lastBaseDate;
     for (int row = 0; row < base.rowCount(); ++row) {
@@ -147,54 +146,95 @@ MergePlan planMerge(const DrawTable &base, const ImportedDraws &imported)
             known.number = number;
             lastNumber = std::max(lastNumber, number);
         }
-        known.main = sortedMain(base, row);
-        known.additional = sortedAdditional(base, row);
+        known.at = static_cast<quint32>(numbers.size());
+        for (int n : sortedMain(base, row))
+            numbers.push_back(static_cast<quint8>(std::clamp(n, 0, 255)));
+        for (int n : sortedAdditional(base, row))
+            numbers.push_back(static_cast<quint8>(std::clamp(n, 0, 255)));
         known.baseRow = row;
         const QDate date = baseRecordDate(base.date(row));
         if (date.isValid()) {
-            byDate[date.toJulianDay()].push_back(known);
+            known.day = date.toJulianDay();
+            baseDated.push_back(known);
             if (!lastBaseDate.isValid() || date > lastBaseDate)
                 lastBaseDate = date;
             plan.firstDate = plan.firstDate.isValid() ? std::min(plan.firstDate, date) : date;
         } else if (known.number >= 0) {
-            undatedByNumber[known.number].push_back(known);
+            baseUndated.push_back(known);
         }
     }
     plan.lastDate = lastBaseDate;
-    for (int i = 0; i < imported.size(); ++i) {
+    std::stable_sort(
+        baseDated.begin(), baseDated.end(), [](const Known &a, const Known &b) { return a.day < b.day; });
+    // The imported draws day by day (undated ones last), so that the draws planned
+    // from the source so far need only be kept for the day at hand.
+    std::vector<int> order(static_cast<size_t>(imported.size()));
+    std::iota(order.begin(), order.end(), 0);
+    const auto dayOf = [&imported](int i) {
+        const QDate date = imported.draws[static_cast<size_t>(i)].date;
+        return date.isValid() ? date.toJulianDay() : std::numeric_limits<qint64>::max();
+    };
+    if (!std::is_sorted(order.begin(), order.end(), [&](int a, int b) { return dayOf(a) < dayOf(b); }))
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return dayOf(a) < dayOf(b); });
+    std::vector<Known> plannedToday;
+    std::vector<Known> plannedUndated;
+    qint64 today = std::numeric_limits<qint64>::min();
+    std::vector<quint8> mine(static_cast<size_t>(width));
+    const auto sameNumbers = [&](const Known &known) {
+        return width == 0
+            || std::memcmp(numbers.data() + known.at, mine.data(), static_cast<size_t>(width)) == 0;
+    };
+    for (int i : order) {
         const ImportedDraw &draw = imported.draws[static_cast<size_t>(i)];
-        const std::vector<int> main = sortedSlice(imported.numbersOf(draw), imported.mainCount);
-        const std::vector<int> additional
-            = sortedSlice(imported.numbersOf(draw) + imported.mainCount, imported.additionalCount);
-        std::vector<Known> &same
-            = draw.date.isValid() ? byDate[draw.date.toJulianDay()] : undatedByNumber[draw.number];
+        const quint8 *drawn = imported.numbersOf(draw);
+        std::copy(drawn, drawn + width, mine.begin());
+        std::sort(mine.begin(), mine.begin() + imported.mainCount);
+        std::sort(mine.begin() + imported.mainCount, mine.end());
+        const bool dated = draw.date.isValid();
+        const qint64 day = dated ? draw.date.toJulianDay() : 0;
+        if (dated && day != today) {
+            today = day;
+            plannedToday.clear();
+        }
         Known *equal = nullptr;
         Known *other = nullptr;
-        for (Known &known : same) {
-            if (known.matched)
-                continue;
+        const auto consider = [&](Known &known) {
             // Two draws of one day with numbers of their own are different draws.
-            if (draw.number >= 0 && known.number >= 0 && known.number != draw.number)
-                continue;
-            if (known.main == main && known.additional == additional)
+            if (known.matched || (draw.number >= 0 && known.number >= 0 && known.number != draw.number))
+                return;
+            if (dated ? false : known.number != draw.number)
+                return;
+            if (sameNumbers(known))
                 equal = equal ? equal : &known;
             else if (known.baseRow >= 0)
                 other = other ? other : &known;
+        };
+        if (dated) {
+            const auto first = std::lower_bound(baseDated.begin(), baseDated.end(), day,
+                [](const Known &known, qint64 d) { return known.day < d; });
+            for (auto it = first; it != baseDated.end() && it->day == day; ++it)
+                consider(*it);
+            for (Known &known : plannedToday)
+                consider(known);
+        } else if (draw.number >= 0) {
+            for (Known &known : baseUndated)
+                consider(known);
+            for (Known &known : plannedUndated)
+                consider(known);
         }
         if (equal) {
             equal->matched = true;
             ++plan.duplicates;
             continue;
         }
-        if (other && (draw.date.isValid() || draw.number >= 0)) {
+        if (other) {
             other->matched = true;
             ++plan.conflicts;
             if (plan.firstConflicts.size() < kListedConflicts) {
                 MergeConflict conflict;
                 conflict.date = draw.date;
                 conflict.line = draw.line;
-                conflict.baseNumbers
-                    = other->baseRow >= 0 ? baseNumbersText(base, other->baseRow) : QString();
+                conflict.baseNumbers = baseNumbersText(base, other->baseRow);
                 conflict.importedNumbers = importedNumbersText(imported, draw);
                 plan.firstConflicts.append(conflict);
             }
@@ -203,11 +243,12 @@ MergePlan planMerge(const DrawTable &base, const ImportedDraws &imported)
         // Known from now on: the same draw twice in the source is taken once.
         Known planned;
         planned.number = draw.number;
-        planned.main = main;
-        planned.additional = additional;
-        same.push_back(planned);
+        planned.day = day;
+        planned.at = static_cast<quint32>(numbers.size());
+        numbers.insert(numbers.end(), mine.begin(), mine.end());
+        (dated ? plannedToday : plannedUndated).push_back(planned);
         plan.newDraws.push_back(i);
-        if (draw.date.isValid() && lastBaseDate.isValid() && draw.date < lastBaseDate)
+        if (dated && lastBaseDate.isValid() && draw.date < lastBaseDate)
             plan.rewrite = true;
     }
     for (int index : plan.newDraws) {
