@@ -1,7 +1,8 @@
 #include "results/import/ImportDates.h"
 
-#include <QList>
 #include <QStringList>
+
+#include <array>
 
 namespace kivora {
 
@@ -148,9 +149,11 @@ int fullYear(int year, int digits)
 DateParts readDateParts(QStringView text)
 {
     DateParts parts;
-    QList<int> numbers;
-    QList<int> digits;
-    QList<QChar> separators; // the character after each number
+    // At most three numbers make a date; a fourth refuses it.
+    std::array<int, 4> numberAt {};
+    std::array<int, 4> digitsAt {};
+    std::array<QChar, 4> separatorAt {}; // the character after each number
+    int count = 0;
     int month = 0;
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -165,9 +168,15 @@ DateParts readDateParts(QStringView text)
                 break;
             if (j - i > 4)
                 return {};
-            numbers.append(text.mid(i, j - i).toInt());
-            digits.append(static_cast<int>(j - i));
-            separators.append(j < n ? text[j] : QChar());
+            if (count == 3)
+                return {};
+            int value = 0;
+            for (qsizetype k = i; k < j; ++k)
+                value = value * 10 + text[k].digitValue();
+            numberAt[static_cast<size_t>(count)] = value;
+            digitsAt[static_cast<size_t>(count)] = static_cast<int>(j - i);
+            separatorAt[static_cast<size_t>(count)] = j < n ? text[j] : QChar();
+            ++count;
             i = j;
         } else if (c.isLetter()) {
             qsizetype j = i;
@@ -175,7 +184,7 @@ DateParts readDateParts(QStringView text)
                 ++j;
             const QString word = plainLower(text.mid(i, j - i));
             // "T" between an ISO date and its time.
-            if (word == QLatin1String("t") && j < n && text[j].isDigit() && numbers.size() == 3)
+            if (word == QLatin1String("t") && j < n && text[j].isDigit() && count == 3)
                 break;
             if (!inArray(word, kWeekdays) && !inArray(word, kFillers)) {
                 const int m = monthOf(word);
@@ -190,30 +199,30 @@ DateParts readDateParts(QStringView text)
     }
     if (month != 0) {
         // "23 октября 2017", "Jun 16, 2020", "16. Juni 2020"
-        if (numbers.size() != 2)
+        if (count != 2)
             return {};
-        const int yearAt = digits.at(0) == 4 ? 0 : 1;
-        parts.year = fullYear(numbers.at(yearAt), digits.at(yearAt));
-        parts.first = numbers.at(1 - yearAt);
+        const int yearAt = digitsAt[0] == 4 ? 0 : 1;
+        parts.year = fullYear(numberAt[static_cast<size_t>(yearAt)], digitsAt[static_cast<size_t>(yearAt)]);
+        parts.first = numberAt[static_cast<size_t>(1 - yearAt)];
         parts.second = month;
         parts.named = true;
         return parts;
     }
-    if (numbers.size() != 3)
+    if (count != 3)
         return {};
-    if (digits.at(0) == 4) {
-        parts.year = numbers.at(0);
-        parts.first = numbers.at(2);
-        parts.second = numbers.at(1);
+    if (digitsAt[0] == 4) {
+        parts.year = numberAt[0];
+        parts.first = numberAt[2];
+        parts.second = numberAt[1];
         parts.isoOrder = true;
         return parts;
     }
-    if (digits.at(2) != 4 && digits.at(2) != 2)
+    if (digitsAt[2] != 4 && digitsAt[2] != 2)
         return {};
-    parts.first = numbers.at(0);
-    parts.second = numbers.at(1);
-    parts.year = fullYear(numbers.at(2), digits.at(2));
-    parts.dotted = separators.at(0) == QLatin1Char('.');
+    parts.first = numberAt[0];
+    parts.second = numberAt[1];
+    parts.year = fullYear(numberAt[2], digitsAt[2]);
+    parts.dotted = separatorAt[0] == QLatin1Char('.');
     return parts;
 }
 

@@ -79,6 +79,12 @@ QStringList splitDelimited(QStringView line, QChar delimiter)
         const CharSet blanks { ' ', '\t' };
         return splitFields(line.toString(), blanks);
     }
+    // Most lines hold no quote: their fields are the pieces between delimiters.
+    if (!line.contains(QLatin1Char('"'))) {
+        for (const QStringView piece : line.tokenize(delimiter))
+            fields.append(piece.trimmed().toString());
+        return fields;
+    }
     QString field;
     bool quoted = false;
     bool wasQuoted = false;
