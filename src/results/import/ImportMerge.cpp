@@ -298,17 +298,22 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
         result.ok = true;
         return result;
     }
-    QStringList newLines;
-    for (size_t i = 0; i < plan.newDraws.size(); ++i)
-        newLines.append(importedRecordLine(imported, plan.newDraws[i], plan.newNumbers[i]));
     QString reason;
     if (!plan.rewrite) {
+        // One text for all the new lines: a million of them append in one write.
+        QString added;
+        added.reserve(static_cast<qsizetype>(plan.newDraws.size()) * (imported.mainCount * 3 + 24));
+        for (size_t i = 0; i < plan.newDraws.size(); ++i) {
+            added += importedRecordLine(imported, plan.newDraws[i], plan.newNumbers[i]);
+            added += textfile::crlf();
+        }
+        const qsizetype newLineCount = static_cast<qsizetype>(plan.newDraws.size());
         QString refusal;
         const bool appended = textfile::appendText(
             basePath,
             [&](const QString &existing, QString *text, QString *error) {
                 const int lines = countBaseLines(existing);
-                if (lines + newLines.size() > lineLimit)
+                if (lines + newLineCount > lineLimit)
                     refusal = tooLargeMessage(basePath, lineLimit, messages);
                 else if (lines < plan.baseBefore)
                     refusal = messages("Str523").arg(basePath);
@@ -318,7 +323,7 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
                 }
                 const bool endsLine = existing.isEmpty() || existing.endsWith(QLatin1Char('\n'))
                     || existing.endsWith(QLatin1Char('\r'));
-                *text = (endsLine ? QString() : textfile::crlf()) + textfile::joinLines(newLines);
+                *text = endsLine ? added : textfile::crlf() + added;
                 return true;
             },
             &reason);
@@ -327,6 +332,9 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
         result.ok = appended;
         return result;
     }
+    QStringList newLines;
+    for (size_t i = 0; i < plan.newDraws.size(); ++i)
+        newLines.append(importedRecordLine(imported, plan.newDraws[i], plan.newNumbers[i]));
     // Rewritten in date order: the base's lines as they are, the new ones among them.
     textfile::FileLock lock(basePath);
     QString text;

@@ -38,6 +38,29 @@ bool packedNumberTexts(QStringView field, QStringList *numbers)
     return true;
 }
 
+bool appendPackedValues(QStringView field, std::vector<int> *values)
+{
+    const qsizetype n = field.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (isSeparator(field[i])) {
+            ++i;
+            continue;
+        }
+        int value = 0;
+        qsizetype j = i;
+        for (; j < n && !isSeparator(field[j]); ++j) {
+            const char16_t u = field[j].unicode();
+            if (u < u'0' || u > u'9' || j - i >= 9)
+                return false;
+            value = value * 10 + (u - u'0');
+        }
+        values->push_back(value);
+        i = j;
+    }
+    return true;
+}
+
 std::vector<int> packedNumbers(QStringView field)
 {
     QStringList texts;

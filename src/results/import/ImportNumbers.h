@@ -16,6 +16,10 @@ namespace kivora {
 // not written in decimal digits. A blank field gives no numbers.
 bool packedNumberTexts(QStringView field, QStringList *numbers);
 
+// Appends the field's numbers to *values; false when some piece is not decimal digits
+// or is longer than nine of them (then *values holds what came before it).
+bool appendPackedValues(QStringView field, std::vector<int> *values);
+
 // The numbers as integers; empty when the field holds anything else (or is blank).
 std::vector<int> packedNumbers(QStringView field);
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <bitset>
 #include <optional>
 
 namespace kivora {
@@ -61,6 +62,43 @@ std::optional<DrawFault> groupNumbers(
     return std::nullopt;
 }
 
+// The numbers of a group as integers, when every piece is plain digits; false sends
+// the group to the rules of a typed draw, which name its fault.
+bool groupValues(const ImportRow &row, const ColumnGroup &group, std::vector<int> *values, bool *blank)
+{
+    values->clear();
+    for (int column : group.columns) {
+        if (column < row.fields.size() && !appendPackedValues(row.fields.at(column), values))
+            return false;
+    }
+    *blank = values->empty();
+    if (group.packFirst > 0) {
+        const size_t first = static_cast<size_t>(group.packFirst - 1);
+        const size_t last = std::min(values->size(), static_cast<size_t>(group.packLast));
+        if (first >= last)
+            values->clear();
+        else
+            *values = std::vector<int>(values->begin() + static_cast<std::ptrdiff_t>(first),
+                values->begin() + static_cast<std::ptrdiff_t>(last));
+    }
+    return true;
+}
+
+// Whether a group of plain numbers is one the rules of a typed draw accept: count of
+// them, each in lo..hi, none twice.
+bool plainGroupFits(const std::vector<int> &values, int count, int lo, int hi)
+{
+    if (static_cast<int>(values.size()) != count)
+        return false;
+    std::bitset<kLargestNumber + 1> seen;
+    for (int v : values) {
+        if (v < lo || v > hi || v > kLargestNumber || seen.test(static_cast<size_t>(v)))
+            return false;
+        seen.set(static_cast<size_t>(v));
+    }
+    return true;
+}
+
 bool isDigits(const QString &text)
 {
     if (text.isEmpty() || text.size() > 9)
@@ -102,6 +140,8 @@ ImportRead readImportRows(const ImportSource &source, const ImportFormat &format
     ImportRow row;
     QStringList main;
     QStringList additional;
+    std::vector<int> mainValues;
+    std::vector<int> addValues;
     while (reader.next(&row)) {
         ++result.rows;
         PendingRow base;
@@ -123,11 +163,33 @@ ImportRead readImportRows(const ImportSource &source, const ImportFormat &format
         const size_t firstDraw = draws.size();
         for (size_t g = 0; g < map.main.size() && !rowFault; ++g) {
             bool blank = false;
+            bool noAdditional = true;
+            // Most rows are plain draws: their numbers are checked as integers, and
+            // only a row that fails goes through the rules to learn its fault.
+            if (groupValues(row, map.main[g], &mainValues, &blank) && !blank
+                && plainGroupFits(
+                    mainValues, definition.drawNumber, definition.minNumber, definition.maxNumber)
+                && (out.additionalCount == 0
+                    || (g < map.additional.size()
+                        && groupValues(row, map.additional[g], &addValues, &noAdditional)
+                        && plainGroupFits(addValues, out.additionalCount, addLo, addHi)))) {
+                ImportedDraw draw;
+                draw.line = row.line;
+                draw.at = static_cast<quint32>(out.numbers.size());
+                for (int n : mainValues)
+                    out.numbers.push_back(static_cast<quint8>(n));
+                if (out.additionalCount > 0) {
+                    for (int n : addValues)
+                        out.numbers.push_back(static_cast<quint8>(n));
+                }
+                draws.push_back(draw);
+                ++drawsOfRow;
+                continue;
+            }
             std::optional<DrawFault> mainFault = groupNumbers(row, map.main[g], &main, &blank);
             if (blank)
                 continue;
             additional.clear();
-            bool noAdditional = true;
             std::optional<DrawFault> addFault;
             if (g < map.additional.size())
                 addFault = groupNumbers(row, map.additional[g], &additional, &noAdditional);
@@ -146,8 +208,10 @@ ImportRead readImportRows(const ImportSource &source, const ImportFormat &format
             draw.at = static_cast<quint32>(out.numbers.size());
             for (const QString &n : main)
                 out.numbers.push_back(static_cast<quint8>(n.toInt()));
-            for (const QString &n : additional)
-                out.numbers.push_back(static_cast<quint8>(n.toInt()));
+            if (out.additionalCount > 0) {
+                for (const QString &n : additional)
+                    out.numbers.push_back(static_cast<quint8>(n.toInt()));
+            }
             draws.push_back(draw);
             ++drawsOfRow;
         }
