@@ -73,7 +73,7 @@ struct BenchFiles
         QString error;
         textfile::writeBytes(csvPath(), operatorCsv(1000000), &error);
         // About 5 MB: the size of a long operator's archive.
-        textfile::writeBytes(previewPath(), operatorCsv(130000), &error);
+        textfile::writeBytes(previewPath(), operatorCsv(165000), &error);
         importInto(basePath());
     }
 
