@@ -86,14 +86,58 @@ bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
     return true;
 }
 
-QString recordDateText(const QDate &date)
+// The date field of a record in the program's short date format, made once per
+// write: the system's format is looked up once, and the sample bases' form is written
+// without the locale machinery.
+class RecordDates final
 {
-    return date.isValid() ? shortDate(date) : QStringLiteral("-");
-}
+public:
+    RecordDates()
+        : m_format(shortDateFormat())
+        , m_sample(m_format == sampleDateFormat())
+    { }
+
+    QString text(const QDate &date) const
+    {
+        if (!date.isValid())
+            return QStringLiteral("-");
+        if (!m_sample)
+            return asRecordField(date.toString(m_format));
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        date.getDate(&year, &month, &day);
+        if (year < 1000 || year > 9999)
+            return shortDate(date);
+        const char16_t digits[10] = { char16_t(u'0' + day / 10), char16_t(u'0' + day % 10), u'.',
+            char16_t(u'0' + month / 10), char16_t(u'0' + month % 10), u'.', char16_t(u'0' + year / 1000),
+            char16_t(u'0' + year / 100 % 10), char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10) };
+        return QString(reinterpret_cast<const QChar *>(digits), 10);
+    }
+
+private:
+    QString m_format;
+    bool m_sample;
+};
 
 QString tooLargeMessage(const QString &basePath, int lineLimit, const MessageCatalog &messages)
 {
     return messages("Str442").arg(textfile::describeError(basePath, messages("Str160").arg(lineLimit)));
+}
+
+QString recordLine(const ImportedDraws &imported, int index, int number, const RecordDates &dates)
+{
+    const ImportedDraw &draw = imported.draws[static_cast<size_t>(index)];
+    QString machine = QStringLiteral("-");
+    QString ballSet = QStringLiteral("-");
+    if (draw.extra >= 0) {
+        const QString &extra = imported.extras.at(draw.extra);
+        const int comma = extra.indexOf(QLatin1Char(','));
+        machine = extra.left(comma);
+        ballSet = extra.mid(comma + 1);
+    }
+    return addDrawLine(QString::number(number), dates.text(draw.date), machine, ballSet,
+        imported.mainText(draw), imported.additionalText(draw));
 }
 
 } // namespace
@@ -114,17 +158,7 @@ QDate baseRecordDate(const QString &text)
 
 QString importedRecordLine(const ImportedDraws &imported, int index, int number)
 {
-    const ImportedDraw &draw = imported.draws[static_cast<size_t>(index)];
-    QString machine = QStringLiteral("-");
-    QString ballSet = QStringLiteral("-");
-    if (draw.extra >= 0) {
-        const QString &extra = imported.extras.at(draw.extra);
-        const int comma = extra.indexOf(QLatin1Char(','));
-        machine = extra.left(comma);
-        ballSet = extra.mid(comma + 1);
-    }
-    return addDrawLine(QString::number(number), recordDateText(draw.date), machine, ballSet,
-        imported.mainText(draw), imported.additionalText(draw));
+    return recordLine(imported, index, number, RecordDates());
 }
 
 MergePlan planMerge(const DrawTable &base, const ImportedDraws &imported)
@@ -299,12 +333,13 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
         return result;
     }
     QString reason;
+    const RecordDates dates;
     if (!plan.rewrite) {
         // One text for all the new lines: a million of them append in one write.
         QString added;
         added.reserve(static_cast<qsizetype>(plan.newDraws.size()) * (imported.mainCount * 3 + 24));
         for (size_t i = 0; i < plan.newDraws.size(); ++i) {
-            added += importedRecordLine(imported, plan.newDraws[i], plan.newNumbers[i]);
+            added += recordLine(imported, plan.newDraws[i], plan.newNumbers[i], dates);
             added += textfile::crlf();
         }
         const qsizetype newLineCount = static_cast<qsizetype>(plan.newDraws.size());
@@ -334,7 +369,7 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
     }
     QStringList newLines;
     for (size_t i = 0; i < plan.newDraws.size(); ++i)
-        newLines.append(importedRecordLine(imported, plan.newDraws[i], plan.newNumbers[i]));
+        newLines.append(recordLine(imported, plan.newDraws[i], plan.newNumbers[i], dates));
     // Rewritten in date order: the base's lines as they are, the new ones among them.
     textfile::FileLock lock(basePath);
     QString text;
@@ -403,8 +438,9 @@ ImportWrite writeReplace(const QString &basePath, const MergePlan &plan, const I
     }
     QStringList lines;
     lines.reserve(static_cast<int>(plan.newDraws.size()));
+    const RecordDates dates;
     for (size_t i = 0; i < plan.newDraws.size(); ++i)
-        lines.append(importedRecordLine(imported, plan.newDraws[i], plan.newNumbers[i]));
+        lines.append(recordLine(imported, plan.newDraws[i], plan.newNumbers[i], dates));
     QString reason;
     textfile::FileLock lock(basePath);
     if (!lock.lock(&reason) || !keepBackup(basePath, &result.backupPath, &reason)

@@ -153,7 +153,13 @@ ImportRead readImportRows(const ImportSource &source, const ImportFormat &format
             vote.add(base.date);
         }
         std::optional<DrawFault> rowFault;
+        // Plain printable ASCII, as most rows are, holds no control character.
+        const bool printable = !row.raw.isEmpty() && std::all_of(row.raw.begin(), row.raw.end(), [](QChar c) {
+            return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+        });
         for (const QString &field : row.fields) {
+            if (printable)
+                break;
             if (hasControlCharacter(field)) {
                 rowFault = DrawFault::ControlCharacter;
                 break;
@@ -307,16 +313,22 @@ ImportRead readImportRows(const ImportSource &source, const ImportFormat &format
         out.draws.begin(), out.draws.end(), [](const ImportedDraw &d) { return d.date.isValid(); });
     if (allDated) {
         if (result.order == RowOrder::NewestFirst) {
-            // Keep a day's draws in their order in the row while the days turn round.
-            std::stable_sort(out.draws.begin(), out.draws.end(),
-                [](const ImportedDraw &a, const ImportedDraw &b) { return a.date < b.date; });
+            // The days turn round while a day's draws keep their order in the row.
+            std::reverse(out.draws.begin(), out.draws.end());
+            for (auto run = out.draws.begin(); run != out.draws.end();) {
+                auto end = std::find_if(
+                    run, out.draws.end(), [run](const ImportedDraw &d) { return d.date != run->date; });
+                std::reverse(run, end);
+                run = end;
+            }
         }
-        std::stable_sort(
-            out.draws.begin(), out.draws.end(), [](const ImportedDraw &a, const ImportedDraw &b) {
-                if (a.date != b.date)
-                    return a.date < b.date;
-                return std::max(a.number, 0) < std::max(b.number, 0);
-            });
+        const auto before = [](const ImportedDraw &a, const ImportedDraw &b) {
+            if (a.date != b.date)
+                return a.date < b.date;
+            return std::max(a.number, 0) < std::max(b.number, 0);
+        };
+        if (!std::is_sorted(out.draws.begin(), out.draws.end(), before))
+            std::stable_sort(out.draws.begin(), out.draws.end(), before);
     } else if (std::all_of(
                    out.draws.begin(), out.draws.end(), [](const ImportedDraw &d) { return d.number >= 0; })) {
         std::stable_sort(out.draws.begin(), out.draws.end(),
