@@ -236,7 +236,14 @@ bool ImportRowReader::next(ImportRow *row)
             row->fields = splitFields(line.toString(), fieldDelimiters());
             break;
         default:
-            row->fields = splitDelimited(line, m_format.delimiter);
+            if (m_format.delimiter != QLatin1Char(' ') && !line.contains(QLatin1Char('"'))) {
+                // The row's list is reused: a million rows make no million lists.
+                row->fields.clear();
+                for (const QStringView piece : line.tokenize(m_format.delimiter))
+                    row->fields.append(piece.trimmed().toString());
+            } else {
+                row->fields = splitDelimited(line, m_format.delimiter);
+            }
             break;
         }
         return true;
