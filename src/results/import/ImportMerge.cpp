@@ -1,0 +1,455 @@
+#include "results/import/ImportMerge.h"
+
+#include "core/CharSet.h"
+#include "core/MessageCatalog.h"
+#include "core/ShortDate.h"
+#include "core/TextFields.h"
+#include "core/TextFile.h"
+#include "results/AddDraw.h"
+#include "results/BaseWriteGuard.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <numeric>
+
+namespace kivora {
+
+namespace {
+
+bool isNumberText(const QString &text, int *value)
+{
+    bool ok = false;
+    *value = text.toInt(&ok);
+    return ok && *value >= 0 && !text.startsWith(QLatin1Char('+'));
+}
+
+std::vector<int> sortedMain(const DrawTable &base, int row)
+{
+    std::vector<int> numbers(base.numbers(row), base.numbers(row) + base.drawNumber());
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+std::vector<int> sortedAdditional(const DrawTable &base, int row)
+{
+    std::vector<int> numbers;
+    for (int j = 0; j < base.additionalCount(); ++j)
+        numbers.push_back(base.additional(row, j).toInt());
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+QString baseNumbersText(const DrawTable &base, int row)
+{
+    QStringList main;
+    for (int j = 0; j < base.drawNumber(); ++j)
+        main.append(QString::number(base.number(row, j)));
+    QStringList additional;
+    for (int j = 0; j < base.additionalCount(); ++j)
+        additional.append(base.additional(row, j));
+    return main.join(QLatin1Char(','))
+        + (additional.isEmpty() ? QString() : QStringLiteral(" + ") + additional.join(QLatin1Char(',')));
+}
+
+QString importedNumbersText(const ImportedDraws &imported, const ImportedDraw &draw)
+{
+    const QString additional = imported.additionalText(draw);
+    return imported.mainText(draw) + (additional.isEmpty() ? QString() : QStringLiteral(" + ") + additional);
+}
+
+// A draw of either side as the merge compares them.
+struct Known
+{
+    qint64 day = 0; // julian day; 0 when undated
+    int number = -1;
+    quint32 at = 0; // its sorted numbers in the plan's flat array
+    int baseRow = -1; // -1 for a draw planned from the import
+    bool matched = false;
+};
+
+bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
+{
+    backupPath->clear();
+    const QFileInfo info(basePath);
+    if (!info.exists() || info.size() == 0)
+        return true;
+    QByteArray bytes;
+    if (!textfile::readBytes(basePath, &bytes, error))
+        return false;
+    const QString target = importBackupPath(basePath);
+    if (!textfile::writeBytes(target, bytes, error))
+        return false;
+    *backupPath = target;
+    return true;
+}
+
+// The date field of a record in the program's short date format, made once per
+// write: the system's format is looked up once, and the sample bases' form is written
+// without the locale machinery.
+class RecordDates final
+{
+public:
+    RecordDates()
+        : m_format(shortDateFormat())
+        , m_sample(m_format == sampleDateFormat())
+    { }
+
+    QString text(const QDate &date) const
+    {
+        if (!date.isValid())
+            return QStringLiteral("-");
+        if (!m_sample)
+            return asRecordField(date.toString(m_format));
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        date.getDate(&year, &month, &day);
+        if (year < 1000 || year > 9999)
+            return shortDate(date);
+        const char16_t digits[10] = { char16_t(u'0' + day / 10), char16_t(u'0' + day % 10), u'.',
+            char16_t(u'0' + month / 10), char16_t(u'0' + month % 10), u'.', char16_t(u'0' + year / 1000),
+            char16_t(u'0' + year / 100 % 10), char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10) };
+        return QString(reinterpret_cast<const QChar *>(digits), 10);
+    }
+
+private:
+    QString m_format;
+    bool m_sample;
+};
+
+QString tooLargeMessage(const QString &basePath, int lineLimit, const MessageCatalog &messages)
+{
+    return messages("Str442").arg(textfile::describeError(basePath, messages("Str160").arg(lineLimit)));
+}
+
+QString recordLine(const ImportedDraws &imported, int index, int number, const RecordDates &dates)
+{
+    const ImportedDraw &draw = imported.draws[static_cast<size_t>(index)];
+    QString machine = QStringLiteral("-");
+    QString ballSet = QStringLiteral("-");
+    if (draw.extra >= 0) {
+        const QString &extra = imported.extras.at(draw.extra);
+        const int comma = extra.indexOf(QLatin1Char(','));
+        machine = extra.left(comma);
+        ballSet = extra.mid(comma + 1);
+    }
+    return addDrawLine(QString::number(number), dates.text(draw.date), machine, ballSet,
+        imported.mainText(draw), imported.additionalText(draw));
+}
+
+} // namespace
+
+QDate baseRecordDate(const QString &text)
+{
+    if (text == QLatin1String("-"))
+        return {};
+    QDate date = QDate::fromString(text, sampleDateFormat());
+    if (!date.isValid() && isDrawDate(text)) {
+        const QString format = shortDateFormat();
+        date = QDate::fromString(text, asRecordField(format));
+        if (!date.isValid())
+            date = QDate::fromString(text, format);
+    }
+    return date;
+}
+
+QString importedRecordLine(const ImportedDraws &imported, int index, int number)
+{
+    return recordLine(imported, index, number, RecordDates());
+}
+
+MergePlan planMerge(const DrawTable &base, const ImportedDraws &imported)
+{
+    MergePlan plan;
+    plan.baseBefore = base.rowCount();
+    const int width = imported.mainCount + imported.additionalCount;
+    // Every draw of either side as the merge compares them: its numbers sorted in
+    // each group, in one flat array.
+    std::vector<quint8> numbers;
+    std::vector<Known> baseDated;
+    std::vector<Known> baseUndated;
+    int lastNumber = 0;
+    QDate lastBaseDate;
+    for (int row = 0; row < base.rowCount(); ++row) {
+        Known known;
+        int number = 0;
+        if (isNumberText(base.drawNumberText(row), &number)) {
+            known.number = number;
+            lastNumber = std::max(lastNumber, number);
+        }
+        known.at = static_cast<quint32>(numbers.size());
+        for (int n : sortedMain(base, row))
+            numbers.push_back(static_cast<quint8>(std::clamp(n, 0, 255)));
+        for (int n : sortedAdditional(base, row))
+            numbers.push_back(static_cast<quint8>(std::clamp(n, 0, 255)));
+        known.baseRow = row;
+        const QDate date = baseRecordDate(base.date(row));
+        if (date.isValid()) {
+            known.day = date.toJulianDay();
+            baseDated.push_back(known);
+            if (!lastBaseDate.isValid() || date > lastBaseDate)
+                lastBaseDate = date;
+            plan.firstDate = plan.firstDate.isValid() ? std::min(plan.firstDate, date) : date;
+        } else if (known.number >= 0) {
+            baseUndated.push_back(known);
+        }
+    }
+    plan.lastDate = lastBaseDate;
+    std::stable_sort(
+        baseDated.begin(), baseDated.end(), [](const Known &a, const Known &b) { return a.day < b.day; });
+    // The imported draws day by day (undated ones last), so that the draws planned
+    // from the source so far need only be kept for the day at hand.
+    std::vector<int> order(static_cast<size_t>(imported.size()));
+    std::iota(order.begin(), order.end(), 0);
+    const auto dayOf = [&imported](int i) {
+        const QDate date = imported.draws[static_cast<size_t>(i)].date;
+        return date.isValid() ? date.toJulianDay() : std::numeric_limits<qint64>::max();
+    };
+    if (!std::is_sorted(order.begin(), order.end(), [&](int a, int b) { return dayOf(a) < dayOf(b); }))
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return dayOf(a) < dayOf(b); });
+    std::vector<Known> plannedToday;
+    std::vector<Known> plannedUndated;
+    qint64 today = std::numeric_limits<qint64>::min();
+    std::vector<quint8> mine(static_cast<size_t>(width));
+    const auto sameNumbers = [&](const Known &known) {
+        return width == 0
+            || std::memcmp(numbers.data() + known.at, mine.data(), static_cast<size_t>(width)) == 0;
+    };
+    for (int i : order) {
+        const ImportedDraw &draw = imported.draws[static_cast<size_t>(i)];
+        const quint8 *drawn = imported.numbersOf(draw);
+        std::copy(drawn, drawn + width, mine.begin());
+        std::sort(mine.begin(), mine.begin() + imported.mainCount);
+        std::sort(mine.begin() + imported.mainCount, mine.end());
+        const bool dated = draw.date.isValid();
+        const qint64 day = dated ? draw.date.toJulianDay() : 0;
+        if (dated && day != today) {
+            today = day;
+            plannedToday.clear();
+        }
+        Known *equal = nullptr;
+        Known *other = nullptr;
+        const auto consider = [&](Known &known) {
+            // Two draws of one day with numbers of their own are different draws.
+            if (known.matched || (draw.number >= 0 && known.number >= 0 && known.number != draw.number))
+                return;
+            if (dated ? false : known.number != draw.number)
+                return;
+            if (sameNumbers(known))
+                equal = equal ? equal : &known;
+            else if (known.baseRow >= 0)
+                other = other ? other : &known;
+        };
+        if (dated) {
+            const auto first = std::lower_bound(baseDated.begin(), baseDated.end(), day,
+                [](const Known &known, qint64 d) { return known.day < d; });
+            for (auto it = first; it != baseDated.end() && it->day == day; ++it)
+                consider(*it);
+            for (Known &known : plannedToday)
+                consider(known);
+        } else if (draw.number >= 0) {
+            for (Known &known : baseUndated)
+                consider(known);
+            for (Known &known : plannedUndated)
+                consider(known);
+        }
+        if (equal) {
+            equal->matched = true;
+            ++plan.duplicates;
+            continue;
+        }
+        if (other) {
+            other->matched = true;
+            ++plan.conflicts;
+            if (plan.firstConflicts.size() < kListedConflicts) {
+                MergeConflict conflict;
+                conflict.date = draw.date;
+                conflict.line = draw.line;
+                conflict.baseNumbers = baseNumbersText(base, other->baseRow);
+                conflict.importedNumbers = importedNumbersText(imported, draw);
+                plan.firstConflicts.append(conflict);
+            }
+            continue;
+        }
+        // Known from now on: the same draw twice in the source is taken once.
+        Known planned;
+        planned.number = draw.number;
+        planned.day = day;
+        planned.at = static_cast<quint32>(numbers.size());
+        numbers.insert(numbers.end(), mine.begin(), mine.end());
+        (dated ? plannedToday : plannedUndated).push_back(planned);
+        plan.newDraws.push_back(i);
+        if (dated && lastBaseDate.isValid() && draw.date < lastBaseDate)
+            plan.rewrite = true;
+    }
+    for (int index : plan.newDraws) {
+        const ImportedDraw &draw = imported.draws[static_cast<size_t>(index)];
+        plan.newNumbers.push_back(draw.number >= 0 ? draw.number : ++lastNumber);
+        if (draw.number > lastNumber)
+            lastNumber = draw.number;
+        if (draw.date.isValid()) {
+            plan.firstDate = plan.firstDate.isValid() ? std::min(plan.firstDate, draw.date) : draw.date;
+            plan.lastDate = plan.lastDate.isValid() ? std::max(plan.lastDate, draw.date) : draw.date;
+        }
+    }
+    plan.fresh = static_cast<int>(plan.newDraws.size());
+    plan.baseAfter = plan.baseBefore + plan.fresh;
+    return plan;
+}
+
+MergePlan planReplace(int baseDraws, const ImportedDraws &imported)
+{
+    MergePlan plan;
+    plan.baseBefore = baseDraws;
+    int lastNumber = 0;
+    for (int i = 0; i < imported.size(); ++i) {
+        const ImportedDraw &draw = imported.draws[static_cast<size_t>(i)];
+        plan.newDraws.push_back(i);
+        plan.newNumbers.push_back(draw.number >= 0 ? draw.number : ++lastNumber);
+        lastNumber = std::max(lastNumber, draw.number);
+        if (draw.date.isValid()) {
+            plan.firstDate = plan.firstDate.isValid() ? std::min(plan.firstDate, draw.date) : draw.date;
+            plan.lastDate = plan.lastDate.isValid() ? std::max(plan.lastDate, draw.date) : draw.date;
+        }
+    }
+    plan.fresh = imported.size();
+    plan.baseAfter = plan.fresh;
+    plan.rewrite = true;
+    return plan;
+}
+
+ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const ImportedDraws &imported,
+    const LotteryDefinition &definition, const MessageCatalog &messages, int lineLimit)
+{
+    ImportWrite result;
+    result.message = baseWriteRefusal(basePath, definition, messages);
+    if (!result.message.isEmpty())
+        return result;
+    if (plan.newDraws.empty()) {
+        result.ok = true;
+        return result;
+    }
+    QString reason;
+    const RecordDates dates;
+    if (!plan.rewrite) {
+        // One text for all the new lines: a million of them append in one write.
+        QString added;
+        added.reserve(static_cast<qsizetype>(plan.newDraws.size()) * (imported.mainCount * 3 + 24));
+        for (size_t i = 0; i < plan.newDraws.size(); ++i) {
+            added += recordLine(imported, plan.newDraws[i], plan.newNumbers[i], dates);
+            added += textfile::crlf();
+        }
+        const qsizetype newLineCount = static_cast<qsizetype>(plan.newDraws.size());
+        QString refusal;
+        const bool appended = textfile::appendText(
+            basePath,
+            [&](const QString &existing, QString *text, QString *error) {
+                const int lines = countBaseLines(existing);
+                if (lines + newLineCount > lineLimit)
+                    refusal = tooLargeMessage(basePath, lineLimit, messages);
+                else if (lines < plan.baseBefore)
+                    refusal = messages("Str523").arg(basePath);
+                if (!refusal.isEmpty()) {
+                    *error = refusal;
+                    return false;
+                }
+                const bool endsLine = existing.isEmpty() || existing.endsWith(QLatin1Char('\n'))
+                    || existing.endsWith(QLatin1Char('\r'));
+                *text = endsLine ? added : textfile::crlf() + added;
+                return true;
+            },
+            &reason);
+        if (!appended)
+            result.message = refusal.isEmpty() ? messages("Str56").arg(reason) : refusal;
+        result.ok = appended;
+        return result;
+    }
+    QStringList newLines;
+    for (size_t i = 0; i < plan.newDraws.size(); ++i)
+        newLines.append(recordLine(imported, plan.newDraws[i], plan.newNumbers[i], dates));
+    // Rewritten in date order: the base's lines as they are, the new ones among them.
+    textfile::FileLock lock(basePath);
+    QString text;
+    if (!lock.lock(&reason)
+        || (QFileInfo::exists(basePath) && !textfile::readText(basePath, &text, &reason))) {
+        result.message = messages("Str56").arg(reason);
+        return result;
+    }
+    const QStringList baseLines = textfile::splitLines(text);
+    if (countBaseLines(text) < plan.baseBefore) {
+        result.message = messages("Str523").arg(basePath);
+        return result;
+    }
+    struct Placed
+    {
+        qint64 day;
+        int order;
+        const QString *line;
+    };
+    std::vector<Placed> placed;
+    qint64 day = 0;
+    int order = 0;
+    for (const QString &line : baseLines) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const QDate date = baseRecordDate(extractField(2, line, fieldDelimiters()));
+        if (date.isValid())
+            day = date.toJulianDay();
+        placed.push_back({ day, order++, &line });
+    }
+    for (size_t i = 0; i < plan.newDraws.size(); ++i) {
+        const QDate date = imported.draws[static_cast<size_t>(plan.newDraws[i])].date;
+        if (date.isValid())
+            day = date.toJulianDay();
+        placed.push_back({ day, order++, &newLines.at(static_cast<int>(i)) });
+    }
+    std::stable_sort(
+        placed.begin(), placed.end(), [](const Placed &a, const Placed &b) { return a.day < b.day; });
+    if (static_cast<int>(placed.size()) > lineLimit) {
+        result.message = tooLargeMessage(basePath, lineLimit, messages);
+        return result;
+    }
+    QStringList lines;
+    lines.reserve(static_cast<int>(placed.size()));
+    for (const Placed &p : placed)
+        lines.append(*p.line);
+    if (!keepBackup(basePath, &result.backupPath, &reason)
+        || !textfile::writeLines(basePath, lines, &reason)) {
+        result.message = messages("Str56").arg(reason);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+ImportWrite writeReplace(const QString &basePath, const MergePlan &plan, const ImportedDraws &imported,
+    const LotteryDefinition &definition, const MessageCatalog &messages, int lineLimit)
+{
+    ImportWrite result;
+    result.message = baseWriteRefusal(basePath, definition, messages);
+    if (!result.message.isEmpty())
+        return result;
+    if (static_cast<int>(plan.newDraws.size()) > lineLimit) {
+        result.message = tooLargeMessage(basePath, lineLimit, messages);
+        return result;
+    }
+    QStringList lines;
+    lines.reserve(static_cast<int>(plan.newDraws.size()));
+    const RecordDates dates;
+    for (size_t i = 0; i < plan.newDraws.size(); ++i)
+        lines.append(recordLine(imported, plan.newDraws[i], plan.newNumbers[i], dates));
+    QString reason;
+    textfile::FileLock lock(basePath);
+    if (!lock.lock(&reason) || !keepBackup(basePath, &result.backupPath, &reason)
+        || !textfile::writeLines(basePath, lines, &reason)) {
+        result.message = messages("Str56").arg(reason);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace kivora
