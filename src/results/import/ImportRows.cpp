@@ -24,7 +24,7 @@ QString jsonText(const QJsonValue &value)
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     if (value.isArray()) {
         QStringList items;
-        for (const QJsonValue &item : value.toArray())
+        for (const QJsonValue item : value.toArray())
             items.append(jsonText(item));
         return items.join(QLatin1Char(' '));
     }
@@ -46,7 +46,7 @@ bool isObjectArray(const QJsonArray &array)
 {
     if (array.isEmpty())
         return false;
-    for (const QJsonValue &item : array) {
+    for (const QJsonValue item : array) {
         if (!item.isObject())
             return false;
     }
@@ -59,7 +59,7 @@ void longestObjectArray(const QJsonValue &value, QJsonArray *best)
         const QJsonArray array = value.toArray();
         if (isObjectArray(array) && array.size() > best->size())
             *best = array;
-        for (const QJsonValue &item : array) {
+        for (const QJsonValue item : array) {
             if (item.isArray())
                 longestObjectArray(item, best);
         }
@@ -148,7 +148,7 @@ bool jsonRows(const QString &text, QStringList *keys, std::vector<ImportRow> *ro
     keys->clear();
     rows->clear();
     std::vector<QList<QPair<QString, QString>>> flat;
-    for (const QJsonValue &item : array) {
+    for (const QJsonValue item : array) {
         QList<QPair<QString, QString>> values;
         flatten(item.toObject(), {}, &values);
         for (const auto &value : values) {
@@ -158,7 +158,7 @@ bool jsonRows(const QString &text, QStringList *keys, std::vector<ImportRow> *ro
         flat.push_back(values);
     }
     int index = 0;
-    for (const QJsonValue &item : array) {
+    for (const QJsonValue item : array) {
         ImportRow row;
         row.line = index + 1;
         row.text = QString::fromUtf8(QJsonDocument(item.toObject()).toJson(QJsonDocument::Compact));
