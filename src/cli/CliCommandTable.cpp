@@ -52,9 +52,23 @@ std::vector<CommandSpec> makeTable()
               "output).\n"),
             Needs::Draws, 3, statOptions + QStringList { kOut }, { kOut }, exportHtmlUsage,
             exportHtmlCommand },
-        { s("import"), s("import FILE"),
-            s("Replaces the base by the draws of FILE; the old base is kept as <base>.bak.\n"),
-            Needs::WholeBase, 2, {}, {}, importUsage, importCommand },
+        { s("import"),
+            s("import FILE [--merge] [--dry-run] [--columns SPEC] [--date-format FORMAT] [--encoding NAME]\n"
+              "            [--since DATE] [--save-profile]"),
+            s("Reads the draws of FILE: the program's own records, a delimited or fixed-width table\n"
+              "or JSON, its layout found from its rows. Without --merge they replace the base (the\n"
+              "old base is kept as <base>.bak); with --merge the draws the base lacks are added and\n"
+              "those of a date it holds with other numbers are reported as conflicts, never\n"
+              "written. --dry-run writes nothing and prints the same report.\n"
+              "  --columns SPEC       which fields hold what, e.g.\n"
+              "                       date=\"Draw Date\",main=\"Winning Numbers\",additional=\"Mega Ball\"\n"
+              "  --date-format FORMAT dd/mm/yyyy or mm/dd/yyyy when the dates allow both\n"
+              "  --encoding NAME      utf-8, utf-16, windows-1251 or iso-8859-1\n"
+              "  --since DATE         only draws on or after DATE (dd.mm.yyyy or yyyy-mm-dd)\n"
+              "  --save-profile       keep the layout used as the lottery's import profile\n"
+              "The lottery's import profile is used for what the options leave unset.\n"),
+            Needs::WholeBase, 2, { kMerge, kDryRun, kColumns, kDateFormat, kEncoding, kSince, kSaveProfile },
+            {}, importUsage, importCommand },
         { s("add"), s("add --number N --date D --machine M --ballset B --main LIST [--additional LIST]"),
             s("Appends one draw to the base.\n"), Needs::WholeBase, 1,
             { kNumber, kDate, kMachine, kBallSet, kMain, kAdditional },

@@ -53,6 +53,15 @@ inline const QString kSize = QStringLiteral("size");
 inline const QString kFrom = QStringLiteral("from");
 inline const QString kSeed = QStringLiteral("seed");
 
+// import: how the file is read and what is done with its draws.
+inline const QString kMerge = QStringLiteral("merge");
+inline const QString kDryRun = QStringLiteral("dry-run");
+inline const QString kColumns = QStringLiteral("columns");
+inline const QString kDateFormat = QStringLiteral("date-format");
+inline const QString kEncoding = QStringLiteral("encoding");
+inline const QString kSince = QStringLiteral("since");
+inline const QString kSaveProfile = QStringLiteral("save-profile");
+
 // The ticket filters.
 inline const QString kSum = QStringLiteral("sum");
 inline const QString kOdd = QStringLiteral("odd");
@@ -72,7 +81,7 @@ inline const QString kHoles = QStringLiteral("holes");
 // Options that never take a value.
 inline QStringList flags()
 {
-    return { kJson, kAllDraws, kNotPast, kHelp, kHelpShort, kVersion, kInit };
+    return { kJson, kAllDraws, kNotPast, kHelp, kHelpShort, kVersion, kInit, kMerge, kDryRun, kSaveProfile };
 }
 
 // The ticket filters in the order of TicketFilter, as their JSON names them too.

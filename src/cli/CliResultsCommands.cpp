@@ -1,5 +1,5 @@
-// import and add: the two changes of a results base, each followed by the reload the
-// window runs, whose draw count they print; import also tells what it read and skipped.
+// add: appends one draw to a results base, then reloads the base as the window does and
+// prints its draw count. import has a file of its own (CliImportCommand.cpp).
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
@@ -7,7 +7,6 @@
 #include "cli/JsonWriter.h"
 #include "core/MessageCatalog.h"
 #include "results/AddDraw.h"
-#include "results/ImportResults.h"
 
 namespace kivora::cli {
 
@@ -18,53 +17,7 @@ using option::kDate;
 using option::kMain;
 using option::kNumber;
 
-QString skipName(ImportSkip reason)
-{
-    switch (reason) {
-    case ImportSkip::NotNumbers:
-        return QStringLiteral("notNumbers");
-    case ImportSkip::WrongCount:
-        return QStringLiteral("wrongCount");
-    case ImportSkip::OutOfRange:
-        return QStringLiteral("outOfRange");
-    case ImportSkip::Repeated:
-        return QStringLiteral("repeated");
-    case ImportSkip::NotADate:
-        return QStringLiteral("notADate");
-    case ImportSkip::ControlCharacter:
-        return QStringLiteral("controlCharacter");
-    }
-    return {};
-}
-
-// "read", "skipped", "skippedBy", "skippedLines" (the first few), "backup" and the
-// status line's "message".
-void writeImportCounts(JsonWriter &json, const ImportResult &result, const MessageCatalog &messages)
-{
-    json.key(QStringLiteral("read")).value(result.records);
-    json.key(QStringLiteral("skipped")).value(result.skipped);
-    json.key(QStringLiteral("skippedBy")).beginObject();
-    for (ImportSkip reason : kImportSkipReasons)
-        json.key(skipName(reason)).value(result.skippedFor(reason));
-    json.endObject();
-    json.key(QStringLiteral("skippedLines")).beginArray();
-    for (const SkippedLine &line : result.firstSkipped) {
-        json.beginObject();
-        json.key(QStringLiteral("line")).value(line.line);
-        json.key(QStringLiteral("reason")).value(skipName(line.reason));
-        json.key(QStringLiteral("text")).value(line.text);
-        json.endObject();
-    }
-    json.endArray();
-    json.key(QStringLiteral("backup"));
-    if (result.backupPath.isEmpty())
-        json.null();
-    else
-        json.value(result.backupPath);
-    json.key(QStringLiteral("message")).value(importSummaryText(result, messages));
-}
-
-CommandResult drawCountOutput(const CommandContext &ctx, const ImportResult *import = nullptr)
+CommandResult drawCountOutput(const CommandContext &ctx)
 {
     // The whole base of --lottery, as the reload after a change shows it.
     LoadResult reloaded;
@@ -72,42 +25,15 @@ CommandResult drawCountOutput(const CommandContext &ctx, const ImportResult *imp
     if (loaded.status != ExitOk)
         return loaded;
     CommandOutput output;
-    QString &text = output.textAfter;
-    text = QString::number(reloaded.drawCount()) + QLatin1Char('\n');
-    if (import) {
-        text += importSummaryText(*import, ctx.messages) + QLatin1Char('\n');
-        const QString skipped = importSkippedText(*import, ctx.messages);
-        if (!skipped.isEmpty())
-            text += skipped + QLatin1Char('\n');
-    }
+    output.textAfter = QString::number(reloaded.drawCount()) + QLatin1Char('\n');
     JsonWriter json;
     json.beginObject().key(QStringLiteral("draws")).value(reloaded.drawCount());
-    if (import)
-        writeImportCounts(json, *import, ctx.messages);
     json.endObject();
     output.setJson(json);
     return CommandResult::ok(output);
 }
 
 } // namespace
-
-QString importUsage(const CommandContext &ctx)
-{
-    return ctx.args.word(1).isEmpty() ? ctx.messages("Str333") : QString();
-}
-
-CommandResult importCommand(const CommandContext &ctx)
-{
-    LoadResult &load = *ctx.load;
-    // Only one load is alive at a time: the count after the import loads the base again.
-    const QString basePath = load.basePath;
-    const LotteryDefinition definition = load.definition;
-    load = LoadResult();
-    const ImportResult result = importResults(basePath, ctx.args.word(1), definition, ctx.messages);
-    if (!result.ok)
-        return CommandResult::failed(result.error);
-    return drawCountOutput(ctx, &result);
-}
 
 CommandResult addCommand(const CommandContext &ctx)
 {
