@@ -296,8 +296,13 @@ CommandResult importCommand(const CommandContext &ctx)
             return CommandResult::wrongUsage(read.message);
         case ImportRefusal::AmbiguousDates:
             return CommandResult::wrongUsage(read.message + QLatin1Char(' ') + ctx.messages("Str543"));
+        case ImportRefusal::Source:
+            // Empty, binary or unreadable: its own reason says it best.
+            return CommandResult::failed(read.message);
         default:
-            return CommandResult::failed(recordsError.isEmpty() ? read.message : recordsError);
+            // Neither as base records nor by its layout: both reasons.
+            return CommandResult::failed(
+                recordsError.isEmpty() ? read.message : recordsError + QLatin1Char(' ') + read.message);
         }
     }
     if ((read.format.doubts & DoubtColumns) && settings.columns.isEmpty()) {

@@ -126,3 +126,166 @@ TEST_F(CliImport, EveryOperatorFileImportsWithoutColumnsOldestFirst)
         }
     }
 }
+
+TEST_F(CliImport, MergingTwiceAddsNothingAndAConflictIsReportedNotWritten)
+{
+    CliRun r = import("ny_cash4life.csv", "C4L", { s("--merge") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json().value(s("new")).toInt(), 3);
+    const QByteArray merged = dir.readBytes(base(s("c4l")));
+
+    r = import("ny_cash4life.csv", "C4L", { s("--merge") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QJsonObject json = r.json();
+    EXPECT_EQ(json.value(s("new")).toInt(), 0);
+    EXPECT_EQ(json.value(s("duplicates")).toInt(), 3);
+    EXPECT_EQ(json.value(s("baseBefore")).toInt(), 3);
+    EXPECT_EQ(json.value(s("baseAfter")).toInt(), 3);
+    EXPECT_EQ(json.value(s("draws")).toInt(), 3);
+    EXPECT_EQ(dir.readBytes(base(s("c4l"))), merged);
+
+    // A base holding the first draw and another on the second's date with other
+    // numbers: the third is added, the second is a conflict and never written.
+    dir.writeLines(
+        base(s("c4l")), { s("1,16.06.2014,-,-,15,21,31,39,56,4"), s("2,19.06.2014,-,-,1,2,3,4,5,1") });
+    r = import("ny_cash4life.csv", "C4L", { s("--merge") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    json = r.json();
+    EXPECT_EQ(json.value(s("new")).toInt(), 1);
+    EXPECT_EQ(json.value(s("duplicates")).toInt(), 1);
+    EXPECT_EQ(json.value(s("conflicts")).toInt(), 1);
+    EXPECT_EQ(json.value(s("firstDate")).toString(), s("16.06.2014"));
+    EXPECT_EQ(json.value(s("lastDate")).toString(), s("23.06.2014"));
+    EXPECT_EQ(baseLines("C4L"),
+        QStringList({ s("1,16.06.2014,-,-,15,21,31,39,56,4"), s("2,19.06.2014,-,-,1,2,3,4,5,1"),
+            s("3,23.06.2014,-,-,3,18,25,40,60,1") }));
+
+    // The text form names the conflict.
+    dir.writeLines(base(s("c4l")), { s("1,19.06.2014,-,-,1,2,3,4,5,1") });
+    r = run({ s("import"), sampleImport("ny_cash4life.csv"), s("--lottery"), s("C4L"), s("--merge"),
+        s("--dry-run") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(s("19.06.2014"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(s("конфликтов: 1"))) << r.out.toStdString();
+}
+
+TEST_F(CliImport, DryRunPrintsTheSameReportAndWritesNothing)
+{
+    dir.writeLines(base(s("mm")), { s("1,01.01.2017,-,-,1,2,3,4,5,1") });
+    const QByteArray before = dir.readBytes(base(s("mm")));
+    const QByteArray config = dir.readBytes(s("kivora.INI"));
+    for (const QStringList &mode : { QStringList {}, QStringList { s("--merge") } }) {
+        SCOPED_TRACE(mode.join(QLatin1Char(' ')).toStdString());
+        const CliRun dry
+            = import("ny_megamillions.csv", "MM", mode + QStringList { s("--dry-run"), s("--save-profile") });
+        ASSERT_EQ(dry.status, 0) << dry.err.toStdString();
+        EXPECT_EQ(dir.readBytes(base(s("mm"))), before);
+        EXPECT_FALSE(QFile::exists(dir.filePath(base(s("mm")) + s(".bak"))));
+        EXPECT_EQ(dir.readBytes(s("kivora.INI")), config);
+        QJsonObject dryJson = dry.json();
+        EXPECT_TRUE(dryJson.value(s("dryRun")).toBool());
+
+        const CliRun real = import("ny_megamillions.csv", "MM", mode);
+        ASSERT_EQ(real.status, 0) << real.err.toStdString();
+        QJsonObject realJson = real.json();
+        EXPECT_FALSE(realJson.value(s("dryRun")).toBool());
+        EXPECT_EQ(dryJson.value(s("draws")).toInt(), realJson.value(s("draws")).toInt());
+        for (const char *key : { "backup", "dryRun" }) {
+            dryJson.remove(s(key));
+            realJson.remove(s(key));
+        }
+        EXPECT_EQ(dryJson, realJson);
+        dir.writeBytes(base(s("mm")), before);
+        QFile::remove(dir.filePath(base(s("mm")) + s(".bak")));
+    }
+}
+
+TEST_F(CliImport, ABadFileIsRefusedNamingItAndTheReasonAndTheBaseIsUntouched)
+{
+    dir.writeLines(base(s("t5")), { s("1,31.12.2020,-,-,6,7,21,30,35,") });
+    const QByteArray before = dir.readBytes(base(s("t5")));
+    dir.writeBytes(s("empty.csv"), QByteArray("\r\n  \r\n"));
+    dir.writeBytes(s("binary.csv"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20));
+    dir.writeLines(s("letter.txt"), { s("Dear reader,"), s("we are glad to tell you about our new game.") });
+    const struct
+    {
+        QString path;
+        const char *reason;
+    } cases[] = {
+        { dir.filePath(s("empty.csv")), "пуст" },
+        { dir.filePath(s("binary.csv")), "двоичный" },
+        { dir.filePath(s("letter.txt")), "T5" },
+        // Mega Millions' five of seventy are no draws of five of thirty-nine.
+        { sampleImport("ny_megamillions.csv"), "T5" },
+    };
+    for (const auto &c : cases) {
+        for (const QStringList &mode : { QStringList {}, QStringList { s("--merge") } }) {
+            SCOPED_TRACE(QString(c.path + QLatin1Char(' ') + mode.join(QLatin1Char(' '))).toStdString());
+            const CliRun r = run(QStringList { s("import"), c.path, s("--lottery"), s("T5") } + mode);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_TRUE(r.out.isEmpty());
+            EXPECT_TRUE(r.err.contains(c.path)) << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(s(c.reason))) << r.err.toStdString();
+            EXPECT_EQ(dir.readBytes(base(s("t5"))), before);
+            EXPECT_FALSE(QFile::exists(dir.filePath(base(s("t5")) + s(".bak"))));
+        }
+    }
+}
+
+TEST_F(CliImport, ColumnsNamedInQuotesAreTakenAsGiven)
+{
+    // The additional number taken from the multiplier column instead of the Mega Ball:
+    // an empty multiplier and one above 25 make their rows be skipped.
+    const CliRun r = import("ny_megamillions.csv", "MM",
+        { s("--columns"), s("date=\"Draw Date\",main=\"Winning Numbers\",additional=\"Multiplier\"") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject json = r.json();
+    EXPECT_EQ(
+        json.value(s("format")).toObject().value(s("columns")).toObject().value(s("additional")).toString(),
+        s("\"Multiplier\""));
+    EXPECT_EQ(baseLines("MM").back().section(QLatin1Char(','), -1), s("2"));
+
+    const CliRun unknown
+        = import("ny_megamillions.csv", "MM", { s("--columns"), s("main=\"Lucky Numbers\"") });
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains(s("Lucky Numbers"))) << unknown.err.toStdString();
+}
+
+TEST_F(CliImport, UndecidedDatesNeedTheDateFormatAndTheSavedProfileIsUsedNextTime)
+{
+    CliRun r = import("ambiguous_dates.csv", "A36");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains(s("--date-format"))) << r.err.toStdString();
+    EXPECT_EQ(dir.readBytes(base(s("a36"))), QByteArray());
+
+    r = import("ambiguous_dates.csv", "A36", { s("--date-format"), s("mm/dd/yyyy"), s("--save-profile") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json().value(s("format")).toObject().value(s("dateFormat")).toString(), s("mm/dd/yyyy"));
+    const QStringList monthFirst = baseLines("A36");
+
+    // The profile gives the date format now; the option still overrides it.
+    r = import("ambiguous_dates.csv", "A36", { s("--merge") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json().value(s("duplicates")).toInt(), monthFirst.size());
+    r = import("ambiguous_dates.csv", "A36", { s("--date-format"), s("dd/mm/yyyy") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_NE(baseLines("A36"), monthFirst);
+}
+
+TEST_F(CliImport, ColumnsGuessedFromValuesAloneAreRefusedUntilGiven)
+{
+    // Two fields of five numbers a row and no header: either could be the draw.
+    dir.writeLines(s("bare.txt"),
+        { s("01.06.2020;12 5 34 23 36;9 2 30 4 6"), s("02.06.2020;3 1 2 5 4;11 8 33 10 7"),
+            s("03.06.2020;31 7 9 11 30;1 20 5 16 3") });
+    CliRun r = run({ s("import"), dir.filePath(s("bare.txt")), s("--lottery"), s("A36"), s("--merge") });
+    EXPECT_EQ(r.status, 2) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains(s("--columns"))) << r.err.toStdString();
+    EXPECT_EQ(dir.readBytes(base(s("a36"))), QByteArray());
+
+    r = run({ s("import"), dir.filePath(s("bare.txt")), s("--lottery"), s("A36"), s("--merge"),
+        s("--columns"), s("date=1,main=3"), s("--json") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json().value(s("new")).toInt(), 3);
+    EXPECT_EQ(baseLines("A36").front(), s("1,01.06.2020,-,-,9,2,30,4,6,"));
+}
