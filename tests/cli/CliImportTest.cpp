@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 using namespace kivora;
-using kivora::test::CliFixture;
 using kivora::test::CliRun;
+using kivora::test::runCli;
 
 namespace {
 
@@ -39,12 +39,12 @@ const Lottery kLotteries[] = { { "MM", 70, 5, 1, 1, 25 }, { "C4L", 60, 5, 1, 1, 
     { "EM", 50, 5, 2, 1, 12 }, { "L649", 49, 6, 1, 0, 9 }, { "R420", 20, 4, 4, 1, 20 },
     { "PB", 69, 5, 1, 1, 26 }, { "F5", 39, 5, 0, 0, 9 }, { "A36", 36, 5, 0, 0, 9 } };
 
-class CliImport : public CliFixture
+// A program folder of these lotteries only, each base empty.
+class CliImport : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        CliFixture::SetUp();
         QStringList lines { s("[LotoType]") };
         for (const Lottery &lottery : kLotteries)
             lines.append(s(lottery.name) + s("=1"));
@@ -70,6 +70,10 @@ protected:
     }
 
     QStringList baseLines(const char *lottery) const { return dir.readLines(base(s(lottery))); }
+
+    CliRun run(const QStringList &arguments) const { return runCli(dir.path(), arguments); }
+
+    test::TempFolder dir;
 };
 
 struct OperatorFile
