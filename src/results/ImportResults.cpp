@@ -1,6 +1,7 @@
 #include "results/ImportResults.h"
 
 #include "core/CharSet.h"
+#include "core/LineReader.h"
 #include "core/MessageCatalog.h"
 #include "core/TextFields.h"
 #include "core/TextFile.h"
@@ -47,8 +48,8 @@ QString listedLine(const QString &line)
     return line.size() > kListedLineLength ? line.left(kListedLineLength) + QChar(0x2026) : line;
 }
 
-// Copies the base to its backup through a temporary file. A missing or empty base has
-// nothing worth keeping, and must not replace a backup that holds draws.
+} // namespace
+
 bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
 {
     backupPath->clear();
@@ -64,37 +65,6 @@ bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
     *backupPath = target;
     return true;
 }
-
-// The lines of a text one by one, cut as textfile::splitLines cuts them, without
-// holding them all at once.
-class LineReader final
-{
-public:
-    explicit LineReader(QStringView text)
-        : m_text(text)
-    { }
-
-    bool next(QStringView *line)
-    {
-        const qsizetype size = m_text.size();
-        if (m_pos >= size)
-            return false;
-        qsizetype i = m_pos;
-        while (i < size && m_text[i] != QLatin1Char('\n') && m_text[i] != QLatin1Char('\r'))
-            ++i;
-        *line = m_text.mid(m_pos, i - m_pos);
-        if (i + 1 < size && m_text[i] == QLatin1Char('\r') && m_text[i + 1] == QLatin1Char('\n'))
-            ++i;
-        m_pos = i + 1;
-        return true;
-    }
-
-private:
-    QStringView m_text;
-    qsizetype m_pos = 0;
-};
-
-} // namespace
 
 QString importRecord(const QString &line, int fieldLimit)
 {

@@ -68,6 +68,11 @@ QString importRecord(const QString &line, int fieldLimit);
 // "<base>.bak", the copy of the base the last import replaced.
 QString importBackupPath(const QString &basePath);
 
+// Copies the base to importBackupPath() through a temporary file and names the copy in
+// *backupPath. A missing or empty base has nothing worth keeping, and must not replace a
+// backup that holds draws (*backupPath is then empty).
+bool keepBackup(const QString &basePath, QString *backupPath, QString *error);
+
 // The question before an import: the base of baseDraws draws will be replaced and where
 // its copy goes, followed by the question to read the help first ("Str69").
 QString importReplaceQuestion(int baseDraws, const QString &basePath, const MessageCatalog &messages);

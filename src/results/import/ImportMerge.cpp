@@ -70,22 +70,6 @@ struct Known
     bool matched = false;
 };
 
-bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
-{
-    backupPath->clear();
-    const QFileInfo info(basePath);
-    if (!info.exists() || info.size() == 0)
-        return true;
-    QByteArray bytes;
-    if (!textfile::readBytes(basePath, &bytes, error))
-        return false;
-    const QString target = importBackupPath(basePath);
-    if (!textfile::writeBytes(target, bytes, error))
-        return false;
-    *backupPath = target;
-    return true;
-}
-
 // The date field of a record in the program's short date format, made once per
 // write: the system's format is looked up once, and the sample bases' form is written
 // without the locale machinery.

@@ -186,7 +186,7 @@ bool isRuleLine(QStringView line)
 }
 
 ImportRowReader::ImportRowReader(const QString &text, const ImportFormat &format)
-    : m_text(text)
+    : m_lines(text)
     , m_format(format)
 {
     if (format.kind == ImportKind::Json) {
@@ -200,16 +200,8 @@ ImportRowReader::ImportRowReader(const QString &text, const ImportFormat &format
 
 bool ImportRowReader::nextLine(QStringView *line)
 {
-    const qsizetype size = m_text.size();
-    if (m_pos >= size)
+    if (!m_lines.next(line))
         return false;
-    qsizetype i = m_pos;
-    while (i < size && m_text[i] != QLatin1Char('\n') && m_text[i] != QLatin1Char('\r'))
-        ++i;
-    *line = QStringView(m_text).mid(m_pos, i - m_pos);
-    if (i + 1 < size && m_text[i] == QLatin1Char('\r') && m_text[i + 1] == QLatin1Char('\n'))
-        ++i;
-    m_pos = i + 1;
     ++m_line;
     return true;
 }

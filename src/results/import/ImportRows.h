@@ -4,6 +4,7 @@
 // (RFC 4180 quotes), fixed columns, the objects of a JSON array, the program's own
 // records. Rows come one at a time, so a file of a million rows is never held twice.
 
+#include "core/LineReader.h"
 #include "results/import/ImportFormat.h"
 
 #include <QString>
@@ -52,9 +53,8 @@ public:
 private:
     bool nextLine(QStringView *line);
 
-    const QString &m_text;
+    LineReader m_lines;
     const ImportFormat &m_format;
-    qsizetype m_pos = 0;
     int m_line = 0;
     std::vector<ImportRow> m_json;
     size_t m_jsonAt = 0;
