@@ -7,14 +7,14 @@ namespace kivora::cli {
 
 namespace {
 
-using Needs = CommandSpec::Needs;
+using Needs = CommandEntry::Needs;
 
 QString s(const char *text)
 {
     return QString::fromUtf8(text);
 }
 
-std::vector<CommandSpec> makeTable()
+std::vector<CommandEntry> makeTable()
 {
     using namespace option;
     const QStringList statOptions { kFamily, kK, kAllDraws, kPosition, kOrder, kGroup };
@@ -53,14 +53,14 @@ std::vector<CommandSpec> makeTable()
             Needs::Draws, 3, statOptions + QStringList { kOut }, { kOut }, exportHtmlUsage,
             exportHtmlCommand },
         { s("import"),
-            s("import FILE [--merge] [--dry-run] [--columns SPEC] [--date-format FORMAT] [--encoding NAME]\n"
+            s("import FILE [--merge] [--dry-run] [--columns MAP] [--date-format FORMAT] [--encoding NAME]\n"
               "            [--since DATE] [--save-profile]"),
             s("Reads the draws of FILE: the program's own records, a delimited or fixed-width table\n"
               "or JSON, its layout found from its rows. Without --merge they replace the base (the\n"
               "old base is kept as <base>.bak); with --merge the draws the base lacks are added and\n"
               "those of a date it holds with other numbers are reported as conflicts, never\n"
               "written. --dry-run writes nothing and prints the same report.\n"
-              "  --columns SPEC       which fields hold what, e.g.\n"
+              "  --columns MAP        which fields hold what, e.g.\n"
               "                       date=\"Draw Date\",main=\"Winning Numbers\",additional=\"Mega Ball\"\n"
               "  --date-format FORMAT dd/mm/yyyy or mm/dd/yyyy when the dates allow both\n"
               "  --encoding NAME      utf-8, utf-16, windows-1251 or iso-8859-1\n"
@@ -125,38 +125,38 @@ std::vector<CommandSpec> makeTable()
 
 } // namespace
 
-const std::vector<CommandSpec> &commandTable()
+const std::vector<CommandEntry> &commandTable()
 {
-    static const std::vector<CommandSpec> table = makeTable();
+    static const std::vector<CommandEntry> table = makeTable();
     return table;
 }
 
-const CommandSpec *findCommand(const QString &word)
+const CommandEntry *findCommand(const QString &word)
 {
-    for (const CommandSpec &command : commandTable()) {
+    for (const CommandEntry &command : commandTable()) {
         if (command.name == word)
             return &command;
     }
     return nullptr;
 }
 
-QStringList knownOptions(const CommandSpec &command)
+QStringList knownOptions(const CommandEntry &command)
 {
     switch (command.needs) {
-    case CommandSpec::Needs::Nothing:
+    case CommandEntry::Needs::Nothing:
         return commonOptions() + command.options;
-    case CommandSpec::Needs::Lottery:
-    case CommandSpec::Needs::WholeBase:
+    case CommandEntry::Needs::Lottery:
+    case CommandEntry::Needs::WholeBase:
         return commonOptions() + QStringList { option::kLottery } + command.options;
-    case CommandSpec::Needs::Draws:
+    case CommandEntry::Needs::Draws:
         return selectionOptions() + command.options;
     }
     return {};
 }
 
-QStringList requiredOptions(const CommandSpec &command)
+QStringList requiredOptions(const CommandEntry &command)
 {
-    if (command.needs == CommandSpec::Needs::Nothing)
+    if (command.needs == CommandEntry::Needs::Nothing)
         return command.required;
     return QStringList { option::kLottery } + command.required;
 }

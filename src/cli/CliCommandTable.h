@@ -15,7 +15,7 @@ namespace kivora::cli {
 
 struct CommandContext;
 
-struct CommandSpec
+struct CommandEntry
 {
     // What the front end prepares before the command runs.
     enum class Needs {
@@ -41,12 +41,12 @@ struct CommandSpec
 };
 
 // In the order the usage lists them.
-const std::vector<CommandSpec> &commandTable();
+const std::vector<CommandEntry> &commandTable();
 // The command the word names; null for a word that is no command.
-const CommandSpec *findCommand(const QString &word);
+const CommandEntry *findCommand(const QString &word);
 
 // The options the command accepts, and those it requires, after its needs.
-QStringList knownOptions(const CommandSpec &command);
-QStringList requiredOptions(const CommandSpec &command);
+QStringList knownOptions(const CommandEntry &command);
+QStringList requiredOptions(const CommandEntry &command);
 
 } // namespace kivora::cli

@@ -44,25 +44,26 @@ QString resolveLottery(
 
 // What every command goes through before it runs: its usage as the table declares it,
 // its own finer checks, then the load of the lottery's draws when it needs them.
-CommandResult runSpec(const CommandSpec &spec, CommandContext &ctx)
+CommandResult runEntry(const CommandEntry &entry, CommandContext &ctx)
 {
-    QString error = checkUsage(ctx, knownOptions(spec), spec.words, requiredOptions(spec));
-    if (error.isEmpty() && spec.check)
-        error = spec.check(ctx);
-    const bool loads = spec.needs == CommandSpec::Needs::Draws || spec.needs == CommandSpec::Needs::WholeBase;
+    QString error = checkUsage(ctx, knownOptions(entry), entry.words, requiredOptions(entry));
+    if (error.isEmpty() && entry.check)
+        error = entry.check(ctx);
+    const bool loads
+        = entry.needs == CommandEntry::Needs::Draws || entry.needs == CommandEntry::Needs::WholeBase;
     DrawFilter filter;
     if (error.isEmpty() && loads)
-        error = drawFilter(ctx, spec.needs == CommandSpec::Needs::Draws, &filter);
+        error = drawFilter(ctx, entry.needs == CommandEntry::Needs::Draws, &filter);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
     if (!loads)
-        return spec.run(ctx);
+        return entry.run(ctx);
     LoadResult load;
     CommandResult loaded = loadLottery(ctx, filter, &load);
     if (loaded.status != ExitOk)
         return loaded;
     ctx.load = &load;
-    return spec.run(ctx);
+    return entry.run(ctx);
 }
 
 } // namespace
@@ -94,10 +95,10 @@ CommandResult runCommand(const ProgramFolder &folder, const CliArguments &given)
         args.setValue(option::kLottery, name);
     }
     CommandContext ctx { folder, args, texts.messages(), texts };
-    const CommandSpec *spec = findCommand(args.word(0));
-    if (!spec)
+    const CommandEntry *entry = findCommand(args.word(0));
+    if (!entry)
         return CommandResult::wrongUsage(ctx.messages("Str304").arg(args.word(0)));
-    return runSpec(*spec, ctx);
+    return runEntry(*entry, ctx);
 }
 
 } // namespace kivora::cli

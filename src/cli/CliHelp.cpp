@@ -33,7 +33,7 @@ const char kShared[]
       "--help, -h, --version.\n"
       "Exit status: 0 done, 1 the command could not be done, 2 wrong usage.\n";
 
-QString commandLines(const CommandSpec &command)
+QString commandLines(const CommandEntry &command)
 {
     QString lines;
     for (const QString &line : command.synopsis.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
@@ -47,24 +47,24 @@ QString usage()
 {
     QString text = QStringLiteral("Usage: kivora-cli [--home DIR] COMMAND [OPTIONS] [--format json|tsv|csv]\n"
                                   "       kivora-cli COMMAND --help | --help | --version\n\nCommands:\n");
-    for (const CommandSpec &command : commandTable())
+    for (const CommandEntry &command : commandTable())
         text += commandLines(command);
     return text + QLatin1Char('\n') + QString::fromUtf8(kShared);
 }
 
 QString commandUsage(const QString &command)
 {
-    const CommandSpec *spec = findCommand(command);
-    if (!spec)
+    const CommandEntry *entry = findCommand(command);
+    if (!entry)
         return {};
     QString text = QStringLiteral("Usage:\n");
-    const QString &name = spec->name;
-    for (const QString &line : spec->synopsis.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    const QString &name = entry->name;
+    for (const QString &line : entry->synopsis.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         // Continuation lines keep their place under the words they continue.
         text += (line.startsWith(name) ? QStringLiteral("  kivora-cli ") : QStringLiteral("           "))
             + line + QLatin1Char('\n');
     }
-    return text + QLatin1Char('\n') + spec->details + QLatin1Char('\n') + QString::fromUtf8(kShared);
+    return text + QLatin1Char('\n') + entry->details + QLatin1Char('\n') + QString::fromUtf8(kShared);
 }
 
 bool isCommand(const QString &word)

@@ -185,7 +185,7 @@ CommandResult reportOutput(const CommandContext &ctx, ImportReport report)
             text += conflicts + QLatin1Char('\n');
     }
     if (report.format && report.format->kind != ImportKind::Native) {
-        text += messages("Str542").arg(columnSpecText(report.format->columns, report.format->headerNames))
+        text += messages("Str542").arg(columnMapText(report.format->columns, report.format->headerNames))
             + QLatin1Char('\n');
     }
     if (report.dryRun)
@@ -220,7 +220,7 @@ ImportSettings usedSettings(const ImportFormat &format, const ImportSettings &se
         used.delimiter = delimiterName(format.delimiter);
     if (format.kind != ImportKind::Json)
         used.header = format.header ? 1 : 0;
-    used.columns = columnSpecText(format.columns, format.headerNames);
+    used.columns = columnMapText(format.columns, format.headerNames);
     used.dateFormat = dateFormatName(format.dateOrder);
     return used;
 }
@@ -256,9 +256,9 @@ QString importUsage(const CommandContext &ctx)
     if (ctx.has(kSince) && !readSinceDate(ctx.value(kSince)).isValid())
         return ctx.messages("Str525").arg(ctx.value(kSince));
     if (ctx.has(kColumns)) {
-        const ColumnSpec spec = parseColumnSpec(ctx.value(kColumns), ctx.messages);
-        if (!spec.ok)
-            return spec.message;
+        const ColumnMap columnMap = parseColumnMap(ctx.value(kColumns), ctx.messages);
+        if (!columnMap.ok)
+            return columnMap.message;
     }
     return {};
 }
@@ -307,7 +307,7 @@ CommandResult importCommand(const CommandContext &ctx)
     }
     if ((read.format.doubts & DoubtColumns) && settings.columns.isEmpty()) {
         return CommandResult::wrongUsage(
-            ctx.messages("Str540").arg(path, columnSpecText(read.format.columns, read.format.headerNames)));
+            ctx.messages("Str540").arg(path, columnMapText(read.format.columns, read.format.headerNames)));
     }
 
     ImportReport report;

@@ -98,7 +98,7 @@ TEST_F(CliRender, CommandsWithoutRowsRefuseSortLimitAndCsv)
 TEST_F(CliRender, HelpAndUsageFollowTheTableOfCommands)
 {
     const CliRun usage = run({ s("--help") });
-    for (const cli::CommandSpec &command : cli::commandTable()) {
+    for (const cli::CommandEntry &command : cli::commandTable()) {
         const std::string name = command.name.toStdString();
         EXPECT_TRUE(usage.out.contains(s("\n  ") + command.name)) << name;
         const CliRun help = run({ command.name, s("--help") });
@@ -111,7 +111,7 @@ TEST_F(CliRender, HelpAndUsageFollowTheTableOfCommands)
         EXPECT_EQ(wrong.status, 2) << name;
         EXPECT_TRUE(wrong.err.contains(s("--lotery"))) << name << ' ' << wrong.err.toStdString();
         // Every command that needs a lottery asks for it first.
-        if (command.needs != cli::CommandSpec::Needs::Nothing) {
+        if (command.needs != cli::CommandEntry::Needs::Nothing) {
             const CliRun bare = run({ command.name });
             EXPECT_EQ(bare.status, 2) << name;
             EXPECT_TRUE(bare.err.contains(s("--lottery"))) << name << ' ' << bare.err.toStdString();

@@ -2,7 +2,7 @@
 // packed with other separators.
 
 #include "ImportTestFiles.h"
-#include "results/import/ColumnSpec.h"
+#include "results/import/ColumnMap.h"
 #include "results/import/ImportRows.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
@@ -44,6 +44,6 @@ TEST(ImportLayout, CommaTabAndBlankSeparatedFilesGiveTheSameDraws)
         const ImportFileRead r = test::readFile(dir.filePath(name), five);
         ASSERT_TRUE(r.ok()) << i << r.message.toStdString();
         EXPECT_EQ(drawTexts(r.read.draws), expected)
-            << i << columnSpecText(r.format.columns, r.format.headerNames).toStdString();
+            << i << columnMapText(r.format.columns, r.format.headerNames).toStdString();
     }
 }

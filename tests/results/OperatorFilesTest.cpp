@@ -2,7 +2,7 @@
 // drawing order with its date, oldest first, or skipped with its reason.
 
 #include "ImportTestFiles.h"
-#include "results/import/ColumnSpec.h"
+#include "results/import/ColumnMap.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -20,7 +20,7 @@ namespace {
 
 QString columnsOf(const ImportFileRead &read)
 {
-    return columnSpecText(read.format.columns, read.format.headerNames);
+    return columnMapText(read.format.columns, read.format.headerNames);
 }
 
 } // namespace

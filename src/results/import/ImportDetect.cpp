@@ -611,16 +611,17 @@ DetectResult detectImportFormat(const ImportSource &source, const LotteryDefinit
             format.columns.additional.push_back(additional);
         }
     } else if (!settings.columns.isEmpty()) {
-        const ColumnSpec spec = parseColumnSpec(settings.columns, messages);
+        const ColumnMap columnMap = parseColumnMap(settings.columns, messages);
         int columns = static_cast<int>(format.headerNames.size());
         for (const ImportRow &sampleRow : result.sample)
             columns = std::max(columns, static_cast<int>(sampleRow.fields.size()));
-        const MappingResult mapped
-            = spec.ok ? resolveColumnSpec(spec, format.headerNames, columns, messages) : MappingResult {};
+        const MappingResult mapped = columnMap.ok
+            ? resolveColumnMap(columnMap, format.headerNames, columns, messages)
+            : MappingResult {};
         if (!mapped.ok) {
             result.refusal = ImportRefusal::BadSettings;
             result.message
-                = spec.ok ? messages("Str516").arg(settings.columns, mapped.message) : spec.message;
+                = columnMap.ok ? messages("Str516").arg(settings.columns, mapped.message) : columnMap.message;
             return result;
         }
         format.columns = mapped.mapping;

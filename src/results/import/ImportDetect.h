@@ -25,7 +25,7 @@ struct ImportSettings
     QString encoding; // applied when the source is read
     QString delimiter; // ",", ";", "tab", "|", "spaces"
     int header = -1; // -1 detect, 0 no header, 1 the first row of data is a header
-    QString columns; // a column spec (parseColumnSpec)
+    QString columns; // a column list (parseColumnMap)
     QString dateFormat; // dateOrderFromFormat
     QString since; // readSinceDate
 
@@ -41,7 +41,7 @@ enum class ImportRefusal {
     None,
     Source, // empty, binary, unreadable (ImportSource's message)
     NotResults, // no row holds numbers that fit the lottery
-    BadSettings, // a column spec or a date format the importer cannot use
+    BadSettings, // a column list or a date format the importer cannot use
     AmbiguousDates, // 03/04 is never settled: a date format is needed
     Base, // the base may not be written, or writing failed
 };

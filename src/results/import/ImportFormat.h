@@ -3,7 +3,7 @@
 // How a file to import is laid out: what the detection found or the user set, in the
 // terms the window's preview and the command line's report show.
 
-#include "results/import/ColumnSpec.h"
+#include "results/import/ColumnMap.h"
 #include "results/import/ImportDates.h"
 
 #include <QChar>

@@ -1,6 +1,6 @@
 // The column list a user writes for a file the detection is not sure of.
 
-#include "results/import/ColumnSpec.h"
+#include "results/import/ColumnMap.h"
 #include "ImportTestFiles.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
@@ -13,14 +13,14 @@ using kivora::test::importFile;
 using kivora::test::readFile;
 using kivora::test::texts;
 
-TEST(ColumnSpec, NamesPositionsRunsAndPackedSlicesResolveAgainstTheHeader)
+TEST(ColumnMap, NamesPositionsRunsAndPackedSlicesResolveAgainstTheHeader)
 {
     const MessageCatalog messages;
     const QStringList header
         = texts({ "Draw Date", "Winning Numbers", "boule_1", "boule_2", "boule_3", "Extra" });
     struct Case
     {
-        const char *spec;
+        const char *columnMap;
         ColumnMapping expected;
     };
     ColumnMapping packed;
@@ -35,23 +35,23 @@ TEST(ColumnSpec, NamesPositionsRunsAndPackedSlicesResolveAgainstTheHeader)
             Case { "date=\"draw date\", main=winning numbers[1-5], additional=2[6]", packed },
             Case { "main=boule_1..boule_3,number=\"EXTRA\"", run }, Case { "main=3-5,number=6", run },
             Case { "main=3..5,number=6", run } }) {
-        const ColumnSpec spec = parseColumnSpec(QString::fromUtf8(c.spec), messages);
-        ASSERT_TRUE(spec.ok) << c.spec << spec.message.toStdString();
-        const MappingResult mapped = resolveColumnSpec(spec, header, 6, messages);
-        ASSERT_TRUE(mapped.ok) << c.spec << mapped.message.toStdString();
-        EXPECT_TRUE(mapped.mapping == c.expected) << c.spec;
+        const ColumnMap columnMap = parseColumnMap(QString::fromUtf8(c.columnMap), messages);
+        ASSERT_TRUE(columnMap.ok) << c.columnMap << columnMap.message.toStdString();
+        const MappingResult mapped = resolveColumnMap(columnMap, header, 6, messages);
+        ASSERT_TRUE(mapped.ok) << c.columnMap << mapped.message.toStdString();
+        EXPECT_TRUE(mapped.mapping == c.expected) << c.columnMap;
         // The text of a mapping reads back to the same mapping.
-        const ColumnSpec again = parseColumnSpec(columnSpecText(mapped.mapping, header), messages);
-        EXPECT_TRUE(resolveColumnSpec(again, header, 6, messages).mapping == c.expected)
-            << columnSpecText(mapped.mapping, header).toStdString();
+        const ColumnMap again = parseColumnMap(columnMapText(mapped.mapping, header), messages);
+        EXPECT_TRUE(resolveColumnMap(again, header, 6, messages).mapping == c.expected)
+            << columnMapText(mapped.mapping, header).toStdString();
     }
     for (const char *bad : { "main=7", "main=Nothing", "main=2[3-1]", "ball=2", "main", "main=", "date=1" }) {
-        const ColumnSpec spec = parseColumnSpec(QString::fromUtf8(bad), messages);
-        EXPECT_FALSE(spec.ok && resolveColumnSpec(spec, header, 6, messages).ok) << bad;
+        const ColumnMap columnMap = parseColumnMap(QString::fromUtf8(bad), messages);
+        EXPECT_FALSE(columnMap.ok && resolveColumnMap(columnMap, header, 6, messages).ok) << bad;
     }
 }
 
-TEST(ColumnSpec, AGivenListOverridesTheDetectedColumns)
+TEST(ColumnMap, AGivenListOverridesTheDetectedColumns)
 {
     // Powerball's five white balls and the Power Ball packed in one field, "10 31 41 63 1 18".
     test::TempFolder dir;
@@ -60,7 +60,7 @@ TEST(ColumnSpec, AGivenListOverridesTheDetectedColumns)
             "06/13/2020,02 12 32 50 65 05,2" }));
     const ImportFileRead detected = readFile(dir.filePath(QStringLiteral("pb.csv")), test::powerball());
     ASSERT_TRUE(detected.ok()) << detected.message.toStdString();
-    EXPECT_EQ(columnSpecText(detected.format.columns, detected.format.headerNames),
+    EXPECT_EQ(columnMapText(detected.format.columns, detected.format.headerNames),
         QStringLiteral("date=\"Draw Date\",main=\"Winning Numbers\"[1-5],additional=\"Winning Numbers\"[6]"));
 
     ImportSettings settings;

@@ -1,4 +1,4 @@
-#include "results/import/ColumnSpec.h"
+#include "results/import/ColumnMap.h"
 
 #include "core/MessageCatalog.h"
 
@@ -8,7 +8,7 @@ namespace kivora {
 
 namespace {
 
-// The items of a spec: commas outside double quotes and brackets separate them.
+// The items of a column list: commas outside double quotes and brackets separate them.
 QStringList splitItems(const QString &text)
 {
     QStringList items;
@@ -156,34 +156,34 @@ QString groupField(const ColumnGroup &group, const QStringList &header)
 
 } // namespace
 
-ColumnSpec parseColumnSpec(const QString &text, const MessageCatalog &messages)
+ColumnMap parseColumnMap(const QString &text, const MessageCatalog &messages)
 {
-    ColumnSpec spec;
+    ColumnMap columnMap;
     for (const QString &item : splitItems(text)) {
         if (item.trimmed().isEmpty())
             continue;
         const int equals = item.indexOf(QLatin1Char('='));
-        ColumnSpecItem parsed;
+        ColumnMapItem parsed;
         if (equals < 0 || !readRole(item.left(equals), &parsed.role)) {
-            spec.message = messages("Str516").arg(text, messages("Str518").arg(item.trimmed()));
-            return spec;
+            columnMap.message = messages("Str516").arg(text, messages("Str518").arg(item.trimmed()));
+            return columnMap;
         }
         if (!readField(item.mid(equals + 1), &parsed.field)) {
-            spec.message
+            columnMap.message
                 = messages("Str516").arg(text, messages("Str517").arg(item.mid(equals + 1).trimmed()));
-            return spec;
+            return columnMap;
         }
-        spec.items.push_back(parsed);
+        columnMap.items.push_back(parsed);
     }
-    spec.ok = true;
-    return spec;
+    columnMap.ok = true;
+    return columnMap;
 }
 
-MappingResult resolveColumnSpec(
-    const ColumnSpec &spec, const QStringList &header, int columnCount, const MessageCatalog &messages)
+MappingResult resolveColumnMap(
+    const ColumnMap &columnMap, const QStringList &header, int columnCount, const MessageCatalog &messages)
 {
     MappingResult result;
-    for (const ColumnSpecItem &item : spec.items) {
+    for (const ColumnMapItem &item : columnMap.items) {
         const FieldRef &f = item.field;
         int first = f.firstPosition > 0 ? f.firstPosition - 1 : headerIndex(header, f.firstName);
         int last = first;
@@ -238,7 +238,7 @@ std::vector<ColumnField> columnFields(const ColumnMapping &mapping, const QStrin
     return fields;
 }
 
-QString columnSpecText(const ColumnMapping &mapping, const QStringList &header)
+QString columnMapText(const ColumnMapping &mapping, const QStringList &header)
 {
     QStringList items;
     for (const ColumnField &field : columnFields(mapping, header))

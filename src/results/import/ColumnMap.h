@@ -32,20 +32,20 @@ struct FieldRef
     int packLast = 0;
 };
 
-struct ColumnSpecItem
+struct ColumnMapItem
 {
     ColumnRole role = ColumnRole::Main;
     FieldRef field;
 };
 
-struct ColumnSpec
+struct ColumnMap
 {
     bool ok = false;
-    QString message; // names the spec and the fault when !ok
-    std::vector<ColumnSpecItem> items;
+    QString message; // names the column list and the fault when !ok
+    std::vector<ColumnMapItem> items;
 };
 
-ColumnSpec parseColumnSpec(const QString &text, const MessageCatalog &messages);
+ColumnMap parseColumnMap(const QString &text, const MessageCatalog &messages);
 
 // The columns of one group of numbers (0-based), their numbers in field order, and
 // the slice [packFirst, packLast] (from 1) when only part of them belongs to it.
@@ -83,20 +83,20 @@ struct MappingResult
     ColumnMapping mapping;
 };
 
-// The spec applied to a row layout: header names (may be empty) and columnCount
-// fields. A name not in the header, a position past the last field, a spec without
+// The column list applied to a row layout: header names (may be empty) and columnCount
+// fields. A name not in the header, a position past the last field, a column list without
 // main numbers are refused.
-MappingResult resolveColumnSpec(
-    const ColumnSpec &spec, const QStringList &header, int columnCount, const MessageCatalog &messages);
+MappingResult resolveColumnMap(
+    const ColumnMap &columnMap, const QStringList &header, int columnCount, const MessageCatalog &messages);
 
-// One role and its field as a spec writes it ("main", "\"Winning Numbers\"[1-5]").
+// One role and its field as a column list writes it ("main", "\"Winning Numbers\"[1-5]").
 struct ColumnField
 {
     QString role;
     QString field;
 };
 std::vector<ColumnField> columnFields(const ColumnMapping &mapping, const QStringList &header);
-// The whole mapping as a spec that parseColumnSpec reads back to the same mapping.
-QString columnSpecText(const ColumnMapping &mapping, const QStringList &header);
+// The whole mapping as a column list that parseColumnMap reads back to the same mapping.
+QString columnMapText(const ColumnMapping &mapping, const QStringList &header);
 
 } // namespace kivora
