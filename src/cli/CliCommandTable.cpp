@@ -120,6 +120,16 @@ std::vector<CommandEntry> makeTable()
             Needs::Nothing, 2,
             { kLottery, kNumbers, kTicket, kGuarantee, kIf, kSeconds, kSeed, kOut, kSystem, kFile, kHoles },
             {}, nullptr, wheelCommand },
+        { s("catalogue"),
+            s("catalogue                                                      (the games of catalogue.txt)\n"
+              "catalogue add NAME [--base FILE]                               (NAME in any letter case)"),
+            s("Lists the real games the program knows: name, Russian name, country, matrix, additional\n"
+              "numbers, the date the matrix holds from and where that was confirmed (--json: every\n"
+              "field). catalogue add adds a game, by its name or its Russian name, as a lottery of\n"
+              "kivora.INI with an empty base (FILE instead of the game's own base name; an existing\n"
+              "FILE is kept as it is), its results file address and import profile. A lottery of\n"
+              "that name already in the list is refused.\n"),
+            Needs::Nothing, 3, { kBase }, {}, catalogueUsage, catalogueCommand },
     };
 }
 

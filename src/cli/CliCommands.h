@@ -41,8 +41,8 @@ struct CommandContext;
 
 // The commands, one function each (CliCommands.cpp, CliStatCommands.cpp,
 // CliPlayCommands.cpp, CliResultsCommands.cpp, CliAnalysisCommands.cpp,
-// CliOddsCommand.cpp, CliWheelCommands.cpp). Those that need the lottery's draws find
-// them loaded in the context.
+// CliOddsCommand.cpp, CliWheelCommands.cpp, CliCatalogueCommand.cpp). Those that need the lottery's draws
+// find them loaded in the context.
 CommandResult lotteriesCommand(const CommandContext &ctx);
 CommandResult listCommand(const CommandContext &ctx); // numbers, stat ...
 CommandResult exportHtmlCommand(const CommandContext &ctx);
@@ -58,6 +58,7 @@ CommandResult filterCommand(const CommandContext &ctx); // filter: expand, then 
 CommandResult filtersCommand(const CommandContext &ctx); // filters show|set: the stored filters
 CommandResult oddsCommand(const CommandContext &ctx);
 CommandResult wheelCommand(const CommandContext &ctx); // wheel make|check
+CommandResult catalogueCommand(const CommandContext &ctx); // catalogue [add NAME]
 
 // The finer usage checks of the commands that have them (a form's own options, the
 // values of options), made before anything is loaded; empty when the invocation is sound.
@@ -68,5 +69,6 @@ QString importUsage(const CommandContext &ctx);
 QString backtestUsage(const CommandContext &ctx);
 QString filterUsage(const CommandContext &ctx);
 QString filtersUsage(const CommandContext &ctx);
+QString catalogueUsage(const CommandContext &ctx);
 
 } // namespace kivora::cli

@@ -62,6 +62,9 @@ inline const QString kEncoding = QStringLiteral("encoding");
 inline const QString kSince = QStringLiteral("since");
 inline const QString kSaveProfile = QStringLiteral("save-profile");
 
+// catalogue add: the results base to use instead of the game's own name.
+inline const QString kBase = QStringLiteral("base");
+
 // The ticket filters.
 inline const QString kSum = QStringLiteral("sum");
 inline const QString kOdd = QStringLiteral("odd");

@@ -20,6 +20,7 @@ need share/man/man1/kivora.1
 need share/man/man1/kivora-cli.1
 need share/kivora/defaults/kivora.INI
 need share/kivora/defaults/lng/english.lng
+need share/kivora/defaults/catalogue.txt
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/app.kivora.Kivora.desktop" || fail=1
 fi

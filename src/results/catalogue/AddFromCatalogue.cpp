@@ -1,0 +1,176 @@
+#include "results/catalogue/AddFromCatalogue.h"
+
+#include "core/IniFile.h"
+#include "core/LotteryDefinition.h"
+#include "core/MessageCatalog.h"
+#include "core/ProgramFolder.h"
+#include "core/SettingsStore.h"
+#include "core/TextFile.h"
+#include "core/TicketPrice.h"
+#include "results/import/ImportProfile.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace kivora::catalogue {
+
+namespace {
+
+// "powerball.lot" for "Powerball"; the Latin letters and digits of the name.
+QString baseFileStem(const CatalogueGame &game)
+{
+    if (!game.baseFile.isEmpty())
+        return game.baseFile.chopped(4);
+    QString stem;
+    for (const QChar c : game.name.toLower()) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c.isDigit())
+            stem += c;
+    }
+    return stem.isEmpty() ? QStringLiteral("lottery") : stem;
+}
+
+// "2 USD" is kept as the price 2; a price the editor would refuse is left out.
+QString ticketPrice(const QString &price)
+{
+    static const QRegularExpression number(QStringLiteral(R"(^(\d+(?:[.,]\d{1,2})?)(?:\s|$))"));
+    const QRegularExpressionMatch match = number.match(price.trimmed());
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+void writeKeys(IniDocument &document, const QString &lottery, const CatalogueGame &game)
+{
+    const auto put = [&](const QString &key, const QString &value) {
+        if (value.isEmpty())
+            document.deleteKey(lottery, key);
+        else
+            document.writeString(lottery, key, value);
+    };
+    using namespace importprofile;
+    const ImportSettings &profile = game.importProfile;
+    put(kResultsUrlKey, game.resultsFile);
+    put(kEncoding, profile.encoding);
+    put(kDelimiter, profile.delimiter);
+    put(kHeader, profile.header < 0 ? QString() : QString::number(profile.header));
+    put(kColumns, profile.columns);
+    put(kDateFormat, profile.dateFormat);
+    put(kSince, profile.since);
+    put(kCatalogueNameKey, game.name);
+}
+
+// Creates the lottery's empty base unless a file of that name is there already.
+bool createBase(
+    const ProgramFolder &folder, const QString &baseFile, const MessageCatalog &messages, QString *message)
+{
+    QString error;
+    if (textfile::ensureFileExists(folder.filePath(baseFile), &error))
+        return true;
+    *message = messages("Str591").arg(baseFile, error);
+    return false;
+}
+
+} // namespace
+
+QString freeBaseFile(const ProgramFolder &folder, const CatalogueGame &game)
+{
+    const QString stem = baseFileStem(game);
+    QString name = stem + QStringLiteral(".lot");
+    for (int n = 2; QFileInfo::exists(folder.filePath(name)); ++n)
+        name = stem + QLatin1Char('-') + QString::number(n) + QStringLiteral(".lot");
+    return name;
+}
+
+QStringList definitionValues(const ProgramFolder &folder, const CatalogueGame &game)
+{
+    const bool additional = !game.additional.isEmpty();
+    return {
+        QString::number(game.main.minNumber),
+        QString::number(game.main.maxNumber),
+        QString::number(game.main.count),
+        QString::number(additional ? game.additional.count : 0),
+        QString::number(additional ? game.additional.minNumber : 0),
+        QString::number(additional ? game.additional.maxNumber : 0),
+        freeBaseFile(folder, game),
+        QStringLiteral("-"),
+        QStringLiteral("-"),
+        game.resultsPage.isEmpty() ? settings::paramDefaults().value(9) : game.resultsPage,
+        ticketPrice(game.price),
+    };
+}
+
+AddResult addLottery(const ProgramFolder &folder, const CatalogueGame &game, const MessageCatalog &messages,
+    const QString &baseFile)
+{
+    AddResult result;
+    result.lottery = game.name.trimmed();
+    IniFile ini(folder.configPath());
+    IniDocument current;
+    QString error;
+    if (!ini.read(&current, &error)) {
+        result.message = messages("Str56").arg(error);
+        return result;
+    }
+    QStringList names;
+    for (const LotteryEntry &entry : lotteries::readList(current))
+        names.append(entry.name);
+    result.message = settings::lotteryNameProblem(result.lottery, names, messages);
+    if (!result.message.isEmpty())
+        return result;
+    QStringList values = definitionValues(folder, game);
+    if (!baseFile.isEmpty())
+        values[6] = baseFile;
+    const settings::ParamsCheck check = settings::checkParams(result.lottery, values, messages);
+    if (!check.ok()) {
+        result.message = check.message;
+        return result;
+    }
+    result.baseFile = values.value(6);
+    // The list is read again under the file's lock: another program may have added
+    // the same name meanwhile.
+    bool taken = false;
+    const bool written = ini.update([&](IniDocument &document) {
+        for (const LotteryEntry &entry : lotteries::readList(document)) {
+            if (entry.name.compare(result.lottery, Qt::CaseInsensitive) == 0)
+                taken = true;
+        }
+        if (taken)
+            return false;
+        document.writeString(lotteries::kListSection, result.lottery, QStringLiteral("1"));
+        for (int row = 0; row < settings::kParamCount; ++row) {
+            const QString &key = settings::paramKeys().at(row);
+            if (key == kTicketPriceKey && values.value(row).isEmpty())
+                document.deleteKey(result.lottery, key);
+            else
+                document.writeString(result.lottery, key, values.value(row));
+        }
+        writeKeys(document, result.lottery, game);
+        return true;
+    });
+    if (taken) {
+        result.message = messages("Str78").arg(result.lottery);
+        return result;
+    }
+    if (!written) {
+        result.message = messages("Str56").arg(ini.lastError());
+        return result;
+    }
+    result.ok = createBase(folder, result.baseFile, messages, &result.message);
+    return result;
+}
+
+AddResult completeLottery(const ProgramFolder &folder, const QString &lottery, const CatalogueGame &game,
+    const MessageCatalog &messages)
+{
+    AddResult result;
+    result.lottery = lottery;
+    IniFile ini(folder.configPath());
+    if (!ini.update([&](IniDocument &document) { writeKeys(document, lottery, game); })
+        && !ini.lastError().isEmpty()) {
+        result.message = messages("Str56").arg(ini.lastError());
+        return result;
+    }
+    result.baseFile = lotteries::readDefinition(ini.load(), lottery).baseFile;
+    result.ok = createBase(folder, result.baseFile, messages, &result.message);
+    return result;
+}
+
+} // namespace kivora::catalogue
