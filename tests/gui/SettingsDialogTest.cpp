@@ -7,6 +7,7 @@
 #include "support/TestText.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -403,4 +404,58 @@ TEST_F(SettingsDialogTest, PastedControlCharactersAreRefusedAndNothingIsWritten)
     EXPECT_EQ(services.lastMessage(), messages("Str420"));
     EXPECT_EQ(templates()->currentRow(), 1);
     EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(SettingsDialogTest, AGameOfTheCatalogueFillsTheRowsAndIsWrittenWithItsKeysByOk)
+{
+    click("CatalogueBtn");
+    auto *picker = dialog->findChild<QDialog *>(s("CataloguePicker"));
+    ASSERT_NE(picker, nullptr);
+    ASSERT_TRUE(picker->isVisible());
+    auto *list = picker->findChild<QListWidget *>(s("CatalogueList"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_GE(list->count(), 20);
+    // The find field narrows the list; the Russian name finds the game too.
+    picker->findChild<QLineEdit *>(s("CatalogueFind"))->setText(s("МЕГА"));
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row) {
+        if (!list->item(row)->isHidden())
+            shown.append(list->item(row)->text());
+    }
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown.first().startsWith(s("Mega Millions")));
+    picker->findChild<QPushButton *>(s("CatalogueOk"))->click();
+
+    ASSERT_EQ(rowNames(), QStringList({ s("A"), s("B"), s("Mega Millions") }));
+    EXPECT_EQ(lotteries()->currentRow(), 2);
+    EXPECT_EQ(param(1), s("70"));
+    EXPECT_EQ(param(2), s("5"));
+    EXPECT_EQ(param(3), s("1"));
+    EXPECT_EQ(param(5), s("24"));
+    EXPECT_EQ(param(10), s("5"));
+    EXPECT_FALSE(ini().hasSection(s("Mega Millions"))); // nothing written before OK
+    // The rows stay editable before OK.
+    setParam(6, s("mm.lot"));
+    click("BitBtn4");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(read("LotoType", "Mega Millions"), s("1"));
+    EXPECT_EQ(read("Mega Millions", "MaxnumberOfAddBall"), s("24"));
+    EXPECT_EQ(read("Mega Millions", "BaseFile"), s("mm.lot"));
+    EXPECT_EQ(read("Mega Millions", "CatalogueName"), s("Mega Millions"));
+    EXPECT_TRUE(read("Mega Millions", "ResultsUrl").startsWith(s("https://")));
+    EXPECT_EQ(read("Mega Millions", "ImportDateFormat"), s("mm/dd/yyyy"));
+    EXPECT_TRUE(dir.readBytes(s("mm.lot")).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(s("mm.lot"))));
+
+    // The same game once more is refused with the reason; no row is added.
+    dialog->show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed list goes
+    ASSERT_EQ(dialog->findChild<QDialog *>(s("CataloguePicker")), nullptr);
+    click("CatalogueBtn");
+    picker = dialog->findChild<QDialog *>(s("CataloguePicker"));
+    ASSERT_NE(picker, nullptr);
+    picker->findChild<QLineEdit *>(s("CatalogueFind"))->setText(s("mega millions"));
+    picker->findChild<QPushButton *>(s("CatalogueOk"))->click();
+    EXPECT_EQ(services.lastMessage(), messages("Str78").arg(s("Mega Millions")));
+    EXPECT_EQ(rowNames().size(), 3);
 }

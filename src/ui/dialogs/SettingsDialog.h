@@ -2,8 +2,10 @@
 
 #include "core/ProgramFolder.h"
 #include "core/UserPrograms.h"
+#include "results/catalogue/GameCatalogue.h"
 
 #include <QDialog>
+#include <QHash>
 
 class QLineEdit;
 class QListWidget;
@@ -35,6 +37,11 @@ public:
 public slots:
     // Add a lottery row ("NewLoto_3"); nothing is written.
     void addLottery();
+    // Open the catalogue's list; the chosen game becomes a new row whose values fill
+    // the editor, written by Apply or OK with the game's results file, import profile
+    // and an empty base.
+    void addFromCatalogue();
+    void addCatalogueGame(const CatalogueGame &game);
     // Erase the selected lottery's section and remove its row.
     void deleteLottery();
     // Apply the page shown; false when nothing could be written (refused or failed).
@@ -104,6 +111,9 @@ private:
     QTableWidget *m_systemsEditor = nullptr;
     QPushButton *m_addLotteryButton = nullptr;
     QPushButton *m_deleteLotteryButton = nullptr;
+    QPushButton *m_catalogueButton = nullptr;
+    // Rows added from the catalogue whose lottery is not complete in the file yet.
+    QHash<const QListWidgetItem *, CatalogueGame> m_catalogueRows;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_applyButton = nullptr;

@@ -6,7 +6,9 @@
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
 #include "core/SettingsStore.h"
+#include "results/catalogue/AddFromCatalogue.h"
 #include "ui/PlatformServices.h"
+#include "ui/dialogs/CataloguePicker.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -75,6 +77,8 @@ void SettingsDialog::createLotteryPage(QWidget *page)
 
     m_addLotteryButton = makeButton(page, "BitBtn1", QStringLiteral("Добавить"));
     m_deleteLotteryButton = makeButton(page, "BitBtn2", QStringLiteral("Удалить"));
+    m_catalogueButton = makeButton(page, "CatalogueBtn", QStringLiteral("Добавить из каталога…"));
+    connect(m_catalogueButton, &QPushButton::clicked, this, &SettingsDialog::addFromCatalogue);
 
     m_paramsEditor = new QTableWidget(settings::kParamCount, 2, page);
     m_paramsEditor->setProperty("translatableRows", true); // the row captions
@@ -96,6 +100,7 @@ void SettingsDialog::createLotteryPage(QWidget *page)
     auto *left = new QVBoxLayout;
     left->addWidget(m_lotteryList, 1);
     left->addLayout(listButtons);
+    left->addWidget(m_catalogueButton);
     auto *layout = new QHBoxLayout(page);
     layout->addLayout(left, 1);
     layout->addWidget(m_paramsEditor, 3);
@@ -218,6 +223,7 @@ void SettingsDialog::deleteLottery()
     }
     if (item == m_paramsOwner)
         m_paramsOwner = nullptr;
+    m_catalogueRows.remove(item);
     delete m_lotteryList->takeItem(row);
     showLotteryPage();
 }
@@ -273,7 +279,56 @@ bool SettingsDialog::applyParams()
         reportWriteError(ini.lastError());
         return false;
     }
+    // A game of the catalogue gets its results file, import profile and base once its
+    // values are in the file.
+    const auto game = m_catalogueRows.constFind(m_paramsOwner);
+    if (game != m_catalogueRows.constEnd()) {
+        const catalogue::AddResult added = catalogue::completeLottery(m_folder, name, *game, m_messages);
+        if (!added.ok) {
+            refuse(added.message);
+            return false;
+        }
+        m_catalogueRows.erase(game);
+    }
     return true;
+}
+
+void SettingsDialog::addFromCatalogue()
+{
+    const Catalogue catalogue = catalogue::load(m_folder, m_messages);
+    if (!catalogue.error.isEmpty()) {
+        refuse(catalogue.error);
+        return;
+    }
+    auto *picker = new CataloguePicker(catalogue.games, m_messages, this);
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    connect(picker, &QDialog::accepted, this, [this, picker] {
+        if (const CatalogueGame *game = picker->chosenGame())
+            addCatalogueGame(*game);
+    });
+    picker->open();
+}
+
+void SettingsDialog::addCatalogueGame(const CatalogueGame &game)
+{
+    const QString problem = settings::lotteryNameProblem(game.name, lotteryNames(), m_messages);
+    if (!problem.isEmpty()) {
+        refuse(problem);
+        return;
+    }
+    // Values typed for another lottery are settled before the editor shows the game's.
+    if (!releaseParams())
+        return;
+    auto *item = new QListWidgetItem(game.name.trimmed(), m_lotteryList);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
+    item->setCheckState(Qt::Checked);
+    m_catalogueRows.insert(item, game);
+    {
+        const QSignalBlocker block(m_lotteryList);
+        m_lotteryList->setCurrentItem(item);
+    }
+    m_paramsOwner = item;
+    showParams(catalogue::definitionValues(m_folder, game));
 }
 
 } // namespace kivora
