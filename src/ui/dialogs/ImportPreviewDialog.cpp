@@ -100,7 +100,12 @@ ImportPreviewDialog::ImportPreviewDialog(
     showPlan(true);
 }
 
-ImportPreviewDialog::~ImportPreviewDialog() = default;
+ImportPreviewDialog::~ImportPreviewDialog()
+{
+    // A field that has the focus says it is left while the dialog is taken apart.
+    for (QLineEdit *edit : { m_numberEdit, m_dateEdit, m_mainEdit, m_additionalEdit })
+        disconnect(edit, nullptr, this, nullptr);
+}
 
 void ImportPreviewDialog::buildWidgets()
 {
@@ -114,7 +119,8 @@ void ImportPreviewDialog::buildWidgets()
     m_rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rows->setSelectionMode(QAbstractItemView::NoSelection);
     m_rows->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_rows->setMinimumHeight(150);
+    m_rows->setMinimumHeight(180);
+    m_rows->setFocusPolicy(Qt::NoFocus);
     auto *rowsBox = new QGroupBox(m_messages("Str551"), this);
     rowsBox->setObjectName(QStringLiteral("ImportRowsBox"));
     auto *rowsLayout = new QVBoxLayout(rowsBox);
@@ -163,7 +169,9 @@ void ImportPreviewDialog::buildWidgets()
     m_countsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_draws = new QListWidget(this);
     m_draws->setObjectName(QStringLiteral("ImportDrawsView"));
-    m_draws->setMinimumHeight(90);
+    m_draws->setMinimumHeight(80);
+    // The rows of the file get the height; the list of new draws scrolls.
+    m_draws->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     auto *resultBox = new QGroupBox(m_messages("Str567"), this);
     resultBox->setObjectName(QStringLiteral("ImportResultBox"));
     auto *resultLayout = new QHBoxLayout(resultBox);
@@ -197,10 +205,10 @@ void ImportPreviewDialog::buildWidgets()
     connect(buttons, &QDialogButtonBox::rejected, this, &ImportPreviewDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(rowsBox, 3);
+    layout->addWidget(rowsBox, 2);
     layout->addWidget(columnsBox);
     layout->addWidget(m_problemLabel);
-    layout->addWidget(resultBox, 2);
+    layout->addWidget(resultBox, 1);
     layout->addLayout(choices);
     layout->addWidget(buttons);
     resize(940, 640);
