@@ -8,6 +8,7 @@
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
+#include "core/TextFile.h"
 #include "results/ImportResults.h"
 #include "results/import/ImportPlan.h"
 #include "results/import/ImportProfile.h"
@@ -198,10 +199,11 @@ ImportSettings givenSettings(const CommandContext &ctx)
 
 // The file taken as base records, line by line, as the program always imported them:
 // the report of a success, or the refusal to fall back on.
-bool importRecords(const CommandContext &ctx, const QString &basePath, const LotteryDefinition &definition,
-    int baseBefore, CommandResult *result, QString *error)
+bool importRecords(const CommandContext &ctx, const QString &basePath, const QByteArray &bytes,
+    const LotteryDefinition &definition, int baseBefore, CommandResult *result, QString *error)
 {
-    const ImportResult imported = importResults(basePath, ctx.args.word(1), definition, ctx.messages);
+    const ImportResult imported
+        = importResultsFromBytes(basePath, ctx.args.word(1), bytes, definition, ctx.messages);
     if (!imported.ok) {
         *error = imported.error;
         return false;
@@ -252,16 +254,23 @@ CommandResult importCommand(const CommandContext &ctx)
 
     // A replace that nothing sets reads the file as the base's own records first, as
     // the program always did; a file they do not fit is read by its layout.
+    // The file is read once for both.
     QString recordsError;
+    QByteArray bytes;
+    bool haveBytes = false;
     if (!merge && !dryRun && !saveProfile && settings.isEmpty()) {
         load = LoadResult();
+        QString reason;
+        haveBytes = textfile::readBytes(path, &bytes, &reason);
         CommandResult result;
-        if (importRecords(ctx, basePath, definition, baseBefore, &result, &recordsError))
+        if (haveBytes && importRecords(ctx, basePath, bytes, definition, baseBefore, &result, &recordsError))
             return result;
     }
 
-    const PlannedImport planned
-        = planImport(path, definition, settings, { load.draws, baseBefore, merge }, ctx.messages);
+    const ImportTarget target { load.draws, baseBefore, merge };
+    const PlannedImport planned = haveBytes
+        ? planImportBytes(std::move(bytes), path, definition, settings, target, ctx.messages)
+        : planImport(path, definition, settings, target, ctx.messages);
     const ImportFileRead &read = planned.file;
     if (!read.ok()) {
         switch (read.refusal) {

@@ -1,5 +1,7 @@
 #include "results/import/ImportPlan.h"
 
+#include "core/MessageCatalog.h"
+#include "core/TextFile.h"
 #include "results/import/ColumnMap.h"
 #include "results/import/ImportDates.h"
 #include "results/import/ImportFormat.h"
@@ -9,9 +11,25 @@ namespace kivora {
 PlannedImport planImport(const QString &path, const LotteryDefinition &definition,
     const ImportSettings &settings, const ImportTarget &target, const MessageCatalog &messages)
 {
+    QByteArray bytes;
+    QString reason;
+    if (!textfile::readBytes(path, &bytes, &reason)) {
+        PlannedImport planned;
+        planned.path = path;
+        planned.file.refusal = ImportRefusal::Source;
+        planned.file.message = messages("Str56").arg(reason);
+        return planned;
+    }
+    return planImportBytes(std::move(bytes), path, definition, settings, target, messages);
+}
+
+PlannedImport planImportBytes(QByteArray bytes, const QString &path, const LotteryDefinition &definition,
+    const ImportSettings &settings, const ImportTarget &target, const MessageCatalog &messages)
+{
     PlannedImport planned;
     planned.path = path;
-    planned.file = readImportFile(path, definition, settings, messages);
+    planned.bytes = std::move(bytes);
+    planned.file = readImportFileBytes(planned.bytes, path, definition, settings, messages);
     replanImport(&planned, target);
     return planned;
 }
@@ -38,7 +56,8 @@ ImportResult runPlannedImport(const QString &basePath, const PlannedImport &plan
     const LotteryDefinition &definition, bool recordsFirst, const MessageCatalog &messages)
 {
     if (recordsFirst && !planned.merge) {
-        const ImportResult records = importResults(basePath, planned.path, definition, messages);
+        const ImportResult records
+            = importResultsFromBytes(basePath, planned.path, planned.bytes, definition, messages);
         if (records.ok)
             return records;
     }

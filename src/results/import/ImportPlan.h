@@ -10,6 +10,7 @@
 #include "results/import/ImportFile.h"
 #include "results/import/ImportMerge.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace kivora {
@@ -19,6 +20,7 @@ class MessageCatalog;
 struct PlannedImport
 {
     QString path; // the file
+    QByteArray bytes; // as read once, for a replace that takes them as records
     ImportFileRead file; // the layout, the first rows and the draws; refused as read
     MergePlan plan; // empty when the file was refused
     bool merge = false; // the plan adds new draws; else it replaces the base
@@ -38,6 +40,9 @@ struct ImportTarget
 // Reads the file with the settings and plans adding its new draws to the base or
 // replacing the base with them.
 PlannedImport planImport(const QString &path, const LotteryDefinition &definition,
+    const ImportSettings &settings, const ImportTarget &target, const MessageCatalog &messages);
+// The same for the file's bytes read already.
+PlannedImport planImportBytes(QByteArray bytes, const QString &path, const LotteryDefinition &definition,
     const ImportSettings &settings, const ImportTarget &target, const MessageCatalog &messages);
 
 // The draws already read planned again, the other way, without reading the file again.
