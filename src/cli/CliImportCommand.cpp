@@ -8,9 +8,9 @@
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
+#include "core/TextFile.h"
 #include "results/ImportResults.h"
-#include "results/import/ImportFile.h"
-#include "results/import/ImportMerge.h"
+#include "results/import/ImportPlan.h"
 #include "results/import/ImportProfile.h"
 #include "results/import/ImportReport.h"
 
@@ -56,17 +56,6 @@ struct ImportReport
     bool merged = false; // the merge's counts and conflicts are told
     bool dryRun = false;
 };
-
-ImportResult countsOf(const ImportRead &read)
-{
-    ImportResult counts;
-    counts.ok = true;
-    counts.records = read.draws.size();
-    counts.skipped = read.skipped;
-    counts.skippedBy = read.skippedBy;
-    counts.firstSkipped = read.firstSkipped;
-    return counts;
-}
 
 void writeOptionalText(JsonWriter &json, const QString &name, const QString &text)
 {
@@ -208,29 +197,13 @@ ImportSettings givenSettings(const CommandContext &ctx)
     return settings;
 }
 
-// What the file was read with, to be read with next time.
-ImportSettings usedSettings(const ImportFormat &format, const ImportSettings &settings)
-{
-    ImportSettings used;
-    used.encoding = format.encoding;
-    used.since = settings.since;
-    if (format.kind == ImportKind::Native)
-        return used;
-    if (format.kind == ImportKind::Csv)
-        used.delimiter = delimiterName(format.delimiter);
-    if (format.kind != ImportKind::Json)
-        used.header = format.header ? 1 : 0;
-    used.columns = columnMapText(format.columns, format.headerNames);
-    used.dateFormat = dateFormatName(format.dateOrder);
-    return used;
-}
-
 // The file taken as base records, line by line, as the program always imported them:
 // the report of a success, or the refusal to fall back on.
-bool importRecords(const CommandContext &ctx, const QString &basePath, const LotteryDefinition &definition,
-    int baseBefore, CommandResult *result, QString *error)
+bool importRecords(const CommandContext &ctx, const QString &basePath, const QByteArray &bytes,
+    const LotteryDefinition &definition, int baseBefore, CommandResult *result, QString *error)
 {
-    const ImportResult imported = importResults(basePath, ctx.args.word(1), definition, ctx.messages);
+    const ImportResult imported
+        = importResultsFromBytes(basePath, ctx.args.word(1), bytes, definition, ctx.messages);
     if (!imported.ok) {
         *error = imported.error;
         return false;
@@ -281,15 +254,24 @@ CommandResult importCommand(const CommandContext &ctx)
 
     // A replace that nothing sets reads the file as the base's own records first, as
     // the program always did; a file they do not fit is read by its layout.
+    // The file is read once for both.
     QString recordsError;
+    QByteArray bytes;
+    bool haveBytes = false;
     if (!merge && !dryRun && !saveProfile && settings.isEmpty()) {
         load = LoadResult();
+        QString reason;
+        haveBytes = textfile::readBytes(path, &bytes, &reason);
         CommandResult result;
-        if (importRecords(ctx, basePath, definition, baseBefore, &result, &recordsError))
+        if (haveBytes && importRecords(ctx, basePath, bytes, definition, baseBefore, &result, &recordsError))
             return result;
     }
 
-    const ImportFileRead read = readImportFile(path, definition, settings, ctx.messages);
+    const ImportTarget target { load.draws, baseBefore, merge };
+    const PlannedImport planned = haveBytes
+        ? planImportBytes(std::move(bytes), path, definition, settings, target, ctx.messages)
+        : planImport(path, definition, settings, target, ctx.messages);
+    const ImportFileRead &read = planned.file;
     if (!read.ok()) {
         switch (read.refusal) {
         case ImportRefusal::BadSettings:
@@ -314,8 +296,8 @@ CommandResult importCommand(const CommandContext &ctx)
     report.format = &read.format;
     report.merged = merge;
     report.dryRun = dryRun;
-    report.counts = countsOf(read.read);
-    report.plan = merge ? planMerge(load.draws, read.read.draws) : planReplace(baseBefore, read.read.draws);
+    report.counts = importCounts(read.read);
+    report.plan = planned.plan;
     report.firstDate = baseDateText(report.plan.firstDate);
     report.lastDate = baseDateText(report.plan.lastDate);
     // Only one load is alive at a time: the count after the import loads the base again.
@@ -323,15 +305,13 @@ CommandResult importCommand(const CommandContext &ctx)
     if (dryRun)
         return reportOutput(ctx, report);
 
-    const ImportWrite written = merge
-        ? writeMerge(basePath, report.plan, read.read.draws, definition, ctx.messages)
-        : writeReplace(basePath, report.plan, read.read.draws, definition, ctx.messages);
+    const ImportWrite written = writePlannedImport(basePath, planned, definition, ctx.messages);
     if (!written.ok)
         return CommandResult::failed(written.message);
     report.counts.backupPath = written.backupPath;
     if (saveProfile) {
         IniFile ini(ctx.folder.configPath());
-        const ProfileWrite saved = saveImportProfile(ini, lottery, usedSettings(read.format, settings));
+        const ProfileWrite saved = saveImportProfile(ini, lottery, usedImportSettings(read.format, settings));
         if (!saved.ok)
             return CommandResult::failed(saved.message);
     }

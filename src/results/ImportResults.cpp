@@ -86,15 +86,29 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
     result.error = baseWriteRefusal(basePath, definition, messages);
     if (!result.error.isEmpty())
         return result;
-    QString text;
+    QByteArray bytes;
     QString reason;
-    textfile::ReadFailure failure = textfile::ReadFailure::None;
+    if (!textfile::readBytes(sourcePath, &bytes, &reason)) {
+        result.error = messages("Str56").arg(reason);
+        return result;
+    }
+    return importResultsFromBytes(basePath, sourcePath, bytes, definition, messages, lineLimit);
+}
+
+ImportResult importResultsFromBytes(const QString &basePath, const QString &sourcePath,
+    const QByteArray &bytes, const LotteryDefinition &definition, const MessageCatalog &messages,
+    int lineLimit)
+{
+    ImportResult result;
+    result.error = baseWriteRefusal(basePath, definition, messages);
+    if (!result.error.isEmpty())
+        return result;
+    QString text;
     const QString sourceName = QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath());
-    if (!textfile::readText(sourcePath, &text, &reason, &failure)) {
+    if (!textfile::decodeText(bytes, &text)) {
         // Bytes that are no text of the program (UTF-16 without its mark, a binary
         // file) would import as draws of zeros.
-        result.error = failure == textfile::ReadFailure::NotText ? messages("Str72").arg(sourceName)
-                                                                 : messages("Str56").arg(reason);
+        result.error = messages("Str72").arg(sourceName);
         return result;
     }
     const int fieldLimit = definition.drawNumber + definition.additionalCount() + 4;
@@ -139,6 +153,7 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
         return result;
     }
     // No other writer of the base may come between the backup and the new base.
+    QString reason;
     textfile::FileLock lock(basePath);
     if (!lock.lock(&reason) || !keepBackup(basePath, &result.backupPath, &reason)
         || !textfile::writeLines(basePath, records, &reason)) {

@@ -8,6 +8,7 @@
 #include "results/AddDraw.h"
 #include "results/ResultsLoad.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -61,6 +62,11 @@ struct ImportResult
 // previous base back.
 ImportResult importResults(const QString &basePath, const QString &sourcePath,
     const LotteryDefinition &definition, const MessageCatalog &messages, int lineLimit = kLargestDrawCount);
+
+// The same for the source's bytes read already (sourcePath names it in messages).
+ImportResult importResultsFromBytes(const QString &basePath, const QString &sourcePath,
+    const QByteArray &bytes, const LotteryDefinition &definition, const MessageCatalog &messages,
+    int lineLimit = kLargestDrawCount);
 
 // The record of one source line: its first fieldLimit fields joined with ",".
 QString importRecord(const QString &line, int fieldLimit);

@@ -4,6 +4,7 @@
 
 #include "ui/StatusPanel.h"
 
+#include "core/IniFile.h"
 #include "core/LotteryLink.h"
 #include "core/TextFile.h"
 #include "core/UserPrograms.h"
@@ -12,10 +13,13 @@
 #include "reports/Odds.h"
 #include "results/BaseWriteGuard.h"
 #include "results/ImportResults.h"
+#include "results/import/ImportProfile.h"
+#include "results/import/ImportReport.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AddDrawDialog.h"
+#include "ui/dialogs/ImportPreviewDialog.h"
 #include "ui/dialogs/LedgerDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/models/CombinationListModel.h"
@@ -60,10 +64,6 @@ void MainWindow::importResultsFile()
 {
     if (!baseIsWritable())
         return;
-    const QString help = m_folder.helpPagePath(m_languageCode) + QStringLiteral("#import");
-    if (!m_services.confirm(
-            this, importReplaceQuestion(load().totalLines, load().basePath, m_messages), help))
-        return;
     FileDialogRequest request;
     request.title = currentLottery() + m_messages("Str70");
     request.filters = { m_messages("Str71") };
@@ -71,30 +71,58 @@ void MainWindow::importResultsFile()
     if (source.isEmpty())
         return;
     rememberFolder(FileKind::Import, source);
-    // The file is read and the base written off the event loop; the base is replaced
-    // only at the end, through a temporary file, so a cancelled import changes nothing.
+    // The preview reads the file and plans the import; nothing is written before OK.
     const QString basePath = load().basePath;
     const LotteryDefinition definition = load().definition;
+    ImportPreviewDialog preview(
+        { source, basePath, currentLottery(), m_folder.configPath(), definition }, m_messages, this);
+    if (!preview.refusal().isEmpty()) {
+        showError(preview.refusal());
+        return;
+    }
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    const QString help = m_folder.helpPagePath(m_languageCode) + QStringLiteral("#import");
+    if (!preview.merge()
+        && !m_services.confirm(this, importReplaceQuestion(load().totalLines, basePath, m_messages), help))
+        return;
+    // The base is written off the event loop, and only at the end, through a temporary
+    // file: a job cancelled before that changes nothing.
+    const std::shared_ptr<const PlannedImport> planned = preview.planned();
+    const bool recordsFirst = preview.recordsFirst();
+    const bool saveProfile = preview.saveProfile();
+    const ImportSettings profile = preview.profileSettings();
+    const QString lottery = currentLottery();
     const MessageCatalog messages = m_messages;
     runJob<std::shared_ptr<ImportResult>>(
         true,
-        [basePath, source, definition, messages](const Progress &progress) {
+        [basePath, planned, definition, recordsFirst, messages](const Progress &progress) {
             report(progress, 0, 1, 0);
-            auto result
-                = std::make_shared<ImportResult>(importResults(basePath, source, definition, messages));
-            return result;
+            return std::make_shared<ImportResult>(
+                runPlannedImport(basePath, *planned, definition, recordsFirst, messages));
         },
-        [this](std::shared_ptr<ImportResult> result) {
+        [this, planned, saveProfile, profile, lottery](std::shared_ptr<ImportResult> result) {
             if (!result->ok) {
                 showError(result->error);
                 return;
             }
-            loadCurrentLottery([this, result] {
-                m_statusText->setText(
-                    m_statusText->text() + QStringLiteral(". ") + importSummaryText(*result, m_messages));
+            QString profileError;
+            if (saveProfile) {
+                IniFile ini(m_folder.configPath());
+                const ProfileWrite saved = saveImportProfile(ini, lottery, profile);
+                if (!saved.ok)
+                    profileError = m_messages("Str56").arg(saved.message);
+            }
+            loadCurrentLottery([this, result, planned, profileError] {
+                QString status = importSummaryText(*result, m_messages);
+                if (planned->merge)
+                    status += QLatin1Char(' ') + mergeSummaryText(planned->plan, m_messages);
+                m_statusText->setText(m_statusText->text() + QStringLiteral(". ") + status);
                 const QString skipped = importSkippedText(*result, m_messages);
                 if (!skipped.isEmpty())
                     m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
+                if (!profileError.isEmpty())
+                    showError(profileError);
             });
         });
 }

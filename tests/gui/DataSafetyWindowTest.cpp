@@ -72,6 +72,7 @@ TEST_F(DataSafetyWindow, ImportSaysWhatItReplacesAndWhatItSkipped)
             s("2;08.01.2005;-;-;7;8;9;10;11;12") });
     services.confirmAnswers.enqueue(true);
     services.openAnswers.enqueue(dir.filePath(s("import.csv")));
+    answerImportPreview(true);
     trigger("N34");
     ASSERT_EQ(services.confirmQuestions.size(), 1);
     EXPECT_TRUE(services.confirmQuestions.first().contains(s("3 розыгрышей")))

@@ -72,6 +72,7 @@ TEST_F(ResultsChangeWindow, ImportReplacesTheBaseAndReloads)
             s("11 08.02.2005 1 2 6 13 20 24 32 41 4") });
     services.confirmAnswers.enqueue(true);
     services.openAnswers.enqueue(dir.filePath(s("import.txt")));
+    answerImportPreview(true);
     trigger("N34");
     EXPECT_EQ(services.openRequests.first().title, s("6 из 45 - Импорт результатов из файла"));
     EXPECT_TRUE(services.confirmHelp.first().endsWith(s("kivora.html#import")));

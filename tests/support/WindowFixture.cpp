@@ -3,11 +3,15 @@
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTableView>
+#include <QTimer>
 
 namespace kivora::test {
 
@@ -62,6 +66,17 @@ QString WindowFixture::status(int panel)
 {
     auto *label = m_window->findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(panel));
     return label ? label->text() : QString();
+}
+
+void WindowFixture::answerImportPreview(bool replace)
+{
+    QTimer::singleShot(0, m_window.get(), [this, replace] {
+        auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("ImportPreviewDialog"));
+        ASSERT_NE(dialog, nullptr);
+        const char *choice = replace ? "ImportReplaceButton" : "ImportMergeButton";
+        dialog->findChild<QRadioButton *>(QLatin1String(choice))->setChecked(true);
+        dialog->findChild<QPushButton *>(QStringLiteral("ImportOkButton"))->click();
+    });
 }
 
 void WindowFixture::screenshot(const char *name)

@@ -48,6 +48,8 @@ protected:
     CombinationListModel *combinations();
     // Ticks the check boxes of the first `count` rows of the number list.
     void tickFirst(int count);
+    // Answers the next import preview: the base replaced (or the new draws added), OK.
+    void answerImportPreview(bool replace);
     // Saves a picture of the window when KIVORA_SCREENSHOTS names a folder.
     void screenshot(const char *name);
 

@@ -2,9 +2,14 @@
 
 #include "core/MessageCatalog.h"
 
+#include <functional>
+
 namespace kivora {
 
-ImportFileRead readImportFile(const QString &path, const LotteryDefinition &definition,
+namespace {
+
+// The draws of the source that read gives (called once the since date is known good).
+ImportFileRead readImportFrom(const std::function<ImportSource()> &read, const LotteryDefinition &definition,
     const ImportSettings &settings, const MessageCatalog &messages)
 {
     ImportFileRead result;
@@ -17,7 +22,7 @@ ImportFileRead readImportFile(const QString &path, const LotteryDefinition &defi
             return result;
         }
     }
-    const ImportSource source = readImportSource(path, messages, settings.encoding);
+    const ImportSource source = read();
     DetectResult detected = detectImportFormat(source, definition, settings, messages);
     result.format = detected.format;
     result.sample = std::move(detected.sample);
@@ -37,6 +42,22 @@ ImportFileRead readImportFile(const QString &path, const LotteryDefinition &defi
         result.format.doubts &= ~static_cast<unsigned>(DoubtDates);
     }
     return result;
+}
+
+} // namespace
+
+ImportFileRead readImportFile(const QString &path, const LotteryDefinition &definition,
+    const ImportSettings &settings, const MessageCatalog &messages)
+{
+    return readImportFrom(
+        [&] { return readImportSource(path, messages, settings.encoding); }, definition, settings, messages);
+}
+
+ImportFileRead readImportFileBytes(const QByteArray &bytes, const QString &path,
+    const LotteryDefinition &definition, const ImportSettings &settings, const MessageCatalog &messages)
+{
+    return readImportFrom([&] { return importSourceFromBytes(bytes, path, messages, settings.encoding); },
+        definition, settings, messages);
 }
 
 } // namespace kivora

@@ -28,5 +28,8 @@ struct ImportFileRead
 
 ImportFileRead readImportFile(const QString &path, const LotteryDefinition &definition,
     const ImportSettings &settings, const MessageCatalog &messages);
+// The same for the file's bytes read already (path names it in messages).
+ImportFileRead readImportFileBytes(const QByteArray &bytes, const QString &path,
+    const LotteryDefinition &definition, const ImportSettings &settings, const MessageCatalog &messages);
 
 } // namespace kivora
