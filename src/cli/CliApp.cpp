@@ -115,9 +115,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         // more often than a wish for a new one.
         if (homeGiven && !QDir(home).exists() && !args.has(option::kInit))
             return failure(err, messages("Str328").arg(QDir::toNativeSeparators(home)));
-        QString error;
-        if (!folder.seed(&error))
-            return failure(err, messages("Str56").arg(error));
+        if (const Done seeded = folder.seed(); !seeded)
+            return failure(err, failureMessage(seeded.failure(), messages));
     }
     // A configuration that exists but cannot be read would read as empty, and the next
     // write would replace it with a few keys.

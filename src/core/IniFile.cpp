@@ -19,10 +19,13 @@ bool IniFile::read(IniDocument *document, QString *error) const
     const QFileInfo info(m_path);
     if (!info.exists() && !info.isSymLink())
         return true;
-    QString text;
-    if (!textfile::readText(m_path, &text, error))
+    const Outcome<QString> text = textfile::readText(m_path);
+    if (!text) {
+        if (error)
+            *error = text.failure().text;
         return false;
-    *document = IniDocument(text);
+    }
+    *document = IniDocument(*text);
     return true;
 }
 
@@ -30,8 +33,10 @@ bool IniFile::updateDocument(const std::function<bool(IniDocument &)> &edit)
 {
     m_lastError.clear();
     textfile::FileLock lock(m_path);
-    if (!lock.lock(&m_lastError))
+    if (Done locked = lock.lock(); !locked) {
+        m_lastError = locked.failure().text;
         return false;
+    }
     // A document made from a file that could not be read would replace all of it.
     IniDocument document;
     if (!read(&document, &m_lastError))
@@ -40,7 +45,10 @@ bool IniFile::updateDocument(const std::function<bool(IniDocument &)> &edit)
         return false;
     if (!document.isModified())
         return true;
-    return textfile::writeText(m_path, document.toText(), &m_lastError);
+    const Done written = textfile::writeText(m_path, document.toText());
+    if (!written)
+        m_lastError = written.failure().text;
+    return written.ok();
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const

@@ -148,9 +148,13 @@ QString categoryText(int k, int count, const MessageCatalog &messages)
 
 bool readSavedCombinations(const QString &path, SavedCombinations *file, QString *error)
 {
-    QStringList lines;
-    if (!textfile::readLines(path, &lines, error))
+    Outcome<QStringList> read = textfile::readLines(path);
+    if (!read) {
+        if (error)
+            *error = read.failure().text;
         return false;
+    }
+    QStringList &lines = *read;
     *file = SavedCombinations();
     if (!lines.isEmpty())
         file->lotteryName = lines.takeFirst();
@@ -309,7 +313,10 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
 
 bool writeCheckReport(const QString &path, const CheckResult &result, QString *error)
 {
-    return textfile::writeText(path, result.report, error);
+    const Done written = textfile::writeText(path, result.report);
+    if (!written && error)
+        *error = written.failure().text;
+    return written.ok();
 }
 
 } // namespace kivora

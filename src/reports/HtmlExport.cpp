@@ -206,7 +206,10 @@ QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell,
 bool writeHtmlDocument(const QString &path, const QString &document, QString *error)
 {
     // The document names its charset: Windows-1251 whenever the text fits.
-    return textfile::writeBytes(path, textfile::encodeDeclared(document), error);
+    const Done written = textfile::writeBytes(path, textfile::encodeDeclared(document));
+    if (!written && error)
+        *error = written.failure().text;
+    return written.ok();
 }
 
 void HtmlRowCells::number(qint64 value)
@@ -346,9 +349,14 @@ bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int ro
     if (!fits)
         return writeWhole();
 
-    textfile::FileReplacer file(path);
-    if (!file.open(error))
+    auto failed = [error](const Done &outcome) {
+        if (error)
+            *error = outcome.failure().text;
         return false;
+    };
+    textfile::FileReplacer file(path);
+    if (Done opened = file.open(); !opened)
+        return failed(opened);
     textfile::BufferedTextWriter out(file);
     const QLatin1String crlf("\r\n");
     out.append(kDocType);
@@ -376,20 +384,25 @@ bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int ro
         cells.startRow(i);
         row(i, cells);
         cells.finishRow(columns);
-        if (!out.maybeWrite(error)) {
-            out.finish(nullptr);
-            return out.fits() ? false : writeWhole();
+        if (Done written = out.maybeWrite(); !written) {
+            (void)out.finish();
+            return out.fits() ? failed(written) : writeWhole();
         }
     }
     out.append(kTableClose);
     out.append(footer);
     out.append(crlf);
     out.append(kBodyClose);
-    if (!out.writePending(error) || !out.finish(error)) {
-        out.finish(nullptr);
-        return out.fits() ? false : writeWhole();
+    Done written = out.writePending();
+    if (written)
+        written = out.finish();
+    if (!written) {
+        (void)out.finish();
+        return out.fits() ? failed(written) : writeWhole();
     }
-    return file.commit(error);
+    if (Done committed = file.commit(); !committed)
+        return failed(committed);
+    return true;
 }
 
 } // namespace kivora

@@ -191,13 +191,15 @@ QString ledgerLine(const LedgerRow &row)
 bool readLedgerFile(const QString &path, QList<LedgerRow> *rows, QString *error)
 {
     rows->clear();
-    if (!textfile::ensureFileExists(path, error))
+    Done made = textfile::ensureFileExists(path);
+    Outcome<QStringList> lines = made ? textfile::readLines(path) : Outcome<QStringList>(made.failure());
+    if (!lines) {
+        if (error)
+            *error = lines.failure().text;
         return false;
-    QStringList lines;
-    if (!textfile::readLines(path, &lines, error))
-        return false;
-    rows->reserve(lines.size());
-    for (const QString &line : lines)
+    }
+    rows->reserve(lines->size());
+    for (const QString &line : *lines)
         rows->append(parseLedgerLine(line));
     return true;
 }
@@ -267,13 +269,12 @@ QString ledgerWriteRefusal(const QString &path, const MessageCatalog &messages)
     const QString name = QDir::toNativeSeparators(info.absoluteFilePath());
     if (!info.exists())
         return info.isSymLink() ? messages("Str448").arg(name) : QString();
-    QString reason;
     textfile::ReadFailure failure = textfile::ReadFailure::None;
-    QString text;
-    if (!textfile::readText(path, &text, &reason, &failure))
+    const Outcome<QString> text = textfile::readText(path, &failure);
+    if (!text)
         return failure == textfile::ReadFailure::NotText ? messages("Str448").arg(name)
-                                                         : messages("Str56").arg(reason);
-    for (const QString &line : textfile::splitLines(text)) {
+                                                         : failureMessage(text.failure(), messages);
+    for (const QString &line : textfile::splitLines(*text)) {
         if (!looksLikeEntry(line))
             return messages("Str448").arg(name);
     }
@@ -282,7 +283,10 @@ QString ledgerWriteRefusal(const QString &path, const MessageCatalog &messages)
 
 bool writeLedgerFile(const QString &path, const Ledger &ledger, QString *error)
 {
-    return textfile::writeLines(path, ledgerFileLines(ledger), error);
+    const Done written = textfile::writeLines(path, ledgerFileLines(ledger));
+    if (!written && error)
+        *error = written.failure().text;
+    return written.ok();
 }
 
 QString ledgerDateText(const QDate &date)

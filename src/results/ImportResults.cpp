@@ -50,20 +50,30 @@ QString listedLine(const QString &line)
 
 } // namespace
 
-bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
+Outcome<QString> keepBackup(const QString &basePath)
 {
-    backupPath->clear();
     const QFileInfo info(basePath);
     if (!info.exists() || info.size() == 0)
-        return true;
-    QByteArray bytes;
-    if (!textfile::readBytes(basePath, &bytes, error))
-        return false;
+        return QString();
+    const Outcome<QByteArray> bytes = textfile::readBytes(basePath);
+    if (!bytes)
+        return bytes.failure();
     const QString target = importBackupPath(basePath);
-    if (!textfile::writeBytes(target, bytes, error))
-        return false;
-    *backupPath = target;
-    return true;
+    if (Done written = textfile::writeBytes(target, *bytes); !written)
+        return written.failure();
+    return target;
+}
+
+Done lockBackupAndWrite(
+    textfile::FileLock &lock, const QString &basePath, const QStringList &lines, QString *backupPath)
+{
+    if (Done locked = lock.lock(); !locked)
+        return locked;
+    const Outcome<QString> backup = keepBackup(basePath);
+    if (!backup)
+        return backup.failure();
+    *backupPath = *backup;
+    return textfile::writeLines(basePath, lines);
 }
 
 QString importRecord(const QString &line, int fieldLimit)
@@ -86,17 +96,17 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
     result.error = baseWriteRefusal(basePath, definition, messages);
     if (!result.error.isEmpty())
         return result;
-    QString text;
-    QString reason;
     textfile::ReadFailure failure = textfile::ReadFailure::None;
     const QString sourceName = QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath());
-    if (!textfile::readText(sourcePath, &text, &reason, &failure)) {
+    Outcome<QString> read = textfile::readText(sourcePath, &failure);
+    if (!read) {
         // Bytes that are no text of the program (UTF-16 without its mark, a binary
         // file) would import as draws of zeros.
         result.error = failure == textfile::ReadFailure::NotText ? messages("Str72").arg(sourceName)
-                                                                 : messages("Str56").arg(reason);
+                                                                 : failureMessage(read.failure(), messages);
         return result;
     }
+    QString &text = *read;
     const int fieldLimit = definition.drawNumber + definition.additionalCount() + 4;
     // The first line decides before the rest is looked at.
     LineReader reader(text);
@@ -140,9 +150,8 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
     }
     // No other writer of the base may come between the backup and the new base.
     textfile::FileLock lock(basePath);
-    if (!lock.lock(&reason) || !keepBackup(basePath, &result.backupPath, &reason)
-        || !textfile::writeLines(basePath, records, &reason)) {
-        result.error = messages("Str56").arg(reason);
+    if (const Done written = lockBackupAndWrite(lock, basePath, records, &result.backupPath); !written) {
+        result.error = failureMessage(written.failure(), messages);
         return result;
     }
     result.ok = true;

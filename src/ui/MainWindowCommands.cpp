@@ -104,9 +104,8 @@ void MainWindow::editResultsBase()
     if (!baseIsWritable())
         return;
     // The editor works on the file itself; the window waits and reloads afterwards.
-    QString error;
-    if (!textfile::ensureFileExists(load().basePath, &error)) {
-        showError(m_messages("Str56").arg(error));
+    if (const Done made = textfile::ensureFileExists(load().basePath); !made) {
+        showError(failureMessage(made.failure(), m_messages));
         return;
     }
     showTextFile(load().basePath, true);
@@ -163,9 +162,8 @@ void MainWindow::openHelp(const QString &topic)
 {
     // A folder seeded by an older version gets the help page now, and nothing else.
     const QString path = m_folder.helpPagePath(m_languageCode);
-    QString error;
-    if (!m_folder.writeHelpPageIfMissing(&error, m_languageCode)) {
-        showError(m_messages("Str56").arg(error));
+    if (const Done written = m_folder.writeHelpPageIfMissing(m_languageCode); !written) {
+        showError(failureMessage(written.failure(), m_messages));
         return;
     }
     m_services.openUrl(topic.isEmpty() ? path : path + QLatin1Char('#') + topic);

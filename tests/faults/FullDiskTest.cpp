@@ -17,6 +17,7 @@
 #include "results/ImportResults.h"
 #include "results/ResultsLoad.h"
 #include "support/CliRunner.h"
+#include "support/Taken.h"
 #include "support/TestLotteries.h"
 #include "support/TestText.h"
 
@@ -171,7 +172,7 @@ TEST_F(FullDisk, FirstStartLeavesNoCutFileAndNoConfigurationBeforeTheRest)
     fill(300 * 1024);
     const ProgramFolder folder(filePath(s("home")));
     QString error;
-    EXPECT_FALSE(folder.seed(&error));
+    EXPECT_FALSE(test::taken(folder.seed(), &error));
     EXPECT_TRUE(error.contains(noSpace())) << error.toStdString();
     // The configuration is written last: the next start seeds again.
     EXPECT_FALSE(folder.hasConfig());
@@ -190,7 +191,7 @@ TEST_F(FullDisk, FirstStartLeavesNoCutFileAndNoConfigurationBeforeTheRest)
     }
 
     QFile::remove(filePath(s("filler.bin")));
-    EXPECT_TRUE(folder.seed(&error)) << error.toStdString();
+    EXPECT_TRUE(test::taken(folder.seed(), &error)) << error.toStdString();
     EXPECT_TRUE(folder.hasConfig());
 }
 
@@ -198,7 +199,7 @@ TEST_F(FullDisk, TheCommandLineExitsWithOneAndKeepsTheFile)
 {
     const QString home = filePath(s("home"));
     QString error;
-    ASSERT_TRUE(ProgramFolder(home).seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(ProgramFolder(home).seed(), &error)) << error.toStdString();
     const QByteArray old(351, 'o');
     writeBytes(s("home/s.ltc"), old);
     writeBytes(s("home/n.htm"), old);

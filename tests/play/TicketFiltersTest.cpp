@@ -13,6 +13,7 @@
 #include "play/SystemTemplate.h"
 #include "play/TicketFilterSettings.h"
 #include "play/TicketFilters.h"
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -317,7 +318,7 @@ TEST(TicketFilterSettings, StoredPerLotteryBesideEveryOtherKey)
 {
     TempFolder dir;
     QString error;
-    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
     IniFile ini(dir.folder().configPath());
     const IniDocument before = ini.load();
     const QString six = s("6 из 45");
@@ -377,7 +378,7 @@ TEST(TicketFilterSettings, RenamingALotteryKeepsItsFilters)
 {
     TempFolder dir;
     QString error;
-    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
     IniFile ini(dir.folder().configPath());
     const QString six = s("6 из 45");
     TicketFilters filters;
