@@ -154,10 +154,9 @@ CommandResult writeHtmlOut(const CommandContext &ctx, const QString &document)
         return CommandResult::ok({});
     if (ctx.value(option::kOut).isEmpty())
         return CommandResult::wrongUsage(ctx.messages("Str308").arg(optionName(option::kOut)));
-    QString error;
     const OutFile out(ctx);
-    if (!writeHtmlDocument(out.path(), document, &error))
-        return CommandResult::failed(ctx.messages("Str56").arg(error));
+    if (const Done written = writeHtmlDocument(out.path(), document); !written)
+        return CommandResult::failed(written.failure(), ctx.messages);
     // The page itself is the output of "--out -"; otherwise the report follows.
     return out.toStandardOutput() ? out.printed() : CommandResult::ok({});
 }

@@ -146,22 +146,19 @@ QString categoryText(int k, int count, const MessageCatalog &messages)
 
 } // namespace
 
-bool readSavedCombinations(const QString &path, SavedCombinations *file, QString *error)
+Outcome<SavedCombinations> readSavedCombinations(const QString &path)
 {
     Outcome<QStringList> read = textfile::readLines(path);
-    if (!read) {
-        if (error)
-            *error = read.failure().text;
-        return false;
-    }
+    if (!read)
+        return read.failure();
     QStringList &lines = *read;
-    *file = SavedCombinations();
+    SavedCombinations file;
     if (!lines.isEmpty())
-        file->lotteryName = lines.takeFirst();
+        file.lotteryName = lines.takeFirst();
     if (!lines.isEmpty())
-        file->header = lines.takeFirst();
-    file->lines = lines;
-    return true;
+        file.header = lines.takeFirst();
+    file.lines = lines;
+    return file;
 }
 
 CheckReadiness checkReadiness(const SavedCombinations &file, const QString &lotteryName,
@@ -311,12 +308,9 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     return result;
 }
 
-bool writeCheckReport(const QString &path, const CheckResult &result, QString *error)
+Done writeCheckReport(const QString &path, const CheckResult &result)
 {
-    const Done written = textfile::writeText(path, result.report);
-    if (!written && error)
-        *error = written.failure().text;
-    return written.ok();
+    return textfile::writeText(path, result.report);
 }
 
 } // namespace kivora

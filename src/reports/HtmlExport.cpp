@@ -203,13 +203,10 @@ QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell,
     return doc;
 }
 
-bool writeHtmlDocument(const QString &path, const QString &document, QString *error)
+Done writeHtmlDocument(const QString &path, const QString &document)
 {
     // The document names its charset: Windows-1251 whenever the text fits.
-    const Done written = textfile::writeBytes(path, textfile::encodeDeclared(document));
-    if (!written && error)
-        *error = written.failure().text;
-    return written.ok();
+    return textfile::writeBytes(path, textfile::encodeDeclared(document));
 }
 
 void HtmlRowCells::number(qint64 value)
@@ -315,8 +312,8 @@ private:
 
 } // namespace
 
-bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
-    const HtmlRowSource &row, const QString &heading, const QString &footer, QString *error)
+Done writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
+    const HtmlRowSource &row, const QString &heading, const QString &footer)
 {
     return writeHtmlTable(
         path, columnCaptions, rowCount,
@@ -324,11 +321,11 @@ bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int 
             for (const QString &text : row(i))
                 cells.cell(QStringView(text));
         },
-        heading, footer, error);
+        heading, footer);
 }
 
-bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int rowCount,
-    const HtmlRowWriter &row, const QString &heading, const QString &footer, QString *error)
+Done writeHtmlTable(const QString &path, const QStringList &captionTexts, int rowCount,
+    const HtmlRowWriter &row, const QString &heading, const QString &footer)
 {
     // Column captions come from the language file: texts, never markup.
     const QStringList columnCaptions = escapedTexts(captionTexts);
@@ -343,20 +340,14 @@ bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int ro
             row(i, cells);
             return cells.cells;
         };
-        return writeHtmlDocument(
-            path, htmlTableDocument(columnCaptions, rowCount, rowList, heading, footer), error);
+        return writeHtmlDocument(path, htmlTableDocument(columnCaptions, rowCount, rowList, heading, footer));
     };
     if (!fits)
         return writeWhole();
 
-    auto failed = [error](const Done &outcome) {
-        if (error)
-            *error = outcome.failure().text;
-        return false;
-    };
     textfile::FileReplacer file(path);
     if (Done opened = file.open(); !opened)
-        return failed(opened);
+        return opened;
     textfile::BufferedTextWriter out(file);
     const QLatin1String crlf("\r\n");
     out.append(kDocType);
@@ -386,7 +377,7 @@ bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int ro
         cells.finishRow(columns);
         if (Done written = out.maybeWrite(); !written) {
             (void)out.finish();
-            return out.fits() ? failed(written) : writeWhole();
+            return out.fits() ? written : writeWhole();
         }
     }
     out.append(kTableClose);
@@ -398,11 +389,9 @@ bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int ro
         written = out.finish();
     if (!written) {
         (void)out.finish();
-        return out.fits() ? failed(written) : writeWhole();
+        return out.fits() ? written : writeWhole();
     }
-    if (Done committed = file.commit(); !committed)
-        return failed(committed);
-    return true;
+    return file.commit();
 }
 
 } // namespace kivora

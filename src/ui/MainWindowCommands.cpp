@@ -207,24 +207,22 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
     const std::vector<int> order = model->order();
     const QStringList captions = headerCaptions(model);
     const QString heading = htmlHeading(currentLottery(), groupCaption, m_statusText->text());
-    runJob<QString>(
+    runJob<Done>(
         true,
         [path, table, order, captions, heading](const Progress &progress) {
-            QString error;
             const int rows = static_cast<int>(order.size());
-            const bool written = writeHtmlTable(
+            return writeHtmlTable(
                 path, captions, rows,
                 [&](int row, HtmlRowCells &cells) {
                     if (row % 4096 == 0)
                         report(progress, 0, rows, row);
                     statRowCells(*table, order[static_cast<size_t>(row)], cells);
                 },
-                heading, htmlFooter(), &error);
-            return written ? QString() : error;
+                heading, htmlFooter());
         },
-        [this, path](QString error) {
-            if (!error.isEmpty()) {
-                showError(m_messages("Str56").arg(error));
+        [this, path](Done written) {
+            if (!written) {
+                showError(failureMessage(written.failure(), m_messages));
                 return;
             }
             m_services.openUrl(path);
@@ -250,9 +248,8 @@ void MainWindow::exportCombinationListHtml()
     if (path.isEmpty())
         return;
     rememberFolder(FileKind::Html, path);
-    QString error;
-    if (!writeHtmlDocument(path, ticketsDocumentOfList(), &error)) {
-        showError(m_messages("Str56").arg(error));
+    if (const Done written = writeHtmlDocument(path, ticketsDocumentOfList()); !written) {
+        showError(failureMessage(written.failure(), m_messages));
         return;
     }
     m_services.openUrl(path);

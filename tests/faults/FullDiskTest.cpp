@@ -131,7 +131,7 @@ TEST_F(FullDisk, LedgerCombinationsCheckReportAndHtmlKeepTheOldFile)
 
     QString error;
     const Ledger ledger(QList<LedgerRow> { { s("01.02.2005"), s("100"), s("0") } });
-    EXPECT_FALSE(writeLedgerFile(filePath(s("6x45.bls")), ledger, &error));
+    EXPECT_FALSE(test::taken(writeLedgerFile(filePath(s("6x45.bls")), ledger), &error));
     EXPECT_TRUE(error.contains(noSpace())) << error.toStdString();
 
     QStringList saved;
@@ -148,19 +148,21 @@ TEST_F(FullDisk, LedgerCombinationsCheckReportAndHtmlKeepTheOldFile)
     CheckResult check;
     check.report = QString(20000, QLatin1Char('x'));
     error.clear();
-    EXPECT_FALSE(writeCheckReport(filePath(s("report.txt")), check, &error));
+    EXPECT_FALSE(test::taken(writeCheckReport(filePath(s("report.txt")), check), &error));
     EXPECT_TRUE(error.contains(noSpace()));
 
     error.clear();
-    EXPECT_FALSE(writeHtmlTable(
-        filePath(s("table.htm")), { s("Номер"), s("Выпадал") }, 5000,
-        [](int row) {
-            return QStringList { QString::number(row), QString::number(row * 7) };
-        },
-        s("6 из 45"), htmlFooter(), &error));
+    EXPECT_FALSE(test::taken(writeHtmlTable(
+                                 filePath(s("table.htm")), { s("Номер"), s("Выпадал") }, 5000,
+                                 [](int row) {
+                                     return QStringList { QString::number(row), QString::number(row * 7) };
+                                 },
+                                 s("6 из 45"), htmlFooter()),
+        &error));
     EXPECT_TRUE(error.contains(noSpace())) << error.toStdString();
     error.clear();
-    EXPECT_FALSE(writeHtmlDocument(filePath(s("page.htm")), QString(30000, QLatin1Char('y')), &error));
+    EXPECT_FALSE(
+        test::taken(writeHtmlDocument(filePath(s("page.htm")), QString(30000, QLatin1Char('y'))), &error));
     EXPECT_TRUE(error.contains(noSpace()));
 
     for (const char *name : { "6x45.bls", "s.ltc", "report.txt", "table.htm", "page.htm" })
