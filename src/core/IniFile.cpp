@@ -8,25 +8,19 @@ namespace kivora {
 
 IniDocument IniFile::load() const
 {
-    IniDocument document;
-    read(&document, nullptr);
-    return document;
+    Outcome<IniDocument> document = read();
+    return document ? std::move(*document) : IniDocument();
 }
 
-bool IniFile::read(IniDocument *document, QString *error) const
+Outcome<IniDocument> IniFile::read() const
 {
-    *document = IniDocument();
     const QFileInfo info(m_path);
     if (!info.exists() && !info.isSymLink())
-        return true;
+        return IniDocument();
     const Outcome<QString> text = textfile::readText(m_path);
-    if (!text) {
-        if (error)
-            *error = text.failure().text;
-        return false;
-    }
-    *document = IniDocument(*text);
-    return true;
+    if (!text)
+        return text.failure();
+    return IniDocument(*text);
 }
 
 bool IniFile::updateDocument(const std::function<bool(IniDocument &)> &edit)
@@ -38,9 +32,12 @@ bool IniFile::updateDocument(const std::function<bool(IniDocument &)> &edit)
         return false;
     }
     // A document made from a file that could not be read would replace all of it.
-    IniDocument document;
-    if (!read(&document, &m_lastError))
+    Outcome<IniDocument> read = this->read();
+    if (!read) {
+        m_lastError = read.failure().text;
         return false;
+    }
+    IniDocument &document = *read;
     if (!edit(document))
         return false;
     if (!document.isModified())

@@ -182,9 +182,7 @@ TEST_F(OddFiles, AnUnreadableConfigurationIsAnErrorAndIsNeverWrittenOver)
     dir.writeBytes(ProgramFolder::configFileName(), broken);
 
     IniFile ini(dir.folder().configPath());
-    IniDocument document;
-    QString error;
-    EXPECT_FALSE(ini.read(&document, &error));
+    EXPECT_FALSE(ini.read());
     EXPECT_FALSE(ini.writeString(s("Form"), s("Left"), s("10")));
     EXPECT_FALSE(ini.update([](IniDocument &doc) { doc.writeString(s("Form"), s("Left"), s("10")); }));
     EXPECT_FALSE(ini.lastError().isEmpty());
