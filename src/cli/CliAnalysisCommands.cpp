@@ -354,11 +354,11 @@ CommandResult filterCommand(const CommandContext &ctx)
     const FilterOutcome &outcome = played.outcome;
     const QString &description = played.description;
     if (ctx.has(option::kOut)) {
-        QString error;
         const OutFile out(ctx);
-        if (!writeCombinationFile(
-                out.path(), list, lottery, ctx.value(kSystem), ctx.messages, &error, description))
-            return CommandResult::failed(list.isEmpty() ? error : ctx.messages("Str56").arg(error));
+        const Done written
+            = writeCombinationFile(out.path(), list, lottery, ctx.value(kSystem), ctx.messages, description);
+        if (!written)
+            return CommandResult::failed(written.failure(), ctx.messages);
         if (out.toStandardOutput())
             return out.printed();
     }
