@@ -59,13 +59,12 @@ void BM_HtmlExportKenoQuadruples(benchmark::State &state)
     resetPeakMemory();
     qint64 bytes = 0;
     for (auto _ : state) {
-        QString error;
-        const bool written = writeHtmlTable(
+        const Done written = writeHtmlTable(
             path, captions, rows,
             [&table](int row, HtmlRowCells &cells) { statRowCells(*table, row, cells); }, heading,
-            htmlFooter(), &error);
+            htmlFooter());
         if (!written) {
-            state.SkipWithError(error.toUtf8().constData());
+            state.SkipWithError(written.failure().text.toUtf8().constData());
             return;
         }
         bytes = QFileInfo(path).size();

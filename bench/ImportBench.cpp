@@ -70,10 +70,9 @@ struct BenchFiles
 
     BenchFiles()
     {
-        QString error;
-        textfile::writeBytes(csvPath(), operatorCsv(1000000), &error);
+        (void)textfile::writeBytes(csvPath(), operatorCsv(1000000));
         // About 5 MB: the size of a long operator's archive.
-        textfile::writeBytes(previewPath(), operatorCsv(165000), &error);
+        (void)textfile::writeBytes(previewPath(), operatorCsv(165000));
         importInto(basePath());
     }
 

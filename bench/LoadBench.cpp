@@ -44,11 +44,10 @@ struct BenchFolder
             + QStringLiteral("=1\r\n[") + kKeno + QStringLiteral("]\r\n") + lottery
             + QStringLiteral("BaseFile=keno20x80.lot\r\n[") + kMillion + QStringLiteral("]\r\n") + lottery
             + QStringLiteral("BaseFile=million.lot\r\n");
-        QString error;
-        textfile::writeText(folder().configPath(), config, &error);
+        (void)textfile::writeText(folder().configPath(), config);
         QFile::copy(QDir(QStringLiteral(KIVORA_SAMPLE_DATA)).filePath(QStringLiteral("keno20x80.lot")),
             folder().filePath(QStringLiteral("keno20x80.lot")));
-        textfile::writeText(folder().filePath(QStringLiteral("million.lot")), millionDraws(), &error);
+        (void)textfile::writeText(folder().filePath(QStringLiteral("million.lot")), millionDraws());
     }
 
     ProgramFolder folder() const { return ProgramFolder(dir.path()); }
@@ -86,9 +85,7 @@ void readAndSplit(benchmark::State &state, const QString &lottery)
     resetPeakMemory();
     qsizetype fields = 0;
     for (auto _ : state) {
-        QStringList lines;
-        QString error;
-        textfile::readLines(path, &lines, &error);
+        const QStringList lines = textfile::readLines(path).value();
         fields = 0;
         for (const QString &line : lines)
             fields += splitFields(line, fieldDelimiters()).size();

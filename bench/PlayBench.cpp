@@ -50,8 +50,7 @@ struct SixOfTwenty
             for (int j = i + 1; j < 6; ++j)
                 c[static_cast<size_t>(j)] = c[static_cast<size_t>(j - 1)] + 1;
         }
-        QString error;
-        textfile::writeText(folder().filePath(QStringLiteral("System/full6of20.ltt")), text, &error);
+        (void)textfile::writeText(folder().filePath(QStringLiteral("System/full6of20.ltt")), text);
         ini.writeString(QStringLiteral("for 6 numbers"), systemName, QStringLiteral("full6of20.ltt"));
         lottery.drawNumber = 6;
         for (int n = 20; n >= 1; --n)

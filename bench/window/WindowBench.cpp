@@ -78,8 +78,7 @@ void BM_WindowAllQuadruplesOfKeno(benchmark::State &state)
 {
     QTemporaryDir dir;
     const ProgramFolder folder(dir.path());
-    QString error;
-    folder.seed(&error);
+    (void)folder.seed();
     NullServices services;
     MainWindow window(folder, services);
     window.start();
@@ -113,8 +112,7 @@ void BM_WindowMarkAllKenoBigSystem(benchmark::State &state)
 {
     QTemporaryDir dir;
     const ProgramFolder folder(dir.path());
-    QString error;
-    folder.seed(&error);
+    (void)folder.seed();
     QStringList rows;
     for (int a = 1; a <= 15; ++a)
         for (int b = a + 1; b <= 16; ++b)
@@ -129,7 +127,7 @@ void BM_WindowMarkAllKenoBigSystem(benchmark::State &state)
                                             .arg(d)
                                             .arg(e)
                                             .arg(f));
-    textfile::writeLines(folder.filePath(QStringLiteral("System/six-of-twenty.ltt")), rows, &error);
+    (void)textfile::writeLines(folder.filePath(QStringLiteral("System/six-of-twenty.ltt")), rows);
     IniFile ini(folder.configPath());
     ini.update([](IniDocument &doc) {
         doc.eraseSection(QStringLiteral("for 20 numbers"));
@@ -164,8 +162,7 @@ void BM_WindowExportAllQuadruples(benchmark::State &state)
 {
     QTemporaryDir dir;
     const ProgramFolder folder(dir.path());
-    QString error;
-    folder.seed(&error);
+    (void)folder.seed();
     NullServices services;
     services.savePath = folder.filePath(QStringLiteral("quads.htm"));
     MainWindow window(folder, services);
@@ -199,12 +196,10 @@ void BM_WindowOpenMillionDraws(benchmark::State &state)
 {
     QTemporaryDir dir;
     const ProgramFolder folder(dir.path());
-    QString error;
-    textfile::writeText(folder.configPath(),
+    (void)textfile::writeText(folder.configPath(),
         QStringLiteral("[LotoType]\r\nMillion=1\r\n[Million]\r\nMinNumber=1\r\nMaxNumber=80\r\n"
-                       "DrawNumber=20\r\nBaseFile=million.lot\r\n"),
-        &error);
-    textfile::writeText(folder.filePath(QStringLiteral("million.lot")), millionDraws(), &error);
+                       "DrawNumber=20\r\nBaseFile=million.lot\r\n"));
+    (void)textfile::writeText(folder.filePath(QStringLiteral("million.lot")), millionDraws());
     NullServices services;
     resetPeakMemory();
     qint64 freeze = 0;

@@ -34,12 +34,12 @@ int main(int argc, char **argv)
     kivora::applyApplicationIdentity(KIVORA_VERSION);
 
     const kivora::ProgramFolder folder(kivora::ProgramFolder::resolveForApplication());
-    QString error;
-    if (!folder.hasConfig() && !folder.seed(&error)) {
-        QMessageBox::critical(
-            nullptr, QStringLiteral("Kivora"), kivora::MessageCatalog()("Str56").arg(error));
+    if (const kivora::Done seeded = folder.hasConfig() ? kivora::Done() : folder.seed(); !seeded) {
+        QMessageBox::critical(nullptr, QStringLiteral("Kivora"),
+            kivora::failureMessage(seeded.failure(), kivora::MessageCatalog()));
         return 1;
     }
+    QString error;
     if (!kivora::systemlists::addMissingShippedSystems(folder, &error))
         std::fprintf(stderr, "kivora: %s\n", qPrintable(error));
     kivora::DesktopServices services;

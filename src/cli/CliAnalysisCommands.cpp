@@ -154,10 +154,9 @@ CommandResult writeHtmlOut(const CommandContext &ctx, const QString &document)
         return CommandResult::ok({});
     if (ctx.value(option::kOut).isEmpty())
         return CommandResult::wrongUsage(ctx.messages("Str308").arg(optionName(option::kOut)));
-    QString error;
     const OutFile out(ctx);
-    if (!writeHtmlDocument(out.path(), document, &error))
-        return CommandResult::failed(ctx.messages("Str56").arg(error));
+    if (const Done written = writeHtmlDocument(out.path(), document); !written)
+        return CommandResult::failed(written.failure(), ctx.messages);
     // The page itself is the output of "--out -"; otherwise the report follows.
     return out.toStandardOutput() ? out.printed() : CommandResult::ok({});
 }
@@ -355,11 +354,11 @@ CommandResult filterCommand(const CommandContext &ctx)
     const FilterOutcome &outcome = played.outcome;
     const QString &description = played.description;
     if (ctx.has(option::kOut)) {
-        QString error;
         const OutFile out(ctx);
-        if (!writeCombinationFile(
-                out.path(), list, lottery, ctx.value(kSystem), ctx.messages, &error, description))
-            return CommandResult::failed(list.isEmpty() ? error : ctx.messages("Str56").arg(error));
+        const Done written
+            = writeCombinationFile(out.path(), list, lottery, ctx.value(kSystem), ctx.messages, description);
+        if (!written)
+            return CommandResult::failed(written.failure(), ctx.messages);
         if (out.toStandardOutput())
             return out.printed();
     }

@@ -115,21 +115,20 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         // more often than a wish for a new one.
         if (homeGiven && !QDir(home).exists() && !args.has(option::kInit))
             return failure(err, messages("Str328").arg(QDir::toNativeSeparators(home)));
-        QString error;
-        if (!folder.seed(&error))
-            return failure(err, messages("Str56").arg(error));
+        if (const Done seeded = folder.seed(); !seeded)
+            return failure(err, failureMessage(seeded.failure(), messages));
     }
     // A configuration that exists but cannot be read would read as empty, and the next
     // write would replace it with a few keys.
     IniDocument config;
-    QString configError;
-    if (!IniFile(folder.configPath()).read(&config, &configError))
-        return failure(err, messages("Str162").arg(configError));
+    if (Outcome<IniDocument> read = IniFile(folder.configPath()).read(); read)
+        config = std::move(*read);
+    else
+        return failure(err, messages("Str162").arg(read.failure().text));
 
-    QString tableError;
-    const TableOptions table = tableOptions(args, messages, &tableError);
-    if (!tableError.isEmpty())
-        return usageError(err, messages, tableError);
+    const Outcome<TableOptions> table = tableOptions(args, messages);
+    if (!table)
+        return usageError(err, messages, table.failure().text);
 
     const CommandResult result = runCommand(folder, args);
     if (result.status == ExitUsage)
@@ -139,7 +138,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err.flush();
         return result.status;
     }
-    const Rendered printed = render(result.output, table, args.word(0), messages);
+    const Rendered printed = render(result.output, *table, args.word(0), messages);
     if (!printed.usageError.isEmpty())
         return usageError(err, messages, printed.usageError);
     out << printed.text;

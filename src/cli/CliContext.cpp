@@ -91,10 +91,10 @@ OutFile::OutFile(const CommandContext &ctx)
 
 CommandResult OutFile::printed() const
 {
-    QString text;
-    QString error;
-    if (!textfile::readText(m_path, &text, &error))
-        return CommandResult::failed(error);
+    Outcome<QString> read = textfile::readText(m_path);
+    if (!read)
+        return CommandResult::failed(read.failure().text);
+    QString &text = *read;
     text.replace(QLatin1String("charset=windows-1251"), QLatin1String("charset=utf-8"));
     return CommandResult::ok(CommandOutput::text(withLineFeeds(text), true));
 }

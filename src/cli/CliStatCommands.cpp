@@ -326,14 +326,15 @@ CommandResult exportHtmlCommand(const CommandContext &ctx)
     // Heading: "6 из 45 - Пары номеров.<br>" and the status bar's text after the load.
     const QString path = ctx.value(option::kOut);
     const OutFile out(ctx);
-    if (!writeHtmlTable(
-            out.path(), list.columns, static_cast<int>(list.order.size()),
-            [&list](int row, HtmlRowCells &cells) {
-                statRowCells(list.table, list.order[static_cast<size_t>(row)], cells);
-            },
-            htmlHeading(ctx.value(option::kLottery), list.title, loadStatusText(load, ctx.messages)),
-            htmlFooter(), &error))
-        return CommandResult::failed(ctx.messages("Str56").arg(error));
+    const Done written = writeHtmlTable(
+        out.path(), list.columns, static_cast<int>(list.order.size()),
+        [&list](int row, HtmlRowCells &cells) {
+            statRowCells(list.table, list.order[static_cast<size_t>(row)], cells);
+        },
+        htmlHeading(ctx.value(option::kLottery), list.title, loadStatusText(load, ctx.messages)),
+        htmlFooter());
+    if (!written)
+        return CommandResult::failed(written.failure(), ctx.messages);
     if (out.toStandardOutput())
         return out.printed();
     // Nothing as text; the file and its row count as JSON.

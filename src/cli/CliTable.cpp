@@ -5,9 +5,11 @@
 
 namespace kivora::cli {
 
-TableOptions tableOptions(const CliArguments &args, const MessageCatalog &messages, QString *error)
+Outcome<TableOptions> tableOptions(const CliArguments &args, const MessageCatalog &messages)
 {
     TableOptions options;
+    // The last wrong value found is the one told.
+    QString mistake;
     if (args.has(QStringLiteral("format"))) {
         const QString format = args.value(QStringLiteral("format")).toLower();
         if (format == QLatin1String("csv"))
@@ -15,11 +17,11 @@ TableOptions tableOptions(const CliArguments &args, const MessageCatalog &messag
         else if (format == QLatin1String("json"))
             options.format = TableOptions::Format::Json;
         else if (format != QLatin1String("tsv"))
-            *error = messages("Str307").arg(QStringLiteral("--format"), args.value(QStringLiteral("format")),
+            mistake = messages("Str307").arg(QStringLiteral("--format"), args.value(QStringLiteral("format")),
                 messages("Str318").arg(QStringLiteral("json, tsv, csv")));
     }
     if (args.has(QStringLiteral("json")) && options.format == TableOptions::Format::Csv)
-        *error = messages("Str307").arg(QStringLiteral("--format"), args.value(QStringLiteral("format")),
+        mistake = messages("Str307").arg(QStringLiteral("--format"), args.value(QStringLiteral("format")),
             messages("Str318").arg(QStringLiteral("json, tsv, csv")));
     if (args.has(QStringLiteral("json")))
         options.format = TableOptions::Format::Json;
@@ -27,7 +29,7 @@ TableOptions tableOptions(const CliArguments &args, const MessageCatalog &messag
         bool ok = false;
         options.limit = args.value(QStringLiteral("limit")).trimmed().toInt(&ok);
         if (!ok || options.limit < 0)
-            *error = messages("Str307").arg(
+            mistake = messages("Str307").arg(
                 QStringLiteral("--limit"), args.value(QStringLiteral("limit")), messages("Str310"));
     }
     if (args.has(QStringLiteral("sort"))) {
@@ -37,8 +39,10 @@ TableOptions tableOptions(const CliArguments &args, const MessageCatalog &messag
             options.sortColumn.remove(0, 1);
         }
         if (options.sortColumn.isEmpty())
-            *error = messages("Str302").arg(QStringLiteral("--sort"));
+            mistake = messages("Str302").arg(QStringLiteral("--sort"));
     }
+    if (!mistake.isEmpty())
+        return Failure::usage(mistake);
     return options;
 }
 

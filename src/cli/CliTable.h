@@ -3,6 +3,8 @@
 // --sort, --limit and --format (or --json): how the rows of every command that prints
 // rows are ordered, cut and written (CliRender.h writes them).
 
+#include "core/Failure.h"
+
 #include <QString>
 
 namespace kivora {
@@ -23,7 +25,7 @@ struct TableOptions
     Format format = Format::Tsv;
 };
 
-// The options of the invocation; a usage error in *error for a bad value.
-TableOptions tableOptions(const CliArguments &args, const MessageCatalog &messages, QString *error);
+// The options of the invocation; a Usage failure for a bad value.
+Outcome<TableOptions> tableOptions(const CliArguments &args, const MessageCatalog &messages);
 
 } // namespace kivora::cli

@@ -105,10 +105,9 @@ CommandResult makeWheel(const CommandContext &ctx)
     if (ctx.has(option::kOut)) {
         // "--out -" prints the template instead.
         const OutFile out(ctx);
-        QString reason;
         const QStringList lines = wheel::templateLines(shape, result.tickets, result.check, ctx.messages);
-        if (!textfile::writeLines(out.path(), lines, &reason))
-            return CommandResult::failed(ctx.messages("Str56").arg(reason));
+        if (const Done written = textfile::writeLines(out.path(), lines); !written)
+            return CommandResult::failed(written.failure(), ctx.messages);
         if (out.toStandardOutput())
             return out.printed();
     }
@@ -160,11 +159,10 @@ CommandResult loadTemplate(const CommandContext &ctx, SystemTemplate *system, QS
             return CommandResult::failed(unknown);
         *path = systems::templatePath(ini, load.definition.systemSection(), ctx.value(kSystem), ctx.folder);
     }
-    QString text;
-    QString reason;
-    if (!textfile::readText(*path, &text, &reason))
-        return CommandResult::failed(reason);
-    *system = SystemTemplate::parse(text);
+    const Outcome<QString> text = textfile::readText(*path);
+    if (!text)
+        return CommandResult::failed(text.failure().text);
+    *system = SystemTemplate::parse(*text);
     return CommandResult::ok({});
 }
 

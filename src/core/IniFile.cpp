@@ -8,39 +8,44 @@ namespace kivora {
 
 IniDocument IniFile::load() const
 {
-    IniDocument document;
-    read(&document, nullptr);
-    return document;
+    Outcome<IniDocument> document = read();
+    return document ? std::move(*document) : IniDocument();
 }
 
-bool IniFile::read(IniDocument *document, QString *error) const
+Outcome<IniDocument> IniFile::read() const
 {
-    *document = IniDocument();
     const QFileInfo info(m_path);
     if (!info.exists() && !info.isSymLink())
-        return true;
-    QString text;
-    if (!textfile::readText(m_path, &text, error))
-        return false;
-    *document = IniDocument(text);
-    return true;
+        return IniDocument();
+    const Outcome<QString> text = textfile::readText(m_path);
+    if (!text)
+        return text.failure();
+    return IniDocument(*text);
 }
 
 bool IniFile::updateDocument(const std::function<bool(IniDocument &)> &edit)
 {
     m_lastError.clear();
     textfile::FileLock lock(m_path);
-    if (!lock.lock(&m_lastError))
+    if (Done locked = lock.lock(); !locked) {
+        m_lastError = locked.failure().text;
         return false;
+    }
     // A document made from a file that could not be read would replace all of it.
-    IniDocument document;
-    if (!read(&document, &m_lastError))
+    Outcome<IniDocument> read = this->read();
+    if (!read) {
+        m_lastError = read.failure().text;
         return false;
+    }
+    IniDocument &document = *read;
     if (!edit(document))
         return false;
     if (!document.isModified())
         return true;
-    return textfile::writeText(m_path, document.toText(), &m_lastError);
+    const Done written = textfile::writeText(m_path, document.toText());
+    if (!written)
+        m_lastError = written.failure().text;
+    return written.ok();
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const

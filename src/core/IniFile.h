@@ -7,6 +7,7 @@
 // file that exists but cannot be read (no permission, no text) is never written over:
 // every write refuses with the reason of the read.
 
+#include "core/Failure.h"
 #include "core/IniDocument.h"
 
 #include <QString>
@@ -43,7 +44,7 @@ public:
     // The whole file at once, for work that reads many keys together. load() gives an
     // empty document for a file that cannot be read; read() says why.
     IniDocument load() const;
-    bool read(IniDocument *document, QString *error) const;
+    Outcome<IniDocument> read() const;
 
     // Changes many keys at once: reads the file under its lock, lets edit change that
     // document and writes it back when edit changed it, all before the lock is let

@@ -21,38 +21,32 @@ const QString kDefaultsRoot = QStringLiteral(":/defaults");
 
 // Creates a folder and the folders above it, naming the system's reason ("Permission
 // denied") and the folder it concerns when one cannot be made.
-bool makeFolder(const QString &path, QString *error)
+Done makeFolder(const QString &path)
 {
     const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     const QFileInfo info(clean);
     if (info.isDir())
-        return true;
-    if (info.exists() || info.isSymLink()) {
-        if (error)
-            *error = textfile::describeError(clean, textfile::systemReason(ENOTDIR));
-        return false;
-    }
+        return {};
+    if (info.exists() || info.isSymLink())
+        return Failure::io(textfile::describeError(clean, textfile::systemReason(ENOTDIR)));
     const QString parent = info.path();
-    if (parent != clean && !makeFolder(parent, error))
-        return false;
+    if (parent != clean) {
+        if (Done made = makeFolder(parent); !made)
+            return made;
+    }
     if (::mkdir(QFile::encodeName(clean).constData(), 0777) == 0 || errno == EEXIST)
-        return true;
-    if (error)
-        *error = textfile::describeError(clean, textfile::systemReason(errno));
-    return false;
+        return {};
+    return Failure::io(textfile::describeError(clean, textfile::systemReason(errno)));
 }
 
 // Copies one file of the default data through a temporary file: a file cut short by a
 // full disk never appears under its own name.
-bool copyDefault(const QString &source, const QString &target, QString *error)
+Done copyDefault(const QString &source, const QString &target)
 {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = textfile::describeError(source, textfile::deviceReason(in));
-        return false;
-    }
-    return textfile::writeBytes(target, in.readAll(), error);
+    if (!in.open(QIODevice::ReadOnly))
+        return Failure::io(textfile::describeError(source, textfile::deviceReason(in)));
+    return textfile::writeBytes(target, in.readAll());
 }
 
 } // namespace
@@ -102,10 +96,10 @@ bool ProgramFolder::hasConfig() const
     return QFileInfo::exists(configPath());
 }
 
-bool ProgramFolder::seed(QString *error) const
+Done ProgramFolder::seed() const
 {
-    if (!makeFolder(m_path, error))
-        return false;
+    if (Done made = makeFolder(m_path); !made)
+        return made;
     // The configuration file goes last: a folder with one is never seeded again, so it
     // must not appear before every other file is whole.
     QStringList sources;
@@ -128,19 +122,22 @@ bool ProgramFolder::seed(QString *error) const
         }
         if (QFileInfo::exists(target) || !QFile::exists(source))
             continue;
-        if (!makeFolder(QFileInfo(target).absolutePath(), error) || !copyDefault(source, target, error))
-            return false;
+        if (Done made = makeFolder(QFileInfo(target).absolutePath()); !made)
+            return made;
+        if (Done copied = copyDefault(source, target); !copied)
+            return copied;
     }
-    return true;
+    return {};
 }
 
-bool ProgramFolder::writeHelpPageIfMissing(QString *error, const QString &languageCode) const
+Done ProgramFolder::writeHelpPageIfMissing(const QString &languageCode) const
 {
     const QString target = helpPagePath(languageCode);
     if (QFileInfo::exists(target))
-        return true;
-    return makeFolder(m_path, error)
-        && copyDefault(kDefaultsRoot + QLatin1Char('/') + helpPageName(languageCode), target, error);
+        return {};
+    if (Done made = makeFolder(m_path); !made)
+        return made;
+    return copyDefault(kDefaultsRoot + QLatin1Char('/') + helpPageName(languageCode), target);
 }
 
 } // namespace kivora

@@ -8,6 +8,8 @@
 // A folder without a configuration file is seeded with the default data compiled into
 // the program; a file that already exists is never overwritten.
 
+#include "core/Failure.h"
+
 #include <QString>
 
 namespace kivora {
@@ -30,9 +32,9 @@ public:
     QString systemFolder() const { return filePath(QStringLiteral("System")); }
     QString languageFolder() const;
 
-    // Creates the folder and copies every default file that is missing. Returns false
-    // with the reason when the folder cannot be created or a file cannot be written.
-    bool seed(QString *error) const;
+    // Creates the folder and copies every default file that is missing. Fails with the
+    // reason when the folder cannot be created or a file cannot be written.
+    Done seed() const;
     // The help page, "kivora.html", which F1 and the help menu open; in a language
     // other than Russian the English page, "kivora-en.html".
     QString helpPagePath(const QString &languageCode = QStringLiteral("ru")) const
@@ -46,9 +48,9 @@ public:
     }
     // Writes the shipped help page when the folder has none (a folder made by an older
     // version, or a page the user deleted), and nothing else: a sample base, template or
-    // language file the user removed stays removed. Returns false with the reason when
-    // the folder or the page cannot be written.
-    bool writeHelpPageIfMissing(QString *error, const QString &languageCode = QStringLiteral("ru")) const;
+    // language file the user removed stays removed. Fails with the reason when the
+    // folder or the page cannot be written.
+    Done writeHelpPageIfMissing(const QString &languageCode = QStringLiteral("ru")) const;
     bool hasConfig() const;
 
 private:

@@ -202,11 +202,9 @@ bool isUtf8File(const QByteArray &bytes)
     return isValidUtf8(bytes);
 }
 
-bool fail(QString *error, const QString &path, const QString &reason)
+Failure fail(const QString &path, const QString &reason)
 {
-    if (error)
-        *error = describeError(path, reason);
-    return false;
+    return Failure::io(describeError(path, reason));
 }
 
 // The catalogue of the reasons, shared by every thread.
@@ -472,12 +470,12 @@ QString joinLines(const QStringList &lines)
     return text;
 }
 
-bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailure *failure, qint64 largest)
+Outcome<QByteArray> readBytes(const QString &path, ReadFailure *failure, qint64 largest)
 {
     auto failWith = [&](ReadFailure kind, const QString &reason) {
         if (failure)
             *failure = kind;
-        return fail(error, path, reason);
+        return fail(path, reason);
     };
     if (failure)
         *failure = ReadFailure::None;
@@ -520,57 +518,53 @@ bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailu
     }
     if (data.size() > largest)
         return tooLarge(-1);
-    *bytes = std::move(data);
-    return true;
+    return data;
 }
 
-bool readText(const QString &path, QString *text, QString *error, ReadFailure *failure, qint64 largest)
+Outcome<QString> readText(const QString &path, ReadFailure *failure, qint64 largest)
 {
-    QByteArray bytes;
-    if (!readBytes(path, &bytes, error, failure, largest))
-        return false;
-    if (!decodeText(bytes, text)) {
+    Outcome<QByteArray> bytes = readBytes(path, failure, largest);
+    if (!bytes)
+        return bytes.failure();
+    QString text;
+    if (!decodeText(*bytes, &text)) {
         if (failure)
             *failure = ReadFailure::NotText;
-        return fail(error, path, notTextReason());
+        return fail(path, notTextReason());
     }
-    return true;
+    return text;
 }
 
-bool readLines(const QString &path, QStringList *lines, QString *error)
+Outcome<QStringList> readLines(const QString &path)
 {
-    QString text;
-    if (!readText(path, &text, error))
-        return false;
-    *lines = splitLines(text);
-    return true;
+    Outcome<QString> text = readText(path);
+    if (!text)
+        return text.failure();
+    return splitLines(*text);
 }
 
-bool checkWritableTarget(const QString &path, QString *error)
+Done checkWritableTarget(const QString &path)
 {
     if (path.isEmpty())
-        return fail(error, path, noNameReason());
+        return fail(path, noNameReason());
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return fail(error, path, notRegularReason());
-    return true;
+        return fail(path, notRegularReason());
+    return {};
 }
 
-bool writeAll(QIODevice &device, const char *data, qint64 size, QString *reason)
+Done writeAll(QIODevice &device, const char *data, qint64 size)
 {
     // A short write is tried again: the next attempt names the cause (a full disk).
     while (size > 0) {
         errno = 0;
         const qint64 written = device.write(data, size);
-        if (written <= 0) {
-            if (reason)
-                *reason = deviceReason(device, errno);
-            return false;
-        }
+        if (written <= 0)
+            return Failure::io(deviceReason(device, errno));
         data += written;
         size -= written;
     }
-    return true;
+    return {};
 }
 
 // Locks ----------------------------------------------------------------------------
@@ -671,10 +665,10 @@ FileLock::~FileLock()
     delete m_state;
 }
 
-bool FileLock::lock(QString *error, int waitMs)
+Done FileLock::lock(int waitMs)
 {
     if (m_state->held)
-        return true;
+        return {};
     const Qt::HANDLE self = QThread::currentThreadId();
     {
         QMutexLocker locker(&heldLocksMutex());
@@ -683,7 +677,7 @@ bool FileLock::lock(QString *error, int waitMs)
             ++it->depth;
             m_state->nested = true;
             m_state->held = true;
-            return true;
+            return {};
         }
     }
     // A lock of this computer is stale only when its process is gone: a long write
@@ -695,21 +689,21 @@ bool FileLock::lock(QString *error, int waitMs)
     int takenOver = 0;
     while (!m_state->file.tryLock(0)) {
         if (m_state->file.error() != QLockFile::LockFailedError)
-            return true; // no lock file can be made here (a read-only folder): write without
+            return {}; // no lock file can be made here (a read-only folder): write without
         if (takenOver < 3 && takeOverStaleLock(m_state->file, m_state->lockPath)) {
             ++takenOver;
             continue;
         }
         const qint64 left = waitMs - waited.elapsed();
         if (left <= 0)
-            return fail(error, m_state->key, lockHeldReason(m_state->lockPath));
+            return fail(m_state->key, lockHeldReason(m_state->lockPath));
         QThread::msleep(static_cast<unsigned long>(std::min<qint64>(pause, left)));
         pause = std::min(pause * 2, 200);
     }
     QMutexLocker locker(&heldLocksMutex());
     heldLocks().insert(m_state->key, { self, 1 });
     m_state->held = true;
-    return true;
+    return {};
 }
 
 // Whole-file writes --------------------------------------------------------------
@@ -738,39 +732,41 @@ FileReplacer::~FileReplacer()
     delete m_state;
 }
 
-bool FileReplacer::open(QString *error)
+Done FileReplacer::open()
 {
     const QString &path = m_state->path;
-    if (!checkWritableTarget(path, error) || !m_state->lock.lock(error))
-        return false;
+    if (Done target = checkWritableTarget(path); !target)
+        return target;
+    if (Done locked = m_state->lock.lock(); !locked)
+        return locked;
     // Unbuffered: a write that fails says so at once, with the system's reason.
     errno = 0;
     if (!m_state->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(error, path, deviceReason(m_state->file, errno));
-    return true;
+        return fail(path, deviceReason(m_state->file, errno));
+    return {};
 }
 
-bool FileReplacer::write(const QByteArray &bytes, QString *error)
+Done FileReplacer::write(const QByteArray &bytes)
 {
-    QString reason;
-    if (writeAll(m_state->file, bytes.constData(), bytes.size(), &reason))
-        return true;
+    const Done written = writeAll(m_state->file, bytes.constData(), bytes.size());
+    if (written)
+        return {};
     m_state->file.cancelWriting();
-    return fail(error, m_state->path, reason);
+    return fail(m_state->path, written.failure().text);
 }
 
-bool FileReplacer::commit(QString *error)
+Done FileReplacer::commit()
 {
     QSaveFile &file = m_state->file;
     errno = 0;
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = deviceReason(file, errno);
         file.cancelWriting();
-        return fail(error, m_state->path, reason);
+        return fail(m_state->path, reason);
     }
     if (!file.commit())
-        return fail(error, m_state->path, deviceReason(file, errno));
-    return true;
+        return fail(m_state->path, deviceReason(file, errno));
+    return {};
 }
 
 BufferedTextWriter::BufferedTextWriter(FileReplacer &file, qsizetype pieceBytes)
@@ -786,75 +782,81 @@ BufferedTextWriter::~BufferedTextWriter()
         m_write.wait();
 }
 
-bool BufferedTextWriter::finish(QString *error)
+Done BufferedTextWriter::finish()
 {
-    if (m_write.valid() && !m_write.get())
-        m_failed = true;
-    if (m_failed && error)
-        *error = m_writeError;
-    return !m_failed;
+    if (m_write.valid()) {
+        Done written = m_write.get();
+        if (!written)
+            m_writeFailure = written.failure();
+    }
+    if (m_writeFailure)
+        return *m_writeFailure;
+    return {};
 }
 
-bool BufferedTextWriter::writePending(QString *error)
+Done BufferedTextWriter::writePending()
 {
     if (!m_fits)
-        return false;
+        return Failure::format({});
     // One piece at a time in flight: the previous one must have been written.
-    if (!finish(error))
-        return false;
+    if (Done written = finish(); !written)
+        return written;
     if (m_used == 0)
-        return true;
+        return {};
     m_bytes.resize(m_used);
     std::swap(m_bytes, m_writing);
     m_used = 0;
     m_bytes.resize(std::max(m_writing.size(), m_piece + m_piece / 4));
-    m_write = std::async(std::launch::async, [this] { return m_file.write(m_writing, &m_writeError); });
-    return true;
+    m_write = std::async(std::launch::async, [this] { return m_file.write(m_writing); });
+    return {};
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+Done writeBytes(const QString &path, const QByteArray &bytes)
 {
     FileReplacer file(path);
-    return file.open(error) && file.write(bytes, error) && file.commit(error);
+    if (Done opened = file.open(); !opened)
+        return opened;
+    if (Done written = file.write(bytes); !written)
+        return written;
+    return file.commit();
 }
 
-bool writeText(const QString &path, const QString &text, QString *error)
+Done writeText(const QString &path, const QString &text)
 {
-    return writeBytes(path, encode(text), error);
+    return writeBytes(path, encode(text));
 }
 
-bool writeLines(const QString &path, const QStringList &lines, QString *error)
+Done writeLines(const QString &path, const QStringList &lines)
 {
-    return writeText(path, joinLines(lines), error);
+    return writeText(path, joinLines(lines));
 }
 
-bool appendText(const QString &path, const QString &text, QString *error)
+Done appendText(const QString &path, const QString &text)
 {
-    return appendText(
-        path,
-        [&text](const QString &, QString *added, QString *) {
-            *added = text;
-            return true;
-        },
-        error);
+    return appendText(path, [&text](const QString &) -> Outcome<QString> { return text; });
 }
 
-bool appendText(const QString &path, const AppendPlan &plan, QString *error)
+Done appendText(const QString &path, const AppendPlan &plan)
 {
-    if (!checkWritableTarget(path, error))
-        return false;
+    if (Done target = checkWritableTarget(path); !target)
+        return target;
     FileLock lock(path);
-    if (!lock.lock(error))
-        return false;
+    if (Done locked = lock.lock(); !locked)
+        return locked;
     QByteArray existing;
-    if (QFileInfo::exists(path) && !readBytes(path, &existing, error))
-        return false;
+    if (QFileInfo::exists(path)) {
+        Outcome<QByteArray> read = readBytes(path);
+        if (!read)
+            return read.failure();
+        existing = std::move(*read);
+    }
     QString existingText;
     if (!decodeText(existing, &existingText))
-        return fail(error, path, notTextReason());
-    QString text;
-    if (!plan(existingText, &text, error))
-        return false;
+        return fail(path, notTextReason());
+    const Outcome<QString> planned = plan(existingText);
+    if (!planned)
+        return planned.failure();
+    const QString &text = *planned;
     QByteArray bytes;
     if (existing.isEmpty()) {
         bytes = encode(text);
@@ -865,37 +867,36 @@ bool appendText(const QString &path, const AppendPlan &plan, QString *error)
         // Old and new 1251 bytes that together validate as UTF-8 would read back as
         // other text: the file becomes UTF-8 with a mark instead.
         if (!isAscii(bytes) && isValidUtf8(existing + bytes))
-            return writeText(path, existingText + text, error);
+            return writeText(path, existingText + text);
     } else {
         // The whole file becomes UTF-8, so nothing of the old text is lost.
-        return writeText(path, existingText + text, error);
+        return writeText(path, existingText + text);
     }
 
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return fail(error, path, deviceReason(file, errno));
+        return fail(path, deviceReason(file, errno));
     const qint64 oldSize = file.size();
-    QString reason;
-    if (!writeAll(file, bytes.constData(), bytes.size(), &reason) || !file.flush()) {
-        if (reason.isEmpty())
-            reason = deviceReason(file, errno);
+    const Done written = writeAll(file, bytes.constData(), bytes.size());
+    if (!written || !file.flush()) {
+        const QString reason = written ? deviceReason(file, errno) : written.failure().text;
         // No part of a record stays behind: the next append would make it a draw.
         file.resize(oldSize);
-        return fail(error, path, reason);
+        return fail(path, reason);
     }
-    return true;
+    return {};
 }
 
-bool ensureFileExists(const QString &path, QString *error)
+Done ensureFileExists(const QString &path)
 {
     if (QFileInfo::exists(path))
-        return checkWritableTarget(path, error);
+        return checkWritableTarget(path);
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return fail(error, path, deviceReason(file, errno));
-    return true;
+        return fail(path, deviceReason(file, errno));
+    return {};
 }
 
 } // namespace kivora::textfile

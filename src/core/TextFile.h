@@ -8,6 +8,8 @@
 // mark is read as UTF-16; text with NUL characters is no text of the program and is
 // refused. Only regular files are read and written (a symbolic link is followed).
 
+#include "core/Failure.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,7 @@
 #include <cstring>
 #include <functional>
 #include <future>
+#include <optional>
 
 class QIODevice;
 
@@ -85,43 +88,45 @@ enum class ReadFailure {
     NotText, // NUL characters
 };
 
-// Reads a whole file of at most largest bytes. On failure returns false and puts
-// "path: reason" in *error.
-bool readText(const QString &path, QString *text, QString *error, ReadFailure *failure = nullptr,
-    qint64 largest = kLargestFile);
-bool readLines(const QString &path, QStringList *lines, QString *error);
+// Every failure of the routines below is an Io failure whose text is "path: reason"
+// (describeError), also for a file that is too large or holds no text: *failure (when
+// given) tells those apart.
+
+// Reads a whole file of at most largest bytes.
+Outcome<QString> readText(const QString &path, ReadFailure *failure = nullptr, qint64 largest = kLargestFile);
+Outcome<QStringList> readLines(const QString &path);
 // The raw bytes of a regular file of at most largest bytes. No more than that (and
 // one byte to tell) is ever read, also from a file whose size the system does not
 // know (the files of /proc say 0).
-bool readBytes(const QString &path, QByteArray *bytes, QString *error, ReadFailure *failure = nullptr,
-    qint64 largest = kLargestFile);
+Outcome<QByteArray> readBytes(
+    const QString &path, ReadFailure *failure = nullptr, qint64 largest = kLargestFile);
 
-// False with the reason when path names something other than a regular file (a
-// missing file is fine: it will be created).
-bool checkWritableTarget(const QString &path, QString *error);
+// Fails when path names something other than a regular file (a missing file is fine:
+// it will be created).
+Done checkWritableTarget(const QString &path);
 
 // Replaces a file through a temporary file beside it: the old file stays as it was
 // when anything fails (a full disk included), and the reason names the cause.
-bool writeText(const QString &path, const QString &text, QString *error);
-bool writeLines(const QString &path, const QStringList &lines, QString *error);
-bool writeBytes(const QString &path, const QByteArray &bytes, QString *error);
+Done writeText(const QString &path, const QString &text);
+Done writeLines(const QString &path, const QStringList &lines);
+Done writeBytes(const QString &path, const QByteArray &bytes);
 
 // Appends text to a file (creating it), keeping the file's own encoding. A text that
 // the file's encoding cannot hold makes the whole file UTF-8 (rewritten safely). An
 // append that fails cuts the file back to its old size.
-bool appendText(const QString &path, const QString &text, QString *error);
+Done appendText(const QString &path, const QString &text);
 // The text an append adds, decided under the file's lock from the text the file holds
-// then (empty for a missing file): false refuses the append, with the reason in *error.
-using AppendPlan = std::function<bool(const QString &existing, QString *text, QString *error)>;
+// then (empty for a missing file); a failure refuses the append and is returned as it is.
+using AppendPlan = std::function<Outcome<QString>(const QString &existing)>;
 // appendText with the text decided by plan once the file is locked and read.
-bool appendText(const QString &path, const AppendPlan &plan, QString *error);
+Done appendText(const QString &path, const AppendPlan &plan);
 
 // Creates an empty file when none exists.
-bool ensureFileExists(const QString &path, QString *error);
+Done ensureFileExists(const QString &path);
 
-// Writes bytes to an open device, all of them; false with the device's reason (or the
-// system's) when any of them could not be written.
-bool writeAll(QIODevice &device, const char *data, qint64 size, QString *reason);
+// Writes bytes to an open device, all of them; an Io failure with the device's reason
+// (or the system's, no path) when any of them could not be written.
+Done writeAll(QIODevice &device, const char *data, qint64 size);
 
 // How long a writer waits for the lock of a file another process holds.
 inline constexpr int kLockWaitMs = 20000;
@@ -145,9 +150,9 @@ public:
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
 
-    // Waits up to waitMs for the lock; false with the reason, which names the lock
-    // file, when another process keeps it.
-    bool lock(QString *error, int waitMs = kLockWaitMs);
+    // Waits up to waitMs for the lock; fails with a reason that names the lock file
+    // when another process keeps it.
+    Done lock(int waitMs = kLockWaitMs);
 
 private:
     struct State;
@@ -164,9 +169,9 @@ public:
     FileReplacer(const FileReplacer &) = delete;
     FileReplacer &operator=(const FileReplacer &) = delete;
 
-    bool open(QString *error);
-    bool write(const QByteArray &bytes, QString *error);
-    bool commit(QString *error);
+    Done open();
+    Done write(const QByteArray &bytes);
+    Done commit();
 
 private:
     struct State;
@@ -210,15 +215,15 @@ public:
         }
         m_used += size;
     }
-    // Writes the buffer when it has grown past the piece size; false when the write
-    // failed (*error says why) or some text did not fit.
-    bool maybeWrite(QString *error) { return m_used < m_piece ? m_fits : writePending(error); }
-    bool writePending(QString *error);
+    // Writes the buffer when it has grown past the piece size; fails when the write
+    // failed or some text did not fit (a Format failure without text: see fits()).
+    Done maybeWrite() { return m_used < m_piece && m_fits ? Done() : writePending(); }
+    Done writePending();
     bool fits() const { return m_fits; }
     // True while every text appended was plain ASCII.
     bool ascii() const { return m_ascii; }
-    // Waits for the last piece to reach the file; false with the reason when it failed.
-    bool finish(QString *error);
+    // Waits for the last piece to reach the file, and says whether it got there.
+    Done finish();
 
 private:
     // Where the next size bytes go, the buffer grown when they would not fit.
@@ -235,12 +240,11 @@ private:
     qsizetype m_used = 0;
     bool m_fits = true;
     bool m_ascii = true;
-    bool m_failed = false;
     // The piece being written by a helper thread while the next one fills: the system's
     // copy into the file costs a fifth of an export, and the other core does it.
     QByteArray m_writing;
-    std::future<bool> m_write;
-    QString m_writeError;
+    std::future<Done> m_write;
+    std::optional<Failure> m_writeFailure;
 };
 
 } // namespace kivora::textfile

@@ -146,18 +146,19 @@ QString categoryText(int k, int count, const MessageCatalog &messages)
 
 } // namespace
 
-bool readSavedCombinations(const QString &path, SavedCombinations *file, QString *error)
+Outcome<SavedCombinations> readSavedCombinations(const QString &path)
 {
-    QStringList lines;
-    if (!textfile::readLines(path, &lines, error))
-        return false;
-    *file = SavedCombinations();
+    Outcome<QStringList> read = textfile::readLines(path);
+    if (!read)
+        return read.failure();
+    QStringList &lines = *read;
+    SavedCombinations file;
     if (!lines.isEmpty())
-        file->lotteryName = lines.takeFirst();
+        file.lotteryName = lines.takeFirst();
     if (!lines.isEmpty())
-        file->header = lines.takeFirst();
-    file->lines = lines;
-    return true;
+        file.header = lines.takeFirst();
+    file.lines = lines;
+    return file;
 }
 
 CheckReadiness checkReadiness(const SavedCombinations &file, const QString &lotteryName,
@@ -307,9 +308,9 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     return result;
 }
 
-bool writeCheckReport(const QString &path, const CheckResult &result, QString *error)
+Done writeCheckReport(const QString &path, const CheckResult &result)
 {
-    return textfile::writeText(path, result.report, error);
+    return textfile::writeText(path, result.report);
 }
 
 } // namespace kivora

@@ -16,6 +16,7 @@
 // spreadsheet are checked as well. Every number of a line is compared; a blank line is
 // no combination.
 
+#include "core/Failure.h"
 #include "core/Progress.h"
 
 #include <QString>
@@ -54,8 +55,8 @@ struct SavedCombinations
     QStringList lines; // every further line, exactly as read
 };
 
-// Reads a combination file. Returns false with the reason in *error.
-bool readSavedCombinations(const QString &path, SavedCombinations *file, QString *error);
+// Reads a combination file; fails with the reason of the read.
+Outcome<SavedCombinations> readSavedCombinations(const QString &path);
 
 enum class CheckRefusal {
     None,
@@ -121,7 +122,7 @@ struct CheckResult
 CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &draws, int targetRow,
     const LotteryDefinition &lottery, const MessageCatalog &messages, const Progress &progress = {});
 
-// Writes the report (replacing the previous one). Returns false with the reason in *error.
-bool writeCheckReport(const QString &path, const CheckResult &result, QString *error);
+// Writes the report (replacing the previous one); fails with the reason of the write.
+Done writeCheckReport(const QString &path, const CheckResult &result);
 
 } // namespace kivora

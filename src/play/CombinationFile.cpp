@@ -43,18 +43,15 @@ QString combinationSaveRefusal(const CombinationList &list, const MessageCatalog
     return list.isEmpty() ? messages("Str88") : QString();
 }
 
-bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
-    const QString &systemName, const MessageCatalog &messages, QString *error, const QString &filters)
+Done writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
+    const QString &systemName, const MessageCatalog &messages, const QString &filters)
 {
     const QString refusal = combinationSaveRefusal(list, messages);
-    if (!refusal.isEmpty()) {
-        if (error)
-            *error = refusal;
-        return false;
-    }
+    if (!refusal.isEmpty())
+        return Failure::refused(refusal);
     auto writeWhole = [&] {
         return textfile::writeText(
-            path, combinationFileText(list, lotteryName, systemName, messages, filters), error);
+            path, combinationFileText(list, lotteryName, systemName, messages, filters));
     };
     // The two head lines decide the encoding; the rows are numbers. A head that needs
     // UTF-8 (or whose 1251 bytes would read as UTF-8) makes the text built whole.
@@ -66,8 +63,8 @@ bool writeCombinationFile(const QString &path, const CombinationList &list, cons
     const bool headAscii = !std::any_of(headBytes.begin(), headBytes.end(), [](char c) { return c & 0x80; });
 
     textfile::FileReplacer file(path);
-    if (!file.open(error))
-        return false;
+    if (Done opened = file.open(); !opened)
+        return opened;
     textfile::BufferedTextWriter out(file);
     out.append(QLatin1String(headBytes.constData(), headBytes.size()));
     const QLatin1String crlf("\r\n");
@@ -78,18 +75,30 @@ bool writeCombinationFile(const QString &path, const CombinationList &list, cons
             out.append(list.cell(row, column));
             out.append(gap);
         }
-        if (!out.maybeWrite(error))
+        if (!out.maybeWrite())
             break;
     }
     // Rows that 1251 cannot hold, or non-ASCII rows under an ASCII head (the whole
     // might read as UTF-8): the text built whole decides.
-    if (!out.writePending(error) || !out.finish(error) || (headAscii && !out.ascii())) {
-        out.finish(nullptr);
+    Done written = out.writePending();
+    if (written)
+        written = out.finish();
+    if (!written || (headAscii && !out.ascii())) {
+        (void)out.finish();
         if (!out.fits() || (headAscii && !out.ascii()))
             return writeWhole();
-        return false;
+        return written;
     }
-    return file.commit(error);
+    return file.commit();
+}
+
+bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
+    const QString &systemName, const MessageCatalog &messages, QString *error, const QString &filters)
+{
+    const Done written = writeCombinationFile(path, list, lotteryName, systemName, messages, filters);
+    if (!written && error)
+        *error = written.failure().text;
+    return written.ok();
 }
 
 } // namespace kivora

@@ -10,6 +10,8 @@
 // Every row lists its ten cells, each followed by three blanks (an empty cell gives
 // only the blanks). Each row starts with a line end, so the file ends without one.
 
+#include "core/Failure.h"
+
 #include <QString>
 
 namespace kivora {
@@ -37,6 +39,9 @@ QString combinationSaveRefusal(const CombinationList &list, const MessageCatalog
 bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
     const QString &systemName, const MessageCatalog &messages, QString *error,
     const QString &filters = QString());
+// The same, failing with the refusal (Refused) or the reason of the write (Io).
+Done writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
+    const QString &systemName, const MessageCatalog &messages, const QString &filters = QString());
 
 // The fixed file the list is shown from: "lototmp.ltc" in the program folder.
 inline QString shownCombinationsFileName()

@@ -45,9 +45,8 @@ Outcome<QString> addToSystems(const ProgramFolder &folder, const QString &sectio
     QDir().mkpath(systems.path());
     const QString file = freeFileName(systems, shape);
     const QString path = systems.filePath(file);
-    QString error;
-    if (!textfile::writeLines(path, templateLines(shape, tickets, check, messages), &error))
-        return Failure::io(error);
+    if (Done written = textfile::writeLines(path, templateLines(shape, tickets, check, messages)); !written)
+        return written.failure();
     IniFile config(folder.configPath());
     bool taken = false;
     const bool listed = config.update([&](IniDocument &ini) {

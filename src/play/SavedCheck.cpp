@@ -5,10 +5,10 @@ namespace kivora {
 Outcome<SavedCombinations> readFileToCheck(
     const QString &path, const QString &lotteryName, const DrawTable &draws, const MessageCatalog &messages)
 {
-    SavedCombinations file;
-    QString error;
-    if (!readSavedCombinations(path, &file, &error))
-        return Failure::io(error);
+    Outcome<SavedCombinations> read = readSavedCombinations(path);
+    if (!read)
+        return read;
+    SavedCombinations &file = *read;
     const CheckReadiness readiness = checkReadiness(file, lotteryName, draws, messages);
     if (!readiness.ok())
         return Failure::refused(readiness.message);
@@ -20,9 +20,8 @@ Outcome<CheckResult> checkAndReport(const SavedCombinations &file, const DrawTab
     const Progress &progress)
 {
     CheckResult result = checkCombinations(file, draws, targetRow, lottery, messages, progress);
-    QString error;
-    if (!writeCheckReport(reportPath, result, &error))
-        return Failure::io(error);
+    if (Done written = writeCheckReport(reportPath, result); !written)
+        return written.failure();
     return result;
 }
 

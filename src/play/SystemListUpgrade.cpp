@@ -33,7 +33,10 @@ bool copyTemplate(const QString &name, const ProgramFolder &folder, QString *err
         return true; // the list names a file the program does not ship
     QDir().mkpath(folder.systemFolder());
     QString text = textfile::decode(source.readAll());
-    return textfile::writeText(target, text, error);
+    const Done written = textfile::writeText(target, text);
+    if (!written && error)
+        *error = written.failure().text;
+    return written.ok();
 }
 
 } // namespace

@@ -139,14 +139,13 @@ std::shared_ptr<const SystemTemplate> TemplateCache::load(const QString &path, Q
         break;
     }
 
-    QString text;
-    QString reason;
-    if (!textfile::readText(path, &text, &reason)) {
+    const Outcome<QString> text = textfile::readText(path);
+    if (!text) {
         if (error)
-            *error = reason;
+            *error = text.failure().text;
         return nullptr;
     }
-    auto parsed = std::make_shared<const SystemTemplate>(SystemTemplate::parse(text));
+    auto parsed = std::make_shared<const SystemTemplate>(SystemTemplate::parse(*text));
     m_entries.insert(m_entries.begin(), Entry { path, size, modified, parsed });
     if (m_entries.size() > kMaxEntries)
         m_entries.pop_back();

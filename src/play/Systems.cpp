@@ -59,14 +59,13 @@ QStringList description(const IniDocument &ini, const QString &section, const QS
     const QString path = pathInSystemFolder(folder, value);
     if (!QFileInfo(path).isFile())
         return {};
-    QString text;
-    QString reason;
-    if (!textfile::readText(path, &text, &reason)) {
+    const Outcome<QString> text = textfile::readText(path);
+    if (!text) {
         if (error)
-            *error = reason;
+            *error = text.failure().text;
         return {};
     }
-    return SystemTemplate::parse(text).description();
+    return SystemTemplate::parse(*text).description();
 }
 
 } // namespace systems

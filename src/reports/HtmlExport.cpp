@@ -203,10 +203,10 @@ QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell,
     return doc;
 }
 
-bool writeHtmlDocument(const QString &path, const QString &document, QString *error)
+Done writeHtmlDocument(const QString &path, const QString &document)
 {
     // The document names its charset: Windows-1251 whenever the text fits.
-    return textfile::writeBytes(path, textfile::encodeDeclared(document), error);
+    return textfile::writeBytes(path, textfile::encodeDeclared(document));
 }
 
 void HtmlRowCells::number(qint64 value)
@@ -312,8 +312,8 @@ private:
 
 } // namespace
 
-bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
-    const HtmlRowSource &row, const QString &heading, const QString &footer, QString *error)
+Done writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
+    const HtmlRowSource &row, const QString &heading, const QString &footer)
 {
     return writeHtmlTable(
         path, columnCaptions, rowCount,
@@ -321,11 +321,11 @@ bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int 
             for (const QString &text : row(i))
                 cells.cell(QStringView(text));
         },
-        heading, footer, error);
+        heading, footer);
 }
 
-bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int rowCount,
-    const HtmlRowWriter &row, const QString &heading, const QString &footer, QString *error)
+Done writeHtmlTable(const QString &path, const QStringList &captionTexts, int rowCount,
+    const HtmlRowWriter &row, const QString &heading, const QString &footer)
 {
     // Column captions come from the language file: texts, never markup.
     const QStringList columnCaptions = escapedTexts(captionTexts);
@@ -340,15 +340,14 @@ bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int ro
             row(i, cells);
             return cells.cells;
         };
-        return writeHtmlDocument(
-            path, htmlTableDocument(columnCaptions, rowCount, rowList, heading, footer), error);
+        return writeHtmlDocument(path, htmlTableDocument(columnCaptions, rowCount, rowList, heading, footer));
     };
     if (!fits)
         return writeWhole();
 
     textfile::FileReplacer file(path);
-    if (!file.open(error))
-        return false;
+    if (Done opened = file.open(); !opened)
+        return opened;
     textfile::BufferedTextWriter out(file);
     const QLatin1String crlf("\r\n");
     out.append(kDocType);
@@ -376,20 +375,23 @@ bool writeHtmlTable(const QString &path, const QStringList &captionTexts, int ro
         cells.startRow(i);
         row(i, cells);
         cells.finishRow(columns);
-        if (!out.maybeWrite(error)) {
-            out.finish(nullptr);
-            return out.fits() ? false : writeWhole();
+        if (Done written = out.maybeWrite(); !written) {
+            (void)out.finish();
+            return out.fits() ? written : writeWhole();
         }
     }
     out.append(kTableClose);
     out.append(footer);
     out.append(crlf);
     out.append(kBodyClose);
-    if (!out.writePending(error) || !out.finish(error)) {
-        out.finish(nullptr);
-        return out.fits() ? false : writeWhole();
+    Done written = out.writePending();
+    if (written)
+        written = out.finish();
+    if (!written) {
+        (void)out.finish();
+        return out.fits() ? written : writeWhole();
     }
-    return file.commit(error);
+    return file.commit();
 }
 
 } // namespace kivora

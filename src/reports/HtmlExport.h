@@ -6,6 +6,8 @@
 // Windows-1251 when the text fits and in UTF-8 with a byte-order mark otherwise; the
 // table document already declares the matching charset.
 
+#include "core/Failure.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,17 +50,17 @@ inline constexpr int kGridColumns = 10;
 QString gridDocument(int rowCount, const std::function<QString(int row, int column)> &cell, int width,
     int height, int cellWidth = 17, int cellHeight = 17, quint32 background = 0xFFFFFF);
 
-// Replaces the file at path with the document (through a temporary file). Returns
-// false with "path: reason" in *error when it cannot be written; the old file stays.
-bool writeHtmlDocument(const QString &path, const QString &document, QString *error);
+// Replaces the file at path with the document (through a temporary file). Fails with
+// "path: reason" when it cannot be written; the old file stays.
+Done writeHtmlDocument(const QString &path, const QString &document);
 
 // The table document written straight to the file a few thousand rows at a time, so
 // that exporting 1.5 million rows never holds the whole text in memory. Unlike
 // htmlTableDocument it escapes the column captions and every cell given as text; the
 // heading and the footer are markup (htmlHeading escapes its texts). The bytes are
 // those of writeHtmlDocument(htmlTableDocument(...)) of the escaped captions and cells.
-bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
-    const HtmlRowSource &row, const QString &heading, const QString &footer, QString *error);
+Done writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
+    const HtmlRowSource &row, const QString &heading, const QString &footer);
 
 // The cells of one row, written in column order straight into an export.
 class HtmlRowCells
@@ -80,8 +82,8 @@ void statRowCells(const StatTable &table, int row, HtmlRowCells &cells);
 // writeHtmlTable for rows that write their own cells: the same bytes as the
 // QStringList row source, without a list of strings per row (1.5 million of them for
 // the quadruples of Keno).
-bool writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
-    const HtmlRowWriter &row, const QString &heading, const QString &footer, QString *error);
+Done writeHtmlTable(const QString &path, const QStringList &columnCaptions, int rowCount,
+    const HtmlRowWriter &row, const QString &heading, const QString &footer);
 
 // The meta line of an HTML document that will be stored by writeHtmlDocument: it
 // names the charset the text will actually be stored in.

@@ -188,18 +188,18 @@ QString ledgerLine(const LedgerRow &row)
         + storedField(row.received);
 }
 
-bool readLedgerFile(const QString &path, QList<LedgerRow> *rows, QString *error)
+Outcome<QList<LedgerRow>> readLedgerFile(const QString &path)
 {
-    rows->clear();
-    if (!textfile::ensureFileExists(path, error))
-        return false;
-    QStringList lines;
-    if (!textfile::readLines(path, &lines, error))
-        return false;
-    rows->reserve(lines.size());
-    for (const QString &line : lines)
-        rows->append(parseLedgerLine(line));
-    return true;
+    if (Done made = textfile::ensureFileExists(path); !made)
+        return made.failure();
+    const Outcome<QStringList> lines = textfile::readLines(path);
+    if (!lines)
+        return lines.failure();
+    QList<LedgerRow> rows;
+    rows.reserve(lines->size());
+    for (const QString &line : *lines)
+        rows.append(parseLedgerLine(line));
+    return rows;
 }
 
 Ledger openedLedger(const QList<LedgerRow> &fileRows, const QString &today)
@@ -212,13 +212,12 @@ Ledger openedLedger(const QList<LedgerRow> &fileRows, const QString &today)
     return ledger;
 }
 
-bool openLedger(const QString &path, const QString &today, Ledger *ledger, QString *error)
+Outcome<Ledger> openLedger(const QString &path, const QString &today)
 {
-    QList<LedgerRow> rows;
-    if (!readLedgerFile(path, &rows, error))
-        return false;
-    *ledger = openedLedger(rows, today);
-    return true;
+    const Outcome<QList<LedgerRow>> rows = readLedgerFile(path);
+    if (!rows)
+        return rows.failure();
+    return openedLedger(*rows, today);
 }
 
 QStringList ledgerFileLines(const Ledger &ledger)
@@ -261,28 +260,33 @@ bool looksLikeEntry(const QString &line)
 
 } // namespace
 
-QString ledgerWriteRefusal(const QString &path, const MessageCatalog &messages)
+std::optional<Failure> ledgerWriteRefusal(const QString &path, const MessageCatalog &messages)
 {
     const QFileInfo info(path);
     const QString name = QDir::toNativeSeparators(info.absoluteFilePath());
-    if (!info.exists())
-        return info.isSymLink() ? messages("Str448").arg(name) : QString();
-    QString reason;
-    textfile::ReadFailure failure = textfile::ReadFailure::None;
-    QString text;
-    if (!textfile::readText(path, &text, &reason, &failure))
-        return failure == textfile::ReadFailure::NotText ? messages("Str448").arg(name)
-                                                         : messages("Str56").arg(reason);
-    for (const QString &line : textfile::splitLines(text)) {
-        if (!looksLikeEntry(line))
-            return messages("Str448").arg(name);
+    const Failure notALedger = Failure::format(messages("Str448").arg(name));
+    if (!info.exists()) {
+        if (info.isSymLink())
+            return notALedger;
+        return std::nullopt;
     }
-    return {};
+    textfile::ReadFailure failure = textfile::ReadFailure::None;
+    const Outcome<QString> text = textfile::readText(path, &failure);
+    if (!text) {
+        if (failure == textfile::ReadFailure::NotText)
+            return notALedger;
+        return text.failure();
+    }
+    for (const QString &line : textfile::splitLines(*text)) {
+        if (!looksLikeEntry(line))
+            return notALedger;
+    }
+    return std::nullopt;
 }
 
-bool writeLedgerFile(const QString &path, const Ledger &ledger, QString *error)
+Done writeLedgerFile(const QString &path, const Ledger &ledger)
 {
-    return textfile::writeLines(path, ledgerFileLines(ledger), error);
+    return textfile::writeLines(path, ledgerFileLines(ledger));
 }
 
 QString ledgerDateText(const QDate &date)

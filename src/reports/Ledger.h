@@ -9,6 +9,8 @@
 //   08.02.2005;100;340    balance  240      totals 200, 340, 140
 //   ;;500                 an entry with only a received amount
 
+#include "core/Failure.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -122,28 +124,27 @@ LedgerRow parseLedgerLine(const QString &line);
 QString ledgerLine(const LedgerRow &row);
 
 // Reads the entries of a ledger file, one a line. A missing file is created empty (no
-// entries). Returns false with "path: reason" in *error when the file cannot be
-// created or read.
-bool readLedgerFile(const QString &path, QList<LedgerRow> *rows, QString *error);
+// entries). Fails with "path: reason" when the file cannot be created or read.
+Outcome<QList<LedgerRow>> readLedgerFile(const QString &path);
 
 // The ledger the dialog opens with: the file's entries, plus one entry dated today
 // when there are two or more of them; a single empty entry when the file had none.
 Ledger openedLedger(const QList<LedgerRow> &fileRows, const QString &today);
 // readLedgerFile, then openedLedger.
-bool openLedger(const QString &path, const QString &today, Ledger *ledger, QString *error);
+Outcome<Ledger> openLedger(const QString &path, const QString &today);
 
 // The file lines of a ledger: every entry that has an amount, top to bottom.
 QStringList ledgerFileLines(const Ledger &ledger);
-// Empty when the program may write the ledger at path: a file that does not exist yet
-// (nor is a dangling link), or a text file each of whose non-blank lines reads as an
-// entry: at least the three fields, amounts of digits, signs and separators only.
-// Otherwise the message naming the file: the ledger lies beside a results base that
-// a configuration may place anywhere.
-QString ledgerWriteRefusal(const QString &path, const MessageCatalog &messages);
+// Nothing when the program may write the ledger at path: a file that does not exist
+// yet (nor is a dangling link), or a text file each of whose non-blank lines reads as
+// an entry: at least the three fields, amounts of digits, signs and separators only.
+// Otherwise a Format failure naming the file (the ledger lies beside a results base
+// that a configuration may place anywhere), or an Io failure when it cannot be read.
+std::optional<Failure> ledgerWriteRefusal(const QString &path, const MessageCatalog &messages);
 
-// Replaces the ledger file with ledgerFileLines (through a temporary file). Returns
-// false with "path: reason" in *error; the old file is then kept as it was.
-bool writeLedgerFile(const QString &path, const Ledger &ledger, QString *error);
+// Replaces the ledger file with ledgerFileLines (through a temporary file). Fails with
+// "path: reason"; the old file is then kept as it was.
+Done writeLedgerFile(const QString &path, const Ledger &ledger);
 
 // A date as the date column takes it, whatever the locale: "08.02.2005".
 QString ledgerDateText(const QDate &date);

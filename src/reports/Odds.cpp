@@ -61,15 +61,15 @@ bool validShape(int numberCount, int drawn)
 
 // Draws with exactly `hits` of the marked numbers, and all draws; ways = 0 when the
 // outcome is impossible or the arguments are out of range.
-struct Outcome
+struct HitWays
 {
     Count ways = 0;
     Count draws = 1;
 };
 
-Outcome outcome(int numberCount, int drawn, int marked, int hits)
+HitWays outcome(int numberCount, int drawn, int marked, int hits)
 {
-    Outcome result;
+    HitWays result;
     if (!validShape(numberCount, drawn) || marked < 0 || marked > numberCount)
         return result;
     result.draws = binomial(numberCount, drawn);
@@ -160,20 +160,20 @@ QString binomialText(int n, int k)
 
 long double hitProbability(int numberCount, int drawn, int marked, int hits)
 {
-    const Outcome o = outcome(numberCount, drawn, marked, hits);
+    const HitWays o = outcome(numberCount, drawn, marked, hits);
     return static_cast<long double>(o.ways) / static_cast<long double>(o.draws);
 }
 
 QString chanceText(int numberCount, int drawn, int marked, int hits)
 {
-    const Outcome o = outcome(numberCount, drawn, marked, hits);
+    const HitWays o = outcome(numberCount, drawn, marked, hits);
     // draws / ways, rounded half up to hundredths in integers.
     return chanceOf(o.ways, o.draws);
 }
 
 QString percentText(int numberCount, int drawn, int marked, int hits)
 {
-    const Outcome o = outcome(numberCount, drawn, marked, hits);
+    const HitWays o = outcome(numberCount, drawn, marked, hits);
     return percentOf(o.ways, o.draws);
 }
 

@@ -205,15 +205,10 @@ std::optional<DrawFault> recordFault(const QStringList &fields, const LotteryDef
     return std::nullopt;
 }
 
-bool appendDrawLine(const QString &basePath, const QString &line, QString *error)
+Done appendDrawLine(const QString &basePath, const QString &line)
 {
-    return textfile::appendText(
-        basePath,
-        [&line](const QString &existing, QString *text, QString *) {
-            *text = appendedText(existing, line);
-            return true;
-        },
-        error);
+    return textfile::appendText(basePath,
+        [&line](const QString &existing) -> Outcome<QString> { return appendedText(existing, line); });
 }
 
 QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefinition &definition,
@@ -242,25 +237,14 @@ QString addDraw(const QString &basePath, const NewDraw &draw, const LotteryDefin
     if (!refusal.isEmpty())
         return refusal;
     // The size is looked at under the base's lock: two adds at the limit do not both pass.
-    QString tooLarge;
-    QString reason;
-    const bool appended = textfile::appendText(
-        basePath,
-        [&](const QString &existing, QString *text, QString *error) {
-            if (countBaseLines(existing) + 1 > lineLimit) {
-                tooLarge = messages("Str442").arg(
-                    textfile::describeError(basePath, messages("Str160").arg(lineLimit)));
-                *error = tooLarge;
-                return false;
-            }
-            *text = appendedText(existing, line);
-            return true;
-        },
-        &reason);
-    if (!tooLarge.isEmpty())
-        return tooLarge;
+    const Done appended = textfile::appendText(basePath, [&](const QString &existing) -> Outcome<QString> {
+        if (countBaseLines(existing) + 1 > lineLimit)
+            return Failure::refused(
+                messages("Str442").arg(textfile::describeError(basePath, messages("Str160").arg(lineLimit))));
+        return appendedText(existing, line);
+    });
     if (!appended)
-        return messages("Str56").arg(reason);
+        return failureMessage(appended.failure(), messages);
     return {};
 }
 

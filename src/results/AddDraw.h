@@ -3,6 +3,7 @@
 // Adding one draw to a results base: the record line the add dialog writes, the checks
 // of its typed number groups, and the append.
 
+#include "core/Failure.h"
 #include "core/LotteryDefinition.h"
 #include "results/ResultsLoad.h"
 
@@ -78,9 +79,8 @@ QString addDrawLine(const QString &number, const QString &date, const QString &m
 
 // Appends the line and CR LF to the base (created when missing). When the base's last
 // line has no line end (an edited file, whatever its encoding), one is written first
-// so that the new draw never merges into the old last line. Returns false with the
-// reason in *error.
-bool appendDrawLine(const QString &basePath, const QString &line, QString *error);
+// so that the new draw never merges into the old last line.
+Done appendDrawLine(const QString &basePath, const QString &line);
 
 struct NewDraw
 {

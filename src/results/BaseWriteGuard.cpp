@@ -89,14 +89,14 @@ QString baseWriteRefusal(
             return messages("Str441").arg(nativeName(path), kBaseExtension);
         return {};
     }
-    QString text;
-    QString reason;
     textfile::ReadFailure failure = textfile::ReadFailure::None;
-    if (!textfile::readText(path, &text, &reason, &failure)) {
+    const Outcome<QString> read = textfile::readText(path, &failure);
+    if (!read) {
         if (failure == textfile::ReadFailure::NotText)
             return messages("Str440").arg(nativeName(path));
-        return messages("Str56").arg(reason);
+        return failureMessage(read.failure(), messages);
     }
+    const QString &text = *read;
     // An empty file says nothing of what it is for: only its name can.
     if (firstForeignLine(text, definition) != 0 || (text.trimmed().isEmpty() && !hasBaseExtension(path)))
         return messages("Str440").arg(nativeName(path));

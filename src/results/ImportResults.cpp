@@ -50,20 +50,30 @@ QString listedLine(const QString &line)
 
 } // namespace
 
-bool keepBackup(const QString &basePath, QString *backupPath, QString *error)
+Outcome<QString> keepBackup(const QString &basePath)
 {
-    backupPath->clear();
     const QFileInfo info(basePath);
     if (!info.exists() || info.size() == 0)
-        return true;
-    QByteArray bytes;
-    if (!textfile::readBytes(basePath, &bytes, error))
-        return false;
+        return QString();
+    const Outcome<QByteArray> bytes = textfile::readBytes(basePath);
+    if (!bytes)
+        return bytes.failure();
     const QString target = importBackupPath(basePath);
-    if (!textfile::writeBytes(target, bytes, error))
-        return false;
-    *backupPath = target;
-    return true;
+    if (Done written = textfile::writeBytes(target, *bytes); !written)
+        return written.failure();
+    return target;
+}
+
+Done lockBackupAndWrite(
+    textfile::FileLock &lock, const QString &basePath, const QStringList &lines, QString *backupPath)
+{
+    if (Done locked = lock.lock(); !locked)
+        return locked;
+    const Outcome<QString> backup = keepBackup(basePath);
+    if (!backup)
+        return backup.failure();
+    *backupPath = *backup;
+    return textfile::writeLines(basePath, lines);
 }
 
 QString importRecord(const QString &line, int fieldLimit)
@@ -86,13 +96,12 @@ ImportResult importResults(const QString &basePath, const QString &sourcePath,
     result.error = baseWriteRefusal(basePath, definition, messages);
     if (!result.error.isEmpty())
         return result;
-    QByteArray bytes;
-    QString reason;
-    if (!textfile::readBytes(sourcePath, &bytes, &reason)) {
-        result.error = messages("Str56").arg(reason);
+    Outcome<QByteArray> bytes = textfile::readBytes(sourcePath);
+    if (!bytes) {
+        result.error = failureMessage(bytes.failure(), messages);
         return result;
     }
-    return importResultsFromBytes(basePath, sourcePath, bytes, definition, messages, lineLimit);
+    return importResultsFromBytes(basePath, sourcePath, *bytes, definition, messages, lineLimit);
 }
 
 ImportResult importResultsFromBytes(const QString &basePath, const QString &sourcePath,
@@ -153,11 +162,9 @@ ImportResult importResultsFromBytes(const QString &basePath, const QString &sour
         return result;
     }
     // No other writer of the base may come between the backup and the new base.
-    QString reason;
     textfile::FileLock lock(basePath);
-    if (!lock.lock(&reason) || !keepBackup(basePath, &result.backupPath, &reason)
-        || !textfile::writeLines(basePath, records, &reason)) {
-        result.error = messages("Str56").arg(reason);
+    if (const Done written = lockBackupAndWrite(lock, basePath, records, &result.backupPath); !written) {
+        result.error = failureMessage(written.failure(), messages);
         return result;
     }
     result.ok = true;

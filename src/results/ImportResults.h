@@ -5,6 +5,7 @@
 // replaced base is kept beside it as "<base>.bak" (the last one replaced).
 
 #include "core/LotteryDefinition.h"
+#include "core/TextFile.h"
 #include "results/AddDraw.h"
 #include "results/ResultsLoad.h"
 
@@ -74,10 +75,14 @@ QString importRecord(const QString &line, int fieldLimit);
 // "<base>.bak", the copy of the base the last import replaced.
 QString importBackupPath(const QString &basePath);
 
-// Copies the base to importBackupPath() through a temporary file and names the copy in
-// *backupPath. A missing or empty base has nothing worth keeping, and must not replace a
-// backup that holds draws (*backupPath is then empty).
-bool keepBackup(const QString &basePath, QString *backupPath, QString *error);
+// Copies the base to importBackupPath() through a temporary file and gives the copy's
+// path. A missing or empty base has nothing worth keeping, and must not replace a
+// backup that holds draws (the path is then empty).
+Outcome<QString> keepBackup(const QString &basePath);
+// Takes the base's lock, keeps its backup (named in *backupPath) and writes lines as
+// the new base: what an import that replaces or rewrites the base does last.
+Done lockBackupAndWrite(
+    textfile::FileLock &lock, const QString &basePath, const QStringList &lines, QString *backupPath);
 
 // The question before an import: the base of baseDraws draws will be replaced and where
 // its copy goes, followed by the question to read the help first ("Str69").

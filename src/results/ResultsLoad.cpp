@@ -157,7 +157,7 @@ bool nameTooLong(const QString &path)
 
 QString ioError(const MessageCatalog &messages, const QString &reason)
 {
-    return messages("Str56").arg(reason);
+    return failureMessage(Failure::io(reason), messages);
 }
 
 } // namespace
@@ -281,14 +281,15 @@ LoadResult loadBase(const QString &basePath, const LotteryDefinition &definition
 
     // A missing base holds no draws yet; the first draw added creates it. A load never
     // creates a file, wherever BaseFile points.
-    QString reason;
     QString text;
     const QFileInfo info(basePath);
     if (info.exists() || info.isSymLink()) {
-        if (!textfile::readText(basePath, &text, &reason)) {
-            failed.error = ioError(messages, reason);
+        Outcome<QString> read = textfile::readText(basePath);
+        if (!read) {
+            failed.error = failureMessage(read.failure(), messages);
             return failed;
         }
+        text = std::move(*read);
     } else if (nameTooLong(basePath)) {
         // The system cannot even look for such a file: no draw could ever be added.
         failed.error = ioError(messages, textfile::describeError(basePath, messages("Str447")));

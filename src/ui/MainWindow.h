@@ -241,7 +241,7 @@ private:
         if (wait)
             showWait();
         m_session->jobs().start<Result>(std::move(work), std::move(done),
-            [this](const QString &error) { showError(m_messages("Str56").arg(error)); });
+            [this](const QString &error) { showError(failureMessage(Failure::io(error), m_messages)); });
     }
     void onBusyChanged(bool busy);
     void onJobCancelledByUser();

@@ -113,10 +113,9 @@ void MainWindow::showOdds()
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
     const QString code = m_languageCode;
-    runJob<QString>(
+    runJob<Done>(
         false,
         [path, backtestPath, loaded, messages, lottery, code](const Progress &progress) {
-            QString error;
             QString link;
             if (loaded->ok && loaded->draws.rowCount() > 1) {
                 backtest::Options options;
@@ -126,17 +125,15 @@ void MainWindow::showOdds()
                 const QString html
                     = backtestHtml(result, lottery, draws.drawNumberText(std::max(0, result.fromRow)),
                         draws.drawNumberText(draws.rowCount() - 1), messages);
-                if (writeHtmlDocument(backtestPath, html, &error))
+                if (writeHtmlDocument(backtestPath, html))
                     link = QStringLiteral("<p><a href=\"backtest.htm\">") + messages("Str297").toHtmlEscaped()
                         + QStringLiteral("</a></p>");
             }
-            if (!writeHtmlDocument(path, oddsPage(loaded->definition, messages, code, link), &error))
-                return error;
-            return QString();
+            return writeHtmlDocument(path, oddsPage(loaded->definition, messages, code, link));
         },
-        [this, path](QString error) {
-            if (!error.isEmpty()) {
-                showError(m_messages("Str56").arg(error));
+        [this, path](Done written) {
+            if (!written) {
+                showError(failureMessage(written.failure(), m_messages));
                 return;
             }
             m_services.openUrl(path);

@@ -132,9 +132,8 @@ void MainWindow::editResultsBase()
     if (!baseIsWritable())
         return;
     // The editor works on the file itself; the window waits and reloads afterwards.
-    QString error;
-    if (!textfile::ensureFileExists(load().basePath, &error)) {
-        showError(m_messages("Str56").arg(error));
+    if (const Done made = textfile::ensureFileExists(load().basePath); !made) {
+        showError(failureMessage(made.failure(), m_messages));
         return;
     }
     showTextFile(load().basePath, true);
@@ -191,9 +190,8 @@ void MainWindow::openHelp(const QString &topic)
 {
     // A folder seeded by an older version gets the help page now, and nothing else.
     const QString path = m_folder.helpPagePath(m_languageCode);
-    QString error;
-    if (!m_folder.writeHelpPageIfMissing(&error, m_languageCode)) {
-        showError(m_messages("Str56").arg(error));
+    if (const Done written = m_folder.writeHelpPageIfMissing(m_languageCode); !written) {
+        showError(failureMessage(written.failure(), m_messages));
         return;
     }
     m_services.openUrl(topic.isEmpty() ? path : path + QLatin1Char('#') + topic);
@@ -237,24 +235,22 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
     const std::vector<int> order = model->order();
     const QStringList captions = headerCaptions(model);
     const QString heading = htmlHeading(currentLottery(), groupCaption, m_statusText->text());
-    runJob<QString>(
+    runJob<Done>(
         true,
         [path, table, order, captions, heading](const Progress &progress) {
-            QString error;
             const int rows = static_cast<int>(order.size());
-            const bool written = writeHtmlTable(
+            return writeHtmlTable(
                 path, captions, rows,
                 [&](int row, HtmlRowCells &cells) {
                     if (row % 4096 == 0)
                         report(progress, 0, rows, row);
                     statRowCells(*table, order[static_cast<size_t>(row)], cells);
                 },
-                heading, htmlFooter(), &error);
-            return written ? QString() : error;
+                heading, htmlFooter());
         },
-        [this, path](QString error) {
-            if (!error.isEmpty()) {
-                showError(m_messages("Str56").arg(error));
+        [this, path](Done written) {
+            if (!written) {
+                showError(failureMessage(written.failure(), m_messages));
                 return;
             }
             m_services.openUrl(path);
@@ -280,9 +276,8 @@ void MainWindow::exportCombinationListHtml()
     if (path.isEmpty())
         return;
     rememberFolder(FileKind::Html, path);
-    QString error;
-    if (!writeHtmlDocument(path, ticketsDocumentOfList(), &error)) {
-        showError(m_messages("Str56").arg(error));
+    if (const Done written = writeHtmlDocument(path, ticketsDocumentOfList()); !written) {
+        showError(failureMessage(written.failure(), m_messages));
         return;
     }
     m_services.openUrl(path);

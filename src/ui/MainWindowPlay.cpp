@@ -277,12 +277,12 @@ void MainWindow::openSavedCombinations()
     if (path.isEmpty())
         return;
     rememberFolder(FileKind::Combinations, path);
-    SavedCombinations file;
-    QString error;
-    if (!readSavedCombinations(path, &file, &error)) {
-        showError(m_messages("Str56").arg(error));
+    const Outcome<SavedCombinations> read = readSavedCombinations(path);
+    if (!read) {
+        showError(failureMessage(read.failure(), m_messages));
         return;
     }
+    const SavedCombinations &file = *read;
     const QString name = QFileInfo(path).fileName();
     if (file.lotteryName.trimmed() != currentLottery()) {
         m_services.showMessage(this,

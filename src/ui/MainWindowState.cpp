@@ -55,10 +55,10 @@ void MainWindow::readWindowSettings()
 {
     // A configuration that exists but cannot be read is said at once; the window runs
     // on its defaults and writes nothing over the file (IniFile refuses to).
-    IniDocument ini;
-    QString error;
-    if (!IniFile(m_folder.configPath()).read(&ini, &error))
-        showError(m_messages("Str162").arg(error));
+    const Outcome<IniDocument> read = IniFile(m_folder.configPath()).read();
+    if (!read)
+        showError(m_messages("Str162").arg(read.failure().text));
+    const IniDocument ini = read ? *read : IniDocument();
     placeOnScreen(QPoint(ini.readInteger(kForm, QStringLiteral("Left"), 100),
                       ini.readInteger(kForm, QStringLiteral("Top"), 100)),
         QSize(ini.readInteger(kForm, QStringLiteral("Width"), 0),
@@ -211,9 +211,8 @@ void MainWindow::onFirstShow()
 void MainWindow::saveWindowSettings()
 {
     IniFile ini(m_folder.configPath());
-    IniDocument current;
-    QString error;
-    if (!ini.read(&current, &error))
+    const Outcome<IniDocument> read = ini.read();
+    if (!read)
         return; // said at start: the window's state is not worth the user's configuration
     const bool maximised = isMaximized();
     // Top and Left are where the frame goes (what move() takes). A maximised window

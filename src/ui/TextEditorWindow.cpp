@@ -46,17 +46,17 @@ TextEditorWindow::TextEditorWindow(QString path, PlatformServices &services, Tex
 
 void TextEditorWindow::load()
 {
-    QString text;
-    QString error;
-    if (!textfile::readText(m_path, &text, &error)) {
+    Outcome<QString> read = textfile::readText(m_path);
+    if (!read) {
         // What cannot be read is never saved over: an empty editor would replace it.
         m_editor->setPlainText(QString());
-        m_editor->setPlaceholderText(error);
+        m_editor->setPlaceholderText(read.failure().text);
         m_editor->setReadOnly(true);
         m_saveButton->setEnabled(false);
         return;
     }
     // Shown with plain line ends; saved with CR LF again.
+    QString &text = *read;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     m_editor->setPlainText(text);
@@ -72,9 +72,8 @@ bool TextEditorWindow::save()
 {
     QString text = m_editor->toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    QString error;
-    if (!textfile::writeText(m_path, text, &error)) {
-        m_services.showMessage(this, error, PlatformServices::MessageKind::Error);
+    if (const Done written = textfile::writeText(m_path, text); !written) {
+        m_services.showMessage(this, written.failure().text, PlatformServices::MessageKind::Error);
         return false;
     }
     m_editor->document()->setModified(false);

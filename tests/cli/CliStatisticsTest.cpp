@@ -8,6 +8,7 @@
 #include "statistics/NumberList.h"
 #include "statistics/PositionStats.h"
 #include "statistics/TensStats.h"
+#include "support/Taken.h"
 
 #include <QBuffer>
 
@@ -260,7 +261,7 @@ TEST_F(Cli, HtmlExportWritesTheWindowsDocument)
     };
     auto expectFile = [&](const QString &name, const QString &text) {
         QString error;
-        ASSERT_TRUE(writeHtmlDocument(dir.filePath(s("expected.htm")), text, &error));
+        ASSERT_TRUE(test::taken(writeHtmlDocument(dir.filePath(s("expected.htm")), text), &error));
         EXPECT_EQ(dir.readBytes(name), dir.readBytes(s("expected.htm"))) << name.toStdString();
     };
 

@@ -2,6 +2,7 @@
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
 
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ TEST(ProgramFolder, SeedingCreatesAReadyFolder)
     test::TempFolder dir;
     const ProgramFolder folder(dir.filePath(QStringLiteral("home")));
     QString error;
-    ASSERT_TRUE(folder.seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(folder.seed(), &error)) << error.toStdString();
     ASSERT_TRUE(folder.hasConfig());
     const IniDocument ini = IniFile(folder.configPath()).load();
     const QStringList shown = lotteries::shownNames(ini);
@@ -54,7 +55,7 @@ TEST(ProgramFolder, SeedingNeverOverwritesTheUsersFiles)
     dir.writeLines(QStringLiteral("6x45.lot"), { QStringLiteral("1,-,-,-,1,2,3,4,5,6") });
     const ProgramFolder folder(dir.path());
     QString error;
-    ASSERT_TRUE(folder.seed(&error));
+    ASSERT_TRUE(test::taken(folder.seed(), &error));
     EXPECT_EQ(dir.readLines(QStringLiteral("kivora.INI")),
         QStringList({ QStringLiteral("[Form]"), QStringLiteral("Top=5") }));
     EXPECT_EQ(dir.readLines(QStringLiteral("6x45.lot")).size(), 1);
@@ -80,7 +81,7 @@ TEST(ProgramFolder, TheHelpPageIsWrittenAloneWhenMissing)
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     QString error;
-    ASSERT_TRUE(folder.writeHelpPageIfMissing(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(folder.writeHelpPageIfMissing(), &error)) << error.toStdString();
     EXPECT_EQ(folder.helpPagePath(), dir.filePath(QStringLiteral("kivora.html")));
     QFile shipped(test::sampleFile(QStringLiteral("kivora.html")));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
@@ -96,11 +97,11 @@ TEST(ProgramFolder, TheHelpPageIsWrittenAloneWhenMissing)
 
     // A help page that is there (perhaps the user's own) stays as it is.
     dir.writeBytes(QStringLiteral("kivora.html"), QByteArray("<p>mine</p>"));
-    ASSERT_TRUE(folder.writeHelpPageIfMissing(&error));
+    ASSERT_TRUE(test::taken(folder.writeHelpPageIfMissing(), &error));
     EXPECT_EQ(dir.readBytes(QStringLiteral("kivora.html")), QByteArray("<p>mine</p>"));
 
     // A folder that cannot be written: false with the reason.
     const ProgramFolder nowhere(dir.filePath(QStringLiteral("6x45.lot/sub")));
-    EXPECT_FALSE(nowhere.writeHelpPageIfMissing(&error));
+    EXPECT_FALSE(test::taken(nowhere.writeHelpPageIfMissing(), &error));
     EXPECT_FALSE(error.isEmpty());
 }

@@ -1,6 +1,7 @@
 #include "core/TextFile.h"
 
 #include "core/MessageCatalog.h"
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -57,16 +58,16 @@ TEST(TextFile, WriteReplacesAndAppendKeepsEncoding)
     test::TempFolder dir;
     const QString path = dir.filePath(QStringLiteral("a.txt"));
     QString error;
-    ASSERT_TRUE(textfile::writeLines(path, { s("Первая") }, &error));
+    ASSERT_TRUE(test::taken(textfile::writeLines(path, { s("Первая") }), &error));
     EXPECT_EQ(dir.readBytes(QStringLiteral("a.txt")), textfile::encode(s("Первая\r\n")));
-    ASSERT_TRUE(textfile::appendText(path, s("Вторая\r\n"), &error));
+    ASSERT_TRUE(test::taken(textfile::appendText(path, s("Вторая\r\n")), &error));
     EXPECT_EQ(dir.readLines(QStringLiteral("a.txt")), QStringList({ s("Первая"), s("Вторая") }));
 
     // A line that 1251 cannot hold turns the whole file into UTF-8, losing nothing.
-    ASSERT_TRUE(textfile::appendText(path, s("日本\r\n"), &error));
+    ASSERT_TRUE(test::taken(textfile::appendText(path, s("日本\r\n")), &error));
     EXPECT_TRUE(dir.readBytes(QStringLiteral("a.txt")).startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(dir.readLines(QStringLiteral("a.txt")), QStringList({ s("Первая"), s("Вторая"), s("日本") }));
-    ASSERT_TRUE(textfile::appendText(path, s("Ещё\r\n"), &error));
+    ASSERT_TRUE(test::taken(textfile::appendText(path, s("Ещё\r\n")), &error));
     EXPECT_EQ(dir.readLines(QStringLiteral("a.txt")).last(), s("Ещё"));
 }
 
@@ -75,11 +76,12 @@ TEST(TextFile, FailuresNameTheFileAndKeepTheOldContent)
     test::TempFolder dir;
     QString text;
     QString error;
-    EXPECT_FALSE(textfile::readText(dir.filePath(QStringLiteral("missing.txt")), &text, &error));
+    EXPECT_FALSE(test::taken(textfile::readText(dir.filePath(QStringLiteral("missing.txt"))), &text, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("missing.txt")));
 
     error.clear();
-    EXPECT_FALSE(textfile::writeText(dir.filePath(QStringLiteral("no/such/folder/a.txt")), s("x"), &error));
+    EXPECT_FALSE(test::taken(
+        textfile::writeText(dir.filePath(QStringLiteral("no/such/folder/a.txt")), s("x")), &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
@@ -90,22 +92,23 @@ TEST(TextFile, ReasonsAreInTheProgramsLanguage)
     textfile::useMessages(builtIn);
     QString text;
     QString error;
-    EXPECT_FALSE(textfile::readText(dir.filePath(QStringLiteral("missing.txt")), &text, &error));
+    EXPECT_FALSE(test::taken(textfile::readText(dir.filePath(QStringLiteral("missing.txt"))), &text, &error));
     EXPECT_TRUE(error.endsWith(builtIn("Str402"))) << error.toStdString();
     EXPECT_FALSE(error.contains(qt_error_string(ENOENT)));
-    EXPECT_FALSE(textfile::readText(dir.path(), &text, &error));
+    EXPECT_FALSE(test::taken(textfile::readText(dir.path()), &text, &error));
     EXPECT_TRUE(error.endsWith(builtIn("Str406"))) << error.toStdString();
     dir.writeBytes(QStringLiteral("nul.bin"), QByteArray("a\0b", 3));
-    EXPECT_FALSE(textfile::readText(dir.filePath(QStringLiteral("nul.bin")), &text, &error));
+    EXPECT_FALSE(test::taken(textfile::readText(dir.filePath(QStringLiteral("nul.bin"))), &text, &error));
     EXPECT_TRUE(error.endsWith(builtIn("Str409"))) << error.toStdString();
-    EXPECT_FALSE(textfile::writeText(dir.filePath(QStringLiteral("nul.bin/a.txt")), s("x"), &error));
+    EXPECT_FALSE(
+        test::taken(textfile::writeText(dir.filePath(QStringLiteral("nul.bin/a.txt")), s("x")), &error));
     EXPECT_TRUE(error.endsWith(builtIn("Str413"))) << error.toStdString();
 
     // The catalogue of the language file in use; the system's text for rare causes.
     MessageCatalog other;
     other.setText(QStringLiteral("Str402"), s("no such file"));
     textfile::useMessages(other);
-    EXPECT_FALSE(textfile::readText(dir.filePath(QStringLiteral("missing.txt")), &text, &error));
+    EXPECT_FALSE(test::taken(textfile::readText(dir.filePath(QStringLiteral("missing.txt"))), &text, &error));
     textfile::useMessages(builtIn);
     EXPECT_TRUE(error.endsWith(s(": no such file"))) << error.toStdString();
     EXPECT_EQ(textfile::systemReason(EBADF), qt_error_string(EBADF));
@@ -120,7 +123,8 @@ TEST(TextFile, AFileThatSaysItIsEmptyIsReadOnlyUpToTheLimit)
     textfile::ReadFailure failure = textfile::ReadFailure::None;
     const qint64 limit = qint64(1) << 20;
     ASSERT_EQ(QFileInfo(QStringLiteral("/proc/self/pagemap")).size(), 0);
-    EXPECT_FALSE(textfile::readBytes(QStringLiteral("/proc/self/pagemap"), &bytes, &error, &failure, limit));
+    EXPECT_FALSE(test::taken(
+        textfile::readBytes(QStringLiteral("/proc/self/pagemap"), &failure, limit), &bytes, &error));
     EXPECT_EQ(failure, textfile::ReadFailure::TooLarge);
     EXPECT_TRUE(bytes.isEmpty());
     EXPECT_EQ(error,
@@ -128,16 +132,18 @@ TEST(TextFile, AFileThatSaysItIsEmptyIsReadOnlyUpToTheLimit)
 
     // One that fits is read whole.
     QString text;
-    ASSERT_TRUE(textfile::readText(QStringLiteral("/proc/self/maps"), &text, &error, &failure, limit))
+    ASSERT_TRUE(
+        test::taken(textfile::readText(QStringLiteral("/proc/self/maps"), &failure, limit), &text, &error))
         << error.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("[stack]")));
     // A file just over a limit, of a known size.
     test::TempFolder dir;
     dir.writeBytes(QStringLiteral("big.txt"), QByteArray(1025, 'x'));
-    EXPECT_FALSE(
-        textfile::readBytes(dir.filePath(QStringLiteral("big.txt")), &bytes, &error, &failure, 1024));
+    EXPECT_FALSE(test::taken(
+        textfile::readBytes(dir.filePath(QStringLiteral("big.txt")), &failure, 1024), &bytes, &error));
     EXPECT_EQ(failure, textfile::ReadFailure::TooLarge);
-    EXPECT_TRUE(textfile::readBytes(dir.filePath(QStringLiteral("big.txt")), &bytes, &error, &failure, 1025));
+    EXPECT_TRUE(test::taken(
+        textfile::readBytes(dir.filePath(QStringLiteral("big.txt")), &failure, 1025), &bytes, &error));
     EXPECT_EQ(bytes.size(), 1025);
 }
 
@@ -176,7 +182,7 @@ TEST(FileLock, LocksThatNoLiveProcessHoldsAreTakenOverAtOnce)
         leaveLock(path, lock.bytes, lock.secondsAgo);
         textfile::FileLock taken(path);
         QString error;
-        EXPECT_TRUE(taken.lock(&error, 0)) << lock.what << ": " << error.toStdString();
+        EXPECT_TRUE(test::taken(taken.lock(0), &error)) << lock.what << ": " << error.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".lock")));
 
@@ -184,7 +190,7 @@ TEST(FileLock, LocksThatNoLiveProcessHoldsAreTakenOverAtOnce)
     leaveLock(path, foreign, 60);
     textfile::FileLock waiting(path);
     QString error;
-    EXPECT_FALSE(waiting.lock(&error, 100));
+    EXPECT_FALSE(test::taken(waiting.lock(100), &error));
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path + QStringLiteral(".lock"))))
         << error.toStdString();
 }
@@ -197,7 +203,7 @@ TEST(FileLock, ALockOfALiveProcessBlocksAndTheMessageNamesTheLockFile)
     ASSERT_TRUE(other.tryLock(0));
     textfile::FileLock waiting(path);
     QString error;
-    EXPECT_FALSE(waiting.lock(&error, 200));
+    EXPECT_FALSE(test::taken(waiting.lock(200), &error));
     const QString lockFile = QDir::toNativeSeparators(path + QStringLiteral(".lock"));
     EXPECT_EQ(error, textfile::describeError(path, MessageCatalog()("Str411").arg(lockFile)));
     EXPECT_TRUE(QFileInfo::exists(path + QStringLiteral(".lock")));

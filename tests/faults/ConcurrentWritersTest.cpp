@@ -4,6 +4,7 @@
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
 #include "play/TicketFilterSettings.h"
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -31,7 +32,7 @@ TEST(ConcurrentWriters, EveryFilterChangeThatSucceededIsKept)
 {
     test::TempFolder dir;
     QString error;
-    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
     const QString config = dir.folder().configPath();
     const QList<LotteryEntry> list = lotteries::readList(IniFile(config).load());
     ASSERT_GE(list.size(), 5);

@@ -17,6 +17,7 @@
 #include "results/ImportResults.h"
 #include "results/ResultsLoad.h"
 #include "support/CliRunner.h"
+#include "support/Taken.h"
 #include "support/TestLotteries.h"
 #include "support/TestText.h"
 
@@ -130,7 +131,7 @@ TEST_F(FullDisk, LedgerCombinationsCheckReportAndHtmlKeepTheOldFile)
 
     QString error;
     const Ledger ledger(QList<LedgerRow> { { s("01.02.2005"), s("100"), s("0") } });
-    EXPECT_FALSE(writeLedgerFile(filePath(s("6x45.bls")), ledger, &error));
+    EXPECT_FALSE(test::taken(writeLedgerFile(filePath(s("6x45.bls")), ledger), &error));
     EXPECT_TRUE(error.contains(noSpace())) << error.toStdString();
 
     QStringList saved;
@@ -147,19 +148,21 @@ TEST_F(FullDisk, LedgerCombinationsCheckReportAndHtmlKeepTheOldFile)
     CheckResult check;
     check.report = QString(20000, QLatin1Char('x'));
     error.clear();
-    EXPECT_FALSE(writeCheckReport(filePath(s("report.txt")), check, &error));
+    EXPECT_FALSE(test::taken(writeCheckReport(filePath(s("report.txt")), check), &error));
     EXPECT_TRUE(error.contains(noSpace()));
 
     error.clear();
-    EXPECT_FALSE(writeHtmlTable(
-        filePath(s("table.htm")), { s("Номер"), s("Выпадал") }, 5000,
-        [](int row) {
-            return QStringList { QString::number(row), QString::number(row * 7) };
-        },
-        s("6 из 45"), htmlFooter(), &error));
+    EXPECT_FALSE(test::taken(writeHtmlTable(
+                                 filePath(s("table.htm")), { s("Номер"), s("Выпадал") }, 5000,
+                                 [](int row) {
+                                     return QStringList { QString::number(row), QString::number(row * 7) };
+                                 },
+                                 s("6 из 45"), htmlFooter()),
+        &error));
     EXPECT_TRUE(error.contains(noSpace())) << error.toStdString();
     error.clear();
-    EXPECT_FALSE(writeHtmlDocument(filePath(s("page.htm")), QString(30000, QLatin1Char('y')), &error));
+    EXPECT_FALSE(
+        test::taken(writeHtmlDocument(filePath(s("page.htm")), QString(30000, QLatin1Char('y'))), &error));
     EXPECT_TRUE(error.contains(noSpace()));
 
     for (const char *name : { "6x45.bls", "s.ltc", "report.txt", "table.htm", "page.htm" })
@@ -171,7 +174,7 @@ TEST_F(FullDisk, FirstStartLeavesNoCutFileAndNoConfigurationBeforeTheRest)
     fill(300 * 1024);
     const ProgramFolder folder(filePath(s("home")));
     QString error;
-    EXPECT_FALSE(folder.seed(&error));
+    EXPECT_FALSE(test::taken(folder.seed(), &error));
     EXPECT_TRUE(error.contains(noSpace())) << error.toStdString();
     // The configuration is written last: the next start seeds again.
     EXPECT_FALSE(folder.hasConfig());
@@ -190,7 +193,7 @@ TEST_F(FullDisk, FirstStartLeavesNoCutFileAndNoConfigurationBeforeTheRest)
     }
 
     QFile::remove(filePath(s("filler.bin")));
-    EXPECT_TRUE(folder.seed(&error)) << error.toStdString();
+    EXPECT_TRUE(test::taken(folder.seed(), &error)) << error.toStdString();
     EXPECT_TRUE(folder.hasConfig());
 }
 
@@ -198,7 +201,7 @@ TEST_F(FullDisk, TheCommandLineExitsWithOneAndKeepsTheFile)
 {
     const QString home = filePath(s("home"));
     QString error;
-    ASSERT_TRUE(ProgramFolder(home).seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(ProgramFolder(home).seed(), &error)) << error.toStdString();
     const QByteArray old(351, 'o');
     writeBytes(s("home/s.ltc"), old);
     writeBytes(s("home/n.htm"), old);

@@ -93,11 +93,12 @@ TEST_F(AnalysisWindow, TheFrequencyChartDrawsEachCountAsItsBar)
 
     // A picture that cannot be stored is refused with the reason, and what was there
     // stays: a missing folder, a folder in the file's place.
-    QString error;
-    EXPECT_FALSE(dialog->savePng(dir.filePath(s("missing/chart.png")), &error));
+    const Done pngSaved = dialog->savePng(dir.filePath(s("missing/chart.png")));
+    ASSERT_FALSE(pngSaved);
+    const QString error = pngSaved.failure().text;
     EXPECT_TRUE(error.startsWith(dir.filePath(s("missing/chart.png")) + s(": "))) << error.toStdString();
     ASSERT_TRUE(QDir(dir.path()).mkdir(s("folder.svg")));
-    EXPECT_FALSE(dialog->saveSvg(dir.filePath(s("folder.svg")), &error));
+    EXPECT_FALSE(dialog->saveSvg(dir.filePath(s("folder.svg"))));
     EXPECT_TRUE(QFileInfo(dir.filePath(s("folder.svg"))).isDir());
     // The Save button tells the player which file and why.
     services.saveAnswers.enqueue(dir.filePath(s("missing/chart.svg")));

@@ -6,6 +6,7 @@
 
 #include "core/IniFile.h"
 #include "core/TextFile.h"
+#include "support/Taken.h"
 #include "support/TestText.h"
 #include "ui/FileDialogTexts.h"
 
@@ -124,7 +125,7 @@ protected:
         ASSERT_GT(keys.size(), 150);
         const QString path = dir.filePath(s("lng/marked.lng"));
         QDir().mkpath(dir.filePath(s("lng")));
-        ASSERT_TRUE(textfile::writeText(path, marked.toText(), nullptr));
+        ASSERT_TRUE(test::taken(textfile::writeText(path, marked.toText()), nullptr));
 
         writeConfig({ s("[Form]"), s("LangFile=marked.lng"), s("[LotoType]"), s("L=1"), s("[L]"),
             s("MaxNumber=45") });

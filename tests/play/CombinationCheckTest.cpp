@@ -7,6 +7,7 @@
 #include "play/SystemTemplate.h"
 #include "results/DrawTable.h"
 
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -83,7 +84,7 @@ TEST(CombinationCheck, ReportOfTheSavedFileMatchesByteForByte)
     QString error;
     ASSERT_TRUE(writeCombinationFile(path, list, sixOf45.name, s("7 номеров"), messages, &error));
     SavedCombinations file;
-    ASSERT_TRUE(readSavedCombinations(path, &file, &error));
+    ASSERT_TRUE(test::taken(readSavedCombinations(path), &file, &error));
     ASSERT_TRUE(checkReadiness(file, sixOf45.name, draws, messages).ok());
 
     EXPECT_EQ(proposedDrawEntry(draws), s("125"));
@@ -126,7 +127,7 @@ TEST(CombinationCheck, ReportOfTheSavedFileMatchesByteForByte)
     EXPECT_TRUE(result.notes.isEmpty());
 
     const QString reportPath = dir.filePath(check::reportFileName());
-    ASSERT_TRUE(writeCheckReport(reportPath, result, &error));
+    ASSERT_TRUE(test::taken(writeCheckReport(reportPath, result), &error));
     EXPECT_EQ(dir.readBytes(check::reportFileName()), textfile::encode(expected));
 }
 
@@ -341,7 +342,7 @@ TEST(CombinationCheck, RefusesOtherLotteriesEmptyFilesAndNoDraws)
 
     dir.writeLines(
         QStringLiteral("other.ltc"), { s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинаций"), s("01 02") });
-    ASSERT_TRUE(readSavedCombinations(dir.filePath(QStringLiteral("other.ltc")), &file, &error));
+    ASSERT_TRUE(test::taken(readSavedCombinations(dir.filePath(QStringLiteral("other.ltc"))), &file, &error));
     const CheckReadiness other = checkReadiness(file, s("6 из 45"), draws, messages);
     EXPECT_EQ(other.refusal, CheckRefusal::OtherLottery);
     EXPECT_EQ(other.message,
@@ -351,18 +352,20 @@ TEST(CombinationCheck, RefusesOtherLotteriesEmptyFilesAndNoDraws)
     for (const QStringList &content :
         { QStringList({ s("6 из 45") }), QStringList({ s("6 из 45"), s("Выбрано:") }) }) {
         dir.writeLines(QStringLiteral("empty.ltc"), content);
-        ASSERT_TRUE(readSavedCombinations(dir.filePath(QStringLiteral("empty.ltc")), &file, &error));
+        ASSERT_TRUE(
+            test::taken(readSavedCombinations(dir.filePath(QStringLiteral("empty.ltc"))), &file, &error));
         const CheckReadiness empty = checkReadiness(file, s("6 из 45"), draws, messages);
         EXPECT_EQ(empty.refusal, CheckRefusal::NoCombinations);
         EXPECT_EQ(empty.message, s("В файле нет ни одной комбинации."));
     }
 
     dir.writeLines(QStringLiteral("good.ltc"), { s("6 из 45"), s("Выбрано:"), s("01 02") });
-    ASSERT_TRUE(readSavedCombinations(dir.filePath(QStringLiteral("good.ltc")), &file, &error));
+    ASSERT_TRUE(test::taken(readSavedCombinations(dir.filePath(QStringLiteral("good.ltc"))), &file, &error));
     EXPECT_EQ(checkReadiness(file, s("6 из 45"), DrawTable(6, 0), messages).refusal, CheckRefusal::NoDraws);
     EXPECT_TRUE(proposedDrawEntry(DrawTable(6, 0)).isEmpty());
 
-    EXPECT_FALSE(readSavedCombinations(dir.filePath(QStringLiteral("missing.ltc")), &file, &error));
+    EXPECT_FALSE(
+        test::taken(readSavedCombinations(dir.filePath(QStringLiteral("missing.ltc"))), &file, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("missing.ltc")));
 }
 

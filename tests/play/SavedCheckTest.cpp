@@ -5,6 +5,7 @@
 #include "core/TextFile.h"
 #include "results/DrawTable.h"
 
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +58,7 @@ TEST(SavedCheck, AFileFitToCheckIsCheckedAndItsReportWritten)
     EXPECT_EQ(checked->counts.at(0), 1);
     QString written;
     QString error;
-    ASSERT_TRUE(textfile::readText(reportPath, &written, &error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(textfile::readText(reportPath), &written, &error)) << error.toStdString();
     EXPECT_EQ(written, checked->report);
 
     // A report that cannot be written is an I/O failure, in the wrapper the window and

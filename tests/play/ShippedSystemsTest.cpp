@@ -12,6 +12,7 @@
 #include "play/Systems.h"
 #include "play/WheelVerifier.h"
 
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -29,7 +30,8 @@ IniDocument shippedConfig()
 {
     QString text;
     QString error;
-    EXPECT_TRUE(textfile::readText(test::sampleFile(s("kivora.INI")), &text, &error)) << error.toStdString();
+    EXPECT_TRUE(test::taken(textfile::readText(test::sampleFile(s("kivora.INI"))), &text, &error))
+        << error.toStdString();
     return IniDocument(text);
 }
 
@@ -37,7 +39,7 @@ SystemTemplate shippedTemplate(const QString &name)
 {
     QString text;
     QString error;
-    EXPECT_TRUE(textfile::readText(test::sampleFile(s("System/") + name), &text, &error))
+    EXPECT_TRUE(test::taken(textfile::readText(test::sampleFile(s("System/") + name)), &text, &error))
         << error.toStdString();
     return SystemTemplate::parse(text);
 }
@@ -98,7 +100,7 @@ TEST(ShippedSystems, OlderFolderGetsTheNewSystemsOnceAndKeepsItsOwn)
 {
     test::TempFolder dir;
     QString error;
-    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
     // The folder as an older version left it: no wheels, no upgrade mark, a system of the
     // player's own and a shipped template the player changed.
     IniFile config(dir.filePath(s("kivora.INI")));

@@ -8,6 +8,7 @@
 
 #include "support/TempFolder.h"
 
+#include "support/Taken.h"
 #include "support/TestText.h"
 #include <QFile>
 
@@ -204,7 +205,7 @@ TEST(Systems, ShippedFullSystemExpandsFromTheSeededFolder)
 {
     test::TempFolder dir;
     QString error;
-    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
     const IniDocument ini = IniFile(dir.folder().configPath()).load();
     const LotteryDefinition lottery = lotteries::readDefinition(ini, s("6 из 45"));
     const QStringList names = systems::names(ini, lottery);

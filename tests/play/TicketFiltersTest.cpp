@@ -13,6 +13,7 @@
 #include "play/SystemTemplate.h"
 #include "play/TicketFilterSettings.h"
 #include "play/TicketFilters.h"
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -297,7 +298,7 @@ TEST(TicketFilters, SavedFileNamesTheFiltersAndStillChecks)
         << error.toStdString();
 
     SavedCombinations file;
-    ASSERT_TRUE(readSavedCombinations(path, &file, &error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(readSavedCombinations(path), &file, &error)) << error.toStdString();
     EXPECT_EQ(file.lotteryName, six.name);
     EXPECT_EQ(
         file.header, s("Выбрано:  7 номеров - %1 комбинаций; Фильтры: нечётных 2-3").arg(list.rowCount()));
@@ -317,7 +318,7 @@ TEST(TicketFilterSettings, StoredPerLotteryBesideEveryOtherKey)
 {
     TempFolder dir;
     QString error;
-    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
     IniFile ini(dir.folder().configPath());
     const IniDocument before = ini.load();
     const QString six = s("6 из 45");
@@ -377,7 +378,7 @@ TEST(TicketFilterSettings, RenamingALotteryKeepsItsFilters)
 {
     TempFolder dir;
     QString error;
-    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
     IniFile ini(dir.folder().configPath());
     const QString six = s("6 из 45");
     TicketFilters filters;

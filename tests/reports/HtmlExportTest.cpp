@@ -3,6 +3,7 @@
 #include "core/StringFn.h"
 #include "core/TextFile.h"
 #include "statistics/StatTable.h"
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -122,7 +123,8 @@ TEST(HtmlTableStreaming, NamesCaptionsAndTextCellsAreEscaped)
     for (const QString &footer : { htmlFooter(), s("日本") }) { // Windows-1251 and UTF-8
         QString error;
         const QString path = dir.filePath(s("list.htm"));
-        ASSERT_TRUE(writeHtmlTable(path, captions, 3, rows, heading, footer, &error)) << error.toStdString();
+        ASSERT_TRUE(test::taken(writeHtmlTable(path, captions, 3, rows, heading, footer), &error))
+            << error.toStdString();
         const QString html = textfile::decode(dir.readBytes(s("list.htm")));
         EXPECT_TRUE(html.contains(captionLine("&lt;b&gt;№&lt;/b&gt;"))) << html.toStdString();
         EXPECT_TRUE(html.contains(captionLine("A&amp;B")));
@@ -176,7 +178,8 @@ TEST(HtmlTable, DeclaredCharsetMatchesTheStoredBytes)
 
     const QString cyrillic = htmlTableDocument({ s("№ ") }, { { s("Кено") } }, s("6 из 45"), htmlFooter());
     EXPECT_TRUE(cyrillic.contains(s("charset=windows-1251\">\r\n")));
-    ASSERT_TRUE(writeHtmlDocument(dir.filePath(s("a.htm")), cyrillic, &error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(writeHtmlDocument(dir.filePath(s("a.htm")), cyrillic), &error))
+        << error.toStdString();
     const QByteArray bytes = dir.readBytes(s("a.htm"));
     EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(bytes.size(), cyrillic.size()); // one byte a character
@@ -194,7 +197,7 @@ TEST(HtmlTable, DeclaredCharsetMatchesTheStoredBytes)
         EXPECT_TRUE(
             doc.contains(s("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n")));
         EXPECT_FALSE(doc.contains(s("windows-1251")));
-        ASSERT_TRUE(writeHtmlDocument(dir.filePath(s("u.htm")), doc, &error));
+        ASSERT_TRUE(test::taken(writeHtmlDocument(dir.filePath(s("u.htm")), doc), &error));
         const QByteArray utf8 = dir.readBytes(s("u.htm"));
         EXPECT_TRUE(utf8.startsWith("\xEF\xBB\xBF"));
         EXPECT_EQ(textfile::decode(utf8), doc);
@@ -253,10 +256,12 @@ TEST(HtmlTableStreaming, SameBytesAsTheWholeDocument)
     const QString heading = QString::fromUtf8("6 из 45 - Пары.<br>Проанализировано 5 розыгрышей");
     for (const QString &footer : { htmlFooter(), QString::fromUtf8("日本") }) {
         QString error;
-        ASSERT_TRUE(writeHtmlTable(
-            dir.filePath(QStringLiteral("s.htm")), captions, 20000, rows, heading, footer, &error));
-        ASSERT_TRUE(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
-            htmlTableDocument(captions, 20000, rows, heading, footer), &error));
+        ASSERT_TRUE(test::taken(
+            writeHtmlTable(dir.filePath(QStringLiteral("s.htm")), captions, 20000, rows, heading, footer),
+            &error));
+        ASSERT_TRUE(test::taken(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
+                                    htmlTableDocument(captions, 20000, rows, heading, footer)),
+            &error));
         EXPECT_EQ(dir.readBytes(QStringLiteral("s.htm")), dir.readBytes(QStringLiteral("w.htm")));
     }
     // A row that 1251 cannot hold, found after the head was written.
@@ -264,10 +269,12 @@ TEST(HtmlTableStreaming, SameBytesAsTheWholeDocument)
         return QStringList { row == 15000 ? QString::fromUtf8("日") : QStringLiteral("x") };
     };
     QString error;
-    ASSERT_TRUE(writeHtmlTable(
-        dir.filePath(QStringLiteral("s.htm")), captions, 20000, odd, heading, htmlFooter(), &error));
-    ASSERT_TRUE(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
-        htmlTableDocument(captions, 20000, odd, heading, htmlFooter()), &error));
+    ASSERT_TRUE(test::taken(
+        writeHtmlTable(dir.filePath(QStringLiteral("s.htm")), captions, 20000, odd, heading, htmlFooter()),
+        &error));
+    ASSERT_TRUE(test::taken(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
+                                htmlTableDocument(captions, 20000, odd, heading, htmlFooter())),
+        &error));
     EXPECT_EQ(dir.readBytes(QStringLiteral("s.htm")), dir.readBytes(QStringLiteral("w.htm")));
     EXPECT_TRUE(dir.readBytes(QStringLiteral("s.htm")).startsWith("\xEF\xBB\xBF"));
 }
@@ -314,10 +321,13 @@ TEST(HtmlTableStreaming, CellsWrittenByTheRowAreTheCellsOfTheList)
     };
     test::TempFolder dir;
     QString error;
-    ASSERT_TRUE(writeHtmlTable(dir.filePath(QStringLiteral("s.htm")), captions, rows, writer,
-        QStringLiteral("h"), htmlFooter(), &error));
-    ASSERT_TRUE(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
-        htmlTableDocument(captions, rows, strings, QStringLiteral("h"), htmlFooter()), &error));
+    ASSERT_TRUE(test::taken(writeHtmlTable(dir.filePath(QStringLiteral("s.htm")), captions, rows, writer,
+                                QStringLiteral("h"), htmlFooter()),
+        &error));
+    ASSERT_TRUE(
+        test::taken(writeHtmlDocument(dir.filePath(QStringLiteral("w.htm")),
+                        htmlTableDocument(captions, rows, strings, QStringLiteral("h"), htmlFooter())),
+            &error));
     EXPECT_EQ(dir.readBytes(QStringLiteral("s.htm")), dir.readBytes(QStringLiteral("w.htm")));
     EXPECT_TRUE(dir.readBytes(QStringLiteral("s.htm")).contains("-9223372036854775808"));
 }

@@ -5,6 +5,7 @@
 #include "results/ResultsLoad.h"
 #include "statistics/ChartData.h"
 #include "statistics/NumberSet.h"
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ LoadResult loadSample(const QString &file, const LotteryDefinition &definition)
 {
     QString text;
     QString error;
-    EXPECT_TRUE(textfile::readText(sampleFile(file), &text, &error)) << error.toStdString();
+    EXPECT_TRUE(test::taken(textfile::readText(sampleFile(file)), &text, &error)) << error.toStdString();
     return loadDraws(text, definition, DrawFilter());
 }
 

@@ -11,6 +11,7 @@
 #include "statistics/NumberSet.h"
 #include "statistics/PositionStats.h"
 #include "statistics/TensStats.h"
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ Sample loadSample(const char *file, LotteryDefinition definition)
 {
     QString text;
     QString error;
-    EXPECT_TRUE(textfile::readText(sampleFile(QString::fromLatin1(file)), &text, &error))
+    EXPECT_TRUE(test::taken(textfile::readText(sampleFile(QString::fromLatin1(file))), &text, &error))
         << error.toStdString();
     LoadResult load = loadDraws(text, definition, DrawFilter());
     EXPECT_TRUE(load.ok) << file;

@@ -7,6 +7,7 @@
 #include "core/MessageCatalog.h"
 #include "results/ResultsLoad.h"
 #include "statistics/StatTable.h"
+#include "support/Taken.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
 
@@ -60,7 +61,7 @@ protected:
     void SetUp() override
     {
         QString error;
-        ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+        ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
     }
 
     CliRun run(const QStringList &arguments) const { return runCli(dir.path(), arguments); }

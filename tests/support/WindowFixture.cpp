@@ -1,5 +1,6 @@
 #include "support/WindowFixture.h"
 
+#include "support/Taken.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 
@@ -25,7 +26,7 @@ void WindowFixture::TearDown()
 void WindowFixture::seedDefaults()
 {
     QString error;
-    ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+    ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
 }
 
 MainWindow &WindowFixture::start()

@@ -327,28 +327,20 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
             added += textfile::crlf();
         }
         const qsizetype newLineCount = static_cast<qsizetype>(plan.newDraws.size());
-        QString refusal;
-        const bool appended = textfile::appendText(
-            basePath,
-            [&](const QString &existing, QString *text, QString *error) {
-                const int lines = countBaseLines(existing);
-                if (lines + newLineCount > lineLimit)
-                    refusal = tooLargeMessage(basePath, lineLimit, messages);
-                else if (lines < plan.baseBefore)
-                    refusal = messages("Str523").arg(basePath);
-                if (!refusal.isEmpty()) {
-                    *error = refusal;
-                    return false;
-                }
-                const bool endsLine = existing.isEmpty() || existing.endsWith(QLatin1Char('\n'))
-                    || existing.endsWith(QLatin1Char('\r'));
-                *text = endsLine ? added : textfile::crlf() + added;
-                return true;
-            },
-            &reason);
+        const Done appended
+            = textfile::appendText(basePath, [&](const QString &existing) -> Outcome<QString> {
+                  const int lines = countBaseLines(existing);
+                  if (lines + newLineCount > lineLimit)
+                      return Failure::refused(tooLargeMessage(basePath, lineLimit, messages));
+                  if (lines < plan.baseBefore)
+                      return Failure::refused(messages("Str523").arg(basePath));
+                  const bool endsLine = existing.isEmpty() || existing.endsWith(QLatin1Char('\n'))
+                      || existing.endsWith(QLatin1Char('\r'));
+                  return endsLine ? added : textfile::crlf() + added;
+              });
         if (!appended)
-            result.message = refusal.isEmpty() ? messages("Str56").arg(reason) : refusal;
-        result.ok = appended;
+            result.message = failureMessage(appended.failure(), messages);
+        result.ok = appended.ok();
         return result;
     }
     QStringList newLines;
@@ -357,10 +349,17 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
     // Rewritten in date order: the base's lines as they are, the new ones among them.
     textfile::FileLock lock(basePath);
     QString text;
-    if (!lock.lock(&reason)
-        || (QFileInfo::exists(basePath) && !textfile::readText(basePath, &text, &reason))) {
-        result.message = messages("Str56").arg(reason);
+    if (Done locked = lock.lock(); !locked) {
+        result.message = failureMessage(locked.failure(), messages);
         return result;
+    }
+    if (QFileInfo::exists(basePath)) {
+        Outcome<QString> read = textfile::readText(basePath);
+        if (!read) {
+            result.message = failureMessage(read.failure(), messages);
+            return result;
+        }
+        text = std::move(*read);
     }
     const QStringList baseLines = textfile::splitLines(text);
     if (countBaseLines(text) < plan.baseBefore) {
@@ -400,9 +399,8 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
     lines.reserve(static_cast<int>(placed.size()));
     for (const Placed &p : placed)
         lines.append(*p.line);
-    if (!keepBackup(basePath, &result.backupPath, &reason)
-        || !textfile::writeLines(basePath, lines, &reason)) {
-        result.message = messages("Str56").arg(reason);
+    if (const Done written = lockBackupAndWrite(lock, basePath, lines, &result.backupPath); !written) {
+        result.message = failureMessage(written.failure(), messages);
         return result;
     }
     result.ok = true;
@@ -425,11 +423,9 @@ ImportWrite writeReplace(const QString &basePath, const MergePlan &plan, const I
     const RecordDates dates;
     for (size_t i = 0; i < plan.newDraws.size(); ++i)
         lines.append(recordLine(imported, plan.newDraws[i], plan.newNumbers[i], dates));
-    QString reason;
     textfile::FileLock lock(basePath);
-    if (!lock.lock(&reason) || !keepBackup(basePath, &result.backupPath, &reason)
-        || !textfile::writeLines(basePath, lines, &reason)) {
-        result.message = messages("Str56").arg(reason);
+    if (const Done written = lockBackupAndWrite(lock, basePath, lines, &result.backupPath); !written) {
+        result.message = failureMessage(written.failure(), messages);
         return result;
     }
     result.ok = true;

@@ -180,16 +180,15 @@ ImportSource importSourceFromBytes(
 
 ImportSource readImportSource(const QString &path, const MessageCatalog &messages, const QString &encoding)
 {
-    QByteArray bytes;
-    QString reason;
-    if (!textfile::readBytes(path, &bytes, &reason)) {
+    const Outcome<QByteArray> bytes = textfile::readBytes(path);
+    if (!bytes) {
         ImportSource source;
         source.path = path;
         source.refusal = SourceRefusal::Unreadable;
-        source.message = messages("Str56").arg(reason);
+        source.message = failureMessage(bytes.failure(), messages);
         return source;
     }
-    return importSourceFromBytes(bytes, path, messages, encoding);
+    return importSourceFromBytes(*bytes, path, messages, encoding);
 }
 
 } // namespace kivora

@@ -3,6 +3,7 @@
 #include "core/MessageCatalog.h"
 #include "reports/AnalysisReports.h"
 #include "reports/HtmlExport.h"
+#include "ui/FailureMessage.h"
 #include "ui/PlatformServices.h"
 
 #include <QComboBox>
@@ -129,9 +130,8 @@ void AnalysisDialog::saveHtml()
     const QString path = m_services.saveFileName(this, request);
     if (path.isEmpty())
         return;
-    QString error;
-    if (!writeHtmlDocument(path, m_html, &error))
-        m_services.showMessage(this, m_messages("Str56").arg(error), PlatformServices::MessageKind::Error);
+    if (const Done written = writeHtmlDocument(path, m_html); !written)
+        showFailure(m_services, this, written.failure(), m_messages);
     else
         m_services.openUrl(path);
 }

@@ -3,6 +3,7 @@
 #include "core/TextFile.h"
 
 #include "statistics/ChartData.h"
+#include "ui/FailureMessage.h"
 #include "ui/PlatformServices.h"
 
 #include <QAreaSeries>
@@ -283,20 +284,17 @@ QImage ChartsDialog::render(const QSize &size) const
 // The picture is made in memory and stored like every other file the program writes:
 // through a temporary file renamed over the old one, so a failed save keeps the old
 // picture and says why.
-bool ChartsDialog::savePng(const QString &path, QString *error) const
+Done ChartsDialog::savePng(const QString &path) const
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!render(m_view->size().expandedTo(QSize(800, 500))).save(&buffer, "PNG")) {
-        if (error)
-            *error = path;
-        return false;
-    }
-    return textfile::writeBytes(path, bytes, error);
+    if (!render(m_view->size().expandedTo(QSize(800, 500))).save(&buffer, "PNG"))
+        return Failure::io(path);
+    return textfile::writeBytes(path, bytes);
 }
 
-bool ChartsDialog::saveSvg(const QString &path, QString *error) const
+Done ChartsDialog::saveSvg(const QString &path) const
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -308,18 +306,12 @@ bool ChartsDialog::saveSvg(const QString &path, QString *error) const
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setTitle(chart()->title());
     QPainter painter;
-    if (!painter.begin(&generator)) {
-        if (error)
-            *error = path;
-        return false;
-    }
+    if (!painter.begin(&generator))
+        return Failure::io(path);
     m_view->render(&painter, QRectF(QPointF(0, 0), size), m_view->rect());
-    if (!painter.end()) {
-        if (error)
-            *error = path;
-        return false;
-    }
-    return textfile::writeBytes(path, bytes, error);
+    if (!painter.end())
+        return Failure::io(path);
+    return textfile::writeBytes(path, bytes);
 }
 
 void ChartsDialog::saveAs()
@@ -332,9 +324,8 @@ void ChartsDialog::saveAs()
     if (path.isEmpty())
         return;
     const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    QString error;
-    if (!(svg ? saveSvg(path, &error) : savePng(path, &error)))
-        m_services.showMessage(this, m_messages("Str56").arg(error), PlatformServices::MessageKind::Error);
+    if (const Done saved = svg ? saveSvg(path) : savePng(path); !saved)
+        showFailure(m_services, this, saved.failure(), m_messages);
 }
 
 } // namespace kivora

@@ -5,6 +5,7 @@
 // draws, and the moving count of hits of a number, a pair or a ten. They follow the
 // lottery, the filters and the language, and are saved as PNG or SVG.
 
+#include "core/Failure.h"
 #include "core/MessageCatalog.h"
 #include "results/ResultsLoad.h"
 
@@ -39,10 +40,9 @@ public:
     QChartView *chartView() const { return m_view; }
     // The chart drawn into a picture of the given size.
     QImage render(const QSize &size) const;
-    // false with "path: reason" in *error when the file cannot be written; the old
-    // file stays.
-    bool savePng(const QString &path, QString *error = nullptr) const;
-    bool saveSvg(const QString &path, QString *error = nullptr) const;
+    // Fails with "path: reason" when the file cannot be written; the old file stays.
+    Done savePng(const QString &path) const;
+    Done saveSvg(const QString &path) const;
 
 private:
     void saveAs();

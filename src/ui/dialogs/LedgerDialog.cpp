@@ -1,6 +1,7 @@
 #include "ui/dialogs/LedgerDialog.h"
 
 #include "core/MessageCatalog.h"
+#include "ui/FailureMessage.h"
 #include "ui/PlatformServices.h"
 
 #include <QAction>
@@ -148,17 +149,16 @@ bool LedgerDialog::openFor(const QString &lotteryName, const QString &resultsBas
     m_entriesGrid->setHorizontalHeaderLabels(
         { m_messages("Str37"), m_messages("Str38"), m_messages("Str39"), m_messages("Str40") });
     // Opening creates a missing ledger, and closing replaces it.
-    const QString refusal = ledgerWriteRefusal(m_path, m_messages);
-    if (!refusal.isEmpty()) {
-        m_services.showMessage(parentWidget(), refusal, PlatformServices::MessageKind::Error);
+    if (const std::optional<Failure> refusal = ledgerWriteRefusal(m_path, m_messages)) {
+        showFailure(m_services, parentWidget(), *refusal, m_messages);
         return false;
     }
-    QString error;
-    if (!openLedger(m_path, ledgerDateText(m_services.today()), &m_ledger, &error)) {
-        m_services.showMessage(
-            parentWidget(), m_messages("Str56").arg(error), PlatformServices::MessageKind::Error);
+    Outcome<Ledger> opened = openLedger(m_path, ledgerDateText(m_services.today()));
+    if (!opened) {
+        showFailure(m_services, parentWidget(), opened.failure(), m_messages);
         return false;
     }
+    m_ledger = std::move(*opened);
     fillGrid();
     m_entriesGrid->setCurrentCell(m_entriesGrid->rowCount() - 1, 0);
     showHint(0);
@@ -272,14 +272,12 @@ void LedgerDialog::deleteEntry()
 
 void LedgerDialog::saveAndClose()
 {
-    const QString refusal = ledgerWriteRefusal(m_path, m_messages);
-    if (!refusal.isEmpty()) {
-        m_services.showMessage(this, refusal, PlatformServices::MessageKind::Error);
+    if (const std::optional<Failure> refusal = ledgerWriteRefusal(m_path, m_messages)) {
+        showFailure(m_services, this, *refusal, m_messages);
         return;
     }
-    QString error;
-    if (!writeLedgerFile(m_path, m_ledger, &error)) {
-        m_services.showMessage(this, m_messages("Str56").arg(error), PlatformServices::MessageKind::Error);
+    if (const Done written = writeLedgerFile(m_path, m_ledger); !written) {
+        showFailure(m_services, this, written.failure(), m_messages);
         return;
     }
     accept();
