@@ -260,8 +260,10 @@ CommandResult importCommand(const CommandContext &ctx)
     bool haveBytes = false;
     if (!merge && !dryRun && !saveProfile && settings.isEmpty()) {
         load = LoadResult();
-        QString reason;
-        haveBytes = textfile::readBytes(path, &bytes, &reason);
+        Outcome<QByteArray> read = textfile::readBytes(path);
+        haveBytes = read.ok();
+        if (haveBytes)
+            bytes = std::move(read).value();
         CommandResult result;
         if (haveBytes && importRecords(ctx, basePath, bytes, definition, baseBefore, &result, &recordsError))
             return result;

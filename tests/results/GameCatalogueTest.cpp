@@ -26,17 +26,15 @@ class GameCatalogueTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QString error;
-        ASSERT_TRUE(dir.folder().seed(&error)) << error.toStdString();
+        const Done seeded = dir.folder().seed();
+        ASSERT_TRUE(seeded.ok()) << seeded.failure().text.toStdString();
     }
 
     Catalogue shipped() const
     {
-        QString text;
-        QString error;
-        EXPECT_TRUE(textfile::readText(test::sampleFile(s("catalogue.txt")), &text, &error))
-            << error.toStdString();
-        return catalogue::parse(text, s("catalogue.txt"), messages);
+        const Outcome<QString> text = textfile::readText(test::sampleFile(s("catalogue.txt")));
+        EXPECT_TRUE(text.ok()) << (text ? std::string() : text.failure().text.toStdString());
+        return catalogue::parse(text ? *text : QString(), s("catalogue.txt"), messages);
     }
 
     test::TempFolder dir;

@@ -1,5 +1,6 @@
 #include "results/catalogue/AddFromCatalogue.h"
 
+#include "core/Failure.h"
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
@@ -58,14 +59,21 @@ void writeKeys(IniDocument &document, const QString &lottery, const CatalogueGam
 }
 
 // Creates the lottery's empty base unless a file of that name is there already.
-bool createBase(
-    const ProgramFolder &folder, const QString &baseFile, const MessageCatalog &messages, QString *message)
+// Creates the lottery's empty base; the failure's text names the base.
+Done createBase(const ProgramFolder &folder, const QString &baseFile, const MessageCatalog &messages)
 {
-    QString error;
-    if (textfile::ensureFileExists(folder.filePath(baseFile), &error))
-        return true;
-    *message = messages("Str591").arg(baseFile, error);
-    return false;
+    const Done created = textfile::ensureFileExists(folder.filePath(baseFile));
+    if (created)
+        return created;
+    return Failure::io(messages("Str591").arg(baseFile, created.failure().text));
+}
+
+// Says whether the base was created; when not, why.
+void takeCreated(const Done &created, AddResult *result)
+{
+    result->ok = created.ok();
+    if (!created)
+        result->message = created.failure().text;
 }
 
 } // namespace
@@ -103,12 +111,12 @@ AddResult addLottery(const ProgramFolder &folder, const CatalogueGame &game, con
     AddResult result;
     result.lottery = game.name.trimmed();
     IniFile ini(folder.configPath());
-    IniDocument current;
-    QString error;
-    if (!ini.read(&current, &error)) {
-        result.message = messages("Str56").arg(error);
+    const Outcome<IniDocument> read = ini.read();
+    if (!read) {
+        result.message = failureMessage(read.failure(), messages);
         return result;
     }
+    const IniDocument &current = *read;
     QStringList names;
     for (const LotteryEntry &entry : lotteries::readList(current))
         names.append(entry.name);
@@ -150,10 +158,10 @@ AddResult addLottery(const ProgramFolder &folder, const CatalogueGame &game, con
         return result;
     }
     if (!written) {
-        result.message = messages("Str56").arg(ini.lastError());
+        result.message = failureMessage(Failure::io(ini.lastError()), messages);
         return result;
     }
-    result.ok = createBase(folder, result.baseFile, messages, &result.message);
+    takeCreated(createBase(folder, result.baseFile, messages), &result);
     return result;
 }
 
@@ -165,11 +173,11 @@ AddResult completeLottery(const ProgramFolder &folder, const QString &lottery, c
     IniFile ini(folder.configPath());
     if (!ini.update([&](IniDocument &document) { writeKeys(document, lottery, game); })
         && !ini.lastError().isEmpty()) {
-        result.message = messages("Str56").arg(ini.lastError());
+        result.message = failureMessage(Failure::io(ini.lastError()), messages);
         return result;
     }
     result.baseFile = lotteries::readDefinition(ini.load(), lottery).baseFile;
-    result.ok = createBase(folder, result.baseFile, messages, &result.message);
+    takeCreated(createBase(folder, result.baseFile, messages), &result);
     return result;
 }
 

@@ -270,14 +270,13 @@ Catalogue load(const ProgramFolder &folder, const MessageCatalog &messages)
 {
     const QString own = folder.filePath(fileName());
     const QString path = QFileInfo::exists(own) ? own : kShippedCatalogue;
-    QString text;
-    QString error;
-    if (!textfile::readText(path, &text, &error)) {
+    const Outcome<QString> text = textfile::readText(path);
+    if (!text) {
         Catalogue failed;
-        failed.error = messages("Str587").arg(fileName(), error);
+        failed.error = messages("Str587").arg(fileName(), text.failure().text);
         return failed;
     }
-    return parse(text, fileName(), messages);
+    return parse(*text, fileName(), messages);
 }
 
 const CatalogueGame *find(const Catalogue &catalogue, const QString &name)

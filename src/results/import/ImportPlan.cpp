@@ -1,5 +1,6 @@
 #include "results/import/ImportPlan.h"
 
+#include "core/Failure.h"
 #include "core/MessageCatalog.h"
 #include "core/TextFile.h"
 #include "results/import/ColumnMap.h"
@@ -11,16 +12,15 @@ namespace kivora {
 PlannedImport planImport(const QString &path, const LotteryDefinition &definition,
     const ImportSettings &settings, const ImportTarget &target, const MessageCatalog &messages)
 {
-    QByteArray bytes;
-    QString reason;
-    if (!textfile::readBytes(path, &bytes, &reason)) {
+    Outcome<QByteArray> bytes = textfile::readBytes(path);
+    if (!bytes) {
         PlannedImport planned;
         planned.path = path;
         planned.file.refusal = ImportRefusal::Source;
-        planned.file.message = messages("Str56").arg(reason);
+        planned.file.message = failureMessage(bytes.failure(), messages);
         return planned;
     }
-    return planImportBytes(std::move(bytes), path, definition, settings, target, messages);
+    return planImportBytes(std::move(bytes).value(), path, definition, settings, target, messages);
 }
 
 PlannedImport planImportBytes(QByteArray bytes, const QString &path, const LotteryDefinition &definition,
