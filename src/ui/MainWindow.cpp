@@ -3,6 +3,7 @@
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/WaitWindow.h"
+#include "ui/WindowStatusBar.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AddDrawDialog.h"
 #include "ui/dialogs/AnalysisDialog.h"
@@ -12,12 +13,10 @@
 #include "ui/dialogs/SystemDialog.h"
 #include "ui/dialogs/TicketFiltersDialog.h"
 #include "ui/models/DrawTableModel.h"
-#include "ui/models/StatTableModel.h"
+#include "ui/panes/StatisticsCommands.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QProgressBar>
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QTabBar>
@@ -33,10 +32,10 @@ MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, 
 {
     setObjectName(QStringLiteral("MainForm"));
     m_session = new LotterySession(this);
-    m_progressTimer = new QTimer(this);
-    m_progressTimer->setInterval(50);
-    connect(m_progressTimer, &QTimer::timeout, this, &MainWindow::showJobProgress);
     connect(m_session, &LotterySession::busyChanged, this, &MainWindow::onBusyChanged);
+    connect(m_session, &LotterySession::waitRequested, this, &MainWindow::showWait);
+    connect(m_session, &LotterySession::jobFailed, this,
+        [this](const QString &error) { showError(m_messages("Str56").arg(error)); });
     connect(m_session, &LotterySession::loadChanged, this, &MainWindow::onLoadChanged);
     connect(m_wait.get(), &WaitWindow::cancelRequested, this, &MainWindow::onJobCancelledByUser);
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
@@ -115,15 +114,14 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     updateLayout(!m_userSplit);
 }
 
+int MainWindow::sortColumn() const
+{
+    return m_statistics->sortColumn();
+}
+
 void MainWindow::showProgress(int min, int max, int position)
 {
-    if (position >= max) {
-        m_progressBar->setRange(0, 1000);
-        m_progressBar->setValue(0);
-    } else {
-        m_progressBar->setRange(min, max);
-        m_progressBar->setValue(position);
-    }
+    m_statusBar->showProgress(min, max, position);
     // Letting events run costs a few microseconds; loops that report every step would
     // spend more time repainting than computing, so do it at most every 40 ms.
     static QElapsedTimer sinceEvents;

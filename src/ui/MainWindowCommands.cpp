@@ -2,7 +2,7 @@
 
 #include "ui/MainWindow.h"
 
-#include "ui/StatusPanel.h"
+#include "ui/WindowStatusBar.h"
 
 #include "core/LotteryLink.h"
 #include "core/TextFile.h"
@@ -90,8 +90,8 @@ void MainWindow::importResultsFile()
                 return;
             }
             loadCurrentLottery([this, result] {
-                m_statusText->setText(
-                    m_statusText->text() + QStringLiteral(". ") + importSummaryText(*result, m_messages));
+                m_statusBar->setStatusText(m_statusBar->statusText() + QStringLiteral(". ")
+                    + importSummaryText(*result, m_messages));
                 const QString skipped = importSkippedText(*result, m_messages);
                 if (!skipped.isEmpty())
                     m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
@@ -208,7 +208,7 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
     const auto table = model->sharedTable();
     const std::vector<int> order = model->order();
     const QStringList captions = headerCaptions(model);
-    const QString heading = htmlHeading(currentLottery(), groupCaption, m_statusText->text());
+    const QString heading = htmlHeading(currentLottery(), groupCaption, m_statusBar->statusText());
     runJob<QString>(
         true,
         [path, table, order, captions, heading](const Progress &progress) {
@@ -235,12 +235,12 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
 
 void MainWindow::exportCombinationViewHtml()
 {
-    exportList(m_statModel, m_statisticsPane->title());
+    exportList(m_statisticsPane->model(), m_statisticsPane->title());
 }
 
 void MainWindow::exportNumberListHtml()
 {
-    exportList(m_numberModel, m_numberPane->title());
+    exportList(m_numberPane->model(), m_numberPane->title());
 }
 
 void MainWindow::exportCombinationListHtml()

@@ -3,7 +3,7 @@
 
 #include "ui/MainWindow.h"
 
-#include "ui/StatusPanel.h"
+#include "ui/WindowStatusBar.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
@@ -60,11 +60,9 @@ void MainWindow::updateLayout(bool resizeRightPanel)
     }
     if (m_statisticsPane)
         m_statisticsPane->fitTenNumberList();
-    if (m_statusText) {
-        m_statusText->setPreferredWidth(m_resultsPane->width() + 4);
-        m_markStatus->setPreferredWidth(m_numberPane->width() + 2);
-        m_ticketStatus->setPreferredWidth(m_statisticsPane->width() + 2);
-    }
+    if (m_statusBar)
+        m_statusBar->setPanelWidths(
+            m_resultsPane->width() + 4, m_numberPane->width() + 2, m_statisticsPane->width() + 2);
 }
 
 } // namespace kivora

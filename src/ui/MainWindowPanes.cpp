@@ -1,24 +1,22 @@
-// The layout of the main window: the tabs, the four panes in their splitters and the
-// status bar, and what the window does when a pane reports the user's choice. The tool
-// bar and the filter bar are in MainWindowToolbar.cpp.
+// The layout of the main window: the tabs, the tool and filter bars, the four panes in
+// their splitters and the status bar, and what the window does when a pane or a bar
+// reports the user's choice.
 
 #include "ui/MainWindow.h"
 
-#include "statistics/DrawHighlight.h"
-#include "ui/StatusPanel.h"
-#include "ui/models/CombinationListModel.h"
-#include "ui/models/StatTableModel.h"
+#include "ui/WindowStatusBar.h"
+#include "ui/panes/FilterBar.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/ResultsPane.h"
+#include "ui/panes/StatisticsCommands.h"
 #include "ui/panes/StatisticsPane.h"
 #include "ui/panes/TicketsPane.h"
+#include "ui/panes/ToolBar.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QProgressBar>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -37,8 +35,10 @@ void MainWindow::createPanes()
     m_lotteryTabs->setExpanding(false);
     m_lotteryTabs->setDrawBase(true);
     layout->addWidget(m_lotteryTabs);
-    layout->addWidget(createToolbar());
-    layout->addWidget(createFilterBar());
+    m_toolBar = new ToolBar(this);
+    layout->addWidget(m_toolBar);
+    m_filterBar = new FilterBar(this);
+    layout->addWidget(m_filterBar);
 
     m_splitter = new QSplitter(Qt::Horizontal, central);
     m_splitter->setObjectName(QStringLiteral("Splitter1"));
@@ -50,7 +50,12 @@ void MainWindow::createPanes()
     m_splitter->setStretchFactor(1, 1);
     layout->addWidget(m_splitter, 1);
     setCentralWidget(central);
-    createStatusBar();
+    m_statusBar = new WindowStatusBar(this);
+    setStatusBar(m_statusBar);
+    m_statistics
+        = new StatisticsCommands(*m_session, m_messages, m_resultsPane, m_numberPane, m_statisticsPane, this);
+    connect(m_statistics, &StatisticsCommands::numbersChanged, this, [this] { expandMarkedNumbers(); });
+    connectBars();
 
     connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] { loadCurrentLottery(); });
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
@@ -68,21 +73,13 @@ QWidget *MainWindow::createRightPanel()
     row->setSpacing(3);
 
     m_numberPane = new NumberPane(m_rightPanel);
-    m_numberModel = m_numberPane->model();
-    connect(m_numberPane, &NumberPane::sortChosen, this, [this](int column) {
-        m_sortColumn = column;
-        m_numberListSort = column;
-        expandMarkedNumbers();
-    });
     connect(m_numberPane, &NumberPane::marksChanged, this, [this] { expandMarkedNumbers(); });
-    connect(m_numberPane, &NumberPane::numberSelected, this,
-        [this](int number) { m_resultsPane->setHighlight(drawsWithNumber(load().draws, number)); });
     connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
     connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
 
     m_statisticsPane = new StatisticsPane(m_rightPanel);
-    m_statModel = m_statisticsPane->model();
-    connectStatisticsPane();
+    connect(
+        m_statisticsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationViewHtml(); });
 
     m_ticketsPane = new TicketsPane(m_rightPanel);
     m_combinationModel = m_ticketsPane->model();
@@ -113,54 +110,20 @@ QWidget *MainWindow::createRightPanel()
     return m_rightPanel;
 }
 
-void MainWindow::connectStatisticsPane()
+void MainWindow::connectBars()
 {
-    StatisticsPane *pane = m_statisticsPane;
-    connect(pane, &StatisticsPane::sortChosen, this, [this](int column) { sortCombinationView(column); });
-    connect(pane, &StatisticsPane::tenSortChosen, this, [this](int column) { m_sortColumn = column; });
-    connect(pane, &StatisticsPane::highlightChosen, this, [this](int row) {
-        m_resultsPane->setHighlight(
-            highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), load().draws));
-    });
-    connect(pane, &StatisticsPane::rowActivated, this, [this](int row) {
-        markStatRow(row);
-        expandMarkedNumbers();
-    });
-    connect(pane, &StatisticsPane::drawSelected, this, [this](int row) {
-        if (row < load().draws.rowCount())
-            m_resultsPane->selectDetailsRow(row);
-    });
-    connect(pane->numbersFromTenAction(), &QAction::triggered, this, [this] { showNumbersFromTen(); });
-    connect(pane->exportAction(), &QAction::triggered, this, [this] { exportCombinationViewHtml(); });
-}
-
-void MainWindow::createStatusBar()
-{
-    auto *bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(true);
-    m_statusText = new StatusPanel(bar);
-    m_statusText->setObjectName(QStringLiteral("StatusPanel0"));
-    m_markStatus = new StatusPanel(bar);
-    m_markStatus->setObjectName(QStringLiteral("StatusPanel1"));
-    m_ticketStatus = new StatusPanel(bar);
-    m_ticketStatus->setObjectName(QStringLiteral("StatusPanel2"));
-    m_progressBar = new QProgressBar(bar);
-    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar->setRange(0, 1000);
-    m_progressBar->setValue(0);
-    m_progressBar->setTextVisible(false);
-    m_progressBar->setMaximumHeight(16);
-    for (QLabel *panel : { m_statusText, m_markStatus, m_ticketStatus }) {
-        panel->setProperty("dynamicText", true);
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-    }
-    bar->addWidget(m_statusText);
-    bar->addWidget(m_markStatus);
-    bar->addWidget(m_ticketStatus);
-    bar->addWidget(m_progressBar, 1);
-    setStatusBar(bar);
+    m_toolBar->setStatisticsMenu(m_statistics->popupMenu());
+    connect(m_toolBar, &ToolBar::addResultsClicked, this, [this] { addResults(); });
+    connect(m_toolBar, &ToolBar::clearMarksClicked, this, [this] { clearMarks(); });
+    connect(m_toolBar, &ToolBar::randomClicked, this, [this] { markRandomNumbers(); });
+    connect(m_toolBar, &ToolBar::systemActivated, this, [this] { expandMarkedNumbers(); });
+    connect(m_toolBar, &ToolBar::saveClicked, this, [this] { saveCombinations(); });
+    connect(m_toolBar, &ToolBar::checkClicked, this, [this] { checkSavedCombinations(); });
+    connect(m_toolBar, &ToolBar::exitClicked, this, [this] { close(); });
+    connect(m_toolBar, &ToolBar::markAllClicked, this, [this] { markAllNumbers(); });
+    connect(m_toolBar, &ToolBar::webClicked, this, [this] { openResultsWebPage(); });
+    // A filter the user changed loads the lottery again under it.
+    connect(m_filterBar, &FilterBar::filterChosen, this, [this] { loadCurrentLottery(); });
 }
 
 } // namespace kivora

@@ -3,7 +3,10 @@
 
 #include "ui/MainWindow.h"
 
-#include "ui/StatusPanel.h"
+#include "ui/WindowStatusBar.h"
+#include "ui/panes/FilterBar.h"
+#include "ui/panes/StatisticsCommands.h"
+#include "ui/panes/ToolBar.h"
 
 #include "core/IniFile.h"
 #include "core/LanguageIdentity.h"
@@ -14,18 +17,14 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTranslator>
@@ -64,8 +63,8 @@ void MainWindow::readWindowSettings()
         QSize(ini.readInteger(kForm, QStringLiteral("Width"), 0),
             ini.readInteger(kForm, QStringLiteral("Height"), 0)));
     // Keys of later versions; a file without them reads as before.
-    m_numberListSort = std::clamp(ini.readInteger(kForm, QStringLiteral("NumberListSort"), 1), 0, 2);
-    m_statListSort = std::clamp(ini.readInteger(kForm, QStringLiteral("StatListSort"), -1), -1, 2);
+    m_statistics->restoreSorts(std::clamp(ini.readInteger(kForm, QStringLiteral("NumberListSort"), 1), 0, 2),
+        std::clamp(ini.readInteger(kForm, QStringLiteral("StatListSort"), -1), -1, 2));
     m_savedSplitter = ini.readString(kForm, QStringLiteral("Splitter"), QString());
     m_savedRightSplitter = ini.readString(kForm, QStringLiteral("RightSplitter"), QString());
     const QString lastLottery = ini.readString(kForm, QStringLiteral("LastLottery"), QString());
@@ -175,7 +174,7 @@ void MainWindow::applyLanguage(bool atStart)
         QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statisticsPane->emptyTitle()));
     // Only what was missing goes back, into the file as it is now.
     if (doc.isModified() && !file.update([&](IniDocument &current) { copyWrittenKeys(read, doc, current); }))
-        m_statusText->setText(m_messages("Str56").arg(file.lastError()));
+        m_statusBar->setStatusText(m_messages("Str56").arg(file.lastError()));
 }
 
 void MainWindow::switchLanguage(const QString &fileName)
@@ -185,26 +184,17 @@ void MainWindow::switchLanguage(const QString &fileName)
     for (QAction *item : m_languageMenu->actions())
         item->setChecked(item->data().toString() == fileName);
     // Texts made from the catalogue follow at once.
-    m_systemBox->setCurrentIndex(m_systemBox->count() > 0 ? 0 : -1);
-    rebuildPositionMenus();
+    QComboBox *systems = m_toolBar->systemBox();
+    systems->setCurrentIndex(systems->count() > 0 ? 0 : -1);
+    m_statistics->rebuildPositionMenus();
     if (load().ok)
-        m_statusText->setText(loadStatusText(load(), m_messages));
+        m_statusBar->setStatusText(loadStatusText(load(), m_messages));
     expandMarkedNumbers();
 }
 
 void MainWindow::onFirstShow()
 {
-    {
-        const QSignalBlocker blockBox(m_lastDrawsFilter);
-        const QSignalBlocker blockEdit(m_lastDrawsEdit);
-        if (m_keptLastDraws < 1) {
-            m_lastDrawsFilter->setChecked(false);
-        } else {
-            m_lastDrawsSpin->setValue(m_keptLastDraws);
-            m_lastDrawsEdit->setText(QString::number(m_keptLastDraws));
-            m_lastDrawsFilter->setChecked(true);
-        }
-    }
+    m_filterBar->restoreLastDraws(m_keptLastDraws);
     loadCurrentLottery();
 }
 
@@ -243,13 +233,15 @@ void MainWindow::saveWindowSettings()
         document.writeString(
             kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
         document.writeString(kForm, QStringLiteral("LangFile"), m_langFile);
-        document.writeString(kForm, QStringLiteral("LastDraws"),
-            QString::number(m_lastDrawsFilter->isChecked() ? m_lastDrawsSpin->value() : 0));
+        document.writeString(
+            kForm, QStringLiteral("LastDraws"), QString::number(m_filterBar->keptLastDraws()));
         document.writeString(kForm, QStringLiteral("LastLottery"), currentLottery());
         document.writeString(kForm, QStringLiteral("Splitter"), joined(m_splitter->sizes()));
         document.writeString(kForm, QStringLiteral("RightSplitter"), joined(m_rightSplitter->sizes()));
-        document.writeString(kForm, QStringLiteral("NumberListSort"), QString::number(m_numberListSort));
-        document.writeString(kForm, QStringLiteral("StatListSort"), QString::number(m_statListSort));
+        document.writeString(
+            kForm, QStringLiteral("NumberListSort"), QString::number(m_statistics->numberListSort()));
+        document.writeString(
+            kForm, QStringLiteral("StatListSort"), QString::number(m_statistics->statListSort()));
     });
     if (!written)
         showError(m_messages("Str56").arg(ini.lastError()));
