@@ -13,12 +13,12 @@
 #include "ui/dialogs/SystemDialog.h"
 #include "ui/dialogs/TicketFiltersDialog.h"
 #include "ui/models/DrawTableModel.h"
+#include "ui/panes/PaneLayout.h"
 #include "ui/panes/StatisticsCommands.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QResizeEvent>
-#include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
 
@@ -77,26 +77,9 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        onFirstShow();
-        QTimer::singleShot(0, this, [this] {
-            // The split the user left, else one that fits the data.
-            auto sizes = [](const QString &text, int count) {
-                QList<int> result;
-                for (const QString &part : text.split(QLatin1Char(','))) {
-                    if (part.toInt() > 0)
-                        result.append(part.toInt());
-                }
-                return result.size() == count ? result : QList<int>();
-            };
-            const QList<int> split = sizes(m_savedSplitter, 2);
-            const QList<int> panes = sizes(m_savedRightSplitter, 3);
-            if (!split.isEmpty() && !panes.isEmpty()) {
-                m_splitter->setSizes(split);
-                m_rightSplitter->setSizes(panes);
-                m_userSplit = true;
-            }
-            updateLayout(!m_userSplit);
-        });
+        loadCurrentLottery();
+        // The split the user left, else one that fits the data.
+        QTimer::singleShot(0, m_panes, &PaneLayout::restoreKeptSplit);
     }
 }
 
@@ -111,7 +94,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    updateLayout(!m_userSplit);
+    if (m_panes)
+        m_panes->fit(!m_panes->userSplit());
 }
 
 int MainWindow::sortColumn() const

@@ -52,6 +52,8 @@ class SettingsDialog;
 class PlatformServices;
 class StatTableModel;
 class FilterBar;
+class LanguageSwitcher;
+class PaneLayout;
 class StatisticsCommands;
 class ToolBar;
 class WindowStatusBar;
@@ -113,24 +115,18 @@ protected:
 private:
     // Construction (MainWindowPanes.cpp, MainWindowMenus.cpp).
     void createPanes();
-    QWidget *createRightPanel();
+    void connectPanes();
     void connectBars();
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption, std::function<void()> command);
-    void updateLayout(bool resizeRightPanel);
-    // Sizes from the font and the data (MainWindowMetrics.cpp).
-    void applyMetrics();
 
     // Start-up and closing (MainWindowState.cpp).
     void readWindowSettings();
-    void onFirstShow();
     void saveWindowSettings();
-    void fillLanguageMenu();
     void placeOnScreen(const QPoint &topLeft, const QSize &storedSize);
-    void switchLanguage(const QString &fileName);
-    void applyQtTranslations();
+    // The user chose another language file: every text follows at once.
+    void switchLanguage();
     void applyLanguage(bool atStart);
-    QString languagePath() const;
     // The dialogs a language file translates (the system dialog only at start-up).
     QList<QWidget *> languageDialogs(bool atStart) const;
 
@@ -223,29 +219,21 @@ private:
     MessageCatalog m_messages;
 
     // Configuration read at creation.
-    int m_keptLastDraws = 0;
     bool m_shownOnce = false;
     bool m_noLotteryExplained = false;
-    QString m_langFile;
-    QString m_languageCode = QStringLiteral("ru"); // of the current language file
-    std::unique_ptr<QTranslator> m_qtTranslator;
+    LanguageSwitcher *m_language = nullptr;
 
     // The lottery, its last load and the jobs; the state derived from the load.
     LotterySession *m_session = nullptr;
     const LoadResult &load() const { return m_session->load(); }
     void onLoadChanged();
-    QString m_savedSplitter; // "results,right" as the window was left
-    QString m_savedRightSplitter; // "numbers,statistics,combinations"
-    bool m_userSplit = false; // the splitter was placed by the user, not by the data
     QRect m_startGeometry; // where the window was put at start, before any maximising
 
     // Panes (names are the component names the language files and tests use).
     QTabBar *m_lotteryTabs = nullptr;
     ToolBar *m_toolBar = nullptr;
     FilterBar *m_filterBar = nullptr;
-    QSplitter *m_splitter = nullptr;
-    QSplitter *m_rightSplitter = nullptr;
-    QWidget *m_rightPanel = nullptr;
+    PaneLayout *m_panes = nullptr;
     WindowStatusBar *m_statusBar = nullptr;
 
     ResultsPane *m_resultsPane = nullptr;
@@ -262,8 +250,6 @@ private:
     FileDialogTexts *m_saveDialogTexts = nullptr;
 
     // Menus and commands.
-    QMenu *m_languageMenu = nullptr;
-    QActionGroup *m_langGroup = nullptr;
     QAction *m_lotteryInfoAction = nullptr; // shown only for a lottery with an address
 
     std::unique_ptr<WaitWindow> m_wait;

@@ -2,6 +2,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/LanguageSwitcher.h"
+
 #include "ui/WindowStatusBar.h"
 
 #include "core/LotteryLink.h"
@@ -60,7 +62,7 @@ void MainWindow::importResultsFile()
 {
     if (!baseIsWritable())
         return;
-    const QString help = m_folder.helpPagePath(m_languageCode) + QStringLiteral("#import");
+    const QString help = m_folder.helpPagePath(m_language->code()) + QStringLiteral("#import");
     if (!m_services.confirm(
             this, importReplaceQuestion(load().totalLines, load().basePath, m_messages), help))
         return;
@@ -162,9 +164,9 @@ void MainWindow::openHomePage()
 void MainWindow::openHelp(const QString &topic)
 {
     // A folder seeded by an older version gets the help page now, and nothing else.
-    const QString path = m_folder.helpPagePath(m_languageCode);
+    const QString path = m_folder.helpPagePath(m_language->code());
     QString error;
-    if (!m_folder.writeHelpPageIfMissing(&error, m_languageCode)) {
+    if (!m_folder.writeHelpPageIfMissing(&error, m_language->code())) {
         showError(m_messages("Str56").arg(error));
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/LanguageSwitcher.h"
 #include "ui/MenuItems.h"
 #include "ui/dialogs/WheelCheckDialog.h"
 #include "ui/dialogs/WheelMakeDialog.h"
@@ -130,9 +131,9 @@ void MainWindow::createMenus()
 
     QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Нас&тройка"));
     bar->addMenu(settings);
-    m_languageMenu = subMenu(this, settings, "Lang", QStringLiteral("&Язык"));
-    m_langGroup = new QActionGroup(this);
-    m_langGroup->setExclusive(true);
+    m_language = new LanguageSwitcher(
+        m_folder.languageFolder(), subMenu(this, settings, "Lang", QStringLiteral("&Язык")), this);
+    connect(m_language, &LanguageSwitcher::languageChosen, this, &MainWindow::switchLanguage);
     addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { showSettings(); });
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));

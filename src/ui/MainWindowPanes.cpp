@@ -7,6 +7,7 @@
 #include "ui/WindowStatusBar.h"
 #include "ui/panes/FilterBar.h"
 #include "ui/panes/NumberPane.h"
+#include "ui/panes/PaneLayout.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsCommands.h"
 #include "ui/panes/StatisticsPane.h"
@@ -15,8 +16,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -40,74 +39,43 @@ void MainWindow::createPanes()
     m_filterBar = new FilterBar(this);
     layout->addWidget(m_filterBar);
 
-    m_splitter = new QSplitter(Qt::Horizontal, central);
-    m_splitter->setObjectName(QStringLiteral("Splitter1"));
-    m_splitter->setChildrenCollapsible(false);
-    m_resultsPane = new ResultsPane(m_splitter);
-    m_splitter->addWidget(m_resultsPane);
-    m_splitter->addWidget(createRightPanel());
-    m_splitter->setStretchFactor(0, 0);
-    m_splitter->setStretchFactor(1, 1);
-    layout->addWidget(m_splitter, 1);
+    m_panes = new PaneLayout(central);
+    m_resultsPane = m_panes->resultsPane();
+    m_numberPane = m_panes->numberPane();
+    m_statisticsPane = m_panes->statisticsPane();
+    m_ticketsPane = m_panes->ticketsPane();
+    m_combinationModel = m_ticketsPane->model();
+    layout->addWidget(m_panes, 1);
     setCentralWidget(central);
     m_statusBar = new WindowStatusBar(this);
     setStatusBar(m_statusBar);
     m_statistics
         = new StatisticsCommands(*m_session, m_messages, m_resultsPane, m_numberPane, m_statisticsPane, this);
     connect(m_statistics, &StatisticsCommands::numbersChanged, this, [this] { expandMarkedNumbers(); });
+    connectPanes();
     connectBars();
 
     connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] { loadCurrentLottery(); });
-    connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
-        m_userSplit = true;
-        updateLayout(false);
-    });
 }
 
-QWidget *MainWindow::createRightPanel()
+void MainWindow::connectPanes()
 {
-    m_rightPanel = new QWidget(this);
-    m_rightPanel->setObjectName(QStringLiteral("Panel4"));
-    auto *row = new QHBoxLayout(m_rightPanel);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
-
-    m_numberPane = new NumberPane(m_rightPanel);
+    // The status bar's panels follow the panes above them.
+    connect(m_panes, &PaneLayout::fitted, this, [this] {
+        m_statusBar->setPanelWidths(
+            m_resultsPane->width() + 4, m_numberPane->width() + 2, m_statisticsPane->width() + 2);
+    });
     connect(m_numberPane, &NumberPane::marksChanged, this, [this] { expandMarkedNumbers(); });
     connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
     connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
-
-    m_statisticsPane = new StatisticsPane(m_rightPanel);
     connect(
         m_statisticsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationViewHtml(); });
-
-    m_ticketsPane = new TicketsPane(m_rightPanel);
-    m_combinationModel = m_ticketsPane->model();
     connect(m_ticketsPane, &TicketsPane::activated, this, [this] { showCombinationsAsText(); });
     connect(m_ticketsPane->deleteAction(), &QAction::triggered, this, [this] { deleteCombination(); });
     connect(m_ticketsPane->saveAction(), &QAction::triggered, this, [this] { saveCombinations(); });
     connect(
         m_ticketsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationListHtml(); });
     connect(m_ticketsPane->printAction(), &QAction::triggered, this, [this] { printCombinations(); });
-
-    // The three panes share the width by a splitter of their own, so that none forces
-    // the window wider than a small screen.
-    m_rightSplitter = new QSplitter(Qt::Horizontal, m_rightPanel);
-    m_rightSplitter->setObjectName(QStringLiteral("Splitter2"));
-    m_rightSplitter->setChildrenCollapsible(false);
-    m_rightSplitter->addWidget(m_numberPane);
-    m_rightSplitter->addWidget(m_statisticsPane);
-    m_rightSplitter->addWidget(m_ticketsPane);
-    m_rightSplitter->setStretchFactor(0, 0);
-    m_rightSplitter->setStretchFactor(1, 1);
-    m_rightSplitter->setStretchFactor(2, 0);
-    row->addWidget(m_rightSplitter);
-    connect(m_rightSplitter, &QSplitter::splitterMoved, this, [this] {
-        m_userSplit = true;
-        updateLayout(false);
-    });
-
-    return m_rightPanel;
 }
 
 void MainWindow::connectBars()

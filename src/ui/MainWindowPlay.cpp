@@ -3,6 +3,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/LanguageSwitcher.h"
+
 #include "ui/FrozenColumnView.h"
 
 #include "ui/WindowStatusBar.h"
@@ -267,7 +269,7 @@ void MainWindow::printCombinations()
 QString MainWindow::ticketsDocumentOfList() const
 {
     return ticketsDocument(m_combinationModel->list(), currentLottery(),
-        m_toolBar->systemBox()->currentText(), shortDate(m_services.today()), m_messages, m_languageCode);
+        m_toolBar->systemBox()->currentText(), shortDate(m_services.today()), m_messages, m_language->code());
 }
 
 void MainWindow::openSavedCombinations()

@@ -8,6 +8,7 @@
 #include "ui/dialogs/ChartsDialog.h"
 #include "ui/models/CombinationListModel.h"
 #include "ui/panes/FilterBar.h"
+#include "ui/panes/PaneLayout.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsCommands.h"
 #include "ui/panes/StatisticsPane.h"
@@ -90,8 +91,8 @@ void MainWindow::showLoad()
     }
     // The panes share the width by what this lottery's draws need, unless the player
     // placed the splitters.
-    if (load().ok && !m_userSplit)
-        updateLayout(true);
+    if (load().ok && !m_panes->userSplit())
+        m_panes->fit(true);
 }
 
 } // namespace kivora
