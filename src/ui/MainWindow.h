@@ -1,11 +1,11 @@
 #pragma once
 
 // The main window: a shell over four panes (results, numbers, statistics, tickets),
-// each of which owns its views, models and pop-up menu. The window keeps the menu bar,
-// the tool and filter bars, the status bar, the tabs and splitters, the language and
-// the long-lived dialogs; it holds the last load and wires every command to the
-// domain functions. Building the window and menus, and each group of commands, live
-// in their own MainWindow*.cpp files.
+// each of which owns its views, models and pop-up menu, and over the tool, filter and
+// status bars. The window keeps the menu bar, the tabs, the window state, the language
+// and the long-lived dialogs; it wires the lottery session to the parts and every
+// command to the domain functions. Building the window and menus, and each group of
+// commands, live in their own MainWindow*.cpp files.
 
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
@@ -13,32 +13,18 @@
 #include "forecast/Backtest.h"
 #include "play/SystemTemplate.h"
 #include "play/TicketSummary.h"
-#include "statistics/CombinationStats.h"
-#include "statistics/PositionStats.h"
-#include "statistics/StatTable.h"
 #include "ui/LotterySession.h"
 #include "ui/PlatformServices.h"
 
 #include <QMainWindow>
-#include <QTranslator>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
-class QActionGroup;
-class QCheckBox;
-class QComboBox;
-class QHBoxLayout;
-class QLineEdit;
 class QMenu;
-class QProgressBar;
-class QSpinBox;
-class QSplitter;
 class QTabBar;
-class QTimer;
-class QToolButton;
 
 namespace kivora {
 
