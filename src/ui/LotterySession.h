@@ -10,6 +10,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 namespace kivora {
@@ -38,10 +39,31 @@ public:
     JobRunner &jobs() { return *m_jobs; }
     bool isBusy() const { return m_jobs->isBusy(); }
 
+    // Runs a job off the event loop. One job runs at a time: a load supersedes the
+    // running job (a new tab or filter wins); any other job waits for its turn, so a
+    // request while a job runs does nothing. With wait, waitRequested comes first (the
+    // window shows its wait window with Cancel); a job that fails says why through
+    // jobFailed.
+    template<typename Result>
+    void runJob(bool wait, std::function<Result(const Progress &)> work, std::function<void(Result)> done,
+        bool supersede = false)
+    {
+        if (isBusy() && !supersede)
+            return;
+        if (wait)
+            emit waitRequested();
+        m_jobs->start<Result>(
+            std::move(work), std::move(done), [this](const QString &error) { emit jobFailed(error); });
+    }
+
 signals:
     // A load (or the empty one that stands for none) replaced the last.
     void loadChanged();
     void busyChanged(bool busy);
+    // A job asks for the wait window before it starts.
+    void waitRequested();
+    // A job failed with this message.
+    void jobFailed(const QString &error);
 
 private:
     void setLoaded(std::shared_ptr<const LoadResult> loaded);

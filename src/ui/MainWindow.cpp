@@ -3,6 +3,7 @@
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/WaitWindow.h"
+#include "ui/WindowStatusBar.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AddDrawDialog.h"
 #include "ui/dialogs/AnalysisDialog.h"
@@ -12,14 +13,12 @@
 #include "ui/dialogs/SystemDialog.h"
 #include "ui/dialogs/TicketFiltersDialog.h"
 #include "ui/models/DrawTableModel.h"
-#include "ui/models/StatTableModel.h"
+#include "ui/panes/PaneLayout.h"
+#include "ui/panes/StatisticsCommands.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QProgressBar>
 #include <QResizeEvent>
-#include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
 
@@ -33,10 +32,10 @@ MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, 
 {
     setObjectName(QStringLiteral("MainForm"));
     m_session = new LotterySession(this);
-    m_progressTimer = new QTimer(this);
-    m_progressTimer->setInterval(50);
-    connect(m_progressTimer, &QTimer::timeout, this, &MainWindow::showJobProgress);
     connect(m_session, &LotterySession::busyChanged, this, &MainWindow::onBusyChanged);
+    connect(m_session, &LotterySession::waitRequested, this, &MainWindow::showWait);
+    connect(m_session, &LotterySession::jobFailed, this,
+        [this](const QString &error) { showError(failureMessage(Failure::io(error), m_messages)); });
     connect(m_session, &LotterySession::loadChanged, this, &MainWindow::onLoadChanged);
     connect(m_wait.get(), &WaitWindow::cancelRequested, this, &MainWindow::onJobCancelledByUser);
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
@@ -78,26 +77,9 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        onFirstShow();
-        QTimer::singleShot(0, this, [this] {
-            // The split the user left, else one that fits the data.
-            auto sizes = [](const QString &text, int count) {
-                QList<int> result;
-                for (const QString &part : text.split(QLatin1Char(','))) {
-                    if (part.toInt() > 0)
-                        result.append(part.toInt());
-                }
-                return result.size() == count ? result : QList<int>();
-            };
-            const QList<int> split = sizes(m_savedSplitter, 2);
-            const QList<int> panes = sizes(m_savedRightSplitter, 3);
-            if (!split.isEmpty() && !panes.isEmpty()) {
-                m_splitter->setSizes(split);
-                m_rightSplitter->setSizes(panes);
-                m_userSplit = true;
-            }
-            updateLayout(!m_userSplit);
-        });
+        loadCurrentLottery();
+        // The split the user left, else one that fits the data.
+        QTimer::singleShot(0, m_panes, &PaneLayout::restoreKeptSplit);
     }
 }
 
@@ -112,18 +94,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    updateLayout(!m_userSplit);
+    if (m_panes)
+        m_panes->fit(!m_panes->userSplit());
+}
+
+int MainWindow::sortColumn() const
+{
+    return m_statistics->sortColumn();
 }
 
 void MainWindow::showProgress(int min, int max, int position)
 {
-    if (position >= max) {
-        m_progressBar->setRange(0, 1000);
-        m_progressBar->setValue(0);
-    } else {
-        m_progressBar->setRange(min, max);
-        m_progressBar->setValue(position);
-    }
+    m_statusBar->showProgress(min, max, position);
     // Letting events run costs a few microseconds; loops that report every step would
     // spend more time repainting than computing, so do it at most every 40 ms.
     static QElapsedTimer sinceEvents;

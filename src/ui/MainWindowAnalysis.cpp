@@ -3,6 +3,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/LanguageSwitcher.h"
+
 #include "forecast/Backtest.h"
 #include "reports/AnalysisReports.h"
 #include "reports/HtmlExport.h"
@@ -112,7 +114,7 @@ void MainWindow::showOdds()
     auto loaded = m_session->loaded();
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
-    const QString code = m_languageCode;
+    const QString code = m_language->code();
     runJob<Done>(
         false,
         [path, backtestPath, loaded, messages, lottery, code](const Progress &progress) {

@@ -2,7 +2,9 @@
 
 #include "ui/MainWindow.h"
 
-#include "ui/StatusPanel.h"
+#include "ui/LanguageSwitcher.h"
+
+#include "ui/WindowStatusBar.h"
 
 #include "core/IniFile.h"
 #include "core/LotteryLink.h"
@@ -117,7 +119,7 @@ void MainWindow::importResultsFile()
                 QString status = importSummaryText(*result, m_messages);
                 if (planned->merge)
                     status += QLatin1Char(' ') + mergeSummaryText(planned->plan, m_messages);
-                m_statusText->setText(m_statusText->text() + QStringLiteral(". ") + status);
+                m_statusBar->setStatusText(m_statusBar->statusText() + QStringLiteral(". ") + status);
                 const QString skipped = importSkippedText(*result, m_messages);
                 if (!skipped.isEmpty())
                     m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
@@ -189,8 +191,8 @@ void MainWindow::openHomePage()
 void MainWindow::openHelp(const QString &topic)
 {
     // A folder seeded by an older version gets the help page now, and nothing else.
-    const QString path = m_folder.helpPagePath(m_languageCode);
-    if (const Done written = m_folder.writeHelpPageIfMissing(m_languageCode); !written) {
+    const QString path = m_folder.helpPagePath(m_language->code());
+    if (const Done written = m_folder.writeHelpPageIfMissing(m_language->code()); !written) {
         showError(failureMessage(written.failure(), m_messages));
         return;
     }
@@ -234,7 +236,7 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
     const auto table = model->sharedTable();
     const std::vector<int> order = model->order();
     const QStringList captions = headerCaptions(model);
-    const QString heading = htmlHeading(currentLottery(), groupCaption, m_statusText->text());
+    const QString heading = htmlHeading(currentLottery(), groupCaption, m_statusBar->statusText());
     runJob<Done>(
         true,
         [path, table, order, captions, heading](const Progress &progress) {
@@ -259,12 +261,12 @@ void MainWindow::exportList(const StatTableModel *model, const QString &groupCap
 
 void MainWindow::exportCombinationViewHtml()
 {
-    exportList(m_statModel, m_statisticsPane->title());
+    exportList(m_statisticsPane->model(), m_statisticsPane->title());
 }
 
 void MainWindow::exportNumberListHtml()
 {
-    exportList(m_numberModel, m_numberPane->title());
+    exportList(m_numberPane->model(), m_numberPane->title());
 }
 
 void MainWindow::exportCombinationListHtml()

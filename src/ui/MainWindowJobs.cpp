@@ -4,18 +4,14 @@
 
 #include "ui/MainWindow.h"
 
-#include "ui/StatusPanel.h"
 #include "ui/WaitWindow.h"
+#include "ui/WindowStatusBar.h"
+#include "ui/panes/ToolBar.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QEventLoop>
 #include <QMenu>
-#include <QMenuBar>
-#include <QProgressBar>
-#include <QTimer>
-#include <QToolButton>
 
 namespace kivora {
 
@@ -45,29 +41,13 @@ void MainWindow::onBusyChanged(bool busy)
         if (auto *menu = findChild<QMenu *>(QLatin1String(name)))
             menu->menuAction()->setEnabled(!busy);
     }
-    for (QWidget *control : { static_cast<QWidget *>(m_addButton), static_cast<QWidget *>(m_clearButton),
-             static_cast<QWidget *>(m_randomButton), static_cast<QWidget *>(m_statButton),
-             static_cast<QWidget *>(m_systemBox), static_cast<QWidget *>(m_saveButton),
-             static_cast<QWidget *>(m_checkButton), static_cast<QWidget *>(m_markAllButton),
-             static_cast<QWidget *>(m_webButton) })
-        control->setEnabled(!busy);
+    m_toolBar->setCommandsEnabled(!busy);
     if (busy) {
-        m_progressTimer->start();
+        m_statusBar->followJob(m_session->jobs());
     } else {
-        m_progressTimer->stop();
+        m_statusBar->stopFollowingJob();
         closeWait();
-        m_progressBar->setRange(0, 1000);
-        m_progressBar->setValue(0);
         emit jobsFinished();
-    }
-}
-
-void MainWindow::showJobProgress()
-{
-    const JobRunner::Snapshot now = m_session->jobs().progress();
-    if (now.max > now.min && now.position < now.max) {
-        m_progressBar->setRange(now.min, now.max);
-        m_progressBar->setValue(now.position);
     }
 }
 
@@ -78,7 +58,7 @@ void MainWindow::onJobCancelledByUser()
     // A cancelled load leaves no lottery loaded: nothing is shown of it and nothing
     // is written for it.
     if (m_session->cancel(m_messages("Str146").arg(currentLottery())))
-        m_statusText->setText(load().error);
+        m_statusBar->setStatusText(load().error);
 }
 
 } // namespace kivora

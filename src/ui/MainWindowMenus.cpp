@@ -1,11 +1,14 @@
-// The main menu and the tool bar's statistics menu; the panes make their own pop-up
-// menus. Every entry has a component name, so that language files and tests can find
-// it.
+// The main menu; the panes make their own pop-up menus and the statistics commands
+// the tool bar's statistics menu. Every entry has a component name, so that language
+// files and tests can find it.
 
 #include "ui/MainWindow.h"
 
+#include "ui/LanguageSwitcher.h"
+#include "ui/MenuItems.h"
 #include "ui/dialogs/WheelCheckDialog.h"
 #include "ui/dialogs/WheelMakeDialog.h"
+#include "ui/panes/StatisticsCommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,29 +18,12 @@
 
 namespace kivora {
 
-namespace {
-
-QMenu *subMenu(QWidget *parent, QMenu *owner, const char *name, const QString &title)
-{
-    auto *menu = new QMenu(title, parent);
-    menu->setObjectName(QLatin1String(name));
-    menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Item"));
-    if (owner)
-        owner->addMenu(menu);
-    return menu;
-}
-
-} // namespace
+using menuitems::subMenu;
 
 QAction *MainWindow::addCommand(
     QMenu *menu, const char *name, const QString &caption, std::function<void()> command)
 {
-    auto *action = new QAction(caption, this);
-    action->setObjectName(QLatin1String(name));
-    if (command)
-        connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
-    menu->addAction(action);
-    return action;
+    return menuitems::command(this, this, menu, name, caption, std::move(command));
 }
 
 void MainWindow::createMenus()
@@ -75,37 +61,43 @@ void MainWindow::createMenus()
     QMenu *stat = subMenu(this, nullptr, "N4", QStringLiteral("С&татистика"));
     bar->addMenu(stat);
     QMenu *pairs = subMenu(this, stat, "N5", QStringLiteral("&Пары номеров"));
-    addCommand(pairs, "N35", QStringLiteral("&все"), [this] { runCombinations(2, Family::All, true); });
+    addCommand(pairs, "N35", QStringLiteral("&все"),
+        [this] { m_statistics->runCombinations(2, Family::All, true); });
     addCommand(pairs, "N37", QStringLiteral("&соседние"),
-        [this] { runCombinations(2, Family::Neighbouring, false); });
-    addCommand(
-        pairs, "N38", QStringLiteral("&родственные"), [this] { runCombinations(2, Family::Related, false); });
+        [this] { m_statistics->runCombinations(2, Family::Neighbouring, false); });
+    addCommand(pairs, "N38", QStringLiteral("&родственные"),
+        [this] { m_statistics->runCombinations(2, Family::Related, false); });
     QMenu *triples = subMenu(this, stat, "N6", QStringLiteral("&Тройки номеров"));
-    addCommand(triples, "N74", QStringLiteral("все"), [this] { runCombinations(3, Family::All, true); });
+    addCommand(triples, "N74", QStringLiteral("все"),
+        [this] { m_statistics->runCombinations(3, Family::All, true); });
     addCommand(triples, "N66", QStringLiteral("соседние"),
-        [this] { runCombinations(3, Family::Neighbouring, true); });
-    addCommand(
-        triples, "N67", QStringLiteral("родственные"), [this] { runCombinations(3, Family::Related, true); });
+        [this] { m_statistics->runCombinations(3, Family::Neighbouring, true); });
+    addCommand(triples, "N67", QStringLiteral("родственные"),
+        [this] { m_statistics->runCombinations(3, Family::Related, true); });
     QMenu *quads = subMenu(this, stat, "Menu_4", QStringLiteral("&Четверки номеров"));
-    addCommand(quads, "Menu_4_1", QStringLiteral("все"), [this] { runCombinations(4, Family::All, true); });
+    addCommand(quads, "Menu_4_1", QStringLiteral("все"),
+        [this] { m_statistics->runCombinations(4, Family::All, true); });
     addCommand(quads, "Menu_4_2", QStringLiteral("соседние"),
-        [this] { runCombinations(4, Family::Neighbouring, true); });
+        [this] { m_statistics->runCombinations(4, Family::Neighbouring, true); });
     addCommand(quads, "Menu_4_3", QStringLiteral("родственные"),
-        [this] { runCombinations(4, Family::Related, true); });
+        [this] { m_statistics->runCombinations(4, Family::Related, true); });
     QMenu *tens = subMenu(this, stat, "N7", QStringLiteral("&Десятки номеров"));
-    addCommand(tens, "N210", QStringLiteral("2 номера в десятке"), [this] { runTens(2, "popupN210"); });
-    addCommand(tens, "N3101", QStringLiteral("3 номера в десятке"), [this] { runTens(3, "popupN3101"); });
-    addCommand(tens, "N4101", QStringLiteral("4 номера в десятке"), [this] { runTens(4, "popupN4101"); });
-    addCommand(tens, "N5101", QStringLiteral("5 номеров в десятке"), [this] { runTens(5, "popupN5101"); });
-    addCommand(tens, "N6101", QStringLiteral("6 номеров в десятке"), [this] { runTens(6, "popupN6101"); });
+    addCommand(tens, "N210", QStringLiteral("2 номера в десятке"),
+        [this] { m_statistics->runTens(2, "popupN210"); });
+    addCommand(tens, "N3101", QStringLiteral("3 номера в десятке"),
+        [this] { m_statistics->runTens(3, "popupN3101"); });
+    addCommand(tens, "N4101", QStringLiteral("4 номера в десятке"),
+        [this] { m_statistics->runTens(4, "popupN4101"); });
+    addCommand(tens, "N5101", QStringLiteral("5 номеров в десятке"),
+        [this] { m_statistics->runTens(5, "popupN5101"); });
+    addCommand(tens, "N6101", QStringLiteral("6 номеров в десятке"),
+        [this] { m_statistics->runTens(6, "popupN6101"); });
     tens->addSeparator();
-    addCommand(tens, "N60", QStringLiteral("Все розыгрыши"), [this] { showTensByDraw(); });
+    addCommand(tens, "N60", QStringLiteral("Все розыгрыши"), [this] { m_statistics->showTensByDraw(); });
     QMenu *positions = subMenu(this, stat, "N8", QStringLiteral("П&озиционный анализ"));
-    m_drawingOrderMenu = subMenu(this, positions, "Mesto_1", QStringLiteral("в порядке выпадения номеров"));
-    m_ascendingOrderMenu
-        = subMenu(this, positions, "Mesto_2", QStringLiteral("в порядке возрастания номеров"));
-    m_additionalAction = addCommand(
-        stat, "DopNomer", QStringLiteral("Дополнительные номера"), [this] { showAdditionalNumbers(); });
+    positions->addMenu(m_statistics->drawingOrderMenu());
+    positions->addMenu(m_statistics->ascendingOrderMenu());
+    stat->addAction(m_statistics->additionalAction());
     stat->addSeparator();
     addCommand(stat, "N4Charts", QStringLiteral("&Графики..."), [this] { showCharts(); });
     addCommand(stat, "N4Random", QStringLiteral("Проверка &случайности..."), [this] { showRandomness(); });
@@ -139,9 +131,9 @@ void MainWindow::createMenus()
 
     QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Нас&тройка"));
     bar->addMenu(settings);
-    m_languageMenu = subMenu(this, settings, "Lang", QStringLiteral("&Язык"));
-    m_langGroup = new QActionGroup(this);
-    m_langGroup->setExclusive(true);
+    m_language = new LanguageSwitcher(
+        m_folder.languageFolder(), subMenu(this, settings, "Lang", QStringLiteral("&Язык")), this);
+    connect(m_language, &LanguageSwitcher::languageChosen, this, &MainWindow::switchLanguage);
     addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { showSettings(); });
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));
@@ -158,54 +150,6 @@ void MainWindow::createMenus()
     addCommand(help, "N17", QStringLiteral("Шансы на выигрыш"), [this] { showOdds(); });
     addCommand(help, "N29", QStringLiteral("Kivora в Интернете"), [this] { openHomePage(); });
     addCommand(help, "N30", QStringLiteral("О программе"), [this] { showAbout(); });
-
-    createPopupMenus();
-}
-
-void MainWindow::createPopupMenus()
-{
-    // The toolbar's statistics menu runs the same commands as the main menu.
-    m_statMenu = new QMenu(this);
-    m_statMenu->setObjectName(QStringLiteral("StatPopupMenu"));
-    QMenu *pairs = subMenu(this, m_statMenu, "popupPairs", QStringLiteral("Статистика по парам номеров"));
-    addCommand(pairs, "popupN35", QStringLiteral("все"), [this] { runCombinations(2, Family::All, true); });
-    addCommand(pairs, "popupN37", QStringLiteral("соседние"),
-        [this] { runCombinations(2, Family::Neighbouring, false); });
-    addCommand(pairs, "popupN38", QStringLiteral("родственные"),
-        [this] { runCombinations(2, Family::Related, false); });
-    QMenu *triples
-        = subMenu(this, m_statMenu, "popupTriples", QStringLiteral("Статистика по тройкам номеров"));
-    addCommand(triples, "popupN74", QStringLiteral("все"), [this] { runCombinations(3, Family::All, true); });
-    addCommand(triples, "popupN66", QStringLiteral("соседние"),
-        [this] { runCombinations(3, Family::Neighbouring, true); });
-    addCommand(triples, "popupN67", QStringLiteral("родственные"),
-        [this] { runCombinations(3, Family::Related, true); });
-    QMenu *quads = subMenu(this, m_statMenu, "popupQuads", QStringLiteral("Статистика по четверкам номеров"));
-    addCommand(
-        quads, "popupMenu_4_1", QStringLiteral("все"), [this] { runCombinations(4, Family::All, true); });
-    addCommand(quads, "popupMenu_4_2", QStringLiteral("соседние"),
-        [this] { runCombinations(4, Family::Neighbouring, true); });
-    addCommand(quads, "popupMenu_4_3", QStringLiteral("родственные"),
-        [this] { runCombinations(4, Family::Related, true); });
-    QMenu *tens = subMenu(this, m_statMenu, "popupTens", QStringLiteral("Статистика по десяткам"));
-    addCommand(
-        tens, "popupN210", QStringLiteral("по 2 номера в десятке"), [this] { runTens(2, "popupN210"); });
-    addCommand(
-        tens, "popupN3101", QStringLiteral("по 3 номера в десятке"), [this] { runTens(3, "popupN3101"); });
-    addCommand(
-        tens, "popupN4101", QStringLiteral("по 4 номера в десятке"), [this] { runTens(4, "popupN4101"); });
-    addCommand(
-        tens, "popupN5101", QStringLiteral("по 5 номеров в десятке"), [this] { runTens(5, "popupN5101"); });
-    addCommand(
-        tens, "popupN6101", QStringLiteral("по 6 номеров в десятке"), [this] { runTens(6, "popupN6101"); });
-    tens->addSeparator();
-    addCommand(tens, "popupN60", QStringLiteral("все розыгрыши"), [this] { showTensByDraw(); });
-    QMenu *positions = subMenu(this, m_statMenu, "popupPositions", QStringLiteral("Позиционный анализ"));
-    m_drawingOrderPopup = subMenu(this, positions, "popupN45", QStringLiteral("в порядке выпадения номеров"));
-    m_ascendingOrderPopup
-        = subMenu(this, positions, "popupN55", QStringLiteral("в порядке возрастания номеров"));
-    m_additionalPopupAction = addCommand(m_statMenu, "popupdopnumber",
-        QStringLiteral("Статистика по дополнительным номерам"), [this] { showAdditionalNumbers(); });
 }
 
 } // namespace kivora

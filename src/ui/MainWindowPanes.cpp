@@ -1,24 +1,21 @@
-// The layout of the main window: the tabs, the four panes in their splitters and the
-// status bar, and what the window does when a pane reports the user's choice. The tool
-// bar and the filter bar are in MainWindowToolbar.cpp.
+// The layout of the main window: the tabs, the tool and filter bars, the four panes in
+// their splitters and the status bar, and what the window does when a pane or a bar
+// reports the user's choice.
 
 #include "ui/MainWindow.h"
 
-#include "statistics/DrawHighlight.h"
-#include "ui/StatusPanel.h"
-#include "ui/models/CombinationListModel.h"
-#include "ui/models/StatTableModel.h"
+#include "ui/WindowStatusBar.h"
+#include "ui/panes/FilterBar.h"
 #include "ui/panes/NumberPane.h"
+#include "ui/panes/PaneLayout.h"
 #include "ui/panes/ResultsPane.h"
+#include "ui/panes/StatisticsCommands.h"
 #include "ui/panes/StatisticsPane.h"
 #include "ui/panes/TicketsPane.h"
+#include "ui/panes/ToolBar.h"
 
 #include <QAction>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QProgressBar>
-#include <QSplitter>
-#include <QStatusBar>
+#include <QComboBox>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -37,130 +34,64 @@ void MainWindow::createPanes()
     m_lotteryTabs->setExpanding(false);
     m_lotteryTabs->setDrawBase(true);
     layout->addWidget(m_lotteryTabs);
-    layout->addWidget(createToolbar());
-    layout->addWidget(createFilterBar());
+    m_toolBar = new ToolBar(this);
+    layout->addWidget(m_toolBar);
+    m_filterBar = new FilterBar(this);
+    layout->addWidget(m_filterBar);
 
-    m_splitter = new QSplitter(Qt::Horizontal, central);
-    m_splitter->setObjectName(QStringLiteral("Splitter1"));
-    m_splitter->setChildrenCollapsible(false);
-    m_resultsPane = new ResultsPane(m_splitter);
-    m_splitter->addWidget(m_resultsPane);
-    m_splitter->addWidget(createRightPanel());
-    m_splitter->setStretchFactor(0, 0);
-    m_splitter->setStretchFactor(1, 1);
-    layout->addWidget(m_splitter, 1);
+    m_panes = new PaneLayout(central);
+    m_resultsPane = m_panes->resultsPane();
+    m_numberPane = m_panes->numberPane();
+    m_statisticsPane = m_panes->statisticsPane();
+    m_ticketsPane = m_panes->ticketsPane();
+    m_combinationModel = m_ticketsPane->model();
+    layout->addWidget(m_panes, 1);
     setCentralWidget(central);
-    createStatusBar();
+    m_statusBar = new WindowStatusBar(this);
+    setStatusBar(m_statusBar);
+    m_statistics
+        = new StatisticsCommands(*m_session, m_messages, m_resultsPane, m_numberPane, m_statisticsPane, this);
+    connect(m_statistics, &StatisticsCommands::numbersChanged, this, [this] { expandMarkedNumbers(); });
+    connectPanes();
+    connectBars();
 
     connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] { loadCurrentLottery(); });
-    connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
-        m_userSplit = true;
-        updateLayout(false);
-    });
 }
 
-QWidget *MainWindow::createRightPanel()
+void MainWindow::connectPanes()
 {
-    m_rightPanel = new QWidget(this);
-    m_rightPanel->setObjectName(QStringLiteral("Panel4"));
-    auto *row = new QHBoxLayout(m_rightPanel);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
-
-    m_numberPane = new NumberPane(m_rightPanel);
-    m_numberModel = m_numberPane->model();
-    connect(m_numberPane, &NumberPane::sortChosen, this, [this](int column) {
-        m_sortColumn = column;
-        m_numberListSort = column;
-        expandMarkedNumbers();
+    // The status bar's panels follow the panes above them.
+    connect(m_panes, &PaneLayout::fitted, this, [this] {
+        m_statusBar->setPanelWidths(
+            m_resultsPane->width() + 4, m_numberPane->width() + 2, m_statisticsPane->width() + 2);
     });
     connect(m_numberPane, &NumberPane::marksChanged, this, [this] { expandMarkedNumbers(); });
-    connect(m_numberPane, &NumberPane::numberSelected, this,
-        [this](int number) { m_resultsPane->setHighlight(drawsWithNumber(load().draws, number)); });
     connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
     connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
-
-    m_statisticsPane = new StatisticsPane(m_rightPanel);
-    m_statModel = m_statisticsPane->model();
-    connectStatisticsPane();
-
-    m_ticketsPane = new TicketsPane(m_rightPanel);
-    m_combinationModel = m_ticketsPane->model();
+    connect(
+        m_statisticsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationViewHtml(); });
     connect(m_ticketsPane, &TicketsPane::activated, this, [this] { showCombinationsAsText(); });
     connect(m_ticketsPane->deleteAction(), &QAction::triggered, this, [this] { deleteCombination(); });
     connect(m_ticketsPane->saveAction(), &QAction::triggered, this, [this] { saveCombinations(); });
     connect(
         m_ticketsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationListHtml(); });
     connect(m_ticketsPane->printAction(), &QAction::triggered, this, [this] { printCombinations(); });
-
-    // The three panes share the width by a splitter of their own, so that none forces
-    // the window wider than a small screen.
-    m_rightSplitter = new QSplitter(Qt::Horizontal, m_rightPanel);
-    m_rightSplitter->setObjectName(QStringLiteral("Splitter2"));
-    m_rightSplitter->setChildrenCollapsible(false);
-    m_rightSplitter->addWidget(m_numberPane);
-    m_rightSplitter->addWidget(m_statisticsPane);
-    m_rightSplitter->addWidget(m_ticketsPane);
-    m_rightSplitter->setStretchFactor(0, 0);
-    m_rightSplitter->setStretchFactor(1, 1);
-    m_rightSplitter->setStretchFactor(2, 0);
-    row->addWidget(m_rightSplitter);
-    connect(m_rightSplitter, &QSplitter::splitterMoved, this, [this] {
-        m_userSplit = true;
-        updateLayout(false);
-    });
-
-    return m_rightPanel;
 }
 
-void MainWindow::connectStatisticsPane()
+void MainWindow::connectBars()
 {
-    StatisticsPane *pane = m_statisticsPane;
-    connect(pane, &StatisticsPane::sortChosen, this, [this](int column) { sortCombinationView(column); });
-    connect(pane, &StatisticsPane::tenSortChosen, this, [this](int column) { m_sortColumn = column; });
-    connect(pane, &StatisticsPane::highlightChosen, this, [this](int row) {
-        m_resultsPane->setHighlight(
-            highlightedDraws(m_statModel->table(), m_statModel->tableRow(row), load().draws));
-    });
-    connect(pane, &StatisticsPane::rowActivated, this, [this](int row) {
-        markStatRow(row);
-        expandMarkedNumbers();
-    });
-    connect(pane, &StatisticsPane::drawSelected, this, [this](int row) {
-        if (row < load().draws.rowCount())
-            m_resultsPane->selectDetailsRow(row);
-    });
-    connect(pane->numbersFromTenAction(), &QAction::triggered, this, [this] { showNumbersFromTen(); });
-    connect(pane->exportAction(), &QAction::triggered, this, [this] { exportCombinationViewHtml(); });
-}
-
-void MainWindow::createStatusBar()
-{
-    auto *bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(true);
-    m_statusText = new StatusPanel(bar);
-    m_statusText->setObjectName(QStringLiteral("StatusPanel0"));
-    m_markStatus = new StatusPanel(bar);
-    m_markStatus->setObjectName(QStringLiteral("StatusPanel1"));
-    m_ticketStatus = new StatusPanel(bar);
-    m_ticketStatus->setObjectName(QStringLiteral("StatusPanel2"));
-    m_progressBar = new QProgressBar(bar);
-    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar->setRange(0, 1000);
-    m_progressBar->setValue(0);
-    m_progressBar->setTextVisible(false);
-    m_progressBar->setMaximumHeight(16);
-    for (QLabel *panel : { m_statusText, m_markStatus, m_ticketStatus }) {
-        panel->setProperty("dynamicText", true);
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-    }
-    bar->addWidget(m_statusText);
-    bar->addWidget(m_markStatus);
-    bar->addWidget(m_ticketStatus);
-    bar->addWidget(m_progressBar, 1);
-    setStatusBar(bar);
+    m_toolBar->setStatisticsMenu(m_statistics->popupMenu());
+    connect(m_toolBar, &ToolBar::addResultsClicked, this, [this] { addResults(); });
+    connect(m_toolBar, &ToolBar::clearMarksClicked, this, [this] { clearMarks(); });
+    connect(m_toolBar, &ToolBar::randomClicked, this, [this] { markRandomNumbers(); });
+    connect(m_toolBar, &ToolBar::systemActivated, this, [this] { expandMarkedNumbers(); });
+    connect(m_toolBar, &ToolBar::saveClicked, this, [this] { saveCombinations(); });
+    connect(m_toolBar, &ToolBar::checkClicked, this, [this] { checkSavedCombinations(); });
+    connect(m_toolBar, &ToolBar::exitClicked, this, [this] { close(); });
+    connect(m_toolBar, &ToolBar::markAllClicked, this, [this] { markAllNumbers(); });
+    connect(m_toolBar, &ToolBar::webClicked, this, [this] { openResultsWebPage(); });
+    // A filter the user changed loads the lottery again under it.
+    connect(m_filterBar, &FilterBar::filterChosen, this, [this] { loadCurrentLottery(); });
 }
 
 } // namespace kivora

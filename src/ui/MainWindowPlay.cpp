@@ -3,9 +3,11 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/LanguageSwitcher.h"
+
 #include "ui/FrozenColumnView.h"
 
-#include "ui/StatusPanel.h"
+#include "ui/WindowStatusBar.h"
 
 #include "core/IniFile.h"
 #include "core/ShortDate.h"
@@ -33,9 +35,12 @@
 #include "ui/models/CombinationListModel.h"
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
+#include "ui/panes/NumberPane.h"
 #include "ui/panes/ResultsPane.h"
+#include "ui/panes/StatisticsCommands.h"
 #include "ui/panes/StatisticsPane.h"
 #include "ui/panes/TicketsPane.h"
+#include "ui/panes/ToolBar.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -56,7 +61,8 @@ void MainWindow::expandMarkedNumbers()
     // The player's ticket filters keep only the tickets that pass.
     const TicketFilters filters = readTicketFilters(ini, currentLottery());
     FilteredExpansion played = expandAndFilter(m_templates, ini, load().definition, load().draws,
-        m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), filters, m_messages);
+        m_toolBar->systemBox()->currentText(), m_folder, m_numberPane->model()->flaggedCaptions(), filters,
+        m_messages);
     SystemExpansion &expansion = played.expansion;
     m_filtersNote = played.description;
     const QString filtered = m_filtersNote.isEmpty()
@@ -65,11 +71,11 @@ void MainWindow::expandMarkedNumbers()
     // A template that cannot be read leaves an empty list, never another system's.
     m_ticketSummary = ticketSummary(expansion.list, expansion.uses, ini, currentLottery());
     m_combinationModel->setList(std::move(expansion.list));
-    m_markStatus->setText(expansion.status);
+    m_statusBar->setMarkStatus(expansion.status);
     QString summary = ticketSummaryText(m_ticketSummary, m_messages);
     if (!filtered.isEmpty())
         summary += QStringLiteral("; ") + filtered;
-    m_ticketStatus->setText(summary);
+    m_statusBar->setTicketStatus(summary);
     if (expansion.applied) {
         m_reportedTemplate.clear();
     } else if (expansion.templatePath != m_reportedTemplate) {
@@ -96,33 +102,33 @@ bool MainWindow::combinationsCanBeSaved()
 void MainWindow::markAllNumbers()
 {
     // Every row marked, then one expansion for all of them.
-    for (int row = 0; row < m_numberModel->rowCount(); ++row)
-        m_numberModel->setFlagged(row, true);
+    for (int row = 0; row < m_numberPane->model()->rowCount(); ++row)
+        m_numberPane->model()->setFlagged(row, true);
     expandMarkedNumbers();
 }
 
 void MainWindow::clearMarks()
 {
-    m_numberModel->clearFlags();
-    m_statModel->clearFlags();
+    m_numberPane->model()->clearFlags();
+    m_statisticsPane->model()->clearFlags();
     expandMarkedNumbers();
 }
 
 void MainWindow::markRandomNumbers()
 {
     std::mt19937 generator(m_services.randomSeed());
-    std::vector<bool> marks(static_cast<size_t>(m_numberModel->rowCount()));
-    for (int row = 0; row < m_numberModel->rowCount(); ++row)
-        marks[static_cast<size_t>(row)] = m_numberModel->isFlagged(row);
+    std::vector<bool> marks(static_cast<size_t>(m_numberPane->model()->rowCount()));
+    for (int row = 0; row < m_numberPane->model()->rowCount(); ++row)
+        marks[static_cast<size_t>(row)] = m_numberPane->model()->isFlagged(row);
     const RandomChoice choice
-        = chooseRandomRows(marks, systems::neededCount(m_systemBox->currentText()), generator);
+        = chooseRandomRows(marks, systems::neededCount(m_toolBar->systemBox()->currentText()), generator);
     if (choice.alreadyEnough) {
         m_services.showMessage(this, m_messages("Str24"), PlatformServices::MessageKind::Information);
         return;
     }
     const int count = static_cast<int>(choice.rows.size());
     for (int i = 0; i < count; ++i) {
-        m_numberModel->setFlagged(choice.rows[static_cast<size_t>(i)], true);
+        m_numberPane->model()->setFlagged(choice.rows[static_cast<size_t>(i)], true);
         showProgress(1, count, i + 1);
     }
     expandMarkedNumbers();
@@ -131,17 +137,17 @@ void MainWindow::markRandomNumbers()
 void MainWindow::chooseSystem()
 {
     QStringList names;
-    for (int i = 0; i < m_systemBox->count(); ++i)
-        names.append(m_systemBox->itemText(i));
+    for (int i = 0; i < m_toolBar->systemBox()->count(); ++i)
+        names.append(m_toolBar->systemBox()->itemText(i));
     m_systemDialog->prepare(names, load().definition.systemSection());
     m_systemDialog->exec();
 }
 
 void MainWindow::onSystemChosen(int index)
 {
-    if (index < 0 || index >= m_systemBox->count())
+    if (index < 0 || index >= m_toolBar->systemBox()->count())
         return;
-    m_systemBox->setCurrentIndex(index);
+    m_toolBar->systemBox()->setCurrentIndex(index);
     expandMarkedNumbers();
 }
 
@@ -160,8 +166,8 @@ void MainWindow::saveCombinations()
         return;
     rememberFolder(FileKind::Combinations, path);
     QString error;
-    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
-            m_messages, &error, headerNotes()))
+    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(),
+            m_toolBar->systemBox()->currentText(), m_messages, &error, headerNotes()))
         showError(m_messages("Str56").arg(error));
 }
 
@@ -196,7 +202,7 @@ void MainWindow::makeWheelSystem()
         return;
     auto *dialog = findChild<WheelMakeDialog *>(QStringLiteral("WheelMakeDialog"));
     // By default a system for the marked numbers, with tickets of the draw size.
-    const int marked = static_cast<int>(m_numberModel->flaggedCaptions().size());
+    const int marked = static_cast<int>(m_numberPane->model()->flaggedCaptions().size());
     const int ticketSize = std::min(load().definition.drawNumber, SystemTemplate::kColumns);
     dialog->prepare(marked > ticketSize ? marked : ticketSize + 4, ticketSize);
     if (dialog->exec() != QDialog::Accepted || dialog->tickets().empty())
@@ -223,18 +229,18 @@ void MainWindow::makeWheelSystem()
         return;
     }
     {
-        const QSignalBlocker block(m_systemBox);
-        m_systemBox->addItem(name);
+        const QSignalBlocker block(m_toolBar->systemBox());
+        m_toolBar->systemBox()->addItem(name);
     }
-    onSystemChosen(m_systemBox->count() - 1);
-    m_statusText->setText(m_messages("Str218").arg(name, QDir::toNativeSeparators(*added)));
+    onSystemChosen(m_toolBar->systemBox()->count() - 1);
+    m_statusBar->setStatusText(m_messages("Str218").arg(name, QDir::toNativeSeparators(*added)));
 }
 
 void MainWindow::checkCurrentSystem()
 {
     if (!load().ok)
         return;
-    const QString name = m_systemBox->currentText();
+    const QString name = m_toolBar->systemBox()->currentText();
     if (name.isEmpty()) {
         m_services.showMessage(this, m_messages("Str216"), PlatformServices::MessageKind::Information);
         return;
@@ -262,8 +268,8 @@ void MainWindow::printCombinations()
 
 QString MainWindow::ticketsDocumentOfList() const
 {
-    return ticketsDocument(m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
-        shortDate(m_services.today()), m_messages, m_languageCode);
+    return ticketsDocument(m_combinationModel->list(), currentLottery(),
+        m_toolBar->systemBox()->currentText(), shortDate(m_services.today()), m_messages, m_language->code());
 }
 
 void MainWindow::openSavedCombinations()
@@ -301,7 +307,7 @@ void MainWindow::openSavedCombinations()
     m_ticketSummary = ticketSummary(list, static_cast<int>(list.markedCaptions().size()),
         IniFile(m_folder.configPath()).load(), currentLottery());
     m_combinationModel->setList(std::move(list));
-    m_ticketStatus->setText(ticketSummaryText(m_ticketSummary, m_messages));
+    m_statusBar->setTicketStatus(ticketSummaryText(m_ticketSummary, m_messages));
 }
 
 void MainWindow::showSavedCombinationsAsText()
@@ -320,8 +326,8 @@ void MainWindow::showCombinationsAsText()
         return;
     const QString path = m_folder.filePath(shownCombinationsFileName());
     QString error;
-    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
-            m_messages, &error)) {
+    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(),
+            m_toolBar->systemBox()->currentText(), m_messages, &error)) {
         showError(m_messages("Str56").arg(error));
         return;
     }
@@ -376,11 +382,11 @@ void MainWindow::checkSavedCombinations()
 void MainWindow::chooseSystemFor(int marked)
 {
     QStringList names;
-    for (int i = 0; i < m_systemBox->count(); ++i)
-        names.append(m_systemBox->itemText(i));
+    for (int i = 0; i < m_toolBar->systemBox()->count(); ++i)
+        names.append(m_toolBar->systemBox()->itemText(i));
     const int index = forecast::chooseSystem(names, marked);
     if (index >= 0)
-        m_systemBox->setCurrentIndex(index);
+        m_toolBar->systemBox()->setCurrentIndex(index);
     expandMarkedNumbers();
 }
 
@@ -389,13 +395,14 @@ void MainWindow::forecastNumbers()
     if (!load().ok)
         return;
     clearMarks();
-    const forecast::ForecastPick pick = forecast::choose(
-        m_numberModel->table(), m_numberModel->order(), load().draws.rowCount(), forecast::Kind::Numbers);
-    for (int row = 0; row < m_numberModel->rowCount(); ++row) {
-        if (std::find(pick.rows.begin(), pick.rows.end(), m_numberModel->tableRow(row)) != pick.rows.end())
-            m_numberModel->setFlagged(row, true);
+    const forecast::ForecastPick pick = forecast::choose(m_numberPane->model()->table(),
+        m_numberPane->model()->order(), load().draws.rowCount(), forecast::Kind::Numbers);
+    for (int row = 0; row < m_numberPane->model()->rowCount(); ++row) {
+        if (std::find(pick.rows.begin(), pick.rows.end(), m_numberPane->model()->tableRow(row))
+            != pick.rows.end())
+            m_numberPane->model()->setFlagged(row, true);
     }
-    const int marked = m_numberModel->flaggedCount();
+    const int marked = m_numberPane->model()->flaggedCount();
     if (marked == 0)
         m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
     chooseSystemFor(marked);
@@ -409,16 +416,16 @@ void MainWindow::forecastPairs()
         return;
     clearMarks();
     // The forecast rates the pairs once their statistic is shown.
-    runCombinations(2, Family::All, true, [this] {
-        const forecast::ForecastPick pick = forecast::choose(
-            m_statModel->table(), m_statModel->order(), load().draws.rowCount(), forecast::Kind::Pairs);
+    m_statistics->runCombinations(2, Family::All, true, [this] {
+        const forecast::ForecastPick pick = forecast::choose(m_statisticsPane->model()->table(),
+            m_statisticsPane->model()->order(), load().draws.rowCount(), forecast::Kind::Pairs);
         for (int tableRow : pick.rows) {
-            const int row = m_statModel->displayRow(tableRow);
-            m_statModel->setFlagged(row, true);
+            const int row = m_statisticsPane->model()->displayRow(tableRow);
+            m_statisticsPane->model()->setFlagged(row, true);
             m_statisticsPane->selectRow(row);
-            markStatRow(row);
+            m_statistics->markStatRow(row);
         }
-        const int marked = m_numberModel->flaggedCount();
+        const int marked = m_numberPane->model()->flaggedCount();
         if (marked == 0)
             m_services.showMessage(this, m_messages("Str29"), PlatformServices::MessageKind::Information);
         chooseSystemFor(marked);
@@ -431,7 +438,10 @@ void MainWindow::tellIncompleteForecast(int marked)
 {
     if (marked > 0 && marked < m_ticketSummary.uses)
         m_services.showMessage(this,
-            m_messages("Str153").arg(marked).arg(m_systemBox->currentText()).arg(m_ticketSummary.uses),
+            m_messages("Str153")
+                .arg(marked)
+                .arg(m_toolBar->systemBox()->currentText())
+                .arg(m_ticketSummary.uses),
             PlatformServices::MessageKind::Information);
 }
 

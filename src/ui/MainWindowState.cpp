@@ -3,32 +3,27 @@
 
 #include "ui/MainWindow.h"
 
-#include "ui/StatusPanel.h"
+#include "ui/WindowStatusBar.h"
+#include "ui/panes/FilterBar.h"
+#include "ui/panes/PaneLayout.h"
+#include "ui/panes/StatisticsCommands.h"
+#include "ui/panes/ToolBar.h"
 
 #include "core/IniFile.h"
 #include "core/LanguageIdentity.h"
 #include "core/LotteryDefinition.h"
 #include "core/TextFile.h"
 #include "ui/LanguageResource.h"
+#include "ui/LanguageSwitcher.h"
 #include "ui/panes/StatisticsPane.h"
 
-#include <QAction>
-#include <QActionGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLibraryInfo>
-#include <QLineEdit>
-#include <QMenu>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QSpinBox>
-#include <QSplitter>
 #include <QTabBar>
-#include <QTranslator>
 
 namespace kivora {
 
@@ -64,17 +59,19 @@ void MainWindow::readWindowSettings()
         QSize(ini.readInteger(kForm, QStringLiteral("Width"), 0),
             ini.readInteger(kForm, QStringLiteral("Height"), 0)));
     // Keys of later versions; a file without them reads as before.
-    m_numberListSort = std::clamp(ini.readInteger(kForm, QStringLiteral("NumberListSort"), 1), 0, 2);
-    m_statListSort = std::clamp(ini.readInteger(kForm, QStringLiteral("StatListSort"), -1), -1, 2);
-    m_savedSplitter = ini.readString(kForm, QStringLiteral("Splitter"), QString());
-    m_savedRightSplitter = ini.readString(kForm, QStringLiteral("RightSplitter"), QString());
+    m_statistics->restoreSorts(std::clamp(ini.readInteger(kForm, QStringLiteral("NumberListSort"), 1), 0, 2),
+        std::clamp(ini.readInteger(kForm, QStringLiteral("StatListSort"), -1), -1, 2));
+    m_panes->keepSplit(ini.readString(kForm, QStringLiteral("Splitter"), QString()),
+        ini.readString(kForm, QStringLiteral("RightSplitter"), QString()));
     const QString lastLottery = ini.readString(kForm, QStringLiteral("LastLottery"), QString());
-    m_keptLastDraws = ini.readInteger(kForm, QStringLiteral("LastDraws"), 0);
+    // The last-draws filter as it was left, quietly: the first load uses it.
+    m_filterBar->restoreLastDraws(ini.readInteger(kForm, QStringLiteral("LastDraws"), 0));
     m_startGeometry = QRect(pos(), size()); // the frame's place, the inner size
     if (ini.readBool(kForm, QStringLiteral("InitMax"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
-    m_langFile = QFileInfo(ini.readString(kForm, QStringLiteral("LangFile"), QStringLiteral("&russian.lng")))
-                     .fileName();
+    m_language->setFileName(
+        QFileInfo(ini.readString(kForm, QStringLiteral("LangFile"), QStringLiteral("&russian.lng")))
+            .fileName());
 
     applyLanguage(true);
 
@@ -87,7 +84,7 @@ void MainWindow::readWindowSettings()
         if (m_lotteryTabs->tabText(tab) == lastLottery)
             m_lotteryTabs->setCurrentIndex(tab);
     }
-    fillLanguageMenu();
+    m_language->fillMenu();
 }
 
 void MainWindow::placeOnScreen(const QPoint &topLeft, const QSize &storedSize)
@@ -112,53 +109,11 @@ void MainWindow::placeOnScreen(const QPoint &topLeft, const QSize &storedSize)
     move(position);
 }
 
-void MainWindow::fillLanguageMenu()
-{
-    // The items name the languages, read from their files; they carry no component
-    // name, so no language file translates them.
-    m_languageMenu->clear();
-    const QDir dir(m_folder.languageFolder());
-    const QStringList files = dir.entryList({ QStringLiteral("*.lng") }, QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        const LanguageIdentity identity = languageIdentity(IniFile(dir.filePath(file)).load(), file);
-        QString caption = identity.name;
-        QAction *item = m_languageMenu->addAction(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
-        item->setData(file);
-        item->setToolTip(file);
-        item->setCheckable(true);
-        item->setChecked(file == m_langFile);
-        m_langGroup->addAction(item);
-        connect(item, &QAction::triggered, this, [this, file] { switchLanguage(file); });
-    }
-}
-
-void MainWindow::applyQtTranslations()
-{
-    // Qt's own dialogs and buttons (file dialogs, Yes and No) in the language too.
-    if (m_qtTranslator) {
-        QCoreApplication::removeTranslator(m_qtTranslator.get());
-        m_qtTranslator.reset();
-    }
-    if (m_languageCode == QLatin1String("en"))
-        return;
-    auto translator = std::make_unique<QTranslator>();
-    if (translator->load(
-            QStringLiteral("qtbase_") + m_languageCode, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator.get());
-        m_qtTranslator = std::move(translator);
-    }
-}
-
-QString MainWindow::languagePath() const
-{
-    return QDir(m_folder.languageFolder()).filePath(m_langFile);
-}
-
 void MainWindow::applyLanguage(bool atStart)
 {
     // One reading of the file for every window; written once if texts were missing.
     QDir().mkpath(m_folder.languageFolder());
-    IniFile file(languagePath());
+    IniFile file(m_language->path());
     IniDocument doc = file.load();
     const IniDocument read = doc;
     LanguageResource(this, LanguageResource::Kind::MainWindow).apply(doc);
@@ -167,45 +122,26 @@ void MainWindow::applyLanguage(bool atStart)
     textfile::useMessages(m_messages);
     for (QWidget *dialog : languageDialogs(atStart))
         LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
-    m_languageCode = languageIdentity(doc, m_langFile).code;
-    applyQtTranslations();
+    m_language->setCode(languageIdentity(doc, m_language->fileName()).code);
     // A font from the file changes what every cell needs.
-    applyMetrics();
+    m_panes->applyMetrics();
     m_statisticsPane->setEmptyTitle(doc.readString(
         QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statisticsPane->emptyTitle()));
     // Only what was missing goes back, into the file as it is now.
     if (doc.isModified() && !file.update([&](IniDocument &current) { copyWrittenKeys(read, doc, current); }))
-        m_statusText->setText(m_messages("Str56").arg(file.lastError()));
+        m_statusBar->setStatusText(m_messages("Str56").arg(file.lastError()));
 }
 
-void MainWindow::switchLanguage(const QString &fileName)
+void MainWindow::switchLanguage()
 {
-    m_langFile = fileName;
     applyLanguage(false);
-    for (QAction *item : m_languageMenu->actions())
-        item->setChecked(item->data().toString() == fileName);
     // Texts made from the catalogue follow at once.
-    m_systemBox->setCurrentIndex(m_systemBox->count() > 0 ? 0 : -1);
-    rebuildPositionMenus();
+    QComboBox *systems = m_toolBar->systemBox();
+    systems->setCurrentIndex(systems->count() > 0 ? 0 : -1);
+    m_statistics->rebuildPositionMenus();
     if (load().ok)
-        m_statusText->setText(loadStatusText(load(), m_messages));
+        m_statusBar->setStatusText(loadStatusText(load(), m_messages));
     expandMarkedNumbers();
-}
-
-void MainWindow::onFirstShow()
-{
-    {
-        const QSignalBlocker blockBox(m_lastDrawsFilter);
-        const QSignalBlocker blockEdit(m_lastDrawsEdit);
-        if (m_keptLastDraws < 1) {
-            m_lastDrawsFilter->setChecked(false);
-        } else {
-            m_lastDrawsSpin->setValue(m_keptLastDraws);
-            m_lastDrawsEdit->setText(QString::number(m_keptLastDraws));
-            m_lastDrawsFilter->setChecked(true);
-        }
-    }
-    loadCurrentLottery();
 }
 
 void MainWindow::saveWindowSettings()
@@ -226,12 +162,6 @@ void MainWindow::saveWindowSettings()
         normal = m_startGeometry;
         position = m_startGeometry.topLeft();
     }
-    auto joined = [](const QList<int> &sizes) {
-        QStringList texts;
-        for (int size : sizes)
-            texts.append(QString::number(size));
-        return texts.join(QLatin1Char(','));
-    };
     // The window's own keys only, on the file as it is now: what a script or another
     // window changed while this one was open stays.
     const bool written = ini.update([&](IniDocument &document) {
@@ -241,14 +171,16 @@ void MainWindow::saveWindowSettings()
         document.writeString(kForm, QStringLiteral("Height"), QString::number(normal.height()));
         document.writeString(
             kForm, QStringLiteral("InitMax"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
-        document.writeString(kForm, QStringLiteral("LangFile"), m_langFile);
-        document.writeString(kForm, QStringLiteral("LastDraws"),
-            QString::number(m_lastDrawsFilter->isChecked() ? m_lastDrawsSpin->value() : 0));
+        document.writeString(kForm, QStringLiteral("LangFile"), m_language->fileName());
+        document.writeString(
+            kForm, QStringLiteral("LastDraws"), QString::number(m_filterBar->keptLastDraws()));
         document.writeString(kForm, QStringLiteral("LastLottery"), currentLottery());
-        document.writeString(kForm, QStringLiteral("Splitter"), joined(m_splitter->sizes()));
-        document.writeString(kForm, QStringLiteral("RightSplitter"), joined(m_rightSplitter->sizes()));
-        document.writeString(kForm, QStringLiteral("NumberListSort"), QString::number(m_numberListSort));
-        document.writeString(kForm, QStringLiteral("StatListSort"), QString::number(m_statListSort));
+        document.writeString(kForm, QStringLiteral("Splitter"), m_panes->splitText());
+        document.writeString(kForm, QStringLiteral("RightSplitter"), m_panes->rightSplitText());
+        document.writeString(
+            kForm, QStringLiteral("NumberListSort"), QString::number(m_statistics->numberListSort()));
+        document.writeString(
+            kForm, QStringLiteral("StatListSort"), QString::number(m_statistics->statListSort()));
     });
     if (!written)
         showError(m_messages("Str56").arg(ini.lastError()));

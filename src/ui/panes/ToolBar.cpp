@@ -1,0 +1,87 @@
+#include "ui/panes/ToolBar.h"
+
+#include "ui/Pictures.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+
+namespace kivora {
+
+ToolBar::ToolBar(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Panel1"));
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(2, 0, 2, 0);
+    row->setSpacing(2);
+
+    // Each button: its language-file name, picture and hint.
+    m_addButton = addButton(row, "BitBtn5", "add", QStringLiteral("Добавить результаты розыгрыша"));
+    connect(m_addButton, &QToolButton::clicked, this, &ToolBar::addResultsClicked);
+    m_clearButton = addButton(row, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"));
+    connect(m_clearButton, &QToolButton::clicked, this, &ToolBar::clearMarksClicked);
+    m_randomButton = addButton(row, "BitBtn1", "random", QStringLiteral("Номера выберет компьютер случайно"));
+    connect(m_randomButton, &QToolButton::clicked, this, &ToolBar::randomClicked);
+    m_statButton = addButton(row, "BitBtn3", "stat", QStringLiteral("Статистика"));
+    connect(m_statButton, &QToolButton::clicked, this, &ToolBar::popupStatisticsMenu);
+    row->addSpacing(8);
+
+    auto *systemLabel = new QLabel(QStringLiteral("Система"), this);
+    systemLabel->setObjectName(QStringLiteral("Label1"));
+    row->addWidget(systemLabel);
+    m_systemBox = new QComboBox(this);
+    m_systemBox->setObjectName(QStringLiteral("ComboBox1"));
+    connect(m_systemBox, qOverload<int>(&QComboBox::activated), this, &ToolBar::systemActivated);
+    m_systemBox->setToolTip(QStringLiteral("Выберите систему по которой хотите играть"));
+    m_systemBox->setMaxVisibleItems(30);
+    m_systemBox->setMinimumContentsLength(28);
+    m_systemBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    systemLabel->setBuddy(m_systemBox);
+    row->addWidget(m_systemBox);
+
+    m_saveButton = addButton(row, "BitBtn4", "save", QStringLiteral("Сохранить выбранные комбинации"));
+    connect(m_saveButton, &QToolButton::clicked, this, &ToolBar::saveClicked);
+    m_checkButton = addButton(
+        row, "BitBtn2", "check", QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"));
+    connect(m_checkButton, &QToolButton::clicked, this, &ToolBar::checkClicked);
+    m_exitButton = addButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"));
+    connect(m_exitButton, &QToolButton::clicked, this, &ToolBar::exitClicked);
+    m_markAllButton = addButton(row, "BitBtn8", "all", QStringLiteral("Выбрать все номера"));
+    connect(m_markAllButton, &QToolButton::clicked, this, &ToolBar::markAllClicked);
+    m_webButton = addButton(row, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"));
+    connect(m_webButton, &QToolButton::clicked, this, &ToolBar::webClicked);
+    row->addStretch(1);
+}
+
+QToolButton *ToolBar::addButton(QHBoxLayout *row, const char *name, const char *icon, const QString &hint)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(pictures::toolIcon(icon));
+    button->setIconSize(QSize(22, 22));
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    row->addWidget(button);
+    return button;
+}
+
+void ToolBar::popupStatisticsMenu()
+{
+    if (m_statisticsMenu)
+        m_statisticsMenu->popup(m_statButton->mapToGlobal(QPoint(10, m_statButton->height())));
+}
+
+void ToolBar::setCommandsEnabled(bool enabled)
+{
+    for (QWidget *control : { static_cast<QWidget *>(m_addButton), static_cast<QWidget *>(m_clearButton),
+             static_cast<QWidget *>(m_randomButton), static_cast<QWidget *>(m_statButton),
+             static_cast<QWidget *>(m_systemBox), static_cast<QWidget *>(m_saveButton),
+             static_cast<QWidget *>(m_checkButton), static_cast<QWidget *>(m_markAllButton),
+             static_cast<QWidget *>(m_webButton) })
+        control->setEnabled(enabled);
+}
+
+} // namespace kivora
