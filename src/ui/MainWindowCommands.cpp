@@ -84,7 +84,7 @@ void MainWindow::importResultsFile()
     }
     if (preview.exec() != QDialog::Accepted)
         return;
-    const QString help = m_folder.helpPagePath(m_languageCode) + QStringLiteral("#import");
+    const QString help = m_folder.helpPagePath(m_language->code()) + QStringLiteral("#import");
     if (!preview.merge()
         && !m_services.confirm(this, importReplaceQuestion(load().totalLines, basePath, m_messages), help))
         return;
