@@ -14,6 +14,8 @@
 #include "results/ImportResults.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
+#include "ui/RememberedFolders.h"
+#include "ui/WindowDialogs.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AddDrawDialog.h"
 #include "ui/dialogs/LedgerDialog.h"
@@ -52,7 +54,7 @@ void MainWindow::addResults()
 {
     if (!baseIsWritable())
         return;
-    if (m_addDialog->execFor(load()))
+    if (m_dialogs->addDraw()->execFor(load()))
         loadCurrentLottery();
 }
 
@@ -67,10 +69,11 @@ void MainWindow::importResultsFile()
     FileDialogRequest request;
     request.title = currentLottery() + m_messages("Str70");
     request.filters = { m_messages("Str71") };
-    const QString source = m_services.openFileName(this, inRememberedFolder(request, FileKind::Import));
+    const QString source
+        = m_services.openFileName(this, inRememberedFolder(m_folder, request, RememberedFolder::Import));
     if (source.isEmpty())
         return;
-    rememberFolder(FileKind::Import, source);
+    rememberFolder(m_folder, RememberedFolder::Import, source);
     // The file is read and the base written off the event loop; the base is replaced
     // only at the end, through a temporary file, so a cancelled import changes nothing.
     const QString basePath = load().basePath;
@@ -173,12 +176,12 @@ void MainWindow::openHelp(const QString &topic)
 
 void MainWindow::showAbout()
 {
-    m_aboutBox->exec();
+    m_dialogs->about()->exec();
 }
 
 void MainWindow::showSettings()
 {
-    m_settingsDialog->exec();
+    m_dialogs->settings()->exec();
 }
 
 } // namespace kivora
@@ -199,11 +202,12 @@ QStringList headerCaptions(const QAbstractItemModel *model)
 
 void MainWindow::exportList(const StatTableModel *model, const QString &groupCaption)
 {
-    const QString path = m_services.saveFileName(
-        this, inRememberedFolder(m_saveDialogTexts->request(1, QStringLiteral("htm")), FileKind::Html));
+    const QString path = m_services.saveFileName(this,
+        inRememberedFolder(
+            m_folder, m_dialogs->saveTexts()->request(1, QStringLiteral("htm")), RememberedFolder::Html));
     if (path.isEmpty())
         return;
-    rememberFolder(FileKind::Html, path);
+    rememberFolder(m_folder, RememberedFolder::Html, path);
     // The job writes from the list as it stands: its table and display order.
     const auto table = model->sharedTable();
     const std::vector<int> order = model->order();
@@ -243,23 +247,6 @@ void MainWindow::exportNumberListHtml()
     exportList(m_numberModel, m_numberPane->title());
 }
 
-void MainWindow::exportCombinationListHtml()
-{
-    if (!load().ok || !combinationsCanBeSaved())
-        return;
-    const QString path = m_services.saveFileName(
-        this, inRememberedFolder(m_saveDialogTexts->request(1, QStringLiteral("htm")), FileKind::Html));
-    if (path.isEmpty())
-        return;
-    rememberFolder(FileKind::Html, path);
-    QString error;
-    if (!writeHtmlDocument(path, ticketsDocumentOfList(), &error)) {
-        showError(m_messages("Str56").arg(error));
-        return;
-    }
-    m_services.openUrl(path);
-}
-
 void MainWindow::startCalculator()
 {
     // The user's own choice, or the first calculator installed.
@@ -278,8 +265,8 @@ void MainWindow::showLedger()
 {
     if (!baseIsWritable())
         return;
-    if (m_ledgerDialog->openFor(currentLottery(), load().basePath))
-        m_ledgerDialog->exec();
+    if (m_dialogs->ledger()->openFor(currentLottery(), load().basePath))
+        m_dialogs->ledger()->exec();
 }
 
 } // namespace kivora

@@ -6,12 +6,12 @@
 
 #include "statistics/DrawHighlight.h"
 #include "ui/StatusPanel.h"
-#include "ui/models/CombinationListModel.h"
 #include "ui/models/StatTableModel.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
 #include "ui/panes/TicketsPane.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -72,12 +72,10 @@ QWidget *MainWindow::createRightPanel()
     connect(m_numberPane, &NumberPane::sortChosen, this, [this](int column) {
         m_sortColumn = column;
         m_numberListSort = column;
-        expandMarkedNumbers();
+        m_play->expandMarkedNumbers();
     });
-    connect(m_numberPane, &NumberPane::marksChanged, this, [this] { expandMarkedNumbers(); });
     connect(m_numberPane, &NumberPane::numberSelected, this,
         [this](int number) { m_resultsPane->setHighlight(drawsWithNumber(load().draws, number)); });
-    connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
     connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
 
     m_statisticsPane = new StatisticsPane(m_rightPanel);
@@ -85,13 +83,6 @@ QWidget *MainWindow::createRightPanel()
     connectStatisticsPane();
 
     m_ticketsPane = new TicketsPane(m_rightPanel);
-    m_combinationModel = m_ticketsPane->model();
-    connect(m_ticketsPane, &TicketsPane::activated, this, [this] { showCombinationsAsText(); });
-    connect(m_ticketsPane->deleteAction(), &QAction::triggered, this, [this] { deleteCombination(); });
-    connect(m_ticketsPane->saveAction(), &QAction::triggered, this, [this] { saveCombinations(); });
-    connect(
-        m_ticketsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationListHtml(); });
-    connect(m_ticketsPane->printAction(), &QAction::triggered, this, [this] { printCombinations(); });
 
     // The three panes share the width by a splitter of their own, so that none forces
     // the window wider than a small screen.
@@ -113,6 +104,36 @@ QWidget *MainWindow::createRightPanel()
     return m_rightPanel;
 }
 
+void MainWindow::createPlayCommands()
+{
+    // The play side gets the panes and panels it works on, and asks the window for
+    // what only the window does.
+    PlayWindowParts parts;
+    parts.window = this;
+    parts.session = m_session;
+    parts.folder = &m_folder;
+    parts.messages = &m_messages;
+    parts.services = &m_services;
+    parts.dialogs = m_dialogs.get();
+    parts.numberPane = m_numberPane;
+    parts.statisticsPane = m_statisticsPane;
+    parts.ticketsPane = m_ticketsPane;
+    parts.resultsPane = m_resultsPane;
+    parts.systemBox = m_systemBox;
+    parts.statusText = m_statusText;
+    parts.markStatus = m_markStatus;
+    parts.ticketStatus = m_ticketStatus;
+    parts.currentLottery = [this] { return currentLottery(); };
+    parts.languageCode = [this] { return m_languageCode; };
+    parts.showProgress = [this](int min, int max, int position) { showProgress(min, max, position); };
+    parts.showTextFile = [this](const QString &path, bool wait) { showTextFile(path, wait); };
+    parts.showWait = [this] { showWait(); };
+    parts.showAllPairs
+        = [this](std::function<void()> then) { runCombinations(2, Family::All, true, std::move(then)); };
+    parts.markStatRow = [this](int row) { markStatRow(row); };
+    m_play = new PlayCommands(std::move(parts), this);
+}
+
 void MainWindow::connectStatisticsPane()
 {
     StatisticsPane *pane = m_statisticsPane;
@@ -124,7 +145,7 @@ void MainWindow::connectStatisticsPane()
     });
     connect(pane, &StatisticsPane::rowActivated, this, [this](int row) {
         markStatRow(row);
-        expandMarkedNumbers();
+        m_play->expandMarkedNumbers();
     });
     connect(pane, &StatisticsPane::drawSelected, this, [this](int row) {
         if (row < load().draws.rowCount())

@@ -4,7 +4,6 @@
 #include "ui/MainWindow.h"
 
 #include "ui/PlatformServices.h"
-#include "ui/dialogs/ChartsDialog.h"
 
 #include "ui/StatusPanel.h"
 
@@ -16,6 +15,8 @@
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/panes/TicketsPane.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -107,7 +108,7 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
                 showError(load().error);
                 return;
             }
-            expandMarkedNumbers();
+            m_play->expandMarkedNumbers();
             if (then)
                 then();
         },
@@ -117,9 +118,6 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
 void MainWindow::onLoadChanged()
 {
     showLoad();
-    // Open charts follow the lottery and its filters.
-    if (m_charts->isVisible())
-        m_charts->setLoad(m_session->loaded(), currentLottery());
 }
 
 void MainWindow::showLoad()
@@ -154,7 +152,7 @@ void MainWindow::showLoad()
     m_numberPane->showTable(std::move(numbers), m_sortColumn);
     m_statusText->setText(load().ok ? loadStatusText(load(), m_messages) : QString());
     if (!load().ok) {
-        m_combinationModel->setList(CombinationList());
+        m_ticketsPane->model()->setList(CombinationList());
         m_markStatus->clear();
     }
     // The panes share the width by what this lottery's draws need, unless the player

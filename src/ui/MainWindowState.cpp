@@ -10,7 +10,9 @@
 #include "core/LotteryDefinition.h"
 #include "core/TextFile.h"
 #include "ui/LanguageResource.h"
+#include "ui/WindowDialogs.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -165,7 +167,7 @@ void MainWindow::applyLanguage(bool atStart)
     m_messages.restoreBuiltIn();
     LanguageResource::applyMessages(m_messages, doc);
     textfile::useMessages(m_messages);
-    for (QWidget *dialog : languageDialogs(atStart))
+    for (QWidget *dialog : m_dialogs->translated(atStart))
         LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
     m_languageCode = languageIdentity(doc, m_langFile).code;
     applyQtTranslations();
@@ -189,7 +191,7 @@ void MainWindow::switchLanguage(const QString &fileName)
     rebuildPositionMenus();
     if (load().ok)
         m_statusText->setText(loadStatusText(load(), m_messages));
-    expandMarkedNumbers();
+    m_play->expandMarkedNumbers();
 }
 
 void MainWindow::onFirstShow()

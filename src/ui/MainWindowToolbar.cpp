@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/Pictures.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,10 +52,10 @@ QWidget *MainWindow::createToolbar()
     // Each button: its language-file name, picture, hint and command.
     m_addButton = addToolButton(
         row, "BitBtn5", "add", QStringLiteral("Добавить результаты розыгрыша"), [this] { addResults(); });
-    m_clearButton = addToolButton(
-        row, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"), [this] { clearMarks(); });
+    m_clearButton = addToolButton(row, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"),
+        [this] { m_play->clearMarks(); });
     m_randomButton = addToolButton(row, "BitBtn1", "random",
-        QStringLiteral("Номера выберет компьютер случайно"), [this] { markRandomNumbers(); });
+        QStringLiteral("Номера выберет компьютер случайно"), [this] { m_play->markRandomNumbers(); });
     m_statButton = addToolButton(row, "BitBtn3", "stat", QStringLiteral("Статистика"),
         [this] { m_statMenu->popup(m_statButton->mapToGlobal(QPoint(10, m_statButton->height()))); });
     row->addSpacing(8);
@@ -64,7 +65,6 @@ QWidget *MainWindow::createToolbar()
     row->addWidget(systemLabel);
     m_systemBox = new QComboBox(m_toolbar);
     m_systemBox->setObjectName(QStringLiteral("ComboBox1"));
-    connect(m_systemBox, qOverload<int>(&QComboBox::activated), this, [this] { expandMarkedNumbers(); });
     m_systemBox->setToolTip(QStringLiteral("Выберите систему по которой хотите играть"));
     m_systemBox->setMaxVisibleItems(30);
     m_systemBox->setMinimumContentsLength(28);
@@ -73,14 +73,14 @@ QWidget *MainWindow::createToolbar()
     row->addWidget(m_systemBox);
 
     m_saveButton = addToolButton(row, "BitBtn4", "save", QStringLiteral("Сохранить выбранные комбинации"),
-        [this] { saveCombinations(); });
+        [this] { m_play->saveCombinations(); });
     m_checkButton = addToolButton(row, "BitBtn2", "check",
         QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"),
-        [this] { checkSavedCombinations(); });
+        [this] { m_play->checkSavedCombinations(); });
     m_exitButton
         = addToolButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"), [this] { close(); });
     m_markAllButton = addToolButton(
-        row, "BitBtn8", "all", QStringLiteral("Выбрать все номера"), [this] { markAllNumbers(); });
+        row, "BitBtn8", "all", QStringLiteral("Выбрать все номера"), [this] { m_play->markAllNumbers(); });
     m_webButton = addToolButton(row, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"),
         [this] { openResultsWebPage(); });
     row->addStretch(1);
