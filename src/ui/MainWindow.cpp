@@ -1,8 +1,8 @@
 #include "ui/MainWindow.h"
 
-#include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
 #include "ui/WaitWindow.h"
+#include "ui/WindowDialogs.h"
 #include "ui/WindowStatusBar.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AddDrawDialog.h"
@@ -13,8 +13,10 @@
 #include "ui/dialogs/SystemDialog.h"
 #include "ui/dialogs/TicketFiltersDialog.h"
 #include "ui/models/DrawTableModel.h"
+#include "ui/models/StatTableModel.h"
 #include "ui/panes/PaneLayout.h"
 #include "ui/panes/StatisticsCommands.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -39,23 +41,11 @@ MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, 
     connect(m_session, &LotterySession::loadChanged, this, &MainWindow::onLoadChanged);
     connect(m_wait.get(), &WaitWindow::cancelRequested, this, &MainWindow::onJobCancelledByUser);
     setWindowTitle(QStringLiteral("Kivora - В помощь игроку в ЛОТО"));
-    m_openDialogTexts = new FileDialogTexts("OpenDialog1", QStringLiteral("Сохраненные комбинации"),
-        QStringLiteral("Лотокомбинации|*.ltc|Все файлы|*.*"), this);
-    m_saveDialogTexts = new FileDialogTexts("SaveDialog1", QStringLiteral("Сохранить"),
-        QStringLiteral("Лотокомбинации|*.ltc|HTML файлы|*.htm|Все файлы|*.*"), this);
+    m_dialogs = std::make_unique<WindowDialogs>(this);
     createPanes();
     createMenus();
-    m_aboutBox = new AboutDialog(this);
-    m_addDialog = new AddDrawDialog(m_messages, m_services, this);
-    m_ledgerDialog = new LedgerDialog(m_messages, m_services, this);
-    m_settingsDialog = new SettingsDialog(m_folder, m_messages, m_services, this);
-    m_systemDialog = new SystemDialog(m_folder, this);
-    m_filtersDialog = new TicketFiltersDialog(this);
-    m_charts = new ChartsDialog(m_messages, m_services, this);
-    m_analysis = new AnalysisDialog(m_messages, m_services, this);
-    connect(m_analysis, &AnalysisDialog::backtestRequested, this,
-        [this](backtest::Options options) { runBacktest(options); });
-    connect(m_systemDialog, &SystemDialog::systemChosen, this, &MainWindow::onSystemChosen);
+    m_dialogs->createDialogs(m_folder, m_messages, m_services);
+    createPlayCommands();
     readWindowSettings();
 }
 
@@ -130,22 +120,6 @@ void MainWindow::closeWait()
 void MainWindow::showError(const QString &text)
 {
     m_services.showMessage(this, text, PlatformServices::MessageKind::Error);
-}
-
-} // namespace kivora
-
-namespace kivora {
-
-QList<QWidget *> MainWindow::languageDialogs(bool atStart) const
-{
-    // The system dialog keeps the language it was created with.
-    QList<QWidget *> dialogs = { m_aboutBox, m_addDialog, m_ledgerDialog, m_settingsDialog, m_filtersDialog,
-        m_charts, m_analysis };
-    if (atStart)
-        dialogs.append(m_systemDialog);
-    for (const char *name : { "WheelMakeDialog", "WheelCheckDialog" })
-        dialogs.append(findChild<QDialog *>(QLatin1String(name), Qt::FindDirectChildrenOnly));
-    return dialogs;
 }
 
 } // namespace kivora

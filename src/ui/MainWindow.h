@@ -2,17 +2,15 @@
 
 // The main window: a shell over four panes (results, numbers, statistics, tickets),
 // each of which owns its views, models and pop-up menu, and over the tool, filter and
-// status bars. The window keeps the menu bar, the tabs, the window state, the language
-// and the long-lived dialogs; it wires the lottery session to the parts and every
-// command to the domain functions. Building the window and menus, and each group of
-// commands, live in their own MainWindow*.cpp files.
+// status bars. The window keeps the menu bar, the tabs, the window state and the
+// language; it wires the lottery session to the parts and every command to the domain
+// functions. The play commands (marks, systems, tickets, forecasts, analysis) are
+// PlayCommands', the long-lived dialogs WindowDialogs'. Building the window and menus,
+// and each group of the window's own commands, live in their own MainWindow*.cpp files.
 
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 #include "core/Progress.h"
-#include "forecast/Backtest.h"
-#include "play/SystemTemplate.h"
-#include "play/TicketSummary.h"
 #include "ui/LotterySession.h"
 #include "ui/PlatformServices.h"
 
@@ -28,13 +26,6 @@ class QTabBar;
 
 namespace kivora {
 
-class CombinationListModel;
-class FileDialogTexts;
-class SystemDialog;
-class AboutDialog;
-class AddDrawDialog;
-class LedgerDialog;
-class SettingsDialog;
 class PlatformServices;
 class StatTableModel;
 class FilterBar;
@@ -44,22 +35,18 @@ class StatisticsCommands;
 class ToolBar;
 class WindowStatusBar;
 class WaitWindow;
-class TicketFiltersDialog;
-class ChartsDialog;
-class AnalysisDialog;
 class JobRunner;
 class NumberPane;
+class PlayCommands;
 class ResultsPane;
 class StatisticsPane;
 class TicketsPane;
+class WindowDialogs;
 
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 public:
-    // The kinds of file whose dialogs remember their folder.
-    enum class FileKind { Combinations, Html, Import };
-
     MainWindow(const ProgramFolder &folder, PlatformServices &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -103,6 +90,7 @@ private:
     void createPanes();
     void connectPanes();
     void connectBars();
+    void createPlayCommands();
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption, std::function<void()> command);
 
@@ -113,47 +101,9 @@ private:
     // The user chose another language file: every text follows at once.
     void switchLanguage();
     void applyLanguage(bool atStart);
-    // The dialogs a language file translates (the system dialog only at start-up).
-    QList<QWidget *> languageDialogs(bool atStart) const;
 
     // Results (MainWindowResults.cpp).
     void showLoad();
-
-    // Play (MainWindowPlay.cpp).
-    void markAllNumbers();
-    void clearMarks();
-    void markRandomNumbers();
-    void expandMarkedNumbers();
-    void chooseSystem();
-    void deleteCombination();
-    void saveCombinations();
-    void openSavedCombinations();
-    void showCombinationsAsText();
-    void checkSavedCombinations();
-    void forecastNumbers();
-    void forecastPairs();
-    void chooseSystemFor(int marked);
-    // False, after saying why, when the combination list holds no combination.
-    bool combinationsCanBeSaved();
-    void printCombinations();
-    // Charts and the honest reports (MainWindowAnalysis.cpp).
-    void showCharts();
-    void showNumberChart();
-    void showRandomness();
-    void openBacktest(int method);
-    void runBacktest(const backtest::Options &options);
-    void offerBacktest(int method, int marked);
-    void editTicketFilters();
-    // Abbreviated systems: make one and add it to the list; check the current one.
-    void makeWheelSystem();
-    void checkCurrentSystem();
-    QString ticketsDocumentOfList() const;
-    // The notes of a saved file's header line: the filters, the cost.
-    QString headerNotes() const;
-    void showSavedCombinationsAsText();
-    // Says that the forecast marked fewer numbers than the system uses.
-    void tellIncompleteForecast(int marked);
-    void onSystemChosen(int index);
 
     // Reports, services and commands that only open something (MainWindowCommands.cpp).
     void addResults();
@@ -164,8 +114,6 @@ private:
     void showTextFile(const QString &path, bool wait);
     void exportCombinationViewHtml();
     void exportNumberListHtml();
-    void exportCombinationListHtml();
-    void showOdds();
     void showLedger();
     void startCalculator();
     void openResultsWebPage();
@@ -179,10 +127,6 @@ private:
     // False, after saying why, when the current lottery's files must not be written:
     // no lottery, or its base could not be loaded.
     bool baseIsWritable();
-    // A file dialog's request that starts in the folder last used for that kind of file
-    // (MainWindowFolders.cpp), and the choice that moves it.
-    FileDialogRequest inRememberedFolder(FileDialogRequest request, FileKind kind) const;
-    void rememberFolder(FileKind kind, const QString &chosenPath);
     void exportList(const StatTableModel *model, const QString &groupCaption);
     void showError(const QString &text);
     void showWait();
@@ -227,28 +171,16 @@ private:
     StatisticsPane *m_statisticsPane = nullptr;
     TicketsPane *m_ticketsPane = nullptr;
     StatisticsCommands *m_statistics = nullptr;
-    CombinationListModel *m_combinationModel = nullptr; // the tickets pane's
-    TemplateCache m_templates;
-    QString m_reportedTemplate; // the unreadable template last reported
-    TicketSummary m_ticketSummary; // of the combination list on show
-    QString m_filtersNote; // the filters that cut the list, for a saved file's header
-    FileDialogTexts *m_openDialogTexts = nullptr;
-    FileDialogTexts *m_saveDialogTexts = nullptr;
 
     // Menus and commands.
     QAction *m_lotteryInfoAction = nullptr; // shown only for a lottery with an address
 
     std::unique_ptr<WaitWindow> m_wait;
 
-    // Dialogs live for the whole run.
-    AboutDialog *m_aboutBox = nullptr;
-    AddDrawDialog *m_addDialog = nullptr;
-    SystemDialog *m_systemDialog = nullptr;
-    LedgerDialog *m_ledgerDialog = nullptr;
-    SettingsDialog *m_settingsDialog = nullptr;
-    TicketFiltersDialog *m_filtersDialog = nullptr;
-    ChartsDialog *m_charts = nullptr;
-    AnalysisDialog *m_analysis = nullptr;
+    // The dialogs and file dialog texts that live for the whole run.
+    std::unique_ptr<WindowDialogs> m_dialogs;
+    // The play side: marks, systems, the ticket list, forecasts and analysis.
+    PlayCommands *m_play = nullptr;
 };
 
 } // namespace kivora

@@ -19,6 +19,8 @@
 #include "results/import/ImportReport.h"
 #include "ui/FileDialogTexts.h"
 #include "ui/PlatformServices.h"
+#include "ui/RememberedFolders.h"
+#include "ui/WindowDialogs.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AddDrawDialog.h"
 #include "ui/dialogs/ImportPreviewDialog.h"
@@ -58,7 +60,7 @@ void MainWindow::addResults()
 {
     if (!baseIsWritable())
         return;
-    if (m_addDialog->execFor(load()))
+    if (m_dialogs->addDraw()->execFor(load()))
         loadCurrentLottery();
 }
 
@@ -69,10 +71,11 @@ void MainWindow::importResultsFile()
     FileDialogRequest request;
     request.title = currentLottery() + m_messages("Str70");
     request.filters = { m_messages("Str71") };
-    const QString source = m_services.openFileName(this, inRememberedFolder(request, FileKind::Import));
+    const QString source
+        = m_services.openFileName(this, inRememberedFolder(m_folder, request, RememberedFolder::Import));
     if (source.isEmpty())
         return;
-    rememberFolder(FileKind::Import, source);
+    rememberFolder(m_folder, RememberedFolder::Import, source);
     // The preview reads the file and plans the import; nothing is written before OK.
     const QString basePath = load().basePath;
     const LotteryDefinition definition = load().definition;
@@ -201,12 +204,12 @@ void MainWindow::openHelp(const QString &topic)
 
 void MainWindow::showAbout()
 {
-    m_aboutBox->exec();
+    m_dialogs->about()->exec();
 }
 
 void MainWindow::showSettings()
 {
-    m_settingsDialog->exec();
+    m_dialogs->settings()->exec();
 }
 
 } // namespace kivora
@@ -227,11 +230,12 @@ QStringList headerCaptions(const QAbstractItemModel *model)
 
 void MainWindow::exportList(const StatTableModel *model, const QString &groupCaption)
 {
-    const QString path = m_services.saveFileName(
-        this, inRememberedFolder(m_saveDialogTexts->request(1, QStringLiteral("htm")), FileKind::Html));
+    const QString path = m_services.saveFileName(this,
+        inRememberedFolder(
+            m_folder, m_dialogs->saveTexts()->request(1, QStringLiteral("htm")), RememberedFolder::Html));
     if (path.isEmpty())
         return;
-    rememberFolder(FileKind::Html, path);
+    rememberFolder(m_folder, RememberedFolder::Html, path);
     // The job writes from the list as it stands: its table and display order.
     const auto table = model->sharedTable();
     const std::vector<int> order = model->order();
@@ -269,22 +273,6 @@ void MainWindow::exportNumberListHtml()
     exportList(m_numberPane->model(), m_numberPane->title());
 }
 
-void MainWindow::exportCombinationListHtml()
-{
-    if (!load().ok || !combinationsCanBeSaved())
-        return;
-    const QString path = m_services.saveFileName(
-        this, inRememberedFolder(m_saveDialogTexts->request(1, QStringLiteral("htm")), FileKind::Html));
-    if (path.isEmpty())
-        return;
-    rememberFolder(FileKind::Html, path);
-    if (const Done written = writeHtmlDocument(path, ticketsDocumentOfList()); !written) {
-        showError(failureMessage(written.failure(), m_messages));
-        return;
-    }
-    m_services.openUrl(path);
-}
-
 void MainWindow::startCalculator()
 {
     // The user's own choice, or the first calculator installed.
@@ -303,8 +291,8 @@ void MainWindow::showLedger()
 {
     if (!baseIsWritable())
         return;
-    if (m_ledgerDialog->openFor(currentLottery(), load().basePath))
-        m_ledgerDialog->exec();
+    if (m_dialogs->ledger()->openFor(currentLottery(), load().basePath))
+        m_dialogs->ledger()->exec();
 }
 
 } // namespace kivora

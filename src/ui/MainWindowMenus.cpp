@@ -9,6 +9,7 @@
 #include "ui/dialogs/WheelCheckDialog.h"
 #include "ui/dialogs/WheelMakeDialog.h"
 #include "ui/panes/StatisticsCommands.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -33,12 +34,12 @@ void MainWindow::createMenus()
 
     QMenu *file = subMenu(this, nullptr, "N1", QStringLiteral("&Файл"));
     bar->addMenu(file);
-    addCommand(
-        file, "N11", QStringLiteral("&Открыть сохраненные комбинации"), [this] { openSavedCombinations(); });
+    addCommand(file, "N11", QStringLiteral("&Открыть сохраненные комбинации"),
+        [this] { m_play->openSavedCombinations(); });
     addCommand(file, "N11Text", QStringLiteral("Показать сохраненные комбинации как &текст"),
-        [this] { showSavedCombinationsAsText(); });
-    QAction *save = addCommand(
-        file, "N12", QStringLiteral("&Сохранить выбранные комбинации"), [this] { saveCombinations(); });
+        [this] { m_play->showSavedCombinationsAsText(); });
+    QAction *save = addCommand(file, "N12", QStringLiteral("&Сохранить выбранные комбинации"),
+        [this] { m_play->saveCombinations(); });
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
     QAction *exit = addCommand(file, "N13", QStringLiteral("&Выход"), [this] { close(); });
@@ -54,9 +55,9 @@ void MainWindow::createMenus()
 
     QMenu *numbers = subMenu(this, nullptr, "N3", QStringLiteral("&Номера"));
     bar->addMenu(numbers);
-    addCommand(numbers, "N22", QStringLiteral("Выбрать все"), [this] { markAllNumbers(); });
-    addCommand(numbers, "N23", QStringLiteral("Убрать все пометки"), [this] { clearMarks(); });
-    addCommand(numbers, "N24", QStringLiteral("Случайный выбор"), [this] { markRandomNumbers(); });
+    addCommand(numbers, "N22", QStringLiteral("Выбрать все"), [this] { m_play->markAllNumbers(); });
+    addCommand(numbers, "N23", QStringLiteral("Убрать все пометки"), [this] { m_play->clearMarks(); });
+    addCommand(numbers, "N24", QStringLiteral("Случайный выбор"), [this] { m_play->markRandomNumbers(); });
 
     QMenu *stat = subMenu(this, nullptr, "N4", QStringLiteral("С&татистика"));
     bar->addMenu(stat);
@@ -99,35 +100,36 @@ void MainWindow::createMenus()
     positions->addMenu(m_statistics->ascendingOrderMenu());
     stat->addAction(m_statistics->additionalAction());
     stat->addSeparator();
-    addCommand(stat, "N4Charts", QStringLiteral("&Графики..."), [this] { showCharts(); });
-    addCommand(stat, "N4Random", QStringLiteral("Проверка &случайности..."), [this] { showRandomness(); });
+    addCommand(stat, "N4Charts", QStringLiteral("&Графики..."), [this] { m_play->showCharts(); });
+    addCommand(
+        stat, "N4Random", QStringLiteral("Проверка &случайности..."), [this] { m_play->showRandomness(); });
     addCommand(stat, "N4Backtest", QStringLiteral("Проверка прогнозов на &прошлых розыгрышах..."),
-        [this] { openBacktest(static_cast<int>(backtest::Method::ForecastNumbers)); });
+        [this] { m_play->openBacktest(static_cast<int>(backtest::Method::ForecastNumbers)); });
 
     QMenu *forecast = subMenu(this, nullptr, "N10", QStringLiteral("&Прогноз"));
     bar->addMenu(forecast);
     QMenu *tarvela = subMenu(this, forecast, "N52", QStringLiteral("по методу Tarvela"));
-    addCommand(tarvela, "N53", QStringLiteral("номера"), [this] { forecastNumbers(); });
-    addCommand(tarvela, "N54", QStringLiteral("пары номеров"), [this] { forecastPairs(); });
+    addCommand(tarvela, "N53", QStringLiteral("номера"), [this] { m_play->forecastNumbers(); });
+    addCommand(tarvela, "N54", QStringLiteral("пары номеров"), [this] { m_play->forecastPairs(); });
 
     QMenu *system = subMenu(this, nullptr, "N15", QStringLiteral("Игра по &системе"));
     bar->addMenu(system);
-    addCommand(system, "N14", QStringLiteral("Выбрать систему"), [this] { chooseSystem(); });
+    addCommand(system, "N14", QStringLiteral("Выбрать систему"), [this] { m_play->chooseSystem(); });
+    addCommand(system, "N16", QStringLiteral("Удалить выделенную комбинацию"),
+        [this] { m_play->deleteCombination(); });
+    addCommand(system, "N18", QStringLiteral("Сохранить выбранные комбинации"),
+        [this] { m_play->saveCombinations(); });
     addCommand(
-        system, "N16", QStringLiteral("Удалить выделенную комбинацию"), [this] { deleteCombination(); });
+        system, "N15Filters", QStringLiteral("&Фильтры билетов..."), [this] { m_play->editTicketFilters(); });
     addCommand(
-        system, "N18", QStringLiteral("Сохранить выбранные комбинации"), [this] { saveCombinations(); });
-    addCommand(system, "N15Filters", QStringLiteral("&Фильтры билетов..."), [this] { editTicketFilters(); });
-    addCommand(system, "N15Make", QStringLiteral("&Создать систему..."), [this] { makeWheelSystem(); });
-    addCommand(system, "N15Check", QStringLiteral("Про&верить систему..."), [this] { checkCurrentSystem(); });
-    // Their dialogs live as long as the window, so that a language switch reaches them.
-    new WheelMakeDialog(m_messages, this);
-    new WheelCheckDialog(m_messages, this);
-    QAction *print
-        = addCommand(system, "N18Print", QStringLiteral("&Печать..."), [this] { printCombinations(); });
+        system, "N15Make", QStringLiteral("&Создать систему..."), [this] { m_play->makeWheelSystem(); });
+    addCommand(system, "N15Check", QStringLiteral("Про&верить систему..."),
+        [this] { m_play->checkCurrentSystem(); });
+    QAction *print = addCommand(
+        system, "N18Print", QStringLiteral("&Печать..."), [this] { m_play->printCombinations(); });
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),
-        [this] { checkSavedCombinations(); });
+        [this] { m_play->checkSavedCombinations(); });
 
     QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Нас&тройка"));
     bar->addMenu(settings);
@@ -147,7 +149,7 @@ void MainWindow::createMenus()
     bar->addMenu(help);
     QAction *helpItem = addCommand(help, "N28", QStringLiteral("Помощь"), [this] { openHelp(QString()); });
     helpItem->setShortcut(QKeySequence(Qt::Key_F1));
-    addCommand(help, "N17", QStringLiteral("Шансы на выигрыш"), [this] { showOdds(); });
+    addCommand(help, "N17", QStringLiteral("Шансы на выигрыш"), [this] { m_play->showOdds(); });
     addCommand(help, "N29", QStringLiteral("Kivora в Интернете"), [this] { openHomePage(); });
     addCommand(help, "N30", QStringLiteral("О программе"), [this] { showAbout(); });
 }

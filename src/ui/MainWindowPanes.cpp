@@ -4,6 +4,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/LanguageSwitcher.h"
 #include "ui/WindowStatusBar.h"
 #include "ui/panes/FilterBar.h"
 #include "ui/panes/NumberPane.h"
@@ -13,6 +14,7 @@
 #include "ui/panes/StatisticsPane.h"
 #include "ui/panes/TicketsPane.h"
 #include "ui/panes/ToolBar.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,14 +46,14 @@ void MainWindow::createPanes()
     m_numberPane = m_panes->numberPane();
     m_statisticsPane = m_panes->statisticsPane();
     m_ticketsPane = m_panes->ticketsPane();
-    m_combinationModel = m_ticketsPane->model();
     layout->addWidget(m_panes, 1);
     setCentralWidget(central);
     m_statusBar = new WindowStatusBar(this);
     setStatusBar(m_statusBar);
     m_statistics
         = new StatisticsCommands(*m_session, m_messages, m_resultsPane, m_numberPane, m_statisticsPane, this);
-    connect(m_statistics, &StatisticsCommands::numbersChanged, this, [this] { expandMarkedNumbers(); });
+    connect(
+        m_statistics, &StatisticsCommands::numbersChanged, this, [this] { m_play->expandMarkedNumbers(); });
     connectPanes();
     connectBars();
 
@@ -65,33 +67,63 @@ void MainWindow::connectPanes()
         m_statusBar->setPanelWidths(
             m_resultsPane->width() + 4, m_numberPane->width() + 2, m_statisticsPane->width() + 2);
     });
-    connect(m_numberPane, &NumberPane::marksChanged, this, [this] { expandMarkedNumbers(); });
-    connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
+    connect(m_numberPane, &NumberPane::marksChanged, this, [this] { m_play->expandMarkedNumbers(); });
+    connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { m_play->showNumberChart(); });
     connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
     connect(
         m_statisticsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationViewHtml(); });
-    connect(m_ticketsPane, &TicketsPane::activated, this, [this] { showCombinationsAsText(); });
-    connect(m_ticketsPane->deleteAction(), &QAction::triggered, this, [this] { deleteCombination(); });
-    connect(m_ticketsPane->saveAction(), &QAction::triggered, this, [this] { saveCombinations(); });
+    connect(m_ticketsPane, &TicketsPane::activated, this, [this] { m_play->showCombinationsAsText(); });
     connect(
-        m_ticketsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationListHtml(); });
-    connect(m_ticketsPane->printAction(), &QAction::triggered, this, [this] { printCombinations(); });
+        m_ticketsPane->deleteAction(), &QAction::triggered, this, [this] { m_play->deleteCombination(); });
+    connect(m_ticketsPane->saveAction(), &QAction::triggered, this, [this] { m_play->saveCombinations(); });
+    connect(m_ticketsPane->exportAction(), &QAction::triggered, this,
+        [this] { m_play->exportCombinationListHtml(); });
+    connect(m_ticketsPane->printAction(), &QAction::triggered, this, [this] { m_play->printCombinations(); });
 }
 
 void MainWindow::connectBars()
 {
     m_toolBar->setStatisticsMenu(m_statistics->popupMenu());
     connect(m_toolBar, &ToolBar::addResultsClicked, this, [this] { addResults(); });
-    connect(m_toolBar, &ToolBar::clearMarksClicked, this, [this] { clearMarks(); });
-    connect(m_toolBar, &ToolBar::randomClicked, this, [this] { markRandomNumbers(); });
-    connect(m_toolBar, &ToolBar::systemActivated, this, [this] { expandMarkedNumbers(); });
-    connect(m_toolBar, &ToolBar::saveClicked, this, [this] { saveCombinations(); });
-    connect(m_toolBar, &ToolBar::checkClicked, this, [this] { checkSavedCombinations(); });
+    connect(m_toolBar, &ToolBar::clearMarksClicked, this, [this] { m_play->clearMarks(); });
+    connect(m_toolBar, &ToolBar::randomClicked, this, [this] { m_play->markRandomNumbers(); });
+    connect(m_toolBar, &ToolBar::systemActivated, this, [this] { m_play->expandMarkedNumbers(); });
+    connect(m_toolBar, &ToolBar::saveClicked, this, [this] { m_play->saveCombinations(); });
+    connect(m_toolBar, &ToolBar::checkClicked, this, [this] { m_play->checkSavedCombinations(); });
     connect(m_toolBar, &ToolBar::exitClicked, this, [this] { close(); });
-    connect(m_toolBar, &ToolBar::markAllClicked, this, [this] { markAllNumbers(); });
+    connect(m_toolBar, &ToolBar::markAllClicked, this, [this] { m_play->markAllNumbers(); });
     connect(m_toolBar, &ToolBar::webClicked, this, [this] { openResultsWebPage(); });
     // A filter the user changed loads the lottery again under it.
     connect(m_filterBar, &FilterBar::filterChosen, this, [this] { loadCurrentLottery(); });
+}
+
+void MainWindow::createPlayCommands()
+{
+    // The play side gets the panes and bars it works on, and asks the window for what
+    // only the window does.
+    PlayWindowParts parts;
+    parts.window = this;
+    parts.session = m_session;
+    parts.folder = &m_folder;
+    parts.messages = &m_messages;
+    parts.services = &m_services;
+    parts.dialogs = m_dialogs.get();
+    parts.numberPane = m_numberPane;
+    parts.statisticsPane = m_statisticsPane;
+    parts.ticketsPane = m_ticketsPane;
+    parts.resultsPane = m_resultsPane;
+    parts.systemBox = m_toolBar->systemBox();
+    parts.statusBar = m_statusBar;
+    parts.currentLottery = [this] { return currentLottery(); };
+    parts.languageCode = [this] { return m_language->code(); };
+    parts.showProgress = [this](int min, int max, int position) { showProgress(min, max, position); };
+    parts.showTextFile = [this](const QString &path, bool wait) { showTextFile(path, wait); };
+    parts.showWait = [this] { showWait(); };
+    parts.showAllPairs = [this](std::function<void()> then) {
+        m_statistics->runCombinations(2, Family::All, true, std::move(then));
+    };
+    parts.markStatRow = [this](int row) { m_statistics->markStatRow(row); };
+    m_play = new PlayCommands(std::move(parts), this);
 }
 
 } // namespace kivora

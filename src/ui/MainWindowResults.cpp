@@ -12,7 +12,9 @@
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsCommands.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/panes/TicketsPane.h"
 #include "ui/panes/ToolBar.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -55,7 +57,7 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
                 showError(load().error);
                 return;
             }
-            expandMarkedNumbers();
+            m_play->expandMarkedNumbers();
             if (then)
                 then();
         },
@@ -65,9 +67,6 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
 void MainWindow::onLoadChanged()
 {
     showLoad();
-    // Open charts follow the lottery and its filters.
-    if (m_charts->isVisible())
-        m_charts->setLoad(m_session->loaded(), currentLottery());
 }
 
 void MainWindow::showLoad()
@@ -86,7 +85,7 @@ void MainWindow::showLoad()
     m_statistics->showLoad();
     m_statusBar->setStatusText(load().ok ? loadStatusText(load(), m_messages) : QString());
     if (!load().ok) {
-        m_combinationModel->setList(CombinationList());
+        m_ticketsPane->model()->setList(CombinationList());
         m_statusBar->clearMarkStatus();
     }
     // The panes share the width by what this lottery's draws need, unless the player

@@ -15,7 +15,9 @@
 #include "core/TextFile.h"
 #include "ui/LanguageResource.h"
 #include "ui/LanguageSwitcher.h"
+#include "ui/WindowDialogs.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/play/PlayCommands.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -120,7 +122,7 @@ void MainWindow::applyLanguage(bool atStart)
     m_messages.restoreBuiltIn();
     LanguageResource::applyMessages(m_messages, doc);
     textfile::useMessages(m_messages);
-    for (QWidget *dialog : languageDialogs(atStart))
+    for (QWidget *dialog : m_dialogs->translated(atStart))
         LanguageResource(dialog, LanguageResource::Kind::Dialog).apply(doc);
     m_language->setCode(languageIdentity(doc, m_language->fileName()).code);
     // A font from the file changes what every cell needs.
@@ -141,7 +143,7 @@ void MainWindow::switchLanguage()
     m_statistics->rebuildPositionMenus();
     if (load().ok)
         m_statusBar->setStatusText(loadStatusText(load(), m_messages));
-    expandMarkedNumbers();
+    m_play->expandMarkedNumbers();
 }
 
 void MainWindow::saveWindowSettings()

@@ -1,0 +1,152 @@
+#pragma once
+
+// The play side of the main window: marking numbers, the system that expands them into
+// tickets, the ticket list and its files, the check against a draw, the forecasts with
+// the back-test beside them, the charts, the randomness report and the odds page. It
+// holds what the ticket list was made of (the summary, the filters that cut it) and
+// carries out the commands the window's menus, tool bar and panes give it.
+
+#include "core/MessageCatalog.h"
+#include "core/ProgramFolder.h"
+#include "core/Progress.h"
+#include "forecast/Backtest.h"
+#include "play/SystemTemplate.h"
+#include "play/TicketSummary.h"
+#include "ui/LotterySession.h"
+#include "ui/PlatformServices.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QComboBox;
+
+namespace kivora {
+
+class CombinationListModel;
+class NumberPane;
+class ResultsPane;
+class StatTableModel;
+class StatisticsPane;
+class WindowStatusBar;
+class TicketsPane;
+class WindowDialogs;
+
+// What the play commands use of the window: its state, panes, status panels and
+// dialogs, and the few things only the window does.
+struct PlayWindowParts
+{
+    QWidget *window = nullptr; // the parent of every message and dialog
+    LotterySession *session = nullptr;
+    const ProgramFolder *folder = nullptr;
+    const MessageCatalog *messages = nullptr;
+    PlatformServices *services = nullptr;
+    const WindowDialogs *dialogs = nullptr;
+    NumberPane *numberPane = nullptr;
+    StatisticsPane *statisticsPane = nullptr;
+    TicketsPane *ticketsPane = nullptr;
+    ResultsPane *resultsPane = nullptr;
+    QComboBox *systemBox = nullptr;
+    WindowStatusBar *statusBar = nullptr; // the status line, the marks, the ticket list's count and cost
+
+    std::function<QString()> currentLottery;
+    std::function<QString()> languageCode; // of the current language file
+    // Shows a loop's progress in the status bar and lets the window repaint.
+    std::function<void(int min, int max, int position)> showProgress;
+    // Shows a text file in the user's editor or the program's own.
+    std::function<void(const QString &path, bool wait)> showTextFile;
+    // Shows the wait window, with its Cancel, for a job about to start.
+    std::function<void()> showWait;
+    // Shows every pair's statistic in the statistics pane; then runs after it is shown.
+    std::function<void(std::function<void()> then)> showAllPairs;
+    // Marks the numbers of a row of the statistics pane in the number list.
+    std::function<void(int row)> markStatRow;
+};
+
+class PlayCommands final : public QObject
+{
+    Q_OBJECT
+public:
+    PlayCommands(PlayWindowParts parts, QObject *parent);
+
+    // Marks (the number list), then the tickets the chosen system makes of them.
+    void markAllNumbers();
+    void clearMarks();
+    void markRandomNumbers();
+    void expandMarkedNumbers();
+
+    // Systems: choose one, filter its tickets, make one, check the chosen one.
+    void chooseSystem();
+    void editTicketFilters();
+    void makeWheelSystem();
+    void checkCurrentSystem();
+
+    // The ticket list and its files (PlayTicketFiles.cpp).
+    void deleteCombination();
+    void saveCombinations();
+    void openSavedCombinations();
+    void showSavedCombinationsAsText();
+    void showCombinationsAsText();
+    void printCombinations();
+    void exportCombinationListHtml();
+    void checkSavedCombinations();
+
+    // Forecasts, and the truth about chance beside them (PlayForecast.cpp).
+    void forecastNumbers();
+    void forecastPairs();
+    void showCharts();
+    void showNumberChart();
+    void showRandomness();
+    void openBacktest(int method);
+    void showOdds();
+
+private:
+    void connectWindow();
+    void onSystemChosen(int index);
+    void chooseSystemFor(int marked);
+    // Says that the forecast marked fewer numbers than the system uses.
+    void tellIncompleteForecast(int marked);
+    void runBacktest(const backtest::Options &options);
+    void offerBacktest(int method, int marked);
+    // False, after saying why, when the ticket list holds no ticket.
+    bool combinationsCanBeSaved();
+    QString ticketsDocumentOfList() const;
+    // The notes of a saved file's header line: the filters, the cost.
+    QString headerNotes() const;
+    void showError(const QString &text);
+
+    const LoadResult &load() const { return m_session.load(); }
+    QString currentLottery() const { return m_parts.currentLottery(); }
+
+    // A job off the event loop, with the wait window when wait is set. One job runs at
+    // a time: while one runs, the command does nothing.
+    template<typename Result>
+    void runJob(bool wait, std::function<Result(const Progress &)> work, std::function<void(Result)> done)
+    {
+        if (m_session.isBusy())
+            return;
+        if (wait)
+            m_parts.showWait();
+        m_session.jobs().start<Result>(std::move(work), std::move(done),
+            [this](const QString &error) { showError(m_messages("Str56").arg(error)); });
+    }
+
+    PlayWindowParts m_parts;
+    QWidget *m_window;
+    LotterySession &m_session;
+    const ProgramFolder &m_folder;
+    const MessageCatalog &m_messages;
+    PlatformServices &m_services;
+    const WindowDialogs &m_dialogs;
+    StatTableModel *m_numberModel; // the number pane's
+    StatTableModel *m_statModel; // the statistics pane's
+    CombinationListModel *m_combinationModel; // the tickets pane's
+    QComboBox *m_systemBox;
+
+    TemplateCache m_templates;
+    QString m_reportedTemplate; // the unreadable template last reported
+    TicketSummary m_ticketSummary; // of the ticket list on show
+    QString m_filtersNote; // the filters that cut the list, for a saved file's header
+};
+
+} // namespace kivora
