@@ -61,10 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     DrawFilter filter;
     drawFilter(ctx, true, &filter);
 
-    QString tableError;
-    const TableOptions table = tableOptions(args, messages, &tableError);
-    if (!tableError.isEmpty())
+    const Outcome<TableOptions> chosen = tableOptions(args, messages);
+    if (!chosen)
         return 0;
+    const TableOptions &table = *chosen;
     // Rows as a table and in a JSON object, sorted, cut and written as asked.
     static const CommandOutput output = [] {
         CommandOutput rows;

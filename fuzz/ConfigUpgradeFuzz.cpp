@@ -106,8 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     fuzz::require(upgraded);
-    IniDocument upgradedDocument;
-    fuzz::require(IniFile(folder().configPath()).read(&upgradedDocument, &error));
+    const Outcome<IniDocument> reread = IniFile(folder().configPath()).read();
+    fuzz::require(reread.ok());
+    const IniDocument &upgradedDocument = *reread;
     fuzz::require(upgradedDocument.readInteger(QStringLiteral("Form"), systemlists::kRevisionKey, 0)
         >= systemlists::kRevision);
     // Every section keeps its lines in order; new keys come after them.
