@@ -96,16 +96,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool isText = textfile::decodeText(bytes, &text);
     const IniDocument before(text);
 
-    QString error;
-    const bool upgraded = systemlists::addMissingShippedSystems(folder(), &error);
+    const Done upgraded = systemlists::addMissingShippedSystems(folder());
     const QByteArray after = configBytes();
     if (!isText) {
         // Refused with the reason; not a byte of the file changed.
-        fuzz::require(!upgraded && !error.isEmpty());
+        fuzz::require(!upgraded && !upgraded.failure().text.isEmpty());
         fuzz::require(after == bytes);
         return 0;
     }
-    fuzz::require(upgraded);
+    fuzz::require(upgraded.ok());
     const Outcome<IniDocument> reread = IniFile(folder().configPath()).read();
     fuzz::require(reread.ok());
     const IniDocument &upgradedDocument = *reread;
@@ -119,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fuzz::require(now.size() >= was.size() && std::equal(was.begin(), was.end(), now.begin()));
     }
     // Once upgraded, a start leaves the file alone.
-    fuzz::require(systemlists::addMissingShippedSystems(folder(), &error));
+    fuzz::require(systemlists::addMissingShippedSystems(folder()).ok());
     fuzz::require(configBytes() == after);
 
     const MessageCatalog messages;

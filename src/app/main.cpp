@@ -39,9 +39,8 @@ int main(int argc, char **argv)
             kivora::failureMessage(seeded.failure(), kivora::MessageCatalog()));
         return 1;
     }
-    QString error;
-    if (!kivora::systemlists::addMissingShippedSystems(folder, &error))
-        std::fprintf(stderr, "kivora: %s\n", qPrintable(error));
+    if (const kivora::Done upgraded = kivora::systemlists::addMissingShippedSystems(folder); !upgraded)
+        std::fprintf(stderr, "kivora: %s\n", qPrintable(upgraded.failure().text));
     kivora::DesktopServices services;
     kivora::MainWindow window(folder, services);
     services.setMessages(&window.messages());

@@ -439,8 +439,10 @@ CommandResult filtersCommand(const CommandContext &ctx)
     if (!listed)
         return CommandResult::failed(ctx.messages("Str59").arg(lottery));
     // "set" stores exactly the filters given: the others are turned off.
-    if (action == QLatin1String("set") && !storeTicketFilters(file, lottery, filters))
-        return CommandResult::failed(ctx.messages("Str56").arg(file.lastError()));
+    if (action == QLatin1String("set")) {
+        if (const Done stored = storeTicketFilters(file, lottery, filters); !stored)
+            return CommandResult::failed(stored.failure(), ctx.messages);
+    }
     const IniDocument ini = file.load();
     filters = readTicketFilters(ini, lottery);
     const LotteryDefinition definition = lotteries::readDefinition(ini, lottery);

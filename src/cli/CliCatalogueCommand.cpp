@@ -119,18 +119,18 @@ CommandResult catalogueCommand(const CommandContext &ctx)
     const CatalogueGame *game = catalogue::find(catalogue, name);
     if (!game)
         return CommandResult::failed(ctx.messages("Str589").arg(name.trimmed()));
-    const catalogue::AddResult added
+    const Outcome<catalogue::AddedLottery> added
         = catalogue::addLottery(ctx.folder, *game, ctx.messages, ctx.value(option::kBase).trimmed());
-    if (!added.ok)
-        return CommandResult::failed(added.message);
+    if (!added)
+        return CommandResult::failed(added.failure(), ctx.messages);
     if (!ctx.json())
         return CommandResult::ok(CommandOutput::text(
-            ctx.messages("Str590").arg(added.lottery, added.baseFile) + QLatin1Char('\n')));
+            ctx.messages("Str590").arg(added->lottery, added->baseFile) + QLatin1Char('\n')));
     JsonWriter json;
     json.beginObject();
-    json.key(QStringLiteral("added")).value(added.lottery);
+    json.key(QStringLiteral("added")).value(added->lottery);
     json.key(QStringLiteral("catalogue_name")).value(game->name);
-    json.key(QStringLiteral("base_file")).value(added.baseFile);
+    json.key(QStringLiteral("base_file")).value(added->baseFile);
     json.endObject();
     return CommandResult::ok(CommandOutput::ofJson(json));
 }

@@ -199,21 +199,18 @@ ImportSettings givenSettings(const CommandContext &ctx)
 
 // The file taken as base records, line by line, as the program always imported them:
 // the report of a success, or the refusal to fall back on.
-bool importRecords(const CommandContext &ctx, const QString &basePath, const QByteArray &bytes,
-    const LotteryDefinition &definition, int baseBefore, CommandResult *result, QString *error)
+Outcome<CommandResult> importRecords(const CommandContext &ctx, const QString &basePath,
+    const QByteArray &bytes, const LotteryDefinition &definition, int baseBefore)
 {
     const ImportResult imported
         = importResultsFromBytes(basePath, ctx.args.word(1), bytes, definition, ctx.messages);
-    if (!imported.ok) {
-        *error = imported.error;
-        return false;
-    }
+    if (!imported.ok)
+        return Failure::format(imported.error);
     ImportReport report;
     report.counts = imported;
     report.plan.baseBefore = baseBefore;
     report.plan.fresh = imported.records;
-    *result = reportOutput(ctx, report);
-    return true;
+    return reportOutput(ctx, report);
 }
 
 } // namespace
@@ -264,9 +261,13 @@ CommandResult importCommand(const CommandContext &ctx)
         haveBytes = read.ok();
         if (haveBytes)
             bytes = std::move(read).value();
-        CommandResult result;
-        if (haveBytes && importRecords(ctx, basePath, bytes, definition, baseBefore, &result, &recordsError))
-            return result;
+        if (haveBytes) {
+            const Outcome<CommandResult> records
+                = importRecords(ctx, basePath, bytes, definition, baseBefore);
+            if (records)
+                return *records;
+            recordsError = records.failure().text;
+        }
     }
 
     const ImportTarget target { load.draws, baseBefore, merge };
@@ -312,10 +313,10 @@ CommandResult importCommand(const CommandContext &ctx)
         return CommandResult::failed(written.message);
     report.counts.backupPath = written.backupPath;
     if (saveProfile) {
-        IniFile ini(ctx.folder.configPath());
-        const ProfileWrite saved = saveImportProfile(ini, lottery, usedImportSettings(read.format, settings));
-        if (!saved.ok)
-            return CommandResult::failed(saved.message);
+        const Done saved = saveImportProfile(
+            IniFile(ctx.folder.configPath()), lottery, usedImportSettings(read.format, settings));
+        if (!saved)
+            return CommandResult::failed(saved.failure(), ctx.messages);
     }
     return reportOutput(ctx, report);
 }

@@ -171,13 +171,13 @@ CommandResult saveCommand(const CommandContext &ctx)
     const QString refusal = combinationSaveRefusal(expansion.list, ctx.messages);
     if (!refusal.isEmpty())
         return CommandResult::failed(refusal);
-    QString error;
     const TicketSummary summary = ticketSummary(
         expansion.list, expansion.uses, IniFile(ctx.folder.configPath()).load(), ctx.value(option::kLottery));
     const OutFile out(ctx);
-    if (!writeCombinationFile(out.path(), expansion.list, ctx.value(option::kLottery), ctx.value(kSystem),
-            ctx.messages, &error, costNote(summary, ctx.messages)))
-        return CommandResult::failed(ctx.messages("Str56").arg(error));
+    if (const Done written = writeCombinationFile(out.path(), expansion.list, ctx.value(option::kLottery),
+            ctx.value(kSystem), ctx.messages, costNote(summary, ctx.messages));
+        !written)
+        return CommandResult::failed(written.failure(), ctx.messages);
     if (out.toStandardOutput())
         return out.printed();
     // Nothing as text; the file and its row count as JSON.

@@ -194,15 +194,15 @@ CommandResult checkWheel(const CommandContext &ctx)
     CommandResult loaded = loadTemplate(ctx, &system, &path);
     if (loaded.status != ExitOk)
         return loaded;
-    std::vector<quint64> tickets;
-    QString problem;
-    if (!wheel::ticketsOf(system, &tickets, &problem, ctx.messages))
-        return CommandResult::failed(textfile::describeError(path, problem));
+    const Outcome<std::vector<quint64>> read = wheel::ticketsOf(system, ctx.messages);
+    if (!read)
+        return CommandResult::failed(textfile::describeError(path, read.failure().text));
+    const std::vector<quint64> &tickets = *read;
     // By default the wheel is checked on the numbers the template uses.
     g.numbers = ctx.has(kNumbers) ? numbers : system.uses();
     if (g.numbers < system.uses())
         return CommandResult::failed(ctx.messages("Str215").arg(system.uses()).arg(g.numbers));
-    problem = wheel::guaranteeProblem(g, ctx.messages);
+    const QString problem = wheel::guaranteeProblem(g, ctx.messages);
     if (!problem.isEmpty())
         return CommandResult::wrongUsage(problem);
 

@@ -23,29 +23,21 @@ Outcome<IniDocument> IniFile::read() const
     return IniDocument(*text);
 }
 
-bool IniFile::updateDocument(const std::function<bool(IniDocument &)> &edit)
+Done IniFile::updateDocument(const std::function<bool(IniDocument &)> &edit) const
 {
-    m_lastError.clear();
     textfile::FileLock lock(m_path);
-    if (Done locked = lock.lock(); !locked) {
-        m_lastError = locked.failure().text;
-        return false;
-    }
+    if (Done locked = lock.lock(); !locked)
+        return locked;
     // A document made from a file that could not be read would replace all of it.
     Outcome<IniDocument> read = this->read();
-    if (!read) {
-        m_lastError = read.failure().text;
-        return false;
-    }
+    if (!read)
+        return read.failure();
     IniDocument &document = *read;
     if (!edit(document))
-        return false;
+        return Failure::cancelled();
     if (!document.isModified())
-        return true;
-    const Done written = textfile::writeText(m_path, document.toText());
-    if (!written)
-        m_lastError = written.failure().text;
-    return written.ok();
+        return {};
+    return textfile::writeText(m_path, document.toText());
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
@@ -78,27 +70,27 @@ bool IniFile::hasSection(const QString &section) const
     return load().hasSection(section);
 }
 
-bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
+Done IniFile::writeString(const QString &section, const QString &key, const QString &value) const
 {
     return update([&](IniDocument &document) { document.writeString(section, key, value); });
 }
 
-bool IniFile::writeInteger(const QString &section, const QString &key, int value)
+Done IniFile::writeInteger(const QString &section, const QString &key, int value) const
 {
     return writeString(section, key, QString::number(value));
 }
 
-bool IniFile::writeBool(const QString &section, const QString &key, bool value)
+Done IniFile::writeBool(const QString &section, const QString &key, bool value) const
 {
     return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool IniFile::deleteKey(const QString &section, const QString &key)
+Done IniFile::deleteKey(const QString &section, const QString &key) const
 {
     return update([&](IniDocument &document) { document.deleteKey(section, key); });
 }
 
-bool IniFile::eraseSection(const QString &section)
+Done IniFile::eraseSection(const QString &section) const
 {
     return update([&](IniDocument &document) { document.eraseSection(section); });
 }

@@ -34,12 +34,13 @@ public:
     QStringList keyValueLines(const QString &section) const;
     bool hasSection(const QString &section) const;
 
-    // Each returns false and keeps the reason (lastError) when the file cannot be written.
-    bool writeString(const QString &section, const QString &key, const QString &value);
-    bool writeInteger(const QString &section, const QString &key, int value);
-    bool writeBool(const QString &section, const QString &key, bool value);
-    bool deleteKey(const QString &section, const QString &key);
-    bool eraseSection(const QString &section);
+    // Each fails with the writer's (or the lock's, or the read's) reason when the file
+    // cannot be written.
+    Done writeString(const QString &section, const QString &key, const QString &value) const;
+    Done writeInteger(const QString &section, const QString &key, int value) const;
+    Done writeBool(const QString &section, const QString &key, bool value) const;
+    Done deleteKey(const QString &section, const QString &key) const;
+    Done eraseSection(const QString &section) const;
 
     // The whole file at once, for work that reads many keys together. load() gives an
     // empty document for a file that cannot be read; read() says why.
@@ -50,8 +51,8 @@ public:
     // document and writes it back when edit changed it, all before the lock is let
     // go. What another process wrote since this one last read the file is kept; a
     // document read earlier is never written whole. An edit may return false to leave
-    // the file as it was (update then returns false with no lastError of its own).
-    template<typename Edit> bool update(Edit &&edit)
+    // the file as it was: update then fails as cancelled.
+    template<typename Edit> Done update(Edit &&edit) const
     {
         return updateDocument([&edit](IniDocument &document) {
             if constexpr (std::is_void_v<std::invoke_result_t<Edit &, IniDocument &>>) {
@@ -63,13 +64,10 @@ public:
         });
     }
 
-    const QString &lastError() const { return m_lastError; }
-
 private:
-    bool updateDocument(const std::function<bool(IniDocument &)> &edit);
+    Done updateDocument(const std::function<bool(IniDocument &)> &edit) const;
 
     QString m_path;
-    QString m_lastError;
 };
 
 } // namespace kivora

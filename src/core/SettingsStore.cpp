@@ -157,12 +157,13 @@ ParamsCheck checkParams(const QString &lottery, const QStringList &values, const
     return { row, messages("Str74").arg(captionOf(row), refusal) };
 }
 
-bool writeParams(IniFile &ini, const QString &lottery, const QStringList &values)
+Done writeParams(const IniFile &ini, const QString &lottery, const QStringList &values)
 {
     return ini.update([&](IniDocument &document) { writeValues(document, lottery, values); });
 }
 
-bool renameLottery(IniFile &ini, const QString &oldName, const QString &newName, const QStringList &values)
+Done renameLottery(
+    const IniFile &ini, const QString &oldName, const QString &newName, const QStringList &values)
 {
     return ini.update([&](IniDocument &document) {
         // Deleting first sends the key to the end of the list, shown.
@@ -181,12 +182,12 @@ bool renameLottery(IniFile &ini, const QString &oldName, const QString &newName,
     });
 }
 
-bool deleteLottery(IniFile &ini, const QString &lottery)
+Done deleteLottery(const IniFile &ini, const QString &lottery)
 {
     return ini.eraseSection(lottery);
 }
 
-bool writeList(IniFile &ini, const QList<LotteryEntry> &list)
+Done writeList(const IniFile &ini, const QList<LotteryEntry> &list)
 {
     return ini.update([&](IniDocument &document) {
         document.eraseSection(lotteries::kListSection);
@@ -260,7 +261,7 @@ QList<SystemRow> readSystems(const IniDocument &ini, const QString &section)
     return rows;
 }
 
-bool writeSystems(IniFile &ini, const QString &section, const QList<SystemRow> &rows)
+Done writeSystems(const IniFile &ini, const QString &section, const QList<SystemRow> &rows)
 {
     return ini.update([&](IniDocument &document) {
         document.eraseSection(section);

@@ -54,20 +54,21 @@ struct ParamsCheck
 };
 ParamsCheck checkParams(const QString &lottery, const QStringList &values, const MessageCatalog &messages);
 
-// Writes the ten values into the lottery's section. False when the file could not be
-// written (ini.lastError() says why).
-bool writeParams(IniFile &ini, const QString &lottery, const QStringList &values);
+// Writes the ten values into the lottery's section; fails when the file could not be
+// written.
+Done writeParams(const IniFile &ini, const QString &lottery, const QStringList &values);
 
 // Moves a lottery to a new name: the old list key goes, the new one is added last with
 // "1", the ten values are written under the new name, the section's other keys follow
 // them and the old section is erased unless both names differ only in letter case.
-bool renameLottery(IniFile &ini, const QString &oldName, const QString &newName, const QStringList &values);
+Done renameLottery(
+    const IniFile &ini, const QString &oldName, const QString &newName, const QStringList &values);
 
 // Erases the lottery's own section; its list key stays.
-bool deleteLottery(IniFile &ini, const QString &lottery);
+Done deleteLottery(const IniFile &ini, const QString &lottery);
 
 // Replaces section LotoType by the given rows, in order, "1" for shown and "0" for hidden.
-bool writeList(IniFile &ini, const QList<LotteryEntry> &list);
+Done writeList(const IniFile &ini, const QList<LotteryEntry> &list);
 
 // "NewLoto_" and the row count after adding; when that name is already used by a row,
 // the next free number.
@@ -91,7 +92,7 @@ QString systemSection(const IniDocument &ini, const QString &lottery);
 // The rows of a system-list section in file order.
 QList<SystemRow> readSystems(const IniDocument &ini, const QString &section);
 // Erases the section and writes every row with a non-empty name, in order.
-bool writeSystems(IniFile &ini, const QString &section, const QList<SystemRow> &rows);
+Done writeSystems(const IniFile &ini, const QString &section, const QList<SystemRow> &rows);
 
 } // namespace settings
 } // namespace kivora

@@ -92,13 +92,4 @@ Done writeCombinationFile(const QString &path, const CombinationList &list, cons
     return file.commit();
 }
 
-bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
-    const QString &systemName, const MessageCatalog &messages, QString *error, const QString &filters)
-{
-    const Done written = writeCombinationFile(path, list, lotteryName, systemName, messages, filters);
-    if (!written && error)
-        *error = written.failure().text;
-    return written.ok();
-}
-
 } // namespace kivora

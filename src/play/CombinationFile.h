@@ -33,13 +33,9 @@ QString combinationFileText(const CombinationList &list, const QString &lotteryN
 // (CombinationList::isEmpty), or the empty text when it can be.
 QString combinationSaveRefusal(const CombinationList &list, const MessageCatalog &messages);
 
-// Writes the file (replacing one that exists). Returns false with the reason in *error;
-// an existing file then stays as it was. A list without a combination is not written:
-// *error is then combinationSaveRefusal's message (no input/output error).
-bool writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
-    const QString &systemName, const MessageCatalog &messages, QString *error,
-    const QString &filters = QString());
-// The same, failing with the refusal (Refused) or the reason of the write (Io).
+// Writes the file (replacing one that exists); an existing file stays as it was when
+// the write fails (Io). A list without a combination is not written: the failure is
+// then combinationSaveRefusal's message (Refused).
 Done writeCombinationFile(const QString &path, const CombinationList &list, const QString &lotteryName,
     const QString &systemName, const MessageCatalog &messages, const QString &filters = QString());
 

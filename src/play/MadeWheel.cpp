@@ -47,9 +47,9 @@ Outcome<QString> addToSystems(const ProgramFolder &folder, const QString &sectio
     const QString path = systems.filePath(file);
     if (Done written = textfile::writeLines(path, templateLines(shape, tickets, check, messages)); !written)
         return written.failure();
-    IniFile config(folder.configPath());
+    const IniFile config(folder.configPath());
     bool taken = false;
-    const bool listed = config.update([&](IniDocument &ini) {
+    const Done listed = config.update([&](IniDocument &ini) {
         taken = ini.value(section, name).has_value();
         if (!taken)
             ini.writeString(section, name, file);
@@ -60,7 +60,7 @@ Outcome<QString> addToSystems(const ProgramFolder &folder, const QString &sectio
     QFile::remove(path);
     if (taken)
         return Failure::refused(messages("Str213").arg(name));
-    return Failure::io(config.lastError());
+    return listed.failure();
 }
 
 } // namespace kivora::wheel

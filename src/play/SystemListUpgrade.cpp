@@ -23,40 +23,36 @@ bool isSystemList(const QString &section)
         && section.endsWith(QLatin1String(" numbers"), Qt::CaseInsensitive);
 }
 
-bool copyTemplate(const QString &name, const ProgramFolder &folder, QString *error)
+Done copyTemplate(const QString &name, const ProgramFolder &folder)
 {
     const QString target = QDir(folder.systemFolder()).filePath(name);
     if (QFileInfo::exists(target))
-        return true;
+        return {};
     QFile source(kShippedSystems + name);
     if (!source.open(QIODevice::ReadOnly))
-        return true; // the list names a file the program does not ship
+        return {}; // the list names a file the program does not ship
     QDir().mkpath(folder.systemFolder());
-    QString text = textfile::decode(source.readAll());
-    const Done written = textfile::writeText(target, text);
-    if (!written && error)
-        *error = written.failure().text;
-    return written.ok();
+    return textfile::writeText(target, textfile::decode(source.readAll()));
 }
 
 } // namespace
 
-bool addMissingShippedSystems(const ProgramFolder &folder, QString *error)
+Done addMissingShippedSystems(const ProgramFolder &folder)
 {
     if (!folder.hasConfig())
-        return true;
-    IniFile config(folder.configPath());
+        return {};
+    const IniFile config(folder.configPath());
     if (config.load().readInteger(kForm, kRevisionKey, 0) >= kRevision)
-        return true;
+        return {};
 
     QFile shippedFile(kShippedConfig);
     if (!shippedFile.open(QIODevice::ReadOnly))
-        return true;
+        return {};
     const IniDocument shipped(textfile::decode(shippedFile.readAll()));
     // Decided on the file as it is under the lock: a list changed since by another
     // process is upgraded as it stands now, and that change is kept.
-    QString copyError;
-    const bool written = config.update([&](IniDocument &ini) {
+    Done copied;
+    const Done written = config.update([&](IniDocument &ini) {
         if (ini.readInteger(kForm, kRevisionKey, 0) >= kRevision)
             return true;
         for (const QString &section : shipped.sectionNames()) {
@@ -70,7 +66,8 @@ bool addMissingShippedSystems(const ProgramFolder &folder, QString *error)
                 const QString file = shipped.readString(section, key, QString()).trimmed();
                 if (ini.value(section, key) || files.contains(file.toLower()))
                     continue;
-                if (!copyTemplate(file, folder, &copyError))
+                copied = copyTemplate(file, folder);
+                if (!copied)
                     return false;
                 ini.writeString(section, key, file);
                 files.append(file.toLower());
@@ -79,9 +76,7 @@ bool addMissingShippedSystems(const ProgramFolder &folder, QString *error)
         ini.writeString(kForm, kRevisionKey, QString::number(kRevision));
         return true;
     });
-    if (!written && error)
-        *error = copyError.isEmpty() ? config.lastError() : copyError;
-    return written;
+    return copied ? written : copied;
 }
 
 } // namespace kivora::systemlists

@@ -9,6 +9,8 @@
 // configuration says so) is not touched again, so a system the player removes stays
 // removed.
 
+#include "core/Failure.h"
+
 #include <QString>
 
 namespace kivora {
@@ -21,10 +23,9 @@ namespace systemlists {
 inline const QString kRevisionKey = QStringLiteral("SystemListRevision");
 inline constexpr int kRevision = 2;
 
-// Adds the missing shipped systems. Returns false with the reason when the
-// configuration or a template cannot be written; a folder without a configuration is
-// left alone.
-bool addMissingShippedSystems(const ProgramFolder &folder, QString *error);
+// Adds the missing shipped systems; fails when the configuration or a template cannot
+// be written. A folder without a configuration is left alone.
+Done addMissingShippedSystems(const ProgramFolder &folder);
 
 } // namespace systemlists
 } // namespace kivora

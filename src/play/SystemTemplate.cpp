@@ -114,16 +114,14 @@ SystemTemplate SystemTemplate::parse(const QString &text)
     return result;
 }
 
-std::shared_ptr<const SystemTemplate> TemplateCache::load(const QString &path, QString *error)
+Outcome<std::shared_ptr<const SystemTemplate>> TemplateCache::load(const QString &path)
 {
-    if (error)
-        error->clear();
     const QFileInfo info(path);
     if (!info.isFile()) {
         m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
                             [&](const Entry &entry) { return entry.path == path; }),
             m_entries.end());
-        return nullptr;
+        return std::shared_ptr<const SystemTemplate>();
     }
     const qint64 size = info.size();
     const QDateTime modified = info.lastModified();
@@ -140,11 +138,8 @@ std::shared_ptr<const SystemTemplate> TemplateCache::load(const QString &path, Q
     }
 
     const Outcome<QString> text = textfile::readText(path);
-    if (!text) {
-        if (error)
-            *error = text.failure().text;
-        return nullptr;
-    }
+    if (!text)
+        return text.failure();
     auto parsed = std::make_shared<const SystemTemplate>(SystemTemplate::parse(*text));
     m_entries.insert(m_entries.begin(), Entry { path, size, modified, parsed });
     if (m_entries.size() > kMaxEntries)

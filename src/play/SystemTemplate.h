@@ -16,6 +16,8 @@
 // after every mark, so a template is parsed once into one byte per cell and shared by
 // every list expanded from it.
 
+#include "core/Failure.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -75,9 +77,9 @@ private:
 class TemplateCache final
 {
 public:
-    // The template at path. Returns nullptr with *error empty when no file is there,
-    // nullptr with the reason in *error when the file cannot be read.
-    std::shared_ptr<const SystemTemplate> load(const QString &path, QString *error);
+    // The template at path: nullptr when no file is there, the reader's failure when
+    // the file cannot be read.
+    Outcome<std::shared_ptr<const SystemTemplate>> load(const QString &path);
     void clear() { m_entries.clear(); }
 
 private:

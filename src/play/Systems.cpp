@@ -48,23 +48,18 @@ QString headerWord(const QString &systemName)
     return extractField(1, systemName, CharSet { ' ' });
 }
 
-QStringList description(const IniDocument &ini, const QString &section, const QString &systemName,
-    const ProgramFolder &folder, QString *error)
+Outcome<QStringList> description(
+    const IniDocument &ini, const QString &section, const QString &systemName, const ProgramFolder &folder)
 {
-    if (error)
-        error->clear();
     const QString value = ini.value(section, systemName).value_or(QString());
     if (value.isEmpty())
-        return {};
+        return QStringList();
     const QString path = pathInSystemFolder(folder, value);
     if (!QFileInfo(path).isFile())
-        return {};
+        return QStringList();
     const Outcome<QString> text = textfile::readText(path);
-    if (!text) {
-        if (error)
-            *error = text.failure().text;
-        return {};
-    }
+    if (!text)
+        return text.failure();
     return SystemTemplate::parse(*text).description();
 }
 
@@ -76,7 +71,10 @@ SystemExpansion expandCurrentSystem(TemplateCache &cache, const IniDocument &ini
 {
     SystemExpansion result;
     result.templatePath = systems::templatePath(ini, lottery.systemSection(), systemName, folder);
-    const std::shared_ptr<const SystemTemplate> tmpl = cache.load(result.templatePath, &result.error);
+    const Outcome<std::shared_ptr<const SystemTemplate>> loaded = cache.load(result.templatePath);
+    if (!loaded)
+        result.error = loaded.failure().text;
+    const std::shared_ptr<const SystemTemplate> tmpl = loaded ? *loaded : nullptr;
     if (!tmpl) {
         result.message = result.error.isEmpty()
             ? messages("Str86").arg(QDir::toNativeSeparators(result.templatePath))

@@ -42,10 +42,10 @@ int neededCount(const QString &systemName);
 QString headerWord(const QString &systemName);
 
 // The lines the system dialog shows for a system. Empty when the name is not a key
-// (no default template here), the file is missing or holds no description; a file
-// that cannot be read also sets *error.
-QStringList description(const IniDocument &ini, const QString &section, const QString &systemName,
-    const ProgramFolder &folder, QString *error = nullptr);
+// (no default template here), the file is missing or holds no description; the
+// reader's failure when the file cannot be read.
+Outcome<QStringList> description(
+    const IniDocument &ini, const QString &section, const QString &systemName, const ProgramFolder &folder);
 
 } // namespace systems
 

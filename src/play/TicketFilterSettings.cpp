@@ -85,7 +85,7 @@ void writeTicketFilters(IniDocument &ini, const QString &lottery, const TicketFi
     ini.writeString(lottery, key(kNotPastDraw), flag(filters.notPastDraw));
 }
 
-bool storeTicketFilters(IniFile &ini, const QString &lottery, const TicketFilters &filters)
+Done storeTicketFilters(const IniFile &ini, const QString &lottery, const TicketFilters &filters)
 {
     return ini.update([&](IniDocument &document) { writeTicketFilters(document, lottery, filters); });
 }

@@ -28,8 +28,7 @@ TicketFilters readTicketFilters(const IniDocument &ini, const QString &lottery);
 // Writes every filter key into the lottery's section; other keys keep their values
 // and places.
 void writeTicketFilters(IniDocument &ini, const QString &lottery, const TicketFilters &filters);
-// The same on the file, in one rewrite; false when it cannot be written
-// (ini.lastError() says why).
-bool storeTicketFilters(IniFile &ini, const QString &lottery, const TicketFilters &filters);
+// The same on the file, in one rewrite.
+Done storeTicketFilters(const IniFile &ini, const QString &lottery, const TicketFilters &filters);
 
 } // namespace kivora

@@ -232,28 +232,24 @@ CheckResult verify(const std::vector<quint64> &tickets, const Guarantee &guarant
     return result;
 }
 
-bool ticketsOf(const SystemTemplate &system, std::vector<quint64> *tickets, QString *problem,
-    const MessageCatalog &messages)
+Outcome<std::vector<quint64>> ticketsOf(const SystemTemplate &system, const MessageCatalog &messages)
 {
-    tickets->clear();
-    tickets->reserve(static_cast<size_t>(system.rowCount()));
+    std::vector<quint64> tickets;
+    tickets.reserve(static_cast<size_t>(system.rowCount()));
     for (int row = 0; row < system.rowCount(); ++row) {
         quint64 set = 0;
         for (int column = 0; column < SystemTemplate::kColumns; ++column) {
             const int code = system.code(row, column);
             if (code < 1)
                 continue;
-            if (code > kMaxNumbers) {
-                if (problem)
-                    *problem = messages("Str463").arg(row + 1).arg(code).arg(kMaxNumbers);
-                return false;
-            }
+            if (code > kMaxNumbers)
+                return Failure::format(messages("Str463").arg(row + 1).arg(code).arg(kMaxNumbers));
             set |= quint64(1) << (code - 1);
         }
         if (set != 0)
-            tickets->push_back(set);
+            tickets.push_back(set);
     }
-    return true;
+    return tickets;
 }
 
 int widestTicket(const std::vector<quint64> &tickets)

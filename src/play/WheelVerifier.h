@@ -10,6 +10,7 @@
 // that complete a covering are the union of the tickets one short of t.
 
 #include "core/Binomial.h"
+#include "core/Failure.h"
 #include "core/Progress.h"
 
 #include <QString>
@@ -58,9 +59,8 @@ CheckResult verify(const std::vector<quint64> &tickets, const Guarantee &guarant
     const std::atomic_bool *cancel = nullptr, const Progress &progress = {});
 
 // The rows of a template as tickets. Placeholders and empty cells are left out.
-// Returns false with the reason when a position is above 64.
-bool ticketsOf(const SystemTemplate &system, std::vector<quint64> *tickets, QString *problem,
-    const MessageCatalog &messages);
+// Fails (a format failure) when a position is above 64.
+Outcome<std::vector<quint64>> ticketsOf(const SystemTemplate &system, const MessageCatalog &messages);
 
 // The largest ticket size (numbers in one row).
 int widestTicket(const std::vector<quint64> &tickets);

@@ -1,5 +1,6 @@
 // Adding, importing and editing results, and the commands that only open something.
 
+#include "ui/FailureMessage.h"
 #include "ui/MainWindow.h"
 
 #include "ui/LanguageSwitcher.h"
@@ -111,14 +112,9 @@ void MainWindow::importResultsFile()
                 showError(result->error);
                 return;
             }
-            QString profileError;
-            if (saveProfile) {
-                IniFile ini(m_folder.configPath());
-                const ProfileWrite saved = saveImportProfile(ini, lottery, profile);
-                if (!saved.ok)
-                    profileError = m_messages("Str56").arg(saved.message);
-            }
-            loadCurrentLottery([this, result, planned, profileError] {
+            const Done profileSaved
+                = saveProfile ? saveImportProfile(IniFile(m_folder.configPath()), lottery, profile) : Done();
+            loadCurrentLottery([this, result, planned, profileSaved] {
                 QString status = importSummaryText(*result, m_messages);
                 if (planned->merge)
                     status += QLatin1Char(' ') + mergeSummaryText(planned->plan, m_messages);
@@ -126,8 +122,8 @@ void MainWindow::importResultsFile()
                 const QString skipped = importSkippedText(*result, m_messages);
                 if (!skipped.isEmpty())
                     m_services.showMessage(this, skipped, PlatformServices::MessageKind::Information);
-                if (!profileError.isEmpty())
-                    showError(profileError);
+                if (!profileSaved)
+                    showFailure(m_services, this, profileSaved.failure(), m_messages);
             });
         });
 }

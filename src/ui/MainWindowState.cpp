@@ -1,6 +1,7 @@
 // Start-up and closing: the window state in section Form of the configuration file,
 // the lottery tabs and the language menu.
 
+#include "ui/FailureMessage.h"
 #include "ui/MainWindow.h"
 
 #include "ui/WindowStatusBar.h"
@@ -130,8 +131,11 @@ void MainWindow::applyLanguage(bool atStart)
     m_statisticsPane->setEmptyTitle(doc.readString(
         QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statisticsPane->emptyTitle()));
     // Only what was missing goes back, into the file as it is now.
-    if (doc.isModified() && !file.update([&](IniDocument &current) { copyWrittenKeys(read, doc, current); }))
-        m_statusBar->setStatusText(m_messages("Str56").arg(file.lastError()));
+    if (!doc.isModified())
+        return;
+    if (const Done written = file.update([&](IniDocument &current) { copyWrittenKeys(read, doc, current); });
+        !written)
+        m_statusBar->setStatusText(failureMessage(written.failure(), m_messages));
 }
 
 void MainWindow::switchLanguage()
@@ -166,7 +170,7 @@ void MainWindow::saveWindowSettings()
     }
     // The window's own keys only, on the file as it is now: what a script or another
     // window changed while this one was open stays.
-    const bool written = ini.update([&](IniDocument &document) {
+    const Done written = ini.update([&](IniDocument &document) {
         document.writeString(kForm, QStringLiteral("Top"), QString::number(position.y()));
         document.writeString(kForm, QStringLiteral("Left"), QString::number(position.x()));
         document.writeString(kForm, QStringLiteral("Width"), QString::number(normal.width()));
@@ -185,7 +189,7 @@ void MainWindow::saveWindowSettings()
             kForm, QStringLiteral("StatListSort"), QString::number(m_statistics->statListSort()));
     });
     if (!written)
-        showError(m_messages("Str56").arg(ini.lastError()));
+        showFailure(m_services, this, written.failure(), m_messages);
 }
 
 } // namespace kivora

@@ -37,14 +37,16 @@ FileDialogRequest inRememberedFolder(
 void rememberFolder(const ProgramFolder &folder, RememberedFolder kind, const QString &chosenPath)
 {
     const QString chosenFolder = QFileInfo(chosenPath).absolutePath();
-    IniFile(folder.configPath()).update([&](IniDocument &doc) {
+    // A folder that cannot be remembered costs the user one more click next time:
+    // not worth a message.
+    static_cast<void>(IniFile(folder.configPath()).update([&](IniDocument &doc) {
         if (doc.readString(QStringLiteral("Form"), folderKey(kind), QString()) == chosenFolder)
             return;
         // The program folder is where dialogs start anyway: no need to keep it.
         if (QDir(chosenFolder) == QDir(folder.path()) && !doc.value(QStringLiteral("Form"), folderKey(kind)))
             return;
         doc.writeString(QStringLiteral("Form"), folderKey(kind), chosenFolder);
-    });
+    }));
 }
 
 } // namespace kivora

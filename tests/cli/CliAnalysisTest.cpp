@@ -57,7 +57,7 @@ TEST_F(CliAnalysis, RandomnessGivesTheCoreFiguresAndWritesTheReport)
     EXPECT_EQ(r.json().value(s("positions")).toArray().size(), 4);
 
     // The table without --json, and the verdicts of the English language file.
-    IniFile(dir.folder().configPath()).writeString(s("Form"), s("LangFile"), s("english.lng"));
+    ASSERT_TRUE(IniFile(dir.folder().configPath()).writeString(s("Form"), s("LangFile"), s("english.lng")));
     r = run({ s("randomness"), s("--lottery"), kSix });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(s("consistent with a fair draw at the 5% level")));

@@ -101,8 +101,9 @@ TEST(IniFile, UnwritableFileReportsAndChangesNothing)
 {
     test::TempFolder dir;
     IniFile ini(dir.filePath(QStringLiteral("missing-folder/kivora.INI")));
-    EXPECT_FALSE(ini.writeString(s("A"), s("b"), s("c")));
-    EXPECT_FALSE(ini.lastError().isEmpty());
+    const Done written = ini.writeString(s("A"), s("b"), s("c"));
+    ASSERT_FALSE(written);
+    EXPECT_FALSE(written.failure().text.isEmpty());
 }
 
 TEST(IniFile, AnUpdateChangesTheFileAsItIsNowNotAsItWasRead)
@@ -126,11 +127,13 @@ TEST(IniFile, AnUpdateChangesTheFileAsItIsNowNotAsItWasRead)
     // An edit that declines leaves the file as it was; one that changes nothing
     // does not write it.
     const QByteArray bytes = dir.readBytes(QStringLiteral("kivora.INI"));
-    EXPECT_FALSE(mine.update([](IniDocument &document) {
+    const Done declined = mine.update([](IniDocument &document) {
         document.writeString(s("A"), s("x"), s("99"));
         return false;
-    }));
-    EXPECT_TRUE(mine.lastError().isEmpty());
+    });
+    ASSERT_FALSE(declined);
+    EXPECT_EQ(declined.failure().kind, Failure::Kind::Cancelled);
+    EXPECT_TRUE(declined.failure().text.isEmpty());
     EXPECT_EQ(dir.readBytes(QStringLiteral("kivora.INI")), bytes);
     QFile::remove(path);
     EXPECT_TRUE(mine.update([](IniDocument &document) { document.readString(s("A"), s("x"), QString()); }));

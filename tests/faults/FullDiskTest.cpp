@@ -66,15 +66,18 @@ TEST_F(FullDisk, ConfigurationAndLanguageFileKeepTheirText)
     fill();
 
     IniFile ini(filePath(s("kivora.INI")));
-    EXPECT_FALSE(ini.writeString(s("Form"), s("Left"), s("100")));
-    EXPECT_TRUE(ini.lastError().contains(noSpace())) << ini.lastError().toStdString();
-    EXPECT_FALSE(settings::writeParams(ini, s("6 из 45"), settings::paramDefaults()));
-    EXPECT_TRUE(ini.lastError().contains(noSpace()));
+    const Done left = ini.writeString(s("Form"), s("Left"), s("100"));
+    ASSERT_FALSE(left);
+    EXPECT_TRUE(left.failure().text.contains(noSpace())) << left.failure().text.toStdString();
+    const Done params = settings::writeParams(ini, s("6 из 45"), settings::paramDefaults());
+    ASSERT_FALSE(params);
+    EXPECT_TRUE(params.failure().text.contains(noSpace()));
     EXPECT_EQ(readBytes(s("kivora.INI")), config);
 
     IniFile lng(filePath(s("lng/english.lng")));
-    EXPECT_FALSE(lng.writeString(s("MainForm"), s("Str2"), s("Combinations")));
-    EXPECT_TRUE(lng.lastError().contains(noSpace()));
+    const Done str2 = lng.writeString(s("MainForm"), s("Str2"), s("Combinations"));
+    ASSERT_FALSE(str2);
+    EXPECT_TRUE(str2.failure().text.contains(noSpace()));
     EXPECT_EQ(readBytes(s("lng/english.lng")), language);
     EXPECT_EQ(QDir(path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary left
 }
@@ -141,8 +144,8 @@ TEST_F(FullDisk, LedgerCombinationsCheckReportAndHtmlKeepTheOldFile)
     int wide = 0;
     ASSERT_TRUE(CombinationList::fromSavedLines(saved, &list, &wide));
     error.clear();
-    EXPECT_FALSE(
-        writeCombinationFile(filePath(s("s.ltc")), list, s("6 из 45"), s("7 номеров"), messages, &error));
+    EXPECT_FALSE(test::taken(
+        writeCombinationFile(filePath(s("s.ltc")), list, s("6 из 45"), s("7 номеров"), messages), &error));
     EXPECT_TRUE(error.contains(noSpace())) << error.toStdString();
 
     CheckResult check;

@@ -184,8 +184,9 @@ TEST_F(OddFiles, AnUnreadableConfigurationIsAnErrorAndIsNeverWrittenOver)
     IniFile ini(dir.folder().configPath());
     EXPECT_FALSE(ini.read());
     EXPECT_FALSE(ini.writeString(s("Form"), s("Left"), s("10")));
-    EXPECT_FALSE(ini.update([](IniDocument &doc) { doc.writeString(s("Form"), s("Left"), s("10")); }));
-    EXPECT_FALSE(ini.lastError().isEmpty());
+    const Done updated = ini.update([](IniDocument &doc) { doc.writeString(s("Form"), s("Left"), s("10")); });
+    ASSERT_FALSE(updated);
+    EXPECT_FALSE(updated.failure().text.isEmpty());
     EXPECT_EQ(dir.readBytes(ProgramFolder::configFileName()), broken);
 
     const CliRun r = runCli(dir.path(), { s("lotteries") });

@@ -32,7 +32,8 @@ TEST(CombinationFile, SavedFileMatchesByteForByte)
         captions({ "05", "11", "17", "23", "30", "38", "44" }));
     const QString path = dir.filePath(QStringLiteral("saved.ltc"));
     QString error;
-    ASSERT_TRUE(writeCombinationFile(path, list, s("6 из 45"), s("7 номеров"), messages, &error));
+    ASSERT_TRUE(
+        test::taken(writeCombinationFile(path, list, s("6 из 45"), s("7 номеров"), messages), &error));
 
     // Six numbers, each with three blanks after it, then four empty cells of three blanks.
     const QString empty4(12, QLatin1Char(' '));
@@ -73,8 +74,9 @@ TEST(CombinationFile, FailedWriteKeepsTheOldFile)
     const MessageCatalog messages;
     QString error;
     const CombinationList list = expandSystem(SystemTemplate::parse(s("1 2\n")), captions({ "07", "08" }));
-    EXPECT_FALSE(writeCombinationFile(
-        dir.filePath(QStringLiteral("no/such/dir/a.ltc")), list, s("L"), s("7"), messages, &error));
+    EXPECT_FALSE(test::taken(writeCombinationFile(dir.filePath(QStringLiteral("no/such/dir/a.ltc")), list,
+                                 s("L"), s("7"), messages),
+        &error));
     EXPECT_TRUE(error.contains(QStringLiteral("no/such/dir/a.ltc"))) << error.toStdString();
 }
 
@@ -91,7 +93,7 @@ TEST(CombinationFile, AListWithoutACombinationIsNotWritten)
         EXPECT_EQ(combinationSaveRefusal(empty, messages),
             s("В списке нет ни одной комбинации: сохранять нечего. Отметьте номера и выберите систему."));
         QString error;
-        EXPECT_FALSE(writeCombinationFile(path, empty, s("L"), s("7"), messages, &error));
+        EXPECT_FALSE(test::taken(writeCombinationFile(path, empty, s("L"), s("7"), messages), &error));
         EXPECT_EQ(error, combinationSaveRefusal(empty, messages));
         EXPECT_EQ(dir.readBytes(QStringLiteral("a.ltc")), QByteArray("kept"));
     }
@@ -101,7 +103,8 @@ TEST(CombinationFile, AListWithoutACombinationIsNotWritten)
     EXPECT_TRUE(combinationSaveRefusal(one, messages).isEmpty());
     EXPECT_FALSE(expandSystem(SystemTemplate::parse(s("K\n")), QStringList()).isEmpty());
     QString error;
-    EXPECT_TRUE(writeCombinationFile(path, one, s("L"), s("7"), messages, &error)) << error.toStdString();
+    EXPECT_TRUE(test::taken(writeCombinationFile(path, one, s("L"), s("7"), messages), &error))
+        << error.toStdString();
 }
 
 TEST(CombinationFile, ALargeListIsWrittenInPiecesWithTheSameBytes)
@@ -119,7 +122,7 @@ TEST(CombinationFile, ALargeListIsWrittenInPiecesWithTheSameBytes)
     // A plain head, a Cyrillic one, and one whose 1251 bytes would read back as UTF-8.
     for (const char *lottery : { "Loto", "6 из 45", "Рѕ" }) {
         const QString path = dir.filePath(QStringLiteral("big.ltc"));
-        ASSERT_TRUE(writeCombinationFile(path, list, s(lottery), s("6"), messages, &error))
+        ASSERT_TRUE(test::taken(writeCombinationFile(path, list, s(lottery), s("6"), messages), &error))
             << error.toStdString();
         const QByteArray expected = textfile::encode(combinationFileText(list, s(lottery), s("6"), messages));
         EXPECT_EQ(dir.readBytes(QStringLiteral("big.ltc")), expected) << lottery;

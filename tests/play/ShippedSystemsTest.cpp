@@ -64,9 +64,9 @@ TEST(ShippedSystems, EveryWheelHoldsItsGuaranteeAndEverySystemFitsItsList)
             EXPECT_TRUE(system.hasFields());
             // The first word of the name is how many numbers the system needs.
             EXPECT_EQ(systems::neededCount(name), system.uses());
-            std::vector<quint64> tickets;
-            QString problem;
-            ASSERT_TRUE(wheel::ticketsOf(system, &tickets, &problem, MessageCatalog()));
+            const Outcome<std::vector<quint64>> read = wheel::ticketsOf(system, MessageCatalog());
+            ASSERT_TRUE(read);
+            const std::vector<quint64> &tickets = *read;
             EXPECT_LE(wheel::widestTicket(tickets), std::min(drawn, SystemTemplate::kColumns));
             const QRegularExpressionMatch match = wheelFile.match(file);
             if (!match.hasMatch())
@@ -121,7 +121,8 @@ TEST(ShippedSystems, OlderFolderGetsTheNewSystemsOnceAndKeepsItsOwn)
     dir.writeLines(s("System/wheel6_10_3if3.ltt"), { s("; changed by the player"), s("1 2 3 4 5 6") });
     QFile::remove(dir.filePath(s("System/wheel6_9_3if3.ltt")));
 
-    ASSERT_TRUE(systemlists::addMissingShippedSystems(dir.folder(), &error)) << error.toStdString();
+    const Done upgraded = systemlists::addMissingShippedSystems(dir.folder());
+    ASSERT_TRUE(upgraded) << upgraded.failure().text.toStdString();
     const IniDocument now = config.load();
     const IniDocument shipped = shippedConfig();
     EXPECT_EQ(now.readString(s("for 6 numbers"), s("8 номеров (моя)"), QString()), s("mine.ltt"));
@@ -144,6 +145,6 @@ TEST(ShippedSystems, OlderFolderGetsTheNewSystemsOnceAndKeepsItsOwn)
     // Once done, a system the player removes stays removed.
     const QString dropped = config.load().keys(s("for 6 numbers")).constLast();
     ASSERT_TRUE(config.deleteKey(s("for 6 numbers"), dropped));
-    ASSERT_TRUE(systemlists::addMissingShippedSystems(dir.folder(), &error));
+    ASSERT_TRUE(systemlists::addMissingShippedSystems(dir.folder()));
     EXPECT_FALSE(config.load().value(s("for 6 numbers"), dropped));
 }

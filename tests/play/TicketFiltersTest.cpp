@@ -294,7 +294,8 @@ TEST(TicketFilters, SavedFileNamesTheFiltersAndStillChecks)
     const QString description = filterDescription(filters, six, messages);
     const QString path = dir.filePath(QStringLiteral("filtered.ltc"));
     QString error;
-    ASSERT_TRUE(writeCombinationFile(path, list, six.name, s("7 номеров"), messages, &error, description))
+    ASSERT_TRUE(test::taken(
+        writeCombinationFile(path, list, six.name, s("7 номеров"), messages, description), &error))
         << error.toStdString();
 
     SavedCombinations file;
@@ -335,7 +336,8 @@ TEST(TicketFilterSettings, StoredPerLotteryBesideEveryOtherKey)
     filters.tenOn = true;
     filters.tenMost = 3;
     filters.notPastDraw = true;
-    ASSERT_TRUE(storeTicketFilters(ini, six, filters)) << ini.lastError().toStdString();
+    const Done stored = storeTicketFilters(ini, six, filters);
+    ASSERT_TRUE(stored) << stored.failure().text.toStdString();
 
     const IniDocument after = ini.load();
     const TicketFilters read = readTicketFilters(after, six);

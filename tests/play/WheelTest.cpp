@@ -183,13 +183,15 @@ TEST(WheelVerifier, ReadsTemplatesAndRefusesBadGuarantees)
     const SystemTemplate system
         = SystemTemplate::parse(QStringLiteral("; three\r\n1 2 K\r\n2,3;0\r\n\r\n1 3\r\n"));
     const MessageCatalog messages;
-    std::vector<quint64> tickets;
-    QString problem;
-    ASSERT_TRUE(ticketsOf(system, &tickets, &problem, messages));
+    const Outcome<std::vector<quint64>> read = ticketsOf(system, messages);
+    ASSERT_TRUE(read);
+    const std::vector<quint64> &tickets = *read;
     EXPECT_EQ(tickets, (std::vector<quint64> { setOf({ 1, 2 }), setOf({ 2, 3 }), setOf({ 1, 3 }) }));
     EXPECT_TRUE(verify(tickets, { 3, 2, 2 }).holds);
-    EXPECT_FALSE(ticketsOf(SystemTemplate::parse(QStringLiteral("1 65")), &tickets, &problem, messages));
-    EXPECT_EQ(problem, messages("Str463").arg(1).arg(65).arg(64));
+    const Outcome<std::vector<quint64>> wide
+        = ticketsOf(SystemTemplate::parse(QStringLiteral("1 65")), messages);
+    ASSERT_FALSE(wide);
+    EXPECT_EQ(wide.failure().text, messages("Str463").arg(1).arg(65).arg(64));
     EXPECT_FALSE(guaranteeProblem({ 6, 4, 3 }, messages).isEmpty());
     EXPECT_FALSE(guaranteeProblem({ 6, 3, 7 }, messages).isEmpty());
     EXPECT_FALSE(guaranteeProblem({ 65, 3, 3 }, messages).isEmpty());

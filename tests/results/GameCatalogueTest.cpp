@@ -138,9 +138,9 @@ TEST_F(GameCatalogueTest, AddingWritesTheDefinitionTheCatalogueKeysAndAnEmptyBas
     const CatalogueGame *mega = catalogue::find(catalogue, s("mega millions"));
     ASSERT_NE(mega, nullptr);
 
-    const catalogue::AddResult added = catalogue::addLottery(dir.folder(), *mega, messages);
-    ASSERT_TRUE(added.ok) << added.message.toStdString();
-    EXPECT_EQ(added.lottery, s("Mega Millions"));
+    const Outcome<catalogue::AddedLottery> added = catalogue::addLottery(dir.folder(), *mega, messages);
+    ASSERT_TRUE(added) << added.failure().text.toStdString();
+    EXPECT_EQ(added->lottery, s("Mega Millions"));
     const IniDocument ini = IniFile(dir.folder().configPath()).load();
     EXPECT_TRUE(lotteries::readList(ini).last().shown);
     EXPECT_EQ(lotteries::readList(ini).last().name, s("Mega Millions"));
@@ -167,9 +167,9 @@ TEST_F(GameCatalogueTest, AddingWritesTheDefinitionTheCatalogueKeysAndAnEmptyBas
 
     // The same game again, under any case of its name, changes nothing.
     const QByteArray before = dir.readBytes(s("kivora.INI"));
-    const catalogue::AddResult again = catalogue::addLottery(dir.folder(), *mega, messages);
-    EXPECT_FALSE(again.ok);
-    EXPECT_EQ(again.message, messages("Str78").arg(s("Mega Millions")));
+    const Outcome<catalogue::AddedLottery> again = catalogue::addLottery(dir.folder(), *mega, messages);
+    EXPECT_FALSE(again);
+    EXPECT_EQ(again.failure().text, messages("Str78").arg(s("Mega Millions")));
     EXPECT_EQ(dir.readBytes(s("kivora.INI")), before);
 }
 
@@ -180,9 +180,9 @@ TEST_F(GameCatalogueTest, AnExistingFileIsNeverTakenAsTheNewBase)
     const CatalogueGame *powerball = catalogue::find(catalogue, s("POWERBALL"));
     ASSERT_NE(powerball, nullptr);
     EXPECT_EQ(catalogue::definitionValues(dir.folder(), *powerball).value(6), s("powerball-2.lot"));
-    const catalogue::AddResult added = catalogue::addLottery(dir.folder(), *powerball, messages);
-    ASSERT_TRUE(added.ok) << added.message.toStdString();
-    EXPECT_EQ(added.baseFile, s("powerball-2.lot"));
+    const Outcome<catalogue::AddedLottery> added = catalogue::addLottery(dir.folder(), *powerball, messages);
+    ASSERT_TRUE(added) << added.failure().text.toStdString();
+    EXPECT_EQ(added->baseFile, s("powerball-2.lot"));
     EXPECT_EQ(dir.readLines(s("powerball.lot")), QStringList({ s("1;01.01.2020;M;S;1 2 3 4 5;6") }));
 }
 

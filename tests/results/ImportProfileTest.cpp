@@ -28,7 +28,7 @@ TEST(ImportProfile, AbsentByDefaultAndTheRestOfTheSectionUntouched)
     settings.columns = QStringLiteral("date=\"Draw Date\",main=\"Winning Numbers\"[1-5]");
     settings.dateFormat = QStringLiteral("mm/dd/yyyy");
     settings.since = QStringLiteral("31.10.2017");
-    ASSERT_TRUE(saveImportProfile(ini, QStringLiteral("Take 5"), settings).ok);
+    ASSERT_TRUE(saveImportProfile(ini, QStringLiteral("Take 5"), settings).ok());
     const ImportSettings back = readImportProfile(ini.load(), QStringLiteral("Take 5"));
     EXPECT_EQ(back.encoding, settings.encoding);
     EXPECT_EQ(back.delimiter, settings.delimiter);
@@ -39,7 +39,7 @@ TEST(ImportProfile, AbsentByDefaultAndTheRestOfTheSectionUntouched)
     EXPECT_EQ(ini.load().readInteger(QStringLiteral("Take 5"), QStringLiteral("MaxNumber"), 0), 39);
 
     // Cleared values remove their keys.
-    ASSERT_TRUE(saveImportProfile(ini, QStringLiteral("Take 5"), {}).ok);
+    ASSERT_TRUE(saveImportProfile(ini, QStringLiteral("Take 5"), {}).ok());
     EXPECT_EQ(ini.load().keys(QStringLiteral("Take 5")), texts({ "MinNumber", "MaxNumber", "DrawNumber" }));
 }
 
@@ -50,7 +50,7 @@ TEST(ImportProfile, TheSavedProfileIsUsedNextTimeUnlessOverridden)
     const LotteryDefinition five = test::lottery("5 of 36", 36, 5);
     ImportSettings saved;
     saved.dateFormat = QStringLiteral("dd/mm/yyyy");
-    ASSERT_TRUE(saveImportProfile(ini, five.name, saved).ok);
+    ASSERT_TRUE(saveImportProfile(ini, five.name, saved).ok());
 
     const ImportSettings profile = readImportProfile(ini.load(), five.name);
     const ImportFileRead withSaved

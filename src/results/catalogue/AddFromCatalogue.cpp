@@ -46,34 +46,20 @@ void writeKeys(IniDocument &document, const QString &lottery, const CatalogueGam
         else
             document.writeString(lottery, key, value);
     };
-    using namespace importprofile;
-    const ImportSettings &profile = game.importProfile;
     put(kResultsUrlKey, game.resultsFile);
-    put(kEncoding, profile.encoding);
-    put(kDelimiter, profile.delimiter);
-    put(kHeader, profile.header < 0 ? QString() : QString::number(profile.header));
-    put(kColumns, profile.columns);
-    put(kDateFormat, profile.dateFormat);
-    put(kSince, profile.since);
+    writeImportProfile(document, lottery, game.importProfile);
     put(kCatalogueNameKey, game.name);
 }
 
-// Creates the lottery's empty base unless a file of that name is there already.
-// Creates the lottery's empty base; the failure's text names the base.
-Done createBase(const ProgramFolder &folder, const QString &baseFile, const MessageCatalog &messages)
+// Creates the lottery's empty base unless a file of that name is there already; the
+// failure's text names the base.
+Outcome<AddedLottery> createBase(
+    const ProgramFolder &folder, const AddedLottery &added, const MessageCatalog &messages)
 {
-    const Done created = textfile::ensureFileExists(folder.filePath(baseFile));
+    const Done created = textfile::ensureFileExists(folder.filePath(added.baseFile));
     if (created)
-        return created;
-    return Failure::io(messages("Str591").arg(baseFile, created.failure().text));
-}
-
-// Says whether the base was created; when not, why.
-void takeCreated(const Done &created, AddResult *result)
-{
-    result->ok = created.ok();
-    if (!created)
-        result->message = created.failure().text;
+        return added;
+    return Failure::io(messages("Str591").arg(added.baseFile, created.failure().text));
 }
 
 } // namespace
@@ -105,37 +91,33 @@ QStringList definitionValues(const ProgramFolder &folder, const CatalogueGame &g
     };
 }
 
-AddResult addLottery(const ProgramFolder &folder, const CatalogueGame &game, const MessageCatalog &messages,
-    const QString &baseFile)
+Outcome<AddedLottery> addLottery(const ProgramFolder &folder, const CatalogueGame &game,
+    const MessageCatalog &messages, const QString &baseFile)
 {
-    AddResult result;
+    AddedLottery result;
     result.lottery = game.name.trimmed();
     IniFile ini(folder.configPath());
     const Outcome<IniDocument> read = ini.read();
-    if (!read) {
-        result.message = failureMessage(read.failure(), messages);
-        return result;
-    }
+    if (!read)
+        return read.failure();
     const IniDocument &current = *read;
     QStringList names;
     for (const LotteryEntry &entry : lotteries::readList(current))
         names.append(entry.name);
-    result.message = settings::lotteryNameProblem(result.lottery, names, messages);
-    if (!result.message.isEmpty())
-        return result;
+    if (const QString problem = settings::lotteryNameProblem(result.lottery, names, messages);
+        !problem.isEmpty())
+        return Failure::refused(problem);
     QStringList values = definitionValues(folder, game);
     if (!baseFile.isEmpty())
         values[6] = baseFile;
     const settings::ParamsCheck check = settings::checkParams(result.lottery, values, messages);
-    if (!check.ok()) {
-        result.message = check.message;
-        return result;
-    }
+    if (!check.ok())
+        return Failure::refused(check.message);
     result.baseFile = values.value(6);
     // The list is read again under the file's lock: another program may have added
     // the same name meanwhile.
     bool taken = false;
-    const bool written = ini.update([&](IniDocument &document) {
+    const Done written = ini.update([&](IniDocument &document) {
         for (const LotteryEntry &entry : lotteries::readList(document)) {
             if (entry.name.compare(result.lottery, Qt::CaseInsensitive) == 0)
                 taken = true;
@@ -153,32 +135,22 @@ AddResult addLottery(const ProgramFolder &folder, const CatalogueGame &game, con
         writeKeys(document, result.lottery, game);
         return true;
     });
-    if (taken) {
-        result.message = messages("Str78").arg(result.lottery);
-        return result;
-    }
-    if (!written) {
-        result.message = failureMessage(Failure::io(ini.lastError()), messages);
-        return result;
-    }
-    takeCreated(createBase(folder, result.baseFile, messages), &result);
-    return result;
+    if (taken)
+        return Failure::refused(messages("Str78").arg(result.lottery));
+    if (!written)
+        return written.failure();
+    return createBase(folder, result, messages);
 }
 
-AddResult completeLottery(const ProgramFolder &folder, const QString &lottery, const CatalogueGame &game,
-    const MessageCatalog &messages)
+Outcome<AddedLottery> completeLottery(const ProgramFolder &folder, const QString &lottery,
+    const CatalogueGame &game, const MessageCatalog &messages)
 {
-    AddResult result;
-    result.lottery = lottery;
-    IniFile ini(folder.configPath());
-    if (!ini.update([&](IniDocument &document) { writeKeys(document, lottery, game); })
-        && !ini.lastError().isEmpty()) {
-        result.message = failureMessage(Failure::io(ini.lastError()), messages);
-        return result;
-    }
-    result.baseFile = lotteries::readDefinition(ini.load(), lottery).baseFile;
-    takeCreated(createBase(folder, result.baseFile, messages), &result);
-    return result;
+    const IniFile ini(folder.configPath());
+    if (const Done written = ini.update([&](IniDocument &document) { writeKeys(document, lottery, game); });
+        !written)
+        return written.failure();
+    const AddedLottery added { lottery, lotteries::readDefinition(ini.load(), lottery).baseFile };
+    return createBase(folder, added, messages);
 }
 
 } // namespace kivora::catalogue

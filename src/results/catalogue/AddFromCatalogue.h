@@ -5,6 +5,7 @@
 // file, its import profile and the catalogue name; an empty results base is created
 // beside it. The window and kivora-cli both add through here.
 
+#include "core/Failure.h"
 #include "results/catalogue/GameCatalogue.h"
 
 #include <QString>
@@ -28,10 +29,8 @@ QStringList definitionValues(const ProgramFolder &folder, const CatalogueGame &g
 // A base file name for the game that no file of the folder has yet.
 QString freeBaseFile(const ProgramFolder &folder, const CatalogueGame &game);
 
-struct AddResult
+struct AddedLottery
 {
-    bool ok = false;
-    QString message; // the refusal or the failure
     QString lottery;
     QString baseFile;
 };
@@ -41,14 +40,14 @@ struct AddResult
 // letter case and values the dialog would refuse; writes the list key, the values and
 // the catalogue keys in one rewrite of kivora.INI, then creates the empty base unless
 // a file of that name exists (an existing base is taken as it is).
-AddResult addLottery(const ProgramFolder &folder, const CatalogueGame &game, const MessageCatalog &messages,
-    const QString &baseFile = QString());
+Outcome<AddedLottery> addLottery(const ProgramFolder &folder, const CatalogueGame &game,
+    const MessageCatalog &messages, const QString &baseFile = QString());
 
 // Finishes a lottery whose list key and values the settings dialog has written: the
 // catalogue keys go into its section and its base (the section's BaseFile) is created
 // when missing.
-AddResult completeLottery(const ProgramFolder &folder, const QString &lottery, const CatalogueGame &game,
-    const MessageCatalog &messages);
+Outcome<AddedLottery> completeLottery(const ProgramFolder &folder, const QString &lottery,
+    const CatalogueGame &game, const MessageCatalog &messages);
 
 } // namespace catalogue
 } // namespace kivora

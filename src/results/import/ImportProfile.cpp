@@ -20,28 +20,26 @@ ImportSettings readImportProfile(const IniDocument &ini, const QString &lottery)
     return settings;
 }
 
-ProfileWrite saveImportProfile(IniFile &ini, const QString &lottery, const ImportSettings &settings)
+void writeImportProfile(IniDocument &ini, const QString &lottery, const ImportSettings &settings)
 {
     using namespace importprofile;
-    const bool written = ini.update([&](IniDocument &document) {
-        const auto put = [&](const QString &key, const QString &value) {
-            if (value.isEmpty())
-                document.deleteKey(lottery, key);
-            else
-                document.writeString(lottery, key, value);
-        };
-        put(kEncoding, settings.encoding);
-        put(kDelimiter, settings.delimiter);
-        put(kHeader, settings.header < 0 ? QString() : QString::number(settings.header));
-        put(kColumns, settings.columns);
-        put(kDateFormat, settings.dateFormat);
-        put(kSince, settings.since);
-    });
-    ProfileWrite result;
-    result.ok = written || ini.lastError().isEmpty();
-    if (!result.ok)
-        result.message = ini.lastError();
-    return result;
+    const auto put = [&](const QString &key, const QString &value) {
+        if (value.isEmpty())
+            ini.deleteKey(lottery, key);
+        else
+            ini.writeString(lottery, key, value);
+    };
+    put(kEncoding, settings.encoding);
+    put(kDelimiter, settings.delimiter);
+    put(kHeader, settings.header < 0 ? QString() : QString::number(settings.header));
+    put(kColumns, settings.columns);
+    put(kDateFormat, settings.dateFormat);
+    put(kSince, settings.since);
+}
+
+Done saveImportProfile(const IniFile &ini, const QString &lottery, const ImportSettings &settings)
+{
+    return ini.update([&](IniDocument &document) { writeImportProfile(document, lottery, settings); });
 }
 
 ImportSettings withProfile(const ImportSettings &given, const ImportSettings &profile)

@@ -5,6 +5,7 @@
 // section of kivora.INI and used by the next import unless the user sets otherwise.
 // The keys are absent by default, and a configuration without them reads as before.
 
+#include "core/Failure.h"
 #include "results/import/ImportDetect.h"
 
 #include <QString>
@@ -28,15 +29,12 @@ inline const QString kSince = QStringLiteral("ImportSince");
 // The profile of a lottery; empty settings when it has none.
 ImportSettings readImportProfile(const IniDocument &ini, const QString &lottery);
 
-struct ProfileWrite
-{
-    bool ok = false;
-    QString message; // the file's reason when it could not be written
-};
+// Puts the settings into the lottery's section as its profile: a set value is
+// written, an empty one removes its key.
+void writeImportProfile(IniDocument &ini, const QString &lottery, const ImportSettings &settings);
 
-// Stores the settings as the lottery's profile: a set value is written, an empty one
-// removes its key.
-ProfileWrite saveImportProfile(IniFile &ini, const QString &lottery, const ImportSettings &settings);
+// The same on the file, in one rewrite.
+Done saveImportProfile(const IniFile &ini, const QString &lottery, const ImportSettings &settings);
 
 // The settings the user gave, each empty one taken from the profile.
 ImportSettings withProfile(const ImportSettings &given, const ImportSettings &profile);

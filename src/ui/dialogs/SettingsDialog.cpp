@@ -3,6 +3,7 @@
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "core/SettingsStore.h"
+#include "ui/FailureMessage.h"
 #include "ui/PlatformServices.h"
 
 #include <QHBoxLayout>
@@ -127,8 +128,8 @@ void SettingsDialog::acceptSettings()
         list.append({ item->text(), item->checkState() == Qt::Checked });
     }
     IniFile ini(m_folder.configPath());
-    if (!settings::writeList(ini, list)) {
-        reportWriteError(ini.lastError());
+    if (const Done written = settings::writeList(ini, list); !written) {
+        reportFailure(written.failure());
         return;
     }
     if (!applyPage())
@@ -154,9 +155,9 @@ void SettingsDialog::refuse(const QString &text)
     m_services.showMessage(this, text, PlatformServices::MessageKind::Warning);
 }
 
-void SettingsDialog::reportWriteError(const QString &reason)
+void SettingsDialog::reportFailure(const Failure &failure)
 {
-    m_services.showMessage(this, m_messages("Str56").arg(reason), PlatformServices::MessageKind::Error);
+    showFailure(m_services, this, failure, m_messages);
 }
 
 } // namespace kivora

@@ -17,6 +17,7 @@ class QTableWidgetItem;
 
 namespace kivora {
 
+struct Failure;
 class MessageCatalog;
 class PlatformServices;
 
@@ -90,7 +91,7 @@ private:
     void deleteSystemRow();
     void onSystemRowEdited(QTableWidgetItem *item);
     void refuse(const QString &text);
-    void reportWriteError(const QString &reason);
+    void reportFailure(const Failure &failure);
 
     ProgramFolder m_folder;
     const MessageCatalog &m_messages;

@@ -217,8 +217,8 @@ void SettingsDialog::deleteLottery()
     if (!m_services.confirm(this, m_messages("Str123").arg(item->text())))
         return;
     IniFile ini(m_folder.configPath());
-    if (!settings::deleteLottery(ini, item->text())) {
-        reportWriteError(ini.lastError());
+    if (const Done written = settings::deleteLottery(ini, item->text()); !written) {
+        reportFailure(written.failure());
         return;
     }
     if (item == m_paramsOwner)
@@ -254,8 +254,8 @@ void SettingsDialog::onLotteryRenamed(int row, const QString &newName)
         refuse(check.message);
         return;
     }
-    if (!settings::renameLottery(ini, oldName, name, values)) {
-        reportWriteError(ini.lastError());
+    if (const Done written = settings::renameLottery(ini, oldName, name, values); !written) {
+        reportFailure(written.failure());
         return;
     }
     item->setText(name);
@@ -275,17 +275,18 @@ bool SettingsDialog::applyParams()
         return false;
     }
     IniFile ini(m_folder.configPath());
-    if (!settings::writeParams(ini, name, values)) {
-        reportWriteError(ini.lastError());
+    if (const Done written = settings::writeParams(ini, name, values); !written) {
+        reportFailure(written.failure());
         return false;
     }
     // A game of the catalogue gets its results file, import profile and base once its
     // values are in the file.
     const auto game = m_catalogueRows.constFind(m_paramsOwner);
     if (game != m_catalogueRows.constEnd()) {
-        const catalogue::AddResult added = catalogue::completeLottery(m_folder, name, *game, m_messages);
-        if (!added.ok) {
-            refuse(added.message);
+        const Outcome<catalogue::AddedLottery> added
+            = catalogue::completeLottery(m_folder, name, *game, m_messages);
+        if (!added) {
+            reportFailure(added.failure());
             return false;
         }
         m_catalogueRows.erase(game);

@@ -98,8 +98,8 @@ bool SettingsDialog::applyTemplates()
     }
     IniFile ini(m_folder.configPath());
     const QString section = settings::systemSection(ini.load(), m_systemLotteryList->item(row)->text());
-    if (!settings::writeSystems(ini, section, rows)) {
-        reportWriteError(ini.lastError());
+    if (const Done written = settings::writeSystems(ini, section, rows); !written) {
+        reportFailure(written.failure());
         return false;
     }
     return true;

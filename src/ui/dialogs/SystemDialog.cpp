@@ -85,11 +85,10 @@ void SystemDialog::showDescription()
     const int index = selectedIndex();
     if (index < 0)
         return;
-    QString error;
-    const QStringList lines = systems::description(IniFile(m_folder.configPath()).load(), m_section,
-        m_systemList->item(index)->text(), m_folder, &error);
+    const Outcome<QStringList> lines = systems::description(
+        IniFile(m_folder.configPath()).load(), m_section, m_systemList->item(index)->text(), m_folder);
     // A template that cannot be read says why where its description would be.
-    m_description->setPlainText(error.isEmpty() ? lines.join(QLatin1Char('\n')) : error);
+    m_description->setPlainText(lines ? lines->join(QLatin1Char('\n')) : lines.failure().text);
 }
 
 void SystemDialog::acceptChoice()

@@ -170,8 +170,8 @@ void PlayCommands::editTicketFilters()
     TicketFilters filters = readTicketFilters(ini.load(), currentLottery());
     if (!m_dialogs.ticketFilters()->edit(&filters, load().definition))
         return;
-    if (!storeTicketFilters(ini, currentLottery(), filters)) {
-        showError(m_messages("Str56").arg(ini.lastError()));
+    if (const Done stored = storeTicketFilters(ini, currentLottery(), filters); !stored) {
+        showFailure(m_services, m_window, stored.failure(), m_messages);
         return;
     }
     expandMarkedNumbers();
@@ -228,13 +228,19 @@ void PlayCommands::checkCurrentSystem()
     }
     const QString path = systems::templatePath(
         IniFile(m_folder.configPath()).load(), load().definition.systemSection(), name, m_folder);
-    QString error;
-    const std::shared_ptr<const SystemTemplate> system = m_templates.load(path, &error);
-    std::vector<quint64> tickets;
-    if (!system || !wheel::ticketsOf(*system, &tickets, &error, m_messages)) {
-        showError(error.isEmpty() ? m_messages("Str216") : textfile::describeError(path, error));
+    const Outcome<std::shared_ptr<const SystemTemplate>> loaded = m_templates.load(path);
+    const std::shared_ptr<const SystemTemplate> system = loaded ? *loaded : nullptr;
+    const Outcome<std::vector<quint64>> read = system ? wheel::ticketsOf(*system, m_messages)
+                                                      : Outcome<std::vector<quint64>>(std::vector<quint64>());
+    if (!loaded || !read) {
+        showError(textfile::describeError(path, (loaded ? read.failure() : loaded.failure()).text));
         return;
     }
+    if (!system) {
+        showError(m_messages("Str216"));
+        return;
+    }
+    const std::vector<quint64> &tickets = *read;
     WheelCheckDialog *dialog = m_dialogs.wheelCheck();
     dialog->prepare(name, tickets, system->uses(), wheel::widestTicket(tickets));
     dialog->exec();

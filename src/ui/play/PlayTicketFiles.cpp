@@ -53,10 +53,10 @@ void PlayCommands::saveCombinations()
     if (path.isEmpty())
         return;
     rememberFolder(m_folder, RememberedFolder::Combinations, path);
-    QString error;
-    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
-            m_messages, &error, headerNotes()))
-        showError(m_messages("Str56").arg(error));
+    if (const Done written = writeCombinationFile(path, m_combinationModel->list(), currentLottery(),
+            m_systemBox->currentText(), m_messages, headerNotes());
+        !written)
+        showFailure(m_services, m_window, written.failure(), m_messages);
 }
 
 QString PlayCommands::headerNotes() const
@@ -137,10 +137,10 @@ void PlayCommands::showCombinationsAsText()
     if (!load().ok || !combinationsCanBeSaved())
         return;
     const QString path = m_folder.filePath(shownCombinationsFileName());
-    QString error;
-    if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
-            m_messages, &error)) {
-        showError(m_messages("Str56").arg(error));
+    if (const Done written = writeCombinationFile(
+            path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(), m_messages);
+        !written) {
+        showFailure(m_services, m_window, written.failure(), m_messages);
         return;
     }
     m_parts.showTextFile(path, false);
