@@ -7,6 +7,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliRender.h"
 #include "cli/CliTable.h"
+#include "core/Failure.h"
 #include "core/IniFile.h"
 #include "core/LanguageTexts.h"
 #include "core/ProgramFolder.h"
@@ -46,7 +47,8 @@ int finishOutput(QTextStream &out, QTextStream &err, const MessageCatalog &messa
     const int code = errno;
     const QString reason
         = out.device() ? textfile::deviceReason(*out.device(), code) : textfile::systemReason(code);
-    return failure(err, messages("Str56").arg(textfile::describeError(messages("Str471"), reason)));
+    return failure(
+        err, failureMessage(Failure::io(textfile::describeError(messages("Str471"), reason)), messages));
 }
 
 // --help, -h, help [COMMAND], COMMAND --help and --version; -1 when the invocation is

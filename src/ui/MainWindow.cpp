@@ -45,7 +45,7 @@ MainWindow::MainWindow(const ProgramFolder &folder, PlatformServices &services, 
     createPanes();
     createMenus();
     m_dialogs->createDialogs(m_folder, m_messages, m_services);
-    createPlayCommands();
+    createCommands();
     readWindowSettings();
 }
 

@@ -5,14 +5,16 @@
 // status bars. The window keeps the menu bar, the tabs, the window state and the
 // language; it wires the lottery session to the parts and every command to the domain
 // functions. The play commands (marks, systems, tickets, forecasts, analysis) are
-// PlayCommands', the long-lived dialogs WindowDialogs'. Building the window and menus,
-// and each group of the window's own commands, live in their own MainWindow*.cpp files.
+// PlayCommands', adding and importing results ResultsCommands', what goes to the
+// desktop DesktopCommands', the long-lived dialogs WindowDialogs'. Building the window
+// and menus, the load and the jobs live in their own MainWindow*.cpp files.
 
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 #include "core/Progress.h"
 #include "ui/LotterySession.h"
 #include "ui/PlatformServices.h"
+#include "ui/WindowParts.h"
 
 #include <QMainWindow>
 
@@ -27,7 +29,6 @@ class QTabBar;
 namespace kivora {
 
 class PlatformServices;
-class StatTableModel;
 class FilterBar;
 class LanguageSwitcher;
 class PaneLayout;
@@ -38,6 +39,8 @@ class WaitWindow;
 class JobRunner;
 class NumberPane;
 class PlayCommands;
+class ResultsCommands;
+class DesktopCommands;
 class ResultsPane;
 class StatisticsPane;
 class TicketsPane;
@@ -90,7 +93,7 @@ private:
     void createPanes();
     void connectPanes();
     void connectBars();
-    void createPlayCommands();
+    void createCommands();
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption, std::function<void()> command);
 
@@ -105,29 +108,8 @@ private:
     // Results (MainWindowResults.cpp).
     void showLoad();
 
-    // Reports, services and commands that only open something (MainWindowCommands.cpp).
-    void addResults();
-    void importResultsFile();
-    void editResultsBase();
-    // Shows a text file in the editor the user chose in the settings, or else in the
-    // program's own editor window; with wait, returns after it is closed.
-    void showTextFile(const QString &path, bool wait);
-    void exportCombinationViewHtml();
-    void exportNumberListHtml();
-    void showLedger();
-    void startCalculator();
-    void openResultsWebPage();
-    // True when the lottery names an address (which may still be refused when opened).
-    bool hasLotteryAddress() const;
-    void openHomePage();
-    void openHelp(const QString &topic);
-    void showAbout();
-    void showSettings();
-
-    // False, after saying why, when the current lottery's files must not be written:
-    // no lottery, or its base could not be loaded.
-    bool baseIsWritable();
-    void exportList(const StatTableModel *model, const QString &groupCaption);
+    // What the groups of commands use of the window.
+    WindowParts windowParts();
     void showError(const QString &text);
     void showWait();
     void closeWait();
@@ -181,6 +163,10 @@ private:
     std::unique_ptr<WindowDialogs> m_dialogs;
     // The play side: marks, systems, the ticket list, forecasts and analysis.
     PlayCommands *m_play = nullptr;
+    // Adding, importing and editing results; the ledger.
+    ResultsCommands *m_results = nullptr;
+    // The editor, the browser, the calculator, HTML pages of the lists.
+    DesktopCommands *m_desktop = nullptr;
 };
 
 } // namespace kivora

@@ -4,8 +4,13 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/DesktopCommands.h"
 #include "ui/LanguageSwitcher.h"
 #include "ui/MenuItems.h"
+#include "ui/ResultsCommands.h"
+#include "ui/WindowDialogs.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
 #include "ui/dialogs/WheelCheckDialog.h"
 #include "ui/dialogs/WheelMakeDialog.h"
 #include "ui/panes/StatisticsCommands.h"
@@ -47,11 +52,13 @@ void MainWindow::createMenus()
 
     QMenu *draw = subMenu(this, nullptr, "N2", QStringLiteral("&Розыгрыш"));
     bar->addMenu(draw);
-    addCommand(draw, "N9", QStringLiteral("&Добавить результаты"), [this] { addResults(); });
+    addCommand(draw, "N9", QStringLiteral("&Добавить результаты"), [this] { m_results->addResults(); });
+    addCommand(draw, "N31", QStringLiteral("&Посмотреть результаты в Интернете"),
+        [this] { m_desktop->openResultsWebPage(); });
+    addCommand(draw, "N82", QStringLiteral("&Редактировать базу результатов"),
+        [this] { m_results->editResultsBase(); });
     addCommand(
-        draw, "N31", QStringLiteral("&Посмотреть результаты в Интернете"), [this] { openResultsWebPage(); });
-    addCommand(draw, "N82", QStringLiteral("&Редактировать базу результатов"), [this] { editResultsBase(); });
-    addCommand(draw, "N34", QStringLiteral("&Импорт результатов"), [this] { importResultsFile(); });
+        draw, "N34", QStringLiteral("&Импорт результатов"), [this] { m_results->importResultsFile(); });
 
     QMenu *numbers = subMenu(this, nullptr, "N3", QStringLiteral("&Номера"));
     bar->addMenu(numbers);
@@ -136,22 +143,23 @@ void MainWindow::createMenus()
     m_language = new LanguageSwitcher(
         m_folder.languageFolder(), subMenu(this, settings, "Lang", QStringLiteral("&Язык")), this);
     connect(m_language, &LanguageSwitcher::languageChosen, this, &MainWindow::switchLanguage);
-    addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { showSettings(); });
+    addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { m_dialogs->settings()->exec(); });
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));
     bar->addMenu(service);
     m_lotteryInfoAction = addCommand(
-        service, "N26", QStringLiteral("Информация о лотерее"), [this] { openResultsWebPage(); });
-    addCommand(service, "N78", QStringLiteral("Доходы и расходы"), [this] { showLedger(); });
-    addCommand(service, "N80", QStringLiteral("Калькулятор"), [this] { startCalculator(); });
+        service, "N26", QStringLiteral("Информация о лотерее"), [this] { m_desktop->openResultsWebPage(); });
+    addCommand(service, "N78", QStringLiteral("Доходы и расходы"), [this] { m_results->showLedger(); });
+    addCommand(service, "N80", QStringLiteral("Калькулятор"), [this] { m_desktop->startCalculator(); });
 
     QMenu *help = subMenu(this, nullptr, "N27", QStringLiteral("Справка"));
     bar->addMenu(help);
-    QAction *helpItem = addCommand(help, "N28", QStringLiteral("Помощь"), [this] { openHelp(QString()); });
+    QAction *helpItem
+        = addCommand(help, "N28", QStringLiteral("Помощь"), [this] { m_desktop->openHelp(QString()); });
     helpItem->setShortcut(QKeySequence(Qt::Key_F1));
     addCommand(help, "N17", QStringLiteral("Шансы на выигрыш"), [this] { m_play->showOdds(); });
-    addCommand(help, "N29", QStringLiteral("Kivora в Интернете"), [this] { openHomePage(); });
-    addCommand(help, "N30", QStringLiteral("О программе"), [this] { showAbout(); });
+    addCommand(help, "N29", QStringLiteral("Kivora в Интернете"), [this] { m_desktop->openHomePage(); });
+    addCommand(help, "N30", QStringLiteral("О программе"), [this] { m_dialogs->about()->exec(); });
 }
 
 } // namespace kivora

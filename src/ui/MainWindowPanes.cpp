@@ -4,6 +4,9 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/DesktopCommands.h"
+#include "ui/ResultsCommands.h"
+
 #include "ui/LanguageSwitcher.h"
 #include "ui/WindowStatusBar.h"
 #include "ui/panes/FilterBar.h"
@@ -69,9 +72,10 @@ void MainWindow::connectPanes()
     });
     connect(m_numberPane, &NumberPane::marksChanged, this, [this] { m_play->expandMarkedNumbers(); });
     connect(m_numberPane->chartAction(), &QAction::triggered, this, [this] { m_play->showNumberChart(); });
-    connect(m_numberPane->exportAction(), &QAction::triggered, this, [this] { exportNumberListHtml(); });
-    connect(
-        m_statisticsPane->exportAction(), &QAction::triggered, this, [this] { exportCombinationViewHtml(); });
+    connect(m_numberPane->exportAction(), &QAction::triggered, this,
+        [this] { m_desktop->exportList(m_numberPane->model(), m_numberPane->title()); });
+    connect(m_statisticsPane->exportAction(), &QAction::triggered, this,
+        [this] { m_desktop->exportList(m_statisticsPane->model(), m_statisticsPane->title()); });
     connect(m_ticketsPane, &TicketsPane::activated, this, [this] { m_play->showCombinationsAsText(); });
     connect(
         m_ticketsPane->deleteAction(), &QAction::triggered, this, [this] { m_play->deleteCombination(); });
@@ -84,7 +88,7 @@ void MainWindow::connectPanes()
 void MainWindow::connectBars()
 {
     m_toolBar->setStatisticsMenu(m_statistics->popupMenu());
-    connect(m_toolBar, &ToolBar::addResultsClicked, this, [this] { addResults(); });
+    connect(m_toolBar, &ToolBar::addResultsClicked, this, [this] { m_results->addResults(); });
     connect(m_toolBar, &ToolBar::clearMarksClicked, this, [this] { m_play->clearMarks(); });
     connect(m_toolBar, &ToolBar::randomClicked, this, [this] { m_play->markRandomNumbers(); });
     connect(m_toolBar, &ToolBar::systemActivated, this, [this] { m_play->expandMarkedNumbers(); });
@@ -92,13 +96,32 @@ void MainWindow::connectBars()
     connect(m_toolBar, &ToolBar::checkClicked, this, [this] { m_play->checkSavedCombinations(); });
     connect(m_toolBar, &ToolBar::exitClicked, this, [this] { close(); });
     connect(m_toolBar, &ToolBar::markAllClicked, this, [this] { m_play->markAllNumbers(); });
-    connect(m_toolBar, &ToolBar::webClicked, this, [this] { openResultsWebPage(); });
+    connect(m_toolBar, &ToolBar::webClicked, this, [this] { m_desktop->openResultsWebPage(); });
     // A filter the user changed loads the lottery again under it.
     connect(m_filterBar, &FilterBar::filterChosen, this, [this] { loadCurrentLottery(); });
 }
 
-void MainWindow::createPlayCommands()
+WindowParts MainWindow::windowParts()
 {
+    WindowParts parts;
+    parts.window = this;
+    parts.session = m_session;
+    parts.folder = &m_folder;
+    parts.messages = &m_messages;
+    parts.services = &m_services;
+    parts.dialogs = m_dialogs.get();
+    parts.statusBar = m_statusBar;
+    parts.currentLottery = [this] { return currentLottery(); };
+    parts.languageCode = [this] { return m_language->code(); };
+    parts.reload = [this](std::function<void()> then) { loadCurrentLottery(std::move(then)); };
+    return parts;
+}
+
+void MainWindow::createCommands()
+{
+    m_desktop = new DesktopCommands(windowParts(), this);
+    m_results = new ResultsCommands(
+        windowParts(), [this](const QString &path, bool wait) { m_desktop->showTextFile(path, wait); }, this);
     // The play side gets the panes and bars it works on, and asks the window for what
     // only the window does.
     PlayWindowParts parts;
@@ -117,7 +140,7 @@ void MainWindow::createPlayCommands()
     parts.currentLottery = [this] { return currentLottery(); };
     parts.languageCode = [this] { return m_language->code(); };
     parts.showProgress = [this](int min, int max, int position) { showProgress(min, max, position); };
-    parts.showTextFile = [this](const QString &path, bool wait) { showTextFile(path, wait); };
+    parts.showTextFile = [this](const QString &path, bool wait) { m_desktop->showTextFile(path, wait); };
     parts.showWait = [this] { showWait(); };
     parts.showAllPairs = [this](std::function<void()> then) {
         m_statistics->runCombinations(2, Family::All, true, std::move(then));

@@ -3,6 +3,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "ui/DesktopCommands.h"
 #include "ui/PlatformServices.h"
 #include "ui/WindowStatusBar.h"
 #include "ui/dialogs/ChartsDialog.h"
@@ -78,7 +79,7 @@ void MainWindow::showLoad()
         systems->addItems(load().systems);
         systems->setCurrentIndex(load().systems.isEmpty() ? -1 : 0);
     }
-    m_lotteryInfoAction->setVisible(hasLotteryAddress());
+    m_lotteryInfoAction->setVisible(m_desktop->hasLotteryAddress());
     m_filterBar->showLoad(load());
     m_resultsPane->showLoad(m_session->loaded());
     // The number list and an empty statistic; the position menus follow the lottery.
