@@ -108,6 +108,10 @@ private:
     void tellIncompleteForecast(int marked);
     void runBacktest(const backtest::Options &options);
     void offerBacktest(int method, int marked);
+    enum class TicketFileUse { Open, Save };
+    // A ticket file (.ltc) the player chooses in the folder last used for them, which is
+    // remembered; empty when the choice was cancelled.
+    QString chooseTicketFile(TicketFileUse use);
     // False, after saying why, when the ticket list holds no ticket.
     bool combinationsCanBeSaved();
     QString ticketsDocumentOfList() const;

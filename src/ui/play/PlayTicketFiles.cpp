@@ -24,6 +24,18 @@
 
 namespace kivora {
 
+QString PlayCommands::chooseTicketFile(TicketFileUse use)
+{
+    const FileDialogTexts *texts = use == TicketFileUse::Save ? m_dialogs.saveTexts() : m_dialogs.openTexts();
+    const FileDialogRequest request = inRememberedFolder(
+        m_folder, texts->request(0, QStringLiteral("ltc")), RememberedFolder::Combinations);
+    const QString path = use == TicketFileUse::Save ? m_services.saveFileName(m_window, request)
+                                                    : m_services.openFileName(m_window, request);
+    if (!path.isEmpty())
+        rememberFolder(m_folder, RememberedFolder::Combinations, path);
+    return path;
+}
+
 bool PlayCommands::combinationsCanBeSaved()
 {
     const QString refusal = combinationSaveRefusal(m_combinationModel->list(), m_messages);
@@ -47,12 +59,9 @@ void PlayCommands::saveCombinations()
 {
     if (!load().ok || !combinationsCanBeSaved())
         return;
-    const QString path = m_services.saveFileName(m_window,
-        inRememberedFolder(m_folder, m_dialogs.saveTexts()->request(0, QStringLiteral("ltc")),
-            RememberedFolder::Combinations));
+    const QString path = chooseTicketFile(TicketFileUse::Save);
     if (path.isEmpty())
         return;
-    rememberFolder(m_folder, RememberedFolder::Combinations, path);
     QString error;
     if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
             m_messages, &error, headerNotes()))
@@ -88,12 +97,9 @@ void PlayCommands::openSavedCombinations()
     // or check.
     if (!load().ok)
         return;
-    const QString path = m_services.openFileName(m_window,
-        inRememberedFolder(m_folder, m_dialogs.openTexts()->request(0, QStringLiteral("ltc")),
-            RememberedFolder::Combinations));
+    const QString path = chooseTicketFile(TicketFileUse::Open);
     if (path.isEmpty())
         return;
-    rememberFolder(m_folder, RememberedFolder::Combinations, path);
     const Outcome<SavedCombinations> read = readSavedCombinations(path);
     if (!read) {
         showError(failureMessage(read.failure(), m_messages));
@@ -123,12 +129,9 @@ void PlayCommands::openSavedCombinations()
 
 void PlayCommands::showSavedCombinationsAsText()
 {
-    const QString path = m_services.openFileName(m_window,
-        inRememberedFolder(m_folder, m_dialogs.openTexts()->request(0, QStringLiteral("ltc")),
-            RememberedFolder::Combinations));
+    const QString path = chooseTicketFile(TicketFileUse::Open);
     if (path.isEmpty())
         return;
-    rememberFolder(m_folder, RememberedFolder::Combinations, path);
     m_parts.showTextFile(path, false);
 }
 
@@ -150,12 +153,9 @@ void PlayCommands::checkSavedCombinations()
 {
     if (!load().ok)
         return;
-    const QString path = m_services.openFileName(m_window,
-        inRememberedFolder(m_folder, m_dialogs.openTexts()->request(0, QStringLiteral("ltc")),
-            RememberedFolder::Combinations));
+    const QString path = chooseTicketFile(TicketFileUse::Open);
     if (path.isEmpty())
         return;
-    rememberFolder(m_folder, RememberedFolder::Combinations, path);
     Outcome<SavedCombinations> read = readFileToCheck(path, currentLottery(), load().draws, m_messages);
     if (!read) {
         showFailure(m_services, m_window, read.failure(), m_messages);
