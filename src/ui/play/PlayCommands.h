@@ -55,8 +55,6 @@ struct PlayWindowParts
     std::function<void(int min, int max, int position)> showProgress;
     // Shows a text file in the user's editor or the program's own.
     std::function<void(const QString &path, bool wait)> showTextFile;
-    // Shows the wait window, with its Cancel, for a job about to start.
-    std::function<void()> showWait;
     // Shows every pair's statistic in the statistics pane; then runs after it is shown.
     std::function<void(std::function<void()> then)> showAllPairs;
     // Marks the numbers of a row of the statistics pane in the number list.
@@ -121,19 +119,6 @@ private:
 
     const LoadResult &load() const { return m_session.load(); }
     QString currentLottery() const { return m_parts.currentLottery(); }
-
-    // A job off the event loop, with the wait window when wait is set. One job runs at
-    // a time: while one runs, the command does nothing.
-    template<typename Result>
-    void runJob(bool wait, std::function<Result(const Progress &)> work, std::function<void(Result)> done)
-    {
-        if (m_session.isBusy())
-            return;
-        if (wait)
-            m_parts.showWait();
-        m_session.jobs().start<Result>(std::move(work), std::move(done),
-            [this](const QString &error) { showError(m_messages("Str56").arg(error)); });
-    }
 
     PlayWindowParts m_parts;
     QWidget *m_window;

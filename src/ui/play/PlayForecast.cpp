@@ -120,7 +120,7 @@ void PlayCommands::showRandomness()
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
     m_dialogs.analysis()->showRandomness();
-    runJob<QString>(
+    m_session.runJob<QString>(
         true,
         [loaded, messages, lottery](const Progress &progress) {
             return randomnessHtml(
@@ -154,7 +154,7 @@ void PlayCommands::runBacktest(const backtest::Options &options)
     auto loaded = m_session.loaded();
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
-    runJob<QString>(
+    m_session.runJob<QString>(
         true,
         [loaded, messages, lottery, options](const Progress &progress) {
             const backtest::Result result
@@ -180,7 +180,7 @@ void PlayCommands::showOdds()
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
     const QString code = m_parts.languageCode();
-    runJob<Done>(
+    m_session.runJob<Done>(
         false,
         [path, backtestPath, loaded, messages, lottery, code](const Progress &progress) {
             QString link;

@@ -177,7 +177,7 @@ void PlayCommands::checkSavedCombinations()
     const std::shared_ptr<const LoadResult> loaded = m_session.loaded();
     const MessageCatalog messages = m_messages;
     const int row = choice.row;
-    runJob<Done>(
+    m_session.runJob<Done>(
         true,
         [file, loaded, messages, row, reportPath](const Progress &progress) {
             return checkAndReport(
