@@ -10,6 +10,7 @@
 #include "core/ProgramFolder.h"
 #include "core/Progress.h"
 #include "forecast/Backtest.h"
+#include "play/CombinationList.h"
 #include "play/SystemTemplate.h"
 #include "play/TicketSummary.h"
 #include "ui/LotterySession.h"
@@ -81,6 +82,9 @@ public:
 
     // The ticket list and its files (PlayTicketFiles.cpp).
     void deleteCombination();
+    // Brings back the ticket list and the marks as they were before the last deletion
+    // or clearing.
+    void undoTicketChange();
     void saveCombinations();
     void openSavedCombinations();
     void showSavedCombinationsAsText();
@@ -99,7 +103,42 @@ public:
     void showOdds();
 
 private:
+    // What the ticket list was made of and what it holds, for the undo of a deletion or
+    // of clearing the marks.
+    struct TicketsState
+    {
+        CombinationList list;
+        TicketSummary summary;
+        QString filtersNote;
+        QString filterOutcome;
+        QStringList markedCaptions;
+        QString markStatus;
+    };
+    // The lottery, system and marks on show: a new load of the same lottery (a draw
+    // added, other filters) keeps them, as they still mean the same numbers.
+    struct PlayChoice
+    {
+        QString lottery;
+        QString system;
+        QStringList markedCaptions;
+    };
+
     void connectWindow();
+    void onLoadChanged();
+    TicketsState ticketsState() const;
+    void pushUndo(TicketsState state);
+    void forgetUndo();
+    // Marks exactly these numbers of the number list, without expanding them.
+    void markCaptions(const QStringList &captions);
+    void rememberChoice();
+    void showMarkStatus(const QString &text);
+    void showTicketStatus();
+    // True when the forecast may replace the marks: none are set, they are the last
+    // forecast's, or the player agrees.
+    bool marksMayBeReplaced();
+    // Offers to keep only the best of the marked rows when the system's ticket holds
+    // fewer; gives the count marked then.
+    int offerBestOfForecast(const std::vector<int> &pickedRows, int marked);
     void onSystemChosen(int index);
     void chooseSystemFor(int marked);
     // Says that the forecast marked fewer numbers than the system uses.
@@ -136,6 +175,13 @@ private:
     QString m_reportedTemplate; // the unreadable template last reported
     TicketSummary m_ticketSummary; // of the ticket list on show
     QString m_filtersNote; // the filters that cut the list, for a saved file's header
+    QString m_filterOutcome; // what the filters removed, for the status bar
+    QString m_markStatus; // the marks' status text on show
+    QString m_systemNote; // the status text that names a system just made
+    QString m_notedSystem; // and that system
+    std::vector<TicketsState> m_undo; // newest last
+    PlayChoice m_choice;
+    QStringList m_forecastMarks; // the marks the last forecast left
 };
 
 } // namespace kivora

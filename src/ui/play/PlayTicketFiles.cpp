@@ -20,6 +20,7 @@
 #include "ui/panes/TicketsPane.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 
 namespace kivora {
@@ -52,7 +53,17 @@ bool PlayCommands::combinationsCanBeSaved()
 
 void PlayCommands::deleteCombination()
 {
-    m_parts.ticketsPane->removeCurrent();
+    const int row = m_parts.ticketsPane->currentRow();
+    if (row < 0)
+        return;
+    TicketsState before = ticketsState();
+    if (!m_combinationModel->removeListRow(row))
+        return;
+    pushUndo(std::move(before));
+    // The count and the cost (which a saved file's header names) follow the list.
+    m_ticketSummary = ticketSummary(m_combinationModel->list(), m_ticketSummary.uses,
+        IniFile(m_folder.configPath()).load(), currentLottery());
+    showTicketStatus();
 }
 
 void PlayCommands::saveCombinations()
@@ -64,8 +75,11 @@ void PlayCommands::saveCombinations()
         return;
     QString error;
     if (!writeCombinationFile(path, m_combinationModel->list(), currentLottery(), m_systemBox->currentText(),
-            m_messages, &error, headerNotes()))
+            m_messages, &error, headerNotes())) {
         showError(m_messages("Str56").arg(error));
+        return;
+    }
+    m_parts.statusBar->setStatusText(m_messages("Str650").arg(QDir::toNativeSeparators(path)));
 }
 
 QString PlayCommands::headerNotes() const
@@ -123,8 +137,11 @@ void PlayCommands::openSavedCombinations()
     }
     m_ticketSummary = ticketSummary(list, static_cast<int>(list.markedCaptions().size()),
         IniFile(m_folder.configPath()).load(), currentLottery());
+    m_filtersNote.clear();
+    m_filterOutcome.clear();
     m_combinationModel->setList(std::move(list));
-    m_parts.statusBar->setTicketStatus(ticketSummaryText(m_ticketSummary, m_messages));
+    forgetUndo();
+    showTicketStatus();
 }
 
 void PlayCommands::showSavedCombinationsAsText()
@@ -156,8 +173,11 @@ void PlayCommands::checkSavedCombinations()
     const QString path = chooseTicketFile(TicketFileUse::Open);
     if (path.isEmpty())
         return;
+    // A check that is refused leaves no report: the last one would be taken for its own.
+    const QString reportPath = m_folder.filePath(check::reportFileName());
     Outcome<SavedCombinations> read = readFileToCheck(path, currentLottery(), load().draws, m_messages);
     if (!read) {
+        (void)discardCheckReport(reportPath);
         showFailure(m_services, m_window, read.failure(), m_messages);
         return;
     }
@@ -167,13 +187,13 @@ void PlayCommands::checkSavedCombinations()
     m_services.askText(m_window, m_messages("Str12"), m_messages("Str13"), &entry);
     const DrawChoice choice = chooseDraw(load().draws, entry, m_messages);
     if (!choice.ok()) {
+        (void)discardCheckReport(reportPath);
         m_services.showMessage(m_window, choice.message, PlatformServices::MessageKind::Information);
         return;
     }
     m_parts.resultsPane->selectDraw(choice.row);
     // A file of many or very long lines takes a while: the check and the report run as
     // a job, with the wait window and its Cancel.
-    const QString reportPath = m_folder.filePath(check::reportFileName());
     const std::shared_ptr<const LoadResult> loaded = m_session.loaded();
     const MessageCatalog messages = m_messages;
     const int row = choice.row;
