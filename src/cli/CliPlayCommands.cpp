@@ -194,17 +194,23 @@ CommandResult saveCommand(const CommandContext &ctx)
 CommandResult checkCommand(const CommandContext &ctx)
 {
     const LoadResult &load = *ctx.load;
+    // A check that is refused leaves no report: the last one would be taken for its own.
+    const QString reportPath = ctx.folder.filePath(check::reportFileName());
     const Outcome<SavedCombinations> file
         = readFileToCheck(ctx.value(kFile), ctx.value(option::kLottery), load.draws, ctx.messages);
-    if (!file)
+    if (!file) {
+        (void)discardCheckReport(reportPath);
         return CommandResult::failed(file.failure(), ctx.messages);
+    }
     // Without --draw the draw the window's question proposes: the newest one.
     const QString entry = ctx.has(kDraw) ? ctx.value(kDraw) : proposedDrawEntry(load.draws);
     const DrawChoice choice = chooseDraw(load.draws, entry, ctx.messages);
-    if (!choice.ok())
+    if (!choice.ok()) {
+        (void)discardCheckReport(reportPath);
         return CommandResult::failed(choice.message);
-    const Outcome<CheckResult> checked = checkAndReport(*file, load.draws, choice.row, load.definition,
-        ctx.folder.filePath(check::reportFileName()), ctx.messages);
+    }
+    const Outcome<CheckResult> checked
+        = checkAndReport(*file, load.draws, choice.row, load.definition, reportPath, ctx.messages);
     if (!checked)
         return CommandResult::failed(checked.failure(), ctx.messages);
     const CheckResult &result = *checked;

@@ -61,6 +61,23 @@ ForecastPick choose(const StatTable &table, const std::vector<int> &order, int d
     return pick;
 }
 
+std::vector<int> bestRows(const StatTable &table, const std::vector<int> &rows, int drawCount, int count)
+{
+    std::vector<int> best = rows;
+    std::stable_sort(best.begin(), best.end(), [&](int a, int b) {
+        const StatRow &ra = table.rows[static_cast<size_t>(a)];
+        const StatRow &rb = table.rows[static_cast<size_t>(b)];
+        const qint64 dueA = std::abs(dueIn(drawCount, ra.since, ra.drawn));
+        const qint64 dueB = std::abs(dueIn(drawCount, rb.since, rb.drawn));
+        if (dueA != dueB)
+            return dueA < dueB;
+        return ra.drawn > rb.drawn;
+    });
+    if (count >= 0 && static_cast<size_t>(count) < best.size())
+        best.resize(static_cast<size_t>(count));
+    return best;
+}
+
 int chooseSystem(const QStringList &systemNames, int marked)
 {
     for (int i = 0; i < systemNames.size(); ++i) {

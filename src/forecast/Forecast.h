@@ -45,6 +45,12 @@ struct ForecastPick
 // Kind::Pairs.
 ForecastPick choose(const StatTable &table, const std::vector<int> &order, int drawCount, Kind kind);
 
+// The `count` rows of a pick (table rows) the forecast trusts most, for a ticket that
+// holds fewer numbers than it marked: those due in the next draw before those due in
+// the one after, then the more often drawn, then in the order given. All of them when
+// there are no more than count.
+std::vector<int> bestRows(const StatTable &table, const std::vector<int> &rows, int drawCount, int count);
+
 // The system to take for `marked` numbers: the first entry whose first word (the text
 // before the first blank, read as an integer) is at least `marked`; -1 when none is, and
 // the current system stays.

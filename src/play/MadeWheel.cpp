@@ -4,11 +4,14 @@
 #include "core/MessageCatalog.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
+#include "play/SystemTemplate.h"
 #include "play/Systems.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace kivora::wheel {
 
@@ -34,6 +37,39 @@ QString nameProblem(const QString &name, const WheelShape &shape, const IniDocum
         return messages("Str214").arg(shape.guarantee.numbers);
     if (ini.value(section, name))
         return messages("Str213").arg(name);
+    return {};
+}
+
+QString freeSystemName(const WheelShape &shape, int tickets, const IniDocument &ini, const QString &section,
+    const MessageCatalog &messages)
+{
+    const QString base = systemName(shape, tickets, messages);
+    QString name = base;
+    for (int i = 2; ini.value(section, name); ++i)
+        name = base + QStringLiteral(" (%1)").arg(i);
+    return name;
+}
+
+QString equalSystem(const std::vector<quint64> &tickets, int numbers, const IniDocument &ini,
+    const QString &section, const ProgramFolder &folder, const MessageCatalog &messages)
+{
+    std::vector<quint64> wanted = tickets;
+    std::sort(wanted.begin(), wanted.end());
+    TemplateCache templates;
+    for (const QString &name : ini.keys(section)) {
+        // Only a system of as many numbers can be the same; its name says how many.
+        if (systems::neededCount(name) != numbers)
+            continue;
+        QString error;
+        const std::shared_ptr<const SystemTemplate> system
+            = templates.load(systems::templatePath(ini, section, name, folder), &error);
+        std::vector<quint64> held;
+        if (!system || system->uses() != numbers || !ticketsOf(*system, &held, &error, messages))
+            continue;
+        std::sort(held.begin(), held.end());
+        if (held == wanted)
+            return name;
+    }
     return {};
 }
 

@@ -26,6 +26,18 @@ namespace wheel {
 QString nameProblem(const QString &name, const WheelShape &shape, const IniDocument &ini,
     const QString &section, const MessageCatalog &messages);
 
+// The name proposed for the wheel: its systemName when the section does not list it
+// yet, else that name with " (2)", " (3)", ... after it, so that nameProblem finds
+// nothing wrong with it.
+QString freeSystemName(const WheelShape &shape, int tickets, const IniDocument &ini, const QString &section,
+    const MessageCatalog &messages);
+
+// The system of the section whose template holds the same tickets (in any order, on
+// the same count of numbers), or the empty name when none does. Templates that cannot
+// be read are passed over.
+QString equalSystem(const std::vector<quint64> &tickets, int numbers, const IniDocument &ini,
+    const QString &section, const ProgramFolder &folder, const MessageCatalog &messages);
+
 // Writes the template and lists it under name in the section. Gives the template's
 // path. The name is listed only when it is still free in the file as it is now: a name
 // taken meanwhile is refused and the template written for it removed again.

@@ -1,5 +1,9 @@
 #include "play/SavedCheck.h"
 
+#include "core/TextFile.h"
+
+#include <QFile>
+
 namespace kivora {
 
 Outcome<SavedCombinations> readFileToCheck(
@@ -20,9 +24,22 @@ Outcome<CheckResult> checkAndReport(const SavedCombinations &file, const DrawTab
     const Progress &progress)
 {
     CheckResult result = checkCombinations(file, draws, targetRow, lottery, messages, progress);
-    if (Done written = writeCheckReport(reportPath, result); !written)
+    if (Done written = writeCheckReport(reportPath, result); !written) {
+        (void)discardCheckReport(reportPath);
         return written.failure();
+    }
     return result;
+}
+
+Done discardCheckReport(const QString &reportPath)
+{
+    QFile report(reportPath);
+    if (!report.exists() || report.remove())
+        return {};
+    // A report that cannot be removed (a read-only folder) may still be emptied.
+    if (report.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {};
+    return Failure::io(textfile::describeError(reportPath, textfile::deviceReason(report)));
 }
 
 } // namespace kivora

@@ -16,8 +16,14 @@ Outcome<SavedCombinations> readFileToCheck(
     const QString &path, const QString &lotteryName, const DrawTable &draws, const MessageCatalog &messages);
 
 // Checks the file against the draw in targetRow and writes the report to reportPath.
+// A report that cannot be written takes the earlier one with it.
 Outcome<CheckResult> checkAndReport(const SavedCombinations &file, const DrawTable &draws, int targetRow,
     const LotteryDefinition &lottery, const QString &reportPath, const MessageCatalog &messages,
     const Progress &progress = {});
+
+// Removes the report of an earlier check (emptying it when it cannot be removed): a
+// check that was refused or failed leaves no report that would pass for its own.
+// Fails only when the old report stays as it was.
+Done discardCheckReport(const QString &reportPath);
 
 } // namespace kivora

@@ -3,6 +3,8 @@
 #include "core/MessageCatalog.h"
 #include "reports/Odds.h"
 
+#include <QRegularExpression>
+
 namespace kivora::wheel {
 
 QString systemName(const WheelShape &shape, int tickets, const MessageCatalog &messages)
@@ -25,6 +27,28 @@ QString fileName(const WheelShape &shape)
         .arg(g.numbers)
         .arg(g.match)
         .arg(g.drawn);
+}
+
+std::optional<Guarantee> statedGuarantee(const QString &systemName, const QString &templateFile, int numbers)
+{
+    auto fitting = [numbers](const QRegularExpressionMatch &match) -> std::optional<Guarantee> {
+        if (!match.hasMatch())
+            return std::nullopt;
+        const Guarantee g { numbers, match.captured(1).toInt(), match.captured(2).toInt() };
+        if (g.match < 1 || g.match > g.drawn || g.drawn > numbers)
+            return std::nullopt;
+        return g;
+    };
+    // After the first word (the count of numbers): two counts with one word between.
+    static const QRegularExpression inName(QStringLiteral("(\\d+)\\s+[^\\d\\s,;:()]+\\s+(\\d+)"));
+    const qsizetype blank = systemName.indexOf(QLatin1Char(' '));
+    if (blank >= 0) {
+        if (auto g = fitting(inName.match(systemName, blank)))
+            return g;
+    }
+    static const QRegularExpression inFile(
+        QStringLiteral("_(\\d+)if(\\d+)\\.ltt$"), QRegularExpression::CaseInsensitiveOption);
+    return fitting(inFile.match(templateFile));
 }
 
 QStringList templateLines(const WheelShape &shape, const std::vector<quint64> &tickets,

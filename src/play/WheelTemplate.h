@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace kivora {
@@ -30,6 +31,12 @@ QString systemName(const WheelShape &shape, int tickets, const MessageCatalog &m
 
 // "wheel6_12_4if4.ltt"
 QString fileName(const WheelShape &shape);
+
+// The guarantee a system of `numbers` numbers states: in its name, the first "t word m"
+// after the first word ("7 номеров: 3 из 4, 4 билета", "6 номеров: билеты по 4, 2 из 3,
+// 2 билета"), else in its template's file name ("wheel4_7_3if4.ltt"). None when neither
+// states one that fits (1 <= t <= m <= numbers).
+std::optional<Guarantee> statedGuarantee(const QString &systemName, const QString &templateFile, int numbers);
 
 // The description lines and one row per ticket ("1 2 3 4 5 6"). `check` is the
 // verifier's result for the tickets.

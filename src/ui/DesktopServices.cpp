@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -16,6 +17,8 @@
 #include <QProcess>
 #include <QShortcut>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace kivora {
 
@@ -112,11 +115,22 @@ QString DesktopServices::saveFileName(QWidget *parent, const FileDialogRequest &
 
 bool DesktopServices::askText(QWidget *parent, const QString &title, const QString &prompt, QString *text)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, *text, &ok);
-    if (ok)
-        *text = answer;
-    return ok;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(*text);
+    // The window is as wide as its title (with room for the title bar's buttons) and
+    // the proposed text, which the input dialog alone would cut.
+    const QFontMetrics metrics(dialog.font());
+    const int titleWidth = metrics.horizontalAdvance(title) + 8 * metrics.averageCharWidth() + 96;
+    const int textWidth = metrics.horizontalAdvance(*text) + 6 * metrics.averageCharWidth();
+    // The dialog's layout sets its size from its children: the text box sets the width.
+    if (auto *edit = dialog.findChild<QLineEdit *>())
+        edit->setMinimumWidth(std::min(std::max(titleWidth, textWidth), 900));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *text = dialog.textValue();
+    return true;
 }
 
 void DesktopServices::showMessage(QWidget *parent, const QString &text, MessageKind kind)

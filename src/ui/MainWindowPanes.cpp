@@ -141,7 +141,6 @@ void MainWindow::createCommands()
     parts.languageCode = [this] { return m_language->code(); };
     parts.showProgress = [this](int min, int max, int position) { showProgress(min, max, position); };
     parts.showTextFile = [this](const QString &path, bool wait) { m_desktop->showTextFile(path, wait); };
-    parts.showWait = [this] { showWait(); };
     parts.showAllPairs = [this](std::function<void()> then) {
         m_statistics->runCombinations(2, Family::All, true, std::move(then));
     };

@@ -374,3 +374,27 @@ TEST_F(CliPlay, ExpandTellsTheCountTheCompletenessAndTheCost)
     EXPECT_EQ(
         dir.readLines(s("priced.ltc")).value(1), s("Выбрано:  7 номеров - 7 комбинаций; стоимость: 350"));
 }
+
+TEST_F(CliPlay, ARefusedCheckTakesTheEarlierReportAway)
+{
+    // A report left by the last check would pass for the refused one's.
+    const QString sixFile = dir.filePath(s("six.ltc"));
+    const QString fourFile = dir.filePath(s("four.ltc"));
+    ASSERT_EQ(run({ s("save"), s("--lottery"), kSix, s("--system"), kSeven, s("--marked"), s("1,2,3,4,5,6,7"),
+                      s("--out"), sixFile })
+                  .status,
+        0);
+    ASSERT_EQ(run({ s("save"), s("--lottery"), s("4 из 20"), s("--system"), s("4 номера"), s("--marked"),
+                      s("1,2,3,4"), s("--out"), fourFile })
+                  .status,
+        0);
+    const QList<QStringList> refused = { { s("--file"), fourFile },
+        { s("--file"), sixFile, s("--draw"), s("abc") }, { s("--file"), dir.filePath(s("none.ltc")) } };
+    for (const QStringList &arguments : refused) {
+        ASSERT_EQ(run({ s("check"), s("--lottery"), kSix, s("--file"), sixFile }).status, 0);
+        ASSERT_TRUE(QFile::exists(dir.filePath(s("result.tmp"))));
+        EXPECT_EQ(run(QStringList { s("check"), s("--lottery"), kSix } + arguments).status, 1);
+        EXPECT_FALSE(QFile::exists(dir.filePath(s("result.tmp"))))
+            << arguments.join(QLatin1Char(' ')).toStdString();
+    }
+}

@@ -97,3 +97,24 @@ TEST(Forecast, SmallestFittingSystem)
     EXPECT_EQ(forecast::chooseSystem({ s("7,номеров"), s("8 номеров") }, 7), 1); // "7,номеров" reads as 0
     EXPECT_EQ(forecast::chooseSystem({}, 3), -1);
 }
+
+TEST(Forecast, TheBestOfAPickFillASmallerTicket)
+{
+    // A hundred draws: due next draw (d = 0) before due in the one after (d = 1), then
+    // the more often drawn; equal ones keep the order given.
+    StatTable numbers;
+    numbers.addNumber(1, 3, 20); // d = 1
+    numbers.addNumber(2, 4, 20); // d = 0
+    numbers.addNumber(3, 4, 20); // d = 0
+    numbers.addNumber(4, 1, 40); // d = 0, drawn more often
+    const std::vector<int> pick
+        = forecast::choose(numbers, viewOrder(numbers), 100, forecast::Kind::Numbers).rows;
+    ASSERT_EQ(pick.size(), 4u);
+    EXPECT_EQ(forecast::dueIn(100, 1, 40), 0);
+    EXPECT_EQ(forecast::bestRows(numbers, pick, 100, 2), std::vector<int>({ 3, 1 }));
+    EXPECT_EQ(forecast::bestRows(numbers, pick, 100, 3), std::vector<int>({ 3, 1, 2 }));
+    EXPECT_EQ(forecast::bestRows(numbers, pick, 100, 4), std::vector<int>({ 3, 1, 2, 0 }));
+    // A ticket larger than the pick takes all of it.
+    EXPECT_EQ(forecast::bestRows(numbers, pick, 100, 10).size(), 4u);
+    EXPECT_TRUE(forecast::bestRows(numbers, {}, 100, 2).empty());
+}

@@ -7,11 +7,16 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
+#include <QInputDialog>
 #include <QList>
 #include <QObject>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace kivora;
 
@@ -76,6 +81,30 @@ TEST(DesktopServices, TextFilesOpenInTheProgramsOwnWindow)
                     .startsWith(QStringLiteral("3 numbers - 2 combinations")));
     shown->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(DesktopServices, TheQuestionForATextIsAsWideAsItsTitleAndItsText)
+{
+    DesktopServices services;
+    const QString title = QStringLiteral("Какой тираж проверять? Создать систему");
+    QString text = QStringLiteral("12 номеров: 4 из 5, 30 билетов (2)");
+    int width = 0;
+    int wanted = 0;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QInputDialog *>(widget);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            width = dialog->width();
+            const QFontMetrics metrics(dialog->font());
+            wanted = std::max(metrics.horizontalAdvance(title), metrics.horizontalAdvance(text));
+            dialog->setTextValue(QStringLiteral("7 номеров"));
+            dialog->accept();
+        }
+    });
+    ASSERT_TRUE(services.askText(nullptr, title, QStringLiteral("Имя новой системы:"), &text));
+    EXPECT_GT(width, wanted);
+    EXPECT_EQ(text, QStringLiteral("7 номеров"));
 }
 
 #include "DesktopServicesTest.moc"

@@ -51,7 +51,8 @@ QStringList addedSince10()
         s("FormSettings/EditorLabel_Caption"), s("FormSettings/EditorChooseBtn_Caption"),
         s("FormSettings/EditorClearBtn_Caption"), s("FormSettings/CalculatorLabel_Caption"),
         s("FormSettings/CalculatorChooseBtn_Caption"), s("FormSettings/CalculatorClearBtn_Caption"),
-        s("FormSettings/ProgramsNote_Caption"), s("FormSettings/CatalogueBtn_Caption") };
+        s("FormSettings/ProgramsNote_Caption"), s("FormSettings/CatalogueBtn_Caption"),
+        s("MainForm/N46Undo_Caption") };
 }
 
 // Every text a language file can set, as the widgets show it now.

@@ -120,6 +120,7 @@ TEST_F(PlayWindow, ACheckOfAnotherLotterysFileIsRefused)
 TEST_F(PlayWindow, ForecastMarksNumbersAndPicksTheSmallestSystem)
 {
     tick(s("33")); // the forecast starts from no marks
+    services.confirmAnswers.enqueue(true); // the player lets it replace the mark
     trigger("N53");
     const StatTable &table = numbers()->table();
     int expected = 0;

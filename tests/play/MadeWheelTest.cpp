@@ -119,3 +119,49 @@ TEST(MadeWheel, ANameTakenMeanwhileOrAnUnwritableListLeavesNoTemplateBehind)
     EXPECT_EQ(unwritten.failure().kind, Failure::Kind::Io);
     EXPECT_FALSE(IniFile(dir.folder().configPath()).hasSection(kSection));
 }
+
+TEST(MadeWheel, TheProposedNameIsFreeAndAnEqualSystemIsFound)
+{
+    test::TempFolder dir;
+    const MessageCatalog messages;
+    const SevenWheel wheel;
+    const QString name = wheel::systemName(wheel.shape, 7, messages);
+    const QString section = s("[for 6 numbers]\r\n");
+    EXPECT_EQ(wheel::freeSystemName(wheel.shape, 7, IniDocument(section), kSection, messages), name);
+    const IniDocument taken(section + name + s("=a.ltt\r\n") + name + s(" (2)=b.ltt\r\n"));
+    const QString proposed = wheel::freeSystemName(wheel.shape, 7, taken, kSection, messages);
+    EXPECT_EQ(proposed, name + s(" (3)"));
+    EXPECT_EQ(wheel::nameProblem(proposed, wheel.shape, taken, kSection, messages), QString());
+
+    // The full system of seven numbers holds the same tickets in another order; one of
+    // eight numbers, an unreadable one and one of other tickets do not count.
+    dir.writeLines(s("System/full6of7.ltt"),
+        { s("; all six of seven"), s("2 3 4 5 6 7"), s("1 2 3 4 5 6"), s("1 2 3 4 5 7"), s("1 2 3 4 6 7"),
+            s("1 2 3 5 6 7"), s("1 2 4 5 6 7"), s("1 3 4 5 6 7") });
+    dir.writeLines(s("System/short.ltt"), { s("; two of them"), s("1 2 3 4 5 6"), s("1 2 3 4 5 7") });
+    const IniDocument ini(section + s("7 номеров: две=short.ltt\r\n7 номеров: нет файла=none.ltt\r\n")
+        + s("7 номеров (полная система)=full6of7.ltt\r\n"));
+    EXPECT_EQ(wheel::equalSystem(wheel.tickets, 7, ini, kSection, dir.folder(), messages),
+        s("7 номеров (полная система)"));
+    const std::vector<quint64> other = { wheel.tickets.front() };
+    EXPECT_EQ(wheel::equalSystem(other, 7, ini, kSection, dir.folder(), messages), QString());
+    EXPECT_EQ(wheel::equalSystem(wheel.tickets, 8, ini, kSection, dir.folder(), messages), QString());
+}
+
+TEST(MadeWheel, TheGuaranteeASystemStates)
+{
+    const auto stated = [](const char *name, const char *file, int numbers) {
+        const std::optional<wheel::Guarantee> g = wheel::statedGuarantee(s(name), s(file), numbers);
+        return g ? QStringLiteral("%1 if %2 of %3").arg(g->match).arg(g->drawn).arg(g->numbers) : QString();
+    };
+    EXPECT_EQ(stated("7 номеров: 3 из 4, 4 билета", "mine.ltt", 7), s("3 if 4 of 7"));
+    EXPECT_EQ(stated("6 номеров: билеты по 4, 2 из 3, 2 билета", "x.ltt", 6), s("2 if 3 of 6"));
+    EXPECT_EQ(stated("12 numbers: 4 of 5, 30 tickets", "x.ltt", 12), s("4 if 5 of 12"));
+    // Said by the file's name only.
+    EXPECT_EQ(stated("7 номеров, моя", "wheel4_7_3if4.ltt", 7), s("3 if 4 of 7"));
+    // Nothing stated, or nothing that fits the system.
+    EXPECT_EQ(stated("7 номеров (полная система)", "full6of7.ltt", 7), QString());
+    EXPECT_EQ(stated("5 номеров (один билет)", "full5of5.ltt", 5), QString());
+    EXPECT_EQ(stated("7 номеров: 5 из 4", "x.ltt", 7), QString());
+    EXPECT_EQ(stated("7 номеров: 3 из 9", "x.ltt", 7), QString());
+}

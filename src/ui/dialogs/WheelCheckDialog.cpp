@@ -94,22 +94,37 @@ WheelCheckDialog::~WheelCheckDialog()
     }
 }
 
-void WheelCheckDialog::prepare(
-    const QString &systemName, const std::vector<quint64> &tickets, int uses, int ticketSize)
+void WheelCheckDialog::prepare(const QString &systemName, const std::vector<quint64> &tickets, int uses,
+    int ticketSize, const std::optional<wheel::Guarantee> &stated, const QStringList &marked)
 {
     m_tickets = tickets;
     m_uses = uses;
+    m_marked = marked;
     m_system->setText(systemName);
     m_numbers->setRange(std::max(1, uses), wheel::kMaxNumbers);
     m_numbers->setValue(std::max(1, uses));
     const int k = std::max(1, std::min(ticketSize, uses));
     m_match->setRange(1, std::min(k, 16));
-    m_match->setValue(std::min(3, k));
+    m_match->setValue(stated ? stated->match : std::min(3, k));
     m_drawn->setRange(m_match->value(), std::min(16, std::max(1, uses)));
-    m_drawn->setValue(m_match->value());
+    m_drawn->setValue(stated ? stated->drawn : m_match->value());
     m_bar->setValue(0);
     m_result->clear();
     m_holes->clear();
+}
+
+QString WheelCheckDialog::holeText(quint64 hole) const
+{
+    // Position p of the system stands for the p-th marked number, when there is one.
+    QStringList parts;
+    for (int p = 0; p < 64; ++p) {
+        if (((hole >> p) & 1U) == 0)
+            continue;
+        if (p >= m_marked.size())
+            return wheel::positionsText(hole);
+        parts.append(m_marked.at(p));
+    }
+    return parts.join(QLatin1Char(' '));
 }
 
 void WheelCheckDialog::setChecking(bool checking)
@@ -170,10 +185,10 @@ void WheelCheckDialog::onFinished()
         m_bar->setValue(1000);
         m_result->setText(
             m_messages("Str207").arg(g.match).arg(g.drawn).arg(g.numbers).arg(result->holes).arg(result->sets)
-            + QLatin1Char('\n') + m_messages("Str208"));
+            + QLatin1Char('\n') + m_messages(g.numbers <= m_marked.size() ? "Str654" : "Str208"));
         QStringList lines;
         for (quint64 hole : result->firstHoles)
-            lines.append(wheel::positionsText(hole));
+            lines.append(holeText(hole));
         m_holes->setPlainText(lines.join(QLatin1Char('\n')));
     }
     emit checkFinished();

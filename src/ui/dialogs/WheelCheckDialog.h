@@ -3,9 +3,11 @@
 #include "play/WheelVerifier.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -31,8 +33,11 @@ public:
     WheelCheckDialog(const MessageCatalog &messages, QWidget *parent = nullptr);
     ~WheelCheckDialog() override;
 
-    // The system to check: its name, its tickets and how many numbers it uses.
-    void prepare(const QString &systemName, const std::vector<quint64> &tickets, int uses, int ticketSize);
+    // The system to check: its name, its tickets and how many numbers it uses. The
+    // guarantee it states, when it states one, is the one proposed; the holes are shown
+    // as the marked numbers (in the order the system takes them) when enough are marked.
+    void prepare(const QString &systemName, const std::vector<quint64> &tickets, int uses, int ticketSize,
+        const std::optional<wheel::Guarantee> &stated = std::nullopt, const QStringList &marked = {});
     bool isChecking() const { return m_thread != nullptr; }
 
 public slots:
@@ -47,6 +52,8 @@ signals:
 private:
     void onFinished();
     void setChecking(bool checking);
+    // A set of positions not covered, as numbers: "05 11 17".
+    QString holeText(quint64 hole) const;
 
     const MessageCatalog &m_messages;
     QLabel *m_system = nullptr;
@@ -61,6 +68,7 @@ private:
     QTimer *m_clock = nullptr;
     std::vector<quint64> m_tickets;
     int m_uses = 0;
+    QStringList m_marked; // the numbers at the system's positions
 
     QThread *m_thread = nullptr;
     std::atomic_bool m_stop { false };

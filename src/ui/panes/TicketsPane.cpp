@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QMenu>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -25,9 +26,14 @@ TicketsPane::TicketsPane(QWidget *parent)
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_list);
     createMenu();
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { fitCells(); });
-    connect(m_list, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint &pos) { m_menu->popup(m_list->viewport()->mapToGlobal(pos)); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        fitCells();
+        updateDeleteAction();
+    });
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] { updateDeleteAction(); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this] { updateDeleteAction(); });
+    connect(m_list, &QWidget::customContextMenuRequested, this, &TicketsPane::showMenu);
     connect(m_list, &QTableView::doubleClicked, this, [this] { emit activated(); });
 }
 
@@ -42,17 +48,40 @@ void TicketsPane::createMenu()
         return action;
     };
     m_deleteAction = command("N46", QStringLiteral("Удалить комбинацию под курсором"));
+    m_undoAction = command("N46Undo", QStringLiteral("Вернуть удалённые комбинации"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_undoAction->setShortcutContext(Qt::WindowShortcut);
+    m_undoAction->setEnabled(false);
+    // The shortcut works wherever the focus is in the window, not only in the menu.
+    addAction(m_undoAction);
     m_menu->addSeparator();
     m_saveAction = command("N47", QStringLiteral("Сохранить выбранные комбинации"));
     m_exportAction = command("HTML3", QStringLiteral("Сохранить в HTML"));
     m_printAction = command("N47Print", QStringLiteral("Печать..."));
 }
 
-void TicketsPane::removeCurrent()
+void TicketsPane::showMenu(const QPoint &pos)
+{
+    // The combination under the cursor becomes the current one; a click beside the
+    // rows leaves none, so nothing can be deleted by mistake.
+    const QModelIndex under = m_list->indexAt(pos);
+    m_list->setCurrentIndex(under);
+    updateDeleteAction();
+    m_menu->popup(m_list->viewport()->mapToGlobal(pos));
+}
+
+int TicketsPane::currentRow() const
 {
     const QModelIndex current = m_list->currentIndex();
-    if (current.isValid())
-        m_model->removeListRow(current.row());
+    return current.isValid() ? current.row() : -1;
+}
+
+void TicketsPane::updateDeleteAction()
+{
+    // The last row stays (a list keeps one), and an empty list has nothing to delete.
+    const int row = currentRow();
+    m_deleteAction->setEnabled(
+        row >= 0 && row < m_model->rowCount() && m_model->rowCount() > 1 && !m_model->list().isEmpty());
 }
 
 void TicketsPane::fitCells()

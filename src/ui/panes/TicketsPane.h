@@ -20,8 +20,9 @@ public:
     explicit TicketsPane(QWidget *parent);
 
     CombinationListModel *model() const { return m_model; }
-    // Removes the combination under the cursor, if any.
-    void removeCurrent();
+    // The row of the combination under the cursor (the one the pop-up menu was opened
+    // on, else the current one), -1 when there is none.
+    int currentRow() const;
 
     // The width of ten cells and the scroll bar.
     int wantedWidth() const { return m_wantedWidth; }
@@ -30,6 +31,8 @@ public:
 
     // The pop-up menu's commands the window carries out.
     QAction *deleteAction() const { return m_deleteAction; }
+    // Brings back what the last deletion took (Ctrl+Z); enabled by the play commands.
+    QAction *undoAction() const { return m_undoAction; }
     QAction *saveAction() const { return m_saveAction; }
     QAction *exportAction() const { return m_exportAction; }
     QAction *printAction() const { return m_printAction; }
@@ -41,11 +44,15 @@ signals:
 private:
     void createMenu();
     void fitCells();
+    void showMenu(const QPoint &pos);
+    // Delete is offered only with a combination under the cursor.
+    void updateDeleteAction();
 
     QTableView *m_list = nullptr;
     CombinationListModel *m_model = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_deleteAction = nullptr;
+    QAction *m_undoAction = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_exportAction = nullptr;
     QAction *m_printAction = nullptr;

@@ -30,6 +30,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalBlocker>
 
 #include <random>
@@ -55,23 +56,102 @@ PlayCommands::PlayCommands(PlayWindowParts parts, QObject *parent)
 
 void PlayCommands::connectWindow()
 {
-    NumberPane *numbers = m_parts.numberPane;
-    connect(numbers, &NumberPane::marksChanged, this, [this] { expandMarkedNumbers(); });
-    connect(numbers->chartAction(), &QAction::triggered, this, [this] { showNumberChart(); });
-    TicketsPane *tickets = m_parts.ticketsPane;
-    connect(tickets, &TicketsPane::activated, this, [this] { showCombinationsAsText(); });
-    connect(tickets->deleteAction(), &QAction::triggered, this, [this] { deleteCombination(); });
-    connect(tickets->saveAction(), &QAction::triggered, this, [this] { saveCombinations(); });
-    connect(tickets->exportAction(), &QAction::triggered, this, [this] { exportCombinationListHtml(); });
-    connect(tickets->printAction(), &QAction::triggered, this, [this] { printCombinations(); });
+    // The window wires the panes' own commands (marks, the ticket list's menu) to these;
+    // here only what the window does not know of.
+    connect(m_parts.ticketsPane->undoAction(), &QAction::triggered, this, [this] { undoTicketChange(); });
     connect(m_dialogs.analysis(), &AnalysisDialog::backtestRequested, this,
         [this](backtest::Options options) { runBacktest(options); });
     connect(m_dialogs.system(), &SystemDialog::systemChosen, this, &PlayCommands::onSystemChosen);
+    connect(&m_session, &LotterySession::loadChanged, this, &PlayCommands::onLoadChanged);
+}
+
+void PlayCommands::onLoadChanged()
+{
+    forgetUndo();
     // Open charts follow the lottery and its filters.
-    connect(&m_session, &LotterySession::loadChanged, this, [this] {
-        if (m_dialogs.charts()->isVisible())
-            m_dialogs.charts()->setLoad(m_session.loaded(), currentLottery());
-    });
+    if (m_dialogs.charts()->isVisible())
+        m_dialogs.charts()->setLoad(m_session.loaded(), currentLottery());
+    if (!load().ok)
+        return; // the empty load while a new one runs: the choice waits for it
+    if (m_choice.lottery == currentLottery()) {
+        const int system = m_systemBox->findText(m_choice.system);
+        if (system >= 0) {
+            const QSignalBlocker block(m_systemBox);
+            m_systemBox->setCurrentIndex(system);
+        }
+        if (!m_choice.markedCaptions.isEmpty()) {
+            markCaptions(m_choice.markedCaptions);
+            expandMarkedNumbers();
+        }
+    }
+    rememberChoice();
+}
+
+void PlayCommands::rememberChoice()
+{
+    m_choice = { currentLottery(), m_systemBox->currentText(), m_numberModel->flaggedCaptions() };
+}
+
+void PlayCommands::markCaptions(const QStringList &captions)
+{
+    m_numberModel->clearFlags();
+    for (int row = 0; row < m_numberModel->rowCount(); ++row) {
+        if (captions.contains(m_numberModel->caption(row)))
+            m_numberModel->setFlagged(row, true);
+    }
+}
+
+void PlayCommands::showMarkStatus(const QString &text)
+{
+    m_markStatus = text;
+    m_parts.statusBar->setMarkStatus(text);
+}
+
+void PlayCommands::showTicketStatus()
+{
+    QString summary = ticketSummaryText(m_ticketSummary, m_messages);
+    if (!m_filterOutcome.isEmpty())
+        summary += QStringLiteral("; ") + m_filterOutcome;
+    m_parts.statusBar->setTicketStatus(summary);
+}
+
+PlayCommands::TicketsState PlayCommands::ticketsState() const
+{
+    return { m_combinationModel->list(), m_ticketSummary, m_filtersNote, m_filterOutcome,
+        m_numberModel->flaggedCaptions(), m_markStatus };
+}
+
+void PlayCommands::pushUndo(TicketsState state)
+{
+    // A few steps back are enough; a list shares its template, so a step is small.
+    constexpr size_t kSteps = 20;
+    if (m_undo.size() == kSteps)
+        m_undo.erase(m_undo.begin());
+    m_undo.push_back(std::move(state));
+    m_parts.ticketsPane->undoAction()->setEnabled(true);
+}
+
+void PlayCommands::forgetUndo()
+{
+    m_undo.clear();
+    m_parts.ticketsPane->undoAction()->setEnabled(false);
+}
+
+void PlayCommands::undoTicketChange()
+{
+    if (m_undo.empty())
+        return;
+    TicketsState state = std::move(m_undo.back());
+    m_undo.pop_back();
+    m_parts.ticketsPane->undoAction()->setEnabled(!m_undo.empty());
+    markCaptions(state.markedCaptions);
+    m_ticketSummary = state.summary;
+    m_filtersNote = state.filtersNote;
+    m_filterOutcome = state.filterOutcome;
+    m_combinationModel->setList(std::move(state.list));
+    showMarkStatus(state.markStatus);
+    showTicketStatus();
+    rememberChoice();
 }
 
 void PlayCommands::showError(const QString &text)
@@ -90,17 +170,23 @@ void PlayCommands::expandMarkedNumbers()
         m_systemBox->currentText(), m_folder, m_numberModel->flaggedCaptions(), filters, m_messages);
     SystemExpansion &expansion = played.expansion;
     m_filtersNote = played.description;
-    const QString filtered = m_filtersNote.isEmpty()
+    m_filterOutcome = m_filtersNote.isEmpty()
         ? QString()
         : filterOutcomeText(played.outcome, filters, load().definition, m_messages);
     // A template that cannot be read leaves an empty list, never another system's.
     m_ticketSummary = ticketSummary(expansion.list, expansion.uses, ini, currentLottery());
     m_combinationModel->setList(std::move(expansion.list));
-    m_parts.statusBar->setMarkStatus(expansion.status);
-    QString summary = ticketSummaryText(m_ticketSummary, m_messages);
-    if (!filtered.isEmpty())
-        summary += QStringLiteral("; ") + filtered;
-    m_parts.statusBar->setTicketStatus(summary);
+    showMarkStatus(expansion.status);
+    showTicketStatus();
+    // A new list: what an undo would bring back belongs to the one before.
+    forgetUndo();
+    rememberChoice();
+    // The note that a system was made and chosen is over once another is chosen.
+    if (!m_systemNote.isEmpty() && m_systemBox->currentText() != m_notedSystem) {
+        if (m_parts.statusBar->statusText() == m_systemNote)
+            m_parts.statusBar->setStatusText(loadStatusText(load(), m_messages));
+        m_systemNote.clear();
+    }
     if (expansion.applied) {
         m_reportedTemplate.clear();
     } else if (expansion.templatePath != m_reportedTemplate) {
@@ -120,9 +206,12 @@ void PlayCommands::markAllNumbers()
 
 void PlayCommands::clearMarks()
 {
+    TicketsState before = ticketsState();
     m_numberModel->clearFlags();
     m_statModel->clearFlags();
     expandMarkedNumbers();
+    if (load().ok && !before.markedCaptions.isEmpty())
+        pushUndo(std::move(before));
 }
 
 void PlayCommands::markRandomNumbers()
@@ -192,7 +281,18 @@ void PlayCommands::makeWheelSystem()
     const std::vector<quint64> tickets = dialog->tickets();
     const QString section = load().definition.systemSection();
     const IniFile config(m_folder.configPath());
-    QString name = wheel::systemName(shape, static_cast<int>(tickets.size()), m_messages);
+    const IniDocument listed = config.load();
+    // The same tickets listed already: the player may take that system instead.
+    const QString same
+        = wheel::equalSystem(tickets, shape.guarantee.numbers, listed, section, m_folder, m_messages);
+    if (!same.isEmpty() && m_services.confirm(m_window, m_messages("Str653").arg(same))) {
+        if (const int index = m_systemBox->findText(same); index >= 0) {
+            onSystemChosen(index);
+            return;
+        }
+    }
+    QString name
+        = wheel::freeSystemName(shape, static_cast<int>(tickets.size()), listed, section, m_messages);
     // The name must be new, and its first word the count of numbers the system needs.
     for (;;) {
         if (!m_services.askText(m_window, dialog->windowTitle(), m_messages("Str212"), &name))
@@ -214,7 +314,9 @@ void PlayCommands::makeWheelSystem()
         m_systemBox->addItem(name);
     }
     onSystemChosen(m_systemBox->count() - 1);
-    m_parts.statusBar->setStatusText(m_messages("Str218").arg(name, QDir::toNativeSeparators(*added)));
+    m_notedSystem = name;
+    m_systemNote = m_messages("Str218").arg(name, QDir::toNativeSeparators(*added));
+    m_parts.statusBar->setStatusText(m_systemNote);
 }
 
 void PlayCommands::checkCurrentSystem()
@@ -242,7 +344,9 @@ void PlayCommands::checkCurrentSystem()
     }
     const std::vector<quint64> &tickets = *read;
     WheelCheckDialog *dialog = m_dialogs.wheelCheck();
-    dialog->prepare(name, tickets, system->uses(), wheel::widestTicket(tickets));
+    dialog->prepare(name, tickets, system->uses(), wheel::widestTicket(tickets),
+        wheel::statedGuarantee(name, QFileInfo(path).fileName(), system->uses()),
+        m_numberModel->flaggedCaptions());
     dialog->exec();
 }
 

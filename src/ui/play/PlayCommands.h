@@ -10,6 +10,7 @@
 #include "core/ProgramFolder.h"
 #include "core/Progress.h"
 #include "forecast/Backtest.h"
+#include "play/CombinationList.h"
 #include "play/SystemTemplate.h"
 #include "play/TicketSummary.h"
 #include "ui/LotterySession.h"
@@ -55,8 +56,6 @@ struct PlayWindowParts
     std::function<void(int min, int max, int position)> showProgress;
     // Shows a text file in the user's editor or the program's own.
     std::function<void(const QString &path, bool wait)> showTextFile;
-    // Shows the wait window, with its Cancel, for a job about to start.
-    std::function<void()> showWait;
     // Shows every pair's statistic in the statistics pane; then runs after it is shown.
     std::function<void(std::function<void()> then)> showAllPairs;
     // Marks the numbers of a row of the statistics pane in the number list.
@@ -83,6 +82,9 @@ public:
 
     // The ticket list and its files (PlayTicketFiles.cpp).
     void deleteCombination();
+    // Brings back the ticket list and the marks as they were before the last deletion
+    // or clearing.
+    void undoTicketChange();
     void saveCombinations();
     void openSavedCombinations();
     void showSavedCombinationsAsText();
@@ -101,13 +103,52 @@ public:
     void showOdds();
 
 private:
+    // What the ticket list was made of and what it holds, for the undo of a deletion or
+    // of clearing the marks.
+    struct TicketsState
+    {
+        CombinationList list;
+        TicketSummary summary;
+        QString filtersNote;
+        QString filterOutcome;
+        QStringList markedCaptions;
+        QString markStatus;
+    };
+    // The lottery, system and marks on show: a new load of the same lottery (a draw
+    // added, other filters) keeps them, as they still mean the same numbers.
+    struct PlayChoice
+    {
+        QString lottery;
+        QString system;
+        QStringList markedCaptions;
+    };
+
     void connectWindow();
+    void onLoadChanged();
+    TicketsState ticketsState() const;
+    void pushUndo(TicketsState state);
+    void forgetUndo();
+    // Marks exactly these numbers of the number list, without expanding them.
+    void markCaptions(const QStringList &captions);
+    void rememberChoice();
+    void showMarkStatus(const QString &text);
+    void showTicketStatus();
+    // True when the forecast may replace the marks: none are set, they are the last
+    // forecast's, or the player agrees.
+    bool marksMayBeReplaced();
+    // Offers to keep only the best of the marked rows when the system's ticket holds
+    // fewer; gives the count marked then.
+    int offerBestOfForecast(const std::vector<int> &pickedRows, int marked);
     void onSystemChosen(int index);
     void chooseSystemFor(int marked);
     // Says that the forecast marked fewer numbers than the system uses.
     void tellIncompleteForecast(int marked);
     void runBacktest(const backtest::Options &options);
     void offerBacktest(int method, int marked);
+    enum class TicketFileUse { Open, Save };
+    // A ticket file (.ltc) the player chooses in the folder last used for them, which is
+    // remembered; empty when the choice was cancelled.
+    QString chooseTicketFile(TicketFileUse use);
     // False, after saying why, when the ticket list holds no ticket.
     bool combinationsCanBeSaved();
     QString ticketsDocumentOfList() const;
@@ -117,19 +158,6 @@ private:
 
     const LoadResult &load() const { return m_session.load(); }
     QString currentLottery() const { return m_parts.currentLottery(); }
-
-    // A job off the event loop, with the wait window when wait is set. One job runs at
-    // a time: while one runs, the command does nothing.
-    template<typename Result>
-    void runJob(bool wait, std::function<Result(const Progress &)> work, std::function<void(Result)> done)
-    {
-        if (m_session.isBusy())
-            return;
-        if (wait)
-            m_parts.showWait();
-        m_session.jobs().start<Result>(std::move(work), std::move(done),
-            [this](const QString &error) { showError(m_messages("Str56").arg(error)); });
-    }
 
     PlayWindowParts m_parts;
     QWidget *m_window;
@@ -147,6 +175,13 @@ private:
     QString m_reportedTemplate; // the unreadable template last reported
     TicketSummary m_ticketSummary; // of the ticket list on show
     QString m_filtersNote; // the filters that cut the list, for a saved file's header
+    QString m_filterOutcome; // what the filters removed, for the status bar
+    QString m_markStatus; // the marks' status text on show
+    QString m_systemNote; // the status text that names a system just made
+    QString m_notedSystem; // and that system
+    std::vector<TicketsState> m_undo; // newest last
+    PlayChoice m_choice;
+    QStringList m_forecastMarks; // the marks the last forecast left
 };
 
 } // namespace kivora

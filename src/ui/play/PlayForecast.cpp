@@ -6,6 +6,7 @@
 
 #include "forecast/Backtest.h"
 #include "forecast/Forecast.h"
+#include "play/Systems.h"
 #include "reports/AnalysisReports.h"
 #include "reports/HtmlExport.h"
 #include "reports/Odds.h"
@@ -23,7 +24,7 @@ namespace kivora {
 
 void PlayCommands::forecastNumbers()
 {
-    if (!load().ok)
+    if (!load().ok || !marksMayBeReplaced())
         return;
     clearMarks();
     const forecast::ForecastPick pick = forecast::choose(
@@ -32,17 +33,46 @@ void PlayCommands::forecastNumbers()
         if (std::find(pick.rows.begin(), pick.rows.end(), m_numberModel->tableRow(row)) != pick.rows.end())
             m_numberModel->setFlagged(row, true);
     }
-    const int marked = m_numberModel->flaggedCount();
+    int marked = m_numberModel->flaggedCount();
     if (marked == 0)
         m_services.showMessage(m_window, m_messages("Str29"), PlatformServices::MessageKind::Information);
     chooseSystemFor(marked);
+    marked = offerBestOfForecast(pick.rows, marked);
+    m_forecastMarks = m_numberModel->flaggedCaptions();
     tellIncompleteForecast(marked);
     offerBacktest(static_cast<int>(backtest::Method::ForecastNumbers), marked);
 }
 
+bool PlayCommands::marksMayBeReplaced()
+{
+    // Marks a forecast made may go; the player's own are lost only when the player says.
+    const QStringList marked = m_numberModel->flaggedCaptions();
+    return marked.isEmpty() || marked == m_forecastMarks
+        || m_services.confirm(m_window, m_messages("Str652").arg(marked.size()));
+}
+
+int PlayCommands::offerBestOfForecast(const std::vector<int> &pickedRows, int marked)
+{
+    // No system takes every number the forecast marked (a Keno ticket holds ten at
+    // most): the ticket would take the first of them, whatever the forecast thinks of
+    // them. The player may keep the ones it trusts most instead.
+    const QString system = m_systemBox->currentText();
+    const int ticket = systems::neededCount(system);
+    if (ticket <= 0 || marked <= ticket
+        || !m_services.confirm(m_window, m_messages("Str651").arg(marked).arg(system).arg(ticket)))
+        return marked;
+    const std::vector<int> best
+        = forecast::bestRows(m_numberModel->table(), pickedRows, load().draws.rowCount(), ticket);
+    m_numberModel->clearFlags();
+    for (int tableRow : best)
+        m_numberModel->setFlagged(m_numberModel->displayRow(tableRow), true);
+    expandMarkedNumbers();
+    return m_numberModel->flaggedCount();
+}
+
 void PlayCommands::forecastPairs()
 {
-    if (!load().ok)
+    if (!load().ok || !marksMayBeReplaced())
         return;
     clearMarks();
     // The forecast rates the pairs once their statistic is shown.
@@ -56,6 +86,7 @@ void PlayCommands::forecastPairs()
             m_parts.markStatRow(row);
         }
         const int marked = m_numberModel->flaggedCount();
+        m_forecastMarks = m_numberModel->flaggedCaptions();
         if (marked == 0)
             m_services.showMessage(m_window, m_messages("Str29"), PlatformServices::MessageKind::Information);
         chooseSystemFor(marked);
@@ -120,7 +151,7 @@ void PlayCommands::showRandomness()
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
     m_dialogs.analysis()->showRandomness();
-    runJob<QString>(
+    m_session.runJob<QString>(
         true,
         [loaded, messages, lottery](const Progress &progress) {
             return randomnessHtml(
@@ -154,7 +185,7 @@ void PlayCommands::runBacktest(const backtest::Options &options)
     auto loaded = m_session.loaded();
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
-    runJob<QString>(
+    m_session.runJob<QString>(
         true,
         [loaded, messages, lottery, options](const Progress &progress) {
             const backtest::Result result
@@ -180,7 +211,7 @@ void PlayCommands::showOdds()
     const MessageCatalog messages = m_messages;
     const QString lottery = currentLottery();
     const QString code = m_parts.languageCode();
-    runJob<Done>(
+    m_session.runJob<Done>(
         false,
         [path, backtestPath, loaded, messages, lottery, code](const Progress &progress) {
             QString link;

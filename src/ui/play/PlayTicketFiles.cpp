@@ -20,9 +20,22 @@
 #include "ui/panes/TicketsPane.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 
 namespace kivora {
+
+QString PlayCommands::chooseTicketFile(TicketFileUse use)
+{
+    const FileDialogTexts *texts = use == TicketFileUse::Save ? m_dialogs.saveTexts() : m_dialogs.openTexts();
+    const FileDialogRequest request = inRememberedFolder(
+        m_folder, texts->request(0, QStringLiteral("ltc")), RememberedFolder::Combinations);
+    const QString path = use == TicketFileUse::Save ? m_services.saveFileName(m_window, request)
+                                                    : m_services.openFileName(m_window, request);
+    if (!path.isEmpty())
+        rememberFolder(m_folder, RememberedFolder::Combinations, path);
+    return path;
+}
 
 bool PlayCommands::combinationsCanBeSaved()
 {
@@ -40,23 +53,33 @@ bool PlayCommands::combinationsCanBeSaved()
 
 void PlayCommands::deleteCombination()
 {
-    m_parts.ticketsPane->removeCurrent();
+    const int row = m_parts.ticketsPane->currentRow();
+    if (row < 0)
+        return;
+    TicketsState before = ticketsState();
+    if (!m_combinationModel->removeListRow(row))
+        return;
+    pushUndo(std::move(before));
+    // The count and the cost (which a saved file's header names) follow the list.
+    m_ticketSummary = ticketSummary(m_combinationModel->list(), m_ticketSummary.uses,
+        IniFile(m_folder.configPath()).load(), currentLottery());
+    showTicketStatus();
 }
 
 void PlayCommands::saveCombinations()
 {
     if (!load().ok || !combinationsCanBeSaved())
         return;
-    const QString path = m_services.saveFileName(m_window,
-        inRememberedFolder(m_folder, m_dialogs.saveTexts()->request(0, QStringLiteral("ltc")),
-            RememberedFolder::Combinations));
+    const QString path = chooseTicketFile(TicketFileUse::Save);
     if (path.isEmpty())
         return;
-    rememberFolder(m_folder, RememberedFolder::Combinations, path);
     if (const Done written = writeCombinationFile(path, m_combinationModel->list(), currentLottery(),
             m_systemBox->currentText(), m_messages, headerNotes());
-        !written)
+        !written) {
         showFailure(m_services, m_window, written.failure(), m_messages);
+        return;
+    }
+    m_parts.statusBar->setStatusText(m_messages("Str650").arg(QDir::toNativeSeparators(path)));
 }
 
 QString PlayCommands::headerNotes() const
@@ -88,12 +111,9 @@ void PlayCommands::openSavedCombinations()
     // or check.
     if (!load().ok)
         return;
-    const QString path = m_services.openFileName(m_window,
-        inRememberedFolder(m_folder, m_dialogs.openTexts()->request(0, QStringLiteral("ltc")),
-            RememberedFolder::Combinations));
+    const QString path = chooseTicketFile(TicketFileUse::Open);
     if (path.isEmpty())
         return;
-    rememberFolder(m_folder, RememberedFolder::Combinations, path);
     const Outcome<SavedCombinations> read = readSavedCombinations(path);
     if (!read) {
         showError(failureMessage(read.failure(), m_messages));
@@ -117,18 +137,18 @@ void PlayCommands::openSavedCombinations()
     }
     m_ticketSummary = ticketSummary(list, static_cast<int>(list.markedCaptions().size()),
         IniFile(m_folder.configPath()).load(), currentLottery());
+    m_filtersNote.clear();
+    m_filterOutcome.clear();
     m_combinationModel->setList(std::move(list));
-    m_parts.statusBar->setTicketStatus(ticketSummaryText(m_ticketSummary, m_messages));
+    forgetUndo();
+    showTicketStatus();
 }
 
 void PlayCommands::showSavedCombinationsAsText()
 {
-    const QString path = m_services.openFileName(m_window,
-        inRememberedFolder(m_folder, m_dialogs.openTexts()->request(0, QStringLiteral("ltc")),
-            RememberedFolder::Combinations));
+    const QString path = chooseTicketFile(TicketFileUse::Open);
     if (path.isEmpty())
         return;
-    rememberFolder(m_folder, RememberedFolder::Combinations, path);
     m_parts.showTextFile(path, false);
 }
 
@@ -150,14 +170,14 @@ void PlayCommands::checkSavedCombinations()
 {
     if (!load().ok)
         return;
-    const QString path = m_services.openFileName(m_window,
-        inRememberedFolder(m_folder, m_dialogs.openTexts()->request(0, QStringLiteral("ltc")),
-            RememberedFolder::Combinations));
+    const QString path = chooseTicketFile(TicketFileUse::Open);
     if (path.isEmpty())
         return;
-    rememberFolder(m_folder, RememberedFolder::Combinations, path);
+    // A check that is refused leaves no report: the last one would be taken for its own.
+    const QString reportPath = m_folder.filePath(check::reportFileName());
     Outcome<SavedCombinations> read = readFileToCheck(path, currentLottery(), load().draws, m_messages);
     if (!read) {
+        (void)discardCheckReport(reportPath);
         showFailure(m_services, m_window, read.failure(), m_messages);
         return;
     }
@@ -167,17 +187,17 @@ void PlayCommands::checkSavedCombinations()
     m_services.askText(m_window, m_messages("Str12"), m_messages("Str13"), &entry);
     const DrawChoice choice = chooseDraw(load().draws, entry, m_messages);
     if (!choice.ok()) {
+        (void)discardCheckReport(reportPath);
         m_services.showMessage(m_window, choice.message, PlatformServices::MessageKind::Information);
         return;
     }
     m_parts.resultsPane->selectDraw(choice.row);
     // A file of many or very long lines takes a while: the check and the report run as
     // a job, with the wait window and its Cancel.
-    const QString reportPath = m_folder.filePath(check::reportFileName());
     const std::shared_ptr<const LoadResult> loaded = m_session.loaded();
     const MessageCatalog messages = m_messages;
     const int row = choice.row;
-    runJob<Done>(
+    m_session.runJob<Done>(
         true,
         [file, loaded, messages, row, reportPath](const Progress &progress) {
             return checkAndReport(
