@@ -60,12 +60,14 @@ QString equalSystem(const std::vector<quint64> &tickets, int numbers, const IniD
         // Only a system of as many numbers can be the same; its name says how many.
         if (systems::neededCount(name) != numbers)
             continue;
-        QString error;
-        const std::shared_ptr<const SystemTemplate> system
-            = templates.load(systems::templatePath(ini, section, name, folder), &error);
-        std::vector<quint64> held;
-        if (!system || system->uses() != numbers || !ticketsOf(*system, &held, &error, messages))
+        const Outcome<std::shared_ptr<const SystemTemplate>> loaded
+            = templates.load(systems::templatePath(ini, section, name, folder));
+        if (!loaded || !*loaded || (*loaded)->uses() != numbers)
             continue;
+        Outcome<std::vector<quint64>> read = ticketsOf(**loaded, messages);
+        if (!read)
+            continue;
+        std::vector<quint64> held = std::move(read).value();
         std::sort(held.begin(), held.end());
         if (held == wanted)
             return name;
