@@ -179,20 +179,6 @@ QString percentText(int numberCount, int drawn, int marked, int hits)
 
 } // namespace odds
 
-QString pluralForm(int n, const QString &forms)
-{
-    const QStringList parts = forms.split(QLatin1Char('|'));
-    if (parts.size() < 3)
-        return n == 1 || parts.size() < 2 ? parts.value(0) : parts.value(1);
-    const int lastTwo = n % 100;
-    const int last = n % 10;
-    if (lastTwo >= 11 && lastTwo <= 14)
-        return parts.at(2);
-    if (last == 1)
-        return parts.at(0);
-    return last >= 2 && last <= 4 ? parts.at(1) : parts.at(2);
-}
-
 OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &messages)
 {
     OddsReport report;
@@ -221,12 +207,12 @@ OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &me
     const bool additional = additionalDrawn > 0 && validShape(additionalCount, additionalDrawn);
     if (additional) {
         const Count draws = product(binomial(numberCount, drawn), binomial(additionalCount, additionalDrawn));
-        report.notes << messages("Str127")
-                            .arg(additionalDrawn)
-                            .arg(additionalCount)
-                            .arg(lottery.minnumberOfAddBall)
-                            .arg(lottery.maxnumberOfAddBall)
-                            .arg(grouped(digitsOf(draws)));
+        report.notes << withPlurals(messages("Str127")
+                                        .arg(additionalDrawn)
+                                        .arg(additionalCount)
+                                        .arg(lottery.minnumberOfAddBall)
+                                        .arg(lottery.maxnumberOfAddBall)
+                                        .arg(grouped(digitsOf(draws))));
     }
     report.notes << messages("Str128");
 

@@ -11,8 +11,10 @@
 
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -85,9 +87,5 @@ OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &me
 // moreHtml is written as it is after the tables (a link to another page).
 QString oddsPage(const LotteryDefinition &lottery, const MessageCatalog &messages,
     const QString &languageCode = QStringLiteral("ru"), const QString &moreHtml = QString());
-
-// "номер|номера|номеров" (one, few, many: the Russian rule) or "number|numbers" (one,
-// other): the form for n.
-QString pluralForm(int n, const QString &forms);
 
 } // namespace kivora
