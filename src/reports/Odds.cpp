@@ -1,5 +1,6 @@
 #include "reports/Odds.h"
 
+#include "core/LanguageIdentity.h"
 #include "core/TextFile.h"
 #include "reports/HtmlExport.h"
 
@@ -257,10 +258,47 @@ OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &me
     return report;
 }
 
+namespace {
+
+QString figuresAs(const QString &figure, const QLocale &locale)
+{
+    QString text;
+    text.reserve(figure.size());
+    for (const QChar c : figure) {
+        if (c == kGroupSeparator)
+            text += locale.groupSeparator();
+        else if (c == QLatin1Char(','))
+            text += locale.decimalPoint();
+        else
+            text += c;
+    }
+    return text;
+}
+
+} // namespace
+
+void writeFiguresAs(OddsReport &report, const QLocale &locale)
+{
+    // A language that writes a decimal comma reads the report's own "34 807,95".
+    if (locale.decimalPoint() == QLatin1String(","))
+        return;
+    // The notes are sentences with commas of their own; their figures are whole numbers.
+    for (QString &note : report.notes)
+        note.replace(kGroupSeparator, locale.groupSeparator());
+    for (OddsTable &table : report.tables) {
+        for (OddsRow &row : table.rows) {
+            row.outcomes = figuresAs(row.outcomes, locale);
+            row.chance = figuresAs(row.chance, locale);
+            row.percent = figuresAs(row.percent, locale);
+        }
+    }
+}
+
 QString oddsPage(const LotteryDefinition &lottery, const MessageCatalog &messages,
     const QString &languageCode, const QString &moreHtml)
 {
-    const OddsReport report = oddsReport(lottery, messages);
+    OddsReport report = oddsReport(lottery, messages);
+    writeFiguresAs(report, interfaceLocale(languageCode));
     const QString title = messages("Str125").toHtmlEscaped();
     QStringList lines;
     lines << QStringLiteral("<!DOCTYPE html>")
