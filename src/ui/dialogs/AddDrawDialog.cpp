@@ -133,6 +133,19 @@ void AddDrawDialog::resetFields()
     m_additionalEdit->setInputMask(d.hasAdditionalNumbers() ? numberMask(d.countOfAddBall) : QString());
     m_additionalEdit->clear();
     m_additionalEdit->setEnabled(d.hasAdditionalNumbers());
+    // Every field of the mask in view: a Keno draw has twenty of them.
+    for (QLineEdit *edit : { m_mainNumbersEdit, m_additionalEdit }) {
+        const QString shown = QString(edit->inputMask().section(QLatin1Char(';'), 0, 0))
+                                  .replace(QLatin1Char('9'), QLatin1Char('0'));
+        const int text = edit->fontMetrics().horizontalAdvance(shown + QStringLiteral("00"));
+        edit->setMinimumWidth(std::max(120,
+            text + edit->contentsMargins().left() + edit->contentsMargins().right()
+                + edit->textMargins().left() + edit->textMargins().right() + 12));
+    }
+    // The dialog's own minimum width keeps the layout from widening it: ask the layout.
+    layout()->activate();
+    setMinimumWidth(std::max(520, layout()->minimumSize().width()));
+    resize(std::max(width(), minimumWidth()), height());
     m_mainNumbersEdit->setFocus();
 }
 
