@@ -209,7 +209,7 @@ void MainWindow::showAbout()
 
 void MainWindow::showSettings()
 {
-    m_dialogs->settings()->exec();
+    m_dialogs->settings()->execAt(currentLottery());
 }
 
 } // namespace kivora
