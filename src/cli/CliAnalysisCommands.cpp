@@ -7,6 +7,7 @@
 #include "cli/CliOutput.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
+#include "core/Plural.h"
 #include "core/StringFn.h"
 #include "forecast/Backtest.h"
 #include "play/CombinationFile.h"
@@ -263,7 +264,7 @@ CommandResult backtestCommand(const CommandContext &ctx)
     const int range = load.definition.maxNumber - load.definition.minNumber + 1;
     if (options.size > range)
         return CommandResult::wrongUsage(badValue(ctx, optionName(option::kSize),
-            QString::number(options.size), ctx.messages("Str313").arg(range)));
+            QString::number(options.size), withPlurals(ctx.messages("Str313").arg(range))));
     if (ctx.has(kFrom)) {
         options.fromRow = rowOfDraw(draws, ctx.value(kFrom));
         if (options.fromRow < 0)

@@ -117,6 +117,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         // more often than a wish for a new one.
         if (homeGiven && !QDir(home).exists() && !args.has(option::kInit))
             return failure(err, messages("Str328").arg(QDir::toNativeSeparators(home)));
+        // Neither is a folder that already holds other files (a home folder, a
+        // project): seeding it would scatter the sample data among them.
+        if (homeGiven && !args.has(option::kInit)
+            && !QDir(home).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+            return failure(
+                err, messages("Str710").arg(QDir::toNativeSeparators(home), ProgramFolder::configFileName()));
         if (const Done seeded = folder.seed(); !seeded)
             return failure(err, failureMessage(seeded.failure(), messages));
     }

@@ -4,6 +4,7 @@
 #include "cli/CliProgress.h"
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
+#include "core/Plural.h"
 #include "core/TextFile.h"
 #include "play/Systems.h"
 #include "statistics/NumberList.h"
@@ -121,7 +122,8 @@ QString unknownSystem(const CommandContext &ctx, const IniDocument &ini, const L
     const QStringList known = systems::names(ini, lottery);
     if (known.contains(system))
         return {};
-    return ctx.messages("Str326").arg(system).arg(lottery.drawNumber).arg(known.join(QStringLiteral("; ")));
+    return withPlurals(ctx.messages("Str326").arg(system).arg(lottery.drawNumber))
+        .arg(known.join(QStringLiteral("; ")));
 }
 
 CommandResult loadLottery(const CommandContext &ctx, const DrawFilter &filter, LoadResult *load)

@@ -5,6 +5,8 @@
 #include "cli/CliContext.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
+#include "core/LanguageIdentity.h"
+#include "core/LanguageTexts.h"
 #include "core/LotteryDefinition.h"
 #include "reports/Odds.h"
 
@@ -77,6 +79,8 @@ CommandResult oddsCommand(const CommandContext &ctx)
         return CommandResult::ok(CommandOutput::ofJson(json));
     }
 
+    // Scripts read the JSON above; a person reads the decimal sign of the folder's language.
+    const QString decimal = interfaceLocale(ctx.texts.languageCode()).decimalPoint();
     QString text;
     for (const OddsTable &table : report.tables) {
         const bool withAdditional = !table.rows.isEmpty() && table.rows.first().additionalHits >= 0;
@@ -87,8 +91,8 @@ CommandResult oddsCommand(const CommandContext &ctx)
         for (const OddsRow &row : table.rows) {
             text += QString::number(row.mainHits)
                 + (withAdditional ? QLatin1Char('\t') + QString::number(row.additionalHits) : QString())
-                + QLatin1Char('\t') + plainDigits(row.outcomes) + QLatin1Char('\t') + plainDigits(row.chance)
-                + QLatin1Char('\n');
+                + QLatin1Char('\t') + plainDigits(row.outcomes) + QLatin1Char('\t')
+                + plainDigits(row.chance).replace(QLatin1Char(','), decimal) + QLatin1Char('\n');
         }
     }
     return CommandResult::ok(CommandOutput::text(text));

@@ -7,6 +7,7 @@
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
 #include "core/LotteryDefinition.h"
+#include "core/Plural.h"
 #include "core/TextFile.h"
 #include "play/SystemTemplate.h"
 #include "play/Systems.h"
@@ -201,7 +202,7 @@ CommandResult checkWheel(const CommandContext &ctx)
     // By default the wheel is checked on the numbers the template uses.
     g.numbers = ctx.has(kNumbers) ? numbers : system.uses();
     if (g.numbers < system.uses())
-        return CommandResult::failed(ctx.messages("Str215").arg(system.uses()).arg(g.numbers));
+        return CommandResult::failed(withPlurals(ctx.messages("Str215").arg(system.uses()).arg(g.numbers)));
     const QString problem = wheel::guaranteeProblem(g, ctx.messages);
     if (!problem.isEmpty())
         return CommandResult::wrongUsage(problem);
@@ -210,9 +211,14 @@ CommandResult checkWheel(const CommandContext &ctx)
     // sets decided is shown as the check goes.
     const wheel::CheckResult check = wheel::verify(tickets, g, holeLimit, nullptr,
         terminalProgress(ctx.messages("Str331").arg(ctx.args.words().join(QLatin1Char(' ')))));
-    const QString summary = check.holds
-        ? ctx.messages("Str206").arg(g.match).arg(g.drawn).arg(g.numbers).arg(check.sets)
-        : ctx.messages("Str207").arg(g.match).arg(g.drawn).arg(g.numbers).arg(check.holes).arg(check.sets);
+    const QString summary = withPlurals(check.holds
+            ? ctx.messages("Str206").arg(g.match).arg(g.drawn).arg(g.numbers).arg(check.sets)
+            : ctx.messages("Str207")
+                  .arg(g.match)
+                  .arg(g.drawn)
+                  .arg(g.numbers)
+                  .arg(check.holes)
+                  .arg(check.sets));
     if (ctx.json()) {
         JsonWriter json;
         json.beginObject();

@@ -22,4 +22,12 @@ LanguageIdentity languageIdentity(const IniDocument &doc, const QString &fileNam
     return identity;
 }
 
+QLocale interfaceLocale(const QString &code, const QLocale &system)
+{
+    const QLocale language(code.isEmpty() ? QStringLiteral("ru") : code);
+    if (language.language() == QLocale::C)
+        return system;
+    return system.language() == language.language() ? system : language;
+}
+
 } // namespace kivora

@@ -1,6 +1,7 @@
 #include "core/LanguageTexts.h"
 
 #include "core/IniFile.h"
+#include "core/LanguageIdentity.h"
 #include "core/ProgramFolder.h"
 
 #include <QDir>
@@ -29,6 +30,7 @@ LanguageTexts::LanguageTexts(const ProgramFolder &folder)
         config.readString(QStringLiteral("Form"), QStringLiteral("LangFile"), QStringLiteral("&russian.lng")))
                              .fileName();
     m_document = IniFile(QDir(folder.languageFolder()).filePath(file)).load();
+    m_languageCode = languageIdentity(m_document, file).code;
     const auto entries = m_messages.entries(); // a copy: setText changes the list
     for (const auto &entry : entries) {
         const QString value = m_document.readString(kMainForm, entry.first, QString());

@@ -22,6 +22,8 @@ public:
     explicit LanguageTexts(const ProgramFolder &folder);
 
     const MessageCatalog &messages() const { return m_messages; }
+    // "ru", "en": the language of the file, for the forms of dates and numbers.
+    const QString &languageCode() const { return m_languageCode; }
     // A main-window text such as "DopNomer_Caption": the file's non-empty value, or
     // the built-in text; access-key marks ("&") removed.
     QString caption(const QString &key, const QString &builtIn) const;
@@ -31,6 +33,7 @@ public:
 private:
     IniDocument m_document;
     MessageCatalog m_messages;
+    QString m_languageCode;
 };
 
 } // namespace kivora

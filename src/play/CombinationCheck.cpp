@@ -3,6 +3,7 @@
 #include "core/CharSet.h"
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/StringFn.h"
 #include "core/TextFields.h"
 #include "core/TextFile.h"
@@ -140,8 +141,8 @@ QString sortedDrawLine(const DrawTable &draws, int row, const LotteryDefinition 
 
 QString categoryText(int k, int count, const MessageCatalog &messages)
 {
-    return intToText(k) + QLatin1Char(' ') + messages("Str16") + QLatin1Char(' ')
-        + leftFill(QLatin1Char(' '), intToText(count), 3) + QLatin1Char(' ') + messages("Str17");
+    return withPlurals(intToText(k) + QLatin1Char(' ') + messages("Str16") + QLatin1Char(' ')
+        + leftFill(QLatin1Char(' '), intToText(count), 3) + QLatin1Char(' ') + messages("Str17"));
 }
 
 } // namespace
@@ -279,10 +280,11 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
     }
     if (result.keno) {
         // "Итого :<tab>   угадано   4 комбинаций<tab>- выиграно 246x"
-        summary += QStringLiteral("\r\n\r\n") + messages("Str84") + QStringLiteral("\t   ")
-            + messages("Str85") + QLatin1Char(' ') + leftFill(QLatin1Char(' '), intToText(result.wins), 3)
-            + QLatin1Char(' ') + messages("Str17") + QLatin1Char('\t') + messages("Str18") + QLatin1Char(' ')
-            + QString::number(result.total) + QLatin1Char('x');
+        summary += QStringLiteral("\r\n\r\n")
+            + withPlurals(messages("Str84") + QStringLiteral("\t   ") + messages("Str85") + QLatin1Char(' ')
+                + leftFill(QLatin1Char(' '), intToText(result.wins), 3) + QLatin1Char(' ') + messages("Str17")
+                + QLatin1Char('\t') + messages("Str18") + QLatin1Char(' ') + QString::number(result.total)
+                + QLatin1Char('x'));
     }
 
     QString report = messages("Str19") + QLatin1Char(' ') + result.targetNumber + QLatin1Char(' ')
@@ -298,12 +300,15 @@ CheckResult checkCombinations(const SavedCombinations &file, const DrawTable &dr
         for (size_t i = 0; i < lines.size() && i < static_cast<size_t>(check::kMaxListedPerCategory); ++i)
             report += file.lines.at(lines[i]) + crlf;
         if (cut) {
-            const QString note = messages("Str66").arg(k).arg(check::kMaxListedPerCategory);
+            const QString note = withPlurals(messages("Str66").arg(k).arg(check::kMaxListedPerCategory));
             result.notes.append(note);
             report += note + crlf;
         }
     }
     report += QStringLiteral("===========================") + crlf;
+    // "- выиграно 6x" is read as six times the stake only by those who know Keno.
+    if (result.keno)
+        report += messages("Str711") + crlf;
     result.report = report;
     return result;
 }

@@ -1,6 +1,7 @@
 #include "play/CombinationFile.h"
 
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/StringFn.h"
 #include "core/TextFile.h"
 #include "play/CombinationList.h"
@@ -13,9 +14,9 @@ namespace kivora {
 QString combinationFileHeader(
     const QString &systemName, int rowCount, const MessageCatalog &messages, const QString &filters)
 {
-    QString header = messages("Str2") + QLatin1Char(' ') + systems::headerWord(systemName) + QLatin1Char(' ')
-        + messages("Str11") + QStringLiteral(" - ") + intToText(rowCount) + QLatin1Char(' ')
-        + messages("Str17");
+    QString header = withPlurals(messages("Str2") + QLatin1Char(' ') + systems::headerWord(systemName)
+        + QLatin1Char(' ') + messages("Str11") + QStringLiteral(" - ") + intToText(rowCount)
+        + QLatin1Char(' ') + messages("Str17"));
     if (!filters.isEmpty())
         header += QStringLiteral("; ") + filters;
     return header;

@@ -2,6 +2,7 @@
 
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/StringFn.h"
 
 #include <QRegularExpression>
@@ -169,7 +170,8 @@ CombinationList expandSystem(const SystemTemplate &tmpl, const QStringList &mark
 
 QString selectionStatus(int count, const MessageCatalog &messages)
 {
-    return messages("Str10") + QLatin1Char(' ') + intToText(count) + QLatin1Char(' ') + messages("Str11");
+    return withPlurals(
+        messages("Str10") + QLatin1Char(' ') + intToText(count) + QLatin1Char(' ') + messages("Str11"));
 }
 
 QString expansionStatus(const SystemTemplate &tmpl, int markedCount, const MessageCatalog &messages)

@@ -4,6 +4,7 @@
 #include "core/IniDocument.h"
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/ProgramFolder.h"
 #include "core/StringFn.h"
 #include "core/TextFields.h"
@@ -84,8 +85,8 @@ SystemExpansion expandCurrentSystem(TemplateCache &cache, const IniDocument &ini
     }
     if (!tmpl->fitsList()) {
         // A row wider than the list would be cut: such a template is refused.
-        result.message
-            = messages("Str147").arg(QDir::toNativeSeparators(result.templatePath)).arg(tmpl->widestRow());
+        result.message = withPlurals(
+            messages("Str147").arg(QDir::toNativeSeparators(result.templatePath)).arg(tmpl->widestRow()));
         result.status = selectionStatus(static_cast<int>(markedCaptions.size()), messages);
         return result;
     }

@@ -1,6 +1,7 @@
 #include "play/WheelGenerator.h"
 
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "play/KnownDesigns.h"
 
 #include <algorithm>
@@ -476,7 +477,8 @@ QString requestProblem(const MakeRequest &request, const MessageCatalog &message
     if (g.drawn > Search::kMaxDrawn)
         return messages("Str465").arg(Search::kMaxDrawn);
     if (binomial(g.numbers, g.drawn) > kMaxSets)
-        return messages("Str466").arg(g.numbers).arg(g.drawn).arg(binomial(g.numbers, g.drawn)).arg(kMaxSets);
+        return withPlurals(messages("Str466").arg(g.numbers).arg(g.drawn).arg(binomial(g.numbers, g.drawn)))
+            .arg(kMaxSets);
     if (!(request.seconds > 0))
         return messages("Str467");
     return {};

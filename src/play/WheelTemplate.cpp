@@ -1,6 +1,7 @@
 #include "play/WheelTemplate.h"
 
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "reports/Odds.h"
 
 #include <QRegularExpression>
@@ -66,7 +67,7 @@ QStringList templateLines(const WheelShape &shape, const std::vector<quint64> &t
               .arg(shape.ticketSize)
               .arg(pluralForm(shape.ticketSize, messages("Str200"))));
     lines.append(QStringLiteral("; ") + messages("Str204").arg(g.match).arg(g.drawn));
-    lines.append(QStringLiteral("; ") + messages("Str205").arg(check.sets).arg(g.drawn));
+    lines.append(QStringLiteral("; ") + withPlurals(messages("Str205").arg(check.sets).arg(g.drawn)));
     for (quint64 ticket : tickets)
         lines.append(positionsText(ticket));
     return lines;

@@ -1,6 +1,7 @@
 #include "reports/AnalysisReports.h"
 
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "reports/HtmlExport.h"
 
 #include <cmath>
@@ -127,8 +128,8 @@ QStringList randomnessNotes(const RandomnessReport &report, const MessageCatalog
     if (!report.drawingOrder && report.drawSize > 1)
         notes.append(messages("Str261"));
     if (report.absence.number >= 0)
-        notes.append(messages("Str262").arg(QString::number(report.absence.number),
-            QString::number(report.absence.length), formatFigure(report.absence.expected)));
+        notes.append(withPlurals(messages("Str262").arg(QString::number(report.absence.number),
+            QString::number(report.absence.length), formatFigure(report.absence.expected))));
     return notes;
 }
 

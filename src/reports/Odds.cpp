@@ -1,5 +1,6 @@
 #include "reports/Odds.h"
 
+#include "core/LanguageIdentity.h"
 #include "core/TextFile.h"
 #include "reports/HtmlExport.h"
 
@@ -179,20 +180,6 @@ QString percentText(int numberCount, int drawn, int marked, int hits)
 
 } // namespace odds
 
-QString pluralForm(int n, const QString &forms)
-{
-    const QStringList parts = forms.split(QLatin1Char('|'));
-    if (parts.size() < 3)
-        return n == 1 || parts.size() < 2 ? parts.value(0) : parts.value(1);
-    const int lastTwo = n % 100;
-    const int last = n % 10;
-    if (lastTwo >= 11 && lastTwo <= 14)
-        return parts.at(2);
-    if (last == 1)
-        return parts.at(0);
-    return last >= 2 && last <= 4 ? parts.at(1) : parts.at(2);
-}
-
 OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &messages)
 {
     OddsReport report;
@@ -221,12 +208,12 @@ OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &me
     const bool additional = additionalDrawn > 0 && validShape(additionalCount, additionalDrawn);
     if (additional) {
         const Count draws = product(binomial(numberCount, drawn), binomial(additionalCount, additionalDrawn));
-        report.notes << messages("Str127")
-                            .arg(additionalDrawn)
-                            .arg(additionalCount)
-                            .arg(lottery.minnumberOfAddBall)
-                            .arg(lottery.maxnumberOfAddBall)
-                            .arg(grouped(digitsOf(draws)));
+        report.notes << withPlurals(messages("Str127")
+                                        .arg(additionalDrawn)
+                                        .arg(additionalCount)
+                                        .arg(lottery.minnumberOfAddBall)
+                                        .arg(lottery.maxnumberOfAddBall)
+                                        .arg(grouped(digitsOf(draws))));
     }
     report.notes << messages("Str128");
 
@@ -271,10 +258,47 @@ OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &me
     return report;
 }
 
+namespace {
+
+QString figuresAs(const QString &figure, const QLocale &locale)
+{
+    QString text;
+    text.reserve(figure.size());
+    for (const QChar c : figure) {
+        if (c == kGroupSeparator)
+            text += locale.groupSeparator();
+        else if (c == QLatin1Char(','))
+            text += locale.decimalPoint();
+        else
+            text += c;
+    }
+    return text;
+}
+
+} // namespace
+
+void writeFiguresAs(OddsReport &report, const QLocale &locale)
+{
+    // A language that writes a decimal comma reads the report's own "34 807,95".
+    if (locale.decimalPoint() == QLatin1String(","))
+        return;
+    // The notes are sentences with commas of their own; their figures are whole numbers.
+    for (QString &note : report.notes)
+        note.replace(kGroupSeparator, locale.groupSeparator());
+    for (OddsTable &table : report.tables) {
+        for (OddsRow &row : table.rows) {
+            row.outcomes = figuresAs(row.outcomes, locale);
+            row.chance = figuresAs(row.chance, locale);
+            row.percent = figuresAs(row.percent, locale);
+        }
+    }
+}
+
 QString oddsPage(const LotteryDefinition &lottery, const MessageCatalog &messages,
     const QString &languageCode, const QString &moreHtml)
 {
-    const OddsReport report = oddsReport(lottery, messages);
+    OddsReport report = oddsReport(lottery, messages);
+    writeFiguresAs(report, interfaceLocale(languageCode));
     const QString title = messages("Str125").toHtmlEscaped();
     QStringList lines;
     lines << QStringLiteral("<!DOCTYPE html>")

@@ -11,8 +11,10 @@
 
 #include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -81,13 +83,14 @@ struct OddsReport
 OddsReport oddsReport(const LotteryDefinition &lottery, const MessageCatalog &messages);
 
 // The report as an HTML page ready for writeHtmlDocument (its meta line names the
-// charset it will be stored in); languageCode is the page's lang attribute.
+// charset it will be stored in); languageCode is the page's lang attribute and the
+// language its figures are written in.
 // moreHtml is written as it is after the tables (a link to another page).
+// The figures of a report written with the separators of a locale: "1 : 34 807,95"
+// stays so in Russian and reads "1 : 34,807.95" in English.
+void writeFiguresAs(OddsReport &report, const QLocale &locale);
+
 QString oddsPage(const LotteryDefinition &lottery, const MessageCatalog &messages,
     const QString &languageCode = QStringLiteral("ru"), const QString &moreHtml = QString());
-
-// "номер|номера|номеров" (one, few, many: the Russian rule) or "number|numbers" (one,
-// other): the form for n.
-QString pluralForm(int n, const QString &forms);
 
 } // namespace kivora

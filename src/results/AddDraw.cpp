@@ -2,6 +2,7 @@
 
 #include "core/CharSet.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/SettingsStore.h"
 #include "core/ShortDate.h"
 #include "core/StringFn.h"
@@ -74,7 +75,7 @@ NumberGroup checkGroup(
         // A draw never holds a number twice: "05,11,22,33,44,05" is a typing slip.
         group.error = messages(duplicateKey).arg(repeated);
     } else {
-        group.error = messages("Str63").arg(count).arg(lo).arg(hi);
+        group.error = withPlurals(messages("Str63").arg(count).arg(lo).arg(hi));
     }
     return group;
 }

@@ -3,6 +3,7 @@
 #include "core/CharSet.h"
 #include "core/LineReader.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/TextFields.h"
 #include "core/TextFile.h"
 #include "results/AddDraw.h"
@@ -174,7 +175,7 @@ ImportResult importResultsFromBytes(const QString &basePath, const QString &sour
 
 QString importReplaceQuestion(int baseDraws, const QString &basePath, const MessageCatalog &messages)
 {
-    return messages("Str89").arg(baseDraws).arg(QFileInfo(importBackupPath(basePath)).fileName())
+    return withPlurals(messages("Str89").arg(baseDraws)).arg(QFileInfo(importBackupPath(basePath)).fileName())
         + QLatin1Char(' ') + messages("Str69");
 }
 

@@ -3,6 +3,7 @@
 #include "core/CharSet.h"
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/ProgramFolder.h"
 #include "core/StringFn.h"
 #include "core/TextFile.h"
@@ -331,8 +332,8 @@ int countBaseLines(QStringView text)
 
 QString loadStatusText(const LoadResult &result, const MessageCatalog &messages)
 {
-    QString text = messages("Str1") + QLatin1Char(' ') + intToText(result.drawCount()) + QLatin1Char(' ')
-        + messages("Str9");
+    QString text = withPlurals(messages("Str1") + QLatin1Char(' ') + intToText(result.drawCount())
+        + QLatin1Char(' ') + messages("Str9"));
     if (result.outOfRangeLines > 0)
         text += QStringLiteral("; ") + messages("Str57") + QLatin1Char(' ')
             + intToText(result.outOfRangeLines);

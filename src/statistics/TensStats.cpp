@@ -77,12 +77,25 @@ QStringList GroupCountsTable::columnHeaders() const
     return headers;
 }
 
+QStringList GroupCountsTable::groupRanges() const
+{
+    QStringList ranges;
+    for (int g = 1; g <= groupCount; ++g) {
+        const int last = maxNumber > 0 ? std::min(10 * g, maxNumber) : 10 * g;
+        ranges.append(QStringLiteral("%1-%2")
+                          .arg(10 * g - 9, 2, 10, QLatin1Char('0'))
+                          .arg(last, 2, 10, QLatin1Char('0')));
+    }
+    return ranges;
+}
+
 GroupCountsTable tensByDraw(const DrawTable &draws, const LotteryDefinition &definition,
     const MessageCatalog &messages, const Progress &progress, int threads)
 {
     GroupCountsTable table;
     table.title = messages("Str28");
     table.groupCount = groupCountOf(definition);
+    table.maxNumber = definition.maxNumber;
     table.rowCount = draws.rowCount();
     const size_t width = static_cast<size_t>(table.groupCount);
     table.counts.resize(static_cast<size_t>(table.rowCount) * width);

@@ -38,12 +38,15 @@ struct GroupCountsTable
 
     QString title; // message Str28
     int groupCount = 0; // G: columns "1".."G" after the draw-number column
+    int maxNumber = 0; // the last group ends here
     int rowCount = 0; // one row per draw; column 0 is the draw's number text
     std::vector<quint8> counts; // rowCount x groupCount
     QString recordText = QStringLiteral("-");
     QString topText = QStringLiteral("-");
 
     QStringList columnHeaders() const; // "1", "2", ..., "G"
+    // The numbers of each group as the window heads its columns: "01-10", ..., "41-45".
+    QStringList groupRanges() const;
     // Main numbers of draw `row` in group `group` (1..G).
     int count(int row, int group) const
     {

@@ -3,6 +3,7 @@
 #include "core/IniDocument.h"
 #include "core/MessageCatalog.h"
 #include "ui/FileDialogTexts.h"
+#include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
 #include <QAbstractButton>
@@ -218,6 +219,8 @@ void LanguageResource::apply(IniDocument &doc) const
         } else if (auto *view = qobject_cast<QTableView *>(object)) {
             if (qobject_cast<StatTableModel *>(view->model()))
                 columnCaptions(doc, sectionName, view, view->model(), view->model()->columnCount());
+            else if (!view->horizontalHeader()->isHidden() && qobject_cast<DrawTableModel *>(view->model()))
+                columnCaptions(doc, sectionName, view, view->model(), DrawTableModel::kDetailsCaptions);
             hint(view);
         } else if (auto *widget = qobject_cast<QWidget *>(object)) {
             hint(widget);

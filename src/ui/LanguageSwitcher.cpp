@@ -60,6 +60,9 @@ void LanguageSwitcher::choose(const QString &fileName)
 void LanguageSwitcher::setCode(const QString &code)
 {
     m_code = code;
+    // Dates and numbers as the interface language writes them; the widgets made from
+    // here on, and those that ask for QLocale() each time, follow it.
+    QLocale::setDefault(interfaceLocale(m_code));
     // Qt's own dialogs and buttons (file dialogs, Yes and No) in the language too.
     if (m_qtTranslator) {
         QCoreApplication::removeTranslator(m_qtTranslator.get());

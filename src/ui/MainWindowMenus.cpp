@@ -143,7 +143,7 @@ void MainWindow::createMenus()
     m_language = new LanguageSwitcher(
         m_folder.languageFolder(), subMenu(this, settings, "Lang", QStringLiteral("&Язык")), this);
     connect(m_language, &LanguageSwitcher::languageChosen, this, &MainWindow::switchLanguage);
-    addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { m_dialogs->settings()->exec(); });
+    addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { m_dialogs->settings()->execAt(currentLottery()); });
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));
     bar->addMenu(service);

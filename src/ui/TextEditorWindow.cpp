@@ -61,6 +61,15 @@ void TextEditorWindow::load()
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     m_editor->setPlainText(text);
     m_editor->document()->setModified(false);
+    // A report the program writes to a temporary file (the check of combinations) is
+    // named by its own first line, not by a file name that means nothing to the user.
+    if (QFileInfo(m_path).suffix().compare(QLatin1String("tmp"), Qt::CaseInsensitive) == 0) {
+        QString title = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+        if (title.endsWith(QLatin1Char(':')))
+            title = title.chopped(1).trimmed();
+        if (!title.isEmpty())
+            setWindowTitle(title);
+    }
 }
 
 bool TextEditorWindow::isModified() const

@@ -167,6 +167,40 @@ TEST_F(CliUnix, HomeThatDoesNotExistNeedsInit)
     EXPECT_EQ(bare({ s("--home"), s(""), s("lotteries") }).status, 2);
 }
 
+// A folder that holds other files and no configuration (a home folder, say) is not
+// filled with the sample data behind the user's back, not even by a read-only command.
+TEST_F(CliUnix, HomeWithOtherFilesIsSeededOnlyOnInit)
+{
+    const QString home = dir.filePath(s("home"));
+    ASSERT_TRUE(QDir().mkpath(home + s("/Documents")));
+    {
+        QFile note(home + s("/.profile"));
+        ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+    }
+    const auto entries
+        = [&] { return QDir(home).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(); };
+    const CliRun refused = bare({ s("--home"), home, s("lotteries") });
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(s("kivora.INI"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(s("--init"))) << refused.err.toStdString();
+    EXPECT_EQ(lineCount(refused.err), 1);
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_EQ(entries(), 2);
+
+    // An empty folder is a new program folder, as before.
+    const QString empty = dir.filePath(s("empty"));
+    ASSERT_TRUE(QDir().mkpath(empty));
+    EXPECT_EQ(bare({ s("--home"), empty, s("lotteries") }).status, 0);
+    EXPECT_TRUE(QFile::exists(empty + s("/kivora.INI")));
+
+    const CliRun created = bare({ s("--home"), home, s("--init"), s("lotteries") });
+    EXPECT_EQ(created.status, 0) << created.err.toStdString();
+    EXPECT_TRUE(QFile::exists(home + s("/kivora.INI")));
+    EXPECT_TRUE(QFile::exists(home + s("/.profile")));
+    // Now a program folder: no --init needed.
+    EXPECT_EQ(bare({ s("--home"), home, s("lotteries") }).status, 0);
+}
+
 TEST_F(CliUnix, LastTakesWhatTheCountFieldTakes)
 {
     const CliRun none = run({ s("numbers"), s("--lottery"), kSix, s("--last"), s("-3"), s("--json") });

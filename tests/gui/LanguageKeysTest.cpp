@@ -52,7 +52,9 @@ QStringList addedSince10()
         s("FormSettings/EditorClearBtn_Caption"), s("FormSettings/CalculatorLabel_Caption"),
         s("FormSettings/CalculatorChooseBtn_Caption"), s("FormSettings/CalculatorClearBtn_Caption"),
         s("FormSettings/ProgramsNote_Caption"), s("FormSettings/CatalogueBtn_Caption"),
-        s("MainForm/N46Undo_Caption") };
+        s("MainForm/N46Undo_Caption"), s("MainForm/DateGrid_ColumnCaption[0]"),
+        s("MainForm/DateGrid_ColumnCaption[1]"), s("MainForm/DateGrid_ColumnCaption[2]"),
+        s("MainForm/DateGrid_ColumnCaption[3]") };
 }
 
 // Every text a language file can set, as the widgets show it now.

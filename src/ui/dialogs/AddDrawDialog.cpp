@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -55,7 +56,6 @@ AddDrawDialog::AddDrawDialog(const MessageCatalog &messages, PlatformServices &s
     m_dateEdit = new QDateEdit(this);
     m_dateEdit->setObjectName(QStringLiteral("DateTimePicker1"));
     m_dateEdit->setCalendarPopup(true);
-    m_dateEdit->setDisplayFormat(QLocale::system().dateFormat(QLocale::LongFormat));
     m_machineBox = new QComboBox(this);
     m_machineBox->setObjectName(QStringLiteral("ComboBox1"));
     m_machineBox->setEditable(true);
@@ -118,6 +118,9 @@ void AddDrawDialog::resetFields()
     const LotteryDefinition &d = m_loaded->definition;
     m_errorLabel->clear();
     m_numberSpin->setValue(std::clamp(m_loaded->totalLines + 1, 1, 32000));
+    // In the interface language, which may have changed since the dialog was made.
+    m_dateEdit->setLocale(QLocale());
+    m_dateEdit->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     m_dateEdit->setDate(m_services.today());
     m_machineBox->clear();
     m_machineBox->addItems(lotteries::machineChoices(d.machine));
@@ -130,6 +133,19 @@ void AddDrawDialog::resetFields()
     m_additionalEdit->setInputMask(d.hasAdditionalNumbers() ? numberMask(d.countOfAddBall) : QString());
     m_additionalEdit->clear();
     m_additionalEdit->setEnabled(d.hasAdditionalNumbers());
+    // Every field of the mask in view: a Keno draw has twenty of them.
+    for (QLineEdit *edit : { m_mainNumbersEdit, m_additionalEdit }) {
+        const QString shown = QString(edit->inputMask().section(QLatin1Char(';'), 0, 0))
+                                  .replace(QLatin1Char('9'), QLatin1Char('0'));
+        const int text = edit->fontMetrics().horizontalAdvance(shown + QStringLiteral("00"));
+        edit->setMinimumWidth(std::max(120,
+            text + edit->contentsMargins().left() + edit->contentsMargins().right()
+                + edit->textMargins().left() + edit->textMargins().right() + 12));
+    }
+    // The dialog's own minimum width keeps the layout from widening it: ask the layout.
+    layout()->activate();
+    setMinimumWidth(std::max(520, layout()->minimumSize().width()));
+    resize(std::max(width(), minimumWidth()), height());
     m_mainNumbersEdit->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/dialogs/ChartsDialog.h"
 
+#include "core/Plural.h"
 #include "core/TextFile.h"
 
 #include "statistics/ChartData.h"
@@ -107,9 +108,9 @@ void ChartsDialog::fillKinds()
     const QSignalBlocker block(m_kind);
     m_kind->clear();
     m_kind->addItems({ m_messages("Str282"), m_messages("Str283").arg(QString()).trimmed(),
-        m_messages("Str284").arg(QString(), QString()).simplified(),
-        m_messages("Str285").arg(QString(), QString(), QString()).simplified(),
-        m_messages("Str286").arg(QString(), QString()).simplified() });
+        withPlurals(m_messages("Str284").arg(QString(), QString()).simplified()),
+        withPlurals(m_messages("Str285").arg(QString(), QString(), QString()).simplified()),
+        withPlurals(m_messages("Str286").arg(QString(), QString()).simplified()) });
     m_kind->setCurrentIndex(current);
 }
 
@@ -227,16 +228,14 @@ void ChartsDialog::redraw()
             HitTarget target = HitTarget::number(m_first->value());
             if (kind == Kind::PairHits) {
                 target = HitTarget::pair(m_first->value(), m_second->value());
-                title = m_messages("Str285")
-                            .arg(m_first->value())
-                            .arg(m_second->value())
-                            .arg(m_window->value());
+                title = withPlurals(
+                    m_messages("Str285").arg(m_first->value()).arg(m_second->value()).arg(m_window->value()));
             } else if (kind == Kind::TenHits) {
                 const int group = std::clamp(m_first->value(), 1, 10);
                 target = HitTarget::ten(group, d);
-                title = m_messages("Str286").arg(group).arg(m_window->value());
+                title = withPlurals(m_messages("Str286").arg(group).arg(m_window->value()));
             } else {
-                title = m_messages("Str284").arg(m_first->value()).arg(m_window->value());
+                title = withPlurals(m_messages("Str284").arg(m_first->value()).arg(m_window->value()));
             }
             const MovingHits data = movingHits(draws, d, target, m_window->value());
             first = data.firstRow;

@@ -2,6 +2,7 @@
 
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "results/import/ColumnMap.h"
 #include "results/import/ImportProfile.h"
 #include "results/import/ImportReport.h"
@@ -418,7 +419,7 @@ void ImportPreviewDialog::showCounts()
     text.append(importSummaryText(counts, m_messages));
     text.append(mergeSummaryText(planned.plan, m_messages));
     if (!planned.merge)
-        text.append(m_messages("Str575").arg(planned.plan.baseBefore));
+        text.append(withPlurals(m_messages("Str575").arg(planned.plan.baseBefore)));
     const QString conflicts = mergeConflictsText(planned.plan, m_messages);
     if (!conflicts.isEmpty())
         text.append(conflicts);

@@ -81,6 +81,14 @@ SettingsDialog::SettingsDialog(
     connect(m_pages, &QTabWidget::currentChanged, this, &SettingsDialog::onPageChanged);
 }
 
+int SettingsDialog::execAt(const QString &lottery)
+{
+    m_shownLottery = lottery;
+    const int result = exec();
+    m_shownLottery.clear();
+    return result;
+}
+
 void SettingsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

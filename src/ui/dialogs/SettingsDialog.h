@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QHash>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -34,6 +35,9 @@ class SettingsDialog final : public QDialog
 public:
     SettingsDialog(const ProgramFolder &folder, const MessageCatalog &messages, PlatformServices &services,
         QWidget *parent = nullptr);
+
+    // Opens the dialog on the lottery the window shows (modal, as exec()).
+    int execAt(const QString &lottery);
 
 public slots:
     // Add a lottery row ("NewLoto_3"); nothing is written.
@@ -78,6 +82,8 @@ private:
     void onLotterySelected();
     void onSystemLotterySelected();
     void showParams(const QStringList &values);
+    // The bounds of additional numbers only for a lottery that draws some.
+    void showAdditionalRows();
     QStringList editedParams() const;
     void showOwnerParams();
     // True when the parameter editor holds values that differ from the file's.
@@ -98,6 +104,8 @@ private:
     PlatformServices &m_services;
     // The lottery whose values the parameter editor holds.
     QListWidgetItem *m_paramsOwner = nullptr;
+    // The lottery the pages show while the dialog is open; empty: the first one.
+    QString m_shownLottery;
     bool m_fillingTemplates = false;
 
     QTabWidget *m_pages = nullptr;
@@ -110,6 +118,7 @@ private:
     QTableWidget *m_paramsEditor = nullptr;
     QListWidget *m_systemLotteryList = nullptr;
     QTableWidget *m_systemsEditor = nullptr;
+    QLabel *m_sharedSystemsLabel = nullptr;
     QPushButton *m_addLotteryButton = nullptr;
     QPushButton *m_deleteLotteryButton = nullptr;
     QPushButton *m_catalogueButton = nullptr;

@@ -56,6 +56,11 @@ public:
     }
 };
 
+// Rows of the parameter editor: the count of additional numbers and their bounds.
+constexpr int kAdditionalCountRow = 3;
+constexpr int kAdditionalMinRow = 4;
+constexpr int kAdditionalMaxRow = 5;
+
 QTableWidgetItem *fixedItem(const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
@@ -89,6 +94,9 @@ void SettingsDialog::createLotteryPage(QWidget *page)
     m_paramsEditor->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_paramsEditor->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_paramsEditor->horizontalHeader()->setStretchLastSection(true);
+    // A long value (the results address) wraps inside its cell instead of being cut.
+    m_paramsEditor->setWordWrap(true);
+    m_paramsEditor->setTextElideMode(Qt::ElideNone);
     for (int row = 0; row < settings::kParamCount; ++row) {
         m_paramsEditor->setItem(row, 0, fixedItem(settings::paramCaptions().at(row)));
         m_paramsEditor->setItem(row, 1, new QTableWidgetItem(settings::paramDefaults().at(row)));
@@ -104,6 +112,10 @@ void SettingsDialog::createLotteryPage(QWidget *page)
     auto *layout = new QHBoxLayout(page);
     layout->addLayout(left, 1);
     layout->addWidget(m_paramsEditor, 3);
+    connect(m_paramsEditor, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
+        if (item->column() == 1 && item->row() == kAdditionalCountRow)
+            showAdditionalRows();
+    });
 }
 
 void SettingsDialog::fillLotteryList()
@@ -134,8 +146,13 @@ int SettingsDialog::selectedLottery() const
 
 void SettingsDialog::showLotteryPage()
 {
-    if (m_lotteryList->count() > 0)
-        m_lotteryList->setCurrentRow(0);
+    int row = m_lotteryList->count() > 0 ? 0 : -1;
+    for (int i = 0; i < m_lotteryList->count(); ++i) {
+        if (!m_shownLottery.isEmpty() && m_lotteryList->item(i)->text() == m_shownLottery)
+            row = i;
+    }
+    if (row >= 0)
+        m_lotteryList->setCurrentRow(row);
     // The editor shows the file again, unless the user keeps typed values.
     if (!paramsEdited())
         showOwnerParams();
@@ -152,6 +169,8 @@ void SettingsDialog::onLotterySelected()
         return;
     }
     m_paramsOwner = next;
+    if (m_paramsOwner && !m_shownLottery.isEmpty())
+        m_shownLottery = m_paramsOwner->text();
     showOwnerParams();
 }
 
@@ -189,8 +208,20 @@ bool SettingsDialog::releaseParams()
 
 void SettingsDialog::showParams(const QStringList &values)
 {
-    for (int row = 0; row < settings::kParamCount; ++row)
-        m_paramsEditor->item(row, 1)->setText(values.value(row));
+    for (int row = 0; row < settings::kParamCount; ++row) {
+        QTableWidgetItem *item = m_paramsEditor->item(row, 1);
+        item->setText(values.value(row));
+        item->setToolTip(values.value(row));
+    }
+    showAdditionalRows();
+    m_paramsEditor->resizeRowsToContents();
+}
+
+void SettingsDialog::showAdditionalRows()
+{
+    const bool none = m_paramsEditor->item(kAdditionalCountRow, 1)->text().trimmed().toInt() <= 0;
+    m_paramsEditor->setRowHidden(kAdditionalMinRow, none);
+    m_paramsEditor->setRowHidden(kAdditionalMaxRow, none);
 }
 
 QStringList SettingsDialog::editedParams() const

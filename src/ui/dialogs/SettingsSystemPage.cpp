@@ -3,11 +3,14 @@
 #include "ui/dialogs/SettingsDialog.h"
 
 #include "core/IniFile.h"
+#include "core/LotteryDefinition.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/SettingsStore.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -36,7 +39,13 @@ void SettingsDialog::createTemplatePage(QWidget *page)
     rowButtons->addWidget(m_addSystemButton);
     rowButtons->addWidget(m_deleteSystemButton);
     rowButtons->addStretch(1);
+    // One list serves every lottery of the same draw size: editing it for one changes
+    // it for the others, which the page says.
+    m_sharedSystemsLabel = new QLabel(page);
+    m_sharedSystemsLabel->setObjectName(QStringLiteral("SharedSystemsLabel"));
+    m_sharedSystemsLabel->setWordWrap(true);
     auto *right = new QVBoxLayout;
+    right->addWidget(m_sharedSystemsLabel);
     right->addWidget(m_systemsEditor, 1);
     right->addLayout(rowButtons);
     auto *layout = new QHBoxLayout(page);
@@ -54,8 +63,13 @@ void SettingsDialog::showSystemPage()
 {
     m_systemLotteryList->clear();
     m_systemLotteryList->addItems(lotteryNames());
-    if (m_systemLotteryList->count() > 0)
-        m_systemLotteryList->setCurrentRow(0);
+    int row = m_systemLotteryList->count() > 0 ? 0 : -1;
+    for (int i = 0; i < m_systemLotteryList->count(); ++i) {
+        if (!m_shownLottery.isEmpty() && m_systemLotteryList->item(i)->text() == m_shownLottery)
+            row = i;
+    }
+    if (row >= 0)
+        m_systemLotteryList->setCurrentRow(row);
     onSystemLotterySelected();
 }
 
@@ -65,7 +79,16 @@ void SettingsDialog::onSystemLotterySelected()
     if (row < 0)
         return;
     const IniDocument ini = IniFile(m_folder.configPath()).load();
-    const QString section = settings::systemSection(ini, m_systemLotteryList->item(row)->text());
+    const QString lottery = m_systemLotteryList->item(row)->text();
+    const QString section = settings::systemSection(ini, lottery);
+    QStringList sharing;
+    for (const QString &name : lotteryNames()) {
+        if (settings::systemSection(ini, name) == section)
+            sharing.append(name);
+    }
+    m_sharedSystemsLabel->setText(withPlurals(m_messages("Str712")
+                                                  .arg(lotteries::readDefinition(ini, lottery).drawNumber)
+                                                  .arg(sharing.join(QStringLiteral(", ")))));
     m_fillingTemplates = true;
     m_systemsEditor->setRowCount(0);
     for (const settings::SystemRow &system : settings::readSystems(ini, section)) {

@@ -2,6 +2,7 @@
 #include "ui/dialogs/WheelDialogWidgets.h"
 
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -180,11 +181,16 @@ void WheelCheckDialog::onFinished()
         m_result->setText(m_messages("Str470"));
     } else if (result->holds) {
         m_bar->setValue(1000);
-        m_result->setText(m_messages("Str206").arg(g.match).arg(g.drawn).arg(g.numbers).arg(result->sets));
+        m_result->setText(
+            withPlurals(m_messages("Str206").arg(g.match).arg(g.drawn).arg(g.numbers).arg(result->sets)));
     } else {
         m_bar->setValue(1000);
-        m_result->setText(
-            m_messages("Str207").arg(g.match).arg(g.drawn).arg(g.numbers).arg(result->holes).arg(result->sets)
+        m_result->setText(withPlurals(m_messages("Str207")
+                                          .arg(g.match)
+                                          .arg(g.drawn)
+                                          .arg(g.numbers)
+                                          .arg(result->holes)
+                                          .arg(result->sets))
             + QLatin1Char('\n') + m_messages(g.numbers <= m_marked.size() ? "Str654" : "Str208"));
         QStringList lines;
         for (quint64 hole : result->firstHoles)

@@ -11,6 +11,8 @@ namespace kivora {
 DrawTableModel::DrawTableModel(View view, QObject *parent)
     : QAbstractTableModel(parent)
     , m_view(view)
+    , m_headers({ QStringLiteral("№"), QStringLiteral("Дата"), QStringLiteral("Лототрон"),
+          QStringLiteral("Комплект") })
 { }
 
 void DrawTableModel::setDraws(const DrawTable *draws)
@@ -47,6 +49,29 @@ int DrawTableModel::columnCount(const QModelIndex &parent) const
         return 0;
     return m_view == View::Results ? m_draws->resultsColumnCount() + m_draws->additionalCount()
                                    : m_draws->detailsColumnCount();
+}
+
+QVariant DrawTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || m_view != View::Details || section < 0)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return section < kDetailsCaptions ? m_headers.value(section)
+                                          : QStringLiteral("+%1").arg(section - kDetailsCaptions + 1);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant(Qt::AlignCenter);
+    return {};
+}
+
+bool DrawTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
+{
+    if (orientation != Qt::Horizontal || m_view != View::Details || section < 0 || section >= kDetailsCaptions
+        || (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    m_headers[section] = value.toString();
+    if (const int columns = columnCount(); columns > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    return true;
 }
 
 int DrawTableModel::firstAdditionalColumn() const

@@ -3,6 +3,7 @@
 #include "results/DrawTable.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <vector>
 
@@ -33,12 +34,18 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    // The details view's column captions: draw, date, machine, ball set (a language file
+    // replaces them: DateGrid_ColumnCaption), then "+1", "+2" over the additional numbers.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role) override;
+    static constexpr int kDetailsCaptions = 4;
 
 private:
     View m_view;
     const DrawTable *m_draws = nullptr;
     std::vector<bool> m_highlight;
     QString m_widestDrawNumber;
+    QStringList m_headers;
 };
 
 } // namespace kivora

@@ -46,6 +46,9 @@ QVariant TensGridModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (role == Qt::TextAlignmentRole)
         return Qt::AlignCenter;
+    // A group's numbers, "41-45", when the pointer rests on its caption.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+        return m_table.groupRanges().value(section);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

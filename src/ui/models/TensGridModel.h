@@ -7,7 +7,8 @@
 namespace kivora {
 
 // The statistics grid: per loaded draw (rows, headed by the draw number) the count of
-// its main numbers in each group of ten (columns "1".."G"); four or more is red.
+// its main numbers in each group of ten (columns "1".."G", each telling its numbers,
+// "41-45", as a tip); four or more is red.
 class TensGridModel final : public QAbstractTableModel
 {
     Q_OBJECT

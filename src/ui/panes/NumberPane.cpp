@@ -127,6 +127,7 @@ void NumberPane::alignRecordLine()
     QHeaderView *header = m_list->horizontalHeader();
     m_recordLine->header()->resizeSection(0, header->sectionSize(0));
     m_recordLine->header()->resizeSection(1, header->sectionSize(1));
+    m_recordLine->header()->resizeSection(2, header->sectionSize(2));
 }
 
 void NumberPane::setViewStyle(int style)

@@ -57,7 +57,8 @@ QTreeWidget *recordLine(QWidget *parent, const char *name)
     line->setHeaderLabels({ QStringLiteral("Рекорд"), QStringLiteral("0"), QStringLiteral("0") });
     line->setRootIsDecorated(false);
     line->header()->setSectionsClickable(false);
-    line->header()->setStretchLastSection(true);
+    // Each value stands under its column of the list: the panes size all three.
+    line->header()->setStretchLastSection(false);
     line->header()->setDefaultAlignment(Qt::AlignCenter);
     line->setStyleSheet(QStringLiteral("QHeaderView::section { color: rgb(128, 0, 0); font-weight: bold; }"));
     line->setFixedHeight(line->header()->sizeHint().height() + 2);

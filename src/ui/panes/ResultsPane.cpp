@@ -65,6 +65,8 @@ ResultsPane::ResultsPane(QWidget *parent)
     m_resultsView = drawGrid(m_stack, "StringGrid2");
     m_detailsView = drawGrid(m_stack, "DateGrid");
     m_detailsView->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Dates, machines and ball sets are told apart by their captions.
+    m_detailsView->horizontalHeader()->show();
     m_resultsModel = new DrawTableModel(DrawTableModel::View::Results, this);
     m_detailsModel = new DrawTableModel(DrawTableModel::View::Details, this);
     m_resultsView->setModel(m_resultsModel);
@@ -102,7 +104,8 @@ void ResultsPane::createMenu()
         action->setCheckable(true);
         views->addAction(action);
     }
-    m_showDetailsAction->setChecked(true);
+    // The results grid is the one shown first.
+    m_showResultsAction->setChecked(true);
     connect(m_showResultsAction, &QAction::triggered, this, [this] { showResultsView(); });
     connect(m_showDetailsAction, &QAction::triggered, this, [this] { showDetailsView(); });
 }

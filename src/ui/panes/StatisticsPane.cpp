@@ -43,6 +43,8 @@ void StatisticsPane::createViews()
     m_tensGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tensGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tensGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The groups share the pane's width: none is cut at its right edge.
+    m_tensGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_tensModel = new TensGridModel(nullptr, this);
     m_tensGrid->setModel(m_tensModel);
     m_tensGrid->hide();
@@ -168,6 +170,8 @@ void StatisticsPane::showTens(GroupCountsTable table)
 void StatisticsPane::showTenNumbers(StatTable combos)
 {
     m_tenModel->setTable(std::move(combos));
+    // Its rows come in the order of their numbers, and the arrow says so.
+    paneviews::showSortArrow(m_tenNumberList, 0);
     m_tenNumberList->setFixedHeight(qRound(height() / 2.0));
     m_tenNumberList->show();
 }
@@ -196,6 +200,7 @@ void StatisticsPane::alignRecordLine()
         m_recordLine->header()->resizeSection(column, header->sectionSize(column));
         m_tenNumberList->horizontalHeader()->resizeSection(column, header->sectionSize(column));
     }
+    m_recordLine->header()->resizeSection(2, header->sectionSize(2));
 }
 
 void StatisticsPane::fitColumns(QTableView *list)

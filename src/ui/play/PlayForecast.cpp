@@ -4,6 +4,7 @@
 
 #include "ui/play/PlayCommands.h"
 
+#include "core/Plural.h"
 #include "forecast/Backtest.h"
 #include "forecast/Forecast.h"
 #include "play/Systems.h"
@@ -110,7 +111,9 @@ void PlayCommands::tellIncompleteForecast(int marked)
 {
     if (marked > 0 && marked < m_ticketSummary.uses)
         m_services.showMessage(m_window,
-            m_messages("Str153").arg(marked).arg(m_systemBox->currentText()).arg(m_ticketSummary.uses),
+            withPlurals(m_messages("Str153").arg(marked))
+                .arg(m_systemBox->currentText())
+                .arg(m_ticketSummary.uses),
             PlatformServices::MessageKind::Information);
 }
 
@@ -118,7 +121,7 @@ void PlayCommands::offerBacktest(int method, int marked)
 {
     // Beside a forecast, the truth about it: how the same way of picking did on the
     // draws already known.
-    if (marked > 0 && m_services.confirm(m_window, m_messages("Str296").arg(marked)))
+    if (marked > 0 && m_services.confirm(m_window, withPlurals(m_messages("Str296").arg(marked))))
         openBacktest(method);
 }
 

@@ -4,6 +4,7 @@
 #include "ui/play/PlayCommands.h"
 
 #include "core/IniFile.h"
+#include "core/Plural.h"
 #include "core/ShortDate.h"
 #include "play/CombinationCheck.h"
 #include "play/CombinationFile.h"
@@ -46,8 +47,8 @@ bool PlayCommands::combinationsCanBeSaved()
     }
     // Tickets with placeholders are kept or printed only when the player says so.
     if (!m_ticketSummary.complete())
-        return m_services.confirm(
-            m_window, m_messages("Str152").arg(m_ticketSummary.marked).arg(m_ticketSummary.uses));
+        return m_services.confirm(m_window,
+            withPlurals(m_messages("Str152").arg(m_ticketSummary.marked).arg(m_ticketSummary.uses)));
     return true;
 }
 
