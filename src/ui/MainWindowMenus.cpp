@@ -143,7 +143,8 @@ void MainWindow::createMenus()
     m_language = new LanguageSwitcher(
         m_folder.languageFolder(), subMenu(this, settings, "Lang", QStringLiteral("&Язык")), this);
     connect(m_language, &LanguageSwitcher::languageChosen, this, &MainWindow::switchLanguage);
-    addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { m_dialogs->settings()->execAt(currentLottery()); });
+    addCommand(settings, "N21", QStringLiteral("&Параметры"),
+        [this] { m_dialogs->settings()->execAt(currentLottery()); });
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));
     bar->addMenu(service);
