@@ -46,7 +46,6 @@ ChartsDialog::ChartsDialog(const MessageCatalog &messages, PlatformServices &ser
     setWindowTitle(QStringLiteral("Графики"));
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("ChartKind"));
-    m_kind->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_firstLabel = new QLabel(QStringLiteral("Номер или десяток"), this);
     m_firstLabel->setObjectName(QStringLiteral("NumberLabel"));
     m_first = new QSpinBox(this);
