@@ -146,7 +146,7 @@ QString randomnessHtml(
         + escapedList(randomnessNotes(report, messages)).join(QStringLiteral("<br>\r\n"))
         + QStringLiteral("</p>");
     return htmlTableDocument(escapedList(randomnessColumns(messages)),
-        escapedRows(randomnessRows(report, messages)), heading, htmlFooter(),
+        escapedRows(randomnessRows(report, messages)), heading, htmlFooter(messages),
         reportTitle(lotteryName, messages("Str247")));
 }
 
@@ -232,7 +232,7 @@ QString backtestHtml(const backtest::Result &result, const QString &lotteryName,
         + escaped(messages("Str265").arg(firstDraw, lastDraw, QString::number(result.walked)))
         + QStringLiteral("</p>");
     const QString footer
-        = plainTable(distributionColumns(result, messages), distributionRows(result)) + htmlFooter();
+        = plainTable(distributionColumns(result, messages), distributionRows(result)) + htmlFooter(messages);
     return htmlTableDocument(escapedList(backtestColumns(messages)),
         escapedRows(backtestRows(result, messages)), heading, footer,
         reportTitle(lotteryName, messages("Str264")));

@@ -1,5 +1,6 @@
 #include "reports/HtmlExport.h"
 
+#include "core/MessageCatalog.h"
 #include "core/TextFile.h"
 #include "statistics/StatTable.h"
 
@@ -171,6 +172,12 @@ QString htmlFooter()
 {
     return QString::fromUtf8("Создано программой <a href=\"") + kProductWebAddress
         + QLatin1String("\" target=\"_blank\">Kivora</a>.");
+}
+
+QString htmlFooter(const MessageCatalog &messages)
+{
+    return messages("Str622").toHtmlEscaped().arg(
+        QLatin1String("<a href=\"") + kProductWebAddress + QLatin1String("\" target=\"_blank\">Kivora</a>"));
 }
 
 QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell, int width, int height,

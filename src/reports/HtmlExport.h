@@ -16,6 +16,7 @@
 
 namespace kivora {
 
+class MessageCatalog;
 class StatTable;
 
 // The product's web address: the title of the table document and the footer link.
@@ -44,6 +45,8 @@ QString htmlTableDocument(const QStringList &columnCaptions, int rowCount, const
 QString htmlHeading(const QString &lotteryName, const QString &groupCaption, const QString &statusText);
 // Создано программой <a href="https://kivora.app/" target="_blank">Kivora</a>.
 QString htmlFooter();
+// The same sentence in the catalogue's language ("Made with Kivora." in English).
+QString htmlFooter(const MessageCatalog &messages);
 
 // The grid document of the combination list: every row with all kGridColumns cells,
 // an empty cell as "&nbsp;". width and height are the list's size on screen in pixels;

@@ -242,6 +242,10 @@ TEST_F(AnalysisWindow, TheReportTablesAreAsWideAsTheirTexts)
 
         trigger("N4Backtest");
         settle();
+        // The report speaks the window's language to its last line.
+        EXPECT_TRUE(view->toPlainText().trimmed().endsWith(
+            s(tag == s("english") ? "Made with Kivora." : "Создано программой Kivora.")))
+            << view->toPlainText().right(100).toStdString();
         for (int width : { 860, 420 }) {
             analysis()->resize(width, 600);
             EXPECT_EQ(expectTablesFitTheirTexts(view), 2);

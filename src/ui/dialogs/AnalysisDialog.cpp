@@ -6,10 +6,12 @@
 #include "ui/FailureMessage.h"
 #include "ui/PlatformServices.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -17,6 +19,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QVBoxLayout>
+#include <QtMath>
 
 namespace kivora {
 
@@ -148,6 +151,21 @@ void AnalysisDialog::showReport(const QString &title, const QString &html)
     m_html = html;
     m_report->setHtml(html);
     fitTablesToText(m_report->document());
+    widenForReport();
+}
+
+void AnalysisDialog::widenForReport()
+{
+    // A report wider than the window widens it, as far as the screen allows; it never
+    // narrows a window the player made wider.
+    ensurePolished();
+    layout()->activate();
+    const int chrome = width() - m_report->viewport()->width();
+    const int wanted = qCeil(m_report->document()->documentLayout()->documentSize().width()) + chrome + 2;
+    const QScreen *shown = screen();
+    const int room = shown ? shown->availableGeometry().width() * 19 / 20 : wanted;
+    if (wanted > width())
+        resize(std::min(wanted, room), height());
 }
 
 void AnalysisDialog::requestBacktest()
