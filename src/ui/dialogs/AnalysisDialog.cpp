@@ -164,8 +164,16 @@ void AnalysisDialog::widenForReport()
     const int wanted = qCeil(m_report->document()->documentLayout()->documentSize().width()) + chrome + 2;
     const QScreen *shown = screen();
     const int room = shown ? shown->availableGeometry().width() * 19 / 20 : wanted;
-    if (wanted > width())
-        resize(std::min(wanted, room), height());
+    if (wanted <= width())
+        return;
+    resize(std::min(wanted, room), height());
+    // Widened to the right, it moves left as far as it must to stay on the screen.
+    if (shown && isVisible()) {
+        const QRect area = shown->availableGeometry();
+        const QRect frame = frameGeometry();
+        if (frame.right() > area.right())
+            move(std::max(area.left(), area.right() - frame.width() + 1), y());
+    }
 }
 
 void AnalysisDialog::requestBacktest()
