@@ -114,7 +114,7 @@ void writeDistribution(JsonWriter &json, const backtest::Tally &tally)
     json.endArray();
 }
 
-void writeTally(JsonWriter &json, const backtest::Tally &tally, const MessageCatalog &messages)
+void writeTally(JsonWriter &json, const backtest::Tally &tally, const QString &verdict)
 {
     json.key(QStringLiteral("picks")).value(tally.picks);
     json.key(QStringLiteral("empty_picks")).value(tally.empty);
@@ -125,7 +125,7 @@ void writeTally(JsonWriter &json, const backtest::Tally &tally, const MessageCat
     json.key(QStringLiteral("expected_mean")).value(tally.expectedMean());
     json.key(QStringLiteral("z")).value(tally.z());
     json.key(QStringLiteral("p")).value(tally.p());
-    json.key(QStringLiteral("verdict")).value(backtestVerdict(tally, messages));
+    json.key(QStringLiteral("verdict")).value(verdict);
     writeDistribution(json, tally);
 }
 
@@ -297,12 +297,12 @@ CommandResult backtestCommand(const CommandContext &ctx)
     json.key(QStringLiteral("from")).value(first);
     json.key(QStringLiteral("to")).value(last);
     json.key(QStringLiteral("draws")).value(result.walked);
-    writeTally(json, result.tally, ctx.messages);
+    writeTally(json, result.tally, backtestVerdict(result.tally, ctx.messages));
     json.key(QStringLiteral("control"));
     if (result.hasControl) {
         json.beginObject();
         json.key(QStringLiteral("method")).value(backtest::methodKey(backtest::Method::Random));
-        writeTally(json, result.control, ctx.messages);
+        writeTally(json, result.control, controlVerdict(ctx.messages));
         json.endObject();
     } else {
         json.null();

@@ -23,11 +23,17 @@ QStringList chiSquareRow(const QString &name, const ChiSquareTest &test, const M
         randomnessVerdict(test, messages) };
 }
 
-QStringList tallyRow(const QString &name, const backtest::Tally &tally, const MessageCatalog &messages)
+QStringList tallyRow(const QString &name, const backtest::Tally &tally, const QString &verdict)
 {
     return { name, QString::number(tally.picks), formatFigure(tally.meanSize()),
         formatFigure(tally.meanHits()), formatFigure(tally.expectedMean()), formatFigure(tally.z()),
-        formatProbability(tally.p()), backtestVerdict(tally, messages) };
+        formatProbability(tally.p()), verdict };
+}
+
+// "6 из 45 - Проверка прогноза на прошедших розыгрышах", escaped: the document's title.
+QString reportTitle(const QString &lotteryName, const QString &reportName)
+{
+    return escaped(lotteryName) + QStringLiteral(" - ") + escaped(reportName);
 }
 
 // A second table after the first, in the same style.
@@ -141,7 +147,8 @@ QString randomnessHtml(
         + escapedList(randomnessNotes(report, messages)).join(QStringLiteral("<br>\r\n"))
         + QStringLiteral("</p>");
     return htmlTableDocument(escapedList(randomnessColumns(messages)),
-        escapedRows(randomnessRows(report, messages)), heading, htmlFooter());
+        escapedRows(randomnessRows(report, messages)), heading, htmlFooter(messages),
+        reportTitle(lotteryName, messages("Str247")));
 }
 
 QString methodName(backtest::Method method, const MessageCatalog &messages)
@@ -170,6 +177,11 @@ QString backtestVerdict(const backtest::Tally &tally, const MessageCatalog &mess
     return tally.z() > 0 ? messages("Str278") : messages("Str279");
 }
 
+QString controlVerdict(const MessageCatalog &messages)
+{
+    return messages("Str620");
+}
+
 QStringList backtestColumns(const MessageCatalog &messages)
 {
     return { messages("Str271"), messages("Str272"), messages("Str273"), messages("Str274"),
@@ -179,9 +191,12 @@ QStringList backtestColumns(const MessageCatalog &messages)
 QList<QStringList> backtestRows(const backtest::Result &result, const MessageCatalog &messages)
 {
     QList<QStringList> rows;
-    rows.append(tallyRow(methodName(result.method, messages), result.tally, messages));
+    rows.append(
+        tallyRow(methodName(result.method, messages), result.tally, backtestVerdict(result.tally, messages)));
+    // The control is what the method is measured against, not a method on trial.
     if (result.hasControl)
-        rows.append(tallyRow(methodName(backtest::Method::Random, messages), result.control, messages));
+        rows.append(tallyRow(
+            methodName(backtest::Method::Random, messages), result.control, controlVerdict(messages)));
     return rows;
 }
 
@@ -218,9 +233,10 @@ QString backtestHtml(const backtest::Result &result, const QString &lotteryName,
         + escaped(messages("Str265").arg(firstDraw, lastDraw, QString::number(result.walked)))
         + QStringLiteral("</p>");
     const QString footer
-        = plainTable(distributionColumns(result, messages), distributionRows(result)) + htmlFooter();
-    return htmlTableDocument(
-        escapedList(backtestColumns(messages)), escapedRows(backtestRows(result, messages)), heading, footer);
+        = plainTable(distributionColumns(result, messages), distributionRows(result)) + htmlFooter(messages);
+    return htmlTableDocument(escapedList(backtestColumns(messages)),
+        escapedRows(backtestRows(result, messages)), heading, footer,
+        reportTitle(lotteryName, messages("Str264")));
 }
 
 } // namespace kivora

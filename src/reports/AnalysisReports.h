@@ -2,7 +2,7 @@
 
 // The randomness report and the back-test in words: the verdicts in the program's
 // language, and the HTML documents written like the other exports (one table under a
-// heading, the product's footer).
+// heading, the product's footer), titled with the lottery and the report's name.
 
 #include "forecast/Backtest.h"
 #include "statistics/RandomnessTests.h"
@@ -38,9 +38,12 @@ QString randomnessHtml(
 QString methodName(backtest::Method method, const MessageCatalog &messages);
 // Better, worse or no different from a random pick at the 5% level (two-sided z).
 QString backtestVerdict(const backtest::Tally &tally, const MessageCatalog &messages);
+// What the verdict column says of the control, the random pick every method is
+// compared with: it is the reference, never better or worse than itself.
+QString controlVerdict(const MessageCatalog &messages);
 
 // Method, picks, numbers per pick, mean hits, expected, z, p, verdict: the method's
-// row and, when it has one, the control's.
+// row and, when it has one, the control's, marked as the reference.
 QStringList backtestColumns(const MessageCatalog &messages);
 QList<QStringList> backtestRows(const backtest::Result &result, const MessageCatalog &messages);
 // The hit distribution: hits, picks observed and expected, for the method and the

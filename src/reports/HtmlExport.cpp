@@ -1,5 +1,6 @@
 #include "reports/HtmlExport.h"
 
+#include "core/MessageCatalog.h"
 #include "core/TextFile.h"
 #include "statistics/StatTable.h"
 
@@ -56,12 +57,16 @@ void appendRow(QString &doc, int i, const QStringList &cells, int columns, bool 
 
 // Builds the document. cellCharacters is the length of all row cells together, or -1
 // when unknown; when known, a big list is laid out in one allocation.
+// titleText is markup; empty, the title is the product's address.
 QString buildTable(const QStringList &captions, int rowCount, const HtmlRowSource &row,
-    const QString &heading, const QString &footer, qint64 cellCharacters)
+    const QString &heading, const QString &footer, qint64 cellCharacters, const QString &titleText)
 {
     const int columns = static_cast<int>(captions.size());
     const QString crlf = textfile::crlf();
-    const QString title = QLatin1String("<title>(") + kProductWebAddress + QLatin1String(")</title>");
+    const QString title = QLatin1String("<title>")
+        + (titleText.isEmpty() ? QString(QLatin1Char('(') + kProductWebAddress + QLatin1Char(')'))
+                               : titleText)
+        + QLatin1String("</title>");
     const QString meta = metaLine(QLatin1String("windows-1251"));
 
     QString doc;
@@ -79,7 +84,8 @@ QString buildTable(const QStringList &captions, int rowCount, const HtmlRowSourc
         doc.reserve(size);
     }
 
-    bool fits = textfile::fitsWindows1251(heading) && textfile::fitsWindows1251(footer);
+    bool fits = textfile::fitsWindows1251(heading) && textfile::fitsWindows1251(footer)
+        && textfile::fitsWindows1251(titleText);
     doc += kDocType;
     doc += crlf;
     doc += kHeadOpen;
@@ -130,7 +136,7 @@ QString htmlCharsetMeta(bool fitsWindows1251)
 }
 
 QString htmlTableDocument(const QStringList &columnCaptions, const QList<QStringList> &rows,
-    const QString &heading, const QString &footer)
+    const QString &heading, const QString &footer, const QString &title)
 {
     // Every row takes one cell per column (padded when short); the cells of a longer
     // row beyond the columns add their markup too.
@@ -145,13 +151,13 @@ QString htmlTableDocument(const QStringList &columnCaptions, const QList<QString
     characters += extraCells * (kCellOpen.size() + kCellClose.size());
     const int rowCount = static_cast<int>(rows.size());
     return buildTable(
-        columnCaptions, rowCount, [&rows](int i) { return rows.at(i); }, heading, footer, characters);
+        columnCaptions, rowCount, [&rows](int i) { return rows.at(i); }, heading, footer, characters, title);
 }
 
 QString htmlTableDocument(const QStringList &columnCaptions, int rowCount, const HtmlRowSource &row,
     const QString &heading, const QString &footer)
 {
-    return buildTable(columnCaptions, std::max(0, rowCount), row, heading, footer, -1);
+    return buildTable(columnCaptions, std::max(0, rowCount), row, heading, footer, -1, QString());
 }
 
 QString htmlHeading(const QString &lotteryName, const QString &groupCaption, const QString &statusText)
@@ -166,6 +172,12 @@ QString htmlFooter()
 {
     return QString::fromUtf8("Создано программой <a href=\"") + kProductWebAddress
         + QLatin1String("\" target=\"_blank\">Kivora</a>.");
+}
+
+QString htmlFooter(const MessageCatalog &messages)
+{
+    return messages("Str622").toHtmlEscaped().arg(
+        QLatin1String("<a href=\"") + kProductWebAddress + QLatin1String("\" target=\"_blank\">Kivora</a>"));
 }
 
 QString gridDocument(int rowCount, const std::function<QString(int, int)> &cell, int width, int height,

@@ -16,6 +16,7 @@
 
 namespace kivora {
 
+class MessageCatalog;
 class StatTable;
 
 // The product's web address: the title of the table document and the footer link.
@@ -30,8 +31,10 @@ using HtmlRowSource = std::function<QStringList(int row)>;
 // "<tr>" (row 0, 2, ...) and a grey row. A row with fewer cells than there are
 // columns is padded with empty cells; none of a row's cells is dropped. The meta line
 // says charset=windows-1251, or utf-8 when some text cannot be held in Windows-1251.
+// The title is markup too; without one, the document is titled with the product's
+// web address, as the list exports always were.
 QString htmlTableDocument(const QStringList &columnCaptions, const QList<QStringList> &rows,
-    const QString &heading, const QString &footer);
+    const QString &heading, const QString &footer, const QString &title = QString());
 // The same for a list too big to copy into rows first (1.5 million quadruples):
 // rowCount rows asked for one by one.
 QString htmlTableDocument(const QStringList &columnCaptions, int rowCount, const HtmlRowSource &row,
@@ -42,6 +45,8 @@ QString htmlTableDocument(const QStringList &columnCaptions, int rowCount, const
 QString htmlHeading(const QString &lotteryName, const QString &groupCaption, const QString &statusText);
 // Создано программой <a href="https://kivora.app/" target="_blank">Kivora</a>.
 QString htmlFooter();
+// The same sentence in the catalogue's language ("Made with Kivora." in English).
+QString htmlFooter(const MessageCatalog &messages);
 
 // The grid document of the combination list: every row with all kGridColumns cells,
 // an empty cell as "&nbsp;". width and height are the list's size on screen in pixels;

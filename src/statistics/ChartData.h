@@ -63,7 +63,9 @@ struct HitTarget
     bool countEach = false;
 
     static HitTarget number(int n) { return { { n }, false }; }
-    static HitTarget pair(int a, int b) { return { { a, b }, false }; }
+    // A pair of a number with itself is that number: its hits are the number's, and so
+    // is what a fair draw expects of them.
+    static HitTarget pair(int a, int b) { return a == b ? number(a) : HitTarget { { a, b }, false }; }
     // Group `group` of ten (1: 1-10, 2: 11-20, ...) cut to the lottery's range.
     static HitTarget ten(int group, const LotteryDefinition &definition);
 };

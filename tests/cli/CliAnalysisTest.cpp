@@ -111,6 +111,31 @@ TEST_F(CliAnalysis, BacktestGivesTheCoreWalk)
     EXPECT_TRUE(QFile::exists(dir.filePath(s("backtest.htm"))));
 }
 
+// The random control is the reference the method is measured against: as a table, as
+// JSON and in the HTML report, in either language, it is named so and never judged
+// better or worse than itself.
+TEST_F(CliAnalysis, BacktestNamesTheControlAsTheReference)
+{
+    CliRun r = run({ s("backtest"), s("--method"), s("frequent"), s("--lottery"), kSix, s("--json") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(
+        r.json().value(s("control")).toObject().value(s("verdict")).toString(), s("образец для сравнения"));
+
+    IniFile(dir.folder().configPath()).writeString(s("Form"), s("LangFile"), s("english.lng"));
+    r = run({ s("backtest"), s("--method"), s("absent"), s("--lottery"), kSix });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QString control;
+    for (const QString &line : r.out.split(QLatin1Char('\n'))) {
+        if (line.startsWith(s("random pick\t")))
+            control = line;
+    }
+    EXPECT_TRUE(control.endsWith(s("\tthe reference for comparison"))) << control.toStdString();
+    r = run({ s("backtest"), s("--method"), s("absent"), s("--lottery"), kSix, s("--out"), s("-") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(s("<title>6 из 45 - Back-test of the forecast on past draws</title>")))
+        << r.out.left(300).toStdString();
+}
+
 TEST_F(CliAnalysis, BacktestRefusesWrongUsage)
 {
     const QList<QStringList> wrong = {

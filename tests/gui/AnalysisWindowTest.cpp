@@ -2,10 +2,12 @@
 
 #include "support/WindowFixture.h"
 
+#include "core/TextFile.h"
 #include "statistics/ChartData.h"
 #include "support/TestText.h"
 #include "ui/dialogs/ChartsDialog.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -14,15 +16,31 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
 
 using namespace kivora;
 
 namespace {
 
 using kivora::test::s;
+
+// Saves a picture of a dialog when KIVORA_SCREENSHOTS names a folder.
+void dialogShot(const QString &name, QWidget *dialog)
+{
+    const QString folder = qEnvironmentVariable("KIVORA_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QApplication::processEvents();
+    dialog->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
 
 class AnalysisWindow : public test::WindowFixture
 {
@@ -33,7 +51,54 @@ protected:
         start();
     }
     ChartsDialog *charts() { return window().findChild<ChartsDialog *>(s("ChartsDialog")); }
+    QDialog *analysis() { return window().findChild<QDialog *>(s("AnalysisDialog")); }
+    void chooseLanguage(const char *file)
+    {
+        for (QAction *item : find<QMenu>("Lang")->actions()) {
+            if (item->data().toString() == s(file))
+                item->trigger();
+        }
+        settle();
+    }
 };
+
+// The tables of the report on show, laid out at the width of its view: no text of a
+// cell is broken over lines, and each column is as wide as the widest text in it.
+// Returns the number of tables.
+int expectTablesFitTheirTexts(QTextBrowser *view)
+{
+    QApplication::processEvents();
+    QTextDocument *document = view->document();
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    int tables = 0;
+    for (QTextFrame *frame : document->rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        ++tables;
+        for (int column = 0; column < table->columns(); ++column) {
+            QList<QTextBlock> blocks;
+            double widest = 0;
+            for (int row = 0; row < table->rows(); ++row) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+                    const QTextBlock block = it.currentBlock();
+                    if (!block.isValid() || block.text().isEmpty())
+                        continue;
+                    layout->blockBoundingRect(block); // lays the block out
+                    EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+                    if (block.layout()->lineCount() > 0)
+                        widest = std::max(widest, block.layout()->lineAt(0).naturalTextWidth());
+                    blocks.append(block);
+                }
+            }
+            for (const QTextBlock &block : blocks)
+                EXPECT_GE(layout->blockBoundingRect(block).width() + 0.5, widest)
+                    << block.text().toStdString();
+        }
+    }
+    return tables;
+}
 
 } // namespace
 
@@ -152,4 +217,46 @@ TEST_F(AnalysisWindow, TheForecastAndTheOddsPageLeadToTheBacktest)
     const QString odds = QString::fromLocal8Bit(dir.readBytes(s("shans.htm")));
     EXPECT_TRUE(odds.contains(s("href=\"backtest.htm\"")));
     EXPECT_TRUE(QFile::exists(dir.filePath(s("backtest.htm"))));
+}
+
+// The report windows read like the main window's lists: every column of their tables
+// as wide as its widest text, in a window of any width and in either language; the
+// saved report is the document the window was given.
+TEST_F(AnalysisWindow, TheReportTablesAreAsWideAsTheirTexts)
+{
+    for (const char *language : { "&russian.lng", "english.lng" }) {
+        SCOPED_TRACE(language);
+        chooseLanguage(language);
+        const QString tag
+            = QString::fromLatin1(language).remove(QLatin1Char('&')).section(QLatin1Char('.'), 0, 0);
+        trigger("N4Random");
+        settle();
+        auto *view = analysis()->findChild<QTextBrowser *>(s("ReportView"));
+        ASSERT_NE(view, nullptr);
+        for (int width : { 860, 420 }) {
+            analysis()->resize(width, 600);
+            EXPECT_EQ(expectTablesFitTheirTexts(view), 1);
+        }
+        analysis()->resize(860, 600);
+        dialogShot(s("randomness-") + tag, analysis());
+
+        trigger("N4Backtest");
+        settle();
+        // The report speaks the window's language to its last line.
+        EXPECT_TRUE(view->toPlainText().trimmed().endsWith(
+            s(tag == s("english") ? "Made with Kivora." : "Создано программой Kivora.")))
+            << view->toPlainText().right(100).toStdString();
+        for (int width : { 860, 420 }) {
+            analysis()->resize(width, 600);
+            EXPECT_EQ(expectTablesFitTheirTexts(view), 2);
+        }
+        analysis()->resize(860, 600);
+        dialogShot(s("backtest-") + tag, analysis());
+    }
+    // The document saved is the one the window was given, its own markup unchanged.
+    services.saveAnswers.enqueue(dir.filePath(s("backtest.htm")));
+    analysis()->findChild<QPushButton *>(s("SaveBtn"))->click();
+    const QString saved = textfile::decode(dir.readBytes(s("backtest.htm")));
+    EXPECT_TRUE(saved.contains(s("<table width=\"0%\" border=\"1\">"))) << saved.left(400).toStdString();
+    EXPECT_TRUE(saved.contains(s("<title>6 из 45 - Back-test of the forecast on past draws</title>")));
 }

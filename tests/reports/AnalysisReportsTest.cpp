@@ -117,3 +117,35 @@ TEST(AnalysisReports, BacktestTableAndDocument)
     EXPECT_TRUE(html.contains(s("с 2 по 4 (всего 3)")));
     EXPECT_EQ(html.count(QStringLiteral("<table")), 2);
 }
+
+// The control is the yardstick, not a method on trial: its row says so instead of
+// judging a random pick against itself. Both documents are titled with the lottery and
+// the report, the lottery's name as text.
+TEST(AnalysisReports, TheControlIsTheReferenceAndTheTitleNamesTheReport)
+{
+    const MessageCatalog messages;
+    backtest::Result result;
+    result.method = backtest::Method::Absent;
+    result.walked = 100;
+    result.hasControl = true;
+    result.tally = tally(110, 100, 100);
+    result.control = tally(75, 100, 100); // "worse" than chance, by luck
+    const QList<QStringList> rows = backtestRows(result, messages);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].last(), s("не отличается от случайного выбора на уровне 5%"));
+    EXPECT_EQ(rows[1].last(), s("образец для сравнения"));
+    const QString backtest
+        = backtestHtml(result, s("6 из 45"), QStringLiteral("2"), QStringLiteral("101"), messages);
+    EXPECT_FALSE(backtest.contains(s("хуже случайного выбора")));
+    EXPECT_TRUE(backtest.contains(s("<title>6 из 45 - Проверка прогноза на прошедших розыгрышах</title>")));
+    EXPECT_FALSE(backtest.contains(s("<title>(")));
+
+    const RandomnessReport report = testRandomness(DrawTable(), LotteryDefinition());
+    const QString randomness = randomnessHtml(report, s("A<B"), messages);
+    EXPECT_TRUE(randomness.contains(s("<title>A&lt;B - Проверка случайности розыгрышей</title>")));
+
+    // A name Windows-1251 cannot hold makes the document say it is UTF-8.
+    const QString greek = randomnessHtml(report, s("Λόττο"), messages);
+    EXPECT_TRUE(greek.contains(s("<title>Λόττο - ")));
+    EXPECT_TRUE(greek.contains(s("charset=utf-8")));
+}

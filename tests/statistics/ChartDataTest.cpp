@@ -116,3 +116,17 @@ TEST(ChartData, MovingHitsAgainstEveryWindow)
     EXPECT_DOUBLE_EQ(movingHits(draws, definition, HitTarget::ten(1, definition), 45).expected, 60.0);
     EXPECT_EQ(HitTarget::ten(5, definition).numbers, (std::vector<int> { 41, 42, 43, 44, 45 }));
 }
+
+// A "pair" of a number with itself is that number, in its hits and in what a fair draw
+// expects of them: never a number's hits against a pair's expectation.
+TEST(ChartData, APairOfOneNumberIsThatNumber)
+{
+    std::mt19937 random(5);
+    const LotteryDefinition definition = lottery(1, 45, 6);
+    const DrawTable draws = randomDraws(random, definition, 200);
+    const MovingHits same = movingHits(draws, definition, HitTarget::pair(9, 9), 40);
+    const MovingHits number = movingHits(draws, definition, HitTarget::number(9), 40);
+    EXPECT_EQ(same.counts, number.counts);
+    EXPECT_DOUBLE_EQ(same.expected, number.expected);
+    EXPECT_DOUBLE_EQ(number.expected, 40.0 * 6 / 45);
+}

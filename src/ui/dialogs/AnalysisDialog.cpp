@@ -6,13 +6,20 @@
 #include "ui/FailureMessage.h"
 #include "ui/PlatformServices.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QVBoxLayout>
+#include <QtMath>
 
 namespace kivora {
 
@@ -20,6 +27,41 @@ namespace {
 
 const backtest::Method kMethods[] = { backtest::Method::ForecastNumbers, backtest::Method::ForecastPairs,
     backtest::Method::Frequent, backtest::Method::Absent, backtest::Method::Random };
+
+// The report's tables as wide as their texts, as the lists of the main window are: no
+// text of a cell is broken over lines, and a table wider than the window scrolls. The
+// saved document keeps its own markup, which a browser lays out by itself.
+void fitTablesToText(QTextDocument *document)
+{
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QList<QTextFrame *> frames = document->rootFrame()->childFrames();
+    while (!frames.isEmpty()) {
+        QTextFrame *frame = frames.takeFirst();
+        frames += frame->childFrames();
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        QTextTableFormat format = table->format();
+        format.setWidth(QTextLength());
+        format.clearColumnWidthConstraints();
+        table->setFormat(format);
+        for (int row = 0; row < table->rows(); ++row) {
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+                    const QTextBlock block = it.currentBlock();
+                    if (!block.isValid())
+                        continue;
+                    QTextBlockFormat paragraph = block.blockFormat();
+                    paragraph.setNonBreakableLines(true);
+                    QTextCursor(block).setBlockFormat(paragraph);
+                }
+            }
+        }
+    }
+    cursor.endEditBlock();
+}
 
 } // namespace
 
@@ -108,6 +150,30 @@ void AnalysisDialog::showReport(const QString &title, const QString &html)
     setWindowTitle(title);
     m_html = html;
     m_report->setHtml(html);
+    fitTablesToText(m_report->document());
+    widenForReport();
+}
+
+void AnalysisDialog::widenForReport()
+{
+    // A report wider than the window widens it, as far as the screen allows; it never
+    // narrows a window the player made wider.
+    ensurePolished();
+    layout()->activate();
+    const int chrome = width() - m_report->viewport()->width();
+    const int wanted = qCeil(m_report->document()->documentLayout()->documentSize().width()) + chrome + 2;
+    const QScreen *shown = screen();
+    const int room = shown ? shown->availableGeometry().width() * 19 / 20 : wanted;
+    if (wanted <= width())
+        return;
+    resize(std::min(wanted, room), height());
+    // Widened to the right, it moves left as far as it must to stay on the screen.
+    if (shown && isVisible()) {
+        const QRect area = shown->availableGeometry();
+        const QRect frame = frameGeometry();
+        if (frame.right() > area.right())
+            move(std::max(area.left(), area.right() - frame.width() + 1), y());
+    }
 }
 
 void AnalysisDialog::requestBacktest()

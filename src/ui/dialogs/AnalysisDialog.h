@@ -37,6 +37,7 @@ signals:
     void backtestRequested(backtest::Options options);
 
 private:
+    void widenForReport();
     void requestBacktest();
     void saveHtml();
 

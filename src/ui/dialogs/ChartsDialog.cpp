@@ -6,39 +6,34 @@
 #include "statistics/ChartData.h"
 #include "ui/FailureMessage.h"
 #include "ui/PlatformServices.h"
+#include "ui/dialogs/ChartPlots.h"
 
-#include <QAreaSeries>
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSvgGenerator>
+#include <QToolTip>
 #include <QVBoxLayout>
-#include <QValueAxis>
+
+#include <algorithm>
 
 namespace kivora {
 
 namespace {
 
-QLineSeries *horizontalLine(double y, double fromX, double toX, const QString &name, const QColor &colour)
+// Ten 1 holds 1-10, ten 2 holds 11-20, ...
+int tenOf(int number)
 {
-    auto *line = new QLineSeries;
-    line->setName(name);
-    line->append(fromX, y);
-    line->append(toX, y);
-    QPen pen(colour);
-    pen.setWidth(2);
-    line->setPen(pen);
-    return line;
+    return (number + 9) / 10;
 }
 
 } // namespace
@@ -52,18 +47,19 @@ ChartsDialog::ChartsDialog(const MessageCatalog &messages, PlatformServices &ser
     setWindowTitle(QStringLiteral("Графики"));
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("ChartKind"));
-    auto *numberLabel = new QLabel(QStringLiteral("Номер или десяток"), this);
-    numberLabel->setObjectName(QStringLiteral("NumberLabel"));
+    m_firstLabel = new QLabel(QStringLiteral("Номер или десяток"), this);
+    m_firstLabel->setObjectName(QStringLiteral("NumberLabel"));
     m_first = new QSpinBox(this);
     m_first->setObjectName(QStringLiteral("FirstNumber"));
-    m_first->setRange(0, 100);
-    auto *pairLabel = new QLabel(QStringLiteral("Второй номер пары"), this);
-    pairLabel->setObjectName(QStringLiteral("PairLabel"));
+    m_first->setRange(1, 100);
+    m_secondLabel = new QLabel(QStringLiteral("Второй номер пары"), this);
+    m_secondLabel->setObjectName(QStringLiteral("PairLabel"));
     m_second = new QSpinBox(this);
     m_second->setObjectName(QStringLiteral("SecondNumber"));
-    m_second->setRange(0, 100);
-    auto *windowLabel = new QLabel(QStringLiteral("Окно, розыгрышей"), this);
-    windowLabel->setObjectName(QStringLiteral("WindowLabel"));
+    m_second->setRange(1, 100);
+    m_second->setValue(m_lastSecond);
+    m_windowLabel = new QLabel(QStringLiteral("Окно, розыгрышей"), this);
+    m_windowLabel->setObjectName(QStringLiteral("WindowLabel"));
     m_window = new QSpinBox(this);
     m_window->setObjectName(QStringLiteral("WindowSize"));
     m_window->setRange(2, 10000);
@@ -79,9 +75,9 @@ ChartsDialog::ChartsDialog(const MessageCatalog &messages, PlatformServices &ser
 
     auto *controls = new QHBoxLayout;
     controls->addWidget(m_kind, 1);
-    for (QWidget *w : { static_cast<QWidget *>(numberLabel), static_cast<QWidget *>(m_first),
-             static_cast<QWidget *>(pairLabel), static_cast<QWidget *>(m_second),
-             static_cast<QWidget *>(windowLabel), static_cast<QWidget *>(m_window) })
+    for (QWidget *w : { static_cast<QWidget *>(m_firstLabel), static_cast<QWidget *>(m_first),
+             static_cast<QWidget *>(m_secondLabel), static_cast<QWidget *>(m_second),
+             static_cast<QWidget *>(m_windowLabel), static_cast<QWidget *>(m_window) })
         controls->addWidget(w);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -93,25 +89,103 @@ ChartsDialog::ChartsDialog(const MessageCatalog &messages, PlatformServices &ser
     layout->addLayout(buttons);
     resize(900, 560);
 
-    fillKinds();
-    connect(m_kind, qOverload<int>(&QComboBox::currentIndexChanged), this, &ChartsDialog::redraw);
-    for (QSpinBox *box : { m_first, m_second, m_window })
-        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &ChartsDialog::redraw);
+    for (int i = 0; i <= static_cast<int>(Kind::TenHits); ++i)
+        m_kind->addItem(QString());
+    updateControls();
+    connect(m_kind, qOverload<int>(&QComboBox::currentIndexChanged), this, &ChartsDialog::kindChosen);
+    connect(m_first, qOverload<int>(&QSpinBox::valueChanged), this, &ChartsDialog::numberChosen);
+    connect(m_second, qOverload<int>(&QSpinBox::valueChanged), this, &ChartsDialog::secondChosen);
+    connect(m_window, qOverload<int>(&QSpinBox::valueChanged), this, &ChartsDialog::redraw);
     connect(save, &QPushButton::clicked, this, &ChartsDialog::saveAs);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void ChartsDialog::fillKinds()
+ChartsDialog::Kind ChartsDialog::kind() const
 {
-    // The kinds are named by the catalogue, so they follow the language.
-    const int current = std::max(0, m_kind->currentIndex());
-    const QSignalBlocker block(m_kind);
-    m_kind->clear();
-    m_kind->addItems({ m_messages("Str282"), m_messages("Str283").arg(QString()).trimmed(),
-        withPlurals(m_messages("Str284").arg(QString(), QString()).simplified()),
-        withPlurals(m_messages("Str285").arg(QString(), QString(), QString()).simplified()),
-        withPlurals(m_messages("Str286").arg(QString(), QString()).simplified()) });
-    m_kind->setCurrentIndex(current);
+    return static_cast<Kind>(std::max(0, m_kind->currentIndex()));
+}
+
+void ChartsDialog::setUpFirstBox()
+{
+    const bool ten = kind() == Kind::TenHits;
+    int low = m_second->minimum();
+    int high = m_second->maximum();
+    if (ten) {
+        low = tenOf(low);
+        high = tenOf(high);
+    }
+    const QSignalBlocker block(m_first);
+    m_first->setRange(low, high);
+    m_first->setValue(ten ? m_ten : m_number);
+    if (ten)
+        m_ten = m_first->value();
+    else
+        m_number = m_first->value();
+    m_firstHoldsTen = ten;
+}
+
+// A pair is two different numbers: the second one steps over the first in the way it
+// was going, or moves away from the first when the first comes onto it.
+void ChartsDialog::keepPairApart(int direction)
+{
+    if (m_second->value() == m_number) {
+        int next = m_number + direction;
+        if (next < m_second->minimum() || next > m_second->maximum())
+            next = m_number - direction;
+        if (next >= m_second->minimum() && next <= m_second->maximum()) {
+            const QSignalBlocker block(m_second);
+            m_second->setValue(next);
+        }
+    }
+    m_lastSecond = m_second->value();
+}
+
+void ChartsDialog::kindChosen()
+{
+    setUpFirstBox();
+    keepPairApart(1);
+    redraw();
+}
+
+void ChartsDialog::numberChosen(int value)
+{
+    if (m_firstHoldsTen) {
+        m_ten = value;
+    } else {
+        m_number = value;
+        keepPairApart(1);
+    }
+    redraw();
+}
+
+void ChartsDialog::secondChosen(int value)
+{
+    keepPairApart(value < m_lastSecond ? -1 : 1);
+    redraw();
+}
+
+void ChartsDialog::updateControls()
+{
+    const Kind shown = kind();
+    const bool number = shown != Kind::Frequency;
+    const bool pair = shown == Kind::PairHits;
+    const bool window = shown == Kind::NumberHits || pair || shown == Kind::TenHits;
+    m_firstLabel->setEnabled(number);
+    m_first->setEnabled(number);
+    m_secondLabel->setEnabled(pair);
+    m_second->setEnabled(pair);
+    m_windowLabel->setEnabled(window);
+    m_window->setEnabled(window);
+
+    // The kinds are named by the catalogue, so they follow the language, and carry the
+    // values they would be drawn with.
+    const int draws = m_window->value();
+    const QString texts[] = { m_messages("Str282"), m_messages("Str283").arg(m_number),
+        withPlurals(m_messages("Str284").arg(m_number).arg(draws)),
+        withPlurals(m_messages("Str285").arg(m_number).arg(m_second->value()).arg(draws)),
+        withPlurals(m_messages("Str286").arg(m_ten).arg(draws)) };
+    for (int i = 0; i < m_kind->count() && i < static_cast<int>(std::size(texts)); ++i)
+        m_kind->setItemText(i, texts[i]);
 }
 
 void ChartsDialog::setLoad(std::shared_ptr<const LoadResult> loaded, const QString &lotteryName)
@@ -120,23 +194,35 @@ void ChartsDialog::setLoad(std::shared_ptr<const LoadResult> loaded, const QStri
     m_lotteryName = lotteryName;
     if (m_loaded) {
         const LotteryDefinition &d = m_loaded->definition;
-        m_first->setRange(std::max(0, d.minNumber), std::max(d.minNumber, d.maxNumber));
-        m_second->setRange(std::max(0, d.minNumber), std::max(d.minNumber, d.maxNumber));
+        const int low = std::max(0, d.minNumber);
+        const int high = std::max(low, d.maxNumber);
+        const QSignalBlocker block(m_second);
+        m_second->setRange(low, high);
+        m_number = std::clamp(m_number, low, high);
+        m_ten = std::clamp(m_ten, tenOf(low), tenOf(high));
     }
-    fillKinds();
+    setUpFirstBox();
+    keepPairApart(1);
     redraw();
 }
 
 void ChartsDialog::showChart(Kind kind, int first, int second)
 {
-    const QSignalBlocker blockKind(m_kind);
-    const QSignalBlocker blockFirst(m_first);
-    const QSignalBlocker blockSecond(m_second);
-    m_kind->setCurrentIndex(static_cast<int>(kind));
-    if (first > 0)
-        m_first->setValue(first);
-    if (second > 0)
-        m_second->setValue(second);
+    {
+        const QSignalBlocker blockKind(m_kind);
+        const QSignalBlocker blockSecond(m_second);
+        m_kind->setCurrentIndex(static_cast<int>(kind));
+        if (first > 0) {
+            if (kind == Kind::TenHits)
+                m_ten = first;
+            else
+                m_number = first;
+        }
+        if (second > 0)
+            m_second->setValue(second);
+        setUpFirstBox();
+    }
+    keepPairApart(1);
     redraw();
 }
 
@@ -147,125 +233,69 @@ QChart *ChartsDialog::chart() const
 
 void ChartsDialog::redraw()
 {
-    auto *chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    const Kind kind = static_cast<Kind>(std::max(0, m_kind->currentIndex()));
-    const bool loaded = m_loaded && m_loaded->ok;
-    if (!loaded) {
+    updateControls();
+    const Kind shown = kind();
+    if (!m_loaded || !m_loaded->ok) {
+        setChart(new QChart);
+        return;
+    }
+    if (shown == Kind::Frequency) {
+        const FrequencyChart data = kivora::frequencyChart(m_loaded->draws, m_loaded->definition);
+        QChart *chart = frequencyPlot(data, m_messages);
+        chart->setTitle(m_lotteryName + QStringLiteral(": ") + m_kind->currentText());
+        // A bar tells its number, its count and what a fair draw expects of it.
+        connect(
+            frequencyBars(chart), &QBarSeries::hovered, chart, [this, data](bool over, int index, QBarSet *) {
+                const QString tip = over ? frequencyTip(data, index, m_messages) : QString();
+                m_view->setToolTip(tip);
+                if (tip.isEmpty())
+                    QToolTip::hideText();
+                else
+                    QToolTip::showText(QCursor::pos(), tip, m_view);
+            });
         setChart(chart);
         return;
     }
+    QChart *chart = lineChart(shown);
+    chart->setTitle(m_lotteryName + QStringLiteral(": ") + m_kind->currentText());
+    setChart(chart);
+}
+
+QChart *ChartsDialog::lineChart(Kind shown) const
+{
     const DrawTable &draws = m_loaded->draws;
     const LotteryDefinition &d = m_loaded->definition;
-    if (kind == Kind::Frequency) {
-        const FrequencyChart data = frequencyChart(draws, d);
-        auto *set = new QBarSet(m_messages("Str287"));
-        set->setColor(QColor(0, 128, 128));
-        QStringList numbers;
-        for (const FrequencyBar &bar : data.bars) {
-            *set << bar.drawn;
-            numbers.append(QString::number(bar.number));
-        }
-        auto *bars = new QBarSeries;
-        bars->append(set);
-        bars->setBarWidth(0.8);
-        // The count a fair draw expects, and its band of two standard deviations.
-        const double right = static_cast<double>(data.bars.size()) - 0.5;
-        QLineSeries *expected
-            = horizontalLine(data.expected, -0.5, right, m_messages("Str288"), QColor(200, 0, 0));
-        QLineSeries *low = horizontalLine(data.low(), -0.5, right, QString(), QColor(200, 120, 0));
-        QLineSeries *high
-            = horizontalLine(data.high(), -0.5, right, m_messages("Str289"), QColor(200, 120, 0));
-        auto *band = new QAreaSeries(high, low);
-        // The area series does not own its boundary lines.
-        high->setParent(band);
-        low->setParent(band);
-        band->setName(m_messages("Str289"));
-        band->setColor(QColor(255, 200, 120, 70));
-        band->setBorderColor(QColor(200, 120, 0));
-        // The band behind the bars, the expected count over them.
-        chart->addSeries(band);
-        chart->addSeries(bars);
-        chart->addSeries(expected);
-        auto *axisX = new QBarCategoryAxis;
-        axisX->append(numbers);
-        axisX->setTitleText(m_messages("Str292"));
-        auto *axisY = new QValueAxis;
-        int top = 0;
-        for (const FrequencyBar &bar : data.bars)
-            top = std::max(top, bar.drawn);
-        axisY->setRange(0, std::max(static_cast<double>(top), data.high()) * 1.08 + 1);
-        axisY->setTitleText(m_messages("Str287"));
-        chart->addAxis(axisX, Qt::AlignBottom);
-        chart->addAxis(axisY, Qt::AlignLeft);
-        bars->attachAxis(axisX);
-        bars->attachAxis(axisY);
-        // The lines live on a value axis of their own that spans the bar slots.
-        auto *lineX = new QValueAxis;
-        lineX->setRange(-0.5, right);
-        lineX->setVisible(false);
-        chart->addAxis(lineX, Qt::AlignBottom);
-        for (QAbstractSeries *series :
-            { static_cast<QAbstractSeries *>(band), static_cast<QAbstractSeries *>(expected) }) {
-            series->attachAxis(lineX);
-            series->attachAxis(axisY);
-        }
-        chart->setTitle(m_lotteryName + QStringLiteral(": ") + m_messages("Str282"));
-    } else {
-        auto *line = new QLineSeries;
-        QString title;
-        QString valueName;
-        double expected = 0;
-        int first = 0;
-        if (kind == Kind::Gaps) {
-            const GapHistory data = gapHistory(draws, d, m_first->value());
-            for (size_t r = 0; r < data.since.size(); ++r)
-                line->append(static_cast<double>(r), data.since[r]);
-            expected = data.expectedGap;
-            title = m_messages("Str283").arg(m_first->value());
-            valueName = m_messages("Str290");
-        } else {
-            HitTarget target = HitTarget::number(m_first->value());
-            if (kind == Kind::PairHits) {
-                target = HitTarget::pair(m_first->value(), m_second->value());
-                title = withPlurals(
-                    m_messages("Str285").arg(m_first->value()).arg(m_second->value()).arg(m_window->value()));
-            } else if (kind == Kind::TenHits) {
-                const int group = std::clamp(m_first->value(), 1, 10);
-                target = HitTarget::ten(group, d);
-                title = withPlurals(m_messages("Str286").arg(group).arg(m_window->value()));
-            } else {
-                title = withPlurals(m_messages("Str284").arg(m_first->value()).arg(m_window->value()));
-            }
-            const MovingHits data = movingHits(draws, d, target, m_window->value());
-            first = data.firstRow;
-            for (size_t i = 0; i < data.counts.size(); ++i)
-                line->append(static_cast<double>(data.firstRow) + static_cast<double>(i), data.counts[i]);
-            expected = data.expected;
-            valueName = m_messages("Str293");
-        }
-        line->setName(valueName);
-        chart->addSeries(line);
-        const double last = std::max(1.0, static_cast<double>(draws.rowCount() - 1));
-        QLineSeries *mean = horizontalLine(expected, first, last, m_messages("Str288"), QColor(200, 0, 0));
-        chart->addSeries(mean);
-        chart->createDefaultAxes();
-        const auto horizontal = chart->axes(Qt::Horizontal);
-        if (!horizontal.isEmpty())
-            horizontal.first()->setTitleText(m_messages("Str291"));
-        chart->setTitle(m_lotteryName + QStringLiteral(": ") + title);
+    CountLine line;
+    // Draws are counted from 1, the first loaded one.
+    line.lastDraw = draws.rowCount();
+    if (shown == Kind::Gaps) {
+        const GapHistory data = gapHistory(draws, d, m_number);
+        line.values = data.since;
+        line.expected = data.expectedGap;
+        line.valueName = m_messages("Str290");
+        return countPlot(line, m_messages);
     }
-    setChart(chart);
+    HitTarget target = HitTarget::number(m_number);
+    if (shown == Kind::PairHits)
+        target = HitTarget::pair(m_number, m_second->value());
+    else if (shown == Kind::TenHits)
+        target = HitTarget::ten(m_ten, d);
+    const MovingHits data = movingHits(draws, d, target, m_window->value());
+    line.firstDraw = data.firstRow + 1;
+    line.values = data.counts;
+    line.expected = data.expected;
+    line.valueName = m_messages("Str293");
+    return countPlot(line, m_messages);
 }
 
 void ChartsDialog::setChart(QChart *chart)
 {
     // The view gives the chart it showed back to us: it goes.
     QChart *old = m_view->chart();
+    m_view->setToolTip(QString());
     m_view->setChart(chart);
     delete old;
 }
-
 QImage ChartsDialog::render(const QSize &size) const
 {
     QImage image(size, QImage::Format_ARGB32);
