@@ -121,7 +121,7 @@ TEST_F(CliAnalysis, BacktestNamesTheControlAsTheReference)
     EXPECT_EQ(
         r.json().value(s("control")).toObject().value(s("verdict")).toString(), s("образец для сравнения"));
 
-    IniFile(dir.folder().configPath()).writeString(s("Form"), s("LangFile"), s("english.lng"));
+    ASSERT_TRUE(IniFile(dir.folder().configPath()).writeString(s("Form"), s("LangFile"), s("english.lng")));
     r = run({ s("backtest"), s("--method"), s("absent"), s("--lottery"), kSix });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QString control;
