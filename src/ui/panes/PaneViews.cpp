@@ -1,11 +1,20 @@
 #include "ui/panes/PaneViews.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTableView>
 #include <QTreeWidget>
 
 namespace kivora::paneviews {
+
+QHBoxLayout *barRow(QWidget *bar, const char *name, int sideMargin)
+{
+    bar->setObjectName(QLatin1String(name));
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(sideMargin, 0, sideMargin, 0);
+    return row;
+}
 
 void setUpCellGrid(QTableView *grid, const char *name)
 {

@@ -2,12 +2,16 @@
 
 // The kinds of view the panes are built from, and the sizes they take from the font.
 
+class QHBoxLayout;
 class QTableView;
 class QTreeWidget;
 class QWidget;
 
 namespace kivora::paneviews {
 
+// The row a bar above the views lays its controls in: names the bar and gives it a
+// horizontal layout with the side margins and no top or bottom margin.
+QHBoxLayout *barRow(QWidget *bar, const char *name, int sideMargin);
 // A grid of small cells: no headers, whole-row selection, centred text.
 void setUpCellGrid(QTableView *grid, const char *name);
 // A report-style list: header, grid lines, whole-row selection kept visible without

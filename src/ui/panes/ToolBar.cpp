@@ -1,6 +1,7 @@
 #include "ui/panes/ToolBar.h"
 
 #include "ui/Pictures.h"
+#include "ui/panes/PaneViews.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,9 +14,7 @@ namespace kivora {
 ToolBar::ToolBar(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Panel1"));
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(2, 0, 2, 0);
+    QHBoxLayout *row = paneviews::barRow(this, "Panel1", 2);
     row->setSpacing(2);
 
     // Each button: its language-file name, picture and hint.
