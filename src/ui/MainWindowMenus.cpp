@@ -131,21 +131,21 @@ void MainWindow::createMenus()
     addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),
         [this] { m_play->checkSavedCombinations(); });
 
-    QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Нас&тройка"));
+    QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Настр&ойка"));
     bar->addMenu(settings);
     m_language = new LanguageSwitcher(
         m_folder.languageFolder(), subMenu(this, settings, "Lang", QStringLiteral("&Язык")), this);
     connect(m_language, &LanguageSwitcher::languageChosen, this, &MainWindow::switchLanguage);
     addCommand(settings, "N21", QStringLiteral("&Параметры"), [this] { showSettings(); });
 
-    QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));
+    QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сер&вис"));
     bar->addMenu(service);
     m_lotteryInfoAction = addCommand(
         service, "N26", QStringLiteral("Информация о лотерее"), [this] { openResultsWebPage(); });
     addCommand(service, "N78", QStringLiteral("Доходы и расходы"), [this] { showLedger(); });
     addCommand(service, "N80", QStringLiteral("Калькулятор"), [this] { startCalculator(); });
 
-    QMenu *help = subMenu(this, nullptr, "N27", QStringLiteral("Справка"));
+    QMenu *help = subMenu(this, nullptr, "N27", QStringLiteral("Спр&авка"));
     bar->addMenu(help);
     QAction *helpItem = addCommand(help, "N28", QStringLiteral("Помощь"), [this] { openHelp(QString()); });
     helpItem->setShortcut(QKeySequence(Qt::Key_F1));

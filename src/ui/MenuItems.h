@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAction;
+class QMenuBar;
 class QMenu;
 class QObject;
 class QWidget;
@@ -15,10 +16,19 @@ class QWidget;
 namespace kivora::menuitems {
 
 // A menu named `name` (its entry in the owner `nameItem`), added to owner if given.
+// Its entries get their access keys each time it opens.
 QMenu *subMenu(QWidget *parent, QMenu *owner, const char *name, const QString &title);
 
 // An action named `name` in menu that runs command; context ends the connection.
 QAction *command(QWidget *parent, QObject *context, QMenu *menu, const char *name, const QString &caption,
     std::function<void()> run);
+
+// The character after the single '&' of a menu text (lower case), or none.
+QChar accessKey(const QString &text);
+// Gives every entry of the bar and of its menus, at every depth, an access key of its
+// own among its neighbours: a key the text names is kept unless a neighbour above
+// took it; otherwise the first free letter, a word's first letter before others.
+void giveAccessKeys(QMenuBar *bar);
+void giveAccessKeys(QMenu *menu);
 
 } // namespace kivora::menuitems

@@ -78,6 +78,7 @@ ResultsPane::ResultsPane(QWidget *parent)
     m_drawStrip->horizontalHeader()->hide();
     m_drawStrip->verticalHeader()->hide();
     m_drawStrip->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    paneviews::leaveByTab(m_drawStrip);
     m_drawStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_drawStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont bold = m_drawStrip->font();
