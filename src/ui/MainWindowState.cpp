@@ -160,6 +160,7 @@ void MainWindow::switchLanguage()
     QComboBox *systems = m_toolBar->systemBox();
     systems->setCurrentIndex(systems->count() > 0 ? 0 : -1);
     m_statistics->rebuildPositionMenus();
+    m_statistics->retitle();
     if (load().ok)
         m_statusBar->setStatusText(loadStatusText(load(), m_messages));
     m_play->expandMarkedNumbers();
