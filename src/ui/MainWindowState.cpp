@@ -15,7 +15,6 @@
 #include "core/TextFile.h"
 #include "ui/LanguageResource.h"
 #include "ui/LanguageSwitcher.h"
-#include "ui/MenuItems.h"
 #include "ui/WindowDialogs.h"
 #include "ui/panes/StatisticsPane.h"
 #include "ui/play/PlayCommands.h"
@@ -24,7 +23,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -103,7 +101,6 @@ void MainWindow::readWindowSettings()
     }
     m_panes->setLottery(currentLottery());
     m_language->fillMenu();
-    menuitems::giveAccessKeys(menuBar());
 }
 
 void MainWindow::placeOnScreen(const QPoint &topLeft, const QSize &storedSize)
@@ -149,8 +146,6 @@ void MainWindow::applyLanguage(bool atStart)
     // Only what was missing goes back, into the file as it is now.
     if (doc.isModified() && !file.update([&](IniDocument &current) { copyWrittenKeys(read, doc, current); }))
         m_statusBar->setStatusText(m_messages("Str56").arg(file.lastError()));
-    // A language file's texts may lack access keys or share one.
-    menuitems::giveAccessKeys(menuBar());
 }
 
 void MainWindow::switchLanguage()

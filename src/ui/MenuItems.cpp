@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 
 #include <set>
 
@@ -83,11 +82,6 @@ QChar accessKey(const QString &text)
         ++i;
     }
     return QChar();
-}
-
-void giveAccessKeys(QMenuBar *bar)
-{
-    giveKeys(bar->actions());
 }
 
 void giveAccessKeys(QMenu *menu)

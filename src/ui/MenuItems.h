@@ -8,7 +8,6 @@
 #include <functional>
 
 class QAction;
-class QMenuBar;
 class QMenu;
 class QObject;
 class QWidget;
@@ -25,10 +24,11 @@ QAction *command(QWidget *parent, QObject *context, QMenu *menu, const char *nam
 
 // The character after the single '&' of a menu text (lower case), or none.
 QChar accessKey(const QString &text);
-// Gives every entry of the bar and of its menus, at every depth, an access key of its
-// own among its neighbours: a key the text names is kept unless a neighbour above
-// took it; otherwise the first free letter, a word's first letter before others.
-void giveAccessKeys(QMenuBar *bar);
+// Gives every entry of the menu, and of its submenus, an access key of its own among
+// its neighbours: a key the text names is kept unless a neighbour above took it;
+// otherwise the first free letter, a word's first letter before others. Menus do it
+// as they open, so that the texts a language file gives stay as they are until then;
+// the menu bar's titles take their keys from the language file.
 void giveAccessKeys(QMenu *menu);
 
 } // namespace kivora::menuitems
