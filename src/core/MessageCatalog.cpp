@@ -408,6 +408,7 @@ constexpr Entry kBuiltIn[] = {
     { "Str592", "Каталог лотерей" },
     { "Str593", "Найти:" },
     { "Str594", "Выберите игру каталога." },
+    { "Str680", "Отметьте номера в списке «Номера» и выберите систему" },
     // Reasons of the file layer, in place of the system's English ones.
     { "Str400", "на диске нет места" },
     { "Str401", "нет прав доступа" },

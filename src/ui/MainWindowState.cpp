@@ -141,6 +141,7 @@ void MainWindow::applyLanguage(bool atStart)
     m_language->setCode(languageIdentity(doc, m_language->fileName()).code);
     // A font from the file changes what every cell needs.
     m_panes->applyMetrics();
+    m_panes->setEmptyCombinationsHint(m_messages("Str680"));
     m_statisticsPane->setEmptyTitle(doc.readString(
         QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statisticsPane->emptyTitle()));
     // Only what was missing goes back, into the file as it is now.

@@ -6,12 +6,14 @@
 
 #include "core/IniFile.h"
 #include "support/TestText.h"
+#include "ui/models/CombinationListModel.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTableView>
 #include <QTableWidget>
 
 using namespace kivora;
@@ -83,4 +85,28 @@ TEST_F(Retranslation, EveryOpenWindowFollowsANewLanguageAtOnce)
     EXPECT_EQ(systems->windowTitle(), russianDialogTitle);
     expectDrawNumberWhole();
     systems->hide();
+}
+
+TEST_F(Retranslation, TheEmptyCombinationListSaysWhatToDo)
+{
+    seedDefaults();
+    start();
+    auto *list = find<QTableView>("StringGrid1");
+    const QList<QLabel *> hints = list->viewport()->findChildren<QLabel *>();
+    ASSERT_EQ(hints.size(), 1);
+    QLabel *hint = hints.first();
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_TRUE(hint->text().contains(s("«Номера»"))) << hint->text().toStdString();
+
+    chooseLanguage("english.lng");
+    EXPECT_FALSE(hint->text().isEmpty());
+    EXPECT_FALSE(hasCyrillic(hint->text())) << hint->text().toStdString();
+
+    // Marked numbers make combinations: the hint goes, and comes back when they go.
+    tickFirst(8);
+    settle();
+    ASSERT_FALSE(combinations()->list().isEmpty());
+    EXPECT_FALSE(hint->isVisible());
+    trigger("N23"); // clear all marks
+    EXPECT_TRUE(hint->isVisible());
 }

@@ -9,7 +9,9 @@
 #include "ui/panes/TicketsPane.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace kivora {
 
@@ -76,6 +78,31 @@ PaneLayout::PaneLayout(QWidget *parent)
     connect(m_statisticsPane->model(), &QAbstractItemModel::modelReset, this, &PaneLayout::refit);
     connect(m_ticketsPane->model(), &QAbstractItemModel::modelReset, this, &PaneLayout::refit);
     connect(m_ticketsPane->model(), &QAbstractItemModel::rowsRemoved, this, &PaneLayout::refit);
+
+    if (auto *list = m_ticketsPane->findChild<QTableView *>(QStringLiteral("StringGrid1"))) {
+        m_emptyHint = new QLabel(list->viewport());
+        m_emptyHint->setWordWrap(true);
+        m_emptyHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        m_emptyHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_emptyHint->setForegroundRole(QPalette::PlaceholderText);
+        auto *over = new QVBoxLayout(list->viewport());
+        over->setContentsMargins(6, 30, 6, 6);
+        over->addWidget(m_emptyHint);
+        over->addStretch(1);
+        connect(m_ticketsPane->model(), &QAbstractItemModel::modelReset, this, &PaneLayout::showEmptyHint);
+        showEmptyHint();
+    }
+}
+
+void PaneLayout::setEmptyCombinationsHint(const QString &text)
+{
+    if (m_emptyHint)
+        m_emptyHint->setText(text);
+}
+
+void PaneLayout::showEmptyHint()
+{
+    m_emptyHint->setVisible(m_ticketsPane->model()->list().isEmpty());
 }
 
 void PaneLayout::onSplitterMoved()

@@ -10,6 +10,8 @@
 #include <QHash>
 #include <QSplitter>
 
+class QLabel;
+
 namespace kivora {
 
 class NumberPane;
@@ -48,6 +50,8 @@ public:
     void keepSplit(const QString &split, const QString &rightSplit);
     // Puts the current lottery's places back once the window is shown, or fits the data.
     void restoreKeptSplit();
+    // The line the empty combination list shows: what to do to fill it.
+    void setEmptyCombinationsHint(const QString &text);
     // Row heights and column widths from the font, in every pane.
     void applyMetrics();
 
@@ -61,12 +65,15 @@ private:
     void fitToContents();
     // Refits after a pane's data changed, unless the user placed the splitters.
     void refit();
+    // The hint shows while the combination list is empty.
+    void showEmptyHint();
 
     QSplitter *m_rightSplitter = nullptr;
     ResultsPane *m_resultsPane = nullptr;
     NumberPane *m_numberPane = nullptr;
     StatisticsPane *m_statisticsPane = nullptr;
     TicketsPane *m_ticketsPane = nullptr;
+    QLabel *m_emptyHint = nullptr; // over the empty combination list
     // The places of the current lottery as the user left them, if they are.
     QString placedSplit() const;
 
