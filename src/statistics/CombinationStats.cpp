@@ -487,6 +487,11 @@ void fillRows(const DrawTable &draws, NumberRange range, int k, Family family, S
 
 } // namespace
 
+QString combinationTitle(int k, Family family, const MessageCatalog &messages)
+{
+    return messages(titleKey(k, family));
+}
+
 StatTable combinationStats(const DrawTable &draws, const LotteryDefinition &definition, int k, Family family,
     const MessageCatalog &messages, const Progress &progress, int threads)
 {
@@ -494,7 +499,7 @@ StatTable combinationStats(const DrawTable &draws, const LotteryDefinition &defi
     table.kind = StatTable::Kind::Numbers;
     table.initialSort = 1;
     if (k >= 2 && k <= 4) {
-        table.title = messages(titleKey(k, family));
+        table.title = combinationTitle(k, family, messages);
         table.modeTag = modeTag(k);
         fillRows(draws, mainRange(definition), k, family, table, progress, threads);
     }

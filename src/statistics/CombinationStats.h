@@ -33,6 +33,9 @@ enum class Family {
 // the calling thread among them, pairs (a few milliseconds) on the calling thread; the
 // table is the same for any count. Safe to call from any thread on
 // draws no other thread changes meanwhile; only the calling thread calls progress.
+// The title of the pairs, triples or quadruples of a family, in the catalogue's language.
+QString combinationTitle(int k, Family family, const MessageCatalog &messages);
+
 StatTable combinationStats(const DrawTable &draws, const LotteryDefinition &definition, int k, Family family,
     const MessageCatalog &messages, const Progress &progress = {}, int threads = kEveryCore);
 

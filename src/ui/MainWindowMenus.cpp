@@ -138,7 +138,7 @@ void MainWindow::createMenus()
     addCommand(system, "N19", QStringLiteral("Проверить комбинации с результатами розыгрыша"),
         [this] { m_play->checkSavedCombinations(); });
 
-    QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Нас&тройка"));
+    QMenu *settings = subMenu(this, nullptr, "N20", QStringLiteral("Настр&ойка"));
     bar->addMenu(settings);
     m_language = new LanguageSwitcher(
         m_folder.languageFolder(), subMenu(this, settings, "Lang", QStringLiteral("&Язык")), this);
@@ -146,14 +146,14 @@ void MainWindow::createMenus()
     addCommand(settings, "N21", QStringLiteral("&Параметры"),
         [this] { m_dialogs->settings()->execAt(currentLottery()); });
 
-    QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сервис"));
+    QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сер&вис"));
     bar->addMenu(service);
     m_lotteryInfoAction = addCommand(
         service, "N26", QStringLiteral("Информация о лотерее"), [this] { m_desktop->openResultsWebPage(); });
     addCommand(service, "N78", QStringLiteral("Доходы и расходы"), [this] { m_results->showLedger(); });
     addCommand(service, "N80", QStringLiteral("Калькулятор"), [this] { m_desktop->startCalculator(); });
 
-    QMenu *help = subMenu(this, nullptr, "N27", QStringLiteral("Справка"));
+    QMenu *help = subMenu(this, nullptr, "N27", QStringLiteral("Спр&авка"));
     bar->addMenu(help);
     QAction *helpItem
         = addCommand(help, "N28", QStringLiteral("Помощь"), [this] { m_desktop->openHelp(QString()); });

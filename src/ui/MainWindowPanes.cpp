@@ -60,7 +60,10 @@ void MainWindow::createPanes()
     connectPanes();
     connectBars();
 
-    connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] { loadCurrentLottery(); });
+    connect(m_lotteryTabs, &QTabBar::currentChanged, this, [this] {
+        m_panes->setLottery(currentLottery());
+        loadCurrentLottery();
+    });
 }
 
 void MainWindow::connectPanes()

@@ -33,6 +33,8 @@ namespace kivora {
 namespace {
 
 const QString kForm = QStringLiteral("Form");
+// In a lottery's section: the places of the splitters the user left in that lottery.
+const QString kPaneSplit = QStringLiteral("PaneSplit");
 
 // What applying a language file wrote into its document (the texts it lacked or held
 // empty, the font it did not name), written into another reading of the file.
@@ -64,9 +66,20 @@ void MainWindow::readWindowSettings()
     // Keys of later versions; a file without them reads as before.
     m_statistics->restoreSorts(std::clamp(ini.readInteger(kForm, QStringLiteral("NumberListSort"), 1), 0, 2),
         std::clamp(ini.readInteger(kForm, QStringLiteral("StatListSort"), -1), -1, 2));
-    m_panes->keepSplit(ini.readString(kForm, QStringLiteral("Splitter"), QString()),
-        ini.readString(kForm, QStringLiteral("RightSplitter"), QString()));
     const QString lastLottery = ini.readString(kForm, QStringLiteral("LastLottery"), QString());
+    // The splitters the user placed, in each lottery's section; a file of an earlier
+    // version kept one split for all, which goes to the lottery it was left in.
+    QHash<QString, QString> splits;
+    for (const QString &name : lotteries::shownNames(ini)) {
+        const QString split = ini.readString(name, kPaneSplit, QString());
+        if (!split.isEmpty())
+            splits.insert(name, split);
+    }
+    const QString formSplit = ini.readString(kForm, QStringLiteral("Splitter"), QString());
+    const QString formRightSplit = ini.readString(kForm, QStringLiteral("RightSplitter"), QString());
+    if (!lastLottery.isEmpty() && !splits.contains(lastLottery) && !formSplit.isEmpty())
+        splits.insert(lastLottery, formSplit + QLatin1Char(';') + formRightSplit);
+    m_panes->keepSplits(splits);
     // The last-draws filter as it was left, quietly: the first load uses it.
     m_filterBar->restoreLastDraws(ini.readInteger(kForm, QStringLiteral("LastDraws"), 0));
     m_startGeometry = QRect(pos(), size()); // the frame's place, the inner size
@@ -87,6 +100,7 @@ void MainWindow::readWindowSettings()
         if (m_lotteryTabs->tabText(tab) == lastLottery)
             m_lotteryTabs->setCurrentIndex(tab);
     }
+    m_panes->setLottery(currentLottery());
     m_language->fillMenu();
 }
 
@@ -128,6 +142,7 @@ void MainWindow::applyLanguage(bool atStart)
     m_language->setCode(languageIdentity(doc, m_language->fileName()).code);
     // A font from the file changes what every cell needs.
     m_panes->applyMetrics();
+    m_panes->setEmptyCombinationsHint(m_messages("Str680"));
     m_statisticsPane->setEmptyTitle(doc.readString(
         QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statisticsPane->emptyTitle()));
     // Only what was missing goes back, into the file as it is now.
@@ -145,6 +160,7 @@ void MainWindow::switchLanguage()
     QComboBox *systems = m_toolBar->systemBox();
     systems->setCurrentIndex(systems->count() > 0 ? 0 : -1);
     m_statistics->rebuildPositionMenus();
+    m_statistics->retitle();
     if (load().ok)
         m_statusBar->setStatusText(loadStatusText(load(), m_messages));
     m_play->expandMarkedNumbers();
@@ -181,8 +197,14 @@ void MainWindow::saveWindowSettings()
         document.writeString(
             kForm, QStringLiteral("LastDraws"), QString::number(m_filterBar->keptLastDraws()));
         document.writeString(kForm, QStringLiteral("LastLottery"), currentLottery());
-        document.writeString(kForm, QStringLiteral("Splitter"), m_panes->splitText());
-        document.writeString(kForm, QStringLiteral("RightSplitter"), m_panes->rightSplitText());
+        // The one split of earlier versions goes; each lottery keeps its own.
+        document.deleteKey(kForm, QStringLiteral("Splitter"));
+        document.deleteKey(kForm, QStringLiteral("RightSplitter"));
+        const QHash<QString, QString> splits = m_panes->keptSplits();
+        for (auto split = splits.cbegin(); split != splits.cend(); ++split) {
+            if (document.sectionNames().contains(split.key()))
+                document.writeString(split.key(), kPaneSplit, split.value());
+        }
         document.writeString(
             kForm, QStringLiteral("NumberListSort"), QString::number(m_statistics->numberListSort()));
         document.writeString(

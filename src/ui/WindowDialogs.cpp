@@ -41,13 +41,9 @@ void WindowDialogs::createDialogs(
 
 QList<QWidget *> WindowDialogs::translated(bool atStart) const
 {
-    QList<QWidget *> dialogs
-        = { m_about, m_addDraw, m_ledger, m_settings, m_ticketFilters, m_charts, m_analysis };
-    if (atStart)
-        dialogs.append(m_system);
-    dialogs.append(m_wheelMake);
-    dialogs.append(m_wheelCheck);
-    return dialogs;
+    Q_UNUSED(atStart) // every dialog follows a new language at once, open or not
+    return { m_about, m_addDraw, m_ledger, m_settings, m_ticketFilters, m_charts, m_analysis, m_system,
+        m_wheelMake, m_wheelCheck };
 }
 
 } // namespace kivora

@@ -50,8 +50,8 @@ public:
     WheelMakeDialog *wheelMake() const { return m_wheelMake; }
     WheelCheckDialog *wheelCheck() const { return m_wheelCheck; }
 
-    // The dialogs a language file translates, in the order their sections are written;
-    // the system dialog only at start-up, as it keeps the language it was made with.
+    // The dialogs a language file translates, in the order their sections are written:
+    // all of them, at start-up and at each change of language.
     QList<QWidget *> translated(bool atStart) const;
 
 private:

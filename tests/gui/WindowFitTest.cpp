@@ -253,3 +253,86 @@ TEST_F(WindowFit, WithoutAnyLotteryTheHintIsAMessageAndATooltip)
     EXPECT_TRUE(services.lastMessage().contains(s("Параметры")));
     EXPECT_EQ(find<QLabel>("StatusPanel0")->toolTip(), services.lastMessage());
 }
+
+namespace {
+
+// Every column of the list shows without scrolling sideways.
+void expectEveryColumnInSight(const QTableView *view)
+{
+    int columns = 0;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        columns += view->columnWidth(column);
+    EXPECT_GE(view->viewport()->width(), columns) << view->objectName().toStdString();
+}
+
+} // namespace
+
+TEST_F(WindowFit, TheStatisticGetsItsColumnsBeforeAnEmptyCombinationList)
+{
+    seedDefaults();
+    start();
+    window().resize(1356, 700); // a 1366 x 768 screen less the frame and a task bar
+    settle();
+    chooseLottery(s("Кено (20 из 80)"));
+    trigger("N35");
+    expectColumnsFitTheirTexts("ListView2");
+    expectEveryColumnInSight(find<QTableView>("ListView2"));
+    expectEveryColumnInSight(find<QTableView>("ListView1"));
+    screenshot("keno-pairs-1366");
+}
+
+TEST_F(WindowFit, EachLotteryKeepsTheSplitItWasLeftWith)
+{
+    seedDefaults();
+    // A file of an earlier version: one split, left in 6 of 45, narrowing the statistics.
+    IniFile config(dir.filePath(s("kivora.INI")));
+    ASSERT_TRUE(config.update([](IniDocument &ini) {
+        ini.writeString(s("Form"), s("LastLottery"), s("6 из 45"));
+        ini.writeString(s("Form"), s("Width"), s("790"));
+        ini.writeString(s("Form"), s("Height"), s("560"));
+        ini.writeString(s("Form"), s("Splitter"), s("300,482"));
+        ini.writeString(s("Form"), s("RightSplitter"), s("150,100,220"));
+    }));
+    start();
+    settle();
+    auto *panes = find<QSplitter>("Splitter2");
+    EXPECT_LE(panes->sizes().value(1), 110);
+
+    // On a 1366 x 768 screen, Keno lays its panes out by what they show.
+    window().resize(1356, 700);
+    settle();
+    const QList<int> sixOf45 = panes->sizes(); // the user's places, widened with the window
+    chooseLottery(s("Кено (20 из 80)"));
+    trigger("N35");
+    expectColumnsFitTheirTexts("ListView2");
+    expectEveryColumnInSight(find<QTableView>("ListView2"));
+    chooseLottery(s("4 из 20"));
+    EXPECT_GT(panes->sizes().value(1), 200);
+    // The user places the splitters in Keno; each lottery shows its own places.
+    chooseLottery(s("Кено (20 из 80)"));
+    panes->setSizes({ 150, 200, 500 });
+    settle();
+    const QList<int> keno = panes->sizes();
+    chooseLottery(s("6 из 45"));
+    EXPECT_EQ(panes->sizes(), sixOf45);
+    chooseLottery(s("Кено (20 из 80)"));
+    EXPECT_EQ(panes->sizes(), keno);
+    chooseLottery(s("4 из 20"));
+    window().close();
+
+    const IniDocument ini = IniFile(dir.filePath(s("kivora.INI"))).load();
+    EXPECT_FALSE(ini.value(s("Form"), s("Splitter")).has_value());
+    EXPECT_TRUE(ini.value(s("6 из 45"), s("PaneSplit")).has_value());
+    EXPECT_TRUE(ini.readString(s("Кено (20 из 80)"), s("PaneSplit"), QString())
+                    .endsWith(s(";%1,%2,%3").arg(keno[0]).arg(keno[1]).arg(keno[2])));
+    EXPECT_FALSE(ini.value(s("4 из 20"), s("PaneSplit")).has_value());
+
+    // After a restart in 4 of 20, it fits its data and Keno has its places back.
+    start();
+    window().resize(1356, 700);
+    settle();
+    EXPECT_GT(find<QSplitter>("Splitter2")->sizes().value(1), 200);
+    chooseLottery(s("Кено (20 из 80)"));
+    EXPECT_EQ(find<QSplitter>("Splitter2")->sizes(), keno);
+    screenshot("four-of-20-after-restart");
+}

@@ -1,6 +1,7 @@
 #include "ui/panes/FilterBar.h"
 
 #include "core/LotteryDefinition.h"
+#include "ui/panes/PaneViews.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,9 +16,7 @@ namespace kivora {
 FilterBar::FilterBar(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Panel2"));
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 0, 4, 0);
+    QHBoxLayout *row = paneviews::barRow(this, "Panel2", 4);
 
     auto *filterLabel = new QLabel(QStringLiteral("Фильтр:"), this);
     filterLabel->setObjectName(QStringLiteral("Label2"));

@@ -55,6 +55,11 @@ NumberPane::NumberPane(QWidget *parent)
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         [this] { onSelectionChanged(); });
     connect(m_model, &StatTableModel::flagToggled, this, [this] { emit marksChanged(); });
+    // Space marks or unmarks the current number from any column, as a click on its box.
+    paneviews::onRowKey(m_list, Qt::Key_Space, [this](int row) {
+        const QModelIndex box = m_model->index(row, 0);
+        m_model->setData(box, m_model->isFlagged(row) ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    });
     connect(m_list, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &pos) { m_menu->popup(m_list->viewport()->mapToGlobal(pos)); });
     connect(m_icons, &QWidget::customContextMenuRequested, this,

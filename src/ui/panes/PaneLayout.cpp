@@ -1,5 +1,7 @@
 #include "ui/panes/PaneLayout.h"
 
+#include "ui/models/CombinationListModel.h"
+#include "ui/models/StatTableModel.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/PaneViews.h"
 #include "ui/panes/ResultsPane.h"
@@ -7,6 +9,9 @@
 #include "ui/panes/TicketsPane.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
 
 namespace kivora {
 
@@ -65,12 +70,53 @@ PaneLayout::PaneLayout(QWidget *parent)
     setStretchFactor(1, 1);
     connect(this, &QSplitter::splitterMoved, this, &PaneLayout::onSplitterMoved);
     connect(m_rightSplitter, &QSplitter::splitterMoved, this, &PaneLayout::onSplitterMoved);
+    // An empty combination list may be a narrow strip, so that the results show a
+    // whole draw beside it.
+    m_ticketsPane->setMinimumWidth(100);
+    // A statistic with other columns, or combinations where there were none, change
+    // what the panes need; the lists fit their columns first.
+    connect(m_statisticsPane->model(), &QAbstractItemModel::modelReset, this, &PaneLayout::refit);
+    connect(m_ticketsPane->model(), &QAbstractItemModel::modelReset, this, &PaneLayout::refit);
+    connect(m_ticketsPane->model(), &QAbstractItemModel::rowsRemoved, this, &PaneLayout::refit);
+
+    if (auto *list = m_ticketsPane->findChild<QTableView *>(QStringLiteral("StringGrid1"))) {
+        m_emptyHint = new QLabel(list->viewport());
+        m_emptyHint->setWordWrap(true);
+        m_emptyHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        m_emptyHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_emptyHint->setForegroundRole(QPalette::PlaceholderText);
+        auto *over = new QVBoxLayout(list->viewport());
+        over->setContentsMargins(6, 30, 6, 6);
+        over->addWidget(m_emptyHint);
+        over->addStretch(1);
+        connect(m_ticketsPane->model(), &QAbstractItemModel::modelReset, this, &PaneLayout::showEmptyHint);
+        showEmptyHint();
+    }
+}
+
+void PaneLayout::setEmptyCombinationsHint(const QString &text)
+{
+    if (m_emptyHint)
+        m_emptyHint->setText(text);
+}
+
+void PaneLayout::showEmptyHint()
+{
+    m_emptyHint->setVisible(m_ticketsPane->model()->list().isEmpty());
 }
 
 void PaneLayout::onSplitterMoved()
 {
     m_userSplit = true;
+    if (!m_lottery.isEmpty())
+        m_splits.insert(m_lottery, splitText() + QLatin1Char(';') + rightSplitText());
     fit(false);
+}
+
+void PaneLayout::refit()
+{
+    if (!m_userSplit && isVisible())
+        fit(true);
 }
 
 void PaneLayout::applyMetrics()
@@ -83,40 +129,54 @@ void PaneLayout::applyMetrics()
 
 void PaneLayout::fit(bool resizeRightPanel)
 {
-    if (resizeRightPanel) {
-        // The results take the width that shows a whole draw, and the number list and
-        // the combination list theirs, as far as the window has room: the statistics
-        // panel takes what is left. With less room, each pane scrolls sideways (the
-        // results behind their frozen draw-number column).
-        const int total = width() - handleWidth();
-        const int margins = 16;
-        const int results = m_resultsPane->wantedWidth() + margins;
-        const int numbers = paneviews::listWidth(m_numberPane->list()) + margins;
-        const int statistics = 180;
-        const int rightWanted
-            = numbers + statistics + m_ticketsPane->wantedWidth() + 2 * m_rightSplitter->handleWidth();
-        int left = results;
-        if (total < results + rightWanted)
-            left = std::max(std::min(150, total / 3),
-                static_cast<int>(static_cast<qint64>(total) * results / std::max(1, results + rightWanted)));
-        const int right = std::max(100, total - left);
-        setSizes({ left, right });
-        const int room = right - 2 * m_rightSplitter->handleWidth();
-        int numbersWidth = numbers;
-        int combinationsWidth = m_ticketsPane->wantedWidth();
-        const int leastStatistics = 120;
-        if (room - numbersWidth - combinationsWidth < leastStatistics) {
-            // Too narrow: the number and combination lists give up width in proportion.
-            const int spare = std::max(0, room - leastStatistics);
-            numbersWidth = static_cast<int>(
-                static_cast<qint64>(spare) * numbers / (numbers + m_ticketsPane->wantedWidth()));
-            combinationsWidth = spare - numbersWidth;
-        }
-        m_rightSplitter->setSizes(
-            { numbersWidth, std::max(0, room - numbersWidth - combinationsWidth), combinationsWidth });
-    }
+    if (resizeRightPanel)
+        fitToContents();
     m_statisticsPane->fitTenNumberList();
     emit fitted();
+}
+
+void PaneLayout::fitToContents()
+{
+    // In this order the panes get the width they need while the window has room: the
+    // number list, the statistic's columns, the results' whole draw, and the
+    // combinations (a strip while there are none); the statistic takes what is left.
+    // With less room, the results give up width and scroll sideways behind their
+    // frozen draw-number column; the lists scroll when even that is not enough.
+    const int total = width() - handleWidth();
+    const int margins = 16;
+    const int handles = 2 * m_rightSplitter->handleWidth();
+    // What a pane draws around its list: its frame, title and margins.
+    auto around = [margins](const QWidget *pane, const QWidget *list) {
+        return list->isVisible() ? std::max(margins, pane->width() - list->width()) : margins;
+    };
+    const int numbers
+        = paneviews::listWidth(m_numberPane->list()) + around(m_numberPane, m_numberPane->list());
+    const int statistics = std::max(180,
+        paneviews::listWidth(m_statisticsPane->list()) + around(m_statisticsPane, m_statisticsPane->list()));
+    const bool noCombinations = m_ticketsPane->model()->list().isEmpty();
+    const int leastCombinations = 120;
+    const int combinations = noCombinations ? leastCombinations : m_ticketsPane->wantedWidth();
+    const int results = m_resultsPane->wantedWidth() + margins;
+    const int leastResults = std::min(results, std::max(150, total / 4));
+
+    const int rightWanted = numbers + statistics + leastCombinations + handles;
+    const int left = std::clamp(total - rightWanted, leastResults, results);
+    const int right = std::max(100, total - left);
+    setSizes({ left, right });
+
+    const int room = right - handles;
+    int numbersWidth = numbers;
+    int combinationsWidth = std::clamp(room - numbers - statistics, leastCombinations, combinations);
+    const int leastStatistics = 120;
+    if (room - numbersWidth - combinationsWidth < leastStatistics) {
+        // Too narrow: the number and combination lists give up width in proportion.
+        const int spare = std::max(0, room - leastStatistics);
+        numbersWidth = static_cast<int>(static_cast<qint64>(spare) * numbers / (numbers + combinationsWidth));
+        combinationsWidth = spare - numbersWidth;
+    }
+    m_rightSplitter->setSizes(
+        { numbersWidth, std::max(0, room - numbersWidth - combinationsWidth), combinationsWidth });
+    m_fittedSplit = splitText() + QLatin1Char(';') + rightSplitText();
 }
 
 QString PaneLayout::splitText() const
@@ -131,19 +191,42 @@ QString PaneLayout::rightSplitText() const
 
 void PaneLayout::keepSplit(const QString &split, const QString &rightSplit)
 {
-    m_keptSplit = split;
-    m_keptRightSplit = rightSplit;
+    m_splits.insert(m_lottery, split + QLatin1Char(';') + rightSplit);
+}
+
+QString PaneLayout::placedSplit() const
+{
+    const QString now = splitText() + QLatin1Char(';') + rightSplitText();
+    return m_lottery.isEmpty() || (!m_userSplit && now == m_fittedSplit) ? QString() : now;
+}
+
+QHash<QString, QString> PaneLayout::keptSplits() const
+{
+    QHash<QString, QString> splits = m_splits;
+    if (!placedSplit().isEmpty())
+        splits.insert(m_lottery, placedSplit());
+    return splits;
+}
+
+void PaneLayout::setLottery(const QString &lottery)
+{
+    if (lottery == m_lottery)
+        return;
+    m_splits = keptSplits(); // the places left in the lottery on show
+    m_lottery = lottery;
+    restoreKeptSplit();
 }
 
 void PaneLayout::restoreKeptSplit()
 {
-    // The split the user left, else one that fits the data.
-    const QList<int> outer = sizesOf(m_keptSplit, 2);
-    const QList<int> panes = sizesOf(m_keptRightSplit, 3);
-    if (!outer.isEmpty() && !panes.isEmpty()) {
+    // The split the user left in this lottery, else one that fits the data.
+    const QStringList kept = m_splits.value(m_lottery).split(QLatin1Char(';'));
+    const QList<int> outer = sizesOf(kept.value(0), 2);
+    const QList<int> panes = sizesOf(kept.value(1), 3);
+    m_userSplit = !outer.isEmpty() && !panes.isEmpty();
+    if (m_userSplit) {
         setSizes(outer);
         m_rightSplitter->setSizes(panes);
-        m_userSplit = true;
     }
     fit(!m_userSplit);
 }

@@ -1,11 +1,67 @@
 #include "ui/panes/PaneViews.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QTableView>
 #include <QTreeWidget>
 
 namespace kivora::paneviews {
+
+namespace {
+
+class RowKeyFilter final : public QObject
+{
+public:
+    RowKeyFilter(QTableView *view, Qt::Key key, std::function<void(int row)> handler)
+        : QObject(view)
+        , m_view(view)
+        , m_key(key)
+        , m_handler(std::move(handler))
+    { }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_view || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *press = static_cast<QKeyEvent *>(event);
+        const bool enter = m_key == Qt::Key_Return && press->key() == Qt::Key_Enter;
+        const Qt::KeyboardModifiers others = press->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier);
+        if ((press->key() != m_key && !enter) || others != Qt::NoModifier)
+            return false;
+        const int row = m_view->currentIndex().row();
+        if (row >= 0)
+            m_handler(row);
+        return true;
+    }
+
+private:
+    QTableView *m_view;
+    Qt::Key m_key;
+    std::function<void(int row)> m_handler;
+};
+
+} // namespace
+
+void onRowKey(QTableView *view, Qt::Key key, std::function<void(int row)> handler)
+{
+    view->installEventFilter(new RowKeyFilter(view, key, std::move(handler)));
+}
+
+void leaveByTab(QTableView *view)
+{
+    view->setTabKeyNavigation(false);
+    view->setStyleSheet(QStringLiteral("QTableView:focus { border: 2px solid palette(highlight); }"));
+}
+
+QHBoxLayout *barRow(QWidget *bar, const char *name, int sideMargin)
+{
+    bar->setObjectName(QLatin1String(name));
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(sideMargin, 0, sideMargin, 0);
+    return row;
+}
 
 void setUpCellGrid(QTableView *grid, const char *name)
 {
@@ -18,6 +74,7 @@ void setUpCellGrid(QTableView *grid, const char *name)
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
+    leaveByTab(grid);
 }
 
 QTableView *reportList(QWidget *parent, const char *name)
@@ -37,6 +94,7 @@ QTableView *reportList(QWidget *parent, const char *name)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setShowGrid(true);
     list->setWordWrap(false);
+    leaveByTab(list);
     list->setIconSize(QSize(16, 16));
     list->setMinimumWidth(60);
     list->horizontalHeader()->setMinimumSectionSize(24);

@@ -80,6 +80,7 @@ ResultsPane::ResultsPane(QWidget *parent)
     m_drawStrip->horizontalHeader()->hide();
     m_drawStrip->verticalHeader()->hide();
     m_drawStrip->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    paneviews::leaveByTab(m_drawStrip);
     m_drawStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_drawStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont bold = m_drawStrip->font();
@@ -226,11 +227,9 @@ void ResultsPane::fillDrawStrip(int row)
         m_drawStrip->setItem(r, col, item);
     };
     put(0, 0, draws.drawNumberText(row));
-    m_drawStrip->horizontalHeader()->resizeSection(0,
-        std::max(m_drawStrip->horizontalHeader()->defaultSectionSize(),
-            m_drawStrip->fontMetrics().horizontalAdvance(draws.drawNumberText(row)) + 16));
     if (twoRows)
         put(1, 0, draws.machine(row) + draws.ballSet(row));
+    fitDrawNumberCell();
 
     // The draw's numbers in ascending order of value, wrapping into the second row.
     int filledRow = 0;
@@ -300,7 +299,18 @@ void ResultsPane::applyMetrics()
     m_drawStrip->horizontalHeader()->setDefaultSectionSize(
         QFontMetrics(m_drawStrip->font()).horizontalAdvance(QStringLiteral("00")) + 12);
     m_drawStrip->setFixedHeight(m_drawStrip->rowCount() * paneviews::rowHeightFor(m_drawStrip) + 4);
+    fitDrawNumberCell(); // the new default width would cut the draw's number
     fitColumns();
+}
+
+void ResultsPane::fitDrawNumberCell()
+{
+    int widest = m_drawStrip->horizontalHeader()->defaultSectionSize();
+    for (int row = 0; row < m_drawStrip->rowCount(); ++row) {
+        if (const QTableWidgetItem *item = m_drawStrip->item(row, 0))
+            widest = std::max(widest, m_drawStrip->fontMetrics().horizontalAdvance(item->text()) + 16);
+    }
+    m_drawStrip->horizontalHeader()->resizeSection(0, widest);
 }
 
 } // namespace kivora

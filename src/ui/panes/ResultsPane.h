@@ -47,6 +47,8 @@ private:
     void showDetailsView();
     void onDetailsCellChanged(int row, int column);
     void fillDrawStrip(int row);
+    // The first cell of the strip as wide as the draw's number (or machine) in it.
+    void fitDrawNumberCell();
     void keepStripColours(int row, int column);
     void showNewestDraw();
     void fitColumns();

@@ -141,6 +141,7 @@ void StatisticsCommands::restoreSorts(int numberListSort, int statListSort)
 void StatisticsCommands::showLoad()
 {
     const LoadResult &load = m_session.load();
+    m_title = {};
     rebuildPositionMenus();
     m_additionalAction->setEnabled(load.definition.hasAdditionalNumbers());
     m_additionalPopupAction->setEnabled(load.definition.hasAdditionalNumbers());
@@ -189,6 +190,7 @@ void StatisticsCommands::runCombinations(int k, Family family, bool wait, std::f
 {
     auto loaded = m_session.loaded();
     const MessageCatalog messages = m_messages;
+    m_title = [this, k, family] { return combinationTitle(k, family, m_messages); };
     runStatistic(
         wait,
         [loaded, messages, k, family](const Progress &progress) {
@@ -202,8 +204,11 @@ void StatisticsCommands::runTens(int k, const char *toolbarItem)
     if (!m_session.load().ok)
         return;
     // The title names the toolbar menu's command, whichever menu was used.
-    const auto *item = m_window->findChild<QAction *>(QLatin1String(toolbarItem));
-    const QString title = tensTitle(m_messages, item ? withoutAccessKeys(item->text()) : QString());
+    m_title = [this, name = QLatin1String(toolbarItem)] {
+        const auto *item = m_window->findChild<QAction *>(name);
+        return tensTitle(m_messages, item ? withoutAccessKeys(item->text()) : QString());
+    };
+    const QString title = m_title();
     auto loaded = m_session.loaded();
     runStatistic(false, [loaded, k, title](const Progress &progress) {
         return tensStats(loaded->draws, loaded->definition, k, title, progress);
@@ -216,6 +221,7 @@ void StatisticsCommands::showTensByDraw()
         return;
     auto loaded = m_session.loaded();
     const MessageCatalog messages = m_messages;
+    m_title = [this] { return m_messages("Str28"); };
     m_session.runJob<std::shared_ptr<GroupCountsTable>>(
         false,
         [loaded, messages](const Progress &progress) {
@@ -247,9 +253,12 @@ void StatisticsCommands::runPositions(int p, PositionOrder order)
     if (!m_session.load().ok)
         return;
     // The title always names the item of the main menu's drawing-order submenu.
-    const QList<QAction *> items = m_drawingOrderMenu->actions();
-    const QString caption = p - 1 < items.size() ? withoutAccessKeys(items.at(p - 1)->text()) : QString();
-    const QString title = positionTitle(m_messages, order, caption);
+    m_title = [this, p, order] {
+        const QList<QAction *> items = m_drawingOrderMenu->actions();
+        const QString caption = p - 1 < items.size() ? withoutAccessKeys(items.at(p - 1)->text()) : QString();
+        return positionTitle(m_messages, order, caption);
+    };
+    const QString title = m_title();
     auto loaded = m_session.loaded();
     runStatistic(true, [loaded, p, order, title](const Progress &progress) {
         return positionStats(loaded->draws, loaded->definition, p, order, title, progress);
@@ -260,7 +269,8 @@ void StatisticsCommands::showAdditionalNumbers()
 {
     if (!m_session.load().ok || !m_session.load().definition.hasAdditionalNumbers())
         return;
-    const QString title = withoutAccessKeys(m_additionalAction->text());
+    m_title = [this] { return withoutAccessKeys(m_additionalAction->text()); };
+    const QString title = m_title();
     auto loaded = m_session.loaded();
     runStatistic(true, [loaded, title](const Progress &progress) {
         return additionalStats(loaded->draws, loaded->definition, title, progress);
@@ -314,6 +324,12 @@ void StatisticsCommands::sortCombinationView(int column)
             if (view->sharedTable() == table)
                 view->setOrder(std::move(*order));
         });
+}
+
+void StatisticsCommands::retitle()
+{
+    if (m_title)
+        m_statisticsPane->setTitle(m_title());
 }
 
 void StatisticsCommands::markStatRow(int row)

@@ -61,6 +61,9 @@ public:
     void runTens(int k, const char *toolbarItem);
     void showTensByDraw();
     void showAdditionalNumbers();
+    // The statistic on show keeps its title in a new language (the language file
+    // gives the pane the title of an empty one).
+    void retitle();
     // Marks in the number list the numbers of a row of the statistic on show.
     void markStatRow(int row);
 
@@ -93,6 +96,9 @@ private:
     QAction *m_additionalAction = nullptr;
     QAction *m_additionalPopupAction = nullptr;
 
+    // The title of the statistic on show, made in the current language; none while
+    // the pane shows no statistic.
+    std::function<QString()> m_title;
     int m_sortColumn = 1;
     int m_numberListSort = 1;
     int m_statListSort = -1;

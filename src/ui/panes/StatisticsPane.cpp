@@ -98,6 +98,8 @@ void StatisticsPane::connectViews()
         if (row >= 0)
             emit rowActivated(row);
     });
+    // Enter on a row does what a double click does: marks the row's numbers.
+    paneviews::onRowKey(m_list, Qt::Key_Return, [this](int row) { emit rowActivated(row); });
     connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         const int tag = m_statModel->table().modeTag;
         m_numbersFromTenAction->setEnabled(tag >= 1 && tag <= 29 && selectedRow() >= 0);

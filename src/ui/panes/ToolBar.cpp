@@ -1,6 +1,7 @@
 #include "ui/panes/ToolBar.h"
 
 #include "ui/Pictures.h"
+#include "ui/panes/PaneViews.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,9 +14,7 @@ namespace kivora {
 ToolBar::ToolBar(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Panel1"));
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(2, 0, 2, 0);
+    QHBoxLayout *row = paneviews::barRow(this, "Panel1", 2);
     row->setSpacing(2);
 
     // Each button: its language-file name, picture and hint.
@@ -47,13 +46,14 @@ ToolBar::ToolBar(QWidget *parent)
     m_checkButton = addButton(
         row, "BitBtn2", "check", QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"));
     connect(m_checkButton, &QToolButton::clicked, this, &ToolBar::checkClicked);
-    m_exitButton = addButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"));
-    connect(m_exitButton, &QToolButton::clicked, this, &ToolBar::exitClicked);
     m_markAllButton = addButton(row, "BitBtn8", "all", QStringLiteral("Выбрать все номера"));
     connect(m_markAllButton, &QToolButton::clicked, this, &ToolBar::markAllClicked);
     m_webButton = addButton(row, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"));
     connect(m_webButton, &QToolButton::clicked, this, &ToolBar::webClicked);
+    // Leaving the program stands apart, at the end.
     row->addStretch(1);
+    m_exitButton = addButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"));
+    connect(m_exitButton, &QToolButton::clicked, this, &ToolBar::exitClicked);
 }
 
 QToolButton *ToolBar::addButton(QHBoxLayout *row, const char *name, const char *icon, const QString &hint)
