@@ -4,6 +4,7 @@
 #include "support/CliRunner.h"
 
 #include "core/IniFile.h"
+#include "core/Plural.h"
 #include "forecast/Backtest.h"
 #include "play/Systems.h"
 #include "play/TicketFilterSettings.h"
@@ -191,8 +192,9 @@ TEST_F(CliAnalysis, FilterKeepsWhatTheCoreKeepsAndNamesItInTheFile)
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines.at(1), json.value(s("header")).toString());
     EXPECT_EQ(lines.at(1),
-        s("Выбрано:  7 номеров - %1 комбинаций; Фильтры: нечётных 3-3, подряд идущих 1-2")
-            .arg(outcome.after));
+        withPlurals(s("Выбрано:  7 номеров - %1 {комбинация|комбинации|комбинаций}; Фильтры: нечётных 3-3, "
+                      "подряд идущих 1-2")
+                        .arg(outcome.after)));
 
     // Stored filters apply when none is given on the command line.
     r = run({ s("filters"), s("set"), s("--lottery"), kSix, s("--odd"), s("3-3"), s("--run"), s("1-2"),

@@ -5,6 +5,7 @@
 #include "support/Taken.h"
 
 #include "core/IniFile.h"
+#include "core/Plural.h"
 #include "core/TextFile.h"
 #include "forecast/Forecast.h"
 #include "play/CombinationFile.h"
@@ -207,7 +208,7 @@ TEST_F(CliPlay, CheckCountsTheJackpotOfASystemWithFewerMarksThanItNeeds)
     const CliRun r = run({ s("check"), s("--lottery"), kSix, s("--file"), file, s("--json") });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.json().value(s("counts")).toArray(), (QJsonArray { 0, 0, 0, 0, 0, 6, 1 }));
-    EXPECT_TRUE(r.json().value(s("report")).toString().contains(s("6 номеров - угадано   1 комбинаций")));
+    EXPECT_TRUE(r.json().value(s("report")).toString().contains(s("6 номеров - угадано   1 комбинация")));
 }
 
 TEST_F(CliPlay, CheckRefusalsWriteNoReport)
@@ -313,7 +314,7 @@ TEST_F(CliPlay, AddAppendsTheDialogsLineOrRefusesWithoutWriting)
     CliRun r = run(draw + QStringList { s("--main"), s("03,15,46,31,40,44"), s("--json") });
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
-    EXPECT_EQ(r.err, messages("Str63").arg(6).arg(1).arg(45) + QLatin1Char('\n'));
+    EXPECT_EQ(r.err, withPlurals(messages("Str63").arg(6).arg(1).arg(45)) + QLatin1Char('\n'));
     // This lottery has no additional numbers.
     r = run(draw + QStringList { s("--main"), s("03,15,22,31,40,44"), s("--additional"), s("7") });
     EXPECT_EQ(r.status, 1);

@@ -87,5 +87,5 @@ TEST_F(BrokenLotteryWindow, NothingOfThePreviousLotteryStaysOrIsWritten)
     find<QTabBar>("TabControl1")->setCurrentIndex(0);
     settle();
     EXPECT_EQ(results->model()->rowCount(), 2);
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрыша"));
 }

@@ -56,7 +56,7 @@ TEST_F(DataSafetyWindow, AMissingTemplateEmptiesTheListAndAnEmptyListIsNotSaved)
     // Marking more numbers does not repeat the message for the same template.
     tickFirst(2);
     EXPECT_EQ(services.messages.size(), 1);
-    EXPECT_EQ(status(1), s("Выбрано 2 номеров"));
+    EXPECT_EQ(status(1), s("Выбрано 2 номера"));
 
     services.saveAnswers.enqueue(dir.filePath(s("saved.ltc")));
     trigger("N12");

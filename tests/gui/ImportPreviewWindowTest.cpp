@@ -119,7 +119,7 @@ TEST_F(ImportPreviewWindow, ThePreviewShowsTheColumnsFoundAndAMergeAddsOnlyTheNe
         QStringList({ s("1,16.06.2014,-,-,15,21,31,39,56,4"), s("2,19.06.2014,-,-,6,12,41,47,54,2"),
             s("3,23.06.2014,-,-,3,18,25,40,60,1") }));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(s("c4l.lot.bak"))));
-    EXPECT_TRUE(status(0).contains(s("Проанализировано 3 розыгрышей"))) << status(0).toStdString();
+    EXPECT_TRUE(status(0).contains(s("Проанализировано 3 розыгрыша"))) << status(0).toStdString();
     EXPECT_TRUE(status(0).contains(s("Новых розыгрышей: 2"))) << status(0).toStdString();
 
     // The same file again adds nothing.

@@ -53,12 +53,12 @@ TEST_F(MainWindowTest, StartsWithOneTabPerShownLotteryAndLoadsTheFirst)
     ASSERT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(0), s("Малая"));
     EXPECT_EQ(tabs->tabText(1), s("Вторая"));
-    EXPECT_EQ(status(0), s("Проанализировано 4 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 4 розыгрыша"));
     EXPECT_EQ(window().windowTitle(), s("Kivora - В помощь игроку в ЛОТО"));
 
     tabs->setCurrentIndex(1);
     settle();
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрыша"));
     EXPECT_EQ(find<QTableView>("ListView1")->model()->rowCount(), 45);
     screenshot("start");
 }
@@ -72,23 +72,23 @@ TEST_F(MainWindowTest, FiltersReloadTheDraws)
     settle();
     find<QCheckBox>("lototroncheck")->setChecked(true);
     settle();
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрыша"));
     machine->setCurrentText(s("2"));
     settle();
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрыша"));
     find<QCheckBox>("lototroncheck")->setChecked(false);
     settle();
 
     find<QLineEdit>("Edit1")->setText(s("3"));
     settle();
-    EXPECT_EQ(status(0), s("Проанализировано 4 розыгрышей")); // the box is not ticked
+    EXPECT_EQ(status(0), s("Проанализировано 4 розыгрыша")); // the box is not ticked
     find<QCheckBox>("LastDrawBox")->setChecked(true);
     settle();
-    EXPECT_EQ(status(0), s("Проанализировано 3 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 3 розыгрыша"));
     find<QLineEdit>("Edit1")->setText(QString());
     settle();
     EXPECT_EQ(find<QLineEdit>("Edit1")->text(), s("0"));
-    EXPECT_EQ(status(0), s("Проанализировано 4 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 4 розыгрыша"));
 }
 
 TEST_F(MainWindowTest, SelectingANumberHighlightsItsDraws)
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, ClosingStoresTheWindowStateAndTheNextStartUsesIt)
     start();
     EXPECT_TRUE(find<QCheckBox>("LastDrawBox")->isChecked());
     EXPECT_EQ(find<QLineEdit>("Edit1")->text(), s("2"));
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрыша"));
 
     find<QCheckBox>("LastDrawBox")->setChecked(false);
     window().close();

@@ -73,7 +73,7 @@ TEST_F(PlayWindow, MarksExpandIntoTheSystemAndTheCheckReportsHits)
     const QStringList lines = dir.readLines(s("mine.ltc"));
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines.at(0), s("6 из 45"));
-    EXPECT_EQ(lines.at(1), s("Выбрано:  7 номеров - 2 комбинаций"));
+    EXPECT_EQ(lines.at(1), s("Выбрано:  7 номеров - 2 комбинации"));
     EXPECT_EQ(lines.at(2).size(), 42);
 
     services.openAnswers.enqueue(saved);
@@ -84,7 +84,7 @@ TEST_F(PlayWindow, MarksExpandIntoTheSystemAndTheCheckReportsHits)
     const QStringList report = dir.readLines(s("result.tmp"));
     ASSERT_FALSE(report.isEmpty());
     EXPECT_EQ(report.first(), s("Результаты 125 розыгрыша в 6 из 45 :"));
-    EXPECT_TRUE(report.contains(s("3 номеров - угадано   2 комбинаций")))
+    EXPECT_TRUE(report.contains(s("3 номера - угадано   2 комбинации")))
         << report.join(QLatin1Char('|')).toStdString();
 }
 
@@ -109,7 +109,7 @@ TEST_F(PlayWindow, MarkAllClearAllAndRandomChoice)
 TEST_F(PlayWindow, ACheckOfAnotherLotterysFileIsRefused)
 {
     dir.writeLines(
-        s("other.ltc"), { s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинаций"), s("01   02   03") });
+        s("other.ltc"), { s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинация"), s("01   02   03") });
     services.openAnswers.enqueue(dir.filePath(s("other.ltc")));
     trigger("N19");
     EXPECT_TRUE(
@@ -174,7 +174,7 @@ TEST_F(PlayWindow, TheCheckOfAFileRunsOffTheEventLoop)
     settle();
     ASSERT_EQ(services.editedFiles.size(), 1);
     const QStringList report = dir.readLines(s("result.tmp"));
-    EXPECT_TRUE(report.contains(s("3 номеров - угадано 10000 комбинаций")))
+    EXPECT_TRUE(report.contains(s("3 номера - угадано 10000 комбинаций")))
         << report.mid(0, 12).join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(report.contains(s("7 номеров - угадано   0 комбинаций")));
 }

@@ -47,7 +47,7 @@ TEST_F(ResultsChangeWindow, AddingADrawThroughTheDialog)
         dialog->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
     });
     trigger("N9");
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрыша"));
     EXPECT_EQ(dir.readLines(s("6x45.lot")).last(), s("2,07.12.2026,-,-,03,15,22,31,40,44,07"));
 }
 
@@ -62,7 +62,7 @@ TEST_F(ResultsChangeWindow, AnIncompleteDrawIsRefusedAndNothingIsWritten)
     });
     trigger("N9");
     EXPECT_EQ(dir.readLines(s("6x45.lot")).size(), 1);
-    EXPECT_EQ(status(0), s("Проанализировано 1 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 1 розыгрыш"));
 }
 
 TEST_F(ResultsChangeWindow, ImportReplacesTheBaseAndReloads)
@@ -79,7 +79,7 @@ TEST_F(ResultsChangeWindow, ImportReplacesTheBaseAndReloads)
     EXPECT_EQ(dir.readLines(s("6x45.lot")),
         QStringList(
             { s("10,01.02.2005,1,2,5,12,19,23,31,40,3"), s("11,08.02.2005,1,2,6,13,20,24,32,41,4") }));
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей. Прочитано розыгрышей: 2."));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрыша. Прочитано розыгрышей: 2."));
 }
 
 TEST_F(ResultsChangeWindow, ImportOfAFileWithAHeaderIsRefused)
@@ -100,7 +100,7 @@ TEST_F(ResultsChangeWindow, EditingTheBaseReloadsAfterTheEditor)
         dir.writeLines(s("6x45.lot"), { s("1,-,-,-,1,2,3,4,5,6,7"), s("2,-,-,-,1,2,3,4,5,6,7") });
     };
     trigger("N82");
-    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрышей"));
+    EXPECT_EQ(status(0), s("Проанализировано 2 розыгрыша"));
 }
 
 TEST_F(ResultsChangeWindow, LedgerIsEditedAndSaved)
@@ -145,7 +145,7 @@ TEST_F(ResultsChangeWindow, ExportsOpenInTheBrowserAndOddsFollowTheLottery)
     trigger("HTML2");
     ASSERT_EQ(services.openedUrls.size(), 1);
     const QStringList html = dir.readLines(s("numbers.htm"));
-    EXPECT_EQ(html.at(7), s("6 из 45 - Номера.<br>Проанализировано 1 розыгрышей"));
+    EXPECT_EQ(html.at(7), s("6 из 45 - Номера.<br>Проанализировано 1 розыгрыш"));
     EXPECT_EQ(services.saveRequests.first().selectedFilter, 1);
 
     trigger("N17");

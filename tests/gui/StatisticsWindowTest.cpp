@@ -119,7 +119,7 @@ TEST_F(StatisticsWindow, DoubleClickMarksTheNumbersOfARow)
     for (const char *n : { "01", "02", "05", "06" })
         EXPECT_TRUE(marked(s(n))) << n;
     EXPECT_FALSE(marked(s("03")));
-    EXPECT_EQ(status(1), s("Выбрано 4 номеров"));
+    EXPECT_EQ(status(1), s("Выбрано 4 номера"));
 }
 
 TEST_F(StatisticsWindow, GroupsOfTenAndTheNumbersOfATen)
@@ -147,7 +147,7 @@ TEST_F(StatisticsWindow, GroupsOfTenAndTheNumbersOfATen)
     EXPECT_TRUE(grid->isVisibleTo(&window()));
     EXPECT_FALSE(find<QTableView>("ListView2")->isVisibleTo(&window()));
     EXPECT_EQ(grid->model()->rowCount(), 3);
-    EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), s("1"));
+    EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), s("01-06"));
     EXPECT_EQ(grid->model()->headerData(2, Qt::Vertical).toString(), s("3"));
 }
 

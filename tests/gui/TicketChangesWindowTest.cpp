@@ -181,7 +181,7 @@ TEST_F(TicketChangesWindow, ARefusedCheckLeavesNoEarlierReport)
     EXPECT_EQ(status(0), messages("Str650").arg(QDir::toNativeSeparators(saved)));
 
     dir.writeLines(
-        s("other.ltc"), { s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинаций"), s("01   02   03") });
+        s("other.ltc"), { s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинация"), s("01   02   03") });
     const QString report = dir.filePath(s("result.tmp"));
     struct Refusal
     {

@@ -49,7 +49,7 @@ LotteryDefinition lottery(const char *name, int drawNumber, int maxNumber)
 
 SavedCombinations combinations(const char *lotteryName, const QStringList &lines)
 {
-    return { s(lotteryName), s("Выбрано:  7 номеров - 2 комбинаций"), lines };
+    return { s(lotteryName), s("Выбрано:  7 номеров - 2 комбинации"), lines };
 }
 
 QString crlfLines(const QStringList &lines)
@@ -99,24 +99,24 @@ TEST(CombinationCheck, ReportOfTheSavedFileMatchesByteForByte)
     const QString expected = crlfLines({
         s("Результаты 125 розыгрыша в 6 из 45 :"),
         s("03  15  22  31  40  44  "),
-        s("Выбрано:  7 номеров - 2 комбинаций"),
+        s("Выбрано:  7 номеров - 2 комбинации"),
         QString(),
-        s("0 номеров - угадано   1 комбинаций"),
-        s("1 номеров - угадано   0 комбинаций"),
-        s("2 номеров - угадано   0 комбинаций"),
-        s("3 номеров - угадано   1 комбинаций"),
-        s("4 номеров - угадано   0 комбинаций"),
+        s("0 номеров - угадано   1 комбинация"),
+        s("1 номер - угадано   0 комбинаций"),
+        s("2 номера - угадано   0 комбинаций"),
+        s("3 номера - угадано   1 комбинация"),
+        s("4 номера - угадано   0 комбинаций"),
         s("5 номеров - угадано   0 комбинаций"),
         s("6 номеров - угадано   0 комбинаций"),
         QString(),
         s("Подробнее:"),
-        s("0 номеров - угадано   1 комбинаций:"),
+        s("0 номеров - угадано   1 комбинация:"),
         second,
-        s("1 номеров - угадано   0 комбинаций:"),
-        s("2 номеров - угадано   0 комбинаций:"),
-        s("3 номеров - угадано   1 комбинаций:"),
+        s("1 номер - угадано   0 комбинаций:"),
+        s("2 номера - угадано   0 комбинаций:"),
+        s("3 номера - угадано   1 комбинация:"),
         first,
-        s("4 номеров - угадано   0 комбинаций:"),
+        s("4 номера - угадано   0 комбинаций:"),
         s("5 номеров - угадано   0 комбинаций:"),
         s("6 номеров - угадано   0 комбинаций:"),
         s("==========================="),
@@ -153,11 +153,11 @@ TEST(CombinationCheck, KenoPricesEveryCategory)
     EXPECT_EQ(
         lines.at(1), s("01  02  03  04  05  06  07  08  09  10  11  12  13  14  15  16  17  18  19  20  "));
     EXPECT_EQ(lines.at(4), s("0 номеров - угадано   0 комбинаций\t- выиграно 0x"));
-    EXPECT_EQ(lines.at(7), s("3 номеров - угадано   3 комбинаций\t- выиграно 6x"));
-    EXPECT_EQ(lines.at(8), s("4 номеров - угадано   0 комбинаций\t- выиграно 0x"));
-    EXPECT_EQ(lines.at(9), s("5 номеров - угадано   1 комбинаций\t- выиграно 240x"));
+    EXPECT_EQ(lines.at(7), s("3 номера - угадано   3 комбинации\t- выиграно 6x"));
+    EXPECT_EQ(lines.at(8), s("4 номера - угадано   0 комбинаций\t- выиграно 0x"));
+    EXPECT_EQ(lines.at(9), s("5 номеров - угадано   1 комбинация\t- выиграно 240x"));
     EXPECT_EQ(lines.at(10), QString());
-    EXPECT_EQ(lines.at(11), s("Итого :\t   угадано   4 комбинаций\t- выиграно 246x"));
+    EXPECT_EQ(lines.at(11), s("Итого :\t   угадано   4 комбинации\t- выиграно 246x"));
     EXPECT_EQ(lines.at(12), QString());
     EXPECT_EQ(lines.at(13), s("Подробнее:"));
     EXPECT_EQ(result.wins, 4);
@@ -171,7 +171,7 @@ TEST(CombinationCheck, KenoPricesEveryCategory)
         });
     const CheckResult none = checkCombinations(tens, draws, 0, keno, messages);
     EXPECT_EQ(
-        textfile::splitLines(none.report).at(4), s("0 номеров - угадано   2 комбинаций\t- выиграно 4x"));
+        textfile::splitLines(none.report).at(4), s("0 номеров - угадано   2 комбинации\t- выиграно 4x"));
     EXPECT_EQ(none.wins, 2);
     EXPECT_EQ(none.total, 4);
 
@@ -231,9 +231,9 @@ TEST(CombinationCheck, ShorterOrBlankLastLinesHideNoCategory)
         std::vector<int>({ 0, 0, 0, 0, 0, 2, 1 }));
     const QStringList lines = textfile::splitLines(result.report);
     EXPECT_EQ(lines.at(4), s("0 номеров - угадано   0 комбинаций")); // blank lines are not counted
-    EXPECT_EQ(lines.at(10), s("6 номеров - угадано   1 комбинаций"));
+    EXPECT_EQ(lines.at(10), s("6 номеров - угадано   1 комбинация"));
     EXPECT_EQ(lines.mid(lines.size() - 3),
-        QStringList({ s("6 номеров - угадано   1 комбинаций:"), s("03   15   22   31   40   44   "),
+        QStringList({ s("6 номеров - угадано   1 комбинация:"), s("03   15   22   31   40   44   "),
             s("===========================") }));
 
     // Nothing but blank lines after the header: no combination to check.
@@ -257,7 +257,7 @@ TEST(CombinationCheck, EveryNumberOfALongLineIsScored)
     EXPECT_EQ(result.counts.at(3), 1);
     EXPECT_TRUE(result.notes.isEmpty());
     const QStringList lines = textfile::splitLines(result.report);
-    EXPECT_EQ(lines.at(6), s("2 номеров - угадано   1 комбинаций"));
+    EXPECT_EQ(lines.at(6), s("2 номера - угадано   1 комбинация"));
     EXPECT_EQ(lines.at(10), s("6 номеров - угадано   0 комбинаций"));
     EXPECT_FALSE(lines.contains(s("7 номеров - угадано   0 комбинаций")));
     EXPECT_TRUE(lines.contains(twelve));
@@ -342,7 +342,7 @@ TEST(CombinationCheck, RefusesOtherLotteriesEmptyFilesAndNoDraws)
     SavedCombinations file;
 
     dir.writeLines(
-        QStringLiteral("other.ltc"), { s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинаций"), s("01 02") });
+        QStringLiteral("other.ltc"), { s("5 из 36"), s("Выбрано:  5 номеров - 1 комбинация"), s("01 02") });
     ASSERT_TRUE(test::taken(readSavedCombinations(dir.filePath(QStringLiteral("other.ltc"))), &file, &error));
     const CheckReadiness other = checkReadiness(file, s("6 из 45"), draws, messages);
     EXPECT_EQ(other.refusal, CheckRefusal::OtherLottery);

@@ -41,7 +41,7 @@ TEST(CombinationFile, SavedFileMatchesByteForByte)
     const QString row2 = s("05   11   17   23   30   44   ") + empty4;
     ASSERT_EQ(row1.size(), 42);
     const QByteArray expected
-        = textfile::encode(s("6 из 45\r\nВыбрано:  7 номеров - 2 комбинаций\r\n") + row1 + s("\r\n") + row2);
+        = textfile::encode(s("6 из 45\r\nВыбрано:  7 номеров - 2 комбинации\r\n") + row1 + s("\r\n") + row2);
     EXPECT_EQ(dir.readBytes(QStringLiteral("saved.ltc")), expected);
     EXPECT_FALSE(dir.readBytes(QStringLiteral("saved.ltc")).endsWith("\r\n"));
     // Written in Windows-1251: one byte per character, no byte-order mark.
@@ -53,7 +53,7 @@ TEST(CombinationFile, EmptyListAndNamesKeptAsTheyAre)
     const MessageCatalog messages;
     // One empty row: R = 1 and ten empty cells of three blanks each.
     EXPECT_EQ(combinationFileText(CombinationList(), s("Кено (20 из 80)"), s("7,номеров (полная)"), messages),
-        s("Кено (20 из 80)\r\nВыбрано:  7,номеров номеров - 1 комбинаций\r\n")
+        s("Кено (20 из 80)\r\nВыбрано:  7,номеров номеров - 1 комбинация\r\n")
             + QString(30, QLatin1Char(' ')));
     EXPECT_EQ(combinationFileHeader(QString(), 0, messages), s("Выбрано:   номеров - 0 комбинаций"));
 }
@@ -64,7 +64,7 @@ TEST(CombinationFile, DeletedRowsAreNotSaved)
     CombinationList list = expandSystem(SystemTemplate::parse(s("1\n2\nK\n")), captions({ "07", "08" }));
     ASSERT_TRUE(list.removeRow(0));
     EXPECT_EQ(combinationFileText(list, s("L"), s("2"), messages),
-        s("L\r\nВыбрано:  2 номеров - 2 комбинаций\r\n08") + QString(30, QLatin1Char(' ')) + s("\r\nK")
+        s("L\r\nВыбрано:  2 номера - 2 комбинации\r\n08") + QString(30, QLatin1Char(' ')) + s("\r\nK")
             + QString(30, QLatin1Char(' ')));
 }
 

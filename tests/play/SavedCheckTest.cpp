@@ -43,7 +43,7 @@ TEST(SavedCheck, AFileFitToCheckIsCheckedAndItsReportWritten)
     sixOf45.maxNumber = 45;
     const DrawTable draws = oneDraw();
     dir.writeLines(QStringLiteral("saved.ltc"),
-        { sixOf45.name, s("Выбрано:  7 номеров - 2 комбинаций"), s("03 15 22 07 08 09"), s("1,2,4,5,6,10") });
+        { sixOf45.name, s("Выбрано:  7 номеров - 2 комбинации"), s("03 15 22 07 08 09"), s("1,2,4,5,6,10") });
 
     const Outcome<SavedCombinations> file
         = readFileToCheck(dir.filePath(QStringLiteral("saved.ltc")), sixOf45.name, draws, messages);

@@ -5,6 +5,7 @@
 
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
+#include "core/Plural.h"
 #include "core/SettingsStore.h"
 #include "core/StringFn.h"
 #include "play/CombinationCheck.h"
@@ -301,8 +302,9 @@ TEST(TicketFilters, SavedFileNamesTheFiltersAndStillChecks)
     SavedCombinations file;
     ASSERT_TRUE(test::taken(readSavedCombinations(path), &file, &error)) << error.toStdString();
     EXPECT_EQ(file.lotteryName, six.name);
-    EXPECT_EQ(
-        file.header, s("Выбрано:  7 номеров - %1 комбинаций; Фильтры: нечётных 2-3").arg(list.rowCount()));
+    EXPECT_EQ(file.header,
+        withPlurals(s("Выбрано:  7 номеров - %1 {комбинация|комбинации|комбинаций}; Фильтры: нечётных 2-3")
+                        .arg(list.rowCount())));
     EXPECT_EQ(file.lines.size(), list.rowCount());
 
     const DrawTable draws = makeDraws(6, { { 3, 15, 22, 31, 40, 44 } });

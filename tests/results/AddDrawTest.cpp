@@ -60,7 +60,7 @@ TEST(AddDraw, AdditionalNumbersMayBeLeftBlankButNotHalfFilled)
     EXPECT_EQ(checkAdditionalNumbers(s("  ,  "), two, messages).text, QString());
     EXPECT_EQ(checkAdditionalNumbers(s("07,12"), two, messages).text, s("07,12"));
     EXPECT_EQ(checkAdditionalNumbers(s("7 ,  "), two, messages).error,
-        s("Неполный или неверный набор номеров: нужно 2 номеров от 1 до 12."));
+        s("Неполный или неверный набор номеров: нужно 2 номера от 1 до 12."));
     EXPECT_FALSE(checkAdditionalNumbers(s("07,13"), two, messages).ok);
 
     // A range of one number is the settings dialog's default, not a real range.

@@ -410,7 +410,7 @@ TEST(ResultsLoad, LotteryIsLoadedWithItsDefinitionAndSystems)
     EXPECT_EQ(result.definition.maxNumber, 45);
     EXPECT_EQ(result.systems, QStringList({ s("zeta"), s("alpha") }));
     EXPECT_EQ(result.basePath, QDir::cleanPath(dir.filePath(s("bases/loto.lot"))));
-    EXPECT_EQ(loadStatusText(result, messages), s("Проанализировано 3 розыгрышей"));
+    EXPECT_EQ(loadStatusText(result, messages), s("Проанализировано 3 розыгрыша"));
 }
 
 TEST(ResultsLoad, MissingBaseLoadsEmptyAndIsNotCreated)
@@ -488,7 +488,7 @@ TEST(ResultsLoad, StatusTextNamesLinesWithNumbersOutsideTheRange)
     const LoadResult result
         = load({ s("1 - - - 1 2"), s("2 - - - 1 99"), s("3 - - - 0 1") }, lottery(1, 5, 2));
     EXPECT_EQ(loadStatusText(result, messages),
-        s("Проанализировано 3 розыгрышей; строк с номерами вне диапазона: 2"));
+        s("Проанализировано 3 розыгрыша; строк с номерами вне диапазона: 2"));
 }
 
 TEST(ResultsLoad, ProgressCoversTheTextThenTheNumbers)

@@ -46,13 +46,13 @@ QVariant TensGridModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (role == Qt::TextAlignmentRole)
         return Qt::AlignCenter;
-    // A group's numbers, "41-45", when the pointer rests on its caption.
-    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    // A group is captioned by its numbers, "41-45".
+    if (orientation == Qt::Horizontal)
         return m_table.groupRanges().value(section);
     if (role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Horizontal)
-        return m_table.columnHeaders().value(section);
     return m_draws && section < m_draws->rowCount() ? m_draws->drawNumberText(section) : QString();
 }
 
