@@ -154,7 +154,9 @@ void PaneLayout::fitToContents()
     const int statistics = std::max(180,
         paneviews::listWidth(m_statisticsPane->list()) + around(m_statisticsPane, m_statisticsPane->list()));
     const bool noCombinations = m_ticketsPane->model()->list().isEmpty();
-    const int leastCombinations = 120;
+    // An empty list is as wide as its title, so that the title reads whole.
+    const int leastCombinations
+        = std::max(120, m_ticketsPane->fontMetrics().horizontalAdvance(m_ticketsPane->title()) + 24);
     const int combinations = noCombinations ? leastCombinations : m_ticketsPane->wantedWidth();
     const int results = m_resultsPane->wantedWidth() + margins;
     const int leastResults = std::min(results, std::max(150, total / 4));
