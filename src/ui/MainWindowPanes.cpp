@@ -128,20 +128,12 @@ void MainWindow::createCommands()
     // The play side gets the panes and bars it works on, and asks the window for what
     // only the window does.
     PlayWindowParts parts;
-    parts.window = this;
-    parts.session = m_session;
-    parts.folder = &m_folder;
-    parts.messages = &m_messages;
-    parts.services = &m_services;
-    parts.dialogs = m_dialogs.get();
+    static_cast<WindowParts &>(parts) = windowParts();
     parts.numberPane = m_numberPane;
     parts.statisticsPane = m_statisticsPane;
     parts.ticketsPane = m_ticketsPane;
     parts.resultsPane = m_resultsPane;
     parts.systemBox = m_toolBar->systemBox();
-    parts.statusBar = m_statusBar;
-    parts.currentLottery = [this] { return currentLottery(); };
-    parts.languageCode = [this] { return m_language->code(); };
     parts.showProgress = [this](int min, int max, int position) { showProgress(min, max, position); };
     parts.showTextFile = [this](const QString &path, bool wait) { m_desktop->showTextFile(path, wait); };
     parts.showAllPairs = [this](std::function<void()> then) {

@@ -15,6 +15,7 @@
 #include "play/TicketSummary.h"
 #include "ui/LotterySession.h"
 #include "ui/PlatformServices.h"
+#include "ui/WindowParts.h"
 
 #include <QObject>
 
@@ -33,25 +34,15 @@ class WindowStatusBar;
 class TicketsPane;
 class WindowDialogs;
 
-// What the play commands use of the window: its state, panes, status panels and
-// dialogs, and the few things only the window does.
-struct PlayWindowParts
+// What the play commands use of the window beyond what every command group does: its
+// panes, the system box and the few things only the window does.
+struct PlayWindowParts : WindowParts
 {
-    QWidget *window = nullptr; // the parent of every message and dialog
-    LotterySession *session = nullptr;
-    const ProgramFolder *folder = nullptr;
-    const MessageCatalog *messages = nullptr;
-    PlatformServices *services = nullptr;
-    const WindowDialogs *dialogs = nullptr;
     NumberPane *numberPane = nullptr;
     StatisticsPane *statisticsPane = nullptr;
     TicketsPane *ticketsPane = nullptr;
     ResultsPane *resultsPane = nullptr;
     QComboBox *systemBox = nullptr;
-    WindowStatusBar *statusBar = nullptr; // the status line, the marks, the ticket list's count and cost
-
-    std::function<QString()> currentLottery;
-    std::function<QString()> languageCode; // of the current language file
     // Shows a loop's progress in the status bar and lets the window repaint.
     std::function<void(int min, int max, int position)> showProgress;
     // Shows a text file in the user's editor or the program's own.
