@@ -332,7 +332,7 @@ CommandResult exportHtmlCommand(const CommandContext &ctx)
             statRowCells(list.table, list.order[static_cast<size_t>(row)], cells);
         },
         htmlHeading(ctx.value(option::kLottery), list.title, loadStatusText(load, ctx.messages)),
-        htmlFooter());
+        htmlFooter(ctx.messages));
     if (!written)
         return CommandResult::failed(written.failure(), ctx.messages);
     if (out.toStandardOutput())

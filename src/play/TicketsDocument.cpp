@@ -43,7 +43,7 @@ QString ticketsDocument(const CombinationList &list, const QString &lotteryName,
                 + QLatin1String("</td>");
         lines << line + QLatin1String("</tr>");
     }
-    lines << QStringLiteral("</table>") << QLatin1String("<p>") + htmlFooter() + QLatin1String("</p>")
+    lines << QStringLiteral("</table>") << QLatin1String("<p>") + htmlFooter(messages) + QLatin1String("</p>")
           << QStringLiteral("</body>") << QStringLiteral("</html>");
 
     bool fits = true;

@@ -345,7 +345,7 @@ QString oddsPage(const LotteryDefinition &lottery, const MessageCatalog &message
     }
     if (!moreHtml.isEmpty())
         lines << moreHtml;
-    lines << QLatin1String("<p>") + htmlFooter() + QLatin1String("</p>") << QStringLiteral("</body>")
+    lines << QLatin1String("<p>") + htmlFooter(messages) + QLatin1String("</p>") << QStringLiteral("</body>")
           << QStringLiteral("</html>");
 
     bool fits = true;

@@ -133,9 +133,10 @@ void DesktopCommands::exportList(const StatTableModel *model, const QString &gro
     const QStringList captions = headerCaptions(model);
     const QString heading
         = htmlHeading(m_parts.currentLottery(), groupCaption, m_parts.statusBar->statusText());
+    const QString footer = htmlFooter(*m_parts.messages);
     m_parts.session->runJob<Done>(
         true,
-        [path, table, order, captions, heading](const Progress &progress) {
+        [path, table, order, captions, heading, footer](const Progress &progress) {
             const int rows = static_cast<int>(order.size());
             return writeHtmlTable(
                 path, captions, rows,
@@ -144,7 +145,7 @@ void DesktopCommands::exportList(const StatTableModel *model, const QString &gro
                         report(progress, 0, rows, row);
                     statRowCells(*table, order[static_cast<size_t>(row)], cells);
                 },
-                heading, htmlFooter());
+                heading, footer);
         },
         [this, path](const Done &written) {
             if (!written) {

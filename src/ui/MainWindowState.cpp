@@ -17,6 +17,7 @@
 #include "ui/LanguageResource.h"
 #include "ui/LanguageSwitcher.h"
 #include "ui/WindowDialogs.h"
+#include "ui/models/ColourLegend.h"
 #include "ui/panes/StatisticsPane.h"
 #include "ui/play/PlayCommands.h"
 
@@ -143,6 +144,7 @@ void MainWindow::applyLanguage(bool atStart)
     // A font from the file changes what every cell needs.
     m_panes->applyMetrics();
     m_panes->setEmptyCombinationsHint(m_messages("Str680"));
+    m_panes->setColourLegend(colourLegend(m_messages));
     m_statisticsPane->setEmptyTitle(doc.readString(
         QStringLiteral("MainForm"), QStringLiteral("GroupBox2_Caption"), m_statisticsPane->emptyTitle()));
     // Only what was missing goes back, into the file as it is now.

@@ -6,7 +6,9 @@
 #include "ui/models/DrawTableModel.h"
 #include "ui/models/StatTableModel.h"
 
+#include <QColor>
 #include <QGroupBox>
+#include <QLabel>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
@@ -140,6 +142,10 @@ TEST_F(StatisticsWindow, GroupsOfTenAndTheNumbersOfATen)
     EXPECT_TRUE(ten->isVisibleTo(&window()));
     EXPECT_EQ(ten->model()->rowCount(), 15);
     EXPECT_EQ(ten->model()->index(0, 0).data().toString(), s("01:02"));
+    // The list says what it holds.
+    auto *caption = find<QLabel>("TenNumbersCaption");
+    EXPECT_TRUE(caption->isVisibleTo(&window()));
+    EXPECT_EQ(caption->text(), s("Сочетания по 2 из номеров 01-6"));
 
     trigger("N60");
     EXPECT_EQ(title(), s("Десятки"));
@@ -149,6 +155,59 @@ TEST_F(StatisticsWindow, GroupsOfTenAndTheNumbersOfATen)
     EXPECT_EQ(grid->model()->rowCount(), 3);
     EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), s("01-06"));
     EXPECT_EQ(grid->model()->headerData(2, Qt::Vertical).toString(), s("3"));
+    EXPECT_FALSE(caption->isVisibleTo(&window()));
+}
+
+TEST_F(StatisticsWindow, EveryColourSaysWhatItMeans)
+{
+    // The number list: the header holds the whole legend, a coloured row its own line.
+    auto *list = qobject_cast<StatTableModel *>(find<QTableView>("ListView1")->model());
+    const QString legend = list->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString();
+    EXPECT_TRUE(legend.contains(s("Красный фон: есть в последнем розыгрыше"))) << legend.toStdString();
+    EXPECT_TRUE(legend.contains(s("Зелёный фон")));
+    EXPECT_TRUE(legend.contains(s("Чёрный фон")));
+    EXPECT_TRUE(legend.contains(s("Цвет шара")));
+    // The last draw is 1 5 6: "05" is red and says so; "04" is not coloured, no tip.
+    const int five = list->displayRow(4);
+    EXPECT_EQ(list->index(five, 1).data(Qt::ToolTipRole).toString(), s("Красный фон: есть в последнем розыгрыше"));
+    tickFirst(1);
+    const int first = 0;
+    EXPECT_EQ(list->index(first, 0).data(Qt::ToolTipRole).toString(), s("Чёрный фон: отмечено для игры"));
+
+    // The pairs: a pair not drawn for longer than 80 per cent of the record is green.
+    trigger("N35");
+    StatTableModel *pairs = statModel();
+    const QString pairsLegend = pairs->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString();
+    EXPECT_FALSE(pairsLegend.contains(s("Чёрный фон")));
+    bool sawGreen = false;
+    for (int row = 0; row < pairs->rowCount(); ++row) {
+        const QString tip = pairs->index(row, 0).data(Qt::ToolTipRole).toString();
+        if (pairs->index(row, 0).data(Qt::BackgroundRole).value<QColor>() == QColor(0, 128, 0)) {
+            sawGreen = true;
+            EXPECT_TRUE(tip.startsWith(s("Зелёный фон: нет уже"))) << tip.toStdString();
+        }
+    }
+    EXPECT_TRUE(sawGreen);
+
+    // The results: a chosen pair paints its draws red, and they say why.
+    find<QTableView>("ListView2")->selectRow(rowOf(s("02:03")));
+    settle();
+    auto *results = qobject_cast<DrawTableModel *>(find<QTableView>("StringGrid2")->model());
+    ASSERT_NE(results, nullptr);
+    EXPECT_TRUE(results->index(0, 0).data(Qt::ToolTipRole).toString().startsWith(s("Красный номер розыгрыша")));
+    EXPECT_TRUE(results->index(2, 0).data(Qt::ToolTipRole).toString().isEmpty());
+
+    // The additional numbers are blue and say what they are.
+    chooseLottery(s("Доп"));
+    auto *extra = qobject_cast<DrawTableModel *>(find<QTableView>("StringGrid2")->model());
+    EXPECT_EQ(extra->index(0, extra->firstAdditionalColumn()).data(Qt::ToolTipRole).toString(),
+        s("Синие номера: дополнительные"));
+
+    // The tens grid: a ten with four numbers of a draw is red.
+    trigger("N60");
+    auto *grid = find<QTableView>("StringGrid4");
+    EXPECT_EQ(grid->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+        s("Красная клетка: 4 и больше номеров десятка в розыгрыше"));
 }
 
 TEST_F(StatisticsWindow, PositionsAndAdditionalNumbers)

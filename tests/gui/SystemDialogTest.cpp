@@ -1,4 +1,5 @@
 #include "ui/dialogs/SystemDialog.h"
+#include "ui/dialogs/TitleWidth.h"
 
 #include "support/TempFolder.h"
 #include "support/TestText.h"
@@ -110,4 +111,14 @@ TEST_F(SystemDialogTest, CancelChoosesNothing)
     dialog->show();
     button("OKBtn")->click();
     EXPECT_TRUE(chosen.isEmpty());
+}
+
+TEST_F(SystemDialogTest, TheWindowIsNeverNarrowerThanItsTitle)
+{
+    EXPECT_GE(dialog->minimumWidth(), widthForTitle(dialog.get()));
+    // A longer title, as a language switch brings, widens the window's minimum with it.
+    const int before = dialog->minimumWidth();
+    dialog->setWindowTitle(s("Выбор системы для игры по отмеченным номерам текущей лотереи"));
+    EXPECT_GT(dialog->minimumWidth(), before);
+    EXPECT_GE(dialog->width(), widthForTitle(dialog.get()));
 }

@@ -103,4 +103,13 @@ TEST(SavedTickets, ThePrintableDocumentHasAHeadAndOneRowATicket)
     // No pixel sizes: a ticket is a row, not a 744-pixel cell.
     EXPECT_FALSE(doc.contains(s("WIDTH")));
     EXPECT_FALSE(doc.contains(s("HEIGHT")));
+    EXPECT_TRUE(doc.contains(s("<p>Создано программой <a href=")));
+
+    // An English window prints an English page, to its last line.
+    MessageCatalog english;
+    english.setText(s("Str622"), s("Made with %1."));
+    const QString englishDoc = ticketsDocument(
+        expandSystem(kSevenOfSix, seven), s("6 из 45"), s("7 номеров"), s("07.12.2026"), english);
+    EXPECT_TRUE(englishDoc.contains(s("<p>Made with <a href=")));
+    EXPECT_FALSE(englishDoc.contains(s("Создано")));
 }

@@ -209,10 +209,13 @@ TEST(Odds, PageSpeaksTheLanguageOfTheCatalogue)
     english.setText(s("Str130"), s("number|numbers"));
     english.setText(s("Str131"), s("number|numbers"));
     english.setText(s("Str129"), s("One combination of %1 %2"));
+    english.setText(s("Str622"), s("Made with %1."));
     const QString page = oddsPage(lottery("6 из 45", 1, 45, 6), english, s("en"));
     EXPECT_TRUE(page.contains(s("<html lang=\"en\">")));
     EXPECT_TRUE(page.contains(s("<title>Chances of winning</title>")));
     EXPECT_TRUE(page.contains(s("<h3>One combination of 6 numbers</h3>")));
+    EXPECT_TRUE(page.contains(s("<p>Made with <a href=")));
+    EXPECT_FALSE(page.contains(s("Создано")));
     EXPECT_EQ(pluralForm(1, s("number|numbers")), s("number"));
     EXPECT_EQ(pluralForm(21, s("number|numbers")), s("numbers"));
     EXPECT_EQ(pluralForm(21, s("номер|номера|номеров")), s("номер"));

@@ -2,6 +2,7 @@
 
 #include "core/IniFile.h"
 #include "play/Systems.h"
+#include "ui/dialogs/TitleWidth.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@ SystemDialog::SystemDialog(const ProgramFolder &folder, QWidget *parent)
 {
     setObjectName(QStringLiteral("SystemDialog"));
     setWindowTitle(QStringLiteral("Выбор системы"));
+    keepTitleWhole(this);
 
     m_nameGroup = new QGroupBox(QStringLiteral("Название системы"), this);
     m_nameGroup->setObjectName(QStringLiteral("GroupBox1"));

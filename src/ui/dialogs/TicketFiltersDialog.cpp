@@ -1,5 +1,6 @@
 #include "ui/dialogs/TicketFiltersDialog.h"
 
+#include "ui/dialogs/TitleWidth.h"
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -15,6 +16,7 @@ TicketFiltersDialog::TicketFiltersDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("FiltersDialog"));
     setWindowTitle(QStringLiteral("Фильтры билетов"));
+    keepTitleWhole(this);
     auto *intro
         = new QLabel(QStringLiteral("Оставить только билеты, которые проходят отмеченные фильтры:"), this);
     intro->setObjectName(QStringLiteral("IntroLabel"));

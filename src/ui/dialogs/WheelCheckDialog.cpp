@@ -1,4 +1,6 @@
 #include "ui/dialogs/WheelCheckDialog.h"
+
+#include "ui/dialogs/TitleWidth.h"
 #include "ui/dialogs/WheelDialogWidgets.h"
 
 #include "core/MessageCatalog.h"
@@ -32,6 +34,7 @@ WheelCheckDialog::WheelCheckDialog(const MessageCatalog &messages, QWidget *pare
 {
     setObjectName(QStringLiteral("WheelCheckDialog"));
     setWindowTitle(QStringLiteral("Проверить систему"));
+    keepTitleWhole(this);
     m_system = new QLabel(this);
     m_system->setObjectName(QStringLiteral("SystemName"));
     m_system->setWordWrap(true);

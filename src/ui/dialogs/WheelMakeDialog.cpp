@@ -1,4 +1,6 @@
 #include "ui/dialogs/WheelMakeDialog.h"
+
+#include "ui/dialogs/TitleWidth.h"
 #include "ui/dialogs/WheelDialogWidgets.h"
 
 #include "core/MessageCatalog.h"
@@ -33,6 +35,7 @@ WheelMakeDialog::WheelMakeDialog(const MessageCatalog &messages, QWidget *parent
 {
     setObjectName(QStringLiteral("WheelMakeDialog"));
     setWindowTitle(QStringLiteral("Создать систему"));
+    keepTitleWhole(this);
     m_numbers = spinBox(this, "NumbersBox", 2, wheel::kMaxNumbers, 12);
     m_ticket = spinBox(this, "TicketBox", 1, SystemTemplate::kColumns, 6);
     m_match = spinBox(this, "MatchBox", 1, 10, 3);

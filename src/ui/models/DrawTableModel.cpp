@@ -113,6 +113,12 @@ QVariant DrawTableModel::data(const QModelIndex &index, int role) const
         if (index.column() != 0)
             return {};
         return isHighlighted(index.row()) ? QColor(Qt::white) : QColor(Qt::black);
+    case Qt::ToolTipRole:
+        if (additional)
+            return m_legend.additional;
+        if (index.column() == 0 && isHighlighted(index.row()))
+            return m_legend.chosenDraw;
+        return {};
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/DrawTable.h"
+#include "ui/models/ColourLegend.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -25,6 +26,8 @@ public:
     void setDraws(const DrawTable *draws);
     void setHighlight(const std::vector<bool> &rows);
     bool isHighlighted(int row) const;
+    // What a red draw number and the coloured additional numbers mean, as their tooltips.
+    void setLegend(ColourLegend legend) { m_legend = std::move(legend); }
     // The longest text a column shows: the longest draw number, or two digits; the
     // details view's other columns are measured by the view.
     QString widestText(int column) const;
@@ -46,6 +49,7 @@ private:
     std::vector<bool> m_highlight;
     QString m_widestDrawNumber;
     QStringList m_headers;
+    ColourLegend m_legend;
 };
 
 } // namespace kivora

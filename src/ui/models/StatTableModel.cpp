@@ -166,12 +166,39 @@ int StatTableModel::pictureOf(int row) const
 QVariant StatTableModel::background(int row) const
 {
     const int since = m_table->rows[static_cast<size_t>(tableRow(row))].since;
-    const double factor = m_style == Style::NumberList ? 0.7 : 0.8;
     if (since == 0)
         return QColor(255, 0, 0);
-    if (since > factor * m_table->record)
+    if (since > greenFactor() * m_table->record)
         return QColor(0, 128, 0);
     return {};
+}
+
+void StatTableModel::setLegend(ColourLegend legend)
+{
+    m_legend = std::move(legend);
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
+QString StatTableModel::rowLegend(int row) const
+{
+    if (isFlagged(row))
+        return m_legend.marked;
+    const int since = m_table->rows[static_cast<size_t>(tableRow(row))].since;
+    if (since == 0)
+        return m_legend.lastDraw;
+    if (since > greenFactor() * m_table->record)
+        return m_legend.longGapLine(m_table->record, greenFactor());
+    return {};
+}
+
+QString StatTableModel::headerLegend() const
+{
+    if (m_legend.lastDraw.isEmpty())
+        return {};
+    QStringList lines = { m_legend.lastDraw, m_legend.longGapLine(m_table->record, greenFactor()) };
+    if (m_style == Style::NumberList)
+        lines << m_legend.marked << m_legend.ball;
+    return lines.join(QLatin1Char('\n'));
 }
 
 QVariant StatTableModel::data(const QModelIndex &index, int role) const
@@ -198,6 +225,10 @@ QVariant StatTableModel::data(const QModelIndex &index, int role) const
         return flagged ? QVariant(QColor(Qt::black)) : background(row);
     case Qt::ForegroundRole:
         return flagged ? QVariant(QColor(Qt::white)) : QVariant();
+    case Qt::ToolTipRole: {
+        const QString legend = rowLegend(row);
+        return legend.isEmpty() ? QVariant() : QVariant(legend);
+    }
     case Qt::TextAlignmentRole:
         return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
     default:
@@ -224,6 +255,10 @@ QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, in
         return m_headers.at(section);
     if (role == Qt::DecorationRole && section == 0)
         return pictures::picture(m_style == Style::NumberList ? 0 : 5);
+    if (role == Qt::ToolTipRole && section == 0) {
+        const QString legend = headerLegend();
+        return legend.isEmpty() ? QVariant() : QVariant(legend);
+    }
     if (role == Qt::TextAlignmentRole)
         return section == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "statistics/StatTable.h"
+#include "ui/models/ColourLegend.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -27,6 +28,9 @@ public:
     explicit StatTableModel(Style style, QObject *parent = nullptr);
 
     void setHeaders(const QStringList &captions);
+    // What the row colours mean: each coloured row's tooltip, all of it on the first
+    // column's header.
+    void setLegend(ColourLegend legend);
     void setTable(StatTable table);
     // A table computed off the event loop, with its display order.
     void setTable(std::shared_ptr<const StatTable> table, std::vector<int> order);
@@ -71,6 +75,9 @@ signals:
 
 private:
     QVariant background(int row) const;
+    double greenFactor() const { return m_style == Style::NumberList ? 0.7 : 0.8; }
+    QString rowLegend(int row) const;
+    QString headerLegend() const;
     int pictureOf(int row) const;
 
     Style m_style;
@@ -78,6 +85,7 @@ private:
     std::vector<int> m_order;
     std::vector<quint8> m_flags; // by table row
     QStringList m_headers;
+    ColourLegend m_legend;
     QString m_widest[3];
 };
 

@@ -37,6 +37,10 @@ QVariant TensGridModel::data(const QModelIndex &index, int role) const
         return Qt::AlignCenter;
     case Qt::BackgroundRole:
         return m_table.isRed(index.row(), index.column() + 1) ? QVariant(QColor(255, 0, 0)) : QVariant();
+    case Qt::ToolTipRole:
+        if (!m_table.isRed(index.row(), index.column() + 1))
+            return {};
+        return m_legend.crowdedTen.arg(GroupCountsTable::kRedCount);
     default:
         return {};
     }

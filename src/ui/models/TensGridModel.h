@@ -1,14 +1,15 @@
 #pragma once
 
 #include "statistics/TensStats.h"
+#include "ui/models/ColourLegend.h"
 
 #include <QAbstractTableModel>
 
 namespace kivora {
 
 // The statistics grid: per loaded draw (rows, headed by the draw number) the count of
-// its main numbers in each group of ten (columns "1".."G", each telling its numbers,
-// "41-45", as a tip); four or more is red.
+// its main numbers in each group of ten (columns captioned by their numbers, "41-45");
+// four or more is red, and says so in its tooltip.
 class TensGridModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     }
     void clear() { setTable(GroupCountsTable()); }
     const GroupCountsTable &table() const { return m_table; }
+    void setLegend(ColourLegend legend) { m_legend = std::move(legend); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -33,6 +35,7 @@ public:
 private:
     const DrawTable *m_draws;
     GroupCountsTable m_table;
+    ColourLegend m_legend;
 };
 
 } // namespace kivora

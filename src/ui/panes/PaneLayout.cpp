@@ -233,4 +233,11 @@ void PaneLayout::restoreKeptSplit()
     fit(!m_userSplit);
 }
 
+void PaneLayout::setColourLegend(const ColourLegend &legend)
+{
+    m_resultsPane->setColourLegend(legend);
+    m_numberPane->model()->setLegend(legend);
+    m_statisticsPane->setColourLegend(legend);
+}
+
 } // namespace kivora

@@ -14,6 +14,7 @@ class QLabel;
 
 namespace kivora {
 
+struct ColourLegend;
 class NumberPane;
 class ResultsPane;
 class StatisticsPane;
@@ -52,6 +53,8 @@ public:
     void restoreKeptSplit();
     // The line the empty combination list shows: what to do to fill it.
     void setEmptyCombinationsHint(const QString &text);
+    // What the colours of every pane mean, as their tooltips.
+    void setColourLegend(const ColourLegend &legend);
     // Row heights and column widths from the font, in every pane.
     void applyMetrics();
 

@@ -313,4 +313,10 @@ void ResultsPane::fitDrawNumberCell()
     m_drawStrip->horizontalHeader()->resizeSection(0, widest);
 }
 
+void ResultsPane::setColourLegend(const ColourLegend &legend)
+{
+    m_resultsModel->setLegend(legend);
+    m_detailsModel->setLegend(legend);
+}
+
 } // namespace kivora

@@ -16,6 +16,7 @@ class QTableWidget;
 
 namespace kivora {
 
+struct ColourLegend;
 class DrawTableModel;
 class FrozenColumnView;
 struct LoadResult;
@@ -39,6 +40,8 @@ public:
     int wantedWidth() const;
     // Row heights, the strip's cells and the column widths from the font.
     void applyMetrics();
+    // What the red draw numbers and the coloured additional numbers mean.
+    void setColourLegend(const ColourLegend &legend);
 
 private:
     void createMenu();

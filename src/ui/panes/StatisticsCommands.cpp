@@ -288,6 +288,8 @@ void StatisticsCommands::showNumbersFromTen()
     const int low = table.groupLow(tableRow);
     const int high = table.groupHigh(tableRow);
     const int k = table.modeTag + 1;
+    // "Сочетания по 2 из номеров 11-20": what the list under the groups holds.
+    const QString caption = m_messages("Str767").arg(k).arg(model->caption(row));
     auto loaded = m_session.loaded();
     m_session.runJob<std::shared_ptr<StatTable>>(
         false,
@@ -295,7 +297,9 @@ void StatisticsCommands::showNumbersFromTen()
             return std::make_shared<StatTable>(
                 tenCombos(loaded->draws, loaded->definition, low, high, k, progress));
         },
-        [this](std::shared_ptr<StatTable> combos) { m_statisticsPane->showTenNumbers(std::move(*combos)); });
+        [this, caption](std::shared_ptr<StatTable> combos) {
+            m_statisticsPane->showTenNumbers(std::move(*combos), caption);
+        });
 }
 
 void StatisticsCommands::sortCombinationView(int column)

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTableView>
@@ -48,12 +49,20 @@ void StatisticsPane::createViews()
     m_tensModel = new TensGridModel(nullptr, this);
     m_tensGrid->setModel(m_tensModel);
     m_tensGrid->hide();
+    m_tenCaption = new QLabel(this);
+    m_tenCaption->setObjectName(QStringLiteral("TenNumbersCaption"));
+    m_tenCaption->setContentsMargins(2, 4, 2, 2);
+    m_tenCaption->setWordWrap(true);
+    m_tenCaption->setProperty("dynamicText", true); // made for the ten shown, not by a language file
+    m_tenCaption->hide();
     m_tenNumberList = paneviews::reportList(this, "ListView5");
     m_tenNumberList->setModel(m_tenModel);
     m_tenNumberList->hide();
+    m_tenCaption->setBuddy(m_tenNumberList);
     layout->addWidget(m_recordLine);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_tensGrid, 1);
+    layout->addWidget(m_tenCaption);
     layout->addWidget(m_tenNumberList, 1);
 }
 
@@ -92,6 +101,7 @@ void StatisticsPane::connectViews()
         if (row >= 0)
             emit highlightChosen(row);
         m_tenNumberList->hide();
+        m_tenCaption->hide();
     });
     connect(m_list, &QTableView::doubleClicked, this, [this] {
         const int row = selectedRow();
@@ -124,6 +134,7 @@ void StatisticsPane::showDraws(const DrawTable *draws)
     setTitle(m_emptyTitle);
     m_tensGrid->hide();
     m_tenNumberList->hide();
+    m_tenCaption->hide();
     m_list->show();
     m_recordLine->show();
     m_recordLine->headerItem()->setText(1, QString());
@@ -142,6 +153,7 @@ void StatisticsPane::showTable(std::shared_ptr<const StatTable> table, std::vect
 {
     showList();
     m_tenNumberList->hide();
+    m_tenCaption->hide();
     setTitle(table->title);
     m_recordLine->headerItem()->setText(1, table->recordText);
     m_recordLine->headerItem()->setText(2, table->topText);
@@ -161,6 +173,7 @@ void StatisticsPane::showTens(GroupCountsTable table)
     m_list->hide();
     m_recordLine->hide();
     m_tenNumberList->hide();
+    m_tenCaption->hide();
     m_tensGrid->show();
     const int rows = m_tensModel->rowCount();
     if (rows > 0) {
@@ -169,9 +182,11 @@ void StatisticsPane::showTens(GroupCountsTable table)
     }
 }
 
-void StatisticsPane::showTenNumbers(StatTable combos)
+void StatisticsPane::showTenNumbers(StatTable combos, const QString &caption)
 {
     m_tenModel->setTable(std::move(combos));
+    m_tenCaption->setText(caption);
+    m_tenCaption->show();
     // Its rows come in the order of their numbers, and the arrow says so.
     paneviews::showSortArrow(m_tenNumberList, 0);
     m_tenNumberList->setFixedHeight(qRound(height() / 2.0));
@@ -226,6 +241,13 @@ void StatisticsPane::applyMetrics()
     m_recordLine->setFixedHeight(m_recordLine->header()->sizeHint().height() + 2);
     fitColumns(m_list);
     fitColumns(m_tenNumberList);
+}
+
+void StatisticsPane::setColourLegend(const ColourLegend &legend)
+{
+    m_statModel->setLegend(legend);
+    m_tenModel->setLegend(legend);
+    m_tensModel->setLegend(legend);
 }
 
 } // namespace kivora

@@ -9,12 +9,14 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTableView;
 class QTreeWidget;
 
 namespace kivora {
 
+struct ColourLegend;
 class DrawTable;
 class StatTable;
 class StatTableModel;
@@ -42,7 +44,7 @@ public:
     // Shows the tens of every draw, the newest current.
     void showTens(GroupCountsTable table);
     // Shows the combinations of one ten under the list.
-    void showTenNumbers(StatTable combos);
+    void showTenNumbers(StatTable combos, const QString &caption);
     // Shows the arrow of a sort the window carries out.
     void showSortColumn(int column);
     // The display row selected in the list, or -1.
@@ -52,6 +54,8 @@ public:
     void fitTenNumberList();
     // Row heights and column widths from the font.
     void applyMetrics();
+    // What the colours of its lists and of the tens grid mean.
+    void setColourLegend(const ColourLegend &legend);
 
     // The pop-up menu's commands the window carries out.
     QAction *numbersFromTenAction() const { return m_numbersFromTenAction; }
@@ -84,6 +88,7 @@ private:
     TensGridModel *m_tensModel = nullptr;
     QTableView *m_list = nullptr;
     QTableView *m_tensGrid = nullptr;
+    QLabel *m_tenCaption = nullptr; // what the ten's list holds
     QTableView *m_tenNumberList = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_numbersFromTenAction = nullptr;
