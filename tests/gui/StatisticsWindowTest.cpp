@@ -8,8 +8,8 @@
 
 #include <QColor>
 #include <QGroupBox>
-#include <QLabel>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QTableView>
 #include <QTreeWidget>
@@ -169,7 +169,8 @@ TEST_F(StatisticsWindow, EveryColourSaysWhatItMeans)
     EXPECT_TRUE(legend.contains(s("Цвет шара")));
     // The last draw is 1 5 6: "05" is red and says so; "04" is not coloured, no tip.
     const int five = list->displayRow(4);
-    EXPECT_EQ(list->index(five, 1).data(Qt::ToolTipRole).toString(), s("Красный фон: есть в последнем розыгрыше"));
+    EXPECT_EQ(
+        list->index(five, 1).data(Qt::ToolTipRole).toString(), s("Красный фон: есть в последнем розыгрыше"));
     tickFirst(1);
     const int first = 0;
     EXPECT_EQ(list->index(first, 0).data(Qt::ToolTipRole).toString(), s("Чёрный фон: отмечено для игры"));
@@ -194,7 +195,8 @@ TEST_F(StatisticsWindow, EveryColourSaysWhatItMeans)
     settle();
     auto *results = qobject_cast<DrawTableModel *>(find<QTableView>("StringGrid2")->model());
     ASSERT_NE(results, nullptr);
-    EXPECT_TRUE(results->index(0, 0).data(Qt::ToolTipRole).toString().startsWith(s("Красный номер розыгрыша")));
+    EXPECT_TRUE(
+        results->index(0, 0).data(Qt::ToolTipRole).toString().startsWith(s("Красный номер розыгрыша")));
     EXPECT_TRUE(results->index(2, 0).data(Qt::ToolTipRole).toString().isEmpty());
 
     // The additional numbers are blue and say what they are.
