@@ -32,15 +32,7 @@ namespace {
 
 using kivora::test::s;
 
-// Saves a picture of a dialog when KIVORA_SCREENSHOTS names a folder.
-void dialogShot(const QString &name, QWidget *dialog)
-{
-    const QString folder = qEnvironmentVariable("KIVORA_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QApplication::processEvents();
-    dialog->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
+using test::dialogScreenshot;
 
 class AnalysisWindow : public test::WindowFixture
 {
@@ -52,14 +44,6 @@ protected:
     }
     ChartsDialog *charts() { return window().findChild<ChartsDialog *>(s("ChartsDialog")); }
     QDialog *analysis() { return window().findChild<QDialog *>(s("AnalysisDialog")); }
-    void chooseLanguage(const char *file)
-    {
-        for (QAction *item : find<QMenu>("Lang")->actions()) {
-            if (item->data().toString() == s(file))
-                item->trigger();
-        }
-        settle();
-    }
 };
 
 // The tables of the report on show, laid out at the width of its view: no text of a
@@ -238,7 +222,7 @@ TEST_F(AnalysisWindow, TheReportTablesAreAsWideAsTheirTexts)
             EXPECT_EQ(expectTablesFitTheirTexts(view), 1);
         }
         analysis()->resize(860, 600);
-        dialogShot(s("randomness-") + tag, analysis());
+        dialogScreenshot(s("randomness-") + tag, analysis());
 
         trigger("N4Backtest");
         settle();
@@ -251,7 +235,7 @@ TEST_F(AnalysisWindow, TheReportTablesAreAsWideAsTheirTexts)
             EXPECT_EQ(expectTablesFitTheirTexts(view), 2);
         }
         analysis()->resize(860, 600);
-        dialogShot(s("backtest-") + tag, analysis());
+        dialogScreenshot(s("backtest-") + tag, analysis());
     }
     // The document saved is the one the window was given, its own markup unchanged.
     services.saveAnswers.enqueue(dir.filePath(s("backtest.htm")));

@@ -28,15 +28,7 @@ namespace {
 
 using kivora::test::s;
 
-// Saves a picture of a dialog when KIVORA_SCREENSHOTS names a folder.
-void dialogShot(const QString &name, QWidget *dialog)
-{
-    const QString folder = qEnvironmentVariable("KIVORA_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QApplication::processEvents();
-    dialog->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
+using test::dialogScreenshot;
 using Kind = ChartsDialog::Kind;
 
 class ChartsWindow : public test::WindowFixture
@@ -249,5 +241,5 @@ TEST_F(ChartsWindow, WholeNumberAxesAndTheChoicesOfEachChart)
     EXPECT_EQ(first->value(), 3);
     choose(Kind::Gaps);
     EXPECT_EQ(first->value(), 7);
-    dialogShot(s("charts-gaps"), dialog);
+    dialogScreenshot(s("charts-gaps"), dialog);
 }

@@ -65,14 +65,6 @@ protected:
             }
         }
     }
-    void chooseLanguage(const char *file)
-    {
-        for (QAction *item : find<QMenu>("Lang")->actions()) {
-            if (item->data().toString() == s(file))
-                item->trigger();
-        }
-        settle();
-    }
 };
 
 } // namespace

@@ -49,14 +49,6 @@ protected:
             titles.append(action->text());
         return titles;
     }
-    void chooseLanguage(const char *file)
-    {
-        for (QAction *item : find<QMenu>("Lang")->actions()) {
-            if (item->data().toString() == s(file))
-                item->trigger();
-        }
-        settle();
-    }
 };
 
 } // namespace

@@ -21,12 +21,7 @@ class PlayWindow : public test::WindowFixture
 protected:
     void SetUp() override
     {
-        writeConfig({ s("[LotoType]"), s("6 из 45=1"), s("[6 из 45]"), s("MaxNumber=45"), s("DrawNumber=6"),
-            s("BaseFile=6x45.lot"), s("[for 6 numbers]"), s("6 номеров=one.ltt"), s("7 номеров=seven.ltt") });
-        dir.writeLines(s("6x45.lot"),
-            { s("123,01.01.2005,-,-,01,02,04,05,06,10"), s("124,08.01.2005,-,-,07,08,09,11,12,13"),
-                s("125,15.01.2005,-,-,03,15,22,31,40,44") });
-        dir.writeLines(s("System/one.ltt"), { s("; one ticket"), s("1 2 3 4 5 6") });
+        writeSixOf45WithThreeDraws();
         dir.writeLines(
             s("System/seven.ltt"), { s(";7 numbers, all pairs"), s("1 2 3 4 5 6"), s("1 2 3 4 5 7") });
         start();

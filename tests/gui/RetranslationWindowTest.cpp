@@ -31,14 +31,6 @@ bool hasCyrillic(const QString &text)
 class Retranslation : public test::WindowFixture
 {
 protected:
-    void chooseLanguage(const char *file)
-    {
-        for (QAction *item : find<QMenu>("Lang")->actions()) {
-            if (item->data().toString() == s(file))
-                item->trigger();
-        }
-        settle();
-    }
     // Every text of the draw strip's first column fits its cell.
     void expectDrawNumberWhole()
     {

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +30,20 @@ void WindowFixture::seedDefaults()
     ASSERT_TRUE(test::taken(dir.folder().seed(), &error)) << error.toStdString();
 }
 
+void WindowFixture::writeSixOf45WithThreeDraws()
+{
+    writeConfig({ QStringLiteral("[LotoType]"), QStringLiteral("6 из 45=1"), QStringLiteral("[6 из 45]"),
+        QStringLiteral("MaxNumber=45"), QStringLiteral("DrawNumber=6"), QStringLiteral("BaseFile=6x45.lot"),
+        QStringLiteral("[for 6 numbers]"), QStringLiteral("6 номеров=one.ltt"),
+        QStringLiteral("7 номеров=seven.ltt") });
+    dir.writeLines(QStringLiteral("6x45.lot"),
+        { QStringLiteral("123,01.01.2005,-,-,01,02,04,05,06,10"),
+            QStringLiteral("124,08.01.2005,-,-,07,08,09,11,12,13"),
+            QStringLiteral("125,15.01.2005,-,-,03,15,22,31,40,44") });
+    dir.writeLines(
+        QStringLiteral("System/one.ltt"), { QStringLiteral("; one ticket"), QStringLiteral("1 2 3 4 5 6") });
+}
+
 MainWindow &WindowFixture::start()
 {
     m_window = std::make_unique<MainWindow>(dir.folder(), services);
@@ -42,6 +57,15 @@ void WindowFixture::trigger(const char *actionName)
     auto *action = m_window->findChild<QAction *>(QLatin1String(actionName));
     ASSERT_NE(action, nullptr) << actionName;
     action->trigger();
+    settle();
+}
+
+void WindowFixture::chooseLanguage(const char *file)
+{
+    for (QAction *item : find<QMenu>("Lang")->actions()) {
+        if (item->data().toString() == QLatin1String(file))
+            item->trigger();
+    }
     settle();
 }
 
@@ -103,6 +127,15 @@ void WindowFixture::tickFirst(int count)
 {
     for (int i = 0; i < count; ++i)
         numbers()->setData(numbers()->index(i, 0), Qt::Checked, Qt::CheckStateRole);
+}
+
+void dialogScreenshot(const QString &name, QWidget *dialog)
+{
+    const QString folder = qEnvironmentVariable("KIVORA_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QApplication::processEvents();
+    dialog->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace kivora::test

@@ -27,6 +27,9 @@ protected:
 
     // The configuration and the bases; call before start().
     void writeConfig(const QStringList &lines) { dir.writeLines(QStringLiteral("kivora.INI"), lines); }
+    // "6 из 45" with the systems "6 номеров" (one.ltt, one ticket) and "7 номеров"
+    // (seven.ltt, written by the test) and three draws, the newest 125: 03 15 22 31 40 44.
+    void writeSixOf45WithThreeDraws();
     void seedDefaults();
     MainWindow &start();
     MainWindow &window() { return *m_window; }
@@ -38,6 +41,8 @@ protected:
         return child;
     }
     void trigger(const char *actionName);
+    // Chooses the language file of that name in the language menu.
+    void chooseLanguage(const char *file);
     // Shows the lottery of that name, as a click on its tab does, and waits for its load.
     void chooseLottery(const QString &name);
     // Lets pending events run and waits for the window's job (a load, a statistic) to end.
@@ -61,5 +66,8 @@ protected:
 private:
     std::unique_ptr<MainWindow> m_window;
 };
+
+// Saves a picture of a dialog when KIVORA_SCREENSHOTS names a folder.
+void dialogScreenshot(const QString &name, QWidget *dialog);
 
 } // namespace kivora::test
