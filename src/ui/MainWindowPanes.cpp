@@ -117,14 +117,14 @@ WindowParts MainWindow::windowParts()
     parts.currentLottery = [this] { return currentLottery(); };
     parts.languageCode = [this] { return m_language->code(); };
     parts.reload = [this](std::function<void()> then) { loadCurrentLottery(std::move(then)); };
+    parts.showTextFile = [this](const QString &path, bool wait) { m_desktop->showTextFile(path, wait); };
     return parts;
 }
 
 void MainWindow::createCommands()
 {
     m_desktop = new DesktopCommands(windowParts(), this);
-    m_results = new ResultsCommands(
-        windowParts(), [this](const QString &path, bool wait) { m_desktop->showTextFile(path, wait); }, this);
+    m_results = new ResultsCommands(windowParts(), this);
     // The play side gets the panes and bars it works on, and asks the window for what
     // only the window does.
     PlayWindowParts parts;
@@ -135,7 +135,6 @@ void MainWindow::createCommands()
     parts.resultsPane = m_resultsPane;
     parts.systemBox = m_toolBar->systemBox();
     parts.showProgress = [this](int min, int max, int position) { showProgress(min, max, position); };
-    parts.showTextFile = [this](const QString &path, bool wait) { m_desktop->showTextFile(path, wait); };
     parts.showAllPairs = [this](std::function<void()> then) {
         m_statistics->runCombinations(2, Family::All, true, std::move(then));
     };

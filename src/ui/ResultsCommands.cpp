@@ -21,11 +21,9 @@
 
 namespace kivora {
 
-ResultsCommands::ResultsCommands(
-    WindowParts parts, std::function<void(const QString &path, bool wait)> showTextFile, QObject *parent)
+ResultsCommands::ResultsCommands(WindowParts parts, QObject *parent)
     : QObject(parent)
     , m_parts(std::move(parts))
-    , m_showTextFile(std::move(showTextFile))
 { }
 
 const LoadResult &ResultsCommands::load() const
@@ -147,7 +145,7 @@ void ResultsCommands::editResultsBase()
         showFailure(*m_parts.services, m_parts.window, made.failure(), *m_parts.messages);
         return;
     }
-    m_showTextFile(load().basePath, true);
+    m_parts.showTextFile(load().basePath, true);
     m_parts.reload({});
 }
 

@@ -19,9 +19,7 @@ class ResultsCommands final : public QObject
 {
     Q_OBJECT
 public:
-    // showTextFile opens a file in the user's editor; with wait it returns after.
-    ResultsCommands(
-        WindowParts parts, std::function<void(const QString &path, bool wait)> showTextFile, QObject *parent);
+    ResultsCommands(WindowParts parts, QObject *parent);
 
     void addResults();
     void importResultsFile();
@@ -39,7 +37,6 @@ private:
     void showError(const QString &text);
 
     WindowParts m_parts;
-    std::function<void(const QString &, bool)> m_showTextFile;
 };
 
 } // namespace kivora

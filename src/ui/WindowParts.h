@@ -32,6 +32,9 @@ struct WindowParts
     std::function<QString()> languageCode; // of the current language file
     // Loads the current lottery again; then runs after the load was shown.
     std::function<void(std::function<void()> then)> reload;
+    // Shows a text file in the user's editor or the program's own; with wait it returns
+    // after the editor closed.
+    std::function<void(const QString &path, bool wait)> showTextFile;
 };
 
 } // namespace kivora

@@ -45,8 +45,6 @@ struct PlayWindowParts : WindowParts
     QComboBox *systemBox = nullptr;
     // Shows a loop's progress in the status bar and lets the window repaint.
     std::function<void(int min, int max, int position)> showProgress;
-    // Shows a text file in the user's editor or the program's own.
-    std::function<void(const QString &path, bool wait)> showTextFile;
     // Shows every pair's statistic in the statistics pane; then runs after it is shown.
     std::function<void(std::function<void()> then)> showAllPairs;
     // Marks the numbers of a row of the statistics pane in the number list.
