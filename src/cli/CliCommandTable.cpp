@@ -105,6 +105,10 @@ std::vector<CommandEntry> makeTable()
               "chance)"),
             s("The exact chance of every prize category of the lottery.\n"), Needs::Lottery, 1, {}, {},
             nullptr, oddsCommand },
+        { s("systems"), s("systems"),
+            s("Lists the systems of the lottery's draw size in file order, with the count of\n"
+              "numbers each needs marked.\n"),
+            Needs::Lottery, 1, {}, {}, nullptr, systemsCommand },
         { s("wheel"),
             s("wheel make --numbers V --ticket K --guarantee T [--if M] [--seconds S] [--seed N]\n"
               "           [--out FILE]                                        (default M = T, 10 s, seed 1)\n"

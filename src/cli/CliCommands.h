@@ -57,6 +57,7 @@ CommandResult backtestCommand(const CommandContext &ctx);
 CommandResult filterCommand(const CommandContext &ctx); // filter: expand, then filter the tickets
 CommandResult filtersCommand(const CommandContext &ctx); // filters show|set: the stored filters
 CommandResult oddsCommand(const CommandContext &ctx);
+CommandResult systemsCommand(const CommandContext &ctx); // the system names of a lottery
 CommandResult wheelCommand(const CommandContext &ctx); // wheel make|check
 CommandResult catalogueCommand(const CommandContext &ctx); // catalogue [add NAME]
 

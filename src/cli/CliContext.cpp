@@ -122,8 +122,9 @@ QString unknownSystem(const CommandContext &ctx, const IniDocument &ini, const L
     const QStringList known = systems::names(ini, lottery);
     if (known.contains(system))
         return {};
-    return withPlurals(ctx.messages("Str326").arg(system).arg(lottery.drawNumber))
-        .arg(known.join(QStringLiteral("; ")));
+    // One line that says where the names are, not the names: a Keno list is thousands long.
+    return withPlurals(ctx.messages("Str770").arg(system).arg(lottery.drawNumber))
+        .arg(ctx.value(option::kLottery));
 }
 
 CommandResult loadLottery(const CommandContext &ctx, const DrawFilter &filter, LoadResult *load)

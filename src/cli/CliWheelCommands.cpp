@@ -11,6 +11,7 @@
 #include "core/TextFile.h"
 #include "play/SystemTemplate.h"
 #include "play/Systems.h"
+#include "play/WheelFile.h"
 #include "play/WheelGenerator.h"
 #include "play/WheelTemplate.h"
 #include "play/WheelVerifier.h"
@@ -40,22 +41,29 @@ QString countOption(const CommandContext &ctx, const QString &name, int def, int
     return {};
 }
 
-QString setsText(const std::vector<quint64> &sets)
+// `first`: the number of position 1 (0 for a wheel counted from 0).
+QString setsText(const std::vector<quint64> &sets, int first = 1)
 {
     QString text;
-    for (quint64 set : sets)
-        text += wheel::positionsText(set).replace(QLatin1Char(' '), QLatin1Char('\t')) + QLatin1Char('\n');
+    for (quint64 set : sets) {
+        QStringList numbers;
+        for (int p = 0; p < 64; ++p) {
+            if ((set >> p) & 1U)
+                numbers.append(QString::number(p + first));
+        }
+        text += numbers.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
     return text;
 }
 
-void writeSets(JsonWriter &json, const QString &key, const std::vector<quint64> &sets)
+void writeSets(JsonWriter &json, const QString &key, const std::vector<quint64> &sets, int first = 1)
 {
     json.key(key).beginArray();
     for (quint64 set : sets) {
         json.beginArray();
         for (int p = 0; p < 64; ++p) {
             if ((set >> p) & 1U)
-                json.value(static_cast<qint64>(p + 1));
+                json.value(static_cast<qint64>(p + first));
         }
         json.endArray();
     }
@@ -143,27 +151,41 @@ CommandResult makeWheel(const CommandContext &ctx)
     return CommandResult::ok(CommandOutput::text(text));
 }
 
-// The template of --system (a system of the lottery's draw size) or of --file.
-CommandResult loadTemplate(const CommandContext &ctx, SystemTemplate *system, QString *path)
+// The tickets of --system (a system of the lottery's draw size) or of --file (a wheel of
+// any program, its numbers within 1..`numbers`, or counted from 0).
+CommandResult loadWheel(const CommandContext &ctx, int numbers, wheel::ReadWheel *wheel, QString *path)
 {
     if (ctx.has(kFile)) {
         *path = ctx.value(kFile);
-    } else {
-        // The lottery as every command finds it (any letter case, or its position).
-        LoadResult load;
-        CommandResult loaded = loadLottery(ctx, DrawFilter(), &load);
-        if (loaded.status != ExitOk)
-            return loaded;
-        const IniDocument ini = IniFile(ctx.folder.configPath()).load();
-        const QString unknown = unknownSystem(ctx, ini, load.definition);
-        if (!unknown.isEmpty())
-            return CommandResult::failed(unknown);
-        *path = systems::templatePath(ini, load.definition.systemSection(), ctx.value(kSystem), ctx.folder);
+        const Outcome<QString> text = textfile::readText(*path);
+        if (!text)
+            return CommandResult::failed(text.failure().text);
+        Outcome<wheel::ReadWheel> read = wheel::readWheel(*text, numbers, ctx.messages);
+        if (!read)
+            return CommandResult::failed(textfile::describeError(*path, read.failure().text));
+        *wheel = std::move(*read);
+        return CommandResult::ok({});
     }
+    // The lottery as every command finds it (any letter case, or its position).
+    LoadResult load;
+    CommandResult loaded = loadLottery(ctx, DrawFilter(), &load);
+    if (loaded.status != ExitOk)
+        return loaded;
+    const IniDocument ini = IniFile(ctx.folder.configPath()).load();
+    const QString unknown = unknownSystem(ctx, ini, load.definition);
+    if (!unknown.isEmpty())
+        return CommandResult::failed(unknown);
+    *path = systems::templatePath(ini, load.definition.systemSection(), ctx.value(kSystem), ctx.folder);
     const Outcome<QString> text = textfile::readText(*path);
     if (!text)
         return CommandResult::failed(text.failure().text);
-    *system = SystemTemplate::parse(*text);
+    const SystemTemplate system = SystemTemplate::parse(*text);
+    const Outcome<std::vector<quint64>> read = wheel::ticketsOf(system, ctx.messages);
+    if (!read)
+        return CommandResult::failed(textfile::describeError(*path, read.failure().text));
+    wheel->tickets = *read;
+    wheel->uses = system.uses();
+    wheel->fromZero = false;
     return CommandResult::ok({});
 }
 
@@ -190,19 +212,16 @@ CommandResult checkWheel(const CommandContext &ctx)
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
 
-    SystemTemplate system;
+    wheel::ReadWheel read;
     QString path;
-    CommandResult loaded = loadTemplate(ctx, &system, &path);
+    CommandResult loaded = loadWheel(ctx, ctx.has(kNumbers) ? numbers : 0, &read, &path);
     if (loaded.status != ExitOk)
         return loaded;
-    const Outcome<std::vector<quint64>> read = wheel::ticketsOf(system, ctx.messages);
-    if (!read)
-        return CommandResult::failed(textfile::describeError(path, read.failure().text));
-    const std::vector<quint64> &tickets = *read;
-    // By default the wheel is checked on the numbers the template uses.
-    g.numbers = ctx.has(kNumbers) ? numbers : system.uses();
-    if (g.numbers < system.uses())
-        return CommandResult::failed(withPlurals(ctx.messages("Str215").arg(system.uses()).arg(g.numbers)));
+    const std::vector<quint64> &tickets = read.tickets;
+    // By default the wheel is checked on the numbers it uses.
+    g.numbers = ctx.has(kNumbers) ? numbers : read.uses;
+    if (g.numbers < read.uses)
+        return CommandResult::failed(withPlurals(ctx.messages("Str215").arg(read.uses).arg(g.numbers)));
     const QString problem = wheel::guaranteeProblem(g, ctx.messages);
     if (!problem.isEmpty())
         return CommandResult::wrongUsage(problem);
@@ -228,13 +247,18 @@ CommandResult checkWheel(const CommandContext &ctx)
         json.key(QStringLiteral("holds")).value(check.holds);
         json.key(QStringLiteral("sets")).value(check.sets);
         json.key(QStringLiteral("holeCount")).value(check.holes);
-        writeSets(json, kHoles, check.firstHoles);
+        writeSets(json, kHoles, check.firstHoles, read.fromZero ? 0 : 1);
         json.key(QStringLiteral("message")).value(summary);
+        json.key(QStringLiteral("fromZero")).value(read.fromZero);
         json.endObject();
         return CommandResult::ok(CommandOutput::ofJson(json));
     }
-    return CommandResult::ok(
-        CommandOutput::text(QStringLiteral("# ") + summary + QLatin1Char('\n') + setsText(check.firstHoles)));
+    QString text;
+    if (read.fromZero)
+        text += QStringLiteral("# ") + ctx.messages("Str773") + QLatin1Char('\n');
+    text += QStringLiteral("# ") + summary + QLatin1Char('\n')
+        + setsText(check.firstHoles, read.fromZero ? 0 : 1);
+    return CommandResult::ok(CommandOutput::text(text));
 }
 
 } // namespace

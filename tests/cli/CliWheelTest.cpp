@@ -123,3 +123,74 @@ TEST_F(CliWheel, MakeOutFailureNamesTheFileAfterTheInputOutputPrefix)
     EXPECT_TRUE(made.err.contains(file) || made.err.contains(QDir::toNativeSeparators(file)))
         << made.err.toStdString();
 }
+
+// An unknown system is refused in one short line that says how to list the systems, and
+// that listing names every system with the numbers it needs.
+TEST_F(CliWheel, UnknownSystemPointsToTheListOfSystems)
+{
+    const QString keno = s("Кено (20 из 80)");
+    const CliRun unknown = run({ s("wheel"), s("check"), s("--lottery"), keno, s("--system"), s("Нет такой"),
+        s("--guarantee"), s("3") });
+    EXPECT_EQ(unknown.status, 1);
+    const QString line = unknown.err.trimmed();
+    EXPECT_FALSE(line.contains(QLatin1Char('\n')));
+    EXPECT_LT(line.size(), 200) << line.toStdString();
+    EXPECT_TRUE(line.contains(s("«Нет такой»"))) << line.toStdString();
+    EXPECT_TRUE(line.contains(s("kivora-cli systems --lottery \"") + keno + s("\""))) << line.toStdString();
+
+    const CliRun listed = run({ s("systems"), s("--lottery"), s("6 из 45"), s("--json") });
+    ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
+    const QJsonArray rows = listed.json().value(s("systems")).toArray();
+    bool full = false;
+    for (const QJsonValue &row : rows) {
+        const QJsonObject system = row.toObject();
+        if (system.value(s("name")).toString() == s("8 номеров (полная система)"))
+            full = system.value(s("needed")).toInt() == 8;
+    }
+    EXPECT_TRUE(full);
+    const CliRun text = run({ s("systems"), s("--lottery"), s("6 из 45") });
+    EXPECT_TRUE(text.out.contains(s("8 номеров (полная система)")));
+    EXPECT_EQ(run({ s("systems"), s("--lottery"), s("Нет такой лотереи") }).status, 1);
+}
+
+// A wheel written from 0 by another program checks as valid on all its numbers, and its
+// holes are listed in its own numbering.
+TEST_F(CliWheel, CheckReadsAWheelCountedFromZero)
+{
+    // Every three of 0..6: "3 if 3" on 7 numbers.
+    QStringList lines { s("# all triples of seven numbers") };
+    for (int a = 0; a < 7; ++a) {
+        for (int b = a + 1; b < 7; ++b) {
+            for (int c = b + 1; c < 7; ++c)
+                lines.append(QStringLiteral("%1,%2\t%3").arg(a).arg(b).arg(c));
+        }
+    }
+    dir.writeLines(s("zero.txt"), lines);
+    const QString file = dir.filePath(s("zero.txt"));
+    const CliRun holds
+        = run({ s("wheel"), s("check"), s("--file"), file, s("--guarantee"), s("3"), s("--json") });
+    ASSERT_EQ(holds.status, 0) << holds.err.toStdString();
+    EXPECT_TRUE(holds.json().value(s("holds")).toBool());
+    EXPECT_TRUE(holds.json().value(s("fromZero")).toBool());
+    EXPECT_EQ(holds.json().value(s("numbers")).toInt(), 7);
+    EXPECT_EQ(holds.json().value(s("tickets")).toInt(), 35);
+
+    const CliRun text = run({ s("wheel"), s("check"), s("--file"), file, s("--guarantee"), s("3"),
+        s("--numbers"), s("8"), s("--holes"), s("100") });
+    ASSERT_EQ(text.status, 0) << text.err.toStdString();
+    EXPECT_TRUE(text.out.startsWith(s("# номера файла начинаются с 0"))) << text.out.toStdString();
+    // The holes are the triples with the eighth number, 7 in the file's numbering.
+    int holes = 0;
+    for (const QString &line : text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1Char('#')))
+            continue;
+        ++holes;
+        EXPECT_TRUE(line.endsWith(s("\t7"))) << line.toStdString();
+    }
+    EXPECT_EQ(holes, 21);
+
+    const CliRun outside = run(
+        { s("wheel"), s("check"), s("--file"), file, s("--guarantee"), s("3"), s("--numbers"), s("6") });
+    EXPECT_EQ(outside.status, 1);
+    EXPECT_TRUE(outside.err.contains(s("строка 6: номер 6 вне диапазона 0–5"))) << outside.err.toStdString();
+}
