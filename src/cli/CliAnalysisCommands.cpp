@@ -393,6 +393,11 @@ CommandResult filterCommand(const CommandContext &ctx)
     json.key(QStringLiteral("after")).value(outcome.after);
     json.key(QStringLiteral("filters")).rowsSlot();
     json.key(QStringLiteral("header")).value(header);
+    json.key(QStringLiteral("guarantee"));
+    if (played.guaranteeLeft.isEmpty())
+        json.null();
+    else
+        json.value(played.guaranteeLeft);
     json.key(QStringLiteral("rows")).beginArray();
     for (int row = 0; row < list.rowCount(); ++row) {
         json.beginArray();

@@ -5,6 +5,9 @@
 
 #include "play/Systems.h"
 #include "play/TicketFilters.h"
+#include "play/WheelVerifier.h"
+
+#include <vector>
 
 namespace kivora {
 
@@ -17,7 +20,15 @@ struct FilteredExpansion
     // The filters in force, for a saved file's header; empty when none is on or the
     // template could not be read.
     QString description;
+    // What remains of the guarantee a wheel states once the filters removed tickets
+    // ("«3 из 3» держится для 47 из 56 сочетаний по 3 (84 %)"); empty when no ticket
+    // was removed or the system states no guarantee. Also the end of description.
+    QString guaranteeLeft;
 };
+
+// The remaining guarantee sentence for `tickets` (positions 1..g.numbers), counted exactly.
+QString guaranteeLeftText(
+    const std::vector<quint64> &tickets, const wheel::Guarantee &g, const MessageCatalog &messages);
 
 // Expands the system named systemName for the marked captions (in the number list's
 // order), then filters the tickets. A template that cannot be read leaves the

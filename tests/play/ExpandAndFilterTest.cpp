@@ -36,7 +36,8 @@ DrawTable drawsOf(const std::vector<std::vector<int>> &rows)
 struct Played
 {
     test::TempFolder dir;
-    IniDocument ini { s("[for 6 numbers]\r\n7 номеров=seven.ltt\r\nMissing=none.ltt\r\n") };
+    IniDocument ini { s("[for 6 numbers]\r\n7 номеров=seven.ltt\r\n7 номеров: 4 из 5, 7 билетов=seven.ltt\r\n"
+                        "Missing=none.ltt\r\n") };
     LotteryDefinition lottery;
     MessageCatalog messages;
     TemplateCache cache;
@@ -112,4 +113,94 @@ TEST(ExpandAndFilter, AnUnreadableTemplateLeavesTheEmptyListUnfiltered)
     EXPECT_FALSE(missing.expansion.message.isEmpty());
     EXPECT_EQ(missing.outcome.before, 0);
     EXPECT_TRUE(missing.description.isEmpty());
+}
+
+namespace {
+
+// The m-sets of 1..v that some ticket meets in t numbers or more, one by one.
+qint64 bruteCovered(const std::vector<quint64> &tickets, int v, int t, int m)
+{
+    qint64 covered = 0;
+    for (quint64 set = 0; set < (quint64(1) << v); ++set) {
+        if (__builtin_popcountll(set) != m)
+            continue;
+        for (quint64 ticket : tickets) {
+            if (__builtin_popcountll(set & ticket) >= t) {
+                ++covered;
+                break;
+            }
+        }
+    }
+    return covered;
+}
+
+qint64 choose(int n, int k)
+{
+    qint64 c = 1;
+    for (int i = 1; i <= k; ++i)
+        c = c * (n - k + i) / i;
+    return c;
+}
+
+} // namespace
+
+// A wheel that lost tickets to the filters says exactly how much of its guarantee is
+// left, in the status and the saved header; a system stating none says nothing.
+TEST(ExpandAndFilter, FilteredWheelStatesTheShareOfItsGuaranteeLeft)
+{
+    Played played;
+    const DrawTable draws = drawsOf({ { 5, 11, 17, 23, 30, 38 } });
+    TicketFilters filters;
+    filters.sum = { true, 0, 150 };
+    filters.notPastDraw = true;
+    const FilteredExpansion kept = played.play("7 номеров: 4 из 5, 7 билетов", filters, draws);
+    ASSERT_EQ(kept.outcome.after, 3);
+    std::vector<quint64> tickets;
+    for (int row = 0; row < kept.expansion.list.rowCount(); ++row) {
+        quint64 set = 0;
+        for (const QString &cell : kept.expansion.list.row(row)) {
+            if (played.marked.contains(cell))
+                set |= quint64(1) << played.marked.indexOf(cell);
+        }
+        tickets.push_back(set);
+    }
+    const qint64 covered = bruteCovered(tickets, 7, 4, 5);
+    ASSERT_LT(covered, 21);
+    const qint64 percent = (covered * 100 + 10) / 21;
+    const QString expected
+        = s("«4 из 5» держится для %1 из 21 сочетания по 5 (%2 %)").arg(covered).arg(percent);
+    EXPECT_EQ(kept.guaranteeLeft, expected);
+    EXPECT_TRUE(kept.description.endsWith(s("; ") + expected)) << kept.description.toStdString();
+
+    // The same tickets unfiltered, or a name that states no guarantee: nothing to say.
+    EXPECT_TRUE(played.play("7 номеров: 4 из 5, 7 билетов", TicketFilters(), draws).guaranteeLeft.isEmpty());
+    EXPECT_TRUE(played.play("7 номеров", filters, draws).guaranteeLeft.isEmpty());
+}
+
+// The count is the verifier's, equal to counting the sets one by one, for guarantees
+// of every shape on random wheels.
+TEST(ExpandAndFilter, GuaranteeLeftEqualsABruteForceCount)
+{
+    const MessageCatalog messages;
+    quint64 state = 12345;
+    auto next = [&state] {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return state >> 33;
+    };
+    for (int round = 0; round < 12; ++round) {
+        const int v = 8 + round % 5;
+        const wheel::Guarantee g { v, 2 + round % 2, 3 + round % 3 };
+        std::vector<quint64> tickets;
+        for (int i = 0; i < 3 + round % 4; ++i) {
+            quint64 set = 0;
+            while (__builtin_popcountll(set) < 5)
+                set |= quint64(1) << (next() % static_cast<quint64>(v));
+            tickets.push_back(set);
+        }
+        const qint64 sets = choose(v, g.drawn);
+        const QString text = guaranteeLeftText(tickets, g, messages);
+        const QString count
+            = QStringLiteral(" %1 из %2 ").arg(bruteCovered(tickets, v, g.match, g.drawn)).arg(sets);
+        EXPECT_TRUE(text.contains(count)) << text.toStdString() << " vs" << count.toStdString();
+    }
 }

@@ -173,6 +173,8 @@ void PlayCommands::expandMarkedNumbers()
     m_filterOutcome = m_filtersNote.isEmpty()
         ? QString()
         : filterOutcomeText(played.outcome, filters, load().definition, m_messages);
+    if (!played.guaranteeLeft.isEmpty())
+        m_filterOutcome += QStringLiteral("; ") + played.guaranteeLeft;
     // A template that cannot be read leaves an empty list, never another system's.
     m_ticketSummary = ticketSummary(expansion.list, expansion.uses, ini, currentLottery());
     m_combinationModel->setList(std::move(expansion.list));
