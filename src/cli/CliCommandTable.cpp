@@ -114,13 +114,19 @@ std::vector<CommandEntry> makeTable()
               "           [--out FILE]                                        (default M = T, 10 s, seed 1)\n"
               "wheel check (--system NAME --lottery L | --file FILE) --guarantee T [--if M]\n"
               "            [--numbers V] [--holes N]                          (default V: the numbers it "
-              "uses)"),
+              "uses)\n"
+              "wheel repair (--system NAME --lottery L | --file FILE) --guarantee T [--if M]\n"
+              "             [--numbers V] [--seconds S] [--seed N] [--out FILE]"),
             s("A wheel on V numbers guarantees \"T if M\" when, whichever M of its V numbers are\n"
               "drawn, one ticket holds T of them. wheel make searches for a small wheel of tickets\n"
               "of K numbers for at most S seconds (the same seed repeats the search), verifies it\n"
               "and prints its tickets, or writes them to FILE as a system template. wheel check\n"
               "verifies a template exactly and lists the first N sets no ticket covers (default 10);\n"
-              "with --system it needs --lottery.\n"),
+              "with --system it needs --lottery. --file also takes the wheels of other programs: one\n"
+              "ticket a line, numbers separated by blanks, tabs or commas; a file that uses the\n"
+              "number 0 counts from 0. wheel repair adds the fewest tickets it finds in S seconds\n"
+              "that make the guarantee hold, verifies the whole and prints the added tickets, or\n"
+              "writes the whole wheel to FILE as a system template.\n"),
             Needs::Nothing, 2,
             { kLottery, kNumbers, kTicket, kGuarantee, kIf, kSeconds, kSeed, kOut, kSystem, kFile, kHoles },
             {}, nullptr, wheelCommand },

@@ -13,6 +13,7 @@
 #include "play/Systems.h"
 #include "play/WheelFile.h"
 #include "play/WheelGenerator.h"
+#include "play/WheelRepair.h"
 #include "play/WheelTemplate.h"
 #include "play/WheelVerifier.h"
 
@@ -261,6 +262,103 @@ CommandResult checkWheel(const CommandContext &ctx)
     return CommandResult::ok(CommandOutput::text(text));
 }
 
+// wheel repair: the wheel with the fewest tickets found that plug its holes, verified
+// before it is written.
+CommandResult repairWheel(const CommandContext &ctx)
+{
+    QString error = checkUsage(ctx,
+        commonOptions() << option::kLottery << kSystem << kFile << kNumbers << kGuarantee << kIf << kSeconds
+                        << kSeed << option::kOut,
+        2, { kGuarantee });
+    if (error.isEmpty() && ctx.has(kSystem) == ctx.has(kFile))
+        error = ctx.messages("Str469");
+    if (error.isEmpty() && ctx.has(kSystem) && !ctx.has(option::kLottery))
+        error = ctx.messages("Str302").arg(optionName(option::kLottery));
+    wheel::Guarantee g;
+    int seconds = 10;
+    int seed = 1;
+    int numbers = 0;
+    if (error.isEmpty())
+        error = countOption(ctx, kGuarantee, 0, &g.match);
+    if (error.isEmpty())
+        error = countOption(ctx, kIf, g.match, &g.drawn);
+    if (error.isEmpty())
+        error = countOption(ctx, kSeconds, seconds, &seconds);
+    if (error.isEmpty())
+        error = countOption(ctx, kSeed, seed, &seed);
+    if (error.isEmpty())
+        error = countOption(ctx, kNumbers, 0, &numbers);
+    if (!error.isEmpty())
+        return CommandResult::wrongUsage(error);
+
+    wheel::ReadWheel read;
+    QString path;
+    CommandResult loaded = loadWheel(ctx, ctx.has(kNumbers) ? numbers : 0, &read, &path);
+    if (loaded.status != ExitOk)
+        return loaded;
+    g.numbers = ctx.has(kNumbers) ? numbers : read.uses;
+    if (g.numbers < read.uses)
+        return CommandResult::failed(withPlurals(ctx.messages("Str215").arg(read.uses).arg(g.numbers)));
+    // The added tickets are as wide as the wheel's widest.
+    wheel::RepairRequest request;
+    request.tickets = read.tickets;
+    request.guarantee = g;
+    request.ticketSize = std::max(wheel::widestTicket(read.tickets), g.match);
+    request.seconds = seconds;
+    request.seed = static_cast<quint64>(seed);
+    wheel::MakeRequest asSearch;
+    asSearch.guarantee = g;
+    asSearch.ticketSize = std::min(request.ticketSize, g.numbers);
+    asSearch.seconds = seconds;
+    asSearch.widestTicket = SystemTemplate::kColumns;
+    const QString problem = wheel::requestProblem(asSearch, ctx.messages);
+    if (!problem.isEmpty())
+        return CommandResult::wrongUsage(problem);
+
+    const wheel::RepairResult repaired = wheel::repair(request);
+    if (!repaired.check.holds)
+        return CommandResult::failed(ctx.messages("Str211"));
+    std::vector<quint64> whole = read.tickets;
+    whole.insert(whole.end(), repaired.added.begin(), repaired.added.end());
+    const int count = static_cast<int>(whole.size());
+    const QString summary = withPlurals(ctx.messages("Str775")
+                                            .arg(read.tickets.size())
+                                            .arg(repaired.added.size())
+                                            .arg(g.match)
+                                            .arg(g.drawn)
+                                            .arg(g.numbers));
+    if (ctx.has(option::kOut)) {
+        const OutFile out(ctx);
+        const wheel::WheelShape shape { g, request.ticketSize };
+        const QStringList lines = wheel::templateLines(shape, whole, repaired.check, ctx.messages);
+        if (const Done written = textfile::writeLines(out.path(), lines); !written)
+            return CommandResult::failed(written.failure(), ctx.messages);
+        if (out.toStandardOutput())
+            return out.printed();
+    }
+    if (ctx.json()) {
+        JsonWriter json;
+        json.beginObject();
+        json.key(kFile).value(path);
+        writeGuarantee(json, g);
+        json.key(QStringLiteral("holesBefore")).value(repaired.holesBefore);
+        json.key(QStringLiteral("count")).value(static_cast<qint64>(count));
+        json.key(QStringLiteral("verified")).value(repaired.check.holds);
+        json.key(QStringLiteral("fromZero")).value(read.fromZero);
+        writeSets(json, QStringLiteral("added"), repaired.added, read.fromZero ? 0 : 1);
+        json.key(QStringLiteral("message")).value(summary);
+        json.endObject();
+        return CommandResult::ok(CommandOutput::ofJson(json));
+    }
+    QString text;
+    if (read.fromZero)
+        text += QStringLiteral("# ") + ctx.messages("Str773") + QLatin1Char('\n');
+    text += QStringLiteral("# ") + summary + QLatin1Char('\n');
+    if (!ctx.has(option::kOut))
+        text += setsText(repaired.added, read.fromZero ? 0 : 1);
+    return CommandResult::ok(CommandOutput::text(text));
+}
+
 } // namespace
 
 CommandResult wheelCommand(const CommandContext &ctx)
@@ -270,8 +368,10 @@ CommandResult wheelCommand(const CommandContext &ctx)
         return makeWheel(ctx);
     if (action == QLatin1String("check"))
         return checkWheel(ctx);
+    if (action == QLatin1String("repair"))
+        return repairWheel(ctx);
     return CommandResult::wrongUsage(action.isEmpty()
-            ? ctx.messages("Str322").arg(QStringLiteral("wheel"), QStringLiteral("make, check"))
+            ? ctx.messages("Str322").arg(QStringLiteral("wheel"), QStringLiteral("make, check, repair"))
             : ctx.messages("Str304").arg(QStringLiteral("wheel ") + action));
 }
 

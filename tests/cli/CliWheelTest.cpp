@@ -194,3 +194,41 @@ TEST_F(CliWheel, CheckReadsAWheelCountedFromZero)
     EXPECT_EQ(outside.status, 1);
     EXPECT_TRUE(outside.err.contains(s("строка 6: номер 6 вне диапазона 0–5"))) << outside.err.toStdString();
 }
+
+// A wheel with holes, counted from 0, gets exactly the tickets that plug them; the
+// written template holds and checks valid.
+TEST_F(CliWheel, RepairAddsTheMissingTicketsAndWritesAWheelThatHolds)
+{
+    QStringList lines;
+    for (int a = 0; a < 7; ++a) {
+        for (int b = a + 1; b < 7; ++b) {
+            for (int c = b + 1; c < 7; ++c) {
+                if (c != 6 || a > 1) // the nine triples of 6 with 0 or 1 are left out
+                    lines.append(QStringLiteral("%1 %2 %3").arg(a).arg(b).arg(c));
+            }
+        }
+    }
+    ASSERT_EQ(lines.size(), 35 - 9);
+    dir.writeLines(s("holes.txt"), lines);
+    const QString out = dir.filePath(s("repaired.ltt"));
+    const CliRun repaired = run({ s("wheel"), s("repair"), s("--file"), dir.filePath(s("holes.txt")),
+        s("--guarantee"), s("3"), s("--seconds"), s("1"), s("--out"), out, s("--json") });
+    ASSERT_EQ(repaired.status, 0) << repaired.err.toStdString();
+    const QJsonObject json = repaired.json();
+    EXPECT_TRUE(json.value(s("verified")).toBool());
+    EXPECT_EQ(json.value(s("holesBefore")).toInt(), 9);
+    EXPECT_EQ(json.value(s("added")).toArray().size(), 9);
+    EXPECT_EQ(json.value(s("count")).toInt(), 35);
+    // The added tickets in the file's own numbering: each holds 6.
+    for (const QJsonValue &ticket : json.value(s("added")).toArray())
+        EXPECT_TRUE(ticket.toArray().contains(QJsonValue(6)));
+
+    const CliRun holds
+        = run({ s("wheel"), s("check"), s("--file"), out, s("--guarantee"), s("3"), s("--json") });
+    ASSERT_EQ(holds.status, 0) << holds.err.toStdString();
+    EXPECT_TRUE(holds.json().value(s("holds")).toBool());
+    EXPECT_EQ(holds.json().value(s("tickets")).toInt(), 35);
+    EXPECT_EQ(holds.json().value(s("numbers")).toInt(), 7);
+
+    EXPECT_EQ(run({ s("wheel"), s("repair"), s("--guarantee"), s("3") }).status, 2);
+}
