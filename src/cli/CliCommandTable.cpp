@@ -111,7 +111,7 @@ std::vector<CommandEntry> makeTable()
             Needs::Lottery, 1, {}, {}, nullptr, systemsCommand },
         { s("wheel"),
             s("wheel make --numbers V --ticket K --guarantee T [--if M] [--seconds S] [--seed N]\n"
-              "           [--out FILE]                                        (default M = T, 10 s, seed 1)\n"
+              "           [--keys LIST] [--out FILE]                          (default M = T, 10 s, seed 1)\n"
               "wheel check (--system NAME --lottery L | --file FILE) --guarantee T [--if M]\n"
               "            [--numbers V] [--holes N]                          (default V: the numbers it "
               "uses)\n"
@@ -126,9 +126,11 @@ std::vector<CommandEntry> makeTable()
               "ticket a line, numbers separated by blanks, tabs or commas; a file that uses the\n"
               "number 0 counts from 0. wheel repair adds the fewest tickets it finds in S seconds\n"
               "that make the guarantee hold, verifies the whole and prints the added tickets, or\n"
-              "writes the whole wheel to FILE as a system template.\n"),
+              "writes the whole wheel to FILE as a system template. With --keys the key numbers\n"
+              "stand on every ticket and the guarantee holds for the other numbers.\n"),
             Needs::Nothing, 2,
-            { kLottery, kNumbers, kTicket, kGuarantee, kIf, kSeconds, kSeed, kOut, kSystem, kFile, kHoles },
+            { kLottery, kNumbers, kTicket, kGuarantee, kIf, kSeconds, kSeed, kOut, kSystem, kFile, kHoles,
+                kKeys },
             {}, nullptr, wheelCommand },
         { s("catalogue"),
             s("catalogue                                                      (the games of catalogue.txt)\n"

@@ -80,6 +80,7 @@ inline const QString kGuarantee = QStringLiteral("guarantee");
 inline const QString kIf = QStringLiteral("if");
 inline const QString kSeconds = QStringLiteral("seconds");
 inline const QString kHoles = QStringLiteral("holes");
+inline const QString kKeys = QStringLiteral("keys"); // numbers on every ticket of a wheel
 
 // Options that never take a value.
 inline QStringList flags()

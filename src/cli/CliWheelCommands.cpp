@@ -9,6 +9,7 @@
 #include "core/LotteryDefinition.h"
 #include "core/Plural.h"
 #include "core/TextFile.h"
+#include "play/KeyWheel.h"
 #include "play/SystemTemplate.h"
 #include "play/Systems.h"
 #include "play/WheelFile.h"
@@ -25,6 +26,7 @@ using option::kFile;
 using option::kGuarantee;
 using option::kHoles;
 using option::kIf;
+using option::kKeys;
 using option::kNumbers;
 using option::kSeconds;
 using option::kSeed;
@@ -78,11 +80,29 @@ void writeGuarantee(JsonWriter &json, const wheel::Guarantee &g)
     json.key(kIf).value(static_cast<qint64>(g.drawn));
 }
 
+// --keys 1,2: distinct numbers of 1..numbers, as a set; the usage error or "".
+QString keysOption(const CommandContext &ctx, int numbers, quint64 *keys)
+{
+    *keys = 0;
+    if (!ctx.has(kKeys))
+        return {};
+    const QString value = ctx.value(kKeys);
+    for (const QString &field : value.split(QLatin1Char(','))) {
+        int key = 0;
+        if (!parseCount(field.trimmed(), &key) || key < 1 || key > numbers || key > wheel::kMaxNumbers
+            || ((*keys >> (key - 1)) & 1U))
+            return badValue(ctx, optionName(kKeys), value, ctx.messages("Str776").arg(numbers));
+        *keys |= quint64(1) << (key - 1);
+    }
+    return {};
+}
+
 CommandResult makeWheel(const CommandContext &ctx)
 {
     QString error = checkUsage(ctx,
-        commonOptions() << kNumbers << kTicket << kGuarantee << kIf << kSeconds << kSeed << option::kOut, 2,
-        { kNumbers, kTicket, kGuarantee });
+        commonOptions() << kNumbers << kTicket << kGuarantee << kIf << kSeconds << kSeed << option::kOut
+                        << kKeys,
+        2, { kNumbers, kTicket, kGuarantee });
     wheel::MakeRequest request;
     int seconds = 10;
     int seed = 1;
@@ -101,21 +121,65 @@ CommandResult makeWheel(const CommandContext &ctx)
     request.seconds = seconds;
     request.seed = static_cast<quint64>(seed);
     request.widestTicket = SystemTemplate::kColumns;
+    quint64 keys = 0;
+    if (error.isEmpty())
+        error = keysOption(ctx, request.guarantee.numbers, &keys);
+    // With key numbers the others are wheeled on the rest of each ticket.
+    const int keyCount = static_cast<int>(__builtin_popcountll(keys));
+    const int wholeNumbers = request.guarantee.numbers;
+    const int wholeTicket = request.ticketSize;
+    if (error.isEmpty() && keyCount > 0) {
+        if (keyCount >= request.ticketSize)
+            error = badValue(ctx, optionName(kKeys), ctx.value(kKeys), ctx.messages("Str777"));
+        request.guarantee.numbers -= keyCount;
+        request.ticketSize -= keyCount;
+        request.widestTicket = SystemTemplate::kColumns - keyCount;
+    }
     if (error.isEmpty())
         error = wheel::requestProblem(request, ctx.messages);
     if (!error.isEmpty())
         return CommandResult::wrongUsage(error);
 
-    const wheel::MakeResult result = wheel::make(request);
+    wheel::MakeResult result = wheel::make(request);
     if (result.tickets.empty())
         return CommandResult::failed(ctx.messages("Str211"));
+    if (keyCount > 0) {
+        // Verified again from the whole tickets: the keys on every one, and the others
+        // as they stand on them.
+        const std::vector<quint64> whole = wheel::withKeys(result.tickets, keys, wholeNumbers);
+        bool everyTicket = true;
+        for (quint64 ticket : whole)
+            everyTicket = everyTicket && (ticket & keys) == keys;
+        result.check = wheel::verify(wheel::withoutKeys(whole, keys, wholeNumbers), request.guarantee);
+        if (!everyTicket || !result.check.holds)
+            return CommandResult::failed(ctx.messages("Str211"));
+        result.tickets = whole;
+    }
     const wheel::WheelShape shape { request.guarantee, request.ticketSize };
     const int count = static_cast<int>(result.tickets.size());
-    const QString name = wheel::systemName(shape, count, ctx.messages);
+    QString name = wheel::systemName(shape, count, ctx.messages);
+    if (keyCount > 0) {
+        name = wheel::systemName(
+                   { { wholeNumbers, request.guarantee.match, request.guarantee.drawn }, wholeTicket }, count,
+                   ctx.messages)
+            + QStringLiteral("; ")
+            + withPlurals(ctx.messages("Str778")
+                              .arg(request.guarantee.match)
+                              .arg(request.guarantee.drawn)
+                              .arg(request.guarantee.numbers)
+                              .arg(keyCount));
+    }
     if (ctx.has(option::kOut)) {
         // "--out -" prints the template instead.
         const OutFile out(ctx);
-        const QStringList lines = wheel::templateLines(shape, result.tickets, result.check, ctx.messages);
+        QStringList lines = wheel::templateLines(shape, result.tickets, result.check, ctx.messages);
+        if (keyCount > 0) {
+            // Its whole size, and the guarantee as it stands: for the others.
+            lines = wheel::templateLines(
+                { { wholeNumbers, request.guarantee.match, request.guarantee.drawn }, wholeTicket },
+                result.tickets, result.check, ctx.messages);
+            lines[1] = QStringLiteral("; ") + name.section(QStringLiteral("; "), 1);
+        }
         if (const Done written = textfile::writeLines(out.path(), lines); !written)
             return CommandResult::failed(written.failure(), ctx.messages);
         if (out.toStandardOutput())
@@ -128,6 +192,13 @@ CommandResult makeWheel(const CommandContext &ctx)
         json.key(QStringLiteral("name")).value(name);
         writeGuarantee(json, request.guarantee);
         json.key(kTicket).value(static_cast<qint64>(request.ticketSize));
+        // With keys the guarantee above is that of the others; the tickets are whole.
+        json.key(kKeys).beginArray();
+        for (int p = 0; p < 64; ++p) {
+            if ((keys >> p) & 1U)
+                json.value(static_cast<qint64>(p + 1));
+        }
+        json.endArray();
         json.key(QStringLiteral("count")).value(static_cast<qint64>(count));
         json.key(QStringLiteral("bound")).value(static_cast<qint64>(result.bound));
         json.key(QStringLiteral("greedy")).value(static_cast<qint64>(result.greedySize));

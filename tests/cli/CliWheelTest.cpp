@@ -232,3 +232,61 @@ TEST_F(CliWheel, RepairAddsTheMissingTicketsAndWritesAWheelThatHolds)
 
     EXPECT_EQ(run({ s("wheel"), s("repair"), s("--guarantee"), s("3") }).status, 2);
 }
+
+// Key numbers stand on every ticket; the guarantee stated for the others holds on them,
+// checked again from the written template; bad keys are usage errors.
+TEST_F(CliWheel, KeyNumbersStandOnEveryTicketAndTheOthersKeepTheGuarantee)
+{
+    const QString file = dir.filePath(s("keys.ltt"));
+    const CliRun made
+        = run({ s("wheel"), s("make"), s("--numbers"), s("14"), s("--ticket"), s("6"), s("--guarantee"),
+            s("3"), s("--keys"), s("3,9"), s("--seconds"), s("1"), s("--out"), file, s("--json") });
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    const QJsonObject json = made.json();
+    EXPECT_TRUE(json.value(s("verified")).toBool());
+    EXPECT_TRUE(json.value(s("name")).toString().contains(
+        s("«3 из 3» из 12 остальных номеров, с 2 ключевыми номерами в каждом билете")))
+        << json.value(s("name")).toString().toStdString();
+    const QJsonArray tickets = json.value(s("tickets")).toArray();
+    ASSERT_FALSE(tickets.isEmpty());
+    for (const QJsonValue &ticket : tickets) {
+        const QJsonArray numbers = ticket.toArray();
+        EXPECT_EQ(numbers.size(), 6);
+        EXPECT_TRUE(numbers.contains(QJsonValue(3)) && numbers.contains(QJsonValue(9)));
+    }
+    // Every three of the others stands on a ticket, counted here one by one.
+    std::vector<quint64> sets;
+    for (const QJsonValue &ticket : tickets) {
+        quint64 set = 0;
+        for (const QJsonValue &number : ticket.toArray())
+            set |= quint64(1) << number.toInt();
+        sets.push_back(set);
+    }
+    int uncovered = 0;
+    for (int a = 1; a <= 14; ++a) {
+        for (int b = a + 1; b <= 14; ++b) {
+            for (int c = b + 1; c <= 14; ++c) {
+                const quint64 triple = (quint64(1) << a) | (quint64(1) << b) | (quint64(1) << c);
+                if (a == 3 || a == 9 || b == 3 || b == 9 || c == 3 || c == 9)
+                    continue;
+                bool met = false;
+                for (quint64 set : sets)
+                    met = met || (set & triple) == triple;
+                uncovered += met ? 0 : 1;
+            }
+        }
+    }
+    EXPECT_EQ(uncovered, 0);
+    const CliRun read
+        = run({ s("wheel"), s("check"), s("--file"), file, s("--guarantee"), s("3"), s("--json") });
+    ASSERT_EQ(read.status, 0) << read.err.toStdString();
+    EXPECT_EQ(read.json().value(s("tickets")).toInt(), tickets.size());
+
+    for (const char *keys : { "0", "15", "3,3", "1,2,3,4,5,6", "x" }) {
+        EXPECT_EQ(run({ s("wheel"), s("make"), s("--numbers"), s("14"), s("--ticket"), s("6"),
+                          s("--guarantee"), s("3"), s("--keys"), s(keys) })
+                      .status,
+            2)
+            << keys;
+    }
+}
