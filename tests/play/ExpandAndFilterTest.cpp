@@ -36,7 +36,7 @@ DrawTable drawsOf(const std::vector<std::vector<int>> &rows)
 struct Played
 {
     test::TempFolder dir;
-    IniDocument ini { s("[for 6 numbers]\r\n7 номеров=seven.ltt\r\n7 номеров: 4 из 5, 7 билетов=seven.ltt\r\n"
+    IniDocument ini { s("[for 6 numbers]\r\n7 номеров=seven.ltt\r\n7 номеров: 5 из 5, 7 билетов=seven.ltt\r\n"
                         "Missing=none.ltt\r\n") };
     LotteryDefinition lottery;
     MessageCatalog messages;
@@ -153,7 +153,7 @@ TEST(ExpandAndFilter, FilteredWheelStatesTheShareOfItsGuaranteeLeft)
     TicketFilters filters;
     filters.sum = { true, 0, 150 };
     filters.notPastDraw = true;
-    const FilteredExpansion kept = played.play("7 номеров: 4 из 5, 7 билетов", filters, draws);
+    const FilteredExpansion kept = played.play("7 номеров: 5 из 5, 7 билетов", filters, draws);
     ASSERT_EQ(kept.outcome.after, 3);
     std::vector<quint64> tickets;
     for (int row = 0; row < kept.expansion.list.rowCount(); ++row) {
@@ -164,16 +164,16 @@ TEST(ExpandAndFilter, FilteredWheelStatesTheShareOfItsGuaranteeLeft)
         }
         tickets.push_back(set);
     }
-    const qint64 covered = bruteCovered(tickets, 7, 4, 5);
+    const qint64 covered = bruteCovered(tickets, 7, 5, 5);
     ASSERT_LT(covered, 21);
     const qint64 percent = (covered * 100 + 10) / 21;
     const QString expected
-        = s("«4 из 5» держится для %1 из 21 сочетания по 5 (%2 %)").arg(covered).arg(percent);
+        = s("«5 из 5» держится для %1 из 21 сочетания по 5 (%2 %)").arg(covered).arg(percent);
     EXPECT_EQ(kept.guaranteeLeft, expected);
     EXPECT_TRUE(kept.description.endsWith(s("; ") + expected)) << kept.description.toStdString();
 
     // The same tickets unfiltered, or a name that states no guarantee: nothing to say.
-    EXPECT_TRUE(played.play("7 номеров: 4 из 5, 7 билетов", TicketFilters(), draws).guaranteeLeft.isEmpty());
+    EXPECT_TRUE(played.play("7 номеров: 5 из 5, 7 билетов", TicketFilters(), draws).guaranteeLeft.isEmpty());
     EXPECT_TRUE(played.play("7 номеров", filters, draws).guaranteeLeft.isEmpty());
 }
 
