@@ -290,3 +290,42 @@ TEST_F(CliWheel, KeyNumbersStandOnEveryTicketAndTheOthersKeepTheGuarantee)
             << keys;
     }
 }
+
+// filter on a wheel says how many of its sets still meet a ticket, as counted here one
+// by one from the tickets it kept, and the saved header says the same.
+TEST_F(CliWheel, FilterStatesTheGuaranteeLeftOfAWheel)
+{
+    const QString out = dir.filePath(s("kept.ltc"));
+    const CliRun r
+        = run({ s("filter"), s("--lottery"), s("6 из 45"), s("--system"), s("8 номеров: 3 из 3, 4 билета"),
+            s("--marked"), s("1,2,3,4,5,6,7,8"), s("--sum"), s("0-26"), s("--out"), out, s("--json") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject json = r.json();
+    ASSERT_LT(json.value(s("after")).toInt(), json.value(s("before")).toInt());
+    std::vector<quint64> kept;
+    for (const QJsonValue &row : json.value(s("rows")).toArray()) {
+        quint64 set = 0;
+        for (const QJsonValue &cell : row.toArray()) {
+            if (!cell.toString().isEmpty())
+                set |= quint64(1) << cell.toString().toInt();
+        }
+        kept.push_back(set);
+    }
+    int covered = 0;
+    for (int a = 1; a <= 8; ++a) {
+        for (int b = a + 1; b <= 8; ++b) {
+            for (int c = b + 1; c <= 8; ++c) {
+                const quint64 triple = (quint64(1) << a) | (quint64(1) << b) | (quint64(1) << c);
+                bool met = false;
+                for (quint64 set : kept)
+                    met = met || (set & triple) == triple;
+                covered += met ? 1 : 0;
+            }
+        }
+    }
+    const QString left = json.value(s("guarantee")).toString();
+    EXPECT_TRUE(left.startsWith(s("«3 из 3» держится для %1 из 56 ").arg(covered))) << left.toStdString();
+    const QStringList lines = dir.readLines(s("kept.ltc"));
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines.at(1).endsWith(s("; ") + left)) << lines.at(1).toStdString();
+}
