@@ -2,6 +2,7 @@
 
 #include "core/MessageCatalog.h"
 #include "core/Plural.h"
+#include "play/WheelGenerator.h"
 #include "play/WheelTemplate.h"
 #include "results/DrawTable.h"
 
@@ -33,6 +34,18 @@ std::vector<quint64> positionTickets(const CombinationList &list, const QStringL
             tickets.push_back(set);
     }
     return tickets;
+}
+
+// Whether the m-sets are few enough to count on every change of the marks.
+bool countable(const wheel::Guarantee &g)
+{
+    qint64 sets = 1;
+    for (int i = 1; i <= g.drawn; ++i) {
+        sets = sets * (g.numbers - g.drawn + i) / i;
+        if (sets > wheel::kMaxSets)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -72,7 +85,7 @@ FilteredExpansion expandAndFilter(TemplateCache &cache, const IniDocument &ini,
         return result;
     const std::optional<wheel::Guarantee> g
         = wheel::statedGuarantee(systemName, QFileInfo(result.expansion.templatePath).fileName(), uses);
-    if (!g)
+    if (!g || !countable(*g))
         return result;
     result.guaranteeLeft
         = guaranteeLeftText(positionTickets(result.expansion.list, markedCaptions, uses), *g, messages);

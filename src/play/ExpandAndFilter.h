@@ -22,7 +22,8 @@ struct FilteredExpansion
     QString description;
     // What remains of the guarantee a wheel states once the filters removed tickets
     // ("«3 из 3» держится для 47 из 56 сочетаний по 3 (84 %)"); empty when no ticket
-    // was removed or the system states no guarantee. Also the end of description.
+    // was removed, the system states no guarantee or its m-sets are too many to count
+    // at once (over five million). Also the end of description.
     QString guaranteeLeft;
 };
 
