@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -261,4 +262,33 @@ TEST_F(ImportPreviewWindow, ABadFileIsRefusedWithItsNameAndTheBaseIsUntouched)
         EXPECT_EQ(dir.readBytes(s("c4l.lot")), base);
         EXPECT_FALSE(QFileInfo::exists(dir.filePath(s("c4l.lot.bak"))));
     }
+}
+
+TEST_F(ImportPreviewWindow, TheFileIsReadOnceSoWhatIsWrittenIsWhatWasPreviewed)
+{
+    chooseLottery(s("C4L"));
+    const QString copy = dir.filePath(s("cash4life.csv"));
+    ASSERT_TRUE(QFile::copy(sampleImport("ny_cash4life.csv"), copy));
+    importWith(copy, [this, copy](ImportPreviewDialog *dialog) {
+        // The file is changed and then removed while the preview is open; a new
+        // encoding and a new mapping are planned from what was read.
+        dir.writeLines(s("cash4life.csv"),
+            { s("Draw Date,Winning Numbers,Cash Ball"), s("07/01/2014,01 02 03 04 05,1") });
+        auto *encoding = child<QComboBox>(dialog, "ImportEncodingBox");
+        encoding->setCurrentIndex(1);
+        emit encoding->activated(1);
+        ASSERT_TRUE(QFile::remove(copy));
+        auto *additional = child<QLineEdit>(dialog, "ImportAdditionalEdit");
+        additional->setText(s("3"));
+        emit additional->textEdited(additional->text());
+        emit additional->editingFinished();
+        const QString counts = child<QLabel>(dialog, "ImportCountsLabel")->text();
+        EXPECT_TRUE(counts.contains(s("Новых розыгрышей: 2"))) << counts.toStdString();
+        EXPECT_TRUE(child<QPushButton>(dialog, "ImportOkButton")->isEnabled());
+        ok(dialog);
+    });
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(dir.readLines(s("c4l.lot")),
+        QStringList({ s("1,16.06.2014,-,-,15,21,31,39,56,4"), s("2,19.06.2014,-,-,6,12,41,47,54,2"),
+            s("3,23.06.2014,-,-,3,18,25,40,60,1") }));
 }
