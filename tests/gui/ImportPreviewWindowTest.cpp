@@ -333,7 +333,8 @@ TEST_F(ImportPreviewWindow, AnImportStoppedOrRefusedAtItsWriteLeavesTheWindowSho
     // A write refused because the base changed on disk after the preview read it: the
     // window says why and shows the base as it now is.
     dir.writeLines(s("c4l.lot"), { s("1,16.06.2014,-,-,15,21,31,39,56,4") });
-    chooseLottery(s("C4L"));
+    window().loadCurrentLottery();
+    settle();
     ASSERT_EQ(window().loaded().drawCount(), 1);
     services.messages.clear();
     importWith(sampleImport("ny_cash4life.csv"), [this](ImportPreviewDialog *dialog) {
