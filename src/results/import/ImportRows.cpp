@@ -278,10 +278,22 @@ bool ImportRowReader::next(ImportRow *row)
             break;
         default:
             if (m_format.delimiter != QLatin1Char(' ') && !line.contains(QLatin1Char('"'))) {
-                // The row's list is reused: a million rows make no million lists.
-                row->fields.clear();
-                for (const QStringView piece : line.tokenize(m_format.delimiter))
-                    row->fields.append(piece.trimmed().toString());
+                // The row's list and its texts are reused: a million rows make no
+                // million lists, nor a text for each of their fields.
+                qsizetype count = 0;
+                for (const QStringView piece : line.tokenize(m_format.delimiter)) {
+                    const QStringView field = piece.trimmed();
+                    if (count < row->fields.size()) {
+                        QString &kept = row->fields[count];
+                        kept.resize(field.size());
+                        std::copy(field.begin(), field.end(), kept.begin());
+                    } else {
+                        row->fields.append(field.toString());
+                    }
+                    ++count;
+                }
+                if (count < row->fields.size())
+                    row->fields.resize(count);
             } else {
                 row->fields = splitDelimited(line, m_format.delimiter);
             }
