@@ -78,6 +78,14 @@ void longestObjectArray(const QJsonValue &value, QJsonArray *best)
     }
 }
 
+// A field without its surrounding blanks; most fields have none to lose.
+QStringView trimmedField(QStringView field)
+{
+    if (field.isEmpty() || (!field.front().isSpace() && !field.back().isSpace()))
+        return field;
+    return field.trimmed();
+}
+
 } // namespace
 
 bool naturalLess(const QString &a, const QString &b)
@@ -281,8 +289,12 @@ bool ImportRowReader::next(ImportRow *row)
                 // The row's list and its texts are reused: a million rows make no
                 // million lists, nor a text for each of their fields.
                 qsizetype count = 0;
-                for (const QStringView piece : line.tokenize(m_format.delimiter)) {
-                    const QStringView field = piece.trimmed();
+                for (qsizetype start = 0; start <= line.size();) {
+                    qsizetype end = line.indexOf(m_format.delimiter, start);
+                    if (end < 0)
+                        end = line.size();
+                    const QStringView field = trimmedField(line.mid(start, end - start));
+                    start = end + 1;
                     if (count < row->fields.size()) {
                         QString &kept = row->fields[count];
                         kept.resize(field.size());
