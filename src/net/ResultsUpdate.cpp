@@ -35,13 +35,9 @@ Outcome<ResultsUpdate> updateResults(
         std::move(bytes), request.url, request.definition, request.settings, target, messages);
     const PlannedImport &planned = update.planned;
     const QString lottery = request.definition.name;
-    if (!planned.ok()) {
-        if (planned.file.refusal == ImportRefusal::Source
-            || planned.file.refusal == ImportRefusal::NotResults)
-            return Failure::format(
-                messages("Str750").arg(request.url, lottery) + QLatin1Char(' ') + planned.file.message);
-        return Failure::format(planned.file.message);
-    }
+    if (!planned.ok())
+        return Failure::format(
+            messages("Str750").arg(request.url, lottery) + QLatin1Char(' ') + planned.file.message);
     if (planned.file.read.draws.size() == 0)
         return Failure::format(messages("Str750").arg(request.url, lottery));
     if (planned.plan.conflicts > 0) {
@@ -52,6 +48,9 @@ Outcome<ResultsUpdate> updateResults(
     }
     if (request.dryRun || planned.plan.fresh == 0)
         return update;
+    // The last moment to stop with nothing written.
+    if (progress && !progress(update.bytes, update.bytes))
+        return Failure::cancelled();
     const ImportWrite written = writePlannedImport(request.basePath, planned, request.definition, messages);
     if (!written.ok)
         return Failure::io(written.message);
