@@ -2,6 +2,8 @@
 
 #include "core/MessageCatalog.h"
 #include "results/ResultsLoad.h"
+#include "results/import/ColumnMap.h"
+#include "results/import/ImportFormat.h"
 #include "results/import/ImportReport.h"
 
 #include <QDir>
@@ -38,6 +40,11 @@ Outcome<ResultsUpdate> updateResults(
     if (!planned.ok())
         return Failure::format(
             messages("Str750").arg(request.url, lottery) + QLatin1Char(' ') + planned.file.message);
+    // Columns told from their values alone may be the wrong ones: a merge is not undone.
+    const ImportFormat &format = planned.file.format;
+    if ((format.doubts & DoubtColumns) && request.settings.columns.isEmpty())
+        return Failure::refused(
+            messages("Str758").arg(request.url, columnMapText(format.columns, format.headerNames)));
     if (planned.file.read.draws.size() == 0)
         return Failure::format(messages("Str750").arg(request.url, lottery));
     if (planned.plan.conflicts > 0) {

@@ -139,7 +139,7 @@ TEST_F(CliUpdate, EveryFailedDownloadLeavesTheBaseAsItWas)
         { LocalHttpServer::refusingUrl(), s("127.0.0.1") },
         { server.url(s("/fiveandsix")),
             messages("Str750").arg(server.url(s("/fiveandsix")), s("Mega Millions")) },
-        { server.url(s("/conflict")), s("10.06.2025") },
+        { server.url(s("/conflict")), messages("Str751").arg(server.url(s("/conflict"))).arg(1).chopped(2) },
     };
     for (const Case &c : cases) {
         const CliRun r = update({ s("--url"), c.url });
