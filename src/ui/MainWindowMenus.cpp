@@ -8,6 +8,7 @@
 #include "ui/LanguageSwitcher.h"
 #include "ui/MenuItems.h"
 #include "ui/ResultsCommands.h"
+#include "ui/ResultsUpdateCommands.h"
 #include "ui/WindowDialogs.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
@@ -59,6 +60,9 @@ void MainWindow::createMenus()
         [this] { m_results->editResultsBase(); });
     addCommand(
         draw, "N34", QStringLiteral("&Импорт результатов"), [this] { m_results->importResultsFile(); });
+    QAction *update = addCommand(
+        draw, "N34Update", QStringLiteral("&Обновить результаты"), [this] { m_updates->updateResults(); });
+    update->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
 
     QMenu *numbers = subMenu(this, nullptr, "N3", QStringLiteral("&Номера"));
     bar->addMenu(numbers);

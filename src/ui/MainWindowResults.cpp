@@ -5,6 +5,7 @@
 
 #include "ui/DesktopCommands.h"
 #include "ui/PlatformServices.h"
+#include "ui/ResultsUpdateCommands.h"
 #include "ui/WindowStatusBar.h"
 #include "ui/dialogs/ChartsDialog.h"
 #include "ui/models/CombinationListModel.h"
@@ -59,6 +60,7 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
                 return;
             }
             m_play->expandMarkedNumbers();
+            m_updates->tellRuleChange();
             if (then)
                 then();
         },

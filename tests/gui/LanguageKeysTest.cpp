@@ -54,7 +54,8 @@ QStringList addedSince10()
         s("FormSettings/ProgramsNote_Caption"), s("FormSettings/CatalogueBtn_Caption"),
         s("MainForm/N46Undo_Caption"), s("MainForm/DateGrid_ColumnCaption[0]"),
         s("MainForm/DateGrid_ColumnCaption[1]"), s("MainForm/DateGrid_ColumnCaption[2]"),
-        s("MainForm/DateGrid_ColumnCaption[3]") };
+        s("MainForm/DateGrid_ColumnCaption[3]"), s("MainForm/N34Update_Caption"),
+        s("MainForm/BitBtnUpdate_Hint") };
 }
 
 // Every text a language file can set, as the widgets show it now.

@@ -50,6 +50,9 @@ ToolBar::ToolBar(QWidget *parent)
     connect(m_markAllButton, &QToolButton::clicked, this, &ToolBar::markAllClicked);
     m_webButton = addButton(row, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"));
     connect(m_webButton, &QToolButton::clicked, this, &ToolBar::webClicked);
+    m_updateButton = addButton(row, "BitBtnUpdate", "update",
+        QStringLiteral("Загрузить новые результаты лотереи с её адреса и добавить их в базу"));
+    connect(m_updateButton, &QToolButton::clicked, this, &ToolBar::updateResultsClicked);
     // Leaving the program stands apart, at the end.
     row->addStretch(1);
     m_exitButton = addButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"));
@@ -80,7 +83,7 @@ void ToolBar::setCommandsEnabled(bool enabled)
              static_cast<QWidget *>(m_randomButton), static_cast<QWidget *>(m_statButton),
              static_cast<QWidget *>(m_systemBox), static_cast<QWidget *>(m_saveButton),
              static_cast<QWidget *>(m_checkButton), static_cast<QWidget *>(m_markAllButton),
-             static_cast<QWidget *>(m_webButton) })
+             static_cast<QWidget *>(m_webButton), static_cast<QWidget *>(m_updateButton) })
         control->setEnabled(enabled);
 }
 

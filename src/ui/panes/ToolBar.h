@@ -37,6 +37,7 @@ signals:
     void exitClicked();
     void markAllClicked();
     void webClicked();
+    void updateResultsClicked();
 
 private:
     QToolButton *addButton(QHBoxLayout *row, const char *name, const char *icon, const QString &hint);
@@ -52,6 +53,7 @@ private:
     QToolButton *m_exitButton = nullptr;
     QToolButton *m_markAllButton = nullptr;
     QToolButton *m_webButton = nullptr;
+    QToolButton *m_updateButton = nullptr;
     QMenu *m_statisticsMenu = nullptr;
 };
 
