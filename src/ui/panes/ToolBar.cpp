@@ -2,7 +2,9 @@
 
 #include "ui/Pictures.h"
 #include "ui/panes/PaneViews.h"
+#include "ui/panes/SystemFilter.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,13 +20,17 @@ ToolBar::ToolBar(QWidget *parent)
     row->setSpacing(2);
 
     // Each button: its language-file name, picture and hint.
-    m_addButton = addButton(row, "BitBtn5", "add", QStringLiteral("Добавить результаты розыгрыша"));
+    m_addButton = addButton(
+        row, "BitBtn5", "add", QStringLiteral("Добавить"), QStringLiteral("Добавить результаты розыгрыша"));
     connect(m_addButton, &QToolButton::clicked, this, &ToolBar::addResultsClicked);
-    m_clearButton = addButton(row, "BitBtn6", "clear", QStringLiteral("Снять все пометки с номеров"));
+    m_clearButton = addButton(
+        row, "BitBtn6", "clear", QStringLiteral("Очистить"), QStringLiteral("Снять все пометки с номеров"));
     connect(m_clearButton, &QToolButton::clicked, this, &ToolBar::clearMarksClicked);
-    m_randomButton = addButton(row, "BitBtn1", "random", QStringLiteral("Номера выберет компьютер случайно"));
+    m_randomButton = addButton(row, "BitBtn1", "random", QStringLiteral("Случайно"),
+        QStringLiteral("Номера выберет компьютер случайно"));
     connect(m_randomButton, &QToolButton::clicked, this, &ToolBar::randomClicked);
-    m_statButton = addButton(row, "BitBtn3", "stat", QStringLiteral("Статистика"));
+    m_statButton
+        = addButton(row, "BitBtn3", "stat", QStringLiteral("Статистика"), QStringLiteral("Статистика"));
     connect(m_statButton, &QToolButton::clicked, this, &ToolBar::popupStatisticsMenu);
     row->addSpacing(8);
 
@@ -40,26 +46,39 @@ ToolBar::ToolBar(QWidget *parent)
     m_systemBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     systemLabel->setBuddy(m_systemBox);
     row->addWidget(m_systemBox);
+    m_systemFilter = new SystemFilter(m_systemBox, this);
+    row->addWidget(m_systemFilter);
 
-    m_saveButton = addButton(row, "BitBtn4", "save", QStringLiteral("Сохранить выбранные комбинации"));
+    m_saveButton = addButton(row, "BitBtn4", "save", QStringLiteral("Сохранить"),
+        QStringLiteral("Сохранить выбранные комбинации"));
     connect(m_saveButton, &QToolButton::clicked, this, &ToolBar::saveClicked);
-    m_checkButton = addButton(
-        row, "BitBtn2", "check", QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"));
+    m_checkButton = addButton(row, "BitBtn2", "check", QStringLiteral("Проверить"),
+        QStringLiteral("Проверить сохраненные комбинации с результатами розыгрыша"));
     connect(m_checkButton, &QToolButton::clicked, this, &ToolBar::checkClicked);
-    m_markAllButton = addButton(row, "BitBtn8", "all", QStringLiteral("Выбрать все номера"));
+    m_markAllButton
+        = addButton(row, "BitBtn8", "all", QStringLiteral("Все"), QStringLiteral("Выбрать все номера"));
     connect(m_markAllButton, &QToolButton::clicked, this, &ToolBar::markAllClicked);
-    m_webButton = addButton(row, "BitBtn9", "web", QStringLiteral("Посмотреть результаты в Интернете"));
+    m_webButton = addButton(row, "BitBtn9", "web", QStringLiteral("Интернет"),
+        QStringLiteral("Посмотреть результаты в Интернете"));
     connect(m_webButton, &QToolButton::clicked, this, &ToolBar::webClicked);
     // Leaving the program stands apart, at the end.
     row->addStretch(1);
-    m_exitButton = addButton(row, "BitBtn7", "exit", QStringLiteral("Выход из программы"));
+    m_exitButton
+        = addButton(row, "BitBtn7", "exit", QStringLiteral("Выход"), QStringLiteral("Выход из программы"));
     connect(m_exitButton, &QToolButton::clicked, this, &ToolBar::exitClicked);
+
+    m_captionsAction = new QAction(QStringLiteral("&Подписи под кнопками"), this);
+    m_captionsAction->setObjectName(QStringLiteral("N20Captions"));
+    m_captionsAction->setCheckable(true);
+    connect(m_captionsAction, &QAction::toggled, this, &ToolBar::setCaptionsShown);
 }
 
-QToolButton *ToolBar::addButton(QHBoxLayout *row, const char *name, const char *icon, const QString &hint)
+QToolButton *ToolBar::addButton(
+    QHBoxLayout *row, const char *name, const char *icon, const QString &caption, const QString &hint)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(QLatin1String(name));
+    button->setText(caption);
     button->setIcon(pictures::toolIcon(icon));
     button->setIconSize(QSize(22, 22));
     button->setToolTip(hint);
@@ -72,6 +91,20 @@ void ToolBar::popupStatisticsMenu()
 {
     if (m_statisticsMenu)
         m_statisticsMenu->popup(m_statButton->mapToGlobal(QPoint(10, m_statButton->height())));
+}
+
+void ToolBar::setCaptionsShown(bool shown)
+{
+    const Qt::ToolButtonStyle style = shown ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly;
+    for (QToolButton *button : findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
+        button->setToolButtonStyle(style);
+    const QSignalBlocker block(m_captionsAction);
+    m_captionsAction->setChecked(shown);
+}
+
+bool ToolBar::captionsShown() const
+{
+    return m_captionsAction->isChecked();
 }
 
 void ToolBar::setCommandsEnabled(bool enabled)
