@@ -39,10 +39,13 @@ bool isComponentKey(const QString &key)
         && key != QLatin1String("LanguageCode");
 }
 
-// The tool bar's captions under the icons and the items of its system filter.
-QStringList toolBarCaptionsAndFilterItems()
+// The tool bar's captions under the icons, its system filter and the menu item that
+// shows the captions, added later still.
+QStringList toolBarCaptionsAndSystemFilter()
 {
-    QStringList keys;
+    QStringList keys { s("MainForm/N20Captions_Caption"), s("MainForm/SystemSizeLabel_Caption"),
+        s("MainForm/SystemSizeBox_Hint"), s("MainForm/SystemKindLabel_Caption"),
+        s("MainForm/SystemKindBox_Hint") };
     for (const int button : { 1, 2, 3, 4, 5, 6, 7, 8, 9 })
         keys.append(s("MainForm/BitBtn%1_Caption").arg(button));
     for (int i = 0; i < 10; ++i)
@@ -67,10 +70,7 @@ QStringList addedSince10()
         s("FormSettings/ProgramsNote_Caption"), s("FormSettings/CatalogueBtn_Caption"),
         s("MainForm/N46Undo_Caption"), s("MainForm/DateGrid_ColumnCaption[0]"),
         s("MainForm/DateGrid_ColumnCaption[1]"), s("MainForm/DateGrid_ColumnCaption[2]"),
-        s("MainForm/DateGrid_ColumnCaption[3]"), s("MainForm/N20Captions_Caption"),
-        s("MainForm/SystemSizeLabel_Caption"), s("MainForm/SystemSizeBox_Hint"),
-        s("MainForm/SystemKindLabel_Caption"), s("MainForm/SystemKindBox_Hint") }
-    + toolBarCaptionsAndFilterItems();
+        s("MainForm/DateGrid_ColumnCaption[3]") };
 }
 
 // Every text a language file can set, as the widgets show it now.
@@ -161,7 +161,8 @@ protected:
             for (const QString &key : after.keys(section)) {
                 const QString path = section + QLatin1Char('/') + key;
                 const bool newWindow = !IniFile(source).load().hasSection(section);
-                if (isComponentKey(key) && !addedSince10().contains(path) && !newWindow) {
+                if (isComponentKey(key) && !addedSince10().contains(path) && !newWindow
+                    && !toolBarCaptionsAndSystemFilter().contains(path)) {
                     EXPECT_TRUE(keys.contains(path)) << "a widget lost its key: " << path.toStdString();
                 }
             }

@@ -66,14 +66,17 @@ SystemFilter::SystemFilter(QComboBox *systemBox, QWidget *parent)
         applyToRows(first, last);
         showWhenLong();
     });
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &SystemFilter::showWhenLong);
-    connect(model, &QAbstractItemModel::modelReset, this, [this] {
-        const QSignalBlocker blockSize(m_sizeBox);
-        const QSignalBlocker blockKind(m_kindBox);
-        m_sizeBox->setCurrentIndex(0);
-        m_kindBox->setCurrentIndex(0);
+    auto emptied = [this] {
+        if (m_systemBox->count() == 0) {
+            const QSignalBlocker blockSize(m_sizeBox);
+            const QSignalBlocker blockKind(m_kindBox);
+            m_sizeBox->setCurrentIndex(0);
+            m_kindBox->setCurrentIndex(0);
+        }
         showWhenLong();
-    });
+    };
+    connect(model, &QAbstractItemModel::rowsRemoved, this, emptied);
+    connect(model, &QAbstractItemModel::modelReset, this, emptied);
     setVisible(false);
 }
 
