@@ -5,13 +5,41 @@
 #include "ui/panes/SystemFilter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolButton>
 
 namespace kivora {
+
+namespace {
+
+constexpr QSize kIconSize(22, 22);
+
+// The picture centred on a canvas of the buttons' icon size: the styles' pictures come
+// in differing sizes, and captions under them would not line up.
+QIcon evenIcon(const QIcon &icon)
+{
+    if (icon.isNull())
+        return icon;
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap canvas((QSizeF(kIconSize) * ratio).toSize());
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::transparent);
+    const QPixmap picture = icon.pixmap(kIconSize, ratio);
+    const QSizeF shown = picture.deviceIndependentSize();
+    QPainter painter(&canvas);
+    painter.drawPixmap(
+        QPointF((kIconSize.width() - shown.width()) / 2, (kIconSize.height() - shown.height()) / 2), picture);
+    painter.end();
+    return QIcon(canvas);
+}
+
+} // namespace
 
 ToolBar::ToolBar(QWidget *parent)
     : QWidget(parent)
@@ -79,8 +107,8 @@ QToolButton *ToolBar::addButton(
     auto *button = new QToolButton(this);
     button->setObjectName(QLatin1String(name));
     button->setText(caption);
-    button->setIcon(pictures::toolIcon(icon));
-    button->setIconSize(QSize(22, 22));
+    button->setIcon(evenIcon(pictures::toolIcon(icon)));
+    button->setIconSize(kIconSize);
     button->setToolTip(hint);
     button->setAutoRaise(true);
     row->addWidget(button);
