@@ -95,7 +95,7 @@ ToolBar::ToolBar(QWidget *parent)
         = addButton(row, "BitBtn7", "exit", QStringLiteral("Выход"), QStringLiteral("Выход из программы"));
     connect(m_exitButton, &QToolButton::clicked, this, &ToolBar::exitClicked);
 
-    m_captionsAction = new QAction(QStringLiteral("&Подписи под кнопками"), this);
+    m_captionsAction = new QAction(QStringLiteral("Подписи под &кнопками"), this);
     m_captionsAction->setObjectName(QStringLiteral("N20Captions"));
     m_captionsAction->setCheckable(true);
     connect(m_captionsAction, &QAction::toggled, this, &ToolBar::setCaptionsShown);
