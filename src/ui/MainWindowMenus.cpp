@@ -15,6 +15,7 @@
 #include "ui/dialogs/WheelCheckDialog.h"
 #include "ui/dialogs/WheelMakeDialog.h"
 #include "ui/panes/StatisticsCommands.h"
+#include "ui/panes/ToolBar.h"
 #include "ui/play/PlayCommands.h"
 
 #include <QAction>
@@ -149,6 +150,7 @@ void MainWindow::createMenus()
     connect(m_language, &LanguageSwitcher::languageChosen, this, &MainWindow::switchLanguage);
     addCommand(settings, "N21", QStringLiteral("&Параметры"),
         [this] { m_dialogs->settings()->execAt(currentLottery()); });
+    settings->addAction(m_toolBar->captionsAction());
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сер&вис"));
     bar->addMenu(service);

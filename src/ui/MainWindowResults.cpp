@@ -3,6 +3,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "core/IniFile.h"
+#include "play/SystemShapes.h"
 #include "ui/DesktopCommands.h"
 #include "ui/PlatformServices.h"
 #include "ui/ResultsUpdateCommands.h"
@@ -14,6 +16,7 @@
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsCommands.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/panes/SystemFilter.h"
 #include "ui/panes/TicketsPane.h"
 #include "ui/panes/ToolBar.h"
 #include "ui/play/PlayCommands.h"
@@ -78,7 +81,11 @@ void MainWindow::showLoad()
         QComboBox *systems = m_toolBar->systemBox();
         const QSignalBlocker block(systems);
         systems->clear();
-        systems->addItems(load().systems);
+        // Each system with its shape, for the filter of a long list.
+        const std::vector<SystemShape> shapes = systemshapes::listed(IniFile(m_folder.configPath()).load(),
+            load().definition.systemSection(), load().systems, m_folder);
+        for (int i = 0; i < load().systems.size(); ++i)
+            systems->addItem(load().systems.at(i), SystemFilter::itemData(shapes.at(static_cast<size_t>(i))));
         systems->setCurrentIndex(load().systems.isEmpty() ? -1 : 0);
     }
     m_lotteryInfoAction->setVisible(m_desktop->hasLotteryAddress());
