@@ -45,7 +45,7 @@ QStringList toolBarCaptionsAndSystemFilter()
 {
     QStringList keys { s("MainForm/N20Captions_Caption"), s("MainForm/SystemSizeLabel_Caption"),
         s("MainForm/SystemSizeBox_Hint"), s("MainForm/SystemKindLabel_Caption"),
-        s("MainForm/SystemKindBox_Hint") };
+        s("MainForm/SystemKindBox_Hint"), s("MainForm/BitBtnUpdate_Caption") };
     for (const int button : { 1, 2, 3, 4, 5, 6, 7, 8, 9 })
         keys.append(s("MainForm/BitBtn%1_Caption").arg(button));
     for (int i = 0; i < 10; ++i)

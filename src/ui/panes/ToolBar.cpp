@@ -89,7 +89,7 @@ ToolBar::ToolBar(QWidget *parent)
     m_webButton = addButton(row, "BitBtn9", "web", QStringLiteral("Интернет"),
         QStringLiteral("Посмотреть результаты в Интернете"));
     connect(m_webButton, &QToolButton::clicked, this, &ToolBar::webClicked);
-    m_updateButton = addButton(row, "BitBtnUpdate", "update",
+    m_updateButton = addButton(row, "BitBtnUpdate", "update", QStringLiteral("Обновить"),
         QStringLiteral("Загрузить новые результаты лотереи с её адреса и добавить их в базу"));
     connect(m_updateButton, &QToolButton::clicked, this, &ToolBar::updateResultsClicked);
     // Leaving the program stands apart, at the end.
