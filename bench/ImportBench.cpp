@@ -8,6 +8,7 @@
 #include "results/ResultsLoad.h"
 #include "results/import/ImportFile.h"
 #include "results/import/ImportMerge.h"
+#include "results/import/ImportPlan.h"
 
 #include <QDate>
 #include <QDir>
@@ -142,8 +143,36 @@ void BM_Preview5MB(benchmark::State &state)
     state.counters["MB"] = static_cast<double>(QFile(files.previewPath()).size()) / (1024 * 1024);
 }
 
+// What the preview dialog does before it is shown: the file read once, every row
+// read and the merge into a base of a thousand draws planned.
+void BM_PreviewPlan5MB(benchmark::State &state)
+{
+    const BenchFiles &files = benchFiles();
+    const MessageCatalog messages;
+    // The first thousand draws of the imported base.
+    QFile imported(files.basePath());
+    (void)imported.open(QIODevice::ReadOnly);
+    QByteArray head;
+    for (int row = 0; row < 1000 && !imported.atEnd(); ++row)
+        head += imported.readLine();
+    const QString thousandPath = files.dir.filePath(QStringLiteral("thousand.lot"));
+    (void)textfile::writeBytes(thousandPath, head);
+    const LoadResult base = loadBase(thousandPath, megaMillions(), {}, messages);
+    const DrawTable &thousand = base.draws;
+    int fresh = 0;
+    for (auto _ : state) {
+        Outcome<QByteArray> bytes = textfile::readBytes(files.previewPath());
+        const PlannedImport planned = planImportBytes(std::move(bytes).value(), files.previewPath(),
+            megaMillions(), {}, { thousand, thousand.rowCount(), true }, messages);
+        fresh = planned.plan.fresh;
+        benchmark::DoNotOptimize(planned.plan.baseAfter);
+    }
+    state.counters["new"] = fresh;
+}
+
 } // namespace
 
 BENCHMARK(BM_ImportMillionIntoEmptyBase)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadImportedMillion)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Preview5MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewPlan5MB)->Unit(benchmark::kMillisecond);

@@ -142,6 +142,14 @@ std::vector<CommandEntry> makeTable()
               "FILE is kept as it is), its results file address and import profile. A lottery of\n"
               "that name already in the list is refused.\n"),
             Needs::Nothing, 3, { kBase }, {}, catalogueUsage, catalogueCommand },
+        { s("update"), s("update [--url URL] [--dry-run]"),
+            s("Downloads the lottery's results file from its ResultsUrl (a lottery added from the\n"
+              "catalogue has one) or from URL (http:// or https:// only) and adds the draws its base\n"
+              "lacks, read with the lottery's import profile; draws older than the lottery's current\n"
+              "matrix are left out. A failed download, a file with no draws of the lottery or a draw\n"
+              "that differs from the base leaves the base as it was. At most 5 redirects, 30 s without\n"
+              "data and 64 MB. --json: the JSON of import --merge plus \"url\" and \"bytes\".\n"),
+            Needs::WholeBase, 1, { kUrl, kDryRun }, {}, updateUsage, updateCommand },
     };
 }
 

@@ -60,6 +60,7 @@ CommandResult oddsCommand(const CommandContext &ctx);
 CommandResult systemsCommand(const CommandContext &ctx); // the system names of a lottery
 CommandResult wheelCommand(const CommandContext &ctx); // wheel make|check
 CommandResult catalogueCommand(const CommandContext &ctx); // catalogue [add NAME]
+CommandResult updateCommand(const CommandContext &ctx); // CliUpdateCommand.cpp
 
 // The finer usage checks of the commands that have them (a form's own options, the
 // values of options), made before anything is loaded; empty when the invocation is sound.
@@ -71,5 +72,6 @@ QString backtestUsage(const CommandContext &ctx);
 QString filterUsage(const CommandContext &ctx);
 QString filtersUsage(const CommandContext &ctx);
 QString catalogueUsage(const CommandContext &ctx);
+QString updateUsage(const CommandContext &ctx);
 
 } // namespace kivora::cli

@@ -4,6 +4,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliContext.h"
+#include "cli/CliImportReport.h"
 #include "cli/CliOptions.h"
 #include "cli/JsonWriter.h"
 #include "core/IniFile.h"
@@ -214,6 +215,21 @@ Outcome<CommandResult> importRecords(const CommandContext &ctx, const QString &b
 }
 
 } // namespace
+
+void writeMergeReport(JsonWriter &json, const PlannedImport &planned, const QString &backupPath, bool dryRun,
+    const MessageCatalog &messages)
+{
+    ImportReport report;
+    report.format = &planned.file.format;
+    report.merged = true;
+    report.dryRun = dryRun;
+    report.counts = importCounts(planned.file.read);
+    report.counts.backupPath = backupPath;
+    report.plan = planned.plan;
+    report.firstDate = baseDateText(report.plan.firstDate);
+    report.lastDate = baseDateText(report.plan.lastDate);
+    writeReport(json, report, messages);
+}
 
 QString importUsage(const CommandContext &ctx)
 {

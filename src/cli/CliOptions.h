@@ -65,6 +65,9 @@ inline const QString kSaveProfile = QStringLiteral("save-profile");
 // catalogue add: the results base to use instead of the game's own name.
 inline const QString kBase = QStringLiteral("base");
 
+// update: the address to download from instead of the lottery's ResultsUrl.
+inline const QString kUrl = QStringLiteral("url");
+
 // The ticket filters.
 inline const QString kSum = QStringLiteral("sum");
 inline const QString kOdd = QStringLiteral("odd");

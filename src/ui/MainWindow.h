@@ -40,6 +40,7 @@ class JobRunner;
 class NumberPane;
 class PlayCommands;
 class ResultsCommands;
+class ResultsUpdateCommands;
 class DesktopCommands;
 class ResultsPane;
 class StatisticsPane;
@@ -165,6 +166,8 @@ private:
     PlayCommands *m_play = nullptr;
     // Adding, importing and editing results; the ledger.
     ResultsCommands *m_results = nullptr;
+    // Downloading a lottery's results; the rule changes of its game.
+    ResultsUpdateCommands *m_updates = nullptr;
     // The editor, the browser, the calculator, HTML pages of the lists.
     DesktopCommands *m_desktop = nullptr;
 };

@@ -8,12 +8,14 @@
 #include "ui/LanguageSwitcher.h"
 #include "ui/MenuItems.h"
 #include "ui/ResultsCommands.h"
+#include "ui/ResultsUpdateCommands.h"
 #include "ui/WindowDialogs.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/dialogs/WheelCheckDialog.h"
 #include "ui/dialogs/WheelMakeDialog.h"
 #include "ui/panes/StatisticsCommands.h"
+#include "ui/panes/ToolBar.h"
 #include "ui/play/PlayCommands.h"
 
 #include <QAction>
@@ -59,6 +61,9 @@ void MainWindow::createMenus()
         [this] { m_results->editResultsBase(); });
     addCommand(
         draw, "N34", QStringLiteral("&Импорт результатов"), [this] { m_results->importResultsFile(); });
+    QAction *update = addCommand(
+        draw, "N34Update", QStringLiteral("&Обновить результаты"), [this] { m_updates->updateResults(); });
+    update->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
 
     QMenu *numbers = subMenu(this, nullptr, "N3", QStringLiteral("&Номера"));
     bar->addMenu(numbers);
@@ -145,6 +150,7 @@ void MainWindow::createMenus()
     connect(m_language, &LanguageSwitcher::languageChosen, this, &MainWindow::switchLanguage);
     addCommand(settings, "N21", QStringLiteral("&Параметры"),
         [this] { m_dialogs->settings()->execAt(currentLottery()); });
+    settings->addAction(m_toolBar->captionsAction());
 
     QMenu *service = subMenu(this, nullptr, "N25", QStringLiteral("Сер&вис"));
     bar->addMenu(service);

@@ -6,6 +6,7 @@
 
 #include "ui/DesktopCommands.h"
 #include "ui/ResultsCommands.h"
+#include "ui/ResultsUpdateCommands.h"
 
 #include "ui/LanguageSwitcher.h"
 #include "ui/WindowStatusBar.h"
@@ -100,6 +101,7 @@ void MainWindow::connectBars()
     connect(m_toolBar, &ToolBar::exitClicked, this, [this] { close(); });
     connect(m_toolBar, &ToolBar::markAllClicked, this, [this] { m_play->markAllNumbers(); });
     connect(m_toolBar, &ToolBar::webClicked, this, [this] { m_desktop->openResultsWebPage(); });
+    connect(m_toolBar, &ToolBar::updateResultsClicked, this, [this] { m_updates->updateResults(); });
     // A filter the user changed loads the lottery again under it.
     connect(m_filterBar, &FilterBar::filterChosen, this, [this] { loadCurrentLottery(); });
 }
@@ -125,6 +127,10 @@ void MainWindow::createCommands()
 {
     m_desktop = new DesktopCommands(windowParts(), this);
     m_results = new ResultsCommands(windowParts(), this);
+    m_updates = new ResultsUpdateCommands(
+        windowParts(), [this] { m_results->importResultsFile(); },
+        [this](const QString &lottery) { m_lotteryTabs->setCurrentIndex(m_lotteryTabs->addTab(lottery)); },
+        this);
     // The play side gets the panes and bars it works on, and asks the window for what
     // only the window does.
     PlayWindowParts parts;

@@ -3,8 +3,11 @@
 
 #include "ui/MainWindow.h"
 
+#include "core/IniFile.h"
+#include "play/SystemShapes.h"
 #include "ui/DesktopCommands.h"
 #include "ui/PlatformServices.h"
+#include "ui/ResultsUpdateCommands.h"
 #include "ui/WindowStatusBar.h"
 #include "ui/dialogs/ChartsDialog.h"
 #include "ui/models/CombinationListModel.h"
@@ -13,6 +16,7 @@
 #include "ui/panes/ResultsPane.h"
 #include "ui/panes/StatisticsCommands.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/panes/SystemFilter.h"
 #include "ui/panes/TicketsPane.h"
 #include "ui/panes/ToolBar.h"
 #include "ui/play/PlayCommands.h"
@@ -59,6 +63,7 @@ void MainWindow::loadCurrentLottery(std::function<void()> then)
                 return;
             }
             m_play->expandMarkedNumbers();
+            m_updates->tellRuleChange();
             if (then)
                 then();
         },
@@ -76,7 +81,11 @@ void MainWindow::showLoad()
         QComboBox *systems = m_toolBar->systemBox();
         const QSignalBlocker block(systems);
         systems->clear();
-        systems->addItems(load().systems);
+        // Each system with its shape, for the filter of a long list.
+        const std::vector<SystemShape> shapes = systemshapes::listed(IniFile(m_folder.configPath()).load(),
+            load().definition.systemSection(), load().systems, m_folder);
+        for (int i = 0; i < load().systems.size(); ++i)
+            systems->addItem(load().systems.at(i), SystemFilter::itemData(shapes.at(static_cast<size_t>(i))));
         systems->setCurrentIndex(load().systems.isEmpty() ? -1 : 0);
     }
     m_lotteryInfoAction->setVisible(m_desktop->hasLotteryAddress());

@@ -83,6 +83,7 @@ void MainWindow::readWindowSettings()
     m_panes->keepSplits(splits);
     // The last-draws filter as it was left, quietly: the first load uses it.
     m_filterBar->restoreLastDraws(ini.readInteger(kForm, QStringLiteral("LastDraws"), 0));
+    m_toolBar->setCaptionsShown(ini.readBool(kForm, QStringLiteral("ToolbarCaptions"), false));
     m_startGeometry = QRect(pos(), size()); // the frame's place, the inner size
     if (ini.readBool(kForm, QStringLiteral("InitMax"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -199,6 +200,8 @@ void MainWindow::saveWindowSettings()
         document.writeString(
             kForm, QStringLiteral("LastDraws"), QString::number(m_filterBar->keptLastDraws()));
         document.writeString(kForm, QStringLiteral("LastLottery"), currentLottery());
+        document.writeString(kForm, QStringLiteral("ToolbarCaptions"),
+            m_toolBar->captionsShown() ? QStringLiteral("1") : QStringLiteral("0"));
         // The one split of earlier versions goes; each lottery keeps its own.
         document.deleteKey(kForm, QStringLiteral("Splitter"));
         document.deleteKey(kForm, QStringLiteral("RightSplitter"));

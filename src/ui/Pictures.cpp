@@ -97,6 +97,8 @@ QIcon toolIcon(const char *name)
         return style->standardIcon(QStyle::SP_DialogYesButton);
     if (key == "web")
         return style->standardIcon(QStyle::SP_DriveNetIcon);
+    if (key == "update")
+        return style->standardIcon(QStyle::SP_ArrowDown);
     if (key == "stat")
         return style->standardIcon(QStyle::SP_FileDialogDetailedView);
     return {};

@@ -19,6 +19,9 @@
 #include "ui/dialogs/ImportPreviewDialog.h"
 #include "ui/dialogs/LedgerDialog.h"
 
+#include <QPointer>
+#include <QTimer>
+
 namespace kivora {
 
 ResultsCommands::ResultsCommands(WindowParts parts, QObject *parent)
@@ -93,32 +96,121 @@ void ResultsCommands::importResultsFile()
     if (!preview.merge()
         && !services.confirm(window, importReplaceQuestion(load().totalLines, basePath, messages), help))
         return;
+    ImportJob job;
+    job.basePath = basePath;
+    job.lottery = currentLottery();
+    job.planned = preview.planned();
+    job.definition = definition;
+    job.recordsFirst = preview.recordsFirst();
+    job.saveProfile = preview.saveProfile();
+    job.profile = preview.profileSettings();
+    startWhenIdle(std::move(job));
+}
+
+void ResultsCommands::startWhenIdle(ImportJob job)
+{
+    LotterySession *session = m_parts.session;
+    if (!session->isBusy()) {
+        runImport(std::move(job));
+        return;
+    }
+    // Another job runs: the import the user confirmed starts after it, never instead.
+    m_parts.statusBar->setStatusText((*m_parts.messages)("Str720"));
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(session, &LotterySession::busyChanged, this, [this, connection, job](bool busy) {
+        if (busy)
+            return;
+        disconnect(*connection);
+        // The job that ended may start another from its end: look again after it.
+        QTimer::singleShot(0, this, [this, job] { startWhenIdle(job); });
+    });
+}
+
+void ResultsCommands::runImport(ImportJob job)
+{
     // The base is written off the event loop, and only at the end, through a temporary
-    // file: a job cancelled before that changes nothing.
-    const std::shared_ptr<const PlannedImport> planned = preview.planned();
-    const bool recordsFirst = preview.recordsFirst();
-    const bool saveProfile = preview.saveProfile();
-    const ImportSettings profile = preview.profileSettings();
-    const QString lottery = currentLottery();
-    const MessageCatalog jobMessages = messages;
+    // file: a job cancelled before that changes nothing. One cancelled (or failed)
+    // once the write began may have changed the base all the same, so the window
+    // then loads the base again as soon as the job has let go of it.
+    struct Track
+    {
+        bool shown = false; // the job's end was shown: nothing left to do
+        bool stopped = false; // the job ended without being shown
+        bool workEnded = false; // the worker let go of the base
+    };
+    auto track = std::make_shared<Track>();
+    QPointer<ResultsCommands> self(this);
+    const auto afterStop = [self, track, lottery = job.lottery] {
+        if (self && track->stopped && track->workEnded)
+            self->showBaseAfterStop(lottery);
+    };
+    JobRunner *runner = &m_parts.session->jobs();
+    const MessageCatalog jobMessages = *m_parts.messages;
     m_parts.session->runJob<std::shared_ptr<ImportResult>>(
         true,
-        [basePath, planned, definition, recordsFirst, jobMessages](const Progress &progress) {
+        [job, jobMessages, runner, track, afterStop](const Progress &progress) {
+            // Runs however the work ends, a cancel or an exception included.
+            struct Ended
+            {
+                JobRunner *runner;
+                std::shared_ptr<Track> track;
+                std::function<void()> afterStop;
+                ~Ended()
+                {
+                    QMetaObject::invokeMethod(
+                        runner,
+                        [track = track, afterStop = afterStop] {
+                            track->workEnded = true;
+                            afterStop();
+                        },
+                        Qt::QueuedConnection);
+                }
+            } ended { runner, track, afterStop };
             report(progress, 0, 1, 0);
             return std::make_shared<ImportResult>(
-                runPlannedImport(basePath, *planned, definition, recordsFirst, jobMessages));
+                runPlannedImport(job.basePath, *job.planned, job.definition, job.recordsFirst, jobMessages));
         },
-        [this, planned, saveProfile, profile, lottery](const std::shared_ptr<ImportResult> &result) {
+        [this, job, track](const std::shared_ptr<ImportResult> &result) {
+            track->shown = true;
             if (!result->ok) {
-                showError(result->error);
+                // Nothing was written, but the base may have changed on disk meanwhile.
+                const QString error = result->error;
+                m_parts.reload([this, error] { showError(error); });
                 return;
             }
-            const Done profileSaved = saveProfile
-                ? saveImportProfile(IniFile(m_parts.folder->configPath()), lottery, profile)
+            const Done profileSaved = job.saveProfile
+                ? saveImportProfile(IniFile(m_parts.folder->configPath()), job.lottery, job.profile)
                 : Done();
+            const std::shared_ptr<const PlannedImport> planned = job.planned;
             m_parts.reload(
                 [this, result, planned, profileSaved] { tellImported(*result, *planned, profileSaved); });
         });
+    // The job ends unshown when it is cancelled, superseded or fails: its end is known
+    // once the runner is idle and the job's own end (which comes right after) did not run.
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(
+        m_parts.session, &LotterySession::busyChanged, this, [this, connection, track, afterStop](bool busy) {
+            if (busy)
+                return;
+            disconnect(*connection);
+            QTimer::singleShot(0, this, [track, afterStop] {
+                if (track->shown)
+                    return;
+                track->stopped = true;
+                afterStop();
+            });
+        });
+}
+
+void ResultsCommands::showBaseAfterStop(const QString &lottery)
+{
+    // Another lottery on show now loads its own base.
+    if (currentLottery() != lottery)
+        return;
+    m_parts.reload([this] {
+        m_parts.statusBar->setStatusText(
+            m_parts.statusBar->statusText() + QStringLiteral(". ") + (*m_parts.messages)("Str721"));
+    });
 }
 
 void ResultsCommands::tellImported(

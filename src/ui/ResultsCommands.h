@@ -5,9 +5,13 @@
 // beside the base. Each refuses, after saying why, when the base must not be written.
 
 #include "core/Failure.h"
+#include "core/LotteryDefinition.h"
+#include "results/import/ImportDetect.h"
 #include "ui/WindowParts.h"
 
 #include <QObject>
+
+#include <memory>
 
 namespace kivora {
 
@@ -27,6 +31,22 @@ public:
     void showLedger();
 
 private:
+    // An import the user confirmed, as its job writes it.
+    struct ImportJob
+    {
+        QString basePath;
+        QString lottery;
+        std::shared_ptr<const PlannedImport> planned;
+        LotteryDefinition definition;
+        bool recordsFirst = false;
+        bool saveProfile = false;
+        ImportSettings profile;
+    };
+    // Runs the import now, or once the job that runs now has ended.
+    void startWhenIdle(ImportJob job);
+    void runImport(ImportJob job);
+    // After an import that ended unshown: the window loads the base as it is on disk.
+    void showBaseAfterStop(const QString &lottery);
     // False, after saying why, when the current lottery's files must not be written:
     // no lottery, or its base could not be loaded.
     bool baseIsWritable();

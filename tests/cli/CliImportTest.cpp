@@ -37,7 +37,8 @@ struct Lottery
 // One lottery a file of tests/data/import belongs to, each with a base of its own.
 const Lottery kLotteries[] = { { "MM", 70, 5, 1, 1, 25 }, { "C4L", 60, 5, 1, 1, 4 }, { "T5", 39, 5, 0, 0, 9 },
     { "EM", 50, 5, 2, 1, 12 }, { "L649", 49, 6, 1, 0, 9 }, { "R420", 20, 4, 4, 1, 20 },
-    { "PB", 69, 5, 1, 1, 26 }, { "F5", 39, 5, 0, 0, 9 }, { "A36", 36, 5, 0, 0, 9 } };
+    { "PB", 69, 5, 1, 1, 26 }, { "F5", 39, 5, 0, 0, 9 }, { "A36", 36, 5, 0, 0, 9 },
+    { "K10", 80, 10, 0, 0, 9 } };
 
 // A program folder of these lotteries only, each base empty.
 class CliImport : public ::testing::Test
@@ -292,4 +293,25 @@ TEST_F(CliImport, ColumnsGuessedFromValuesAloneAreRefusedUntilGiven)
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.json().value(s("new")).toInt(), 3);
     EXPECT_EQ(baseLines("A36").front(), s("1,01.06.2020,-,-,9,2,30,4,6,"));
+}
+
+TEST_F(CliImport, NumberedJsonKeysAreTakenAndListedInTheirNaturalOrder)
+{
+    // Keys "n1" to "n10": a parser sorts them as text, n10 before n2.
+    QStringList rows;
+    for (int draw = 0; draw < 3; ++draw) {
+        QStringList fields { s("\"date\": \"2020-06-0%1\"").arg(draw + 1) };
+        for (int n = 1; n <= 10; ++n)
+            fields.append(s("\"n%1\": %2").arg(n).arg(n * 7 + draw));
+        rows.append(QLatin1Char('{') + fields.join(s(", ")) + QLatin1Char('}'));
+    }
+    dir.writeLines(s("keno.json"), { s("{\"draws\": ["), rows.join(s(",\n")), s("]}") });
+    const CliRun r
+        = run({ s("import"), dir.filePath(s("keno.json")), s("--lottery"), s("K10"), s("--json") });
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json().value(s("new")).toInt(), 3);
+    EXPECT_EQ(baseLines("K10").front(), s("1,01.06.2020,-,-,7,14,21,28,35,42,49,56,63,70,"));
+    const QJsonObject columns = r.json().value(s("format")).toObject().value(s("columns")).toObject();
+    EXPECT_EQ(columns.value(s("main")).toString(), s("\"n1\"..\"n10\""));
+    EXPECT_EQ(columns.value(s("date")).toString(), s("\"date\""));
 }

@@ -82,6 +82,7 @@ TEST(HelpPages, EveryCommandIsDescribedUnderItsOwnName)
         { "MainForm", "N15Check_Caption" },
         { "MainForm", "N18Print_Caption" },
         { "MainForm", "N34_Caption" },
+        { "MainForm", "N34Update_Caption" },
         { "MainForm", "N17_Caption" },
         { "MainForm", "N31_Caption" },
         { "FormSettings", "CatalogueBtn_Caption" },

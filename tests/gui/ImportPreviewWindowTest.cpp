@@ -5,10 +5,13 @@
 #include "support/WindowFixture.h"
 #include "ui/dialogs/ImportPreviewDialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <functional>
@@ -85,6 +90,15 @@ protected:
         auto *box = child<QComboBox>(dialog, "ImportDateFormatBox");
         box->setCurrentIndex(index);
         emit box->activated(index);
+    }
+
+    // Lets events run until the window shows `draws` draws of the current lottery.
+    void waitForShownDraws(int draws)
+    {
+        for (int i = 0; i < 500 && window().loaded().drawCount() != draws; ++i) {
+            QTest::qWait(10);
+            settle();
+        }
     }
 
     bool shown = false;
@@ -261,4 +275,92 @@ TEST_F(ImportPreviewWindow, ABadFileIsRefusedWithItsNameAndTheBaseIsUntouched)
         EXPECT_EQ(dir.readBytes(s("c4l.lot")), base);
         EXPECT_FALSE(QFileInfo::exists(dir.filePath(s("c4l.lot.bak"))));
     }
+}
+
+TEST_F(ImportPreviewWindow, TheFileIsReadOnceSoWhatIsWrittenIsWhatWasPreviewed)
+{
+    chooseLottery(s("C4L"));
+    const QString copy = dir.filePath(s("cash4life.csv"));
+    ASSERT_TRUE(QFile::copy(sampleImport("ny_cash4life.csv"), copy));
+    importWith(copy, [this, copy](ImportPreviewDialog *dialog) {
+        // The file is changed and then removed while the preview is open; a new
+        // encoding and a new mapping are planned from what was read.
+        dir.writeLines(s("cash4life.csv"),
+            { s("Draw Date,Winning Numbers,Cash Ball"), s("07/01/2014,01 02 03 04 05,1") });
+        auto *encoding = child<QComboBox>(dialog, "ImportEncodingBox");
+        encoding->setCurrentIndex(1);
+        emit encoding->activated(1);
+        ASSERT_TRUE(QFile::remove(copy));
+        auto *additional = child<QLineEdit>(dialog, "ImportAdditionalEdit");
+        additional->setText(s("3"));
+        emit additional->textEdited(additional->text());
+        emit additional->editingFinished();
+        const QString counts = child<QLabel>(dialog, "ImportCountsLabel")->text();
+        EXPECT_TRUE(counts.contains(s("Новых розыгрышей: 2"))) << counts.toStdString();
+        EXPECT_TRUE(child<QPushButton>(dialog, "ImportOkButton")->isEnabled());
+        ok(dialog);
+    });
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(dir.readLines(s("c4l.lot")),
+        QStringList({ s("1,16.06.2014,-,-,15,21,31,39,56,4"), s("2,19.06.2014,-,-,6,12,41,47,54,2"),
+            s("3,23.06.2014,-,-,3,18,25,40,60,1") }));
+}
+
+TEST_F(ImportPreviewWindow, AnImportStoppedOrRefusedAtItsWriteLeavesTheWindowShowingTheBaseOnDisk)
+{
+    chooseLottery(s("C4L"));
+    ASSERT_EQ(window().loaded().drawCount(), 1);
+
+    // Cancel once the worker has written the base: the window's events wait meanwhile,
+    // so the job cannot have been shown.
+    services.openAnswers.enqueue(sampleImport("ny_cash4life.csv"));
+    QTimer::singleShot(0, &window(), [this] {
+        if (auto *dialog = window().findChild<ImportPreviewDialog *>(s("ImportPreviewDialog")))
+            ok(dialog);
+    });
+    window().findChild<QAction *>(s("N34"))->trigger();
+    ASSERT_TRUE(window().isBusy());
+    QElapsedTimer clock;
+    clock.start();
+    while (dir.readLines(s("c4l.lot")).size() < 3 && clock.elapsed() < 20000)
+        QThread::msleep(5);
+    ASSERT_EQ(dir.readLines(s("c4l.lot")).size(), 3);
+    find<QPushButton>("WaitCancel")->click();
+    waitForShownDraws(3);
+    EXPECT_EQ(window().loaded().drawCount(), 3);
+    EXPECT_TRUE(status(0).contains(s("Импорт прерван"))) << status(0).toStdString();
+
+    // A write refused because the base changed on disk after the preview read it: the
+    // window says why and shows the base as it now is.
+    dir.writeLines(s("c4l.lot"), { s("1,16.06.2014,-,-,15,21,31,39,56,4") });
+    window().loadCurrentLottery();
+    settle();
+    ASSERT_EQ(window().loaded().drawCount(), 1);
+    services.messages.clear();
+    importWith(sampleImport("ny_cash4life.csv"), [this](ImportPreviewDialog *dialog) {
+        dir.writeBytes(s("c4l.lot"), QByteArray());
+        ok(dialog);
+    });
+    ASSERT_TRUE(shown);
+    waitForShownDraws(0);
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_TRUE(services.lastMessage().contains(s("c4l.lot"))) << services.lastMessage().toStdString();
+    EXPECT_TRUE(dir.readBytes(s("c4l.lot")).isEmpty());
+    EXPECT_EQ(window().loaded().drawCount(), 0);
+}
+
+TEST_F(ImportPreviewWindow, AnImportConfirmedWhileAnotherJobRunsStartsAfterIt)
+{
+    chooseLottery(s("C4L"));
+    importWith(sampleImport("ny_cash4life.csv"), [this](ImportPreviewDialog *dialog) {
+        // A load starts before OK and still runs when the import is to start.
+        window().loadCurrentLottery();
+        ASSERT_TRUE(window().isBusy());
+        ok(dialog);
+    });
+    ASSERT_TRUE(shown);
+    waitForShownDraws(3);
+    EXPECT_EQ(dir.readLines(s("c4l.lot")).size(), 3);
+    EXPECT_EQ(window().loaded().drawCount(), 3);
+    EXPECT_TRUE(status(0).contains(s("Новых розыгрышей: 2"))) << status(0).toStdString();
 }

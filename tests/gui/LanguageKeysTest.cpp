@@ -39,6 +39,22 @@ bool isComponentKey(const QString &key)
         && key != QLatin1String("LanguageCode");
 }
 
+// The tool bar's captions under the icons, its system filter and the menu item that
+// shows the captions, added later still.
+QStringList toolBarCaptionsAndSystemFilter()
+{
+    QStringList keys { s("MainForm/N20Captions_Caption"), s("MainForm/SystemSizeLabel_Caption"),
+        s("MainForm/SystemSizeBox_Hint"), s("MainForm/SystemKindLabel_Caption"),
+        s("MainForm/SystemKindBox_Hint"), s("MainForm/BitBtnUpdate_Caption") };
+    for (const int button : { 1, 2, 3, 4, 5, 6, 7, 8, 9 })
+        keys.append(s("MainForm/BitBtn%1_Caption").arg(button));
+    for (int i = 0; i < 10; ++i)
+        keys.append(s("MainForm/SystemSizeBox_Items[%1]").arg(i));
+    for (int i = 0; i < 4; ++i)
+        keys.append(s("MainForm/SystemKindBox_Items[%1]").arg(i));
+    return keys;
+}
+
 // Components added after version 1.0: a file of 1.0 has no key for them yet, and the
 // program completes it.
 QStringList addedSince10()
@@ -54,7 +70,8 @@ QStringList addedSince10()
         s("FormSettings/ProgramsNote_Caption"), s("FormSettings/CatalogueBtn_Caption"),
         s("MainForm/N46Undo_Caption"), s("MainForm/DateGrid_ColumnCaption[0]"),
         s("MainForm/DateGrid_ColumnCaption[1]"), s("MainForm/DateGrid_ColumnCaption[2]"),
-        s("MainForm/DateGrid_ColumnCaption[3]") };
+        s("MainForm/DateGrid_ColumnCaption[3]"), s("MainForm/N34Update_Caption"),
+        s("MainForm/BitBtnUpdate_Hint") };
 }
 
 // Every text a language file can set, as the widgets show it now.
@@ -145,7 +162,8 @@ protected:
             for (const QString &key : after.keys(section)) {
                 const QString path = section + QLatin1Char('/') + key;
                 const bool newWindow = !IniFile(source).load().hasSection(section);
-                if (isComponentKey(key) && !addedSince10().contains(path) && !newWindow) {
+                if (isComponentKey(key) && !addedSince10().contains(path) && !newWindow
+                    && !toolBarCaptionsAndSystemFilter().contains(path)) {
                     EXPECT_TRUE(keys.contains(path)) << "a widget lost its key: " << path.toStdString();
                 }
             }

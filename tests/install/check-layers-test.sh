@@ -34,6 +34,9 @@ plant src/ui/NewPane.cpp '  #  include "cli/CliApp.h"' "never include each other
 plant src/statistics/NewChart.cpp '#include <QPainter>' "not a QtCore header"
 plant src/reports/NewReport.cpp '#include <QtWidgets/QLabel>' "not a QtCore header"
 plant src/cli/NewTable.cpp '#include <QColor>' "not a QtCore header"
+plant src/net/NewFetch.cpp '#include <QWidget>' "neither a QtCore nor a QtNetwork header"
+plant src/net/NewFetch.cpp '#include "ui/MainWindow.h"' "from a later layer"
+plant src/results/NewSource.cpp '#include <QNetworkReply>' "not a QtCore header"
 
 # A folder the order does not know fails until it is given a place.
 rm -rf "$work/tree" && mkdir -p "$work/tree" && cp -r "$repo/src" "$work/tree/"

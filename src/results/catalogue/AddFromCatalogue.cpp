@@ -49,6 +49,8 @@ void writeKeys(IniDocument &document, const QString &lottery, const CatalogueGam
     put(kResultsUrlKey, game.resultsFile);
     writeImportProfile(document, lottery, game.importProfile);
     put(kCatalogueNameKey, game.name);
+    // What the matrix was dated when the lottery was added: a later date is a rule change.
+    put(kCatalogueSinceKey, game.since);
 }
 
 // Creates the lottery's empty base unless a file of that name is there already; the
@@ -92,10 +94,10 @@ QStringList definitionValues(const ProgramFolder &folder, const CatalogueGame &g
 }
 
 Outcome<AddedLottery> addLottery(const ProgramFolder &folder, const CatalogueGame &game,
-    const MessageCatalog &messages, const QString &baseFile)
+    const MessageCatalog &messages, const QString &baseFile, const QString &lotteryName)
 {
     AddedLottery result;
-    result.lottery = game.name.trimmed();
+    result.lottery = (lotteryName.isEmpty() ? game.name : lotteryName).trimmed();
     IniFile ini(folder.configPath());
     const Outcome<IniDocument> read = ini.read();
     if (!read)

@@ -21,6 +21,7 @@ namespace catalogue {
 // The lottery section's keys beyond the settings dialog's ten.
 inline const QString kResultsUrlKey = QStringLiteral("ResultsUrl");
 inline const QString kCatalogueNameKey = QStringLiteral("CatalogueName");
+inline const QString kCatalogueSinceKey = QStringLiteral("CatalogueSince"); // the matrix's date when added
 
 // The values of the settings editor's rows (settings::paramKeys order) for the game,
 // with a base file name the folder has no file of yet.
@@ -35,13 +36,14 @@ struct AddedLottery
     QString baseFile;
 };
 
-// Adds the game as a lottery named by the game with definitionValues (the base file
-// given instead of the game's own when it is not empty): refuses a name the list has in any
-// letter case and values the dialog would refuse; writes the list key, the values and
-// the catalogue keys in one rewrite of kivora.INI, then creates the empty base unless
-// a file of that name exists (an existing base is taken as it is).
+// Adds the game as a lottery named by the game (or lotteryName when not empty) with
+// definitionValues (the base file given instead of the game's own when it is not empty): refuses a name the
+// list has in any letter case and values the dialog would refuse; writes the list key, the values and the
+// catalogue keys in one rewrite of kivora.INI, then creates the empty base unless a file of that name exists
+// (an existing base is taken as it is).
 Outcome<AddedLottery> addLottery(const ProgramFolder &folder, const CatalogueGame &game,
-    const MessageCatalog &messages, const QString &baseFile = QString());
+    const MessageCatalog &messages, const QString &baseFile = QString(),
+    const QString &lotteryName = QString());
 
 // Finishes a lottery whose list key and values the settings dialog has written: the
 // catalogue keys go into its section and its base (the section's BaseFile) is created

@@ -171,8 +171,10 @@ DateParts readDateParts(QStringView text)
             if (count == 3)
                 return {};
             int value = 0;
-            for (qsizetype k = i; k < j; ++k)
-                value = value * 10 + text[k].digitValue();
+            for (qsizetype k = i; k < j; ++k) {
+                const char16_t u = text[k].unicode();
+                value = value * 10 + (u >= u'0' && u <= u'9' ? u - u'0' : text[k].digitValue());
+            }
             numberAt[static_cast<size_t>(count)] = value;
             digitsAt[static_cast<size_t>(count)] = static_cast<int>(j - i);
             separatorAt[static_cast<size_t>(count)] = j < n ? text[j] : QChar();

@@ -81,22 +81,29 @@ public:
         , m_sample(m_format == sampleDateFormat())
     { }
 
-    QString text(const QDate &date) const
+    // Appends the date's field to a record being written.
+    void appendTo(QString *out, const QDate &date) const
     {
-        if (!date.isValid())
-            return QStringLiteral("-");
-        if (!m_sample)
-            return asRecordField(date.toString(m_format));
+        if (!date.isValid()) {
+            *out += QLatin1Char('-');
+            return;
+        }
+        if (!m_sample) {
+            *out += asRecordField(date.toString(m_format));
+            return;
+        }
         int year = 0;
         int month = 0;
         int day = 0;
         date.getDate(&year, &month, &day);
-        if (year < 1000 || year > 9999)
-            return shortDate(date);
+        if (year < 1000 || year > 9999) {
+            *out += shortDate(date);
+            return;
+        }
         const char16_t digits[10] = { char16_t(u'0' + day / 10), char16_t(u'0' + day % 10), u'.',
             char16_t(u'0' + month / 10), char16_t(u'0' + month % 10), u'.', char16_t(u'0' + year / 1000),
             char16_t(u'0' + year / 100 % 10), char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10) };
-        return QString(reinterpret_cast<const QChar *>(digits), 10);
+        out->append(reinterpret_cast<const QChar *>(digits), 10);
     }
 
 private:
@@ -109,19 +116,62 @@ QString tooLargeMessage(const QString &basePath, int lineLimit, const MessageCat
     return messages("Str442").arg(textfile::describeError(basePath, messages("Str160").arg(lineLimit)));
 }
 
-QString recordLine(const ImportedDraws &imported, int index, int number, const RecordDates &dates)
+// Appends a non-negative number's digits.
+void appendNumber(QString *out, qint64 value)
+{
+    char16_t digits[20];
+    int n = 0;
+    do {
+        digits[n++] = char16_t(u'0' + value % 10);
+        value /= 10;
+    } while (value > 0 && n < 20);
+    while (n > 0)
+        *out += QChar(digits[--n]);
+}
+
+// Appends the record line of an imported draw, "number,date,machine,ball set,main
+// numbers,additional", written straight into the text of the lines: a million draws
+// make no million small texts.
+void appendRecordLine(
+    QString *out, const ImportedDraws &imported, int index, int number, const RecordDates &dates)
 {
     const ImportedDraw &draw = imported.draws[static_cast<size_t>(index)];
-    QString machine = QStringLiteral("-");
-    QString ballSet = QStringLiteral("-");
+    const QChar comma = QLatin1Char(',');
+    if (number < 0)
+        *out += QString::number(number);
+    else
+        appendNumber(out, number);
+    *out += comma;
+    dates.appendTo(out, draw.date);
+    *out += comma;
     if (draw.extra >= 0) {
         const QString &extra = imported.extras.at(draw.extra);
-        const int comma = extra.indexOf(QLatin1Char(','));
-        machine = extra.left(comma);
-        ballSet = extra.mid(comma + 1);
+        const int split = extra.indexOf(comma);
+        *out += QStringView(extra).left(split);
+        *out += comma;
+        *out += QStringView(extra).mid(split + 1);
+    } else {
+        *out += QLatin1String("-,-");
     }
-    return addDrawLine(QString::number(number), dates.text(draw.date), machine, ballSet,
-        imported.mainText(draw), imported.additionalText(draw));
+    const quint8 *numbers = imported.numbersOf(draw);
+    for (int group = 0; group < 2; ++group) {
+        const int from = group == 0 ? 0 : imported.mainCount;
+        const int to = group == 0 ? imported.mainCount : imported.mainCount + imported.additionalCount;
+        *out += comma;
+        for (int i = from; i < to; ++i) {
+            if (i > from)
+                *out += comma;
+            appendNumber(out, numbers[i]);
+        }
+    }
+}
+
+QString recordLine(const ImportedDraws &imported, int index, int number, const RecordDates &dates)
+{
+    QString line;
+    line.reserve(32 + 4 * (imported.mainCount + imported.additionalCount));
+    appendRecordLine(&line, imported, index, number, dates);
+    return line;
 }
 
 } // namespace
@@ -323,7 +373,7 @@ ImportWrite writeMerge(const QString &basePath, const MergePlan &plan, const Imp
         QString added;
         added.reserve(static_cast<qsizetype>(plan.newDraws.size()) * (imported.mainCount * 3 + 24));
         for (size_t i = 0; i < plan.newDraws.size(); ++i) {
-            added += recordLine(imported, plan.newDraws[i], plan.newNumbers[i], dates);
+            appendRecordLine(&added, imported, plan.newDraws[i], plan.newNumbers[i], dates);
             added += textfile::crlf();
         }
         const qsizetype newLineCount = static_cast<qsizetype>(plan.newDraws.size());

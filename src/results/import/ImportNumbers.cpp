@@ -6,6 +6,9 @@ namespace {
 
 bool isSeparator(QChar c)
 {
+    // Digits, the common case, are no separator: decided before the tests below.
+    if (c.unicode() >= u'0' && c.unicode() <= u'9')
+        return false;
     return c.isSpace() || c == QLatin1Char('|') || c == QLatin1Char('-') || c == QLatin1Char(',')
         || c == QLatin1Char(';') || c == QLatin1Char('+');
 }

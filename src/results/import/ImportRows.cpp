@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <algorithm>
+
 namespace kivora {
 
 namespace {
@@ -31,14 +33,20 @@ QString jsonText(const QJsonValue &value)
     return {};
 }
 
+// A parsed object gives its keys sorted as text, where "n10" comes before "n2": the
+// keys are taken with their runs of digits compared as numbers, the way such files
+// are written.
 void flatten(const QJsonObject &object, const QString &prefix, QList<QPair<QString, QString>> *out)
 {
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        const QString key = prefix.isEmpty() ? it.key() : prefix + QLatin1Char('.') + it.key();
-        if (it.value().isObject())
-            flatten(it.value().toObject(), key, out);
+    QStringList names = object.keys();
+    std::stable_sort(names.begin(), names.end(), naturalLess);
+    for (const QString &name : names) {
+        const QJsonValue value = object.value(name);
+        const QString key = prefix.isEmpty() ? name : prefix + QLatin1Char('.') + name;
+        if (value.isObject())
+            flatten(value.toObject(), key, out);
         else
-            out->append({ key, jsonText(it.value()) });
+            out->append({ key, jsonText(value) });
     }
 }
 
@@ -70,7 +78,56 @@ void longestObjectArray(const QJsonValue &value, QJsonArray *best)
     }
 }
 
+// A field without its surrounding blanks; most fields have none to lose.
+QStringView trimmedField(QStringView field)
+{
+    if (field.isEmpty() || (!field.front().isSpace() && !field.back().isSpace()))
+        return field;
+    return field.trimmed();
+}
+
 } // namespace
+
+bool naturalLess(const QString &a, const QString &b)
+{
+    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            // Runs of digits: without leading zeros, the shorter is the smaller number.
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && isDigit(a[endA]))
+                ++endA;
+            while (endB < b.size() && isDigit(b[endB]))
+                ++endB;
+            qsizetype startA = i;
+            qsizetype startB = j;
+            while (startA + 1 < endA && a[startA] == QLatin1Char('0'))
+                ++startA;
+            while (startB + 1 < endB && b[startB] == QLatin1Char('0'))
+                ++startB;
+            const QStringView runA = QStringView(a).mid(startA, endA - startA);
+            const QStringView runB = QStringView(b).mid(startB, endB - startB);
+            if (runA.size() != runB.size())
+                return runA.size() < runB.size();
+            if (const int order = runA.compare(runB); order != 0)
+                return order < 0;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    if ((a.size() - i) != (b.size() - j))
+        return (a.size() - i) < (b.size() - j);
+    // The same apart from leading zeros: the text decides, so the order is strict.
+    return a < b;
+}
 
 QStringList splitDelimited(QStringView line, QChar delimiter)
 {
@@ -229,10 +286,26 @@ bool ImportRowReader::next(ImportRow *row)
             break;
         default:
             if (m_format.delimiter != QLatin1Char(' ') && !line.contains(QLatin1Char('"'))) {
-                // The row's list is reused: a million rows make no million lists.
-                row->fields.clear();
-                for (const QStringView piece : line.tokenize(m_format.delimiter))
-                    row->fields.append(piece.trimmed().toString());
+                // The row's list and its texts are reused: a million rows make no
+                // million lists, nor a text for each of their fields.
+                qsizetype count = 0;
+                for (qsizetype start = 0; start <= line.size();) {
+                    qsizetype end = line.indexOf(m_format.delimiter, start);
+                    if (end < 0)
+                        end = line.size();
+                    const QStringView field = trimmedField(line.mid(start, end - start));
+                    start = end + 1;
+                    if (count < row->fields.size()) {
+                        QString &kept = row->fields[count];
+                        kept.resize(field.size());
+                        std::copy(field.begin(), field.end(), kept.begin());
+                    } else {
+                        row->fields.append(field.toString());
+                    }
+                    ++count;
+                }
+                if (count < row->fields.size())
+                    row->fields.resize(count);
             } else {
                 row->fields = splitDelimited(line, m_format.delimiter);
             }

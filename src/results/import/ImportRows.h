@@ -35,10 +35,14 @@ QStringList splitDelimited(QStringView line, QChar delimiter);
 // trimmed.
 QStringList splitFixed(QStringView line, const std::vector<std::pair<int, int>> &columns);
 
+// Orders names as a reader does: runs of digits are compared as numbers ("n2" before
+// "n10"), everything else character by character.
+bool naturalLess(const QString &a, const QString &b);
+
 // The records of a JSON document: the longest array of objects at any depth, each
 // object a row whose fields follow keys (the keys of all objects in the order first
-// met); an array value is its items joined with blanks, a nested object's values are
-// keys "outer.inner". False when the text is no JSON or holds no such array.
+// met, an object's own in naturalLess order); an array value is its items joined with blanks, a nested
+// object's values are keys "outer.inner". False when the text is no JSON or holds no such array.
 bool jsonRows(const QString &text, QStringList *keys, std::vector<ImportRow> *rows);
 
 // Cuts the text's rows from format.firstLine on (all JSON rows).

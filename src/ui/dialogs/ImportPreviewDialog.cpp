@@ -1,8 +1,10 @@
 #include "ui/dialogs/ImportPreviewDialog.h"
 
+#include "core/Failure.h"
 #include "core/IniFile.h"
 #include "core/MessageCatalog.h"
 #include "core/Plural.h"
+#include "core/TextFile.h"
 #include "results/import/ColumnMap.h"
 #include "results/import/ImportProfile.h"
 #include "results/import/ImportReport.h"
@@ -78,8 +80,15 @@ ImportPreviewDialog::ImportPreviewDialog(
     m_settings = readImportProfile(IniFile(request.configPath).load(), request.lottery);
     const bool merge = m_base.drawCount() > 0;
     (merge ? m_mergeButton : m_replaceButton)->setChecked(true);
-    m_planned = std::make_shared<PlannedImport>(planImport(request.sourcePath, request.definition, m_settings,
-        { m_base.draws, m_base.drawCount(), merge }, m_messages));
+    // The file is read once: every mapping tried, and the plan OK takes, come from
+    // these bytes, whatever happens to the file meanwhile.
+    Outcome<QByteArray> bytes = textfile::readBytes(request.sourcePath);
+    if (!bytes) {
+        m_refusal = failureMessage(bytes.failure(), m_messages);
+        return;
+    }
+    m_bytes = std::move(bytes).value();
+    m_planned = std::make_shared<PlannedImport>(planFromBytes(merge));
     switch (m_planned->file.refusal) {
     case ImportRefusal::NotResults:
         // Neither the program's own records nor a layout of draws: both reasons.
@@ -277,8 +286,7 @@ void ImportPreviewDialog::replanOnEdit()
         && columns == columnMapText(m_planned->file.format.columns, m_planned->file.format.headerNames))
         return;
     m_settings.columns = columns;
-    m_planned = std::make_shared<PlannedImport>(planImport(m_request.sourcePath, m_request.definition,
-        m_settings, { m_base.draws, m_base.drawCount(), merge() }, m_messages));
+    m_planned = std::make_shared<PlannedImport>(planFromBytes(merge()));
     showPlan(false);
 }
 
@@ -290,9 +298,14 @@ void ImportPreviewDialog::replan()
     }
     m_settings.encoding = m_encodingBox->currentData().toString();
     m_settings.dateFormat = m_dateFormatBox->currentData().toString();
-    m_planned = std::make_shared<PlannedImport>(planImport(m_request.sourcePath, m_request.definition,
-        m_settings, { m_base.draws, m_base.drawCount(), merge() }, m_messages));
+    m_planned = std::make_shared<PlannedImport>(planFromBytes(merge()));
     showPlan(true);
+}
+
+PlannedImport ImportPreviewDialog::planFromBytes(bool merge) const
+{
+    return planImportBytes(m_bytes, m_request.sourcePath, m_request.definition, m_settings,
+        { m_base.draws, m_base.drawCount(), merge }, m_messages);
 }
 
 void ImportPreviewDialog::showPlan(bool fillMapping)

@@ -42,7 +42,8 @@ class ImportPreviewDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    // Reads the base and the file (with the lottery's import profile) at once.
+    // Reads the base and the file (with the lottery's import profile) at once; the
+    // file is not read again.
     ImportPreviewDialog(
         const ImportPreviewRequest &request, const MessageCatalog &messages, QWidget *parent = nullptr);
     ~ImportPreviewDialog() override;
@@ -66,6 +67,8 @@ public:
 private:
     void buildWidgets();
     void replan();
+    // The file's bytes, read when the dialog opened, planned with the settings.
+    PlannedImport planFromBytes(bool merge) const;
     void replanOnEdit();
     void showPlan(bool fillMapping);
     void showRows();
@@ -78,6 +81,7 @@ private:
     QString m_refusal;
     LoadResult m_base; // all its draws, for the merge's duplicates
     ImportSettings m_settings; // the profile's, then the user's
+    QByteArray m_bytes; // the file as read when the dialog opened
     std::shared_ptr<PlannedImport> m_planned;
 
     QLabel *m_fileLabel = nullptr;

@@ -25,6 +25,7 @@
 #include "ui/models/StatTableModel.h"
 #include "ui/panes/NumberPane.h"
 #include "ui/panes/StatisticsPane.h"
+#include "ui/panes/SystemFilter.h"
 #include "ui/panes/TicketsPane.h"
 
 #include <QAction>
@@ -313,7 +314,8 @@ void PlayCommands::makeWheelSystem()
     }
     {
         const QSignalBlocker block(m_systemBox);
-        m_systemBox->addItem(name);
+        m_systemBox->addItem(
+            name, SystemFilter::itemData({ shape.guarantee.numbers, shape.ticketSize, SystemKind::Wheel }));
     }
     onSystemChosen(m_systemBox->count() - 1);
     m_notedSystem = name;
