@@ -221,6 +221,8 @@ TEST_F(SystemFilterWindow, CaptionsUnderTheIconsAreASettingThatIsKept)
         EXPECT_EQ(find<QToolButton>(name)->toolButtonStyle(), Qt::ToolButtonIconOnly) << name;
 
     captions->trigger();
+    // On a screen of the smallest size the window is made for.
+    window().resize(1366, 740);
     settle();
     for (const char *name : kButtons) {
         auto *button = find<QToolButton>(name);
