@@ -47,7 +47,10 @@ SystemFilter::SystemFilter(QComboBox *systemBox, QWidget *parent)
     m_kindBox->addItems({ QStringLiteral("все"), QStringLiteral("один билет"),
         QStringLiteral("полные системы"), QStringLiteral("сокращённые системы") });
     m_kindBox->setToolTip(QStringLiteral("Показать в списке систем только системы этого вида"));
-    m_kindBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The closed box stays narrow on a crowded tool bar; its list shows every kind whole.
+    m_kindBox->setMinimumContentsLength(10);
+    m_kindBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_kindBox->view()->setMinimumWidth(m_kindBox->view()->sizeHintForColumn(0) + 24);
     m_kindLabel->setBuddy(m_kindBox);
 
     row->addWidget(m_sizeLabel);

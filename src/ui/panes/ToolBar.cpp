@@ -127,6 +127,9 @@ void ToolBar::popupStatisticsMenu()
 void ToolBar::setCaptionsShown(bool shown)
 {
     const Qt::ToolButtonStyle style = shown ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly;
+    // Captions widen every button: the system box gives up some of its width so that the
+    // row still fits a 1366-pixel screen.
+    m_systemBox->setMinimumContentsLength(shown ? 20 : 28);
     for (QToolButton *button : findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
         button->setToolButtonStyle(style);
     const QSignalBlocker block(m_captionsAction);
